@@ -1,0 +1,114 @@
+#include "engine/playfair.h"
+#include "helpers.h"
+
+#include <QTest>
+
+using namespace playfair;
+using namespace playfair::testing;
+
+namespace {
+
+const QString plainSquare = QStringLiteral("ABCDEFGHIKLMNOPQRSTUVWXYZ");
+const QString rodinaSquare = QStringLiteral("RODINABCEFGHKLMPQSTUVWXYZ");
+
+Workspace builtFrom(const QString &key)
+{
+    Workspace ws;
+    ws.Form_Load();
+    ws.Text2[0] = key;
+    BuildKeySquare(ws);
+    return ws;
+}
+
+} // namespace
+
+class TestKeySquare : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void square_data()
+    {
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QString>("square");
+        QTest::addColumn<QString>("trace");
+
+        QTest::newRow("RODINA") << "RODINA" << rodinaSquare << "2";
+        QTest::newRow("PLAYFAIR EXAMPLE") << "PLAYFAIR EXAMPLE" << "PLAYFIREXMBCDGHKNOQSTUVWZ" << "16";
+        QTest::newRow("empty key") << "" << plainSquare << "";
+        QTest::newRow("key without Latin letters") << "Родина 42" << plainSquare << "";
+        QTest::newRow("the whole alphabet") << plainSquare << plainSquare << "2";
+        QTest::newRow("the whole alphabet and one more A") << plainSquare + "A" << plainSquare << "1";
+        QTest::newRow("AAAA") << "AAAA" << plainSquare << "25";
+        QTest::newRow("Z") << "Z" << "ZABCDEFGHIKLMNOPQRSTUVWXY" << "26";
+        QTest::newRow("ZZ") << "ZZ" << "ZABCDEFGHIKLMNOPQRSTUVWXY" << "25";
+        QTest::newRow("HELLO") << "HELLO" << "HELOABCDFGIKMNPQRSTUVWXYZ" << "12";
+        QTest::newRow("J placed as I") << "jig" << "IGABCDEFHKLMNOPQRSTUVWXYZ" << "8";
+    }
+
+    void square()
+    {
+        QFETCH(QString, key);
+        QFETCH(QString, square);
+        QFETCH(QString, trace);
+
+        const Workspace ws = builtFrom(key);
+        QCOMPARE(squareOf(ws), square);
+        QCOMPARE(ws.Text1[0], Workspace::explanation() + trace + QStringLiteral("\r\n"));
+        QCOMPARE(ws.List1[3].ListCount(), qint16(0));
+        QCOMPARE(ws.KeyLength.value(), ws.Text2[0].size());
+    }
+
+    void aSecondBuildAppendsASecondTraceLine()
+    {
+        Workspace ws = builtFrom(QStringLiteral("HELLO"));
+        ws.Label3.fill(QStringLiteral("?")); // a rebuild does not depend on the cells
+        BuildKeySquare(ws);
+        QCOMPARE(squareOf(ws), QStringLiteral("HELOABCDFGIKMNPQRSTUVWXYZ"));
+        QCOMPARE(ws.Text1[0], Workspace::explanation() + QStringLiteral("12\r\n12\r\n"));
+    }
+
+    void findLetter_data()
+    {
+        QTest::addColumn<QStringList>("lookups");
+        QTest::addColumn<int>("row");
+        QTest::addColumn<int>("column");
+
+        QTest::newRow("A") << QStringList{"A"} << 1 << 0;
+        QTest::newRow("N") << QStringList{"N"} << 0 << 4;
+        QTest::newRow("Z") << QStringList{"Z"} << 4 << 4;
+        QTest::newRow("R") << QStringList{"R"} << 0 << 0;
+        QTest::newRow("J keeps the lookup before it") << QStringList{"T", "J"} << 3 << 3;
+        QTest::newRow("empty text keeps it too") << QStringList{"M", ""} << 2 << 4;
+        QTest::newRow("lower case keeps it too") << QStringList{"V", "a"} << 4 << 0;
+        QTest::newRow("two letters keep it too") << QStringList{"S", "SE"} << 3 << 2;
+    }
+
+    void findLetter()
+    {
+        QFETCH(QStringList, lookups);
+        QFETCH(int, row);
+        QFETCH(int, column);
+
+        Workspace ws = builtFrom(QStringLiteral("RODINA"));
+        for (const QString &letter : lookups) {
+            ws.SearchLetter = letter;
+            FindLetter(ws);
+        }
+        QCOMPARE(ws.FoundRow.value(), row);
+        QCOMPARE(ws.FoundColumn.value(), column);
+    }
+
+    void aFailedFirstLookupLeavesBothUnset()
+    {
+        Workspace ws = builtFrom(QStringLiteral("RODINA"));
+        ws.SearchLetter = QStringLiteral("J");
+        FindLetter(ws);
+        QVERIFY(!ws.FoundRow.isSet());
+        QVERIFY(!ws.FoundColumn.isSet());
+        QCOMPARE(ws.FoundRow.toText(), QString());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestKeySquare)
+#include "tst_keysquare.moc"
