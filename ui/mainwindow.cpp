@@ -1,0 +1,311 @@
+#include "mainwindow.h"
+
+#include "colourbutton.h"
+#include "workspace/errors.h"
+
+#include <QGroupBox>
+#include <QIcon>
+#include <QItemSelectionModel>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QScreen>
+#include <QSignalBlocker>
+#include <QTextCursor>
+
+namespace playfair {
+
+namespace {
+
+// The layout is measured in twips: 15 twips are one logical pixel.
+QRect fromTwips(int left, int top, int width, int height)
+{
+    return {left / 15, top / 15, width / 15, height / 15};
+}
+
+const QColor windowColour(192, 192, 255);
+const QColor captionColour(255, 192, 128);
+const QColor numberColour(128, 128, 255);
+const QColor cellColour(255, 128, 0);
+const QColor encryptColour(0, 255, 0);
+const QColor clearColour(255, 0, 0);
+
+void setBackground(QWidget *widget, const QColor &colour)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, colour);
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+QLabel *makeLabel(QWidget *parent, const QString &name, const QString &caption, const QColor &colour,
+                  const QRect &geometry)
+{
+    auto *label = new QLabel(caption, parent);
+    label->setObjectName(name);
+    label->setTextFormat(Qt::PlainText);
+    label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    label->setGeometry(geometry);
+    setBackground(label, colour);
+    return label;
+}
+
+QString indexed(const char *control, int index)
+{
+    return QStringLiteral("%1_%2").arg(QLatin1String(control)).arg(index);
+}
+
+// The explanation keeps CR LF line ends; the text widget wants LF alone.
+QString forDisplay(QString text)
+{
+    return text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+}
+
+int selectedRow(const QListWidget *list)
+{
+    const QModelIndexList selected = list->selectionModel()->selectedIndexes();
+    return selected.isEmpty() ? -1 : selected.first().row();
+}
+
+QStringList itemsOf(const QListWidget *list)
+{
+    QStringList items;
+    for (int row = 0; row < list->count(); ++row)
+        items << list->item(row)->text();
+    return items;
+}
+
+} // namespace
+
+MainWindow::MainWindow(QWidget *parent)
+    : QWidget(parent)
+{
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(caption());
+    setWindowIcon(QIcon(QStringLiteral(":/playfair/playfair.png")));
+    // A fixed border with the close button and the window menu, but neither
+    // a maximise nor a minimise button.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                   | Qt::WindowCloseButtonHint);
+    setFixedSize(504, 424);
+
+    QFont font(QStringLiteral("Times New Roman"));
+    font.setPointSize(12);
+    font.setStyleHint(QFont::Serif);
+    setFont(font);
+
+    createControls();
+    createSquare();
+    connectControls();
+    setTabOrder();
+    m_Text1[0]->setFocus();
+
+    render();
+    run(QStringLiteral("Зареждане"), [this] { m_ws.Form_Load(); });
+
+    if (const QScreen *screen = this->screen())
+        move(screen->availableGeometry().center() - rect().center());
+}
+
+QString MainWindow::caption()
+{
+    return QStringLiteral(PLAYFAIR_WEB_ADDRESS " Информатика - криптиране, Playfair cipher");
+}
+
+void MainWindow::createControls()
+{
+    m_Label1[0] = makeLabel(this, indexed("Label1", 0), QStringLiteral("Информатика - диграфов шифър, cipher Playfair"),
+                            captionColour, fromTwips(1200, 0, 5175, 375));
+    m_Label1[1] = makeLabel(this, indexed("Label1", 1), QStringLiteral("ключова дума:"), captionColour,
+                            fromTwips(120, 480, 1575, 375));
+    m_Label1[2] = makeLabel(this, indexed("Label1", 2), QStringLiteral("текст за криптиране:"), captionColour,
+                            fromTwips(120, 960, 2295, 375));
+
+    const std::array<QRect, 2> boxes{fromTwips(1680, 480, 3135, 405), fromTwips(2400, 960, 5055, 405)};
+    const std::array<int, 2> maxLengths{200, 40};
+    for (int i = 0; i < 2; ++i) {
+        m_Text2[i] = new QLineEdit(this);
+        m_Text2[i]->setObjectName(indexed("Text2", i));
+        m_Text2[i]->setGeometry(boxes[i]);
+        m_Text2[i]->setMaxLength(maxLengths[i]);
+        m_Text2[i]->setAccessibleName(m_Label1[i + 1]->text());
+    }
+
+    const std::array<QString, 3> headings{QStringLiteral("Текст"), QStringLiteral("Шифър"), QStringLiteral("Текст")};
+    const std::array<QString, 3> listNames{QStringLiteral("Текст"), QStringLiteral("Шифър"),
+                                           QStringLiteral("Текст, декриптиран")};
+    for (int i = 0; i < 4; ++i) {
+        const int left = i < 3 ? 3480 + 840 * i : 2640;
+        if (i < 3)
+            m_Label4[i] = makeLabel(this, indexed("Label4", i), headings[i], numberColour,
+                                    fromTwips(left, 1560, 735, 375));
+        m_List1[i] = new QListWidget(this);
+        m_List1[i]->setObjectName(indexed("List1", i));
+        m_List1[i]->setGeometry(fromTwips(left, 1920, 735, 2055));
+        m_List1[i]->setSelectionMode(QAbstractItemView::SingleSelection);
+        m_List1[i]->setSortingEnabled(false);
+        if (i < 3)
+            m_List1[i]->setAccessibleName(listNames[i]);
+    }
+    // The letter pool is working storage and is never shown.
+    m_List1[3]->setFocusPolicy(Qt::NoFocus);
+    m_List1[3]->hide();
+
+    m_Command1[0] = new ColourButton(QStringLiteral("Криптирай"), encryptColour, this);
+    m_Command1[1] = new ColourButton(QStringLiteral("Чисти"), clearColour, this);
+    const std::array<int, 2> buttonTops{1800, 3480};
+    for (int i = 0; i < 2; ++i) {
+        m_Command1[i]->setObjectName(indexed("Command1", i));
+        m_Command1[i]->setGeometry(fromTwips(6120, buttonTops[i], 1335, 495));
+        m_Command1[i]->setAutoDefault(false);
+        m_Command1[i]->setAccessibleName(m_Command1[i]->text());
+    }
+
+    m_Text1[0] = new QPlainTextEdit(this);
+    QPlainTextEdit *explanation = m_Text1[0];
+    explanation->setObjectName(indexed("Text1", 0));
+    explanation->setGeometry(fromTwips(120, 4200, 7335, 2055));
+    explanation->setReadOnly(true);
+    explanation->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    explanation->setFocusPolicy(Qt::StrongFocus);
+    explanation->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    explanation->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    explanation->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    explanation->setAccessibleName(QStringLiteral("Обяснение на шифъра"));
+}
+
+void MainWindow::createSquare()
+{
+    m_Frame1 = new QGroupBox(QStringLiteral("квадрат на Polybius"), this);
+    m_Frame1->setObjectName(QStringLiteral("Frame1"));
+    m_Frame1->setGeometry(fromTwips(120, 1440, 2415, 2655));
+    setBackground(m_Frame1, windowColour);
+
+    for (int i = 0; i < 5; ++i) {
+        const QString digit = QString::number(i + 1);
+        m_Label2[i] = makeLabel(m_Frame1, indexed("Label2", i), digit, numberColour,
+                                fromTwips(480 + 360 * i, 360, 300, 300));
+        m_Label2[i + 5] = makeLabel(m_Frame1, indexed("Label2", i + 5), digit, numberColour,
+                                    fromTwips(120, 720 + 360 * i, 300, 300));
+    }
+    for (int k = 0; k < 25; ++k)
+        m_Label3[k] = makeLabel(m_Frame1, indexed("Label3", k), QString(), cellColour,
+                                fromTwips(480 + 360 * (k % 5), 720 + 360 * (k / 5), 300, 300));
+}
+
+void MainWindow::connectControls()
+{
+    for (qint16 i = 0; i < 2; ++i) {
+        // textChanged, not textEdited: a paste, an undo or an assistive tool
+        // setting the text through accessibility must reach the workspace too.
+        connect(m_Text2[i], &QLineEdit::textChanged, this, [this, i](const QString &text) { m_ws.Text2[i] = text; });
+        connect(m_Command1[i], &QPushButton::clicked, this, [this, i] {
+            run(m_Command1[i]->text(), [this, i] { m_ws.Command1_Click(i); });
+        });
+    }
+    for (qint16 i = 0; i < 4; ++i)
+        connect(m_List1[i], &QListWidget::itemSelectionChanged, this, [this, i] { onListSelectionChanged(i); });
+}
+
+void MainWindow::setTabOrder()
+{
+    const std::array<QWidget *, 8> order{m_Text1[0], m_Text2[0], m_Text2[1], m_Command1[0],
+                                         m_Command1[1], m_List1[0], m_List1[1], m_List1[2]};
+    for (std::size_t i = 0; i + 1 < order.size(); ++i)
+        QWidget::setTabOrder(order[i], order[i + 1]);
+}
+
+void MainWindow::run(const QString &action, const std::function<void()> &handler)
+{
+    QString failure;
+    try {
+        handler();
+    } catch (const RuntimeError &error) {
+        failure = error.description();
+    } catch (const std::exception &error) {
+        failure = QString::fromLocal8Bit(error.what());
+    }
+    render();
+    if (failure.isEmpty())
+        return;
+
+    QMessageBox box(QMessageBox::Critical, caption(), QStringLiteral("„%1“ спря с грешка.").arg(action),
+                    QMessageBox::Ok, this);
+    box.setObjectName(QStringLiteral("errorMessage"));
+    box.setInformativeText(failure + QStringLiteral("\n\nПрограмата продължава да работи: в прозореца "
+                                                    "остава това, което беше направено до грешката."));
+    box.exec();
+}
+
+void MainWindow::onListSelectionChanged(qint16 index)
+{
+    const int row = selectedRow(m_List1[index]);
+    if (row < 0) {
+        // A list keeps its selection until the program changes it (a
+        // Ctrl+click cannot empty it): show the workspace's selection again.
+        render();
+        return;
+    }
+    run(m_Label4[index]->text(), [this, index, row] { m_ws.SelectItem(index, qint16(row)); });
+}
+
+void MainWindow::render()
+{
+    for (int i = 0; i < 2; ++i) {
+        if (m_Text2[i]->text() != m_ws.Text2[i]) {
+            const QSignalBlocker blocker(m_Text2[i]);
+            m_Text2[i]->setText(m_ws.Text2[i]);
+        }
+    }
+    renderExplanation();
+    for (int k = 0; k < 25; ++k) {
+        if (m_Label3[k]->text() != m_ws.Label3[k])
+            m_Label3[k]->setText(m_ws.Label3[k]);
+    }
+    for (int i = 0; i < 4; ++i) {
+        QListWidget *widget = m_List1[i];
+        const ItemList &list = m_ws.List1[i];
+        const QSignalBlocker blocker(widget);
+        if (itemsOf(widget) != list.items()) {
+            widget->clear();
+            widget->addItems(list.items());
+        }
+        const int selected = list.ListIndex();
+        if (selectedRow(widget) == selected)
+            continue;
+        if (selected < 0) {
+            widget->clearSelection();
+            widget->selectionModel()->clearCurrentIndex();
+        } else {
+            widget->setCurrentRow(selected);
+            widget->scrollToItem(widget->item(selected));
+        }
+    }
+}
+
+void MainWindow::renderExplanation()
+{
+    const QString &text = m_ws.Text1[0];
+    if (text == m_shownExplanation)
+        return;
+    QPlainTextEdit *box = m_Text1[0];
+    if (!m_shownExplanation.isEmpty() && text.startsWith(m_shownExplanation) && !m_shownExplanation.endsWith(u'\r')) {
+        // Appending keeps the reader's scroll position and selection.
+        QTextCursor end(box->document());
+        end.movePosition(QTextCursor::End);
+        end.insertText(forDisplay(text.mid(m_shownExplanation.size())));
+    } else {
+        box->setPlainText(forDisplay(text));
+    }
+    m_shownExplanation = text;
+}
+
+void MainWindow::paintEvent(QPaintEvent *)
+{
+    QPainter(this).fillRect(rect(), windowColour);
+}
+
+} // namespace playfair
