@@ -14,6 +14,7 @@
 #include <QPlainTextEdit>
 #include <QScreen>
 #include <QSignalBlocker>
+#include <QStyle>
 #include <QTextCursor>
 
 namespace playfair {
@@ -107,7 +108,7 @@ MainWindow::MainWindow(QWidget *parent)
     run(QStringLiteral("Зареждане"), [this] { m_ws.Form_Load(); });
 
     if (const QScreen *screen = this->screen())
-        move(screen->availableGeometry().center() - rect().center());
+        setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(), screen->availableGeometry()));
 }
 
 QString MainWindow::caption()
