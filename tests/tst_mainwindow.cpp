@@ -1,6 +1,9 @@
+#include "windowfixture.h"
+
 #include "ui/application.h"
 #include "ui/colourbutton.h"
 #include "ui/mainwindow.h"
+#include "ui/squaremarks.h"
 
 #include <QAccessible>
 #include <QAccessibleInterface>
@@ -16,85 +19,25 @@
 #include <QTest>
 #include <QTimer>
 
-#include <memory>
 
 using namespace playfair;
+using namespace playfair::testing;
 
 namespace {
-
-QString name(const char *control, int index)
-{
-    return QStringLiteral("%1_%2").arg(QLatin1String(control)).arg(index);
-}
-
-QStringList itemsOf(const QListWidget *list)
-{
-    QStringList items;
-    for (int row = 0; row < list->count(); ++row)
-        items << list->item(row)->text();
-    return items;
-}
 
 const QString plainSquare = QStringLiteral("ABCDEFGHIKLMNOPQRSTUVWXYZ");
 const QStringList startGroups = QStringLiteral("HI TH EG OL DI NT HE TR ES RX LN").split(u' ');
 
 } // namespace
 
-class TestMainWindow : public QObject
+class TestMainWindow : public QObject, protected WindowFixture
 {
     Q_OBJECT
 
-    std::unique_ptr<MainWindow> window;
-
-    template<typename T = QWidget>
-    T *control(const QString &objectName) const
-    {
-        T *found = window->findChild<T *>(objectName);
-        if (!found)
-            qFatal("No control named %s", qPrintable(objectName));
-        return found;
-    }
-
-    QLineEdit *box(int i) const { return control<QLineEdit>(name("Text2", i)); }
-    QListWidget *list(int i) const { return control<QListWidget>(name("List1", i)); }
-    QPlainTextEdit *explanation() const { return control<QPlainTextEdit>(QStringLiteral("Text1_0")); }
-    QPushButton *button(int i) const { return control<QPushButton>(name("Command1", i)); }
-
-    QString square() const
-    {
-        QString letters;
-        for (int k = 0; k < 25; ++k)
-            letters += control<QLabel>(name("Label3", k))->text();
-        return letters;
-    }
-
-    void clickRow(QListWidget *widget, int row)
-    {
-        const QRect rect = widget->visualItemRect(widget->item(row));
-        QTest::mouseClick(widget->viewport(), Qt::LeftButton, {}, rect.center());
-    }
-
-    // Replaces a box's text the way a user does: select all, then type.
-    void typeInto(QLineEdit *edit, const QString &text)
-    {
-        QTest::mouseClick(edit, Qt::LeftButton);
-        QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClick(edit, Qt::Key_Delete);
-        QTest::keyClicks(edit, text);
-    }
-
 private Q_SLOTS:
     void initTestCase() { setUpApplication(*qApp); }
-
-    void init()
-    {
-        window = std::make_unique<MainWindow>();
-        window->show();
-        QApplication::setActiveWindow(window.get());
-        QVERIFY(QTest::qWaitForWindowActive(window.get()));
-    }
-
-    void cleanup() { window.reset(); }
+    void init() { QVERIFY(openWindow()); }
+    void cleanup() { closeWindow(); }
 
     void geometry_data()
     {
@@ -152,9 +95,12 @@ private Q_SLOTS:
         expected.sort();
         QCOMPARE(onWindow, expected);
 
-        const auto inFrame = control(QStringLiteral("Frame1"))->findChildren<QLabel *>(Qt::FindDirectChildrenOnly);
-        QCOMPARE(inFrame.size(), 35);
-        QCOMPARE(control(QStringLiteral("Frame1"))->findChildren<QWidget *>(Qt::FindDirectChildrenOnly).size(), 35);
+        // In the frame: the 10 numbers, the 25 cells and the transparent layer
+        // that outlines a selected pair's cells (empty without a selection).
+        const QWidget *frame = control(QStringLiteral("Frame1"));
+        QCOMPARE(frame->findChildren<QLabel *>(Qt::FindDirectChildrenOnly).size(), 35);
+        QCOMPARE(frame->findChildren<QWidget *>(Qt::FindDirectChildrenOnly).size(), 36);
+        QVERIFY(control<SquareMarks>(QStringLiteral("SquareMarks"))->plainCells().isEmpty());
     }
 
     void theWindowIsFixedAndCentred()

@@ -1,6 +1,9 @@
 #include "mainwindow.h"
 
 #include "colourbutton.h"
+#include "engine/rowinsight.h"
+#include "pairtooltip.h"
+#include "squaremarks.h"
 #include "workspace/errors.h"
 
 #include <QGroupBox>
@@ -195,6 +198,11 @@ void MainWindow::createSquare()
     for (int k = 0; k < 25; ++k)
         m_Label3[k] = makeLabel(m_Frame1, indexed("Label3", k), QString(), cellColour,
                                 fromTwips(480 + 360 * (k % 5), 720 + 360 * (k / 5), 300, 300));
+
+    m_marks = new SquareMarks([this](int cell) { return m_Label3[cell]->geometry(); }, m_Frame1);
+    m_marks->setObjectName(QStringLiteral("SquareMarks"));
+    m_marks->setGeometry(m_Frame1->rect());
+    m_marks->raise();
 }
 
 void MainWindow::connectControls()
@@ -250,6 +258,7 @@ void MainWindow::onListSelectionChanged(qint16 index)
         render();
         return;
     }
+    m_markedList = index;
     run(m_Label4[index]->text(), [this, index, row] { m_ws.SelectItem(index, qint16(row)); });
 }
 
@@ -285,6 +294,31 @@ void MainWindow::render()
             widget->scrollToItem(widget->item(selected));
         }
     }
+    renderInsights();
+}
+
+void MainWindow::renderInsights()
+{
+    for (int i = 0; i < 3; ++i) {
+        for (int row = 0; row < m_List1[i]->count(); ++row) {
+            const auto insight = insightFor(m_ws, i, row);
+            const QString tip = insight ? pairToolTip(*insight) : i == 2 ? earlierSquareToolTip() : QString();
+            if (m_List1[i]->item(row)->toolTip() != tip)
+                m_List1[i]->item(row)->setToolTip(tip);
+        }
+    }
+
+    QList<int> plainCells;
+    QList<int> cipherCells;
+    if (m_markedList >= 0) {
+        if (const auto insight = insightFor(m_ws, m_markedList, m_ws.List1[m_markedList].ListIndex())) {
+            for (SquarePosition p : insight->plainPositions)
+                plainCells << p.cell();
+            for (SquarePosition p : insight->cipherPositions)
+                cipherCells << p.cell();
+        }
+    }
+    m_marks->setMarks(plainCells, cipherCells);
 }
 
 void MainWindow::renderExplanation()

@@ -16,6 +16,7 @@ class QPlainTextEdit;
 namespace playfair {
 
 class ColourButton;
+class SquareMarks;
 
 // The program's one window, Form1. It owns the Workspace, which is the single
 // source of truth: every control shows one workspace field, and the window
@@ -57,9 +58,11 @@ private:
     void run(const QString &action, const std::function<void()> &handler);
     void onListSelectionChanged(qint16 index);
     void renderExplanation();
+    void renderInsights();
 
     Workspace m_ws;
     QString m_shownExplanation;
+    qint16 m_markedList = -1; // the list the user last selected a row in
 
     std::array<QLabel *, 3> m_Label1{};
     std::array<QLineEdit *, 2> m_Text2{};
@@ -70,6 +73,7 @@ private:
     std::array<QLabel *, 3> m_Label4{};
     std::array<QListWidget *, 4> m_List1{};
     std::array<ColourButton *, 2> m_Command1{};
+    SquareMarks *m_marks = nullptr;
 };
 
 } // namespace playfair

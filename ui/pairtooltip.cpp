@@ -1,0 +1,116 @@
+#include "pairtooltip.h"
+
+#include "engine/rowinsight.h"
+
+#include <QStringList>
+
+namespace playfair {
+
+namespace {
+
+const QString messageList = QStringLiteral("„Текст“ вляво");
+const QString cipherList = QStringLiteral("„Шифър“");
+const QString decryptedList = QStringLiteral("„Текст“ вдясно");
+
+QString rowAndColumn(SquarePosition p)
+{
+    return QStringLiteral("ред %1, колона %2").arg(p.row + 1).arg(p.column + 1);
+}
+
+QString at(QChar letter, SquarePosition p)
+{
+    return QStringLiteral("%1 (%2)").arg(letter, rowAndColumn(p));
+}
+
+// One letter's move under the rule: "S → T (ред 4, колона 4)".
+QString move(const RowInsight &in, int i)
+{
+    return QStringLiteral("%1 → %2").arg(in.plain[i], at(in.cipher[i], in.cipherPositions[i]));
+}
+
+QString ruleText(const RowInsight &in)
+{
+    const SquarePosition a = in.plainPositions[0];
+    const SquarePosition b = in.plainPositions[1];
+    const QString moves = move(in, 0) + QStringLiteral(", ") + move(in, 1);
+    switch (in.rule) {
+    case PairRule::Rectangle:
+        return QStringLiteral("Правоъгълник: %1 и %2 са в различни редове и колони. Всяка буква се заменя с "
+                              "буквата от своя ред в колоната на другата: %3.")
+            .arg(at(in.plain[0], a), at(in.plain[1], b), moves);
+    case PairRule::SameRow: {
+        const bool wraps = a.column == 4 || b.column == 4;
+        return QStringLiteral("Един и същ ред %1: всяка буква се заменя със съседната вдясно%2: %3.")
+            .arg(a.row + 1)
+            .arg(wraps ? QStringLiteral(", а след колона 5 идва колона 1") : QString(), moves);
+    }
+    case PairRule::SameColumn: {
+        const bool wraps = a.row == 4 || b.row == 4;
+        return QStringLiteral("Една и съща колона %1: всяка буква се заменя с буквата под нея%2: %3.")
+            .arg(a.column + 1)
+            .arg(wraps ? QStringLiteral(", а след ред 5 идва ред 1") : QString(), moves);
+    }
+    case PairRule::SameCell:
+        break;
+    }
+    return {};
+}
+
+QString noCipherText(const RowInsight &in)
+{
+    if (in.singleLetter)
+        return QStringLiteral("%1 е последната буква на текста и остава сама, защото буквите са нечетен брой. "
+                              "Една буква не е двойка, затова не дава шифър.")
+            .arg(at(in.plain[0], in.plainPositions[0]));
+    return QStringLiteral("В %1 двете букви са еднакви и стоят в една клетка (%2). Нито едно от трите правила не "
+                          "важи, затова двойката не дава шифър, а двойките след нея в %3 и %4 се изместват с една "
+                          "позиция нагоре.")
+        .arg(in.plain, rowAndColumn(in.plainPositions[0]), cipherList, decryptedList);
+}
+
+QString position(int row, const QString &list)
+{
+    return QStringLiteral("позиция %1 в %2").arg(row + 1).arg(list);
+}
+
+QString belonging(const RowInsight &in)
+{
+    const QString shifted = in.messageRow >= 0 && in.messageRow != in.row
+        ? QStringLiteral(" Позициите се различават, защото по-горна двойка не дава шифър.")
+        : QString();
+    switch (in.list) {
+    case 0:
+        return in.cipherRow >= 0 ? QStringLiteral("%1 → %2 (%3).").arg(in.plain, in.cipher, position(in.cipherRow, cipherList))
+                                 : QStringLiteral("%1 → %2.").arg(in.plain, in.cipher);
+    case 1:
+        return QStringLiteral("%1 е шифърът на %2 (%3).%4")
+            .arg(in.cipher, in.plain, position(in.messageRow, messageList), shifted);
+    default:
+        return QStringLiteral("%1 е декриптираният шифър %2 (%3), тоест двойката %1 от %4.%5")
+            .arg(in.plain, in.cipher, position(in.cipherRow, cipherList), position(in.messageRow, messageList),
+                 shifted);
+    }
+}
+
+} // namespace
+
+QString pairToolTip(const RowInsight &insight)
+{
+    if (insight.cipher.isEmpty())
+        return noCipherText(insight);
+    QStringList lines{belonging(insight), ruleText(insight)};
+    if (insight.list == 2)
+        lines << QStringLiteral("При декриптиране правилото се прилага обратно: наляво вместо надясно, нагоре "
+                                "вместо надолу.");
+    lines << QStringLiteral("На квадрата буквите на текста са оградени с плътна линия, а буквите на шифъра – с "
+                            "пунктир.");
+    return lines.join(u'\n');
+}
+
+QString earlierSquareToolTip()
+{
+    return QStringLiteral("Тази двойка е от предишното криптиране. Квадратът след това е изчистен, затова тя не се "
+                          "отбелязва на него.");
+}
+
+} // namespace playfair
