@@ -1,0 +1,27 @@
+// The toolkit's floor for startup_window: the same QApplication set-up, but a
+// plain QWidget of the window's size, 504 x 424, shown the same way. Built
+// with the same flags and the same libraries. Run by bench_startup.
+
+#include "startupprobe.h"
+
+#include "ui/application.h"
+
+#include <QApplication>
+#include <QWidget>
+
+int main(int argc, char *argv[])
+{
+    playfair::bench::StartupProbe probe;
+    QApplication app(argc, argv);
+    probe.mark(probe.Application);
+    playfair::setUpApplication(app);
+    probe.mark(probe.SetUp);
+
+    QWidget window;
+    window.setFixedSize(504, 424);
+    probe.mark(probe.Window);
+    probe.quitAfterFirstPaint(app);
+    window.show();
+    probe.mark(probe.Shown);
+    return QApplication::exec();
+}
