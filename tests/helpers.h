@@ -32,6 +32,26 @@ inline Workspace encrypted(const QString &key, const QString &message)
     return ws;
 }
 
+// A cleaned message cut in twos; an odd last letter stands alone.
+inline QStringList groupsOf(const QString &message)
+{
+    QStringList groups;
+    for (qsizetype i = 0; i < message.size(); i += 2)
+        groups << message.mid(i, 2);
+    return groups;
+}
+
+// The groups that give a cipher pair: two different letters.
+inline QStringList pairsWithCipher(const QStringList &groups)
+{
+    QStringList pairs;
+    for (const QString &group : groups) {
+        if (group.size() == 2 && group[0] != group[1])
+            pairs << group;
+    }
+    return pairs;
+}
+
 // The last line of the explanation box, without its CR LF.
 inline QString lastLineOf(const QString &text)
 {

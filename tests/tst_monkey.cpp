@@ -112,14 +112,6 @@ Action randomAction(QRandomGenerator &random)
     return action;
 }
 
-QStringList groupsOf(const QString &message)
-{
-    QStringList groups;
-    for (qsizetype i = 0; i < message.size(); i += 2)
-        groups << message.mid(i, 2);
-    return groups;
-}
-
 // Types text as a keyboard or an input method delivers it: one key event a
 // character, a surrogate pair in one event. (QTest::keyClicks knows Latin-1 only.)
 void typeText(QWidget *widget, const QString &text)
@@ -226,11 +218,7 @@ class TestMonkey : public QObject, protected WindowFixture
             const QStringList groups = groupsOf(ws.Text2[1]);
             if (ws.List1[0].items() != groups)
                 return QStringLiteral("the message list is not the message in twos");
-            QStringList expected;
-            for (const QString &group : groups) {
-                if (group.size() == 2 && group[0] != group[1])
-                    expected << group;
-            }
+            const QStringList expected = pairsWithCipher(groups);
             if (ws.List1[2].items() != expected || ws.List1[1].ListCount() != expected.size())
                 return QStringLiteral("the decrypted list is not the message without doubles and tail");
             break;

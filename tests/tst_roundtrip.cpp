@@ -28,15 +28,6 @@ QString randomText(QRandomGenerator &random, int maxLength)
     return text;
 }
 
-// The message cut in twos; an odd last letter stands alone.
-QStringList groupsOf(const QString &message)
-{
-    QStringList groups;
-    for (qsizetype i = 0; i < message.size(); i += 2)
-        groups << message.mid(i, 2);
-    return groups;
-}
-
 } // namespace
 
 class TestRoundTrip : public QObject
@@ -69,11 +60,7 @@ private Q_SLOTS:
             const QStringList groups = groupsOf(clean);
             QVERIFY2(ws.List1[0].items() == groups, why);
 
-            QStringList expected;
-            for (const QString &group : groups) {
-                if (group.size() == 2 && group[0] != group[1])
-                    expected << group;
-            }
+            const QStringList expected = pairsWithCipher(groups);
             QVERIFY2(ws.List1[2].items() == expected, why);
             QVERIFY2(ws.List1[1].ListCount() == expected.size(), why);
             for (const QString &pair : ws.List1[1].items())
