@@ -2,6 +2,7 @@
 
 #include "colourbutton.h"
 #include "engine/rowinsight.h"
+#include "pairdelegate.h"
 #include "pairtooltip.h"
 #include "squaremarks.h"
 #include "workspace/errors.h"
@@ -16,9 +17,12 @@
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QScreen>
+#include <QScrollBar>
 #include <QSignalBlocker>
 #include <QStyle>
 #include <QTextCursor>
+
+#include <algorithm>
 
 namespace playfair {
 
@@ -151,6 +155,9 @@ void MainWindow::createControls()
         m_List1[i]->setGeometry(fromTwips(left, 1920, 735, 2055));
         m_List1[i]->setSelectionMode(QAbstractItemView::SingleSelection);
         m_List1[i]->setSortingEnabled(false);
+        // A list box scrolls only up and down; its rows fit its width.
+        m_List1[i]->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        m_List1[i]->setItemDelegate(new PairDelegate(m_List1[i]));
         if (i < 3)
             m_List1[i]->setAccessibleName(listNames[i]);
     }
@@ -256,10 +263,33 @@ void MainWindow::onListSelectionChanged(qint16 index)
         // A list keeps its selection until the program changes it (a
         // Ctrl+click cannot empty it): show the workspace's selection again.
         render();
-        return;
+    } else {
+        m_markedList = index;
+        run(m_Label4[index]->text(), [this, index, row] { m_ws.SelectItem(index, qint16(row)); });
     }
-    m_markedList = index;
-    run(m_Label4[index]->text(), [this, index, row] { m_ws.SelectItem(index, qint16(row)); });
+    levelListRows(index);
+}
+
+void MainWindow::levelListRows(qint16 leader)
+{
+    // Each list would otherwise scroll its new row into view on its own, from
+    // wherever the user left it, and the rows would stand at different
+    // heights. Instead all three take one scroll position: the one that shows
+    // the selected row where the list the user works in shows it, or higher
+    // up where a shorter list cannot scroll that far.
+    const int row = m_ws.List1[leader].ListIndex();
+    if (row < 0)
+        return;
+    m_List1[leader]->scrollToItem(m_List1[leader]->item(row));
+    int top = m_List1[leader]->verticalScrollBar()->value();
+    for (int i = 0; i < 3; ++i) {
+        if (row < m_List1[i]->count()) {
+            m_List1[i]->scrollToItem(m_List1[i]->item(row)); // lays the list out first
+            top = std::min(top, m_List1[i]->verticalScrollBar()->maximum());
+        }
+    }
+    for (int i = 0; i < 3; ++i)
+        m_List1[i]->verticalScrollBar()->setValue(top);
 }
 
 void MainWindow::render()

@@ -57,6 +57,7 @@ private:
     // Runs a workspace handler, reports a failure to the user, then renders.
     void run(const QString &action, const std::function<void()> &handler);
     void onListSelectionChanged(qint16 index);
+    void levelListRows(qint16 leader);
     void renderExplanation();
     void renderInsights();
 
