@@ -18,6 +18,7 @@
 #include <QElapsedTimer>
 #include <QMessageBox>
 #include <QRandomGenerator>
+#include <QScrollBar>
 #include <QTimer>
 
 #include <algorithm>
@@ -203,6 +204,20 @@ class TestMonkey : public QObject, protected WindowFixture
         }
         if (!list(3)->isHidden() || ws.List1[3].ListCount() != 0)
             return QStringLiteral("the letter pool shows or holds letters");
+        for (int i = 0; i < 3; ++i) {
+            if (list(i)->horizontalScrollBar()->maximum() != 0)
+                return QStringLiteral("List1_%1 can scroll sideways").arg(i);
+        }
+        if (action.kind == Kind::ClickRow || action.kind == Kind::ListKey) {
+            // Every list holding the selected row shows it level with the
+            // list the user worked in.
+            const int row = ws.List1[action.target].ListIndex();
+            const auto topOf = [this, row](int i) { return list(i)->visualItemRect(list(i)->item(row)).top(); };
+            for (int i = 0; row >= 0 && i < 3; ++i) {
+                if (ws.List1[i].ListIndex() == row && topOf(i) != topOf(action.target))
+                    return QStringLiteral("row %1 of List1_%2 is not level with List1_%3").arg(row).arg(i).arg(action.target);
+            }
+        }
         if (ws.Text1[0].count(QStringLiteral("\r\n")) != 17 + encrypts
             || explanation()->document()->blockCount() != 18 + encrypts)
             return QStringLiteral("the explanation does not have %1 lines").arg(17 + encrypts);
