@@ -13,7 +13,9 @@
 #
 # The id names the desktop file (<id>.desktop), the AppStream metainfo
 # (<id>.metainfo.xml) and the desktop file name the program reports to the
-# desktop (QGuiApplication::setDesktopFileName). Sets PLAYFAIR_APP_ID.
+# desktop (QGuiApplication::setDesktopFileName). Sets PLAYFAIR_APP_ID, and
+# PLAYFAIR_WEB_URL, the address as a URL without a trailing "/" (https:// put
+# before a bare host name) for the metainfo and the package's homepage.
 
 function(playfair_application_id address out)
     string(TOLOWER "${address}" host)
@@ -34,4 +36,10 @@ function(playfair_application_id address out)
 endfunction()
 
 playfair_application_id("${PLAYFAIR_WEB_ADDRESS}" PLAYFAIR_APP_ID)
+if(PLAYFAIR_WEB_ADDRESS MATCHES "^[A-Za-z][A-Za-z0-9+.-]*://")
+    set(PLAYFAIR_WEB_URL "${PLAYFAIR_WEB_ADDRESS}")
+else()
+    set(PLAYFAIR_WEB_URL "https://${PLAYFAIR_WEB_ADDRESS}")
+endif()
+string(REGEX REPLACE "/+$" "" PLAYFAIR_WEB_URL "${PLAYFAIR_WEB_URL}")
 message(STATUS "Application id: ${PLAYFAIR_APP_ID}")

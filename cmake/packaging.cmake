@@ -14,7 +14,7 @@ include(GNUInstallDirs)
 set(PLAYFAIR_SCREENSHOT_URL "" CACHE STRING
     "Where software centres fetch the screenshot (docs/screenshot.png) from; empty: https://<web address>/playfair/screenshot.png")
 if(NOT PLAYFAIR_SCREENSHOT_URL)
-    set(PLAYFAIR_SCREENSHOT_URL "https://${PLAYFAIR_WEB_ADDRESS}/playfair/screenshot.png")
+    set(PLAYFAIR_SCREENSHOT_URL "${PLAYFAIR_WEB_URL}/playfair/screenshot.png")
 endif()
 
 if(PLAYFAIR_BUILD_TESTS)
@@ -122,8 +122,6 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 # recommends them. CPack adds Installed-Size itself.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2, qt6-qpa-plugins")
-if(PLAYFAIR_WEB_ADDRESS)
-    set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://${PLAYFAIR_WEB_ADDRESS}/")
-endif()
+set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "${PLAYFAIR_WEB_URL}/")
 
 include(CPack)
