@@ -1,10 +1,16 @@
 #include "ui/application.h"
+#include "ui/commandline.h"
 #include "ui/mainwindow.h"
 
 #include <QApplication>
 
 int main(int argc, char *argv[])
 {
+    // Read first: help, the version and mistakes need no display.
+    const playfair::CommandLine commandLine = playfair::parseCommandLine(playfair::argumentsOf(argc, argv));
+    if (commandLine.finished)
+        return playfair::finishCommandLine(commandLine);
+
     QApplication app(argc, argv);
     playfair::setUpApplication(app);
 

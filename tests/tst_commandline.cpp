@@ -1,0 +1,110 @@
+#include "ui/commandline.h"
+
+#include <QRegularExpression>
+#include <QTest>
+
+using namespace playfair;
+
+class TestCommandLine : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    // Every way of starting the program: whether it goes on to a window, and
+    // if not, its exit status and the first two lines it prints.
+    void parse_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<bool>("finished");
+        QTest::addColumn<int>("exitStatus");
+        QTest::addColumn<QString>("firstLine");
+        QTest::addColumn<QString>("secondLine");
+
+        const QString usage = QStringLiteral("Usage: playfair [options]");
+        const QString none;
+        QTest::newRow("no arguments opens the window") << QStringList{} << false << 0 << none << none;
+        QTest::newRow("an empty argv opens the window") << QStringList() << false << 0 << none << none;
+        QTest::newRow("Qt's -platform with its value") << QStringList{"-platform", "offscreen"} << false << 0 << none << none;
+        QTest::newRow("Qt's --style=value") << QStringList{"--style=fusion"} << false << 0 << none << none;
+        QTest::newRow("Qt's -reverse flag") << QStringList{"-reverse"} << false << 0 << none << none;
+        QTest::newRow("X11's -display and -geometry")
+            << QStringList{"-display", ":1", "-geometry", "600x400"} << false << 0 << none << none;
+        QTest::newRow("--help") << QStringList{"--help"} << true << 0 << usage << QString();
+        QTest::newRow("-h") << QStringList{"-h"} << true << 0 << usage << QString();
+        QTest::newRow("help beside a Qt option") << QStringList{"-style", "fusion", "--help"} << true << 0 << usage
+                                                 << QString();
+        QTest::newRow("help wins over version") << QStringList{"--version", "--help"} << true << 0 << usage << QString();
+        QTest::newRow("--version") << QStringList{"--version"} << true << 0 << QString() << QString();
+        QTest::newRow("-v") << QStringList{"-v"} << true << 0 << QString() << QString();
+        QTest::newRow("an unknown long option")
+            << QStringList{"--bogus"} << true << 2 << "playfair: Unknown option 'bogus'." << usage;
+        QTest::newRow("an unknown short option") << QStringList{"-x"} << true << 2 << "playfair: Unknown option 'x'."
+                                                 << usage;
+        QTest::newRow("a mistake wins over help")
+            << QStringList{"--help", "--bogus"} << true << 2 << "playfair: Unknown option 'bogus'." << usage;
+        QTest::newRow("two unknown options, one line")
+            << QStringList{"--bogus", "--also"} << true << 2 << "playfair: Unknown options: bogus, also." << usage;
+        QTest::newRow("a stray argument")
+            << QStringList{"message.txt"} << true << 2 << "playfair: Unexpected argument 'message.txt'." << usage;
+        QTest::newRow("a Qt option without its value")
+            << QStringList{"-style"} << true << 2 << "playfair: Missing value after '-style'." << usage;
+        QTest::newRow("help is not a value of ours")
+            << QStringList{"--help=yes"} << true << 2 << "playfair: Unexpected value after '--help'." << usage;
+    }
+
+    void parse()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(bool, finished);
+        QFETCH(int, exitStatus);
+        QFETCH(QString, firstLine);
+        QFETCH(QString, secondLine);
+
+        if (QByteArray(QTest::currentDataTag()) != "an empty argv opens the window")
+            arguments.prepend(QStringLiteral("/usr/bin/playfair"));
+        const CommandLine commandLine = parseCommandLine(arguments);
+        QCOMPARE(commandLine.finished, finished);
+        QCOMPARE(commandLine.exitStatus, exitStatus);
+        QCOMPARE(commandLine.window, CommandLine::Window::Main);
+        if (!finished) {
+            QVERIFY(commandLine.output.isEmpty());
+            return;
+        }
+        QVERIFY(commandLine.output.endsWith(u'\n'));
+        const QStringList lines = commandLine.output.split(u'\n');
+        if (!firstLine.isEmpty())
+            QCOMPARE(lines.value(0), firstLine);
+        if (!secondLine.isEmpty())
+            QCOMPARE(lines.value(1), secondLine);
+    }
+
+    // The help lists our options and keeps Qt's own out of the list.
+    void help()
+    {
+        const QString text = parseCommandLine({QStringLiteral("playfair"), QStringLiteral("--help")}).output;
+        QVERIFY2(text.contains(QLatin1String("-h, --help")), qPrintable(text));
+        QVERIFY2(text.contains(QLatin1String("-v, --version")), qPrintable(text));
+        for (const char *hidden : {"--platform", "--style", "--display", "--widgetcount", "<executable_name>"})
+            QVERIFY2(!text.contains(QLatin1String(hidden)), hidden);
+    }
+
+    // A mistake prints the same help after its one line.
+    void mistakeShowsTheHelp()
+    {
+        const QString help = parseCommandLine({QStringLiteral("playfair"), QStringLiteral("--help")}).output;
+        const QString mistake = parseCommandLine({QStringLiteral("playfair"), QStringLiteral("--bogus")}).output;
+        QCOMPARE(mistake.section(u'\n', 1), help);
+    }
+
+    void version()
+    {
+        const QString text = parseCommandLine({QStringLiteral("playfair"), QStringLiteral("--version")}).output;
+        const QStringList lines = text.split(u'\n');
+        QVERIFY2(QRegularExpression(QStringLiteral("^playfair \\d+\\.\\d+\\.\\d+$")).match(lines.value(0)).hasMatch(),
+                 qPrintable(text));
+        QVERIFY2(lines.value(1).startsWith(QLatin1String("License GPLv3+")), qPrintable(text));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestCommandLine)
+#include "tst_commandline.moc"

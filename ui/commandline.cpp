@@ -1,0 +1,104 @@
+#include "commandline.h"
+
+#include "app/version.h"
+
+#include <QCommandLineParser>
+
+#include <cstdio>
+#include <initializer_list>
+
+namespace playfair {
+
+namespace {
+
+const QString program = QStringLiteral("playfair");
+
+// The standard options of QGuiApplication, QApplication and the X11 platform
+// plugin. They are not ours to act on, but they must not be taken for
+// mistakes: QApplication removes them from argv when it starts.
+void acceptQtOptions(QCommandLineParser &parser)
+{
+    const auto add = [&parser](std::initializer_list<const char *> names, bool takesValue) {
+        for (const char *name : names) {
+            QCommandLineOption option(QString::fromLatin1(name));
+            if (takesValue)
+                option.setValueName(QStringLiteral("value"));
+            option.setFlags(QCommandLineOption::HiddenFromHelp);
+            parser.addOption(option);
+        }
+    };
+    add({"platform", "platformpluginpath", "platformtheme", "plugin", "qmljsdebugger",
+         "qwindowgeometry", "qwindowicon", "qwindowtitle", "session", "style", "stylesheet",
+         "display", "geometry", "name", "title", "visual"},
+        true);
+    add({"reverse", "widgetcount", "nograb", "dograb", "sync"}, false);
+}
+
+CommandLine finished(int exitStatus, const QString &output)
+{
+    CommandLine commandLine;
+    commandLine.finished = true;
+    commandLine.exitStatus = exitStatus;
+    commandLine.output = output;
+    return commandLine;
+}
+
+} // namespace
+
+CommandLine parseCommandLine(const QStringList &arguments)
+{
+    QCommandLineParser parser;
+    // Qt's options are written with one dash (-platform, -style).
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    parser.setApplicationDescription(QStringLiteral(
+        "Opens the window of the teaching program for the Playfair digraph cipher.\n"
+        "Qt's standard options, such as -platform, -style and -display, are accepted too."));
+    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
+                                  QStringLiteral("Display this help and exit."));
+    const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
+                                     QStringLiteral("Display the version and exit."));
+    parser.addOption(help);
+    parser.addOption(version);
+    acceptQtOptions(parser);
+
+    // Qt names the program after argv[0] of a running QCoreApplication, and
+    // "<executable_name>" before one exists: name it plainly instead.
+    QString helpText = parser.helpText();
+    const qsizetype options = helpText.indexOf(QLatin1String(" [options]"));
+    helpText.replace(0, options, QLatin1String("Usage: ") + program);
+
+    const auto mistake = [&](const QString &error) {
+        return finished(2, program + QLatin1String(": ") + error + QLatin1Char('\n') + helpText);
+    };
+    QStringList words = arguments;
+    if (words.isEmpty())
+        words.append(program);
+    if (!parser.parse(words))
+        return mistake(parser.errorText());
+    if (parser.isSet(help))
+        return finished(0, helpText);
+    if (parser.isSet(version))
+        return finished(0, QString::fromStdString(versionText(program.toStdString())));
+    if (!parser.positionalArguments().isEmpty())
+        return mistake(QStringLiteral("Unexpected argument '%1'.").arg(parser.positionalArguments().constFirst()));
+
+    return CommandLine{};
+}
+
+QStringList argumentsOf(int argc, char **argv)
+{
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    return arguments;
+}
+
+int finishCommandLine(const CommandLine &commandLine)
+{
+    std::FILE *stream = commandLine.exitStatus == 0 ? stdout : stderr;
+    std::fputs(commandLine.output.toLocal8Bit().constData(), stream);
+    std::fflush(stream);
+    return commandLine.exitStatus;
+}
+
+} // namespace playfair

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace playfair {
+
+// What the command line asks the program to do. It is read before any
+// QApplication exists, so --help, --version and a mistyped option are
+// answered on a terminal without a display.
+struct CommandLine
+{
+    // The window to open.
+    enum class Window { Main };
+    Window window = Window::Main;
+
+    // Set for --help, --version and mistakes: print `output` and end with
+    // `exitStatus` (0 after help or version, printed to standard output; 2
+    // after a mistake, printed to standard error), opening no window.
+    bool finished = false;
+    int exitStatus = 0;
+    QString output;
+};
+
+// `arguments` as main() received them, the program first. Qt's own options
+// (-platform, -style, -display and the like) are accepted and left in argv
+// for QApplication to take.
+CommandLine parseCommandLine(const QStringList &arguments);
+
+QStringList argumentsOf(int argc, char **argv);
+
+// Prints what a finished command line says to print, and returns its exit status.
+int finishCommandLine(const CommandLine &commandLine);
+
+} // namespace playfair
