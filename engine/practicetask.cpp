@@ -7,6 +7,7 @@
 #include <QRandomGenerator>
 
 #include <algorithm>
+#include <array>
 
 namespace playfair {
 
@@ -15,8 +16,8 @@ namespace {
 constexpr int fewestPairs = 8;
 constexpr int mostPairs = 12;
 
-const QList<PairKind> everyKind{PairKind::Rectangle, PairKind::SameRow, PairKind::SameRowWrapping,
-                                PairKind::SameColumn, PairKind::SameColumnWrapping};
+constexpr std::array everyKind{PairKind::Rectangle, PairKind::SameRow, PairKind::SameRowWrapping,
+                               PairKind::SameColumn, PairKind::SameColumnWrapping};
 
 // A Fisher-Yates shuffle of our own, so that a seed gives the same task with
 // every standard library.

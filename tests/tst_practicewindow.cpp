@@ -127,9 +127,6 @@ private Q_SLOTS:
             << E << 0 << QStringList{"ts"} << false << "✗ грешно" << "TS" << QList<int>{17, 8} << QList<int>{}
             << QStringList{"Двойка 1: TS не е вярно.", rectangleOfSE, "на другата. Опитайте отново.", "пунктир"}
             << QStringList{"TC", "→ T"} << 0;
-        QTest::newRow("encrypt, wrong by leaving the input")
-            << E << 0 << QStringList{"ts"} << true << "✗ грешно" << "TS" << QList<int>{17, 8} << QList<int>{}
-            << QStringList{rectangleOfSE} << QStringList{"TC"} << 0;
         QTest::newRow("encrypt, wrong out of column 5")
             << E << 1 << QStringList{"OR"} << false << "✗ грешно" << "OR" << QList<int>{4, 0} << QList<int>{}
             << QStringList{"Един и същ ред 1: всяка буква се заменя със съседната вдясно, а след колона 5 идва "

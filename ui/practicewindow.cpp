@@ -157,6 +157,7 @@ void PracticeWindow::createControls()
     m_instruction->setObjectName(QStringLiteral("instruction"));
     m_instruction->setWordWrap(true);
     work->addWidget(m_instruction);
+    m_lettersOnly = new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[A-Za-z]{0,2}")), this);
     m_pairGrid = new QGridLayout;
     m_pairGrid->setHorizontalSpacing(10);
     m_pairGrid->setVerticalSpacing(2);
@@ -225,7 +226,6 @@ void PracticeWindow::createPairs(bool focusFirst)
     m_answers.clear();
     m_marks.clear();
 
-    auto *validator = new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[A-Za-z]{0,2}")), this);
     const int inputWidth = fontMetrics().horizontalAdvance(QStringLiteral("WW")) + 24;
     for (int i = 0; i < m_session.pairCount(); ++i) {
         const int row = 3 * (i / pairsPerRow);
@@ -238,7 +238,7 @@ void PracticeWindow::createPairs(bool focusFirst)
         answer->setObjectName(QStringLiteral("answer%1").arg(i + 1));
         answer->setAccessibleName(QStringLiteral("Двойка %1").arg(i + 1));
         answer->setMaxLength(2);
-        answer->setValidator(validator);
+        answer->setValidator(m_lettersOnly);
         answer->setAlignment(Qt::AlignCenter);
         answer->setMinimumWidth(inputWidth);
         answer->installEventFilter(this);
@@ -357,7 +357,10 @@ void PracticeWindow::render()
                                                                  : wrongColour;
         setBackground(answer, base, QPalette::Base);
         m_marks[i]->setText(markText(mark));
-        answer->setAccessibleDescription(markText(mark));
+        const QString description = mark == PracticeSession::Mark::Open
+            ? m_session.given(i)
+            : QStringLiteral("%1, %2").arg(m_session.given(i), markText(mark));
+        answer->setAccessibleDescription(description);
     }
 
     QList<int> plainCells;

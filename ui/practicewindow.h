@@ -13,6 +13,7 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
+class QValidator;
 
 namespace playfair {
 
@@ -71,6 +72,7 @@ private:
     QRadioButton *m_decrypt = nullptr;
     SquareView *m_square = nullptr;
     QLabel *m_instruction = nullptr;
+    QValidator *m_lettersOnly = nullptr; // what an answer input takes: up to two Latin letters
     QGridLayout *m_pairGrid = nullptr;
     QList<QLabel *> m_given;
     QList<QLineEdit *> m_answers;
