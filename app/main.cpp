@@ -1,6 +1,7 @@
 #include "ui/application.h"
 #include "ui/commandline.h"
 #include "ui/mainwindow.h"
+#include "ui/practicewindow.h"
 
 #include <QApplication>
 
@@ -14,6 +15,13 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     playfair::setUpApplication(app);
 
+    switch (commandLine.window) {
+    case playfair::CommandLine::Window::Practice:
+        playfair::openPracticeWindow();
+        return QApplication::exec();
+    case playfair::CommandLine::Window::Main:
+        break;
+    }
     playfair::MainWindow window;
     window.show();
     return QApplication::exec();

@@ -37,4 +37,19 @@ std::pair<SquarePosition, SquarePosition> imageOf(SquarePosition first, SquarePo
     return {first, second};
 }
 
+bool wrapsAround(SquarePosition first, SquarePosition second, int step)
+{
+    const auto crosses = [step](int coordinate) { return coordinate + step < 0 || coordinate + step > 4; };
+    switch (ruleFor(first, second)) {
+    case PairRule::SameColumn:
+        return crosses(first.row) || crosses(second.row);
+    case PairRule::SameRow:
+        return crosses(first.column) || crosses(second.column);
+    case PairRule::Rectangle:
+    case PairRule::SameCell:
+        break;
+    }
+    return false;
+}
+
 } // namespace playfair

@@ -28,4 +28,10 @@ PairRule ruleFor(SquarePosition first, SquarePosition second);
 // decrypt; rows and columns wrap around the square. Not for SameCell pairs.
 std::pair<SquarePosition, SquarePosition> imageOf(SquarePosition first, SquarePosition second, int step);
 
+// Whether imageOf moves a letter of the pair over the square's edge: out of
+// the last column into the first (or back, decrypting) for a SameRow pair,
+// out of the last row into the first (or back) for a SameColumn pair. A pair
+// wraps when encrypting exactly when its cipher pair wraps when decrypting.
+bool wrapsAround(SquarePosition first, SquarePosition second, int step);
+
 } // namespace playfair

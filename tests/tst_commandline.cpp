@@ -78,12 +78,36 @@ private Q_SLOTS:
             QCOMPARE(lines.value(1), secondLine);
     }
 
+    // The window a command line opens.
+    void window_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("window");
+
+        QTest::newRow("the main window by default") << QStringList{} << int(CommandLine::Window::Main);
+        QTest::newRow("--practice") << QStringList{"--practice"} << int(CommandLine::Window::Practice);
+        QTest::newRow("--practice beside a Qt option")
+            << QStringList{"-style", "fusion", "--practice"} << int(CommandLine::Window::Practice);
+    }
+
+    void window()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, window);
+
+        arguments.prepend(QStringLiteral("playfair"));
+        const CommandLine commandLine = parseCommandLine(arguments);
+        QVERIFY(!commandLine.finished);
+        QCOMPARE(int(commandLine.window), window);
+    }
+
     // The help lists our options and keeps Qt's own out of the list.
     void help()
     {
         const QString text = parseCommandLine({QStringLiteral("playfair"), QStringLiteral("--help")}).output;
         QVERIFY2(text.contains(QLatin1String("-h, --help")), qPrintable(text));
         QVERIFY2(text.contains(QLatin1String("-v, --version")), qPrintable(text));
+        QVERIFY2(text.contains(QLatin1String("--practice")), qPrintable(text));
         for (const char *hidden : {"--platform", "--style", "--display", "--widgetcount", "<executable_name>"})
             QVERIFY2(!text.contains(QLatin1String(hidden)), hidden);
     }

@@ -40,6 +40,7 @@ protected:
         window = std::make_unique<MainWindow>();
         window->show();
         QApplication::setActiveWindow(window.get());
+        window->activateWindow();
         return QTest::qWaitForWindowActive(window.get());
     }
 

@@ -57,8 +57,11 @@ CommandLine parseCommandLine(const QStringList &arguments)
                                   QStringLiteral("Display this help and exit."));
     const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
                                      QStringLiteral("Display the version and exit."));
+    const QCommandLineOption practice(QStringLiteral("practice"),
+                                      QStringLiteral("Open the exercise window instead of the main window."));
     parser.addOption(help);
     parser.addOption(version);
+    parser.addOption(practice);
     acceptQtOptions(parser);
 
     // Qt names the program after argv[0] of a running QCoreApplication, and
@@ -82,7 +85,10 @@ CommandLine parseCommandLine(const QStringList &arguments)
     if (!parser.positionalArguments().isEmpty())
         return mistake(QStringLiteral("Unexpected argument '%1'.").arg(parser.positionalArguments().constFirst()));
 
-    return CommandLine{};
+    CommandLine commandLine;
+    if (parser.isSet(practice))
+        commandLine.window = CommandLine::Window::Practice;
+    return commandLine;
 }
 
 QStringList argumentsOf(int argc, char **argv)

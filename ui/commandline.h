@@ -11,7 +11,7 @@ namespace playfair {
 struct CommandLine
 {
     // The window to open.
-    enum class Window { Main };
+    enum class Window { Main, Practice };
     Window window = Window::Main;
 
     // Set for --help, --version and mistakes: print `output` and end with

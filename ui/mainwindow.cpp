@@ -4,18 +4,24 @@
 #include "engine/rowinsight.h"
 #include "pairdelegate.h"
 #include "pairtooltip.h"
+#include "practicewindow.h"
 #include "squaremarks.h"
 #include "workspace/errors.h"
 
+#include <QAction>
+#include <QContextMenuEvent>
 #include <QGroupBox>
 #include <QIcon>
 #include <QItemSelectionModel>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPainter>
 #include <QPlainTextEdit>
+#include <QRandomGenerator>
 #include <QScreen>
 #include <QScrollBar>
 #include <QSignalBlocker>
@@ -110,6 +116,13 @@ MainWindow::MainWindow(QWidget *parent)
     connectControls();
     setTabOrder();
     m_Text1[0]->setFocus();
+
+    addWindowAction(QStringLiteral("Упражнение…"), QKeySequence(Qt::CTRL | Qt::Key_E), [this] {
+        openPracticeWindow(PracticeTask::fromWorkspace(m_ws, *QRandomGenerator::global()), this);
+    });
+    const std::array<QWidget *, 3> boxes{m_Text2[0], m_Text2[1], m_Text1[0]};
+    for (QWidget *box : boxes)
+        box->installEventFilter(this);
 
     render();
     run(QStringLiteral("Зареждане"), [this] { m_ws.Form_Load(); });
@@ -371,6 +384,45 @@ void MainWindow::renderExplanation()
 void MainWindow::paintEvent(QPaintEvent *)
 {
     QPainter(this).fillRect(rect(), windowColour);
+}
+
+QAction *MainWindow::addWindowAction(const QString &text, const QKeySequence &shortcut,
+                                     const std::function<void()> &run)
+{
+    auto *action = new QAction(text, this);
+    action->setShortcut(shortcut);
+    action->setShortcutContext(Qt::WindowShortcut);
+    action->setShortcutVisibleInContextMenu(true);
+    connect(action, &QAction::triggered, this, run);
+    addAction(action);
+    return action;
+}
+
+bool MainWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    // The text boxes claim some Ctrl keys before any shortcut (on X11 Ctrl+E
+    // moves to the end of the line); the window's actions come first.
+    if (event->type() == QEvent::ShortcutOverride) {
+        const QKeySequence pressed(static_cast<QKeyEvent *>(event)->keyCombination());
+        for (const QAction *action : actions()) {
+            if (action->shortcut() == pressed)
+                return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void MainWindow::contextMenuEvent(QContextMenuEvent *event)
+{
+    // A box or a list that has no menu of its own passes the request on.
+    for (QWidget *under = childAt(event->pos()); under; under = under->parentWidget()) {
+        if (qobject_cast<QLineEdit *>(under) || qobject_cast<QAbstractScrollArea *>(under))
+            return;
+    }
+    QMenu menu(this);
+    menu.setFont(font());
+    menu.addActions(actions());
+    menu.exec(event->globalPos());
 }
 
 } // namespace playfair

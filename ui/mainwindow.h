@@ -7,7 +7,9 @@
 #include <array>
 #include <functional>
 
+class QAction;
 class QGroupBox;
+class QKeySequence;
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -47,8 +49,15 @@ public:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    // The window's own menu, on the background and the square: the window's
+    // actions with their shortcuts. The boxes and lists keep their own.
+    void contextMenuEvent(QContextMenuEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    // An entry of the window's menu whose shortcut works anywhere in the
+    // window. The windows it opens are created only when it is chosen.
+    QAction *addWindowAction(const QString &text, const QKeySequence &shortcut, const std::function<void()> &run);
     void createControls();
     void createSquare();
     void connectControls();

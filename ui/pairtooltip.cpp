@@ -22,34 +22,44 @@ QString at(QChar letter, SquarePosition p)
     return QStringLiteral("%1 (%2)").arg(letter, rowAndColumn(p));
 }
 
-// One letter's move under the rule: "S → T (ред 4, колона 4)".
-QString move(const RowInsight &in, int i)
+// One letter's move under the rule: "S → T (ред 4, колона 4)"; decrypting,
+// the cipher letter moves to the plain one.
+QString move(const RowInsight &in, int i, bool decrypting)
 {
+    if (decrypting)
+        return QStringLiteral("%1 → %2").arg(in.cipher[i], at(in.plain[i], in.plainPositions[i]));
     return QStringLiteral("%1 → %2").arg(in.plain[i], at(in.cipher[i], in.cipherPositions[i]));
 }
 
-QString ruleText(const RowInsight &in)
+// The rule without its ending: what it does to the letters being turned.
+QString ruleHead(const RowInsight &in, bool decrypting)
 {
-    const SquarePosition a = in.plainPositions[0];
-    const SquarePosition b = in.plainPositions[1];
-    const QString moves = move(in, 0) + QStringLiteral(", ") + move(in, 1);
+    const QString &letters = decrypting ? in.cipher : in.plain;
+    const QList<SquarePosition> &positions = decrypting ? in.cipherPositions : in.plainPositions;
+    const SquarePosition a = positions[0];
+    const SquarePosition b = positions[1];
+    const bool wraps = wrapsAround(a, b, decrypting ? -1 : +1);
     switch (in.rule) {
     case PairRule::Rectangle:
         return QStringLiteral("Правоъгълник: %1 и %2 са в различни редове и колони. Всяка буква се заменя с "
-                              "буквата от своя ред в колоната на другата: %3.")
-            .arg(at(in.plain[0], a), at(in.plain[1], b), moves);
-    case PairRule::SameRow: {
-        const bool wraps = a.column == 4 || b.column == 4;
-        return QStringLiteral("Един и същ ред %1: всяка буква се заменя със съседната вдясно%2: %3.")
+                              "буквата от своя ред в колоната на другата")
+            .arg(at(letters[0], a), at(letters[1], b));
+    case PairRule::SameRow:
+        if (decrypting)
+            return QStringLiteral("Един и същ ред %1: всяка буква се заменя със съседната вляво%2")
+                .arg(a.row + 1)
+                .arg(wraps ? QStringLiteral(", а преди колона 1 идва колона 5") : QString());
+        return QStringLiteral("Един и същ ред %1: всяка буква се заменя със съседната вдясно%2")
             .arg(a.row + 1)
-            .arg(wraps ? QStringLiteral(", а след колона 5 идва колона 1") : QString(), moves);
-    }
-    case PairRule::SameColumn: {
-        const bool wraps = a.row == 4 || b.row == 4;
-        return QStringLiteral("Една и съща колона %1: всяка буква се заменя с буквата под нея%2: %3.")
+            .arg(wraps ? QStringLiteral(", а след колона 5 идва колона 1") : QString());
+    case PairRule::SameColumn:
+        if (decrypting)
+            return QStringLiteral("Една и съща колона %1: всяка буква се заменя с буквата над нея%2")
+                .arg(a.column + 1)
+                .arg(wraps ? QStringLiteral(", а преди ред 1 идва ред 5") : QString());
+        return QStringLiteral("Една и съща колона %1: всяка буква се заменя с буквата под нея%2")
             .arg(a.column + 1)
-            .arg(wraps ? QStringLiteral(", а след ред 5 идва ред 1") : QString(), moves);
-    }
+            .arg(wraps ? QStringLiteral(", а след ред 5 идва ред 1") : QString());
     case PairRule::SameCell:
         break;
     }
@@ -98,13 +108,29 @@ QString pairToolTip(const RowInsight &insight)
 {
     if (insight.cipher.isEmpty())
         return noCipherText(insight);
-    QStringList lines{belonging(insight), ruleText(insight)};
+    QStringList lines{belonging(insight), ruleSentence(insight, false, true)};
     if (insight.list == 2)
         lines << QStringLiteral("При декриптиране правилото се прилага обратно: наляво вместо надясно, нагоре "
                                 "вместо надолу.");
-    lines << QStringLiteral("На квадрата буквите на текста са оградени с плътна линия, а буквите на шифъра – с "
-                            "пунктир.");
+    lines << marksLegend();
     return lines.join(u'\n');
+}
+
+QString ruleSentence(const RowInsight &insight, bool decrypting, bool withMoves)
+{
+    if (insight.cipher.isEmpty())
+        return {};
+    QString sentence = ruleHead(insight, decrypting);
+    if (withMoves)
+        sentence += QStringLiteral(": ") + move(insight, 0, decrypting) + QStringLiteral(", ")
+            + move(insight, 1, decrypting);
+    return sentence + u'.';
+}
+
+QString marksLegend()
+{
+    return QStringLiteral("На квадрата буквите на текста са оградени с плътна линия, а буквите на шифъра – с "
+                          "пунктир.");
 }
 
 QString earlierSquareToolTip()

@@ -1,0 +1,261 @@
+#include "practicetask.h"
+
+#include "characters.h"
+#include "playfair.h"
+#include "workspace/workspace.h"
+
+#include <QRandomGenerator>
+
+#include <algorithm>
+#include <array>
+
+namespace playfair {
+
+namespace {
+
+constexpr int fewestPairs = 8;
+constexpr int mostPairs = 12;
+
+constexpr std::array everyKind{PairKind::Rectangle, PairKind::SameRow, PairKind::SameRowWrapping,
+                               PairKind::SameColumn, PairKind::SameColumnWrapping};
+
+// A Fisher-Yates shuffle of our own, so that a seed gives the same task with
+// every standard library.
+template<typename T>
+void shuffle(QList<T> &list, QRandomGenerator &random)
+{
+    for (qsizetype i = list.size() - 1; i > 0; --i)
+        list.swapItemsAt(i, random.bounded(int(i + 1)));
+}
+
+QString cleanedText(const QString &text)
+{
+    return cleaned(upperCased(text));
+}
+
+// The groups of two of a cleaned text that give a cipher pair.
+QStringList pairsOf(const QString &cleanedText)
+{
+    QStringList pairs;
+    for (qsizetype i = 0; i + 1 < cleanedText.size(); i += 2) {
+        if (cleanedText[i] != cleanedText[i + 1])
+            pairs << cleanedText.mid(i, 2);
+    }
+    return pairs;
+}
+
+QString squareOf(const Workspace &ws)
+{
+    QString square;
+    for (const QString &cell : ws.Label3)
+        square += cell;
+    return square;
+}
+
+// The square the engine builds from a key word.
+QString squareFor(const QString &keyWord)
+{
+    Workspace ws;
+    ws.Text2[0] = keyWord;
+    ws.Text2[1].clear();
+    ws.Command1_Click(0);
+    return squareOf(ws);
+}
+
+// The key square lists the key word's letters and then the rest of the
+// alphabet in order, so the shortest key word for a square is the shortest
+// start after which the letters run in alphabetical order.
+QString shortestKeyWordFor(const QString &square)
+{
+    qsizetype start = square.size();
+    while (start > 0 && (start == square.size() || square[start - 1] < square[start]))
+        --start;
+    return square.left(start);
+}
+
+bool isKeySquare(const QString &square)
+{
+    QString sorted = square;
+    std::sort(sorted.begin(), sorted.end());
+    return sorted == QStringLiteral("ABCDEFGHIKLMNOPQRSTUVWXYZ");
+}
+
+bool hasEveryKind(const PracticeTask &task)
+{
+    const QList<PairKind> kinds = task.kinds();
+    return std::all_of(everyKind.begin(), everyKind.end(), [&](PairKind kind) { return kinds.contains(kind); });
+}
+
+// Pairs from the built-in messages on `square`: a whole message when one of
+// them has every kind of pair (so that a decrypted task reads as a message),
+// else one pair of each kind and more drawn from all messages, in random order.
+PracticeTask taskOn(const QString &keyWord, const QString &square, QRandomGenerator &random)
+{
+    PracticeTask task{keyWord, square, {}};
+    const QStringList &messages = PracticeTask::messages();
+
+    QList<int> order;
+    for (int i = 0; i < messages.size(); ++i)
+        order << i;
+    shuffle(order, random);
+    for (int i : order) {
+        task.pairs = pairsOf(cleanedText(messages[i]));
+        if (task.pairs.size() >= fewestPairs && task.pairs.size() <= mostPairs && hasEveryKind(task))
+            return task;
+    }
+
+    QStringList pool;
+    for (const QString &message : messages) {
+        for (const QString &pair : pairsOf(cleanedText(message))) {
+            if (!pool.contains(pair))
+                pool << pair;
+        }
+    }
+    shuffle(pool, random);
+    PracticeTask all{keyWord, square, pool};
+    const QList<PairKind> kinds = all.kinds();
+
+    QStringList chosen;
+    for (PairKind kind : everyKind) {
+        const qsizetype at = kinds.indexOf(kind);
+        if (at >= 0)
+            chosen << pool[at];
+    }
+    const int count = fewestPairs + random.bounded(mostPairs - fewestPairs + 1);
+    for (const QString &pair : std::as_const(pool)) {
+        if (chosen.size() >= count)
+            break;
+        if (!chosen.contains(pair))
+            chosen << pair;
+    }
+    shuffle(chosen, random);
+    task.pairs = chosen;
+    return task;
+}
+
+} // namespace
+
+std::optional<PairKind> kindOf(SquarePosition first, SquarePosition second)
+{
+    const bool wraps = wrapsAround(first, second, +1);
+    switch (ruleFor(first, second)) {
+    case PairRule::Rectangle:
+        return PairKind::Rectangle;
+    case PairRule::SameRow:
+        return wraps ? PairKind::SameRowWrapping : PairKind::SameRow;
+    case PairRule::SameColumn:
+        return wraps ? PairKind::SameColumnWrapping : PairKind::SameColumn;
+    case PairRule::SameCell:
+        break;
+    }
+    return std::nullopt;
+}
+
+Workspace PracticeTask::workspace() const
+{
+    Workspace ws;
+    for (int cell = 0; cell < 25 && cell < square.size(); ++cell)
+        ws.Label3[cell] = square[cell];
+    for (const QString &pair : pairs)
+        ws.List1[0].AddItem(pair);
+    EncryptDigraphs(ws);
+    DecryptDigraphs(ws);
+    return ws;
+}
+
+QList<PairKind> PracticeTask::kinds() const
+{
+    const auto at = [this](QChar letter) {
+        const qsizetype cell = square.indexOf(letter);
+        return SquarePosition{int(cell / 5), int(cell % 5)};
+    };
+    QList<PairKind> kinds;
+    for (const QString &pair : pairs) {
+        if (const auto kind = kindOf(at(pair[0]), at(pair[1])))
+            kinds << *kind;
+    }
+    return kinds;
+}
+
+PracticeTask PracticeTask::random(QRandomGenerator &random)
+{
+    const QStringList &words = keyWords();
+    return forKeyWord(words[random.bounded(int(words.size()))], random);
+}
+
+PracticeTask PracticeTask::forKeyWord(const QString &keyWord, QRandomGenerator &random)
+{
+    const QString cleanedKey = cleanedText(keyWord);
+    return taskOn(cleanedKey, squareFor(cleanedKey), random);
+}
+
+PracticeTask PracticeTask::fromWorkspace(const Workspace &ws, QRandomGenerator &random)
+{
+    const QString square = squareOf(ws);
+    if (!isKeySquare(square))
+        return PracticeTask::random(random);
+
+    QString keyWord = cleanedText(ws.Text2[0]);
+    if (squareFor(keyWord) != square)
+        keyWord = shortestKeyWordFor(square);
+
+    QStringList pairs;
+    for (const QString &item : ws.List1[0].items()) {
+        if (item.size() == 2 && item[0] != item[1])
+            pairs << item;
+    }
+    if (pairs.isEmpty())
+        return taskOn(keyWord, square, random);
+    return {keyWord, square, pairs};
+}
+
+const QStringList &PracticeTask::keyWords()
+{
+    static const QStringList words{
+        // Bulgarian, in Latin letters.
+        QStringLiteral("RODINA"), QStringLiteral("MAYKA"), QStringLiteral("SLANCE"), QStringLiteral("KNIGA"),
+        QStringLiteral("ZVEZDA"), QStringLiteral("PLANINA"), QStringLiteral("GRADINA"), QStringLiteral("PRIYATEL"),
+        QStringLiteral("UCHILISHTE"), QStringLiteral("ZIMA"), QStringLiteral("REKA"), QStringLiteral("SVOBODA"),
+        // English.
+        QStringLiteral("PLAYFAIR"), QStringLiteral("MONARCHY"), QStringLiteral("CIPHER"), QStringLiteral("SECRET"),
+        QStringLiteral("GARDEN"), QStringLiteral("WINTER"), QStringLiteral("PUZZLE"), QStringLiteral("HARBOUR"),
+        QStringLiteral("FOREST"), QStringLiteral("DRAGON"), QStringLiteral("PENCIL"), QStringLiteral("SCHOOL"),
+    };
+    return words;
+}
+
+const QStringList &PracticeTask::messages()
+{
+    // Each one 16 to 24 letters, cut in pairs of two different letters.
+    static const QStringList texts{
+        QStringLiteral("MEET ME AT THE OLD BRIDGE"),
+        QStringLiteral("THE KEY IS UNDER THE MAT AGAIN"),
+        QStringLiteral("BRING THE MAP TO THE CLUB"),
+        QStringLiteral("WE LEAVE AT DAWN ON MONDAYS"),
+        QStringLiteral("THE TREASURE IS IN THE CAVE"),
+        QStringLiteral("SEND HELP TO THE NORTH GATE"),
+        QStringLiteral("OUR LESSON STARTS AT EIGHT"),
+        QStringLiteral("HIDE THE NOTE IN THE DESK"),
+        QStringLiteral("WAIT FOR ME BY THE RIVER NOW"),
+        QStringLiteral("THE PARTY IS ON FRIDAY"),
+        QStringLiteral("PHONE ME AFTER THE MATCH"),
+        QStringLiteral("OUR TEAM WON THE QUIZ AGAIN"),
+        QStringLiteral("THE BOX IS BEHIND THE SHEDS"),
+        QStringLiteral("CHAKAM TE PRED UCHILISHTETO"),
+        QStringLiteral("UTRE IMAME KONTROLNO"),
+        QStringLiteral("SRESHTA V PARKA V PET CHASA"),
+        QStringLiteral("KLYUCHAT E POD KAMAKA"),
+        QStringLiteral("VZEMI KNIGATA OT BIBLIOTEKA"),
+        QStringLiteral("TRENIROVKATA E V SHEST CHASA"),
+        QStringLiteral("OBADI MI SLED UROKA"),
+        QStringLiteral("DONESI KARTATA VEDNAGA"),
+        QStringLiteral("ZAPOCHVAME V OSEM CHASA"),
+        QStringLiteral("PRAZNIKAT E V PETAK"),
+        QStringLiteral("PISMOTO E V RANITSATA"),
+        QStringLiteral("NE KAZVAI NA NIKOGO"),
+        QStringLiteral("OTIVAME NA EKSKURZIA"),
+    };
+    return texts;
+}
+
+} // namespace playfair

@@ -1,0 +1,61 @@
+#pragma once
+
+#include "rules.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+class QRandomGenerator;
+
+namespace playfair {
+
+class Workspace;
+
+// The kinds of pair an exercise shows: the three rules, and the row and column
+// rules once more where a letter wraps round the edge of the square.
+enum class PairKind { Rectangle, SameRow, SameRowWrapping, SameColumn, SameColumnWrapping };
+
+// The kind of the pair at these two places; none when both are one cell.
+std::optional<PairKind> kindOf(SquarePosition first, SquarePosition second);
+
+// An exercise: a keyed square and the plain pairs to encrypt on it (or whose
+// cipher pairs are to be decrypted). Every pair has two different letters of
+// the square, so every pair has a cipher pair.
+struct PracticeTask
+{
+    QString keyWord;   // cleaned, builds `square`; empty for the plain square
+    QString square;    // the 25 letters row by row
+    QStringList pairs; // the plain pairs in order
+
+    // A workspace that holds the task as the engine works it: the square in
+    // Label3, the pairs in List1[0], their cipher pairs in List1[1] and those
+    // decrypted again in List1[2], row for row.
+    Workspace workspace() const;
+
+    // The kind of each pair, in order.
+    QList<PairKind> kinds() const;
+
+    // A task of 8 to 12 pairs from the built-in messages, on the square of a
+    // key word drawn from the built-in list, with every kind of pair in it.
+    // The same generator state gives the same task.
+    static PracticeTask random(QRandomGenerator &random);
+    static PracticeTask forKeyWord(const QString &keyWord, QRandomGenerator &random);
+
+    // The task of the main window's workspace: its square and the message
+    // pairs that give a cipher pair. The key word is the key box's cleaned
+    // text when that builds the square shown, else the shortest key word that
+    // does. A workspace without such pairs gets pairs drawn as `random` does,
+    // on its square.
+    static PracticeTask fromWorkspace(const Workspace &ws, QRandomGenerator &random);
+
+    // The built-in key words and messages, Bulgarian ones in Latin letters.
+    static const QStringList &keyWords();
+    static const QStringList &messages();
+
+    friend bool operator==(const PracticeTask &, const PracticeTask &) = default;
+};
+
+} // namespace playfair

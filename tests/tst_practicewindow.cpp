@@ -1,0 +1,424 @@
+#include "helpers.h"
+#include "windowfixture.h"
+
+#include "ui/application.h"
+#include "ui/practicewindow.h"
+#include "ui/squareview.h"
+#include "ui/worksheet.h"
+
+#include <QAction>
+#include <QContextMenuEvent>
+#include <QMenu>
+#include <QPageSize>
+#include <QRadioButton>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTimer>
+
+using namespace playfair;
+using namespace playfair::testing;
+
+Q_DECLARE_METATYPE(PracticeDirection)
+
+namespace {
+
+// Key RODINA: RODIN / ABCEF / GHKLM / PQSTU / VWXYZ, cells 0..24.
+// SE → TC rectangle, NR → RO row out of column 5, ZN → NF column out of row 5,
+// RO → OD row, RA → AG column, HK → KL row, DN → IR row, IE → EL column.
+const PracticeTask rodinaTask{QStringLiteral("RODINA"), QStringLiteral("RODINABCEFGHKLMPQSTUVWXYZ"),
+                              QStringLiteral("SE NR ZN RO RA HK DN IE").split(u' ')};
+
+QString tally(int right)
+{
+    return QStringLiteral("%1 от 8 от първия опит").arg(right);
+}
+
+} // namespace
+
+class TestPracticeWindow : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<PracticeWindow> window;
+
+    QLineEdit *input(int pair) const { return window->findChild<QLineEdit *>(QStringLiteral("answer%1").arg(pair + 1)); }
+    QString textOf(const QString &name) const { return window->findChild<QLabel *>(name)->text(); }
+    SquareView *square() const { return window->findChild<SquareView *>(); }
+
+    // Types an answer into a pair's input the way a pupil does and hands it
+    // in with Enter or by leaving the input with Tab.
+    void answer(int pair, const QString &text, bool byLeaving = false)
+    {
+        QLineEdit *edit = input(pair);
+        QTest::mouseClick(edit, Qt::LeftButton);
+        QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(edit, Qt::Key_Delete);
+        QTest::keyClicks(edit, text);
+        QTest::keyClick(edit, byLeaving ? Qt::Key_Tab : Qt::Key_Return);
+    }
+
+    static int pagesOf(const QByteArray &pdf)
+    {
+        return int(pdf.count("/Type /Page\n") + pdf.count("/Type /Page\r") + pdf.count("/Type /Page "));
+    }
+
+private Q_SLOTS:
+    void initTestCase() { setUpApplication(*qApp); }
+
+    void init()
+    {
+        window = std::make_unique<PracticeWindow>(rodinaTask);
+        window->show();
+        QApplication::setActiveWindow(window.get());
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    }
+
+    void cleanup() { window.reset(); }
+
+    void theWindowShowsTheTask()
+    {
+        QCOMPARE(square()->letters(), rodinaTask.square);
+        QCOMPARE(textOf(QStringLiteral("keyWord")), QStringLiteral("ключова дума: RODINA"));
+        QCOMPARE(textOf(QStringLiteral("given1")), QStringLiteral("1. SE"));
+        QCOMPARE(textOf(QStringLiteral("given8")), QStringLiteral("8. IE"));
+        QCOMPARE(input(7)->accessibleName(), QStringLiteral("Двойка 8"));
+        QCOMPARE(input(8), nullptr);
+        QCOMPARE(textOf(QStringLiteral("tally")), tally(0));
+        QCOMPARE(QApplication::focusWidget(), input(0));
+        QCOMPARE(window->font().family(), QStringLiteral("Times New Roman"));
+
+        window->findChild<QRadioButton *>(QStringLiteral("decrypt"))->click();
+        QCOMPARE(textOf(QStringLiteral("given1")), QStringLiteral("1. TC"));
+        QCOMPARE(textOf(QStringLiteral("given8")), QStringLiteral("8. EL"));
+    }
+
+    void answers_data()
+    {
+        QTest::addColumn<PracticeDirection>("direction");
+        QTest::addColumn<int>("pair");
+        QTest::addColumn<QStringList>("tries");
+        QTest::addColumn<bool>("byLeaving");
+        QTest::addColumn<QString>("mark");
+        QTest::addColumn<QString>("shown"); // the input's text afterwards
+        QTest::addColumn<QList<int>>("solid");
+        QTest::addColumn<QList<int>>("dashed");
+        QTest::addColumn<QStringList>("present"); // in the sentence under the square
+        QTest::addColumn<QStringList>("absent");
+        QTest::addColumn<int>("right");
+
+        const auto E = PracticeDirection::Encrypt;
+        const auto D = PracticeDirection::Decrypt;
+        const QString rectangleOfSE = QStringLiteral("Правоъгълник: S (ред 4, колона 3) и E (ред 2, колона 4) са в "
+                                                     "различни редове и колони.");
+        const QString rectangleOfTC = QStringLiteral("Правоъгълник: T (ред 4, колона 4) и C (ред 2, колона 3) са в "
+                                                     "различни редове и колони.");
+
+        QTest::newRow("encrypt, right") << E << 0 << QStringList{"TC"} << false << "✓ вярно" << "TC" << QList<int>{}
+                                        << QList<int>{} << QStringList{"Двойка 1: SE → TC е вярно."} << QStringList{}
+                                        << 1;
+        QTest::newRow("encrypt, right in lower case, by leaving the input")
+            << E << 0 << QStringList{"tc"} << true << "✓ вярно" << "TC" << QList<int>{} << QList<int>{}
+            << QStringList{"вярно"} << QStringList{} << 1;
+        QTest::newRow("encrypt, J counts as I") << E << 6 << QStringList{"jr"} << false << "✓ вярно" << "IR"
+                                                << QList<int>{} << QList<int>{} << QStringList{"DN → IR е вярно"}
+                                                << QStringList{} << 1;
+        QTest::newRow("encrypt, wrong: the plain cells and the rule, not the answer")
+            << E << 0 << QStringList{"ts"} << false << "✗ грешно" << "TS" << QList<int>{17, 8} << QList<int>{}
+            << QStringList{"Двойка 1: TS не е вярно.", rectangleOfSE, "на другата. Опитайте отново.", "пунктир"}
+            << QStringList{"TC", "→ T"} << 0;
+        QTest::newRow("encrypt, wrong out of column 5")
+            << E << 1 << QStringList{"OR"} << false << "✗ грешно" << "OR" << QList<int>{4, 0} << QList<int>{}
+            << QStringList{"Един и същ ред 1: всяка буква се заменя със съседната вдясно, а след колона 5 идва "
+                           "колона 1. Опитайте отново."}
+            << QStringList{"RO"} << 0;
+        QTest::newRow("encrypt, the same wrong answer again is one try")
+            << E << 0 << QStringList{"TS", "ts"} << false << "✗ грешно" << "TS" << QList<int>{17, 8} << QList<int>{}
+            << QStringList{"Опитайте отново"} << QStringList{"TC"} << 0;
+        QTest::newRow("encrypt, second wrong reveals the answer")
+            << E << 0 << QStringList{"TS", "CT"} << false << "✗ показан" << "TC" << QList<int>{17, 8}
+            << QList<int>{18, 7}
+            << QStringList{"Двойка 1: CT също не е вярно. Вярното е TC.", rectangleOfSE,
+                           "S → T (ред 4, колона 4), E → C (ред 2, колона 3)."}
+            << QStringList{"Опитайте отново"} << 0;
+        QTest::newRow("encrypt, right at the second try is not counted")
+            << E << 0 << QStringList{"TS", "TC"} << false << "✓ вярно" << "TC" << QList<int>{} << QList<int>{}
+            << QStringList{"SE → TC е вярно"} << QStringList{} << 0;
+        QTest::newRow("encrypt, one letter is no answer") << E << 0 << QStringList{"T"} << false << "" << "T"
+                                                          << QList<int>{} << QList<int>{}
+                                                          << QStringList{"натиснете Enter"} << QStringList{} << 0;
+
+        QTest::newRow("decrypt, right in lower case") << D << 0 << QStringList{"se"} << false << "✓ вярно" << "SE"
+                                                      << QList<int>{} << QList<int>{}
+                                                      << QStringList{"Двойка 1: TC → SE е вярно."} << QStringList{}
+                                                      << 1;
+        QTest::newRow("decrypt, J counts as I") << D << 7 << QStringList{"JE"} << false << "✓ вярно" << "IE"
+                                                << QList<int>{} << QList<int>{} << QStringList{"EL → IE"}
+                                                << QStringList{} << 1;
+        QTest::newRow("decrypt, wrong: the cipher cells and the rule, not the answer")
+            << D << 0 << QStringList{"ES"} << false << "✗ грешно" << "ES" << QList<int>{} << QList<int>{18, 7}
+            << QStringList{"Двойка 1: ES не е вярно.", rectangleOfTC, "Опитайте отново."}
+            << QStringList{"SE", "S (ред", "→"} << 0;
+        QTest::newRow("decrypt, wrong out of row 1")
+            << D << 2 << QStringList{"NZ"} << false << "✗ грешно" << "NZ" << QList<int>{} << QList<int>{4, 9}
+            << QStringList{"Една и съща колона 5: всяка буква се заменя с буквата над нея, а преди ред 1 идва ред 5."}
+            << QStringList{"ZN"} << 0;
+        QTest::newRow("decrypt, second wrong reveals the answer")
+            << D << 0 << QStringList{"ES", "ST"} << true << "✗ показан" << "SE" << QList<int>{17, 8}
+            << QList<int>{18, 7}
+            << QStringList{"Вярното е SE.", rectangleOfTC, "T → S (ред 4, колона 3), C → E (ред 2, колона 4)."}
+            << QStringList{} << 0;
+    }
+
+    void answers()
+    {
+        QFETCH(PracticeDirection, direction);
+        QFETCH(int, pair);
+        QFETCH(QStringList, tries);
+        QFETCH(bool, byLeaving);
+        QFETCH(QString, mark);
+        QFETCH(QString, shown);
+        QFETCH(QList<int>, solid);
+        QFETCH(QList<int>, dashed);
+        QFETCH(QStringList, present);
+        QFETCH(QStringList, absent);
+        QFETCH(int, right);
+
+        if (direction == PracticeDirection::Decrypt)
+            window->findChild<QRadioButton *>(QStringLiteral("decrypt"))->click();
+        for (const QString &text : tries)
+            answer(pair, text, byLeaving);
+
+        QCOMPARE(textOf(QStringLiteral("mark%1").arg(pair + 1)), mark);
+        QCOMPARE(input(pair)->text(), shown);
+        QCOMPARE(input(pair)->isReadOnly(), mark == QStringLiteral("✓ вярно") || mark == QStringLiteral("✗ показан"));
+        QCOMPARE(square()->plainCells(), solid);
+        QCOMPARE(square()->cipherCells(), dashed);
+        const QString sentence = textOf(QStringLiteral("hint"));
+        for (const QString &text : present)
+            QVERIFY2(sentence.contains(text), qPrintable(QStringLiteral("«%1» not in: %2").arg(text, sentence)));
+        for (const QString &text : absent)
+            QVERIFY2(!sentence.contains(text), qPrintable(QStringLiteral("«%1» in: %2").arg(text, sentence)));
+        QCOMPARE(textOf(QStringLiteral("tally")), tally(right));
+        QCOMPARE(square()->letters(), rodinaTask.square);
+    }
+
+    void enterMovesOnAndGoingBackExplainsAgain()
+    {
+        answer(0, QStringLiteral("XX"));
+        QCOMPARE(QApplication::focusWidget(), input(0));
+        answer(0, QStringLiteral("YY"));
+        QCOMPARE(QApplication::focusWidget(), input(1));
+        answer(1, QStringLiteral("RO"));
+        QCOMPARE(QApplication::focusWidget(), input(2));
+        QCOMPARE(square()->plainCells(), QList<int>());
+
+        QTest::mouseClick(input(0), Qt::LeftButton);
+        QCOMPARE(square()->cipherCells(), QList<int>({18, 7}));
+        QVERIFY(textOf(QStringLiteral("hint")).contains(QStringLiteral("Вярното е TC")));
+    }
+
+    void aWholeTaskAndTheNextOne()
+    {
+        const QStringList answers = QStringLiteral("TC RO NF OD AG KL IR EL").split(u' ');
+        for (int pair = 0; pair < answers.size(); ++pair)
+            answer(pair, pair == 3 ? QStringLiteral("DO") : answers[pair]);
+        answer(3, answers[3]);
+        QCOMPARE(textOf(QStringLiteral("tally")), tally(7));
+        QVERIFY(textOf(QStringLiteral("hint")).contains(QStringLiteral("Задачата е решена")));
+        QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("newTask"));
+
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+        const PracticeTask next = window->session().task();
+        QVERIFY(next.pairs.size() >= 8 && next.pairs.size() <= 12);
+        QCOMPARE(square()->letters(), next.square);
+        QCOMPARE(textOf(QStringLiteral("tally")), QStringLiteral("0 от %1 от първия опит").arg(next.pairs.size()));
+        QCOMPARE(input(0)->text(), QString());
+        QCOMPARE(textOf(QStringLiteral("keyWord")), QStringLiteral("ключова дума: %1").arg(next.keyWord));
+    }
+
+    void openingFromTheMainWindowUsesItsSquareAndPairs_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::newRow("the window's menu") << "menu";
+        QTest::newRow("Ctrl+E in the message box") << "Text2_1";
+        QTest::newRow("Ctrl+E in the explanation box") << "Text1_0";
+        QTest::newRow("Ctrl+E in a list") << "List1_0";
+    }
+
+    void openingFromTheMainWindowUsesItsSquareAndPairs()
+    {
+        QFETCH(QString, how);
+        window.reset();
+        struct MainWindowFixture : WindowFixture
+        {
+            using WindowFixture::box;
+            using WindowFixture::control;
+            using WindowFixture::encrypt;
+            using WindowFixture::openWindow;
+            using WindowFixture::window;
+        } main;
+        QVERIFY(main.openWindow());
+        main.encrypt(QStringLiteral("rodina"), QStringLiteral("senrzx"));
+
+        QStringList menu;
+        if (how == QStringLiteral("menu")) {
+            QTimer::singleShot(0, this, [&menu] {
+                if (auto popup = qobject_cast<QMenu *>(QApplication::activePopupWidget())) {
+                    for (const QAction *action : popup->actions())
+                        menu << action->text() + u'\t' + action->shortcut().toString();
+                    QTest::keyClick(popup, Qt::Key_Down);
+                    QTest::keyClick(popup, Qt::Key_Return);
+                }
+            });
+            // On the background below the explanation box.
+            QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(250, 421), main.window->mapToGlobal(QPoint(250, 421)));
+            QApplication::sendEvent(main.window.get(), &event);
+            QCOMPARE(menu, QStringList{QStringLiteral("Упражнение…\tCtrl+E")});
+        } else {
+            QWidget *focus = main.control(how);
+            focus->setFocus();
+            QTest::keyClick(focus, Qt::Key_E, Qt::ControlModifier);
+            QCOMPARE(main.box(1)->text(), QStringLiteral("SENRZX"));
+        }
+
+        auto *practice = main.window->findChild<PracticeWindow *>();
+        QVERIFY(practice);
+        QVERIFY(practice->isWindow() && practice->isVisible());
+        QCOMPARE(practice->session().task(),
+                 (PracticeTask{QStringLiteral("RODINA"), rodinaTask.square, {"SE", "NR", "ZX"}}));
+        QCOMPARE(practice->findChild<SquareView *>()->letters(), rodinaTask.square);
+        QVERIFY(main.window->workspace() == encrypted(QStringLiteral("rodina"), QStringLiteral("senrzx")));
+    }
+
+    void theListsAndBoxesHaveNoWindowMenu()
+    {
+        window.reset();
+        struct MainWindowFixture : WindowFixture
+        {
+            using WindowFixture::list;
+            using WindowFixture::openWindow;
+            using WindowFixture::window;
+        } main;
+        QVERIFY(main.openWindow());
+        bool opened = false;
+        QTimer::singleShot(0, this, [&opened] {
+            if (QWidget *popup = QApplication::activePopupWidget()) {
+                opened = true;
+                popup->close();
+            }
+        });
+        const QPoint onList = main.list(0)->geometry().center();
+        QContextMenuEvent event(QContextMenuEvent::Mouse, onList, main.window->mapToGlobal(onList));
+        QApplication::sendEvent(main.window.get(), &event);
+        QTest::qWait(10);
+        QVERIFY(!opened);
+    }
+
+    void worksheetData_data()
+    {
+        QTest::addColumn<PracticeDirection>("direction");
+        QTest::addColumn<bool>("squareShown");
+        QTest::addColumn<QString>("given");
+        QTest::addColumn<QString>("answers");
+        QTest::addColumn<QString>("firstRule");
+        QTest::addColumn<QString>("instruction");
+
+        QTest::newRow("encrypt with the square")
+            << PracticeDirection::Encrypt << true << "SE NR ZN RO RA HK DN IE" << "TC RO NF OD AG KL IR EL"
+            << "Правоъгълник: S (ред 4, колона 3) и E (ред 2, колона 4) са в различни редове и колони. Всяка буква "
+               "се заменя с буквата от своя ред в колоната на другата: S → T (ред 4, колона 4), E → C (ред 2, "
+               "колона 3)."
+            << "Използвайте квадрата";
+        QTest::newRow("decrypt with only the key word")
+            << PracticeDirection::Decrypt << false << "TC RO NF OD AG KL IR EL" << "SE NR ZN RO RA HK DN IE"
+            << "Правоъгълник: T (ред 4, колона 4) и C (ред 2, колона 3) са в различни редове и колони. Всяка буква "
+               "се заменя с буквата от своя ред в колоната на другата: T → S (ред 4, колона 3), C → E (ред 2, "
+               "колона 4)."
+            << "Постройте квадрата на Polybius от ключовата дума RODINA";
+    }
+
+    void worksheetData()
+    {
+        QFETCH(PracticeDirection, direction);
+        QFETCH(bool, squareShown);
+        QFETCH(QString, given);
+        QFETCH(QString, answers);
+        QFETCH(QString, firstRule);
+        QFETCH(QString, instruction);
+
+        const Worksheet sheet = Worksheet::forTask(rodinaTask, direction, squareShown);
+        QCOMPARE(sheet.squareShown, squareShown);
+        QCOMPARE(sheet.keyWord, QStringLiteral("RODINA"));
+        QCOMPARE(sheet.square, rodinaTask.square);
+        QCOMPARE(sheet.given.join(u' '), given);
+        QCOMPARE(sheet.answers.join(u' '), answers);
+        QCOMPARE(sheet.rules.size(), 8);
+        QCOMPARE(sheet.rules[0], firstRule);
+        QVERIFY(sheet.rules[1].contains(direction == PracticeDirection::Encrypt ? "след колона 5 идва колона 1"
+                                                                                : "преди колона 1 идва колона 5"));
+        QVERIFY2(sheet.instruction.startsWith(instruction), qPrintable(sheet.instruction));
+
+        // Without a key word there is nothing to build the square from.
+        PracticeTask plain = rodinaTask;
+        plain.keyWord.clear();
+        QVERIFY(Worksheet::forTask(plain, direction, false).squareShown);
+    }
+
+    void theSavedWorksheetIsATwoPageA4Pdf_data()
+    {
+        QTest::addColumn<bool>("squareShown");
+        QTest::newRow("with the square") << true;
+        QTest::newRow("with only the key word") << false;
+    }
+
+    void theSavedWorksheetIsATwoPageA4Pdf()
+    {
+        QFETCH(bool, squareShown);
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("лист.pdf"));
+        QVERIFY(window->saveWorksheet(path, squareShown));
+
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray pdf = file.readAll();
+        QVERIFY(pdf.startsWith("%PDF-"));
+        QCOMPARE(pagesOf(pdf), 2);
+        const QSizeF a4 = QPageSize(QPageSize::A4).size(QPageSize::Point);
+        const QRegularExpression mediaBox(QStringLiteral("/MediaBox \\[0 0 ([0-9.]+) ([0-9.]+)\\]"));
+        auto boxes = mediaBox.globalMatch(QString::fromLatin1(pdf));
+        int pages = 0;
+        while (boxes.hasNext()) {
+            const auto box = boxes.next();
+            QCOMPARE(qRound(box.captured(1).toDouble()), qRound(a4.width()));
+            QCOMPARE(qRound(box.captured(2).toDouble()), qRound(a4.height()));
+            ++pages;
+        }
+        QCOMPARE(pages, 2);
+
+        QTest::ignoreMessage(QtWarningMsg, "QPainter::begin(): Returned false");
+        QVERIFY(!window->saveWorksheet(folder.filePath(QStringLiteral("no/such/folder/лист.pdf")), squareShown));
+    }
+
+    void theSquareViewEmphasisesCells()
+    {
+        SquareView view;
+        view.setLetters(QStringLiteral("ABC"));
+        QCOMPARE(view.letters(), QStringLiteral("ABC"));
+        view.setEmphasised({0, 24});
+        view.setOutlines({1}, {2});
+        view.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&view));
+        const QImage image = view.grab().toImage();
+        const auto colourIn = [&](int cell) { return image.pixelColor(view.cellRect(cell).topLeft() + QPoint(1, 18)); };
+        QCOMPARE(colourIn(0), SquareView::emphasisColour());
+        QCOMPARE(colourIn(24), SquareView::emphasisColour());
+        QCOMPARE(colourIn(12), QColor(255, 128, 0));
+        QCOMPARE(view.plainCells(), QList<int>{1});
+        QCOMPARE(view.cipherCells(), QList<int>{2});
+        QCOMPARE(view.cellRect(1).left() - view.cellRect(0).right(), 5); // the 4-pixel gap for the outlines
+    }
+};
+
+QTEST_MAIN(TestPracticeWindow)
+#include "tst_practicewindow.moc"

@@ -1,0 +1,464 @@
+#include "practicewindow.h"
+
+#include "pairtooltip.h"
+#include "squareview.h"
+#include "worksheet.h"
+#include "worksheetpdf.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QDir>
+#include <QEvent>
+#include <QFileDialog>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QIcon>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QRegularExpressionValidator>
+#include <QScreen>
+#include <QStandardPaths>
+#include <QStyle>
+#include <QVBoxLayout>
+
+namespace playfair {
+
+namespace {
+
+const QColor windowColour(192, 192, 255);
+const QColor captionColour(255, 192, 128);
+const QColor numberColour(128, 128, 255);
+const QColor rightColour(190, 255, 190);
+const QColor wrongColour(255, 200, 200);
+
+// Pairs shown in one row of the exercise.
+constexpr int pairsPerRow = 6;
+
+void setBackground(QWidget *widget, const QColor &colour, QPalette::ColorRole role = QPalette::Window)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(role, colour);
+    widget->setPalette(palette);
+    if (role == QPalette::Window)
+        widget->setAutoFillBackground(true);
+}
+
+QLabel *makeLabel(const QString &name, const QColor &colour, QWidget *parent)
+{
+    auto *label = new QLabel(parent);
+    label->setObjectName(name);
+    label->setTextFormat(Qt::PlainText);
+    label->setAlignment(Qt::AlignCenter);
+    label->setMargin(2);
+    setBackground(label, colour);
+    return label;
+}
+
+QList<int> cellsOf(const QList<SquarePosition> &positions)
+{
+    QList<int> cells;
+    for (SquarePosition p : positions)
+        cells << p.cell();
+    return cells;
+}
+
+QString markText(PracticeSession::Mark mark)
+{
+    switch (mark) {
+    case PracticeSession::Mark::Open:
+        break;
+    case PracticeSession::Mark::Right:
+        return QStringLiteral("✓ вярно");
+    case PracticeSession::Mark::Wrong:
+        return QStringLiteral("✗ грешно");
+    case PracticeSession::Mark::Revealed:
+        return QStringLiteral("✗ показан");
+    }
+    return {};
+}
+
+} // namespace
+
+PracticeWindow::PracticeWindow(const PracticeTask &task, QWidget *parent)
+    : QWidget(parent, Qt::Window)
+    , m_session(task, PracticeDirection::Encrypt)
+    , m_random(QRandomGenerator::global()->generate())
+{
+    setObjectName(QStringLiteral("PracticeWindow"));
+    setWindowTitle(caption());
+    setWindowIcon(QIcon(QStringLiteral(":/playfair/playfair.png")));
+    QFont font(QStringLiteral("Times New Roman"));
+    font.setPointSize(12);
+    font.setStyleHint(QFont::Serif);
+    setFont(font);
+
+    createControls();
+    createPairs(true);
+    render();
+}
+
+PracticeWindow::~PracticeWindow()
+{
+    releaseInputs();
+}
+
+QString PracticeWindow::caption()
+{
+    return QStringLiteral("Упражнение - шифър Playfair");
+}
+
+void PracticeWindow::createControls()
+{
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(8, 8, 8, 8);
+    layout->setSpacing(8);
+
+    QLabel *title = makeLabel(QStringLiteral("title"), captionColour, this);
+    title->setText(QStringLiteral("Упражнение - диграфов шифър, cipher Playfair"));
+    layout->addWidget(title);
+
+    auto *top = new QHBoxLayout;
+    m_keyWord = makeLabel(QStringLiteral("keyWord"), captionColour, this);
+    m_keyWord->setMargin(4);
+    top->addWidget(m_keyWord);
+    top->addStretch();
+    auto *direction = new QLabel(QStringLiteral("посока:"), this);
+    m_encrypt = new QRadioButton(QStringLiteral("криптиране"), this);
+    m_decrypt = new QRadioButton(QStringLiteral("декриптиране"), this);
+    m_encrypt->setObjectName(QStringLiteral("encrypt"));
+    m_decrypt->setObjectName(QStringLiteral("decrypt"));
+    auto *directions = new QButtonGroup(this);
+    directions->addButton(m_encrypt);
+    directions->addButton(m_decrypt);
+    m_encrypt->setChecked(true);
+    direction->setBuddy(m_encrypt);
+    top->addWidget(direction);
+    top->addWidget(m_encrypt);
+    top->addWidget(m_decrypt);
+    layout->addLayout(top);
+
+    auto *middle = new QHBoxLayout;
+    auto *frame = new QGroupBox(QStringLiteral("квадрат на Polybius"), this);
+    frame->setObjectName(QStringLiteral("squareFrame"));
+    auto *frameLayout = new QVBoxLayout(frame);
+    m_square = new SquareView(frame);
+    m_square->setObjectName(QStringLiteral("square"));
+    frameLayout->addWidget(m_square, 0, Qt::AlignHCenter | Qt::AlignTop);
+    frameLayout->addStretch();
+    middle->addWidget(frame, 0, Qt::AlignTop);
+
+    auto *work = new QVBoxLayout;
+    m_instruction = new QLabel(this);
+    m_instruction->setObjectName(QStringLiteral("instruction"));
+    m_instruction->setWordWrap(true);
+    work->addWidget(m_instruction);
+    m_lettersOnly = new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[A-Za-z]{0,2}")), this);
+    m_pairGrid = new QGridLayout;
+    m_pairGrid->setHorizontalSpacing(10);
+    m_pairGrid->setVerticalSpacing(2);
+    work->addLayout(m_pairGrid);
+    work->addStretch();
+    middle->addLayout(work, 1);
+    layout->addLayout(middle);
+
+    m_hint = new QLabel(this);
+    m_hint->setObjectName(QStringLiteral("hint"));
+    m_hint->setTextFormat(Qt::PlainText);
+    m_hint->setWordWrap(true);
+    m_hint->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_hint->setMargin(6);
+    m_hint->setFrameShape(QFrame::Panel);
+    m_hint->setFrameShadow(QFrame::Sunken);
+    m_hint->setMinimumHeight(5 * fontMetrics().lineSpacing() + 16);
+    m_hint->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    setBackground(m_hint, QColor(255, 255, 240));
+    layout->addWidget(m_hint);
+
+    auto *bottom = new QHBoxLayout;
+    m_tally = makeLabel(QStringLiteral("tally"), numberColour, this);
+    m_tally->setMargin(4);
+    bottom->addWidget(m_tally);
+    bottom->addStretch();
+    m_keyWordOnly = new QCheckBox(QStringLiteral("в листа само ключовата дума"), this);
+    m_keyWordOnly->setObjectName(QStringLiteral("keyWordOnly"));
+    m_keyWordOnly->setToolTip(QStringLiteral("По-труден лист: вместо квадрата е дадена ключовата дума и празна "
+                                             "мрежа, в която ученикът сам строи квадрата."));
+    m_save = new QPushButton(QStringLiteral("Запази като PDF…"), this);
+    m_save->setObjectName(QStringLiteral("saveWorksheet"));
+    m_save->setToolTip(QStringLiteral("Лист А4 за тази задача: на първата страница задачата, на втората отговорите "
+                                    "с правилото за всяка двойка."));
+    m_next = new QPushButton(QStringLiteral("Нова задача"), this);
+    m_next->setObjectName(QStringLiteral("newTask"));
+    bottom->addWidget(m_keyWordOnly);
+    bottom->addWidget(m_save);
+    bottom->addWidget(m_next);
+    layout->addLayout(bottom);
+
+    connect(m_encrypt, &QRadioButton::toggled, this, [this](bool checked) {
+        setDirection(checked ? PracticeDirection::Encrypt : PracticeDirection::Decrypt);
+    });
+    connect(m_save, &QPushButton::clicked, this, &PracticeWindow::askAndSaveWorksheet);
+    connect(m_next, &QPushButton::clicked, this, &PracticeWindow::newTask);
+}
+
+// Inputs that are going away must not report a lost focus into a new task
+// or into a window being destroyed.
+void PracticeWindow::releaseInputs()
+{
+    for (QLineEdit *answer : std::as_const(m_answers)) {
+        answer->blockSignals(true);
+        answer->removeEventFilter(this);
+    }
+}
+
+void PracticeWindow::createPairs(bool focusFirst)
+{
+    releaseInputs();
+    for (QList<QLabel *> *labels : {&m_given, &m_marks})
+        qDeleteAll(*labels);
+    qDeleteAll(m_answers);
+    m_given.clear();
+    m_answers.clear();
+    m_marks.clear();
+
+    const int inputWidth = fontMetrics().horizontalAdvance(QStringLiteral("WW")) + 24;
+    for (int i = 0; i < m_session.pairCount(); ++i) {
+        const int row = 3 * (i / pairsPerRow);
+        const int column = i % pairsPerRow;
+
+        QLabel *given = makeLabel(QStringLiteral("given%1").arg(i + 1), captionColour, this);
+        m_pairGrid->addWidget(given, row, column);
+
+        auto *answer = new QLineEdit(this);
+        answer->setObjectName(QStringLiteral("answer%1").arg(i + 1));
+        answer->setAccessibleName(QStringLiteral("Двойка %1").arg(i + 1));
+        answer->setMaxLength(2);
+        answer->setValidator(m_lettersOnly);
+        answer->setAlignment(Qt::AlignCenter);
+        answer->setMinimumWidth(inputWidth);
+        answer->installEventFilter(this);
+        m_pairGrid->addWidget(answer, row + 1, column);
+        connect(answer, &QLineEdit::returnPressed, this, [this, i] { check(i, true); });
+        connect(answer, &QLineEdit::editingFinished, this, [this, i] { check(i, false); });
+
+        QLabel *mark = new QLabel(this);
+        mark->setObjectName(QStringLiteral("mark%1").arg(i + 1));
+        mark->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+        m_pairGrid->addWidget(mark, row + 2, column);
+
+        // Shown now rather than on the next turn of the event loop, so the
+        // focus can move into them at once.
+        given->show();
+        answer->show();
+        mark->show();
+        m_given << given;
+        m_answers << answer;
+        m_marks << mark;
+    }
+    QWidget *previous = m_decrypt;
+    for (QLineEdit *answer : std::as_const(m_answers)) {
+        QWidget::setTabOrder(previous, answer);
+        previous = answer;
+    }
+    QWidget::setTabOrder(previous, m_keyWordOnly);
+    QWidget::setTabOrder(m_keyWordOnly, m_save);
+    QWidget::setTabOrder(m_save, m_next);
+    if (focusFirst && !m_answers.isEmpty())
+        m_answers.first()->setFocus();
+}
+
+void PracticeWindow::setTask(const PracticeTask &task)
+{
+    m_session = PracticeSession(task, m_session.direction());
+    createPairs(true);
+    render();
+}
+
+void PracticeWindow::newTask()
+{
+    setTask(PracticeTask::random(m_random));
+}
+
+void PracticeWindow::setDirection(PracticeDirection direction)
+{
+    if (direction == m_session.direction())
+        return;
+    m_session.setDirection(direction);
+    createPairs(false);
+    render();
+}
+
+void PracticeWindow::check(int pair, bool moveOn)
+{
+    if (pair >= m_answers.size())
+        return;
+    QLineEdit *input = m_answers[pair];
+    const int tries = m_session.tries(pair);
+    const PracticeSession::Mark mark = m_session.check(pair, input->text());
+    // A wrong answer stays as it was checked, ready to be typed over.
+    if (mark == PracticeSession::Mark::Wrong && PracticeSession::normalised(input->text()) == m_session.answer(pair)) {
+        input->setText(m_session.answer(pair));
+        if (m_session.tries(pair) != tries)
+            input->selectAll();
+    }
+    render();
+    if (!moveOn || !m_session.isClosed(pair))
+        return;
+    for (int step = 1; step < m_session.pairCount(); ++step) {
+        const int next = (pair + step) % m_session.pairCount();
+        if (!m_session.isClosed(next)) {
+            m_answers[next]->setFocus(Qt::TabFocusReason);
+            return;
+        }
+    }
+    m_next->setFocus(Qt::TabFocusReason);
+}
+
+bool PracticeWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::FocusIn) {
+        const int pair = int(m_answers.indexOf(qobject_cast<QLineEdit *>(watched)));
+        if (pair >= 0 && m_session.mark(pair) != PracticeSession::Mark::Open && pair != m_session.explainedPair()) {
+            m_session.explain(pair);
+            render();
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void PracticeWindow::render()
+{
+    const PracticeTask &task = m_session.task();
+    const bool decrypting = m_session.decrypting();
+    m_keyWord->setText(task.keyWord.isEmpty() ? QStringLiteral("ключова дума: няма (квадратът е азбуката по ред)")
+                                              : QStringLiteral("ключова дума: %1").arg(task.keyWord));
+    m_keyWordOnly->setEnabled(!task.keyWord.isEmpty());
+    m_square->setLetters(task.square);
+    m_instruction->setText(decrypting
+                               ? QStringLiteral("Декриптирайте всяка двойка: под нея напишете двете букви на текста.")
+                               : QStringLiteral("Криптирайте всяка двойка: под нея напишете двете букви на шифъра."));
+
+    for (int i = 0; i < m_session.pairCount(); ++i) {
+        const PracticeSession::Mark mark = m_session.mark(i);
+        m_given[i]->setText(QStringLiteral("%1. %2").arg(i + 1).arg(m_session.given(i)));
+        QLineEdit *answer = m_answers[i];
+        if (mark == PracticeSession::Mark::Right && answer->text() != m_session.answer(i))
+            answer->setText(m_session.answer(i));
+        if (mark == PracticeSession::Mark::Revealed && answer->text() != m_session.expected(i))
+            answer->setText(m_session.expected(i));
+        answer->setReadOnly(m_session.isClosed(i));
+        const QColor base = mark == PracticeSession::Mark::Right ? rightColour
+            : mark == PracticeSession::Mark::Open               ? palette().color(QPalette::Base)
+                                                                 : wrongColour;
+        setBackground(answer, base, QPalette::Base);
+        m_marks[i]->setText(markText(mark));
+        const QString description = mark == PracticeSession::Mark::Open
+            ? m_session.given(i)
+            : QStringLiteral("%1, %2").arg(m_session.given(i), markText(mark));
+        answer->setAccessibleDescription(description);
+    }
+
+    QList<int> plainCells;
+    QList<int> cipherCells;
+    const int explained = m_session.explainedPair();
+    if (explained >= 0) {
+        const RowInsight insight = m_session.insight(explained);
+        const PracticeSession::Mark mark = m_session.mark(explained);
+        if (mark == PracticeSession::Mark::Revealed || (mark == PracticeSession::Mark::Wrong && !decrypting))
+            plainCells = cellsOf(insight.plainPositions);
+        if (mark == PracticeSession::Mark::Revealed || (mark == PracticeSession::Mark::Wrong && decrypting))
+            cipherCells = cellsOf(insight.cipherPositions);
+    }
+    m_square->setOutlines(plainCells, cipherCells);
+    m_hint->setText(hint());
+    m_tally->setText(tally());
+}
+
+QString PracticeWindow::hint() const
+{
+    const bool decrypting = m_session.decrypting();
+    const int pair = m_session.explainedPair();
+    QString text;
+    if (pair < 0) {
+        text = QStringLiteral("Под всяка двойка напишете %1 и натиснете Enter. При грешка квадратът показва буквите "
+                              "на двойката, а тук пише кое правило важи за нея.")
+                   .arg(decrypting ? QStringLiteral("текста ѝ") : QStringLiteral("шифъра ѝ"));
+    } else {
+        const RowInsight insight = m_session.insight(pair);
+        const QString answer = m_session.answer(pair);
+        switch (m_session.mark(pair)) {
+        case PracticeSession::Mark::Open:
+            break;
+        case PracticeSession::Mark::Right:
+            text = QStringLiteral("Двойка %1: %2 → %3 е вярно.").arg(pair + 1).arg(m_session.given(pair), answer);
+            break;
+        case PracticeSession::Mark::Wrong:
+            text = QStringLiteral("Двойка %1: %2 не е вярно. %3 Опитайте отново.\n%4")
+                       .arg(QString::number(pair + 1), answer, ruleSentence(insight, decrypting, false),
+                            marksLegend());
+            break;
+        case PracticeSession::Mark::Revealed:
+            text = QStringLiteral("Двойка %1: %2 също не е вярно. Вярното е %3. %4\n%5")
+                       .arg(QString::number(pair + 1), answer, m_session.expected(pair),
+                            ruleSentence(insight, decrypting, true), marksLegend());
+            break;
+        }
+    }
+    if (m_session.isFinished())
+        text += QStringLiteral("\nЗадачата е решена. Бутонът „Нова задача“ дава следваща.");
+    return text;
+}
+
+QString PracticeWindow::tally() const
+{
+    return QStringLiteral("%1 от %2 от първия опит").arg(m_session.rightAtFirstTry()).arg(m_session.pairCount());
+}
+
+bool PracticeWindow::saveWorksheet(const QString &path, bool squareShown) const
+{
+    return writeWorksheetPdf(Worksheet::forTask(m_session.task(), m_session.direction(), squareShown), path);
+}
+
+void PracticeWindow::askAndSaveWorksheet()
+{
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Запази като PDF"),
+                                                QDir(folder).filePath(QStringLiteral("упражнение-playfair.pdf")),
+                                                QStringLiteral("PDF (*.pdf)"));
+    if (path.isEmpty())
+        return;
+    if (!path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive))
+        path += QStringLiteral(".pdf");
+    if (!saveWorksheet(path, !m_keyWordOnly->isChecked()))
+        QMessageBox::warning(this, caption(), QStringLiteral("Листът не можа да бъде записан в %1.").arg(path));
+}
+
+void PracticeWindow::paintEvent(QPaintEvent *)
+{
+    QPainter(this).fillRect(rect(), windowColour);
+}
+
+PracticeWindow *openPracticeWindow(const std::optional<PracticeTask> &task, QWidget *owner)
+{
+    auto *window = new PracticeWindow(task ? *task : PracticeTask::random(*QRandomGenerator::global()), owner);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->adjustSize();
+    // Centred on its owner, or on the screen, and kept on the screen.
+    const QRect screen = window->screen()->availableGeometry();
+    QRect place = QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, window->size(),
+                                      owner ? owner->frameGeometry() : screen);
+    place.moveLeft(qBound(screen.left(), place.left(), qMax(screen.left(), screen.right() - place.width())));
+    place.moveTop(qBound(screen.top(), place.top(), qMax(screen.top(), screen.bottom() - place.height())));
+    window->move(place.topLeft());
+    window->show();
+    window->raise();
+    window->activateWindow();
+    return window;
+}
+
+} // namespace playfair

@@ -1,0 +1,92 @@
+#pragma once
+
+#include "workspace/practicesession.h"
+
+#include <QRandomGenerator>
+#include <QWidget>
+
+#include <optional>
+
+class QCheckBox;
+class QGridLayout;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QValidator;
+
+namespace playfair {
+
+class SquareView;
+
+// The exercise window: the pupil works a task pair by pair and the program
+// checks each answer. The PracticeSession is the single source of truth; as
+// in the main window, every user action calls a session command and then
+// render() shows the whole session again: the marks of the answers, the
+// outlines of the explained pair on the square with the sentence naming its
+// rule, and the tally.
+//
+// An answer is checked on Enter or when its input loses the focus. Going
+// back to an answered pair explains it again.
+class PracticeWindow : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit PracticeWindow(const PracticeTask &task, QWidget *parent = nullptr);
+    ~PracticeWindow() override;
+
+    const PracticeSession &session() const { return m_session; }
+
+    // Starts `task` in the direction chosen now.
+    void setTask(const PracticeTask &task);
+    void newTask();
+    void setDirection(PracticeDirection direction);
+
+    // Saves the worksheet of the current task; `squareShown` false gives the
+    // harder sheet with only the key word. Returns false on failure.
+    bool saveWorksheet(const QString &path, bool squareShown) const;
+
+    void render();
+
+    static QString caption();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    void createControls();
+    void createPairs(bool focusFirst);
+    void releaseInputs();
+    void check(int pair, bool moveOn);
+    void askAndSaveWorksheet();
+    QString hint() const;
+    QString tally() const;
+
+    PracticeSession m_session;
+    QRandomGenerator m_random;
+
+    QLabel *m_keyWord = nullptr;
+    QRadioButton *m_encrypt = nullptr;
+    QRadioButton *m_decrypt = nullptr;
+    SquareView *m_square = nullptr;
+    QLabel *m_instruction = nullptr;
+    QValidator *m_lettersOnly = nullptr; // what an answer input takes: up to two Latin letters
+    QGridLayout *m_pairGrid = nullptr;
+    QList<QLabel *> m_given;
+    QList<QLineEdit *> m_answers;
+    QList<QLabel *> m_marks;
+    QLabel *m_hint = nullptr;
+    QLabel *m_tally = nullptr;
+    QCheckBox *m_keyWordOnly = nullptr;
+    QPushButton *m_save = nullptr;
+    QPushButton *m_next = nullptr;
+};
+
+// Opens an exercise window: on `task` (the main window's, when opened from
+// there) or else on a new random task. With an owner the window belongs to
+// it and closes with it. The window deletes itself when closed.
+PracticeWindow *openPracticeWindow(const std::optional<PracticeTask> &task = std::nullopt, QWidget *owner = nullptr);
+
+} // namespace playfair

@@ -1,0 +1,141 @@
+#include "squareview.h"
+
+#include "squaremarks.h"
+
+#include <QEvent>
+#include <QFontMetrics>
+#include <QGridLayout>
+#include <QLabel>
+
+namespace playfair {
+
+namespace {
+
+const QColor numberColour(128, 128, 255);
+const QColor cellColour(255, 128, 0);
+
+// The gap between two cells: the outlines are drawn in it, 2 pixels a side.
+constexpr int gap = 4;
+
+QLabel *makeLabel(QWidget *parent, const QString &name, const QString &text, const QColor &colour)
+{
+    auto *label = new QLabel(text, parent);
+    label->setObjectName(name);
+    label->setTextFormat(Qt::PlainText);
+    label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::Window, colour);
+    label->setPalette(palette);
+    label->setAutoFillBackground(true);
+    return label;
+}
+
+} // namespace
+
+SquareView::SquareView(QWidget *parent)
+    : QWidget(parent)
+{
+    auto *grid = new QGridLayout(this);
+    grid->setContentsMargins(gap / 2, gap / 2, gap / 2, gap / 2);
+    grid->setSpacing(gap);
+    for (int i = 0; i < 5; ++i) {
+        const QString digit = QString::number(i + 1);
+        m_numbers[i] = makeLabel(this, QStringLiteral("column_%1").arg(i + 1), digit, numberColour);
+        m_numbers[i + 5] = makeLabel(this, QStringLiteral("row_%1").arg(i + 1), digit, numberColour);
+        grid->addWidget(m_numbers[i], 0, i + 1);
+        grid->addWidget(m_numbers[i + 5], i + 1, 0);
+    }
+    for (int k = 0; k < 25; ++k) {
+        m_cells[k] = makeLabel(this, QStringLiteral("cell_%1").arg(k), QString(), cellColour);
+        m_cells[k]->setAccessibleName(QStringLiteral("ред %1, колона %2").arg(k / 5 + 1).arg(k % 5 + 1));
+        grid->addWidget(m_cells[k], k / 5 + 1, k % 5 + 1);
+    }
+    grid->setSizeConstraint(QLayout::SetFixedSize);
+
+    m_marks = new SquareMarks([this](int cell) { return cellRect(cell); }, this);
+    m_marks->setObjectName(QStringLiteral("SquareMarks"));
+    m_marks->raise();
+    applyFont();
+}
+
+void SquareView::applyFont()
+{
+    // 20 pixels a cell with the main window's font at 96 dots per inch, more
+    // for a larger font.
+    const int side = qMax(20, QFontMetrics(font()).height() + 2);
+    for (QLabel *label : m_numbers)
+        label->setFixedSize(side, side);
+    for (QLabel *cell : m_cells)
+        cell->setFixedSize(side, side);
+}
+
+void SquareView::setLetters(const QString &letters)
+{
+    for (int k = 0; k < 25; ++k) {
+        const QString letter = k < letters.size() ? QString(letters[k]) : QString();
+        if (m_cells[k]->text() != letter)
+            m_cells[k]->setText(letter);
+    }
+}
+
+QString SquareView::letters() const
+{
+    QString letters;
+    for (const QLabel *cell : m_cells)
+        letters += cell->text();
+    return letters;
+}
+
+void SquareView::setOutlines(const QList<int> &plainCells, const QList<int> &cipherCells)
+{
+    m_marks->setMarks(plainCells, cipherCells);
+}
+
+QList<int> SquareView::plainCells() const
+{
+    return m_marks->plainCells();
+}
+
+QList<int> SquareView::cipherCells() const
+{
+    return m_marks->cipherCells();
+}
+
+void SquareView::setEmphasised(const QList<int> &cells)
+{
+    m_emphasised = cells;
+    for (int k = 0; k < 25; ++k) {
+        const bool emphasised = cells.contains(k);
+        QFont font = m_cells[k]->font();
+        font.setBold(emphasised);
+        m_cells[k]->setFont(font);
+        QPalette palette = m_cells[k]->palette();
+        palette.setColor(QPalette::Window, emphasised ? emphasisColour() : cellColour);
+        m_cells[k]->setPalette(palette);
+    }
+}
+
+QRect SquareView::cellRect(int cell) const
+{
+    return m_cells[cell]->geometry();
+}
+
+QColor SquareView::emphasisColour()
+{
+    return {160, 255, 160};
+}
+
+void SquareView::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    m_marks->setGeometry(rect());
+}
+
+void SquareView::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::FontChange)
+        applyFont();
+}
+
+} // namespace playfair

@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QList>
+#include <QWidget>
+
+#include <array>
+
+class QLabel;
+
+namespace playfair {
+
+class SquareMarks;
+
+// The 5 x 5 square as the main window draws it, for the program's other
+// windows: orange cells with the row and column numbers 1 to 5 on blue
+// labels, in the window's font. It can outline a pair's cells as the main
+// window does (plain letters solid, cipher letters dashed) and emphasise any
+// set of cells (bold letters on a light green cell). The cells are sized from
+// the font, so the square grows with it; cells are counted 0 to 24 row by row.
+class SquareView : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit SquareView(QWidget *parent = nullptr);
+
+    // Up to 25 letters row by row; cells past the text's end stay empty.
+    void setLetters(const QString &letters);
+    QString letters() const;
+
+    void setOutlines(const QList<int> &plainCells, const QList<int> &cipherCells);
+    QList<int> plainCells() const;
+    QList<int> cipherCells() const;
+
+    void setEmphasised(const QList<int> &cells);
+    QList<int> emphasised() const { return m_emphasised; }
+
+    // A cell's rectangle in this widget's coordinates.
+    QRect cellRect(int cell) const;
+
+    static QColor emphasisColour();
+
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+    void changeEvent(QEvent *event) override;
+
+private:
+    void applyFont();
+
+    std::array<QLabel *, 10> m_numbers{};
+    std::array<QLabel *, 25> m_cells{};
+    SquareMarks *m_marks = nullptr;
+    QList<int> m_emphasised;
+};
+
+} // namespace playfair

@@ -1,0 +1,205 @@
+#include "worksheetpdf.h"
+
+#include "worksheet.h"
+
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+
+namespace playfair {
+
+namespace {
+
+constexpr int dotsPerInch = 300;
+
+// Light versions of the window's colours, which print well in grey too.
+const QColor numberFill(215, 215, 255);
+const QColor cellFill(255, 215, 170);
+const QColor givenFill(235, 235, 235);
+const QColor lineColour(60, 60, 60);
+
+// Draws on the pages of one PDF file; lengths are in millimetres from the
+// top-left corner of the printable area.
+class SheetPainter
+{
+public:
+    SheetPainter(QPdfWriter &writer, QPainter &painter)
+        : m_writer(writer)
+        , m_painter(painter)
+    {
+    }
+
+    static qreal px(qreal millimetres) { return millimetres * dotsPerInch / 25.4; }
+    qreal width() const { return m_writer.width() * 25.4 / dotsPerInch; }
+    qreal height() const { return m_writer.height() * 25.4 / dotsPerInch; }
+
+    void setFont(qreal points, bool bold = false)
+    {
+        QFont font(QStringLiteral("Times New Roman"));
+        font.setStyleHint(QFont::Serif);
+        font.setPointSizeF(points);
+        font.setBold(bold);
+        m_painter.setFont(font);
+    }
+
+    // Text in a box of the given width starting at (left, top), wrapped at
+    // word boundaries; returns the bottom of what was drawn.
+    qreal text(const QString &text, qreal left, qreal top, qreal boxWidth, int alignment = Qt::AlignLeft)
+    {
+        const QRectF box(px(left), px(top), px(boxWidth), px(height() * 2));
+        const int flags = alignment | Qt::AlignTop | Qt::TextWordWrap;
+        QRectF used = m_painter.boundingRect(box, flags, text);
+        m_painter.setPen(Qt::black);
+        m_painter.drawText(box, flags, text);
+        return used.bottom() * 25.4 / dotsPerInch;
+    }
+
+    // One line of text placed in a box, e.g. centred vertically beside others.
+    void label(const QString &text, qreal left, qreal top, qreal boxWidth, qreal boxHeight, int alignment)
+    {
+        m_painter.setPen(Qt::black);
+        m_painter.drawText(QRectF(px(left), px(top), px(boxWidth), px(boxHeight)), alignment, text);
+    }
+
+    // How tall `text` would be at the current font, wrapped in `boxWidth`.
+    qreal textHeight(const QString &text, qreal boxWidth)
+    {
+        const QRectF box(0, 0, px(boxWidth), px(height() * 2));
+        return m_painter.boundingRect(box, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, text).height() * 25.4
+            / dotsPerInch;
+    }
+
+    // A square box with an optional letter centred in it.
+    void box(qreal left, qreal top, qreal side, const QColor &fill, const QString &letter = {})
+    {
+        const QRectF rect(px(left), px(top), px(side), px(side));
+        m_painter.setPen(QPen(lineColour, px(0.3)));
+        m_painter.setBrush(fill);
+        m_painter.drawRect(rect);
+        if (!letter.isEmpty()) {
+            m_painter.setPen(Qt::black);
+            m_painter.drawText(rect, Qt::AlignCenter, letter);
+        }
+    }
+
+    // The square with its row and column numbers; empty cells when `letters`
+    // is empty. Returns its bottom.
+    qreal square(qreal left, qreal top, qreal cell, const QString &letters)
+    {
+        const qreal pitch = cell * 1.12;
+        setFont(cell * 1.3, true);
+        for (int i = 0; i < 5; ++i) {
+            const QString digit = QString::number(i + 1);
+            box(left + pitch * (i + 1), top, cell, numberFill, digit);
+            box(left, top + pitch * (i + 1), cell, numberFill, digit);
+        }
+        for (int k = 0; k < 25; ++k) {
+            const QString letter = k < letters.size() ? QString(letters[k]) : QString();
+            box(left + pitch * (k % 5 + 1), top + pitch * (k / 5 + 1), cell, letters.isEmpty() ? Qt::white : cellFill,
+                letter);
+        }
+        return top + pitch * 5 + cell;
+    }
+
+    static qreal squareWidth(qreal cell) { return cell * 1.12 * 5 + cell; }
+
+private:
+    QPdfWriter &m_writer;
+    QPainter &m_painter;
+};
+
+void drawExercise(SheetPainter &page, const Worksheet &sheet)
+{
+    const qreal width = page.width();
+    page.setFont(18, true);
+    qreal y = page.text(sheet.title, 0, 0, width, Qt::AlignHCenter) + 5;
+    page.setFont(12);
+    y = page.text(QStringLiteral("Име: ______________________________    Клас: __________    Дата: ______________"),
+                  0, y, width)
+        + 6;
+    y = page.text(sheet.instruction, 0, y, width) + 6;
+
+    if (sheet.squareShown) {
+        page.setFont(12);
+        if (!sheet.keyWord.isEmpty())
+            y = page.text(QStringLiteral("Ключова дума: %1").arg(sheet.keyWord), 0, y, width, Qt::AlignHCenter) + 3;
+        y = page.square((width - SheetPainter::squareWidth(11)) / 2, y, 11, sheet.square) + 9;
+    } else {
+        page.setFont(16, true);
+        y = page.text(QStringLiteral("Ключова дума: %1").arg(sheet.keyWord), 0, y, width, Qt::AlignHCenter) + 4;
+        y = page.square((width - SheetPainter::squareWidth(11)) / 2, y, 11, QString()) + 9;
+    }
+
+    page.setFont(12, true);
+    y = page.text(QStringLiteral("%1 → %2").arg(sheet.givenHeading, sheet.answerHeading), 0, y, width) + 3;
+
+    // Three pairs a row: the number, the given pair, an arrow, two empty boxes.
+    const qreal columnWidth = width / 3;
+    const qreal side = 9;
+    for (int i = 0; i < sheet.given.size(); ++i) {
+        const qreal left = columnWidth * (i % 3);
+        const qreal top = y + (side + 6) * (i / 3);
+        page.setFont(12);
+        page.label(QStringLiteral("%1.").arg(i + 1), left, top, 8, side, Qt::AlignRight | Qt::AlignVCenter);
+        page.setFont(16, true);
+        page.box(left + 10, top, side, givenFill, sheet.given[i].left(1));
+        page.box(left + 10 + side, top, side, givenFill, sheet.given[i].mid(1, 1));
+        page.setFont(14);
+        page.label(QStringLiteral("→"), left + 10 + 2 * side, top, 8, side, Qt::AlignCenter);
+        page.box(left + 18 + 2 * side, top, side, Qt::white);
+        page.box(left + 18 + 3 * side, top, side, Qt::white);
+    }
+}
+
+void drawKey(QPdfWriter &writer, SheetPainter &page, const Worksheet &sheet)
+{
+    const qreal width = page.width();
+    page.setFont(18, true);
+    qreal y = page.text(sheet.keyTitle, 0, 0, width, Qt::AlignHCenter) + 4;
+    page.setFont(12);
+    const QString key = sheet.keyWord.isEmpty()
+        ? QStringLiteral("Без ключова дума: квадратът е азбуката по ред.")
+        : QStringLiteral("Ключова дума: %1").arg(sheet.keyWord);
+    y = page.text(key + QStringLiteral(" · ") + sheet.title, 0, y, width, Qt::AlignHCenter) + 3;
+    y = page.square((width - SheetPainter::squareWidth(8)) / 2, y, 8, sheet.square) + 7;
+
+    const qreal ruleLeft = 32;
+    for (int i = 0; i < sheet.given.size(); ++i) {
+        page.setFont(10.5);
+        const qreal needed = page.textHeight(sheet.rules[i], width - ruleLeft);
+        if (y + needed > page.height()) {
+            writer.newPage();
+            page.setFont(14, true);
+            y = page.text(sheet.keyTitle + QStringLiteral(" (продължение)"), 0, 0, width, Qt::AlignHCenter) + 4;
+        }
+        page.setFont(12, true);
+        page.text(QStringLiteral("%1. %2 → %3").arg(i + 1).arg(sheet.given[i], sheet.answers[i]), 0, y - 0.5,
+                  ruleLeft);
+        page.setFont(10.5);
+        y = page.text(sheet.rules[i], ruleLeft, y, width - ruleLeft) + 3;
+    }
+}
+
+} // namespace
+
+bool writeWorksheetPdf(const Worksheet &sheet, const QString &path)
+{
+    QPdfWriter writer(path);
+    writer.setResolution(dotsPerInch);
+    writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(18, 15, 18, 15),
+                                     QPageLayout::Millimeter));
+    writer.setTitle(sheet.title);
+    writer.setCreator(QStringLiteral("Playfair"));
+
+    QPainter painter;
+    if (!painter.begin(&writer))
+        return false;
+    SheetPainter page(writer, painter);
+    drawExercise(page, sheet);
+    writer.newPage();
+    drawKey(writer, page, sheet);
+    return painter.end();
+}
+
+} // namespace playfair

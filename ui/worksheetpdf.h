@@ -1,0 +1,14 @@
+#pragma once
+
+class QString;
+
+namespace playfair {
+
+struct Worksheet;
+
+// Draws a worksheet into a PDF file on A4 pages: the exercise on page 1, the
+// answer key from page 2 (which a long task continues on a third). False if
+// the file could not be written.
+bool writeWorksheetPdf(const Worksheet &sheet, const QString &path);
+
+} // namespace playfair

@@ -1,0 +1,83 @@
+#pragma once
+
+#include "engine/practicetask.h"
+#include "engine/rowinsight.h"
+#include "workspace.h"
+
+#include <QList>
+#include <QString>
+
+namespace playfair {
+
+enum class PracticeDirection {
+    Encrypt, // the pupil is given plain pairs and writes their cipher pairs
+    Decrypt, // the pupil is given cipher pairs and writes the plain pairs
+};
+
+// A pupil's work on one task, as plain data and commands: which pairs are
+// answered and how, the tally, and which pair the window explains. The right
+// answers and the rules come from the engine working the task (see
+// PracticeTask::workspace), never from a copy of the rules.
+//
+// A pair is checked when the pupil gives two letters (lower case counts as
+// upper case, J as I). The first wrong answer marks it Wrong and keeps it
+// open; a second wrong one marks it Revealed and closes it; a right one marks
+// it Right and closes it. Giving again the wrong answer just checked is not a
+// new try.
+class PracticeSession
+{
+public:
+    enum class Mark { Open, Right, Wrong, Revealed };
+
+    PracticeSession(PracticeTask task, PracticeDirection direction);
+
+    const PracticeTask &task() const { return m_task; }
+    PracticeDirection direction() const { return m_direction; }
+    bool decrypting() const { return m_direction == PracticeDirection::Decrypt; }
+
+    // Starts the same task afresh in `direction`.
+    void setDirection(PracticeDirection direction);
+
+    // Pairs are counted from 0 to pairCount() - 1.
+    int pairCount() const { return int(m_pairs.size()); }
+    QString given(int pair) const;    // the pair the pupil works from
+    QString expected(int pair) const; // its right answer
+    RowInsight insight(int pair) const;
+
+    Mark mark(int pair) const { return m_pairs[pair].mark; }
+    int tries(int pair) const { return m_pairs[pair].tries; }
+    QString answer(int pair) const { return m_pairs[pair].answer; } // the last answer checked
+    bool isClosed(int pair) const { return mark(pair) == Mark::Right || mark(pair) == Mark::Revealed; }
+
+    // Checks a typed answer and returns the pair's mark afterwards. Anything
+    // but two letters, and any answer to a closed pair, changes nothing.
+    Mark check(int pair, const QString &typed);
+
+    // The pair whose result the window explains (the one checked last, or an
+    // answered one the pupil went back to), or -1 for none.
+    int explainedPair() const { return m_explained; }
+    void explain(int pair);
+
+    int rightAtFirstTry() const;
+    int closedCount() const;
+    bool isFinished() const { return closedCount() == pairCount(); }
+
+    // A typed answer as it is checked: capitals A..Z, J as I.
+    static QString normalised(const QString &typed);
+
+private:
+    struct PairState
+    {
+        Mark mark = Mark::Open;
+        int tries = 0;
+        QString answer;
+    };
+
+    PracticeTask m_task;
+    Workspace m_ws; // the task worked by the engine
+    PracticeDirection m_direction;
+    QList<PairState> m_pairs;
+    int m_explained = -1;
+};
+
+} // namespace playfair
