@@ -1,0 +1,61 @@
+#include "statisticsfile.h"
+
+#include <cstring>
+
+namespace playfair::analysis {
+
+namespace {
+
+void putLittleEndian(std::vector<std::uint8_t> &bytes, std::uint64_t value, int size)
+{
+    for (int i = 0; i < size; ++i)
+        bytes.push_back(std::uint8_t(value >> (8 * i)));
+}
+
+std::uint64_t getLittleEndian(const std::uint8_t *bytes, int size)
+{
+    std::uint64_t value = 0;
+    for (int i = size - 1; i >= 0; --i)
+        value = (value << 8) | bytes[i];
+    return value;
+}
+
+std::uint32_t floatBits(float value)
+{
+    std::uint32_t bits;
+    std::memcpy(&bits, &value, sizeof bits);
+    return bits;
+}
+
+float bitsFloat(std::uint32_t bits)
+{
+    float value;
+    std::memcpy(&value, &bits, sizeof value);
+    return value;
+}
+
+} // namespace
+
+std::vector<std::uint8_t> LetterStatisticsHeader::encoded() const
+{
+    std::vector<std::uint8_t> bytes(magic, magic + 4);
+    putLittleEndian(bytes, floatBits(floorLog10), 4);
+    putLittleEndian(bytes, floatBits(unitLog10), 4);
+    putLittleEndian(bytes, letters, 8);
+    return bytes;
+}
+
+std::optional<LetterStatisticsHeader> LetterStatisticsHeader::decoded(const std::uint8_t *bytes, std::size_t size)
+{
+    if (size < LetterStatisticsHeader::size || std::memcmp(bytes, magic, 4) != 0)
+        return std::nullopt;
+    LetterStatisticsHeader header;
+    header.floorLog10 = bitsFloat(std::uint32_t(getLittleEndian(bytes + 4, 4)));
+    header.unitLog10 = bitsFloat(std::uint32_t(getLittleEndian(bytes + 8, 4)));
+    header.letters = getLittleEndian(bytes + 12, 8);
+    if (!(header.unitLog10 > 0) || !(header.floorLog10 < 0))
+        return std::nullopt;
+    return header;
+}
+
+} // namespace playfair::analysis

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+namespace playfair::analysis {
+
+// The head of a table file, as tools/letterstats writes it: the magic bytes,
+// then little-endian fields.
+struct LetterStatisticsHeader
+{
+    static constexpr char magic[4] = {'P', 'F', 'Q', '4'};
+    static constexpr std::size_t size = 4 + 4 + 4 + 8;
+    // A four-letter group never seen in the texts counts as this share of
+    // one occurrence.
+    static constexpr double unseenShare = 0.3;
+
+    float floorLog10 = 0; // the log10 probability that table value 0 stands for
+    float unitLog10 = 0;  // the log10 step of one table unit
+    std::uint64_t letters = 0;
+
+    std::vector<std::uint8_t> encoded() const;
+    static std::optional<LetterStatisticsHeader> decoded(const std::uint8_t *bytes, std::size_t size);
+};
+
+} // namespace playfair::analysis
