@@ -1,0 +1,267 @@
+#include "annealer.h"
+
+#include "crib.h"
+#include "pairtables.h"
+
+#include <algorithm>
+#include <cmath>
+
+#if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
+#include <immintrin.h>
+#define PLAYFAIR_AVX2_PATH 1
+#endif
+
+namespace playfair::analysis {
+
+namespace {
+
+constexpr std::size_t padding = 32;
+
+int groupSum(const Letter *__restrict plain, std::size_t windows, const std::uint8_t *__restrict table)
+{
+    int sum = 0;
+    for (std::size_t w = 0; w < windows; ++w)
+        sum += table[LetterStatistics::groupIndex(plain + w)];
+    return sum;
+}
+
+#ifdef PLAYFAIR_AVX2_PATH
+// The same sum, eight groups at a time: their indices are worked out side by
+// side and their table values fetched with one gather.
+__attribute__((target("avx2"))) int groupSumAvx2(const Letter *__restrict plain, std::size_t windows,
+                                                 const std::uint8_t *__restrict table)
+{
+    const __m256i twentyFive = _mm256_set1_epi32(25);
+    const __m256i lowByte = _mm256_set1_epi32(0xFF);
+    __m256i total = _mm256_setzero_si256();
+    std::size_t w = 0;
+    for (; w + 8 <= windows; w += 8) {
+        __m256i index = _mm256_cvtepu8_epi32(_mm_loadl_epi64(reinterpret_cast<const __m128i *>(plain + w)));
+        for (int k = 1; k < LetterStatistics::order; ++k) {
+            const __m256i next = _mm256_cvtepu8_epi32(_mm_loadl_epi64(reinterpret_cast<const __m128i *>(plain + w + k)));
+            index = _mm256_add_epi32(_mm256_mullo_epi32(index, twentyFive), next);
+        }
+        const __m256i values = _mm256_i32gather_epi32(reinterpret_cast<const int *>(table), index, 1);
+        total = _mm256_add_epi32(total, _mm256_and_si256(values, lowByte));
+    }
+    __m128i half = _mm_add_epi32(_mm256_castsi256_si128(total), _mm256_extracti128_si256(total, 1));
+    half = _mm_add_epi32(half, _mm_shuffle_epi32(half, 0x4E));
+    half = _mm_add_epi32(half, _mm_shuffle_epi32(half, 0xB1));
+    return _mm_cvtsi128_si32(half) + groupSum(plain + w, windows - w, table);
+}
+
+bool cpuHasAvx2()
+{
+    __builtin_cpu_init();
+    return __builtin_cpu_supports("avx2");
+}
+#endif
+
+void decryptPairs(const Letter *__restrict first, const Letter *__restrict second, std::size_t pairs,
+                  const Letter *__restrict square, const Letter *__restrict cellOf,
+                  const std::uint16_t *__restrict decrypt, Letter *__restrict plain)
+{
+    for (std::size_t i = 0; i < pairs; ++i) {
+        const std::uint16_t cells = decrypt[25 * cellOf[first[i]] + cellOf[second[i]]];
+        plain[2 * i] = square[cells & 0xFF];
+        plain[2 * i + 1] = square[cells >> 8];
+    }
+}
+
+} // namespace
+
+SearchPlan SearchPlan::forLength(std::size_t letters)
+{
+    SearchPlan plan;
+    plan.temperatureLog10 = 0.028 * double(letters);
+    plan.movesPerRestart = std::uint32_t(2000 * letters);
+    return plan;
+}
+
+Annealer::Annealer(const LetterStatistics &statistics, const std::vector<Letter> &ciphertext, const Crib *crib,
+                   std::uint64_t seed)
+    : m_statistics(statistics)
+    , m_crib(crib)
+    , m_random(seed)
+    , m_letters(ciphertext.size())
+{
+#ifdef PLAYFAIR_AVX2_PATH
+    m_avx2 = cpuHasAvx2();
+#endif
+    for (std::size_t i = 0; i + 1 < ciphertext.size(); i += 2) {
+        m_first.push_back(ciphertext[i]);
+        m_second.push_back(ciphertext[i + 1]);
+    }
+    m_plain.assign(m_letters + padding, 0);
+}
+
+void Annealer::setSquare(const Square &square)
+{
+    for (int cell = 0; cell < 25; ++cell) {
+        m_square[cell] = square[cell];
+        m_cellOf[square[cell]] = Letter(cell);
+    }
+}
+
+void Annealer::applyMove(int kind, int a, int b)
+{
+    Letter *s = m_square.data();
+    switch (kind) {
+    case 0: // two letters
+        std::swap(s[a], s[b]);
+        m_cellOf[s[a]] = Letter(a);
+        m_cellOf[s[b]] = Letter(b);
+        return;
+    case 1: // two rows
+        for (int column = 0; column < 5; ++column)
+            std::swap(s[5 * a + column], s[5 * b + column]);
+        break;
+    case 2: // two columns
+        for (int row = 0; row < 5; ++row)
+            std::swap(s[5 * row + a], s[5 * row + b]);
+        break;
+    case 3: // transposed
+        for (int row = 0; row < 5; ++row) {
+            for (int column = row + 1; column < 5; ++column)
+                std::swap(s[5 * row + column], s[5 * column + row]);
+        }
+        break;
+    case 4: // top to bottom
+        for (int row = 0; row < 2; ++row) {
+            for (int column = 0; column < 5; ++column)
+                std::swap(s[5 * row + column], s[5 * (4 - row) + column]);
+        }
+        break;
+    case 5: // left to right
+        for (int row = 0; row < 5; ++row) {
+            for (int column = 0; column < 2; ++column)
+                std::swap(s[5 * row + column], s[5 * row + 4 - column]);
+        }
+        break;
+    default: // both flips: the letters in reverse order
+        std::reverse(s, s + 25);
+        break;
+    }
+    for (int cell = 0; cell < 25; ++cell)
+        m_cellOf[s[cell]] = Letter(cell);
+}
+
+int Annealer::evaluate()
+{
+    Letter *plain = m_plain.data();
+    decryptPairs(m_first.data(), m_second.data(), m_first.size(), m_square.data(), m_cellOf.data(),
+                 PairTables::get().decrypt.data(), plain);
+    const std::size_t windows = m_letters >= 4 ? m_letters - 3 : 0;
+    int score;
+#ifdef PLAYFAIR_AVX2_PATH
+    if (m_avx2)
+        score = groupSumAvx2(plain, windows, m_statistics.table());
+    else
+#endif
+        score = groupSum(plain, windows, m_statistics.table());
+    if (m_crib)
+        score -= cribPenalty * m_crib->mismatches(plain);
+    return score;
+}
+
+int Annealer::scoreOf(const Square &square)
+{
+    setSquare(square);
+    return evaluate();
+}
+
+int Annealer::hillClimb(int score, std::uint64_t &tried, const std::atomic<bool> &stop,
+                        std::atomic<std::uint64_t> &keys)
+{
+    bool improved = true;
+    while (improved && !stop.load(std::memory_order_relaxed)) {
+        improved = false;
+        for (int a = 0; a < 25; ++a) {
+            for (int b = a + 1; b < 25; ++b) {
+                applyMove(0, a, b);
+                const int tryScore = evaluate();
+                if (++tried % 1024 == 0)
+                    keys.fetch_add(1024, std::memory_order_relaxed);
+                if (tryScore > score) {
+                    score = tryScore;
+                    improved = true;
+                } else {
+                    applyMove(0, a, b);
+                }
+            }
+        }
+    }
+    return score;
+}
+
+Annealer::Outcome Annealer::restart(const SearchPlan &plan, const Square *best, const std::atomic<bool> &stop,
+                                    std::atomic<std::uint64_t> &keys)
+{
+    Outcome outcome;
+    Square start;
+    outcome.fromScratch = best == nullptr || int(m_random.below(100)) >= plan.fromBestPercent;
+    if (outcome.fromScratch) {
+        for (int cell = 0; cell < 25; ++cell)
+            start[cell] = Letter(cell);
+        for (int cell = 24; cell > 0; --cell)
+            std::swap(start[cell], start[m_random.below(cell + 1)]);
+    } else {
+        start = *best;
+        for (int k = 0; k < plan.shakeSwaps; ++k) {
+            const int a = int(m_random.below(25));
+            const int b = (a + 1 + int(m_random.below(24))) % 25;
+            std::swap(start[a], start[b]);
+        }
+    }
+    setSquare(start);
+
+    // A move that loses d units is taken when d >= T ln u, u uniform in (0, 1).
+    const double temperature = plan.temperatureLog10 / m_statistics.unitLog10();
+    for (std::size_t i = 0; i < m_threshold.size(); ++i)
+        m_threshold[i] = std::int32_t(std::floor(temperature * std::log((double(i) + 0.5) / double(m_threshold.size()))));
+
+    int current = evaluate();
+    int bestScore = current;
+    std::copy_n(m_square.begin(), 25, outcome.square.begin());
+    std::uint64_t tried = 1;
+
+    for (std::uint32_t move = 0; move < plan.movesPerRestart; ++move) {
+        const std::uint64_t r = m_random.next();
+        int kind = 0;
+        int a = int(((r & 0xFFFFFFFF) * 25) >> 32);
+        int b = (a + 1 + int((((r >> 32) & 0xFFFF) * 24) >> 16)) % 25;
+        if (int((r >> 48) % 100) >= plan.swapPercent) {
+            kind = 1 + int(m_random.below(6));
+            a %= 5;
+            b = (a + 1 + b % 4) % 5;
+        }
+        applyMove(kind, a, b);
+        const int score = evaluate();
+        if (++tried % 1024 == 0) {
+            keys.fetch_add(1024, std::memory_order_relaxed);
+            if (stop.load(std::memory_order_relaxed)) {
+                outcome.finished = false;
+                break;
+            }
+        }
+        if (score - current >= m_threshold[m_random.next() & (m_threshold.size() - 1)]) {
+            current = score;
+            if (score > bestScore) {
+                bestScore = score;
+                std::copy_n(m_square.begin(), 25, outcome.square.begin());
+            }
+        } else {
+            applyMove(kind, a, b); // every move undoes itself
+        }
+    }
+
+    setSquare(outcome.square);
+    if (outcome.finished)
+        bestScore = hillClimb(bestScore, tried, stop, keys);
+    std::copy_n(m_square.begin(), 25, outcome.square.begin());
+    outcome.score = bestScore;
+    keys.fetch_add(tried % 1024, std::memory_order_relaxed);
+    return outcome;
+}
+
+} // namespace playfair::analysis

@@ -1,0 +1,82 @@
+#pragma once
+
+#include "alphabet.h"
+#include "letterstatistics.h"
+#include "random.h"
+
+#include <array>
+#include <atomic>
+#include <cstdint>
+#include <vector>
+
+namespace playfair::analysis {
+
+class Crib;
+
+// How one search runs, by the length of the text it works on.
+struct SearchPlan
+{
+    double temperatureLog10 = 0; // the fixed temperature, in log10 probability
+    std::uint32_t movesPerRestart = 0;
+    int swapPercent = 70;         // moves that swap two letters; the rest move rows and columns
+    int fromBestPercent = 50;     // restarts that start from the best square, shaken
+    int shakeSwaps = 4;           // the letters swapped to shake it
+
+    static SearchPlan forLength(std::size_t letters);
+};
+
+// One search for the key square, on one thread: simulated annealing at a
+// fixed temperature from a random square (or from the best square found so
+// far, shaken), then a hill climb over all letter swaps. Everything it needs
+// is allocated when it is made; a restart allocates nothing. The same seed
+// gives the same restarts.
+//
+// Moves: swapping two letters, two rows or two columns, transposing the
+// square, and flipping it top to bottom, left to right or both. The flips and
+// the transposition reach the usual traps, squares that decrypt much of the
+// text right but with its pairs reversed or shifted.
+class Annealer
+{
+public:
+    Annealer(const LetterStatistics &statistics, const std::vector<Letter> &ciphertext, const Crib *crib,
+             std::uint64_t seed);
+
+    struct Outcome
+    {
+        int score = 0;
+        Square square{};
+        bool fromScratch = true; // started from a random square
+        bool finished = true;    // ran to its end rather than being stopped
+    };
+
+    // `best` may be null. `keys` counts the squares tried, in steps of 1024.
+    Outcome restart(const SearchPlan &plan, const Square *best, const std::atomic<bool> &stop,
+                    std::atomic<std::uint64_t> &keys);
+
+    // The score of a square: the sum of the table values of its plaintext's
+    // four-letter groups, less a penalty for each crib letter it gets wrong.
+    int scoreOf(const Square &square);
+
+    // Each crib letter a plaintext gets wrong costs this many table units.
+    static constexpr int cribPenalty = 160;
+
+private:
+    void setSquare(const Square &square);
+    void applyMove(int kind, int a, int b);
+    int evaluate();
+    int hillClimb(int score, std::uint64_t &tried, const std::atomic<bool> &stop, std::atomic<std::uint64_t> &keys);
+
+    const LetterStatistics &m_statistics;
+    const Crib *m_crib;
+    Random m_random;
+    bool m_avx2 = false;
+    std::size_t m_letters = 0;
+    std::vector<Letter> m_first;  // the first letter of each cipher pair
+    std::vector<Letter> m_second; // the second
+    std::vector<Letter> m_plain;  // the plaintext of the current square, padded
+    alignas(32) std::array<Letter, 32> m_square{};
+    alignas(32) std::array<Letter, 32> m_cellOf{};
+    std::array<std::int32_t, 1024> m_threshold{}; // T ln u for u on a grid
+};
+
+} // namespace playfair::analysis

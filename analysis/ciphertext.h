@@ -1,0 +1,38 @@
+#pragma once
+
+#include "alphabet.h"
+#include "letterstatistics.h"
+
+#include <string>
+#include <string_view>
+#include <variant>
+#include <vector>
+
+namespace playfair::analysis {
+
+// Why a text cannot be a Playfair ciphertext.
+struct CiphertextError
+{
+    enum class Kind {
+        NoLetters,   // not one letter
+        OddLetters,  // an odd number of letters: the last one has no pair
+        DoubledPair, // a pair of two equal letters, which no square gives
+    };
+    Kind kind = Kind::NoLetters;
+    std::size_t letters = 0;  // how many letters the text has
+    std::size_t position = 0; // DoubledPair: the 1-based position of the pair's first letter
+    char letter = 0;          // DoubledPair: the doubled letter
+
+    // One sentence, in English or in Bulgarian.
+    std::string message(Language language = Language::English) const;
+};
+
+// The letters of a ciphertext: ASCII letters in either case count, J as I;
+// spaces, line breaks, digits, punctuation and anything else are skipped, so
+// texts in five-letter groups read as they are.
+std::variant<std::vector<Letter>, CiphertextError> readCiphertext(std::string_view text);
+
+// Below this many letters many squares fit a ciphertext equally well.
+inline constexpr std::size_t shortCiphertext = 40;
+
+} // namespace playfair::analysis

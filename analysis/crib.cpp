@@ -1,0 +1,124 @@
+#include "crib.h"
+
+#include <map>
+#include <utility>
+
+namespace playfair::analysis {
+
+namespace {
+
+using Pair = std::pair<Letter, Letter>;
+
+// Whether the word can stand at `place` of the ciphertext.
+bool canStandAt(const std::vector<Letter> &word, std::size_t place, const std::vector<Letter> &ciphertext)
+{
+    for (std::size_t i = 0; i < word.size(); ++i) {
+        if (word[i] == ciphertext[place + i])
+            return false;
+    }
+    // The whole pairs the word covers: plain pair -> cipher pair must be one
+    // to one, and a reversed pair must give the reversed cipher pair.
+    std::map<Pair, Pair> forward;
+    std::map<Pair, Pair> backward;
+    const auto agree = [](std::map<Pair, Pair> &map, Pair from, Pair to) {
+        const auto [it, added] = map.emplace(from, to);
+        return added || it->second == to;
+    };
+    for (std::size_t start = place + place % 2; start + 1 < place + word.size(); start += 2) {
+        const Pair plain{word[start - place], word[start - place + 1]};
+        const Pair cipher{ciphertext[start], ciphertext[start + 1]};
+        if (plain.first == plain.second)
+            return false;
+        const Pair reversedPlain{plain.second, plain.first};
+        const Pair reversedCipher{cipher.second, cipher.first};
+        if (!agree(forward, plain, cipher) || !agree(backward, cipher, plain)
+            || !agree(forward, reversedPlain, reversedCipher) || !agree(backward, reversedCipher, reversedPlain))
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+std::string CribError::message(Language language) const
+{
+    const bool bulgarian = language == Language::Bulgarian;
+    const std::string at = std::to_string(position);
+    switch (kind) {
+    case Kind::NoLetters:
+        return bulgarian ? "Известната дума няма нито една латинска буква." : "The crib has no letters.";
+    case Kind::TooLong:
+        return bulgarian ? "Известната дума е по-дълга от текста." : "The crib is longer than the text.";
+    case Kind::BadPosition:
+        return bulgarian ? "Позиция " + at + " е извън текста." : "Position " + at + " is outside the text.";
+    case Kind::CannotStandAt:
+        return bulgarian ? "Думата не може да стои на позиция " + at
+                + ": там тя противоречи на шифъра (Playfair никога не заменя буква със самата нея)."
+                         : "The crib cannot stand at letter " + at
+                + ": there it contradicts the ciphertext (Playfair never turns a letter into itself).";
+    case Kind::CannotStandAnywhere:
+        return bulgarian ? "Думата не може да стои никъде в текста: навсякъде противоречи на шифъра."
+                         : "The crib cannot stand anywhere in the text: everywhere it contradicts the ciphertext.";
+    }
+    return {};
+}
+
+std::variant<Crib, CribError> Crib::make(std::string_view word, std::optional<std::size_t> position,
+                                         const std::vector<Letter> &ciphertext)
+{
+    Crib crib;
+    for (char c : word) {
+        const int number = letterNumber(c);
+        if (number >= 0)
+            crib.m_letters.push_back(Letter(number));
+    }
+    CribError error;
+    if (crib.m_letters.empty())
+        return error;
+    const std::size_t length = crib.m_letters.size();
+    if (position) {
+        error.position = *position + 1;
+        if (*position >= ciphertext.size()) {
+            error.kind = CribError::Kind::BadPosition;
+            return error;
+        }
+        if (*position + length > ciphertext.size()) {
+            error.kind = CribError::Kind::TooLong;
+            return error;
+        }
+        if (!canStandAt(crib.m_letters, *position, ciphertext)) {
+            error.kind = CribError::Kind::CannotStandAt;
+            return error;
+        }
+        crib.m_places.push_back(*position);
+        return crib;
+    }
+    if (length > ciphertext.size()) {
+        error.kind = CribError::Kind::TooLong;
+        return error;
+    }
+    for (std::size_t place = 0; place + length <= ciphertext.size(); ++place) {
+        if (canStandAt(crib.m_letters, place, ciphertext))
+            crib.m_places.push_back(place);
+    }
+    if (crib.m_places.empty()) {
+        error.kind = CribError::Kind::CannotStandAnywhere;
+        return error;
+    }
+    return crib;
+}
+
+int Crib::mismatches(const Letter *plaintext) const
+{
+    int fewest = int(m_letters.size());
+    for (std::size_t place : m_places) {
+        int wrong = 0;
+        for (std::size_t i = 0; i < m_letters.size(); ++i)
+            wrong += plaintext[place + i] != m_letters[i];
+        if (wrong < fewest)
+            fewest = wrong;
+    }
+    return fewest;
+}
+
+} // namespace playfair::analysis

@@ -1,0 +1,70 @@
+#include "letterstatistics.h"
+
+#include <stdexcept>
+
+// The tables made by tools/letterstats, embedded at build time.
+extern const unsigned char playfair_statistics_en[];
+extern const std::size_t playfair_statistics_en_size;
+extern const unsigned char playfair_statistics_bg[];
+extern const std::size_t playfair_statistics_bg_size;
+
+namespace playfair::analysis {
+
+std::string_view languageCode(Language language)
+{
+    return language == Language::Bulgarian ? "bg" : "en";
+}
+
+std::optional<Language> languageFromCode(std::string_view code)
+{
+    if (code == "en")
+        return Language::English;
+    if (code == "bg")
+        return Language::Bulgarian;
+    return std::nullopt;
+}
+
+std::optional<LetterStatistics> LetterStatistics::fromBytes(const std::uint8_t *bytes, std::size_t size)
+{
+    const auto header = LetterStatisticsHeader::decoded(bytes, size);
+    if (!header || size != LetterStatisticsHeader::size + groups)
+        return std::nullopt;
+    LetterStatistics statistics;
+    statistics.m_header = *header;
+    statistics.m_table.assign(bytes + LetterStatisticsHeader::size, bytes + size);
+    statistics.m_table.resize(groups + 3, 0);
+    return statistics;
+}
+
+const LetterStatistics &LetterStatistics::of(Language language)
+{
+    const auto load = [](const unsigned char *bytes, std::size_t size) {
+        auto statistics = fromBytes(bytes, size);
+        if (!statistics)
+            throw std::logic_error("the built-in letter statistics are damaged");
+        return std::move(*statistics);
+    };
+    static const LetterStatistics english = load(playfair_statistics_en, playfair_statistics_en_size);
+    if (language == Language::English)
+        return english;
+    static const LetterStatistics bulgarian = load(playfair_statistics_bg, playfair_statistics_bg_size);
+    return bulgarian;
+}
+
+int LetterStatistics::sum(const Letter *letters, std::size_t count) const
+{
+    int total = 0;
+    for (std::size_t i = 0; i + order <= count; ++i)
+        total += m_table[groupIndex(letters + i)];
+    return total;
+}
+
+double LetterStatistics::meanLog10(const Letter *letters, std::size_t count) const
+{
+    if (count < std::size_t(order))
+        return 0;
+    const std::size_t windows = count - order + 1;
+    return floorLog10() + unitLog10() * double(sum(letters, count)) / double(windows);
+}
+
+} // namespace playfair::analysis

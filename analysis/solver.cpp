@@ -1,0 +1,199 @@
+#include "solver.h"
+
+#include "annealer.h"
+#include "ciphertext.h"
+#include "pairtables.h"
+
+#include <algorithm>
+#include <condition_variable>
+#include <mutex>
+#include <thread>
+#include <variant>
+
+namespace playfair::analysis {
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+// Long texts are searched on their first letters only: more letters make
+// every key slower to score without making the right one easier to find.
+constexpr std::size_t searchedLetters = 400;
+
+// What the searches share. Every field is guarded by `mutex`, but for the
+// counters and the halt flag, which the searches touch without locking.
+struct Shared
+{
+    std::mutex mutex;
+    std::condition_variable_any changed;
+    std::atomic<bool> halt{false};
+    std::atomic<std::uint64_t> keys{0};
+
+    bool found = false;
+    int bestScore = 0;
+    Square bestSquare{};
+    std::vector<Letter> bestPlain; // of the searched letters
+    int agreeing = 0;
+    int restarts = 0;
+    std::uint64_t version = 0; // counts changes of the best square
+};
+
+std::uint64_t threadSeed(std::uint64_t seed, int thread)
+{
+    return Random(seed ^ (0x9E3779B97F4A7C15ull * std::uint64_t(thread + 1))).next();
+}
+
+void search(Shared &shared, const LetterStatistics &statistics, const std::vector<Letter> &searched,
+            const Crib *crib, std::uint64_t seed)
+{
+    Annealer annealer(statistics, searched, crib, seed);
+    const SearchPlan plan = SearchPlan::forLength(searched.size());
+    std::vector<Letter> plain(searched.size());
+    Square best{};
+    bool haveBest = false;
+    while (!shared.halt.load(std::memory_order_relaxed)) {
+        const Annealer::Outcome outcome = annealer.restart(plan, haveBest ? &best : nullptr, shared.halt, shared.keys);
+        if (!outcome.finished)
+            break;
+        decryptLetters(outcome.square, searched.data(), searched.size(), plain.data());
+        const bool holdsCrib = crib == nullptr || crib->heldBy(plain.data());
+
+        std::lock_guard lock(shared.mutex);
+        ++shared.restarts;
+        if (holdsCrib) {
+            if (shared.found && plain == shared.bestPlain) {
+                if (outcome.fromScratch)
+                    ++shared.agreeing;
+            } else if (!shared.found || outcome.score > shared.bestScore) {
+                shared.found = true;
+                shared.bestScore = outcome.score;
+                shared.bestSquare = outcome.square;
+                shared.bestPlain = plain;
+                shared.agreeing = outcome.fromScratch ? 1 : 0;
+                ++shared.version;
+            }
+        }
+        // Every search shakes the best square any search has found; a crib
+        // search may shake its own best when no square holds the crib yet.
+        if (shared.found) {
+            best = shared.bestSquare;
+            haveBest = true;
+        } else if (!haveBest || outcome.score > annealer.scoreOf(best)) {
+            best = outcome.square;
+            haveBest = true;
+        }
+        shared.changed.notify_all();
+    }
+}
+
+} // namespace
+
+std::string_view stopReasonCode(StopReason reason)
+{
+    switch (reason) {
+    case StopReason::Confident:
+        return "confident";
+    case StopReason::TimeLimit:
+        return "time-limit";
+    case StopReason::Cancelled:
+        return "cancelled";
+    }
+    return {};
+}
+
+int agreementNeeded(std::size_t letters)
+{
+    return letters >= 120 ? 2 : 3;
+}
+
+SolverResult solve(const std::vector<Letter> &ciphertext, const SolverOptions &options, std::stop_token stop)
+{
+    const Clock::time_point start = Clock::now();
+    const LetterStatistics &statistics = LetterStatistics::of(options.language);
+
+    std::size_t searchedCount = std::min(ciphertext.size(), searchedLetters) & ~std::size_t(1);
+    std::optional<Crib> crib;
+    if (!options.crib.empty()) {
+        auto made = Crib::make(options.crib, options.cribPosition, ciphertext);
+        if (auto *error = std::get_if<CribError>(&made))
+            throw *error;
+        crib = std::get<Crib>(std::move(made));
+        // The crib must lie inside the searched letters.
+        const std::size_t end = crib->places().back() + crib->letters().size();
+        searchedCount = std::max(searchedCount, (end + 1) & ~std::size_t(1));
+    }
+    const std::vector<Letter> searched(ciphertext.begin(), ciphertext.begin() + std::ptrdiff_t(searchedCount));
+    std::optional<Crib> searchedCrib;
+    if (crib)
+        searchedCrib = std::get<Crib>(Crib::make(options.crib, options.cribPosition, searched));
+
+    Shared shared;
+    const int threads = options.threads > 0 ? options.threads : int(std::max(1u, std::thread::hardware_concurrency()));
+    std::vector<std::jthread> workers;
+    workers.reserve(std::size_t(threads));
+    for (int t = 0; t < threads; ++t) {
+        workers.emplace_back([&, t] {
+            search(shared, statistics, searched, searchedCrib ? &*searchedCrib : nullptr, threadSeed(options.seed, t));
+        });
+    }
+
+    const int needed = agreementNeeded(searched.size());
+    const Clock::time_point deadline = start + options.timeLimit;
+    SolverResult result;
+    result.shortText = ciphertext.size() < shortCiphertext;
+
+    const auto report = [&](SolverReport &out) {
+        // Called with the mutex held.
+        out.found = shared.found;
+        out.restarts = shared.restarts;
+        out.agreeing = shared.agreeing;
+        out.keysTested = shared.keys.load(std::memory_order_relaxed);
+        out.elapsedSeconds = std::chrono::duration<double>(Clock::now() - start).count();
+        if (shared.found) {
+            out.square = shared.bestSquare;
+            out.squareText = squareToText(shared.bestSquare);
+            std::vector<Letter> plain(ciphertext.size());
+            decryptLetters(shared.bestSquare, ciphertext.data(), ciphertext.size(), plain.data());
+            out.plaintext = lettersToText(plain.data(), plain.size());
+            out.score = statistics.meanLog10(plain.data(), plain.size());
+        }
+    };
+
+    Clock::time_point lastProgress = start;
+    std::unique_lock lock(shared.mutex);
+    for (;;) {
+        const Clock::time_point now = Clock::now();
+        if (stop.stop_requested()) {
+            result.stopped = StopReason::Cancelled;
+            break;
+        }
+        if (shared.found && shared.agreeing >= needed) {
+            result.stopped = StopReason::Confident;
+            break;
+        }
+        if (now >= deadline) {
+            result.stopped = StopReason::TimeLimit;
+            break;
+        }
+        if (options.onProgress && now - lastProgress >= options.progressInterval) {
+            SolverReport progress;
+            report(progress);
+            lastProgress = now;
+            lock.unlock();
+            options.onProgress(progress);
+            lock.lock();
+            continue;
+        }
+        const Clock::time_point wake = std::min(deadline, lastProgress + options.progressInterval);
+        shared.changed.wait_until(lock, stop, std::max(wake, now + std::chrono::milliseconds(1)),
+                                  [&] { return shared.found && shared.agreeing >= needed; });
+    }
+    shared.halt.store(true);
+    lock.unlock();
+    workers.clear(); // joins them: each stops within a few thousand keys
+    lock.lock();
+    report(result);
+    return result;
+}
+
+} // namespace playfair::analysis
