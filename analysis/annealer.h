@@ -58,7 +58,7 @@ public:
     int scoreOf(const Square &square);
 
     // Each crib letter a plaintext gets wrong costs this many table units.
-    static constexpr int cribPenalty = 160;
+    static constexpr int cribPenalty = 400;
 
 private:
     void setSquare(const Square &square);

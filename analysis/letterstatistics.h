@@ -48,9 +48,13 @@ public:
     double unitLog10() const { return m_header.unitLog10; }
     double floorLog10() const { return m_header.floorLog10; }
     std::uint64_t letters() const { return m_header.letters; }
+    // The mean log10 probability of a group in the texts the table was made
+    // from, and in letters drawn at random: where a plaintext's score stands.
+    double typicalLog10() const { return m_header.typicalLog10; }
+    double randomLog10() const { return m_header.randomLog10; }
 
-    // The mean log10 probability of a text's groups: about -2.8 for ordinary
-    // English, about -6 for letters at random. 0 for texts under 4 letters.
+    // The mean log10 probability of a text's groups (see typicalLog10 and
+    // randomLog10). 0 for texts under 4 letters.
     double meanLog10(const Letter *letters, std::size_t count) const;
 
 private:

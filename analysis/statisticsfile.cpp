@@ -42,6 +42,8 @@ std::vector<std::uint8_t> LetterStatisticsHeader::encoded() const
     putLittleEndian(bytes, floatBits(floorLog10), 4);
     putLittleEndian(bytes, floatBits(unitLog10), 4);
     putLittleEndian(bytes, letters, 8);
+    putLittleEndian(bytes, floatBits(typicalLog10), 4);
+    putLittleEndian(bytes, floatBits(randomLog10), 4);
     return bytes;
 }
 
@@ -53,6 +55,8 @@ std::optional<LetterStatisticsHeader> LetterStatisticsHeader::decoded(const std:
     header.floorLog10 = bitsFloat(std::uint32_t(getLittleEndian(bytes + 4, 4)));
     header.unitLog10 = bitsFloat(std::uint32_t(getLittleEndian(bytes + 8, 4)));
     header.letters = getLittleEndian(bytes + 12, 8);
+    header.typicalLog10 = bitsFloat(std::uint32_t(getLittleEndian(bytes + 20, 4)));
+    header.randomLog10 = bitsFloat(std::uint32_t(getLittleEndian(bytes + 24, 4)));
     if (!(header.unitLog10 > 0) || !(header.floorLog10 < 0))
         return std::nullopt;
     return header;

@@ -12,14 +12,16 @@ namespace playfair::analysis {
 struct LetterStatisticsHeader
 {
     static constexpr char magic[4] = {'P', 'F', 'Q', '4'};
-    static constexpr std::size_t size = 4 + 4 + 4 + 8;
+    static constexpr std::size_t size = 4 + 4 + 4 + 8 + 4 + 4;
     // A four-letter group never seen in the texts counts as this share of
     // one occurrence.
     static constexpr double unseenShare = 0.3;
 
     float floorLog10 = 0; // the log10 probability that table value 0 stands for
     float unitLog10 = 0;  // the log10 step of one table unit
-    std::uint64_t letters = 0;
+    std::uint64_t letters = 0;     // how many letters the table was made from
+    float typicalLog10 = 0;        // the mean log10 probability of a group in those texts
+    float randomLog10 = 0;         // the same for letters drawn at random
 
     std::vector<std::uint8_t> encoded() const;
     static std::optional<LetterStatisticsHeader> decoded(const std::uint8_t *bytes, std::size_t size);

@@ -83,10 +83,16 @@ int main(int argc, char *argv[])
     header.unitLog10 = float(unit);
     header.letters = letters;
     std::vector<std::uint8_t> table(groups);
+    double typical = 0;
+    double random = 0;
     for (std::size_t k = 0; k < groups; ++k) {
         const double log10p = counts[k] ? std::log10(double(counts[k]) / double(total)) : floor;
         table[k] = std::uint8_t(std::clamp(std::lround((log10p - floor) / unit), 0L, 255L));
+        typical += double(counts[k]) * log10p;
+        random += log10p;
     }
+    header.typicalLog10 = float(typical / double(total));
+    header.randomLog10 = float(random / double(groups));
 
     std::ofstream out(argv[2], std::ios::binary);
     const std::vector<std::uint8_t> head = header.encoded();
@@ -96,7 +102,8 @@ int main(int argc, char *argv[])
         std::cerr << "letterstats: cannot write " << argv[2] << '\n';
         return 1;
     }
-    std::printf("%s: %llu letters, %llu groups, floor %.2f, unit %.4f (log10)\n", argv[2],
-                static_cast<unsigned long long>(letters), static_cast<unsigned long long>(total), floor, unit);
+    std::printf("%s: %llu letters, %llu groups; log10 floor %.2f, unit %.4f, typical %.2f, random %.2f\n", argv[2],
+                static_cast<unsigned long long>(letters), static_cast<unsigned long long>(total), floor, unit,
+                header.typicalLog10, header.randomLog10);
     return 0;
 }

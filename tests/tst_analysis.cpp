@@ -1,0 +1,225 @@
+// The solver's building blocks: the letters of a ciphertext, the cribs, the
+// pair tables against the program's rules, the letter statistics.
+
+#include "analysis/ciphertext.h"
+#include "analysis/crib.h"
+#include "analysis/letterstatistics.h"
+#include "analysis/pairtables.h"
+#include "heldouttext.h"
+
+#include <QTest>
+
+#include <algorithm>
+
+using namespace playfair;
+using namespace playfair::analysis;
+
+namespace {
+
+std::vector<Letter> lettersOf(const std::string &text)
+{
+    std::vector<Letter> letters;
+    for (char c : text)
+        letters.push_back(Letter(letterNumber(c)));
+    return letters;
+}
+
+std::string textOf(const std::vector<Letter> &letters)
+{
+    return lettersToText(letters.data(), letters.size());
+}
+
+double meanLog10(Language language, const std::string &text)
+{
+    const std::vector<Letter> letters = lettersOf(text);
+    return LetterStatistics::of(language).meanLog10(letters.data(), letters.size());
+}
+
+} // namespace
+
+class TestAnalysis : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void readCiphertext_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("letters"); // empty when the text is refused
+        QTest::addColumn<int>("error");
+        QTest::addColumn<int>("position");
+        QTest::addColumn<QString>("message");
+
+        QTest::newRow("five-letter groups over lines")
+            << "BMZBX DNABE\nKUDMU IMOEM RU" << "BMZBXDNABEKUDMUIMOEMRU" << -1 << 0 << "";
+        QTest::newRow("either case, J as I, digits and signs skipped")
+            << "bm-Zj 12 x!d" << "BMZIXD" << -1 << 0 << "";
+        QTest::newRow("no letters") << " 12 ,.\n" << "" << int(CiphertextError::Kind::NoLetters) << 0
+                                    << "The text has no letters.";
+        QTest::newRow("an odd number of letters")
+            << "ABC" << "" << int(CiphertextError::Kind::OddLetters) << 0
+            << "The text has 3 letters, an odd number: the last letter has no pair, so this is no Playfair ciphertext.";
+        QTest::newRow("a doubled pair, named by its first letter")
+            << "AB CD EE FG" << "" << int(CiphertextError::Kind::DoubledPair) << 5
+            << "The pair EE at letter 5 holds two equal letters, which no Playfair square gives.";
+        QTest::newRow("J and I make a doubled pair") << "ABJI" << "" << int(CiphertextError::Kind::DoubledPair) << 3
+                                                     << "The pair II at letter 3 holds two equal letters, which no "
+                                                        "Playfair square gives.";
+        QTest::newRow("equal letters across pairs are fine") << "ABBA" << "ABBA" << -1 << 0 << "";
+        QTest::newRow("Cyrillic letters do not count")
+            << "АБ AB" << "AB" << -1 << 0 << "";
+    }
+
+    void readCiphertext()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, letters);
+        QFETCH(int, error);
+        QFETCH(int, position);
+        QFETCH(QString, message);
+
+        const auto read = analysis::readCiphertext(text.toStdString());
+        if (error < 0) {
+            QVERIFY(std::holds_alternative<std::vector<Letter>>(read));
+            QCOMPARE(QString::fromStdString(textOf(std::get<std::vector<Letter>>(read))), letters);
+            return;
+        }
+        QVERIFY(std::holds_alternative<CiphertextError>(read));
+        const CiphertextError &e = std::get<CiphertextError>(read);
+        QCOMPARE(int(e.kind), error);
+        QCOMPARE(int(e.position), position);
+        QCOMPARE(QString::fromStdString(e.message()), message);
+        QVERIFY(!e.message(Language::Bulgarian).empty());
+    }
+
+    // Where a crib may stand in the ciphertext of HITHEGOLDINTHETRESRXLN on
+    // the square PLAYFIREXMBCDGHKNOQSTUVWZ.
+    void crib_data()
+    {
+        QTest::addColumn<QString>("word");
+        QTest::addColumn<int>("position"); // from 0; -1 for anywhere
+        QTest::addColumn<QList<int>>("places");
+        QTest::addColumn<int>("error");
+
+        QTest::newRow("at its true place") << "GOLD" << 5 << QList<int>{5} << -1;
+        QTest::newRow("anywhere: its true place is among the places")
+            << "GOLD" << -1 << QList<int>{} << -1;
+        QTest::newRow("a letter that would encrypt to itself")
+            << "BM" << 0 << QList<int>{} << int(CribError::Kind::CannotStandAt);
+        QTest::newRow("a doubled plain pair") << "LL" << 0 << QList<int>{} << int(CribError::Kind::CannotStandAt);
+        QTest::newRow("one plain pair, two cipher pairs")
+            << "HIHI" << 0 << QList<int>{} << int(CribError::Kind::CannotStandAt);
+        QTest::newRow("no letters") << "12" << -1 << QList<int>{} << int(CribError::Kind::NoLetters);
+        QTest::newRow("past the end") << "GOLD" << 22 << QList<int>{} << int(CribError::Kind::BadPosition);
+        QTest::newRow("running over the end") << "GOLD" << 20 << QList<int>{} << int(CribError::Kind::TooLong);
+        QTest::newRow("longer than the text")
+            << "HITHEGOLDINTHETRESRXLNX" << -1 << QList<int>{} << int(CribError::Kind::TooLong);
+    }
+
+    void crib()
+    {
+        QFETCH(QString, word);
+        QFETCH(int, position);
+        QFETCH(QList<int>, places);
+        QFETCH(int, error);
+
+        const std::string plain = "HITHEGOLDINTHETRESRXLN";
+        const std::vector<Letter> cipher = lettersOf(transformedPairs("PLAYFIREXMBCDGHKNOQSTUVWZ", plain, +1));
+        std::optional<std::size_t> at;
+        if (position >= 0)
+            at = std::size_t(position);
+        const auto made = Crib::make(word.toStdString(), at, cipher);
+        if (error >= 0) {
+            QVERIFY(std::holds_alternative<CribError>(made));
+            QCOMPARE(int(std::get<CribError>(made).kind), error);
+            return;
+        }
+        QVERIFY(std::holds_alternative<Crib>(made));
+        const Crib &crib = std::get<Crib>(made);
+        if (!places.isEmpty())
+            QCOMPARE(QList<int>(crib.places().begin(), crib.places().end()), places);
+        const auto &found = crib.places();
+        QVERIFY(std::find(found.begin(), found.end(), plain.find(word.toStdString())) != found.end());
+        const std::vector<Letter> plainLetters = lettersOf(plain);
+        QVERIFY(crib.heldBy(plainLetters.data()));
+        std::vector<Letter> wrong = plainLetters;
+        wrong[7] = Letter(letterNumber('Q'));
+        QCOMPARE(crib.mismatches(wrong.data()), position >= 0 ? 1 : std::min(1, crib.mismatches(wrong.data())));
+    }
+
+    // The solver's tables come from the program's rules: on random squares
+    // they encrypt and decrypt every pair as the textbook functions do, and
+    // the 25 cyclic shifts of a square decrypt alike.
+    void pairTablesFollowTheRules()
+    {
+        const std::string plain = testing::cipherCase("en", 1000, 200, 1).plain;
+        const std::vector<Letter> plainLetters = lettersOf(plain);
+        for (std::uint64_t seed = 1; seed <= 50; ++seed) {
+            const testing::CipherCase c = testing::cipherCase("en", 1000, 200, seed);
+            Square square;
+            QVERIFY(squareFromText(c.square, square));
+            std::vector<Letter> cipher(plain.size());
+            encryptLetters(square, plainLetters.data(), plain.size(), cipher.data());
+            QCOMPARE(textOf(cipher), c.cipherText);
+            for (int shift = 0; shift < 25; ++shift) {
+                const Square shifted = shiftedSquare(square, shift / 5, shift % 5);
+                std::vector<Letter> decrypted(plain.size());
+                decryptLetters(shifted, cipher.data(), cipher.size(), decrypted.data());
+                QCOMPARE(textOf(decrypted), plain);
+                QCOMPARE(cellsInPlace(shifted, square), 25);
+            }
+        }
+    }
+
+    void squareText()
+    {
+        Square square;
+        QVERIFY(squareFromText("playfirexmbcdghknoqstuvwz", square));
+        QCOMPARE(squareToText(square), std::string("PLAYFIREXMBCDGHKNOQSTUVWZ"));
+        QVERIFY(!squareFromText("PLAYFIREXMBCDGHKNOQSTUVWA", square)); // A twice
+        QVERIFY(!squareFromText("PLAYFIREXMBCDGHKNOQSTUVW", square));  // 24 letters
+        QCOMPARE(squareToText(squareWithLetterFirst(square, Letter(letterNumber('K')))),
+                 std::string("KNOQSTUVWZPLAYFIREXMBCDGH"));
+    }
+
+    // English passages score above the same letters shuffled; Bulgarian in
+    // Latin letters scores higher with the Bulgarian table, English with the
+    // English one.
+    void statisticsTellLanguages_data()
+    {
+        QTest::addColumn<int>("offset");
+        for (int offset : {1000, 25000, 60000, 100000})
+            QTest::addRow("passage at %d", offset) << offset;
+    }
+
+    void statisticsTellLanguages()
+    {
+        QFETCH(int, offset);
+        const std::string english = testing::heldOutText("en").substr(std::size_t(offset), 200);
+        const std::string bulgarian = testing::heldOutText("bg").substr(std::size_t(offset), 200);
+        std::string shuffled = english;
+        Random shuffler{std::uint64_t(offset)};
+        for (std::size_t i = shuffled.size() - 1; i > 0; --i)
+            std::swap(shuffled[i], shuffled[shuffler.below(std::uint32_t(i + 1))]);
+
+        QVERIFY(meanLog10(Language::English, english) > meanLog10(Language::English, shuffled) + 1);
+        QVERIFY(meanLog10(Language::Bulgarian, bulgarian) > meanLog10(Language::English, bulgarian) + 0.3);
+        QVERIFY(meanLog10(Language::English, english) > meanLog10(Language::Bulgarian, english) + 0.3);
+    }
+
+    void statisticsDescribeThemselves()
+    {
+        for (Language language : {Language::English, Language::Bulgarian}) {
+            const LetterStatistics &statistics = LetterStatistics::of(language);
+            QVERIFY(statistics.letters() > 500000);
+            QVERIFY(statistics.typicalLog10() > statistics.randomLog10() + 2);
+            QVERIFY(statistics.floorLog10() < statistics.randomLog10());
+        }
+        QVERIFY(!LetterStatistics::fromBytes(reinterpret_cast<const std::uint8_t *>("PFQ4"), 4));
+        QCOMPARE(languageFromCode("bg"), std::optional<Language>(Language::Bulgarian));
+        QCOMPARE(languageFromCode("de"), std::optional<Language>());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestAnalysis)
+#include "tst_analysis.moc"

@@ -1,0 +1,187 @@
+// The solver at work: it breaks ciphertexts made from the held-out book,
+// keeps to a crib, repeats itself on one thread, reports progress at its
+// pace and stops when asked. One thread and fixed seeds keep it repeatable.
+
+#include "analysis/solver.h"
+#include "heldouttext.h"
+
+#include <QTest>
+
+#include <chrono>
+#include <thread>
+
+using namespace playfair;
+using namespace playfair::analysis;
+using namespace std::chrono_literals;
+
+namespace {
+
+SolverOptions oneThread(std::uint64_t seed, Language language = Language::English)
+{
+    SolverOptions options;
+    options.language = language;
+    options.threads = 1;
+    options.seed = seed;
+    options.timeLimit = 60s; // a safety net: these texts are solved in well under a second
+    return options;
+}
+
+} // namespace
+
+class TestSolver : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void solvesHeldOutText_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<int>("offset");
+        QTest::addColumn<int>("length");
+
+        QTest::newRow("English, 200 letters") << "en" << 5000 << 200;
+        QTest::newRow("English, 200 letters elsewhere") << "en" << 90000 << 200;
+        QTest::newRow("English, 664 letters") << "en" << 40000 << 664;
+        QTest::newRow("Bulgarian in Latin letters, 200 letters") << "bg" << 30000 << 200;
+    }
+
+    void solvesHeldOutText()
+    {
+        QFETCH(QString, language);
+        QFETCH(int, offset);
+        QFETCH(int, length);
+
+        const testing::CipherCase c = testing::cipherCase(language.toStdString(), std::size_t(offset),
+                                                          std::size_t(length), 7);
+        const SolverResult result = solve(
+            c.cipher, oneThread(11, language == QLatin1String("bg") ? Language::Bulgarian : Language::English));
+        QVERIFY(result.found);
+        QCOMPARE(result.plaintext, c.plain);
+        QCOMPARE(result.stopped, StopReason::Confident);
+        QVERIFY(result.agreeing >= agreementNeeded(std::size_t(length)));
+        QVERIFY(!result.shortText);
+        Square found;
+        Square truth;
+        QVERIFY(squareFromText(result.squareText, found));
+        QVERIFY(squareFromText(c.square, truth));
+        QCOMPARE(cellsInPlace(found, truth), 25);
+    }
+
+    void sameSeedSameResult()
+    {
+        const testing::CipherCase c = testing::cipherCase("en", 20000, 160, 3);
+        const SolverResult first = solve(c.cipher, oneThread(5));
+        const SolverResult second = solve(c.cipher, oneThread(5));
+        QCOMPARE(first.stopped, StopReason::Confident);
+        QCOMPARE(second.squareText, first.squareText);
+        QCOMPARE(second.keysTested, first.keysTested);
+        QCOMPARE(second.restarts, first.restarts);
+    }
+
+    // Every square returned holds the crib, at its place when one is given,
+    // even when the text is too short to be solved without it.
+    void keepsToTheCrib_data()
+    {
+        QTest::addColumn<int>("length");
+        QTest::addColumn<int>("cribAt");
+        QTest::addColumn<int>("cribLength");
+        QTest::addColumn<bool>("placeGiven");
+
+        QTest::newRow("a 6-letter crib at its place in 60 letters") << 60 << 20 << 6 << true;
+        QTest::newRow("a 5-letter crib anywhere in 60 letters") << 60 << 31 << 5 << false;
+        QTest::newRow("a crib at the very start") << 50 << 0 << 6 << true;
+    }
+
+    void keepsToTheCrib()
+    {
+        QFETCH(int, length);
+        QFETCH(int, cribAt);
+        QFETCH(int, cribLength);
+        QFETCH(bool, placeGiven);
+
+        const testing::CipherCase c = testing::cipherCase("en", 70000, std::size_t(length), 21);
+        SolverOptions options = oneThread(8);
+        options.timeLimit = 1500ms;
+        options.crib = c.plain.substr(std::size_t(cribAt), std::size_t(cribLength));
+        if (placeGiven)
+            options.cribPosition = std::size_t(cribAt);
+        const SolverResult result = solve(c.cipher, options);
+        QVERIFY(result.found);
+        const std::size_t at = result.plaintext.find(options.crib);
+        QVERIFY2(at != std::string::npos, result.plaintext.c_str());
+        if (placeGiven)
+            QCOMPARE(result.plaintext.substr(std::size_t(cribAt), std::size_t(cribLength)), options.crib);
+    }
+
+    void refusesACribThatCannotStand()
+    {
+        const testing::CipherCase c = testing::cipherCase("en", 3000, 100, 2);
+        SolverOptions options = oneThread(1);
+        options.crib = c.cipherText.substr(10, 4); // letters never encrypt to themselves
+        options.cribPosition = 10;
+        QVERIFY_THROWS_EXCEPTION(CribError, solve(c.cipher, options));
+    }
+
+    void warnsOfShortTexts()
+    {
+        const testing::CipherCase c = testing::cipherCase("en", 3000, 30, 2);
+        SolverOptions options = oneThread(1);
+        options.timeLimit = 200ms;
+        const SolverResult result = solve(c.cipher, options);
+        QVERIFY(result.shortText);
+        QVERIFY(result.found);
+    }
+
+    // Progress comes at most every interval, from the thread that called
+    // solve(), with the keys tested growing.
+    void reportsProgressAtItsPace()
+    {
+        const testing::CipherCase c = testing::cipherCase("en", 3000, 40, 2);
+        SolverOptions options = oneThread(1);
+        options.timeLimit = 600ms;
+        std::vector<std::chrono::steady_clock::time_point> times;
+        std::vector<std::uint64_t> keys;
+        const std::thread::id caller = std::this_thread::get_id();
+        bool onCaller = true;
+        options.onProgress = [&](const SolverReport &report) {
+            times.push_back(std::chrono::steady_clock::now());
+            keys.push_back(report.keysTested);
+            onCaller = onCaller && std::this_thread::get_id() == caller;
+        };
+        const SolverResult result = solve(c.cipher, options);
+        QCOMPARE(result.stopped, StopReason::TimeLimit);
+        QVERIFY(onCaller);
+        QVERIFY(times.size() >= 3);
+        for (std::size_t i = 1; i < times.size(); ++i) {
+            QVERIFY(times[i] - times[i - 1] >= 49ms);
+            QVERIFY(keys[i] >= keys[i - 1]);
+        }
+        QVERIFY(keys.back() > 0);
+    }
+
+    // A stop request ends the search at once, with the best result so far.
+    // The bound here is generous for slow and sanitized builds; the
+    // benchmark measures the real time.
+    void stopsWhenAsked()
+    {
+        const testing::CipherCase c = testing::cipherCase("en", 3000, 40, 2);
+        SolverOptions options;
+        options.threads = 2;
+        options.timeLimit = 60s;
+        std::stop_source stop;
+        std::chrono::steady_clock::time_point asked;
+        SolverResult result;
+        std::thread solver([&] { result = solve(c.cipher, options, stop.get_token()); });
+        std::this_thread::sleep_for(300ms);
+        asked = std::chrono::steady_clock::now();
+        stop.request_stop();
+        solver.join();
+        const auto took = std::chrono::steady_clock::now() - asked;
+        QCOMPARE(result.stopped, StopReason::Cancelled);
+        QVERIFY2(took < 500ms, qPrintable(QString::number(std::chrono::duration<double>(took).count())));
+        QVERIFY(result.found);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestSolver)
+#include "tst_solver.moc"
