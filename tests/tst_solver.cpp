@@ -67,6 +67,17 @@ private Q_SLOTS:
         QCOMPARE(cellsInPlace(found, truth), 25);
     }
 
+    // One search on each core, sharing the best square.
+    void solvesOnEveryThread()
+    {
+        const testing::CipherCase c = testing::cipherCase("en", 12000, 200, 9);
+        SolverOptions options = oneThread(4);
+        options.threads = 0;
+        const SolverResult result = solve(c.cipher, options);
+        QCOMPARE(result.plaintext, c.plain);
+        QCOMPARE(result.stopped, StopReason::Confident);
+    }
+
     void sameSeedSameResult()
     {
         const testing::CipherCase c = testing::cipherCase("en", 20000, 160, 3);
@@ -167,13 +178,16 @@ private Q_SLOTS:
         const testing::CipherCase c = testing::cipherCase("en", 3000, 40, 2);
         SolverOptions options;
         options.threads = 2;
-        options.timeLimit = 60s;
+        options.timeLimit = 120s;
+        std::atomic<bool> found{false};
+        options.onProgress = [&](const SolverReport &report) { found = found || report.found; };
         std::stop_source stop;
-        std::chrono::steady_clock::time_point asked;
         SolverResult result;
         std::thread solver([&] { result = solve(c.cipher, options, stop.get_token()); });
-        std::this_thread::sleep_for(300ms);
-        asked = std::chrono::steady_clock::now();
+        const auto started = std::chrono::steady_clock::now();
+        while (!found && std::chrono::steady_clock::now() - started < 60s)
+            std::this_thread::sleep_for(10ms);
+        const auto asked = std::chrono::steady_clock::now();
         stop.request_stop();
         solver.join();
         const auto took = std::chrono::steady_clock::now() - asked;
