@@ -1,0 +1,74 @@
+#!/usr/bin/env bash
+# playfair-break as a user runs it: a ciphertext in five-letter groups from a
+# file and from standard input, the JSON result, and every kind of bad input,
+# which gets one line on standard error, nothing on standard output and exit
+# status 2.
+#     break_command.sh <playfair-break> <data folder>
+set -uo pipefail
+program=$1
+data=$2
+scratch=$(mktemp -d)
+trap 'rm -rf "$scratch"' EXIT
+
+failures=0
+run() { # arguments... (standard input from $input)
+    timeout 120 "$program" "$@" >"$scratch/out" 2>"$scratch/err" <"${input:-/dev/null}"
+    status=$?
+}
+check() { # description, expected, actual
+    if [ "$2" = "$3" ]; then
+        echo "PASS: $1"
+    else
+        echo "FAIL: $1"
+        echo "    expected: $2"
+        echo "    got:      $3"
+        echo "    standard output:"; sed 's/^/    | /' "$scratch/out"
+        echo "    standard error:";  sed 's/^/    | /' "$scratch/err"
+        failures=$((failures + 1))
+    fi
+}
+field() { # name: a string or number field of the JSON object on standard output
+    sed -n "s/.*\"$1\": \"\\{0,1\\}\\([^\",}]*\\).*/\\1/p" "$scratch/out"
+}
+
+plain=$(tr -d '\n' <"$data/plaintext_en_200.txt")
+
+# A ciphertext of 200 letters in groups, mixed case, with digits and signs.
+input= run --json --threads 1 --seed 1 "$data/ciphertext_en_200.txt"
+check "a file: status" 0 "$status"
+check "a file: the plaintext" "$plain" "$(field plaintext)"
+check "a file: stopped confident" confident "$(field stopped)"
+check "a file: the language" en "$(field language)"
+check "a file: a square of 25 letters" 25 "$(field square | tr -cd 'A-Z' | wc -c)"
+check "a file: one line of JSON, nothing else" 1 "$(wc -l <"$scratch/out")"
+check "a file: nothing on standard error" "" "$(cat "$scratch/err")"
+
+input=$data/ciphertext_en_200.txt run --threads 1 --seed 1
+check "standard input: status" 0 "$status"
+check "standard input: the plaintext in pairs" "GA ND RA VI NG IN MY AN GU IS HO FM IN DI WE NT DO WN TO TH" \
+    "$(sed -n '/^Plaintext:/{n;p;}' "$scratch/out")"
+check "standard input: why it stopped" "Stopped: confident" "$(grep -o '^Stopped: [a-z-]*' "$scratch/out")"
+
+bad() { # description, stdin text, expected message, arguments...
+    local what=$1 text=$2 message=$3
+    shift 3
+    printf '%s' "$text" >"$scratch/in"
+    input=$scratch/in run "$@"
+    check "$what: status 2" 2 "$status"
+    check "$what: the message" "playfair-break: $message" "$(cat "$scratch/err")"
+    check "$what: nothing on standard output" "" "$(cat "$scratch/out")"
+}
+bad "no letters" "12 345, -" "The text has no letters."
+bad "an odd count" "ABCDE" \
+    "The text has 5 letters, an odd number: the last letter has no pair, so this is no Playfair ciphertext."
+bad "a doubled pair" "ABCD EEFG" "The pair EE at letter 5 holds two equal letters, which no Playfair square gives."
+bad "an unknown language" "ABCD" "--language must be en or bg, not 'de'." --language de
+bad "a time limit of 0" "ABCD" "--time-limit must be a number of seconds above 0, not '0'." --time-limit 0
+bad "no threads" "ABCD" "--threads must be a whole number from 1, not '0'." --threads 0
+bad "a crib place without a crib" "ABCD" "--crib-at needs --crib." --crib-at 3
+bad "a crib that contradicts the text" "ABCDEFGH" \
+    "The crib cannot stand at letter 1: there it contradicts the ciphertext (Playfair never turns a letter into itself)." \
+    --crib ABXY --crib-at 1
+bad "a missing file" "" "cannot read '$scratch/none.txt'." "$scratch/none.txt"
+
+exit $((failures > 0))
