@@ -1,4 +1,5 @@
 #include "ui/application.h"
+#include "ui/breakwindow.h"
 #include "ui/commandline.h"
 #include "ui/mainwindow.h"
 #include "ui/practicewindow.h"
@@ -18,6 +19,10 @@ int main(int argc, char *argv[])
     switch (commandLine.window) {
     case playfair::CommandLine::Window::Practice:
         playfair::openPracticeWindow();
+        return QApplication::exec();
+    case playfair::CommandLine::Window::Break:
+        playfair::openBreakWindow(commandLine.file.isEmpty() ? playfair::BreakInput()
+                                                             : playfair::BreakInput::fromFile(commandLine.file));
         return QApplication::exec();
     case playfair::CommandLine::Window::Main:
         break;

@@ -46,6 +46,15 @@ private Q_SLOTS:
             << QStringList{"--bogus", "--also"} << true << 2 << "playfair: Unknown options: bogus, also." << usage;
         QTest::newRow("a stray argument")
             << QStringList{"message.txt"} << true << 2 << "playfair: Unexpected argument 'message.txt'." << usage;
+        QTest::newRow("a file with --practice")
+            << QStringList{"--practice", "cipher.txt"} << true << 2 << "playfair: Unexpected argument 'cipher.txt'."
+            << usage;
+        QTest::newRow("two files with --break")
+            << QStringList{"--break", "a.txt", "b.txt"} << true << 2 << "playfair: Unexpected argument 'b.txt'."
+            << usage;
+        QTest::newRow("--break with --practice")
+            << QStringList{"--break", "--practice"} << true << 2
+            << "playfair: --practice and --break open different windows: give one of them." << usage;
         QTest::newRow("a Qt option without its value")
             << QStringList{"-style"} << true << 2 << "playfair: Missing value after '-style'." << usage;
         QTest::newRow("help is not a value of ours")
@@ -78,27 +87,38 @@ private Q_SLOTS:
             QCOMPARE(lines.value(1), secondLine);
     }
 
-    // The window a command line opens.
+    // The window a command line opens, and the file it reads.
     void window_data()
     {
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<int>("window");
+        QTest::addColumn<QString>("file");
 
-        QTest::newRow("the main window by default") << QStringList{} << int(CommandLine::Window::Main);
-        QTest::newRow("--practice") << QStringList{"--practice"} << int(CommandLine::Window::Practice);
+        const int breakWindow = int(CommandLine::Window::Break);
+        QTest::newRow("the main window by default") << QStringList{} << int(CommandLine::Window::Main) << "";
+        QTest::newRow("--practice") << QStringList{"--practice"} << int(CommandLine::Window::Practice) << "";
         QTest::newRow("--practice beside a Qt option")
-            << QStringList{"-style", "fusion", "--practice"} << int(CommandLine::Window::Practice);
+            << QStringList{"-style", "fusion", "--practice"} << int(CommandLine::Window::Practice) << "";
+        QTest::newRow("--break alone") << QStringList{"--break"} << breakWindow << "";
+        QTest::newRow("--break FILE") << QStringList{"--break", "cipher.txt"} << breakWindow << "cipher.txt";
+        QTest::newRow("FILE --break") << QStringList{"/tmp/c.txt", "--break"} << breakWindow << "/tmp/c.txt";
+        QTest::newRow("--break FILE beside a Qt option")
+            << QStringList{"--break", "-platform", "xcb", "cipher.txt"} << breakWindow << "cipher.txt";
+        QTest::newRow("a file named like an option, after --")
+            << QStringList{"--break", "--", "--help"} << breakWindow << "--help";
     }
 
     void window()
     {
         QFETCH(QStringList, arguments);
         QFETCH(int, window);
+        QFETCH(QString, file);
 
         arguments.prepend(QStringLiteral("playfair"));
         const CommandLine commandLine = parseCommandLine(arguments);
-        QVERIFY(!commandLine.finished);
+        QVERIFY2(!commandLine.finished, qPrintable(commandLine.output));
         QCOMPARE(int(commandLine.window), window);
+        QCOMPARE(commandLine.file, file);
     }
 
     // The help lists our options and keeps Qt's own out of the list.
@@ -108,6 +128,8 @@ private Q_SLOTS:
         QVERIFY2(text.contains(QLatin1String("-h, --help")), qPrintable(text));
         QVERIFY2(text.contains(QLatin1String("-v, --version")), qPrintable(text));
         QVERIFY2(text.contains(QLatin1String("--practice")), qPrintable(text));
+        QVERIFY2(text.contains(QLatin1String("--break")), qPrintable(text));
+        QCOMPARE(text.section(u'\n', 1, 1), QStringLiteral("       playfair --break [FILE]"));
         for (const char *hidden : {"--platform", "--style", "--display", "--widgetcount", "<executable_name>"})
             QVERIFY2(!text.contains(QLatin1String(hidden)), hidden);
     }

@@ -274,7 +274,7 @@ private Q_SLOTS:
             // On the background below the explanation box.
             QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(250, 421), main.window->mapToGlobal(QPoint(250, 421)));
             QApplication::sendEvent(main.window.get(), &event);
-            QCOMPARE(menu, QStringList{QStringLiteral("Упражнение…\tCtrl+E")});
+            QCOMPARE(menu.value(0), QStringLiteral("Упражнение…\tCtrl+E"));
         } else {
             QWidget *focus = main.control(how);
             focus->setFocus();

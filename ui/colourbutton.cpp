@@ -17,7 +17,11 @@ void ColourButton::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     const bool sunken = isDown() || isChecked();
-    const QBrush fill(m_face);
+    // A disabled button keeps a pale trace of its colour.
+    const QColor grey = palette().color(QPalette::Button);
+    const QBrush fill(isEnabled() ? m_face
+                                  : QColor((m_face.red() + 3 * grey.red()) / 4, (m_face.green() + 3 * grey.green()) / 4,
+                                           (m_face.blue() + 3 * grey.blue()) / 4));
     qDrawWinButton(&painter, rect(), palette(), sunken, &fill);
 
     QRect textRect = rect().adjusted(2, 2, -2, -2);

@@ -59,9 +59,15 @@ CommandLine parseCommandLine(const QStringList &arguments)
                                      QStringLiteral("Display the version and exit."));
     const QCommandLineOption practice(QStringLiteral("practice"),
                                       QStringLiteral("Open the exercise window instead of the main window."));
+    const QCommandLineOption breakCipher(QStringLiteral("break"),
+                                         QStringLiteral("Open the window that breaks a ciphertext without its key, "
+                                                        "with the text of FILE, if given, as the ciphertext."));
     parser.addOption(help);
     parser.addOption(version);
     parser.addOption(practice);
+    parser.addOption(breakCipher);
+    parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("A ciphertext, with --break."),
+                                 QStringLiteral("[FILE]"));
     acceptQtOptions(parser);
 
     // Qt names the program after argv[0] of a running QCoreApplication, and
@@ -69,6 +75,9 @@ CommandLine parseCommandLine(const QStringList &arguments)
     QString helpText = parser.helpText();
     const qsizetype options = helpText.indexOf(QLatin1String(" [options]"));
     helpText.replace(0, options, QLatin1String("Usage: ") + program);
+    // FILE goes with --break only: say so in the usage.
+    helpText.replace(QLatin1String(" [options] [FILE]\n"),
+                     QLatin1String(" [options]\n       ") + program + QLatin1String(" --break [FILE]\n"));
 
     const auto mistake = [&](const QString &error) {
         return finished(2, program + QLatin1String(": ") + error + QLatin1Char('\n') + helpText);
@@ -82,12 +91,20 @@ CommandLine parseCommandLine(const QStringList &arguments)
         return finished(0, helpText);
     if (parser.isSet(version))
         return finished(0, QString::fromStdString(versionText(program.toStdString())));
-    if (!parser.positionalArguments().isEmpty())
-        return mistake(QStringLiteral("Unexpected argument '%1'.").arg(parser.positionalArguments().constFirst()));
+    const QStringList files = parser.positionalArguments();
+    const bool breaking = parser.isSet(breakCipher);
+    if (files.size() > (breaking ? 1 : 0))
+        return mistake(QStringLiteral("Unexpected argument '%1'.").arg(files.at(breaking ? 1 : 0)));
+    if (breaking && parser.isSet(practice))
+        return mistake(QStringLiteral("--practice and --break open different windows: give one of them."));
 
     CommandLine commandLine;
     if (parser.isSet(practice))
         commandLine.window = CommandLine::Window::Practice;
+    if (breaking) {
+        commandLine.window = CommandLine::Window::Break;
+        commandLine.file = files.value(0);
+    }
     return commandLine;
 }
 

@@ -11,8 +11,10 @@ namespace playfair {
 struct CommandLine
 {
     // The window to open.
-    enum class Window { Main, Practice };
+    enum class Window { Main, Practice, Break };
     Window window = Window::Main;
+    // The file given with --break, whose text is the ciphertext; may be empty.
+    QString file;
 
     // Set for --help, --version and mistakes: print `output` and end with
     // `exitStatus` (0 after help or version, printed to standard output; 2

@@ -1,5 +1,6 @@
 #include "mainwindow.h"
 
+#include "breakwindow.h"
 #include "colourbutton.h"
 #include "engine/rowinsight.h"
 #include "pairdelegate.h"
@@ -120,6 +121,8 @@ MainWindow::MainWindow(QWidget *parent)
     addWindowAction(QStringLiteral("Упражнение…"), QKeySequence(Qt::CTRL | Qt::Key_E), [this] {
         openPracticeWindow(PracticeTask::fromWorkspace(m_ws, *QRandomGenerator::global()), this);
     });
+    addWindowAction(QStringLiteral("Разбиване на шифъра…"), QKeySequence(Qt::CTRL | Qt::Key_B),
+                    [this] { openBreakWindow(BreakInput::fromWorkspace(m_ws), this); });
     const std::array<QWidget *, 3> boxes{m_Text2[0], m_Text2[1], m_Text1[0]};
     for (QWidget *box : boxes)
         box->installEventFilter(this);

@@ -1,0 +1,46 @@
+#include "demonstration.h"
+
+#include "characters.h"
+#include "textbook.h"
+#include "workspace/workspace.h"
+
+#include <QRandomGenerator>
+
+namespace playfair {
+
+std::optional<Demonstration> Demonstration::make(const QString &text, const QString &square)
+{
+    const QString letters = cleaned(upperCased(text));
+    const std::string squareLetters = square.toStdString();
+    if (letters.isEmpty() || !isSquare(squareLetters))
+        return std::nullopt;
+    Demonstration demonstration;
+    demonstration.square = square;
+    const std::string prepared = preparedMessage(letters.toStdString());
+    demonstration.prepared = QString::fromStdString(prepared);
+    demonstration.ciphertext = QString::fromStdString(transformedPairs(squareLetters, prepared, +1));
+    return demonstration;
+}
+
+QString Demonstration::keySquare(const QString &keyWord)
+{
+    Workspace ws;
+    ws.Form_Load();
+    ws.Text2[0] = keyWord;
+    ws.Text2[1].clear();
+    ws.Command1_Click(0);
+    QString square;
+    for (const QString &cell : ws.Label3)
+        square += cell;
+    return square;
+}
+
+QString Demonstration::randomSquare(QRandomGenerator &random)
+{
+    QString square = QStringLiteral("ABCDEFGHIKLMNOPQRSTUVWXYZ");
+    for (qsizetype i = square.size() - 1; i > 0; --i)
+        std::swap(square[i], square[random.bounded(int(i + 1))]);
+    return square;
+}
+
+} // namespace playfair

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QString>
+
+#include <optional>
+
+class QRandomGenerator;
+
+namespace playfair {
+
+// A message of any length encrypted the way real Playfair messages were, for
+// a class to watch it being broken: cleaned as the program cleans a message
+// (capitals A..Z only, J as I), prepared the textbook way (an X between the
+// two letters of a doubled pair, a Q if the letter is X, and an X to even the
+// end, a Q after a final X) and encrypted pair by pair on a known square.
+struct Demonstration
+{
+    QString square;     // the 25 letters row by row
+    QString prepared;   // the message as it was cut into pairs
+    QString ciphertext; // its cipher pairs, run together
+
+    // None when the text has no letter to encrypt. `square` is a square of
+    // the 25 letters (see keySquare and randomSquare).
+    static std::optional<Demonstration> make(const QString &text, const QString &square);
+
+    // The square the program builds from a key word, as Encrypt builds it
+    // in the main window (the plain square for a word without letters).
+    static QString keySquare(const QString &keyWord);
+    // The 25 letters in an order drawn at random.
+    static QString randomSquare(QRandomGenerator &random);
+};
+
+} // namespace playfair

@@ -1,0 +1,44 @@
+#include "pairedtexthighlighter.h"
+
+#include "pairedtextview.h"
+
+#include <QTextBlock>
+
+namespace playfair {
+
+PairedTextHighlighter::PairedTextHighlighter(QTextDocument *document)
+    : QSyntaxHighlighter(document)
+{
+}
+
+void PairedTextHighlighter::setLayout(int pairsPerLine, int groups, const QString &truth)
+{
+    m_pairsPerLine = pairsPerLine;
+    m_groups = groups;
+    m_truth = truth;
+}
+
+void PairedTextHighlighter::highlightBlock(const QString &text)
+{
+    const int line = currentBlock().blockNumber();
+    if (line >= 3 * m_groups)
+        return;
+    if (line % 3 == 0) {
+        setFormat(0, int(text.size()), QColor(70, 70, 140));
+        return;
+    }
+    if (line % 3 != 1 || m_truth.isEmpty())
+        return;
+    QTextCharFormat right;
+    right.setBackground(PairedTextView::rightColour());
+    const qsizetype first = qsizetype(line / 3) * m_pairsPerLine * 2;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (i % 3 == 2)
+            continue;
+        const qsizetype letter = first + (i / 3) * 2 + i % 3;
+        if (letter < m_truth.size() && text[i] == m_truth[letter])
+            setFormat(int(i), 1, right);
+    }
+}
+
+} // namespace playfair
