@@ -49,20 +49,4 @@ Square squareWithLetterFirst(const Square &square, Letter letter)
     return square;
 }
 
-int cellsInPlace(const Square &candidate, const Square &truth)
-{
-    int best = 0;
-    for (int rows = 0; rows < 5; ++rows) {
-        for (int columns = 0; columns < 5; ++columns) {
-            const Square shifted = shiftedSquare(candidate, rows, columns);
-            int same = 0;
-            for (int cell = 0; cell < 25; ++cell)
-                same += shifted[cell] == truth[cell];
-            if (same > best)
-                best = same;
-        }
-    }
-    return best;
-}
-
 } // namespace playfair::analysis

@@ -46,8 +46,4 @@ Square shiftedSquare(const Square &square, int rows, int columns);
 // representative for all 25 shifts that decrypt alike.
 Square squareWithLetterFirst(const Square &square, Letter letter);
 
-// How many cells of `candidate` hold the letter of `truth`, taking the
-// candidate's best shift: a measure of how much of the key is found.
-int cellsInPlace(const Square &candidate, const Square &truth);
-
 } // namespace playfair::analysis

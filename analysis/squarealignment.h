@@ -14,7 +14,7 @@ struct SquareAlignment
 {
     Square square{};                // the candidate, shifted
     std::array<bool, 25> inPlace{}; // the cells of `square` that hold the true letter
-    int count = 0;                  // how many they are: cellsInPlace(candidate, truth)
+    int count = 0;                  // how many they are: how much of the key is found
 };
 
 SquareAlignment alignedSquare(const Square &candidate, const Square &truth);

@@ -3,7 +3,6 @@
 #include "analysis/ciphertext.h"
 #include "analysis/crib.h"
 #include "analysis/letterstatistics.h"
-#include "analysis/scorelevels.h"
 #include "analysis/squarealignment.h"
 #include "breakjob.h"
 #include "colourbutton.h"
@@ -503,9 +502,9 @@ void BreakWindow::start()
         m_truePlain = QString::fromStdString(transformedPairs(m_knownSquare.toStdString(), m_letters.toStdString(), -1));
     }
 
-    const analysis::ScoreLevels levels = analysis::scoreLevels(options.language);
+    const analysis::LetterStatistics &levels = analysis::LetterStatistics::of(options.language);
     m_plot->clear();
-    m_plot->setLevels(levels.random, levels.language);
+    m_plot->setLevels(levels.randomLog10(), levels.typicalLog10());
     m_plot->setTrueScore(m_trueSquare ? std::optional<double>(scoreOf(m_truePlain, options.language)) : std::nullopt);
 
     m_report = analysis::SolverResult();
@@ -723,14 +722,15 @@ QString BreakWindow::statusText() const
 void BreakWindow::updateScoreNote()
 {
     const Language chosen = language();
-    const analysis::ScoreLevels levels = analysis::scoreLevels(chosen);
+    const analysis::LetterStatistics &levels = analysis::LetterStatistics::of(chosen);
     m_scoreNote->setText(
         QStringLiteral("Оценката показва колко прилича текстът на %1: средният логаритъм от вероятността на "
                        "четворките поредни букви в него (около %2 за случайни букви, около %3 за обикновен текст).")
             .arg(chosen == Language::English ? QStringLiteral("английски") : QStringLiteral("български"),
-                 bulgarian().toString(levels.random, 'f', 1), bulgarian().toString(levels.language, 'f', 1)));
+                 bulgarian().toString(levels.randomLog10(), 'f', 1),
+                 bulgarian().toString(levels.typicalLog10(), 'f', 1)));
     if (!isSearching()) {
-        m_plot->setLevels(levels.random, levels.language);
+        m_plot->setLevels(levels.randomLog10(), levels.typicalLog10());
     }
 }
 
