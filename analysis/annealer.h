@@ -63,6 +63,13 @@ public:
 private:
     void setSquare(const Square &square);
     void applyMove(int kind, int a, int b);
+    // The plaintext of the current square, worked out afresh, or after the
+    // letters x and y of the square swapped places: then only the pairs with
+    // x or y in the ciphertext decrypt anew, and elsewhere x and y trade
+    // places in the plaintext.
+    void decryptAll();
+    void decryptSwapped(Letter x, Letter y);
+    int scorePlain() const;
     int evaluate();
     int hillClimb(int score, std::uint64_t &tried, const std::atomic<bool> &stop, std::atomic<std::uint64_t> &keys);
 
@@ -74,6 +81,9 @@ private:
     std::vector<Letter> m_first;  // the first letter of each cipher pair
     std::vector<Letter> m_second; // the second
     std::vector<Letter> m_plain;  // the plaintext of the current square, padded
+    std::vector<Letter> m_saved;  // the plaintext before the move being tried
+    std::vector<std::uint32_t> m_pairsWith[letterCount]; // the pairs each letter of the ciphertext is in
+    const std::uint16_t *m_decrypt = nullptr;
     alignas(32) std::array<Letter, 32> m_square{};
     alignas(32) std::array<Letter, 32> m_cellOf{};
     std::array<std::int32_t, 1024> m_threshold{}; // T ln u for u on a grid

@@ -18,7 +18,16 @@ using Clock = std::chrono::steady_clock;
 
 // Long texts are searched on their first letters only: more letters make
 // every key slower to score without making the right one easier to find.
-constexpr std::size_t searchedLetters = 400;
+constexpr std::size_t searchedLetters = 300;
+
+// From this many letters on, a square is also trusted once its plaintext
+// scores within the margin of the language's typical text and this many
+// searches started from it, shaken, found nothing better: on such texts a
+// wrong square that reads like the language and that no search can improve
+// has not been seen.
+constexpr std::size_t settledFromLetters = 100;
+constexpr int shakesInVain = 8;
+constexpr double settledMargin = 0.3;
 
 // What the searches share. Every field is guarded by `mutex`, but for the
 // counters and the halt flag, which the searches touch without locking.
@@ -33,7 +42,9 @@ struct Shared
     int bestScore = 0;
     Square bestSquare{};
     std::vector<Letter> bestPlain; // of the searched letters
+    double bestMeanLog10 = 0;      // of bestPlain
     int agreeing = 0;
+    int shakenInVain = 0; // restarts from the best square since it last changed that found nothing better
     int restarts = 0;
     std::uint64_t version = 0; // counts changes of the best square
 };
@@ -51,6 +62,7 @@ void search(Shared &shared, const LetterStatistics &statistics, const std::vecto
     std::vector<Letter> plain(searched.size());
     Square best{};
     bool haveBest = false;
+    std::uint64_t bestVersion = 0;
     while (!shared.halt.load(std::memory_order_relaxed)) {
         const Annealer::Outcome outcome = annealer.restart(plan, haveBest ? &best : nullptr, shared.halt, shared.keys);
         if (!outcome.finished)
@@ -61,22 +73,30 @@ void search(Shared &shared, const LetterStatistics &statistics, const std::vecto
         std::lock_guard lock(shared.mutex);
         ++shared.restarts;
         if (holdsCrib) {
+            const bool shookTheBest = !outcome.fromScratch && shared.found && bestVersion == shared.version;
             if (shared.found && plain == shared.bestPlain) {
                 if (outcome.fromScratch)
                     ++shared.agreeing;
+                else if (shookTheBest)
+                    ++shared.shakenInVain;
             } else if (!shared.found || outcome.score > shared.bestScore) {
                 shared.found = true;
                 shared.bestScore = outcome.score;
                 shared.bestSquare = outcome.square;
                 shared.bestPlain = plain;
+                shared.bestMeanLog10 = statistics.meanLog10(plain.data(), plain.size());
                 shared.agreeing = outcome.fromScratch ? 1 : 0;
+                shared.shakenInVain = 0;
                 ++shared.version;
+            } else if (shookTheBest) {
+                ++shared.shakenInVain;
             }
         }
         // Every search shakes the best square any search has found; a crib
         // search may shake its own best when no square holds the crib yet.
         if (shared.found) {
             best = shared.bestSquare;
+            bestVersion = shared.version;
             haveBest = true;
         } else if (!haveBest || outcome.score > annealer.scoreOf(best)) {
             best = outcome.square;
@@ -103,7 +123,7 @@ std::string_view stopReasonCode(StopReason reason)
 
 int agreementNeeded(std::size_t letters)
 {
-    return letters >= 120 ? 2 : 3;
+    return letters >= 80 ? 2 : 3;
 }
 
 SolverResult solve(const std::vector<Letter> &ciphertext, const SolverOptions &options, std::stop_token stop)
@@ -138,6 +158,17 @@ SolverResult solve(const std::vector<Letter> &ciphertext, const SolverOptions &o
     }
 
     const int needed = agreementNeeded(searched.size());
+    // Confident when enough searches from random squares reached the same
+    // plaintext; on longer texts also when the best square reads like the
+    // language and shaking it has found nothing better many times over.
+    const auto confident = [&] {
+        if (!shared.found)
+            return false;
+        if (shared.agreeing >= needed)
+            return true;
+        return searched.size() >= settledFromLetters && shared.shakenInVain >= shakesInVain
+            && shared.bestMeanLog10 >= statistics.typicalLog10() - settledMargin;
+    };
     const Clock::time_point deadline = start + options.timeLimit;
     SolverResult result;
     result.shortText = ciphertext.size() < shortCiphertext;
@@ -167,8 +198,9 @@ SolverResult solve(const std::vector<Letter> &ciphertext, const SolverOptions &o
             result.stopped = StopReason::Cancelled;
             break;
         }
-        if (shared.found && shared.agreeing >= needed) {
+        if (confident()) {
             result.stopped = StopReason::Confident;
+            result.settled = shared.agreeing < needed;
             break;
         }
         if (now >= deadline) {
@@ -186,7 +218,7 @@ SolverResult solve(const std::vector<Letter> &ciphertext, const SolverOptions &o
         }
         const Clock::time_point wake = std::min(deadline, lastProgress + options.progressInterval);
         shared.changed.wait_until(lock, stop, std::max(wake, now + std::chrono::milliseconds(1)),
-                                  [&] { return shared.found && shared.agreeing >= needed; });
+                                  confident);
     }
     shared.halt.store(true);
     lock.unlock();

@@ -58,12 +58,17 @@ struct SolverReport
 struct SolverResult : SolverReport
 {
     StopReason stopped = StopReason::TimeLimit;
+    // Confident not because searches agreed but because the plaintext reads
+    // like the language and searches from its square, shaken, found nothing
+    // better (texts of 100 letters or more).
+    bool settled = false;
     bool shortText = false;   // under 40 letters: many squares may fit
 };
 
 // Breaks a Playfair ciphertext (letter numbers, an even count, no pair of two
 // equal letters: see readCiphertext) without its key. Runs one search per
-// thread; returns when the searches agree, at the time limit, or within a few
+// thread; returns when the searches agree (or, on longer texts, when the best
+// square reads like the language and cannot be improved), at the time limit, or within a few
 // milliseconds of a stop request. The same seed gives the same result on one
 // thread, unless the time limit ends the search. Throws CribError for a crib
 // that cannot stand in the text.

@@ -84,6 +84,8 @@ std::string stopExplanation(const SolverResult &result)
 {
     switch (result.stopped) {
     case StopReason::Confident:
+        if (result.settled)
+            return "confident (the plaintext reads like the language, and no search from its square found a better one)";
         return "confident (" + std::to_string(result.agreeing) + " independent searches reached this plaintext)";
     case StopReason::TimeLimit:
         return "time-limit (the searches had not agreed yet; a longer --time-limit may find a better square)";

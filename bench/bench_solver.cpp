@@ -2,15 +2,21 @@
 // held-out book (never seen by the letter statistics), each on a random
 // square with the textbook preparation, breaks them and prints, by length,
 // the share solved (plaintext exactly right), the median and the worst time,
-// and the keys tested per second per core. It judges nothing.
+// and the keys tested per second per core. Of the texts not solved it counts
+// those the search missed (their true plaintext scores higher than the
+// answer) and those a wrong plaintext outscores, which no search can mend.
+// It judges nothing.
 //
 //     bench_solver [--language en|bg] [--texts N] [--time-limit S] [--threads T]
 //                  [--lengths 40,50,...] [--seed S] [--crib N] [--heldout FILE]
 //
 // --crib N also gives the solver N letters of each plaintext at a random
-// place, with that place.
+// place, with that place. --until-found 1 stops each search as soon as its
+// best plaintext is the right one, to time the search alone, without the
+// agreement the solver waits for before it trusts an answer.
 
 #include "analysis/corpus.h"
+#include "analysis/letterstatistics.h"
 #include "analysis/random.h"
 #include "analysis/solver.h"
 #include "engine/textbook.h"
@@ -38,6 +44,7 @@ struct Options
     std::vector<int> lengths{40, 50, 60, 80, 100, 150, 200};
     std::uint64_t seed = 2026;
     int crib = 0;
+    bool untilFound = false;
     std::string heldout;
 };
 
@@ -104,6 +111,8 @@ int main(int argc, char *argv[])
             options.seed = std::strtoull(value.c_str(), nullptr, 10);
         else if (name == "--crib")
             options.crib = std::atoi(value.c_str());
+        else if (name == "--until-found")
+            options.untilFound = value == "1";
         else if (name == "--heldout")
             options.heldout = value;
         else {
@@ -128,8 +137,8 @@ int main(int argc, char *argv[])
                 options.heldout.c_str(), text.size(), std::string(languageCode(options.language)).c_str(),
                 options.texts, options.timeLimit, options.threads,
                 options.crib ? (", crib of " + std::to_string(options.crib) + " letters at its place").c_str() : "");
-    std::printf("| Letters | Solved | Median time | Worst time | Median time to the answer | Keys/s per core |\n");
-    std::printf("|---:|---:|---:|---:|---:|---:|\n");
+    std::printf("| Letters | Solved | Median time | Worst time | Median time to the answer | Not solved: missed / outscored | Keys/s per core |\n");
+    std::printf("|---:|---:|---:|---:|---:|---:|---:|\n");
 
     Random rng(options.seed);
     for (int length : options.lengths) {
@@ -138,6 +147,10 @@ int main(int argc, char *argv[])
         std::vector<double> found;
         double keys = 0;
         double seconds = 0;
+        struct
+        {
+            int solved = 0, outscored = 0, missed = 0;
+        } outcomes;
         for (int t = 0; t < options.texts; ++t) {
             const Case c = makeCase(text, std::size_t(length), rng);
             SolverOptions solverOptions;
@@ -151,11 +164,16 @@ int main(int argc, char *argv[])
                 solverOptions.cribPosition = at;
             }
             double firstRight = -1;
+            std::stop_source stop;
+            solverOptions.progressInterval = std::chrono::milliseconds(options.untilFound ? 5 : 50);
             solverOptions.onProgress = [&](const SolverReport &report) {
-                if (firstRight < 0 && report.plaintext == c.plain)
+                if (firstRight < 0 && report.plaintext == c.plain) {
                     firstRight = report.elapsedSeconds;
+                    if (options.untilFound)
+                        stop.request_stop();
+                }
             };
-            const SolverResult result = solve(c.cipher, solverOptions);
+            const SolverResult result = solve(c.cipher, solverOptions, stop.get_token());
             const bool right = result.plaintext == c.plain;
             solved += right;
             times.push_back(right ? result.elapsedSeconds : 1e9);
@@ -163,10 +181,18 @@ int main(int argc, char *argv[])
                 found.push_back(firstRight >= 0 ? firstRight : result.elapsedSeconds);
             keys += double(result.keysTested);
             seconds += result.elapsedSeconds;
-            std::fprintf(stderr, "  %d letters, text %d: %s in %.2f s (%s, %llu keys)\n", length, t + 1,
-                         right ? "solved" : "not solved", result.elapsedSeconds,
+            // A text not solved either was missed by the search (the true
+            // plaintext scores higher than the answer) or cannot be solved by
+            // these statistics (a wrong plaintext scores at least as high).
+            std::vector<Letter> truth;
+            for (char letter : c.plain)
+                truth.push_back(Letter(letterNumber(letter)));
+            const double truthScore = LetterStatistics::of(options.language).meanLog10(truth.data(), truth.size());
+            ++(right ? outcomes.solved : result.score >= truthScore ? outcomes.outscored : outcomes.missed);
+            std::fprintf(stderr, "  %d letters, text %d: %s in %.2f s (%s, %llu keys; score %.3f, the truth %.3f)\n",
+                         length, t + 1, right ? "solved" : "not solved", result.elapsedSeconds,
                          std::string(stopReasonCode(result.stopped)).c_str(),
-                         static_cast<unsigned long long>(result.keysTested));
+                         static_cast<unsigned long long>(result.keysTested), result.score, truthScore);
         }
         std::sort(times.begin(), times.end());
         const double medianTime = times[times.size() / 2];
@@ -175,9 +201,9 @@ int main(int argc, char *argv[])
         char worstText[32];
         std::snprintf(medianText, sizeof medianText, medianTime < 1e8 ? "%.2f s" : "—", medianTime);
         std::snprintf(worstText, sizeof worstText, allSolved ? "%.2f s" : "—", times.back());
-        std::printf("| %d | %d %% (%d of %d) | %s | %s | %.2f s | %.1f M |\n", length, 100 * solved / options.texts,
-                    solved, options.texts, medianText, worstText, median(found),
-                    keys / seconds / options.threads / 1e6);
+        std::printf("| %d | %d %% (%d of %d) | %s | %s | %.2f s | %d / %d | %.1f M |\n", length,
+                    100 * solved / options.texts, solved, options.texts, medianText, worstText, median(found),
+                    outcomes.missed, outcomes.outscored, keys / seconds / options.threads / 1e6);
         std::fflush(stdout);
     }
 }

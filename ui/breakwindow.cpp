@@ -700,7 +700,9 @@ QString BreakWindow::statusText() const
     QString why;
     switch (m_report.stopped) {
     case analysis::StopReason::Confident:
-        why = QStringLiteral("резултатът е сигурен, %1 независими търсения стигнаха до един и същ текст")
+        why = m_report.settled
+            ? QStringLiteral("резултатът е сигурен: текстът прилича на езика и никое търсене от този квадрат не намери по-добър")
+            : QStringLiteral("резултатът е сигурен, %1 независими търсения стигнаха до един и същ текст")
                   .arg(m_report.agreeing);
         break;
     case analysis::StopReason::TimeLimit:
