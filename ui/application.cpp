@@ -4,7 +4,10 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <QScreen>
+#include <QStyle>
 #include <QStyleFactory>
+#include <QWidget>
 
 namespace playfair {
 
@@ -17,6 +20,19 @@ void setUpApplication(QApplication &app)
     app.setWindowIcon(QIcon(QStringLiteral(":/playfair/playfair.png")));
     if (QStyle *style = QStyleFactory::create(QStringLiteral("Windows")))
         app.setStyle(style);
+}
+
+void showCentred(QWidget *window, QWidget *owner)
+{
+    const QRect screen = window->screen()->availableGeometry();
+    QRect place = QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, window->size(),
+                                      owner ? owner->frameGeometry() : screen);
+    place.moveLeft(qBound(screen.left(), place.left(), qMax(screen.left(), screen.right() - place.width())));
+    place.moveTop(qBound(screen.top(), place.top(), qMax(screen.top(), screen.bottom() - place.height())));
+    window->move(place.topLeft());
+    window->show();
+    window->raise();
+    window->activateWindow();
 }
 
 } // namespace playfair

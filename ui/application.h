@@ -1,11 +1,16 @@
 #pragma once
 
 class QApplication;
+class QWidget;
 
 namespace playfair {
 
 // Gives the application its names, its icon and the classic widget style the
 // window was drawn for, the same on every platform.
 void setUpApplication(QApplication &app);
+
+// Shows a top-level window centred on its owner (or on the screen when it
+// has none), kept on the screen, raised and active.
+void showCentred(QWidget *window, QWidget *owner);
 
 } // namespace playfair

@@ -4,6 +4,7 @@
 #include "analysis/crib.h"
 #include "analysis/letterstatistics.h"
 #include "analysis/squarealignment.h"
+#include "application.h"
 #include "breakjob.h"
 #include "colourbutton.h"
 #include "engine/demonstration.h"
@@ -32,7 +33,6 @@
 #include <QRandomGenerator>
 #include <QScreen>
 #include <QSpinBox>
-#include <QStyle>
 #include <QVBoxLayout>
 
 #include <cmath>
@@ -769,14 +769,7 @@ BreakWindow *openBreakWindow(const BreakInput &input, QWidget *owner)
     // Room for the plaintext, within the screen less a window frame.
     const QRect screen = window->screen()->availableGeometry();
     window->resize(QSize(1000, 720).boundedTo(screen.size() - QSize(16, 48)).expandedTo(window->minimumSizeHint()));
-    QRect place = QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, window->size(),
-                                      owner ? owner->frameGeometry() : screen);
-    place.moveLeft(qBound(screen.left(), place.left(), qMax(screen.left(), screen.right() - place.width())));
-    place.moveTop(qBound(screen.top(), place.top(), qMax(screen.top(), screen.bottom() - place.height())));
-    window->move(place.topLeft());
-    window->show();
-    window->raise();
-    window->activateWindow();
+    showCentred(window, owner);
     return window;
 }
 

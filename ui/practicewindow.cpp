@@ -1,5 +1,6 @@
 #include "practicewindow.h"
 
+#include "application.h"
 #include "pairtooltip.h"
 #include "squareview.h"
 #include "worksheet.h"
@@ -21,9 +22,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpressionValidator>
-#include <QScreen>
 #include <QStandardPaths>
-#include <QStyle>
 #include <QVBoxLayout>
 
 namespace playfair {
@@ -448,16 +447,7 @@ PracticeWindow *openPracticeWindow(const std::optional<PracticeTask> &task, QWid
     auto *window = new PracticeWindow(task ? *task : PracticeTask::random(*QRandomGenerator::global()), owner);
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->adjustSize();
-    // Centred on its owner, or on the screen, and kept on the screen.
-    const QRect screen = window->screen()->availableGeometry();
-    QRect place = QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, window->size(),
-                                      owner ? owner->frameGeometry() : screen);
-    place.moveLeft(qBound(screen.left(), place.left(), qMax(screen.left(), screen.right() - place.width())));
-    place.moveTop(qBound(screen.top(), place.top(), qMax(screen.top(), screen.bottom() - place.height())));
-    window->move(place.topLeft());
-    window->show();
-    window->raise();
-    window->activateWindow();
+    showCentred(window, owner);
     return window;
 }
 
