@@ -25,9 +25,15 @@ constexpr std::size_t searchedLetters = 300;
 // searches started from it, shaken, found nothing better: on such texts a
 // wrong square that reads like the language and that no search can improve
 // has not been seen.
-constexpr std::size_t settledFromLetters = 100;
+constexpr std::size_t settledFromLetters = 80;
 constexpr int shakesInVain = 8;
 constexpr double settledMargin = 0.3;
+
+// Searches that agree are trusted only on a plaintext that scores within
+// this margin of the language's typical text: some wrong squares draw many
+// searches, but their plaintexts read far worse than any real text of 60 or
+// more letters.
+constexpr double agreedMargin = 0.6;
 
 // What the searches share. Every field is guarded by `mutex`, but for the
 // counters and the halt flag, which the searches touch without locking.
@@ -161,14 +167,15 @@ SolverResult solve(const std::vector<Letter> &ciphertext, const SolverOptions &o
     // Confident when enough searches from random squares reached the same
     // plaintext; on longer texts also when the best square reads like the
     // language and shaking it has found nothing better many times over.
-    const auto confident = [&] {
-        if (!shared.found)
-            return false;
-        if (shared.agreeing >= needed)
-            return true;
-        return searched.size() >= settledFromLetters && shared.shakenInVain >= shakesInVain
+    const auto agreed = [&] {
+        return shared.found && shared.agreeing >= needed
+            && shared.bestMeanLog10 >= statistics.typicalLog10() - agreedMargin;
+    };
+    const auto settled = [&] {
+        return shared.found && searched.size() >= settledFromLetters && shared.shakenInVain >= shakesInVain
             && shared.bestMeanLog10 >= statistics.typicalLog10() - settledMargin;
     };
+    const auto confident = [&] { return agreed() || settled(); };
     const Clock::time_point deadline = start + options.timeLimit;
     SolverResult result;
     result.shortText = ciphertext.size() < shortCiphertext;
@@ -200,7 +207,7 @@ SolverResult solve(const std::vector<Letter> &ciphertext, const SolverOptions &o
         }
         if (confident()) {
             result.stopped = StopReason::Confident;
-            result.settled = shared.agreeing < needed;
+            result.settled = !agreed();
             break;
         }
         if (now >= deadline) {

@@ -60,7 +60,7 @@ struct SolverResult : SolverReport
     StopReason stopped = StopReason::TimeLimit;
     // Confident not because searches agreed but because the plaintext reads
     // like the language and searches from its square, shaken, found nothing
-    // better (texts of 100 letters or more).
+    // better (texts of 80 letters or more).
     bool settled = false;
     bool shortText = false;   // under 40 letters: many squares may fit
 };

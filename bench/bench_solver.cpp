@@ -189,9 +189,12 @@ int main(int argc, char *argv[])
                 truth.push_back(Letter(letterNumber(letter)));
             const double truthScore = LetterStatistics::of(options.language).meanLog10(truth.data(), truth.size());
             ++(right ? outcomes.solved : result.score >= truthScore ? outcomes.outscored : outcomes.missed);
-            std::fprintf(stderr, "  %d letters, text %d: %s in %.2f s (%s, %llu keys; score %.3f, the truth %.3f)\n",
+            std::fprintf(stderr, "  %d letters, text %d: %s in %.2f s (%s%s, %llu keys; score %.3f, the truth %.3f)\n",
                          length, t + 1, right ? "solved" : "not solved", result.elapsedSeconds,
                          std::string(stopReasonCode(result.stopped)).c_str(),
+                         result.stopped != StopReason::Confident ? ""
+                         : result.settled ? ": settled"
+                                          : (": " + std::to_string(result.agreeing) + " agreed").c_str(),
                          static_cast<unsigned long long>(result.keysTested), result.score, truthScore);
         }
         std::sort(times.begin(), times.end());
