@@ -26,8 +26,8 @@ constexpr std::size_t searchedLetters = 300;
 // wrong square that reads like the language and that no search can improve
 // has not been seen.
 constexpr std::size_t settledFromLetters = 80;
-constexpr int shakesInVain = 8;
-constexpr double settledMargin = 0.3;
+constexpr int shakesInVain = 12;
+constexpr double settledMargin = 0.15;
 
 // Searches that agree are trusted only on a plaintext that scores within
 // this margin of the language's typical text: some wrong squares draw many
