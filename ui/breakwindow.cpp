@@ -12,6 +12,7 @@
 #include "pairedtextview.h"
 #include "scoreplot.h"
 #include "squareview.h"
+#include "windowcolours.h"
 #include "workspace/workspace.h"
 
 #include <QButtonGroup>
@@ -44,8 +45,6 @@ namespace {
 
 using analysis::Language;
 
-const QColor windowColour(192, 192, 255);
-const QColor captionColour(255, 192, 128);
 const QColor startColour(0, 255, 0);
 const QColor stopColour(255, 0, 0);
 

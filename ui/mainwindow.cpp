@@ -7,6 +7,7 @@
 #include "pairtooltip.h"
 #include "practicewindow.h"
 #include "squaremarks.h"
+#include "windowcolours.h"
 #include "workspace/errors.h"
 
 #include <QAction>
@@ -41,10 +42,6 @@ QRect fromTwips(int left, int top, int width, int height)
     return {left / 15, top / 15, width / 15, height / 15};
 }
 
-const QColor windowColour(192, 192, 255);
-const QColor captionColour(255, 192, 128);
-const QColor numberColour(128, 128, 255);
-const QColor cellColour(255, 128, 0);
 const QColor encryptColour(0, 255, 0);
 const QColor clearColour(255, 0, 0);
 

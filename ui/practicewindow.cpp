@@ -3,6 +3,7 @@
 #include "application.h"
 #include "pairtooltip.h"
 #include "squareview.h"
+#include "windowcolours.h"
 #include "worksheet.h"
 #include "worksheetpdf.h"
 
@@ -29,9 +30,6 @@ namespace playfair {
 
 namespace {
 
-const QColor windowColour(192, 192, 255);
-const QColor captionColour(255, 192, 128);
-const QColor numberColour(128, 128, 255);
 const QColor rightColour(190, 255, 190);
 const QColor wrongColour(255, 200, 200);
 

@@ -1,6 +1,7 @@
 #include "squareview.h"
 
 #include "squaremarks.h"
+#include "windowcolours.h"
 
 #include <QEvent>
 #include <QFontMetrics>
@@ -10,9 +11,6 @@
 namespace playfair {
 
 namespace {
-
-const QColor numberColour(128, 128, 255);
-const QColor cellColour(255, 128, 0);
 
 // The gap between two cells: the outlines are drawn in it, 2 pixels a side.
 constexpr int gap = 4;
