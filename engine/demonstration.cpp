@@ -1,8 +1,8 @@
 #include "demonstration.h"
 
 #include "characters.h"
+#include "keyedsquare.h"
 #include "textbook.h"
-#include "workspace/workspace.h"
 
 #include <QRandomGenerator>
 
@@ -24,15 +24,7 @@ std::optional<Demonstration> Demonstration::make(const QString &text, const QStr
 
 QString Demonstration::keySquare(const QString &keyWord)
 {
-    Workspace ws;
-    ws.Form_Load();
-    ws.Text2[0] = keyWord;
-    ws.Text2[1].clear();
-    ws.Command1_Click(0);
-    QString square;
-    for (const QString &cell : ws.Label3)
-        square += cell;
-    return square;
+    return QString::fromStdString(keyedSquare(cleaned(upperCased(keyWord)).toStdString()));
 }
 
 QString Demonstration::randomSquare(QRandomGenerator &random)

@@ -1,6 +1,7 @@
 #include "playfair.h"
 
 #include "characters.h"
+#include "keyedsquare.h"
 #include "workspace/errors.h"
 #include "workspace/workspace.h"
 
@@ -18,6 +19,18 @@ qsizetype upperCaseBox(QString &box)
     return characterCount(box);
 }
 
+// The workspace's letter pool, the hidden list List1[3], as the key square's
+// construction uses it.
+struct WorkspacePool
+{
+    ItemList &list;
+
+    void append(char32_t code) { list.AddItem(QChar(char16_t(code))); }
+    int size() const { return list.ListCount(); }
+    QString at(int position) const { return list.List(qint16(position)); }
+    void removeAt(int position) { list.RemoveItem(qint16(position)); }
+};
+
 } // namespace
 
 void BuildKeySquare(Workspace &ws)
@@ -34,41 +47,24 @@ void BuildKeySquare(Workspace &ws)
     ws.MessageLength = qint16(messageLength);
     ws.Text2[1] = cleaned(ws.Text2[1]);
 
-    // The letter pool: A..Z without J, in alphabetical order.
-    ItemList &pool = ws.List1[3];
-    for (int n = 1; n <= 26; ++n) {
-        const QChar letter(64 + n);
-        if (letter != u'J')
-            pool.AddItem(letter);
-    }
-
+    // The letter pool List1[3]: A..Z without J, in alphabetical order. Each
+    // distinct key letter moves from the pool into the next cell; a repeated
+    // letter is no longer in the pool and places nothing.
+    WorkspacePool pool{ws.List1[3]};
+    fillKeyPool(pool);
     ws.KeyLength = qint32(characterCount(ws.Text2[0]));
-    qint16 cell = 0;
-    OptionalNumber<qint32> scan;
-
-    // Each distinct key letter moves from the pool into the next cell; a
-    // repeated letter is no longer in the pool and places nothing.
-    for (qint32 i = 1; i <= ws.KeyLength.value(); ++i) {
-        const qint16 poolSize = pool.ListCount();
-        const QString letter = characterAt(ws.Text2[0], i);
-        bool found = false;
-        for (scan = 1; !found && scan.value() <= poolSize; scan = scan.value() + 1) {
-            const qint16 position = qint16(scan.value() - 1);
-            if (letter == pool.List(position)) {
-                found = true;
-                pool.RemoveItem(position);
-                ws.Label3[cell++] = letter;
-            }
-        }
-    }
+    const auto setCell = [&ws](int cell, const QString &letter) { ws.Label3[cell] = letter; };
+    std::optional<int> scan;
+    const int placed = placeKeyLetters(
+        pool, ws.KeyLength.value(), [&ws](int i) { return characterAt(ws.Text2[0], i); }, setCell, scan);
 
     // The trace line: where the search for the last key letter stopped.
-    ws.Text1[0] = ws.Text1[0] + scan.toText() + QStringLiteral("\r\n");
+    OptionalNumber<qint32> trace;
+    if (scan)
+        trace = qint32(*scan);
+    ws.Text1[0] = ws.Text1[0] + trace.toText() + QStringLiteral("\r\n");
 
-    while (cell <= 24) {
-        ws.Label3[cell++] = pool.List(0);
-        pool.RemoveItem(0);
-    }
+    fillRemainingCells(pool, placed, setCell);
 }
 
 void FindLetter(Workspace &ws)

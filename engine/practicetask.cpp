@@ -1,6 +1,7 @@
 #include "practicetask.h"
 
 #include "characters.h"
+#include "keyedsquare.h"
 #include "playfair.h"
 #include "workspace/workspace.h"
 
@@ -55,29 +56,7 @@ QString squareOf(const Workspace &ws)
 // The square the engine builds from a key word.
 QString squareFor(const QString &keyWord)
 {
-    Workspace ws;
-    ws.Text2[0] = keyWord;
-    ws.Text2[1].clear();
-    ws.Command1_Click(0);
-    return squareOf(ws);
-}
-
-// The key square lists the key word's letters and then the rest of the
-// alphabet in order, so the shortest key word for a square is the shortest
-// start after which the letters run in alphabetical order.
-QString shortestKeyWordFor(const QString &square)
-{
-    qsizetype start = square.size();
-    while (start > 0 && (start == square.size() || square[start - 1] < square[start]))
-        --start;
-    return square.left(start);
-}
-
-bool isKeySquare(const QString &square)
-{
-    QString sorted = square;
-    std::sort(sorted.begin(), sorted.end());
-    return sorted == QStringLiteral("ABCDEFGHIKLMNOPQRSTUVWXYZ");
+    return QString::fromStdString(keyedSquare(cleanedText(keyWord).toStdString()));
 }
 
 bool hasEveryKind(const PracticeTask &task)
@@ -192,12 +171,13 @@ PracticeTask PracticeTask::forKeyWord(const QString &keyWord, QRandomGenerator &
 PracticeTask PracticeTask::fromWorkspace(const Workspace &ws, QRandomGenerator &random)
 {
     const QString square = squareOf(ws);
-    if (!isKeySquare(square))
+    const std::optional<std::string> shortestKey = shortestKeyFor(square.toStdString());
+    if (!shortestKey)
         return PracticeTask::random(random);
 
     QString keyWord = cleanedText(ws.Text2[0]);
     if (squareFor(keyWord) != square)
-        keyWord = shortestKeyWordFor(square);
+        keyWord = QString::fromStdString(*shortestKey);
 
     QStringList pairs;
     for (const QString &item : ws.List1[0].items()) {

@@ -1,6 +1,9 @@
+#include "engine/characters.h"
+#include "engine/keyedsquare.h"
 #include "engine/playfair.h"
 #include "helpers.h"
 
+#include <QRandomGenerator>
 #include <QTest>
 
 using namespace playfair;
@@ -57,6 +60,52 @@ private Q_SLOTS:
         QCOMPARE(ws.Text1[0], Workspace::explanation() + trace + QStringLiteral("\r\n"));
         QCOMPARE(ws.List1[3].ListCount(), qint16(0));
         QCOMPARE(ws.KeyLength.value(), ws.Text2[0].size());
+    }
+
+    // The solver and the windows build squares from plain letters; they must
+    // get the workspace's square for every key.
+    void plainLettersGiveTheWorkspacesSquare()
+    {
+        QRandomGenerator random(15);
+        for (int run = 0; run < 500; ++run) {
+            QString key;
+            const int length = random.bounded(30);
+            for (int i = 0; i < length; ++i)
+                key += QChar(u'A' + random.bounded(26));
+            const Workspace ws = builtFrom(key);
+            QString square;
+            for (const QString &cell : ws.Label3)
+                square += cell;
+            QCOMPARE(QString::fromStdString(keyedSquare(cleaned(key).toStdString())), square);
+            QVERIFY(ws.List1[3].items().isEmpty());
+        }
+    }
+
+    void shortestKey_data()
+    {
+        QTest::addColumn<QString>("square");
+        QTest::addColumn<QString>("key");
+
+        QTest::newRow("RODINA: its A already starts the rest of the alphabet") << rodinaSquare << "RODIN";
+        QTest::newRow("PLAYFAIR EXAMPLE, less its repeats") << "PLAYFIREXMBCDGHKNOQSTUVWZ" << "PLAYFIREXM";
+        QTest::newRow("plain alphabet: the empty key") << plainSquare << "";
+        QTest::newRow("a key ending before the next letter of the alphabet") << "ABZCDEFGHIKLMNOPQRSTUVWXY" << "ABZ";
+        QTest::newRow("the alphabet backwards: all but the last letter are key")
+            << "ZYXWVUTSRQPONMLKIHGFEDCBA" << "ZYXWVUTSRQPONMLKIHGFEDCB";
+        QTest::newRow("not a square: a letter twice") << "AACDEFGHIKLMNOPQRSTUVWXYZ" << QString();
+        QTest::newRow("not a square: J") << "JBCDEFGHIKLMNOPQRSTUVWXYZ" << QString();
+    }
+
+    void shortestKey()
+    {
+        QFETCH(QString, square);
+        QFETCH(QString, key);
+        const std::optional<std::string> found = shortestKeyFor(square.toStdString());
+        QCOMPARE(found.has_value(), !key.isNull());
+        if (found) {
+            QCOMPARE(QString::fromStdString(*found), key);
+            QCOMPARE(QString::fromStdString(keyedSquare(*found)), square);
+        }
     }
 
     void aSecondBuildAppendsASecondTraceLine()
