@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -11,5 +12,16 @@ namespace playfair::analysis {
 // Ю -> YU, Я -> YA, Й -> Y, Ь -> Y, Ж -> ZH, Ц -> TS, Ч -> CH, Ш -> SH, Х -> H,
 // the other letters letter for letter).
 std::string cleanedCorpusText(std::string_view text, bool bulgarian);
+
+// Calls `word` with each word of a UTF-8 text in capital Latin letters, J
+// kept as J: a word is a run of Latin or Cyrillic letters (the Cyrillic ones
+// transliterated as above), and an apostrophe between two letters joins them
+// ("don't" is DONT). Anything else ends a word.
+void forEachCorpusWord(std::string_view text, const std::function<void(std::string_view)> &word);
+
+// The same, telling of each word whether it follows the word before within
+// a sentence: with nothing but spaces, line breaks within a paragraph or a
+// hyphen between them.
+void forEachCorpusWord(std::string_view text, const std::function<void(std::string_view, bool follows)> &word);
 
 } // namespace playfair::analysis

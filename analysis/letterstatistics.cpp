@@ -3,10 +3,10 @@
 #include <stdexcept>
 
 // The tables made by tools/letterstats, embedded at build time.
-extern const unsigned char playfair_statistics_en[];
-extern const std::size_t playfair_statistics_en_size;
-extern const unsigned char playfair_statistics_bg[];
-extern const std::size_t playfair_statistics_bg_size;
+extern "C" const unsigned char playfair_statistics_en[];
+extern "C" const std::size_t playfair_statistics_en_size;
+extern "C" const unsigned char playfair_statistics_bg[];
+extern "C" const std::size_t playfair_statistics_bg_size;
 
 namespace playfair::analysis {
 

@@ -62,4 +62,43 @@ std::optional<LetterStatisticsHeader> LetterStatisticsHeader::decoded(const std:
     return header;
 }
 
+std::size_t LanguageModelHeader::tableBytes() const
+{
+    std::size_t bytes = 0;
+    std::size_t groups = 1;
+    for (std::uint32_t n = 1; n <= order; ++n) {
+        groups *= 25;
+        bytes += groups;
+    }
+    return bytes;
+}
+
+std::vector<std::uint8_t> LanguageModelHeader::encoded() const
+{
+    std::vector<std::uint8_t> bytes(magic, magic + 4);
+    putLittleEndian(bytes, order, 4);
+    putLittleEndian(bytes, floatBits(floorLog10), 4);
+    putLittleEndian(bytes, floatBits(unitLog10), 4);
+    putLittleEndian(bytes, letters, 8);
+    putLittleEndian(bytes, floatBits(typicalLog10), 4);
+    putLittleEndian(bytes, floatBits(randomLog10), 4);
+    return bytes;
+}
+
+std::optional<LanguageModelHeader> LanguageModelHeader::decoded(const std::uint8_t *bytes, std::size_t size)
+{
+    if (size < LanguageModelHeader::size || std::memcmp(bytes, magic, 4) != 0)
+        return std::nullopt;
+    LanguageModelHeader header;
+    header.order = std::uint32_t(getLittleEndian(bytes + 4, 4));
+    header.floorLog10 = bitsFloat(std::uint32_t(getLittleEndian(bytes + 8, 4)));
+    header.unitLog10 = bitsFloat(std::uint32_t(getLittleEndian(bytes + 12, 4)));
+    header.letters = getLittleEndian(bytes + 16, 8);
+    header.typicalLog10 = bitsFloat(std::uint32_t(getLittleEndian(bytes + 24, 4)));
+    header.randomLog10 = bitsFloat(std::uint32_t(getLittleEndian(bytes + 28, 4)));
+    if (header.order < 1 || header.order > 6 || !(header.unitLog10 > 0) || !(header.floorLog10 < 0))
+        return std::nullopt;
+    return header;
+}
+
 } // namespace playfair::analysis

@@ -27,4 +27,30 @@ struct LetterStatisticsHeader
     static std::optional<LetterStatisticsHeader> decoded(const std::uint8_t *bytes, std::size_t size);
 };
 
+// The head of a letter language model's file: the magic bytes, then
+// little-endian fields. The tables follow, one for each order n = 1..order,
+// of 25^n bytes: entry h * 25 + x holds log10 P(x | h) for the context h of
+// n - 1 letters (a base-25 number, its first letter most significant),
+// quantized as floorLog10 + unitLog10 * byte.
+struct LanguageModelHeader
+{
+    static constexpr char magic[4] = {'P', 'F', 'L', 'M'};
+    static constexpr std::size_t size = 4 + 4 + 4 + 4 + 8 + 4 + 4;
+    // The lowest log10 probability a table holds.
+    static constexpr float lowestLog10 = -7.0f;
+
+    std::uint32_t order = 0;
+    float floorLog10 = 0;
+    float unitLog10 = 0;
+    std::uint64_t letters = 0; // how many letters the model was made from
+    float typicalLog10 = 0;    // the mean log10 probability of a letter in those texts
+    float randomLog10 = 0;     // the same for letters drawn at random
+
+    // The size of the tables that follow the head.
+    std::size_t tableBytes() const;
+
+    std::vector<std::uint8_t> encoded() const;
+    static std::optional<LanguageModelHeader> decoded(const std::uint8_t *bytes, std::size_t size);
+};
+
 } // namespace playfair::analysis

@@ -1,77 +1,90 @@
-// Makes the solver's letter statistics from plain texts:
+// Makes the solver's letter and word statistics from plain texts:
 //
-//     letterstats en|bg OUTPUT FILE...
+//     letterstats en|bg OUTPUT_FOLDER [--typical-from TUNING_FILE] FILE...
 //
 // Each FILE is UTF-8 text. Bulgarian (bg) is first written in Latin letters
 // with the official Bulgarian transliteration (Щ -> SHT, Ъ -> A, Ю -> YU,
 // Я -> YA, Й -> Y, Ь -> Y, Ж -> ZH, Ц -> TS, Ч -> CH, Ш -> SH, Х -> H, the
 // other letters letter for letter). Then every text is cleaned as the program
-// cleans a message (the capitals A..Z only, J as I), prepared as a Playfair
-// message is (an X between the letters of a doubled pair, a Q if the letter is
-// X, and an X to even the end) and its four-letter groups are counted.
+// cleans a message (the capitals A..Z only, J as I) and prepared as a
+// Playfair message is (an X between the letters of a doubled pair, a Q if
+// the letter is X, and an X to even the end).
 //
-// OUTPUT gets the table the solver embeds: a header, then one byte for each
-// of the 25^4 groups, its log10 probability quantized between the floor given
-// to groups never seen and the most frequent group. Only the standard library
-// is used, so the tool builds wherever the program does.
+// Writes into OUTPUT_FOLDER:
+// - <language>.quadgrams: one byte for each of the 25^4 four-letter groups,
+//   its log10 probability quantized between the floor given to groups never
+//   seen and the most frequent group (the general search's fast score);
+// - <language>.lm4 and <language>.lm5: letter language models of order 4 and
+//   5 (interpolated Kneser-Ney): for every context of up to order - 1 letters
+//   and every next letter, log10 P(letter | context), quantized to a byte.
+//   Their typical score a letter is measured on TUNING_FILE, a book left out
+//   of the counts, where one is given: a model scores the texts it was made
+//   from better than any other;
+// - <language>.words: the words of the texts (J kept) seen at least twice,
+//   one a line with its count, the commonest first;
+// - <language>.pairs: the pairs of words that follow each other within a
+//   sentence at least three times, "FIRST SECOND COUNT" a line, the
+//   commonest first.
+//
+// Only the standard library is used, so the tool builds wherever the program
+// does.
 
 #include "analysis/corpus.h"
 #include "analysis/statisticsfile.h"
 #include "engine/textbook.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdio>
 #include <fstream>
 #include <iostream>
 #include <iterator>
+#include <map>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 namespace {
 
+using playfair::analysis::LanguageModelHeader;
 using playfair::analysis::LetterStatisticsHeader;
+
+constexpr int maxOrder = 5;
 
 int number(char letter)
 {
     return letter < 'J' ? letter - 'A' : letter - 'A' - 1;
 }
 
-} // namespace
-
-int main(int argc, char *argv[])
+std::size_t power25(int n)
 {
-    if (argc < 4 || (std::string(argv[1]) != "en" && std::string(argv[1]) != "bg")) {
-        std::cerr << "usage: letterstats en|bg OUTPUT FILE...\n";
-        return 2;
-    }
-    const bool bulgarian = std::string(argv[1]) == "bg";
+    std::size_t p = 1;
+    while (n-- > 0)
+        p *= 25;
+    return p;
+}
 
+bool write(const std::string &path, const std::vector<std::uint8_t> &head, const std::vector<std::uint8_t> &body)
+{
+    std::ofstream out(path, std::ios::binary);
+    out.write(reinterpret_cast<const char *>(head.data()), std::streamsize(head.size()));
+    out.write(reinterpret_cast<const char *>(body.data()), std::streamsize(body.size()));
+    if (!out) {
+        std::cerr << "letterstats: cannot write " << path << '\n';
+        return false;
+    }
+    return true;
+}
+
+// The joint probabilities of the four-letter groups, as the general search
+// adds them up.
+bool writeQuadgrams(const std::string &path, const std::vector<std::uint64_t> &counts, std::uint64_t letters)
+{
     constexpr std::size_t groups = 25 * 25 * 25 * 25;
-    std::vector<std::uint64_t> counts(groups, 0);
     std::uint64_t total = 0;
-    std::uint64_t letters = 0;
-    for (int i = 3; i < argc; ++i) {
-        std::ifstream file(argv[i], std::ios::binary);
-        if (!file) {
-            std::cerr << "letterstats: cannot read " << argv[i] << '\n';
-            return 1;
-        }
-        const std::string text{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-        const std::string prepared = playfair::preparedMessage(playfair::analysis::cleanedCorpusText(text, bulgarian));
-        letters += prepared.size();
-        for (std::size_t k = 0; k + 4 <= prepared.size(); ++k) {
-            std::size_t index = 0;
-            for (std::size_t j = 0; j < 4; ++j)
-                index = index * 25 + number(prepared[k + j]);
-            ++counts[index];
-            ++total;
-        }
-    }
-    if (total == 0) {
-        std::cerr << "letterstats: the texts hold no letters\n";
-        return 1;
-    }
+    for (std::uint64_t c : counts)
+        total += c;
 
     // A group never seen counts as a fraction of one occurrence.
     const double floor = std::log10(LetterStatisticsHeader::unseenShare / double(total));
@@ -93,17 +106,222 @@ int main(int argc, char *argv[])
     }
     header.typicalLog10 = float(typical / double(total));
     header.randomLog10 = float(random / double(groups));
+    std::printf("%s: %llu groups; log10 floor %.2f, unit %.4f, typical %.2f, random %.2f\n", path.c_str(),
+                static_cast<unsigned long long>(total), floor, unit, header.typicalLog10, header.randomLog10);
+    return write(path, header.encoded(), table);
+}
 
-    std::ofstream out(argv[2], std::ios::binary);
-    const std::vector<std::uint8_t> head = header.encoded();
-    out.write(reinterpret_cast<const char *>(head.data()), std::streamsize(head.size()));
-    out.write(reinterpret_cast<const char *>(table.data()), std::streamsize(table.size()));
+// Counts of counts give the discount of absolute discounting: D = n1 / (n1 + 2 n2).
+template<typename Count>
+double discountOf(const std::vector<Count> &counts)
+{
+    double n1 = 0;
+    double n2 = 0;
+    for (Count c : counts) {
+        n1 += c == 1;
+        n2 += c == 2;
+    }
+    return n1 + 2 * n2 > 0 ? std::clamp(n1 / (n1 + 2 * n2), 0.1, 0.95) : 0.5;
+}
+
+// An interpolated Kneser-Ney model of `order` letters. `raw[n]` holds the
+// counts of the n-letter groups (n = 1..5), indexed as base-25 numbers with
+// the first letter most significant. Returns P(x | h) for every order n, in
+// one table per order of 25^n entries: entry h * 25 + x.
+std::vector<std::vector<double>> kneserNey(const std::array<std::vector<std::uint64_t>, maxOrder + 1> &raw, int order)
+{
+    // The highest order counts what was seen; each lower order counts how
+    // many different letters came before a group (its continuation count).
+    std::vector<std::vector<double>> counts(std::size_t(order + 1));
+    counts[std::size_t(order)].assign(raw[std::size_t(order)].begin(), raw[std::size_t(order)].end());
+    for (int n = 1; n < order; ++n) {
+        const std::size_t size = power25(n);
+        std::vector<double> continuation(size, 0);
+        const std::vector<std::uint64_t> &longer = raw[std::size_t(n + 1)];
+        for (std::size_t k = 0; k < longer.size(); ++k) {
+            if (longer[k] > 0)
+                continuation[k % size] += 1;
+        }
+        counts[std::size_t(n)] = std::move(continuation);
+    }
+
+    std::vector<std::vector<double>> p(std::size_t(order + 1));
+    p[1].resize(25);
+    double total = 0;
+    for (double c : counts[1])
+        total += c;
+    for (int x = 0; x < 25; ++x)
+        p[1][std::size_t(x)] = (counts[1][std::size_t(x)] + 1) / (total + 25);
+
+    for (int n = 2; n <= order; ++n) {
+        const std::vector<double> &c = counts[std::size_t(n)];
+        const double discount = discountOf(c);
+        const std::size_t contexts = power25(n - 1);
+        const std::size_t shorter = power25(n - 2);
+        std::vector<double> &pn = p[std::size_t(n)];
+        pn.resize(contexts * 25);
+        for (std::size_t h = 0; h < contexts; ++h) {
+            double sum = 0;
+            double seen = 0;
+            for (std::size_t x = 0; x < 25; ++x) {
+                sum += c[h * 25 + x];
+                seen += c[h * 25 + x] > 0;
+            }
+            const std::size_t lower = h % shorter; // the context without its first letter
+            for (std::size_t x = 0; x < 25; ++x) {
+                const double backOff = p[std::size_t(n - 1)][lower * 25 + x];
+                pn[h * 25 + x] = sum == 0 ? backOff
+                                          : std::max(c[h * 25 + x] - discount, 0.0) / sum
+                                              + discount * seen / sum * backOff;
+            }
+        }
+        std::printf("  order %d: discount %.3f\n", n, discount);
+    }
+    return p;
+}
+
+bool writeLanguageModel(const std::string &path, const std::array<std::vector<std::uint64_t>, maxOrder + 1> &raw,
+                        int order, std::uint64_t letters, const std::string &tuning)
+{
+    const std::vector<std::vector<double>> p = kneserNey(raw, order);
+
+    LanguageModelHeader header;
+    header.order = std::uint32_t(order);
+    header.floorLog10 = LanguageModelHeader::lowestLog10;
+    header.unitLog10 = -LanguageModelHeader::lowestLog10 / 255.0f;
+    header.letters = letters;
+
+    std::vector<std::uint8_t> body;
+    for (int n = 1; n <= order; ++n) {
+        for (double probability : p[std::size_t(n)]) {
+            const double log10p = std::max(std::log10(probability), double(header.floorLog10));
+            body.push_back(std::uint8_t(std::clamp(std::lround((log10p - header.floorLog10) / header.unitLog10), 0L, 255L)));
+        }
+    }
+    // Where a text stands: the mean log10 probability of a letter in the
+    // texts (from the full-order groups) and of letters drawn at random.
+    const std::vector<std::uint64_t> &groups = raw[std::size_t(order)];
+    const std::vector<double> &top = p[std::size_t(order)];
+    double typical = 0;
+    double count = 0;
+    double random = 0;
+    for (std::size_t k = 0; k < groups.size(); ++k) {
+        const double log10p = header.floorLog10 + header.unitLog10 * body[body.size() - top.size() + k];
+        typical += double(groups[k]) * log10p;
+        count += double(groups[k]);
+        random += log10p;
+    }
+    header.typicalLog10 = float(typical / count);
+    header.randomLog10 = float(random / double(top.size()));
+    if (!tuning.empty()) {
+        // The same mean on unseen text, letter by letter with the opening
+        // letters' shorter contexts.
+        double sum = 0;
+        std::size_t index = 0;
+        for (std::size_t k = 0; k < tuning.size(); ++k) {
+            index = (index * 25 + std::size_t(number(tuning[k]))) % power25(order);
+            const int n = int(std::min<std::size_t>(k + 1, std::size_t(order)));
+            std::size_t offset = 0;
+            for (int m = 1; m < n; ++m)
+                offset += power25(m);
+            sum += header.floorLog10 + header.unitLog10 * body[offset + index % power25(n)];
+        }
+        header.typicalLog10 = float(sum / double(tuning.size()));
+    }
+    std::printf("%s: order %d, %zu bytes; typical %.3f, random %.3f a letter\n", path.c_str(), order, body.size(),
+                header.typicalLog10, header.randomLog10);
+    return write(path, header.encoded(), body);
+}
+
+bool writeWords(const std::string &path, const std::unordered_map<std::string, std::uint64_t> &counts,
+                std::uint64_t fewest)
+{
+    std::vector<std::pair<std::string, std::uint64_t>> words;
+    for (const auto &[word, count] : counts) {
+        if (count >= fewest)
+            words.emplace_back(word, count);
+    }
+    std::sort(words.begin(), words.end(),
+              [](const auto &a, const auto &b) { return a.second != b.second ? a.second > b.second : a.first < b.first; });
+    std::ofstream out(path, std::ios::binary);
+    for (const auto &[word, count] : words)
+        out << word << ' ' << count << '\n';
     if (!out) {
-        std::cerr << "letterstats: cannot write " << argv[2] << '\n';
+        std::cerr << "letterstats: cannot write " << path << '\n';
+        return false;
+    }
+    std::printf("%s: %zu seen %llu times or more (of %zu)\n", path.c_str(), words.size(),
+                static_cast<unsigned long long>(fewest), counts.size());
+    return true;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    if (argc < 4 || (std::string(argv[1]) != "en" && std::string(argv[1]) != "bg")) {
+        std::cerr << "usage: letterstats en|bg OUTPUT_FOLDER [--typical-from TUNING_FILE] FILE...\n";
+        return 2;
+    }
+    const std::string language = argv[1];
+    const bool bulgarian = language == "bg";
+    const std::string folder = std::string(argv[2]) + "/";
+    int first = 3;
+    std::string tuning;
+    if (std::string(argv[3]) == "--typical-from" && argc >= 6) {
+        std::ifstream file(argv[4], std::ios::binary);
+        const std::string text{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+        tuning = playfair::preparedMessage(playfair::analysis::cleanedCorpusText(text, bulgarian));
+        if (tuning.empty()) {
+            std::cerr << "letterstats: cannot read " << argv[4] << '\n';
+            return 1;
+        }
+        first = 5;
+    }
+
+    std::array<std::vector<std::uint64_t>, maxOrder + 1> raw;
+    for (int n = 1; n <= maxOrder; ++n)
+        raw[std::size_t(n)].assign(power25(n), 0);
+    std::unordered_map<std::string, std::uint64_t> words;
+    std::unordered_map<std::string, std::uint64_t> pairs;
+    std::uint64_t letters = 0;
+    for (int i = first; i < argc; ++i) {
+        std::ifstream file(argv[i], std::ios::binary);
+        if (!file) {
+            std::cerr << "letterstats: cannot read " << argv[i] << '\n';
+            return 1;
+        }
+        const std::string text{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+        const std::string prepared = playfair::preparedMessage(playfair::analysis::cleanedCorpusText(text, bulgarian));
+        letters += prepared.size();
+        // Every group of 1 to 5 letters, each counted where it ends.
+        std::size_t index = 0;
+        for (std::size_t k = 0; k < prepared.size(); ++k) {
+            index = (index * 25 + std::size_t(number(prepared[k]))) % power25(maxOrder);
+            for (int n = 1; n <= maxOrder && std::size_t(n) <= k + 1; ++n)
+                ++raw[std::size_t(n)][index % power25(n)];
+        }
+        std::string previous;
+        playfair::analysis::forEachCorpusWord(text, [&](std::string_view word, bool follows) {
+            if (!bulgarian && word.find_first_not_of("ABCDEFGHIJKLMNOPQRSTUVWXYZ") != std::string_view::npos) {
+                previous.clear();
+                return; // a Cyrillic word in an English book
+            }
+            ++words[std::string(word)];
+            if (follows && !previous.empty())
+                ++pairs[previous + ' ' + std::string(word)];
+            previous = word;
+        });
+    }
+    if (letters < 5) {
+        std::cerr << "letterstats: the texts hold too few letters\n";
         return 1;
     }
-    std::printf("%s: %llu letters, %llu groups; log10 floor %.2f, unit %.4f, typical %.2f, random %.2f\n", argv[2],
-                static_cast<unsigned long long>(letters), static_cast<unsigned long long>(total), floor, unit,
-                header.typicalLog10, header.randomLog10);
-    return 0;
+    std::printf("%s: %llu letters from %d files\n", language.c_str(), static_cast<unsigned long long>(letters), argc - first);
+
+    const bool written = writeQuadgrams(folder + language + ".quadgrams", raw[4], letters)
+        && writeLanguageModel(folder + language + ".lm4", raw, 4, letters, tuning)
+        && writeLanguageModel(folder + language + ".lm5", raw, 5, letters, tuning)
+        && writeWords(folder + language + ".words", words, 2) && writeWords(folder + language + ".pairs", pairs, 3);
+    return written ? 0 : 1;
 }
