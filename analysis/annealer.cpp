@@ -19,39 +19,7 @@ namespace {
 
 constexpr std::size_t padding = 32;
 
-int groupSum(const Letter *__restrict plain, std::size_t windows, const std::uint8_t *__restrict table)
-{
-    int sum = 0;
-    for (std::size_t w = 0; w < windows; ++w)
-        sum += table[LetterStatistics::groupIndex(plain + w)];
-    return sum;
-}
-
 #ifdef PLAYFAIR_AVX2_PATH
-// The same sum, eight groups at a time: their indices are worked out side by
-// side and their table values fetched with one gather.
-__attribute__((target("avx2"))) int groupSumAvx2(const Letter *__restrict plain, std::size_t windows,
-                                                 const std::uint8_t *__restrict table)
-{
-    const __m256i twentyFive = _mm256_set1_epi32(25);
-    const __m256i lowByte = _mm256_set1_epi32(0xFF);
-    __m256i total = _mm256_setzero_si256();
-    std::size_t w = 0;
-    for (; w + 8 <= windows; w += 8) {
-        __m256i index = _mm256_cvtepu8_epi32(_mm_loadl_epi64(reinterpret_cast<const __m128i *>(plain + w)));
-        for (int k = 1; k < LetterStatistics::order; ++k) {
-            const __m256i next = _mm256_cvtepu8_epi32(_mm_loadl_epi64(reinterpret_cast<const __m128i *>(plain + w + k)));
-            index = _mm256_add_epi32(_mm256_mullo_epi32(index, twentyFive), next);
-        }
-        const __m256i values = _mm256_i32gather_epi32(reinterpret_cast<const int *>(table), index, 1);
-        total = _mm256_add_epi32(total, _mm256_and_si256(values, lowByte));
-    }
-    __m128i half = _mm_add_epi32(_mm256_castsi256_si128(total), _mm256_extracti128_si256(total, 1));
-    half = _mm_add_epi32(half, _mm_shuffle_epi32(half, 0x4E));
-    half = _mm_add_epi32(half, _mm_shuffle_epi32(half, 0xB1));
-    return _mm_cvtsi128_si32(half) + groupSum(plain + w, windows - w, table);
-}
-
 // Trades the letters x and y wherever they stand in the first `count` letters
 // (rounded up to 32: the buffer is padded with bytes that are no letter).
 __attribute__((target("avx2"))) void swapLettersAvx2(Letter *plain, std::size_t count, Letter x, Letter y)
@@ -67,11 +35,6 @@ __attribute__((target("avx2"))) void swapLettersAvx2(Letter *plain, std::size_t 
     }
 }
 
-bool cpuHasAvx2()
-{
-    __builtin_cpu_init();
-    return __builtin_cpu_supports("avx2");
-}
 #endif
 
 void decryptPairs(const Letter *__restrict first, const Letter *__restrict second, std::size_t pairs,
@@ -111,16 +74,14 @@ SearchPlan SearchPlan::forLength(std::size_t letters)
     return plan;
 }
 
-Annealer::Annealer(const LetterStatistics &statistics, const std::vector<Letter> &ciphertext, const Crib *crib,
+Annealer::Annealer(const GroupScore &score, const std::vector<Letter> &ciphertext, const Crib *crib,
                    std::uint64_t seed)
-    : m_statistics(statistics)
+    : m_score(score)
     , m_crib(crib)
     , m_random(seed)
     , m_letters(ciphertext.size())
 {
-#ifdef PLAYFAIR_AVX2_PATH
-    m_avx2 = cpuHasAvx2();
-#endif
+    m_avx2 = GroupScore::avx2();
     for (std::size_t i = 0; i + 1 < ciphertext.size(); i += 2) {
         m_first.push_back(ciphertext[i]);
         m_second.push_back(ciphertext[i + 1]);
@@ -215,17 +176,9 @@ void Annealer::decryptSwapped(Letter x, Letter y)
 
 int Annealer::scorePlain() const
 {
-    const Letter *plain = m_plain.data();
-    const std::size_t windows = m_letters >= 4 ? m_letters - 3 : 0;
-    int score;
-#ifdef PLAYFAIR_AVX2_PATH
-    if (m_avx2)
-        score = groupSumAvx2(plain, windows, m_statistics.table());
-    else
-#endif
-        score = groupSum(plain, windows, m_statistics.table());
+    int score = m_score.sum(m_plain.data(), m_letters);
     if (m_crib)
-        score -= cribPenalty * m_crib->mismatches(plain);
+        score -= cribPenalty * m_crib->mismatches(m_plain.data());
     return score;
 }
 
@@ -270,8 +223,17 @@ int Annealer::hillClimb(int score, std::uint64_t &tried, const std::atomic<bool>
     return score;
 }
 
+void Annealer::offerCurrent(int score, CandidatePool &pool) const
+{
+    Candidate candidate;
+    std::copy_n(m_square.begin(), 25, candidate.square.begin());
+    candidate.score = score;
+    candidate.plainHash = plainHash(m_plain.data(), m_letters);
+    pool.offer(candidate);
+}
+
 Annealer::Outcome Annealer::restart(const SearchPlan &plan, const Square *best, const std::atomic<bool> &stop,
-                                    std::atomic<std::uint64_t> &keys)
+                                    std::atomic<std::uint64_t> &keys, CandidatePool *pool)
 {
     Outcome outcome;
     Square start;
@@ -292,7 +254,7 @@ Annealer::Outcome Annealer::restart(const SearchPlan &plan, const Square *best, 
     setSquare(start);
 
     // A move that loses d units is taken when d >= T ln u, u uniform in (0, 1).
-    const double temperature = plan.temperatureLog10 / m_statistics.unitLog10();
+    const double temperature = plan.temperatureLog10 * m_score.spreadLog10 / SearchPlan::quadgramSpread / m_score.unitLog10;
     for (std::size_t i = 0; i < m_threshold.size(); ++i)
         m_threshold[i] = std::int32_t(std::floor(temperature * std::log((double(i) + 0.5) / double(m_threshold.size()))));
 
@@ -331,6 +293,8 @@ Annealer::Outcome Annealer::restart(const SearchPlan &plan, const Square *best, 
         }
         if (score - current >= m_threshold[m_random.next() & (m_threshold.size() - 1)]) {
             current = score;
+            if (pool && score > pool->threshold())
+                offerCurrent(score, *pool);
             if (score > bestScore) {
                 bestScore = score;
                 std::copy_n(m_square.begin(), 25, outcome.square.begin());
@@ -346,6 +310,8 @@ Annealer::Outcome Annealer::restart(const SearchPlan &plan, const Square *best, 
     if (outcome.finished)
         bestScore = hillClimb(bestScore, tried, stop, keys);
     std::copy_n(m_square.begin(), 25, outcome.square.begin());
+    if (pool)
+        offerCurrent(bestScore, *pool);
     outcome.score = bestScore;
     keys.fetch_add(tried % 1024, std::memory_order_relaxed);
     return outcome;

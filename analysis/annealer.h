@@ -1,7 +1,8 @@
 #pragma once
 
 #include "alphabet.h"
-#include "letterstatistics.h"
+#include "candidatepool.h"
+#include "groupscore.h"
 #include "random.h"
 
 #include <array>
@@ -23,6 +24,11 @@ struct SearchPlan
     int shakeSwaps = 4;           // the letters swapped to shake it
 
     static SearchPlan forLength(std::size_t letters);
+
+    // The temperatures were measured with the four-letter group sums, whose
+    // ordinary text and random letters stand this far apart a group; other
+    // scores scale them by their own spread.
+    static constexpr double quadgramSpread = 3.35;
 };
 
 // One search for the key square, on one thread: simulated annealing at a
@@ -38,8 +44,7 @@ struct SearchPlan
 class Annealer
 {
 public:
-    Annealer(const LetterStatistics &statistics, const std::vector<Letter> &ciphertext, const Crib *crib,
-             std::uint64_t seed);
+    Annealer(const GroupScore &score, const std::vector<Letter> &ciphertext, const Crib *crib, std::uint64_t seed);
 
     struct Outcome
     {
@@ -50,8 +55,10 @@ public:
     };
 
     // `best` may be null. `keys` counts the squares tried, in steps of 1024.
+    // `pool`, if given, is offered the best distinct plaintexts the search
+    // passes through on its way, not only where it ends.
     Outcome restart(const SearchPlan &plan, const Square *best, const std::atomic<bool> &stop,
-                    std::atomic<std::uint64_t> &keys);
+                    std::atomic<std::uint64_t> &keys, CandidatePool *pool = nullptr);
 
     // The score of a square: the sum of the table values of its plaintext's
     // four-letter groups, less a penalty for each crib letter it gets wrong.
@@ -62,6 +69,7 @@ public:
 
 private:
     void setSquare(const Square &square);
+    void offerCurrent(int score, CandidatePool &pool) const;
     void applyMove(int kind, int a, int b);
     // The plaintext of the current square, worked out afresh, or after the
     // letters x and y of the square swapped places: then only the pairs with
@@ -73,7 +81,7 @@ private:
     int evaluate();
     int hillClimb(int score, std::uint64_t &tried, const std::atomic<bool> &stop, std::atomic<std::uint64_t> &keys);
 
-    const LetterStatistics &m_statistics;
+    GroupScore m_score;
     const Crib *m_crib;
     Random m_random;
     bool m_avx2 = false;

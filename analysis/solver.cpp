@@ -1,10 +1,15 @@
 #include "solver.h"
 
 #include "annealer.h"
+#include "chooser.h"
 #include "ciphertext.h"
+#include "keynames.h"
 #include "pairtables.h"
+#include "searchwork.h"
+#include "wordstatistics.h"
 
 #include <algorithm>
+#include <cmath>
 #include <condition_variable>
 #include <mutex>
 #include <thread>
@@ -21,95 +26,21 @@ using Clock = std::chrono::steady_clock;
 constexpr std::size_t searchedLetters = 300;
 
 // From this many letters on, a square is also trusted once its plaintext
-// scores within the margin of the language's typical text and this many
-// searches started from it, shaken, found nothing better: on such texts a
-// wrong square that reads like the language and that no search can improve
-// has not been seen.
+// reads well and this many searches started from it, shaken, found nothing
+// better: on such texts a wrong square that reads like the language and that
+// no search can improve has not been seen.
 constexpr std::size_t settledFromLetters = 80;
 constexpr int shakesInVain = 12;
-constexpr double settledMargin = 0.15;
 
-// Searches that agree are trusted only on a plaintext that scores within
-// this margin of the language's typical text: some wrong squares draw many
-// searches, but their plaintexts read far worse than any real text of 60 or
-// more letters.
-constexpr double agreedMargin = 0.6;
-
-// What the searches share. Every field is guarded by `mutex`, but for the
-// counters and the halt flag, which the searches touch without locking.
-struct Shared
-{
-    std::mutex mutex;
-    std::condition_variable_any changed;
-    std::atomic<bool> halt{false};
-    std::atomic<std::uint64_t> keys{0};
-
-    bool found = false;
-    int bestScore = 0;
-    Square bestSquare{};
-    std::vector<Letter> bestPlain; // of the searched letters
-    double bestMeanLog10 = 0;      // of bestPlain
-    int agreeing = 0;
-    int shakenInVain = 0; // restarts from the best square since it last changed that found nothing better
-    int restarts = 0;
-    std::uint64_t version = 0; // counts changes of the best square
-};
+// A key word's plaintext is trusted when no other plaintext found comes
+// within this many log10 units of it, the odds of a thousand to one.
+constexpr double keyWordMargin = 3;
+// ... and far above the best any random square could do: a hundred to one.
+constexpr double keyWordOverRandom = 2;
 
 std::uint64_t threadSeed(std::uint64_t seed, int thread)
 {
     return Random(seed ^ (0x9E3779B97F4A7C15ull * std::uint64_t(thread + 1))).next();
-}
-
-void search(Shared &shared, const LetterStatistics &statistics, const std::vector<Letter> &searched,
-            const Crib *crib, std::uint64_t seed)
-{
-    Annealer annealer(statistics, searched, crib, seed);
-    const SearchPlan plan = SearchPlan::forLength(searched.size());
-    std::vector<Letter> plain(searched.size());
-    Square best{};
-    bool haveBest = false;
-    std::uint64_t bestVersion = 0;
-    while (!shared.halt.load(std::memory_order_relaxed)) {
-        const Annealer::Outcome outcome = annealer.restart(plan, haveBest ? &best : nullptr, shared.halt, shared.keys);
-        if (!outcome.finished)
-            break;
-        decryptLetters(outcome.square, searched.data(), searched.size(), plain.data());
-        const bool holdsCrib = crib == nullptr || crib->heldBy(plain.data());
-
-        std::lock_guard lock(shared.mutex);
-        ++shared.restarts;
-        if (holdsCrib) {
-            const bool shookTheBest = !outcome.fromScratch && shared.found && bestVersion == shared.version;
-            if (shared.found && plain == shared.bestPlain) {
-                if (outcome.fromScratch)
-                    ++shared.agreeing;
-                else if (shookTheBest)
-                    ++shared.shakenInVain;
-            } else if (!shared.found || outcome.score > shared.bestScore) {
-                shared.found = true;
-                shared.bestScore = outcome.score;
-                shared.bestSquare = outcome.square;
-                shared.bestPlain = plain;
-                shared.bestMeanLog10 = statistics.meanLog10(plain.data(), plain.size());
-                shared.agreeing = outcome.fromScratch ? 1 : 0;
-                shared.shakenInVain = 0;
-                ++shared.version;
-            } else if (shookTheBest) {
-                ++shared.shakenInVain;
-            }
-        }
-        // Every search shakes the best square any search has found; a crib
-        // search may shake its own best when no square holds the crib yet.
-        if (shared.found) {
-            best = shared.bestSquare;
-            bestVersion = shared.version;
-            haveBest = true;
-        } else if (!haveBest || outcome.score > annealer.scoreOf(best)) {
-            best = outcome.square;
-            haveBest = true;
-        }
-        shared.changed.notify_all();
-    }
 }
 
 } // namespace
@@ -132,11 +63,15 @@ int agreementNeeded(std::size_t letters)
     return letters >= 80 ? 2 : 3;
 }
 
+ScoreLevels scoreLevels(Language language)
+{
+    const LanguageModel &model = LanguageModel::of(language, 5);
+    return {model.typicalLog10(), model.randomLog10()};
+}
+
 SolverResult solve(const std::vector<Letter> &ciphertext, const SolverOptions &options, std::stop_token stop)
 {
     const Clock::time_point start = Clock::now();
-    const LetterStatistics &statistics = LetterStatistics::of(options.language);
-
     std::size_t searchedCount = std::min(ciphertext.size(), searchedLetters) & ~std::size_t(1);
     std::optional<Crib> crib;
     if (!options.crib.empty()) {
@@ -152,49 +87,96 @@ SolverResult solve(const std::vector<Letter> &ciphertext, const SolverOptions &o
     std::optional<Crib> searchedCrib;
     if (crib)
         searchedCrib = std::get<Crib>(Crib::make(options.crib, options.cribPosition, searched));
+    const Crib *theCrib = searchedCrib ? &*searchedCrib : nullptr;
 
-    Shared shared;
+    // The system's word lists are read in the background, once: the search
+    // tries them on short texts when they are ready, and names key words by them.
+    if (options.squares != SquareKind::Random && options.systemWordLists
+        && SearchWork::searchesSystemLists(searched.size()))
+        SystemWordLists::instance().startReading();
+
+    const Chooser chooser(options.language, searched);
+    SearchWork work(searched, options, theCrib, chooser);
+
     const int threads = options.threads > 0 ? options.threads : int(std::max(1u, std::thread::hardware_concurrency()));
     std::vector<std::jthread> workers;
     workers.reserve(std::size_t(threads));
-    for (int t = 0; t < threads; ++t) {
-        workers.emplace_back([&, t] {
-            search(shared, statistics, searched, searchedCrib ? &*searchedCrib : nullptr, threadSeed(options.seed, t));
-        });
-    }
+    for (int t = 0; t < threads; ++t)
+        workers.emplace_back([&work, &options, t] { work.run(threadSeed(options.seed, t)); });
 
-    const int needed = agreementNeeded(searched.size());
-    // Confident when enough searches from random squares reached the same
-    // plaintext; on longer texts also when the best square reads like the
-    // language and shaking it has found nothing better many times over.
-    const auto agreed = [&] {
-        return shared.found && shared.agreeing >= needed
-            && shared.bestMeanLog10 >= statistics.typicalLog10() - agreedMargin;
+    Shared &shared = work.shared();
+    const std::size_t letters = searched.size();
+    const int needed = agreementNeeded(letters);
+    // The best any random square could do: a plaintext reading as well as
+    // the best one in twenty of real texts, with a random square's odds. A
+    // key word's plaintext far above it, however poorly it reads, is the key.
+    const double randomCeiling =
+        work.priors().randomSquare + double(letters) * (chooser.model().typicalLog10() + 1.5 / std::sqrt(double(letters)));
+    // Confident when a key word's square reads like the language far above
+    // every other plaintext; when enough searches from random squares
+    // reached the chooser's plaintext and it reads like the language; or, on
+    // longer texts, when it reads well and shaking its square has found
+    // nothing better many times over.
+    const auto confidence = [&]() -> Confidence {
+        const Judged *best = shared.best();
+        if (!best)
+            return Confidence::None;
+        const bool readsLikeTheLanguage = best->verdict.meanLetterLog10 >= chooser.readsLikeTheLanguage(letters);
+        const bool readsWell = best->verdict.meanLetterLog10 >= chooser.readsWell(letters);
+        // A key word's plaintext that reads well is trusted once the single
+        // words are tried; one that only reads like the language, or far
+        // above anything a random square could give, once the phrases are
+        // too: a similar key (SILVER SPOON for SILVER MOON) gives a text
+        // half right.
+        if (best->fromKeyWord() && best->verdict.total - shared.runnerUp() >= keyWordMargin
+            && (best->candidate.origin != KeyOrigin::KeySearch || shared.keySearchAgreeing >= 2)
+            && ((readsWell && shared.wordTasksLeft == 0)
+                || (shared.tasksLeft == 0
+                    && (readsLikeTheLanguage || best->verdict.total - randomCeiling >= keyWordOverRandom))))
+            return Confidence::KeyWord;
+        if (readsLikeTheLanguage && shared.agreeing >= needed)
+            return Confidence::Agreed;
+        if (letters >= settledFromLetters && shared.shakenInVain >= shakesInVain
+            && best->verdict.meanLetterLog10 >= chooser.readsWell(letters))
+            return Confidence::Settled;
+        return Confidence::None;
     };
-    const auto settled = [&] {
-        return shared.found && searched.size() >= settledFromLetters && shared.shakenInVain >= shakesInVain
-            && shared.bestMeanLog10 >= statistics.typicalLog10() - settledMargin;
-    };
-    const auto confident = [&] { return agreed() || settled(); };
     const Clock::time_point deadline = start + options.timeLimit;
     SolverResult result;
     result.shortText = ciphertext.size() < shortCiphertext;
 
-    const auto report = [&](SolverReport &out) {
-        // Called with the mutex held.
-        out.found = shared.found;
+    // What a report says, with the mutex held; naming the key word of a
+    // square from the general search takes a look through every list, so
+    // progress names only the key words the key-word search tried.
+    const auto report = [&](SolverReport &out, bool final) {
+        out.found = shared.best() != nullptr;
         out.restarts = shared.restarts;
         out.agreeing = shared.agreeing;
         out.keysTested = shared.keys.load(std::memory_order_relaxed);
+        out.keyWordsTested = shared.keyWords.load(std::memory_order_relaxed);
         out.elapsedSeconds = std::chrono::duration<double>(Clock::now() - start).count();
-        if (shared.found) {
-            out.square = shared.bestSquare;
-            out.squareText = squareToText(shared.bestSquare);
-            std::vector<Letter> plain(ciphertext.size());
-            decryptLetters(shared.bestSquare, ciphertext.data(), ciphertext.size(), plain.data());
-            out.plaintext = lettersToText(plain.data(), plain.size());
-            out.score = statistics.meanLog10(plain.data(), plain.size());
+        const Judged *best = shared.best();
+        if (!best)
+            return;
+        out.square = best->candidate.square;
+        std::vector<Letter> plain(ciphertext.size());
+        decryptLetters(out.square, ciphertext.data(), ciphertext.size(), plain.data());
+        if (options.squares != SquareKind::Random) {
+            std::uint32_t used = 0;
+            for (std::size_t i = 0; i < plain.size(); ++i)
+                used |= (1u << plain[i]) | (1u << ciphertext[i]);
+            std::optional<KeyName> name = final ? work.nameKey(out.square, used) : work.keyOf(best->candidate);
+            if (name) {
+                out.keyWord = name->text;
+                out.keyWordInList = name->inList;
+                out.square = name->square;
+            }
         }
+        out.squareText = squareToText(out.square);
+        out.plaintext = lettersToText(plain.data(), plain.size());
+        out.score = chooser.model().meanLog10(plain.data(), plain.size());
+        if (final || plain.size() <= searchedLetters)
+            out.words = WordStatistics::of(options.language).divide(plain.data(), plain.size()).text();
     };
 
     Clock::time_point lastProgress = start;
@@ -205,9 +187,10 @@ SolverResult solve(const std::vector<Letter> &ciphertext, const SolverOptions &o
             result.stopped = StopReason::Cancelled;
             break;
         }
-        if (confident()) {
+        if (const Confidence reached = confidence(); reached != Confidence::None) {
             result.stopped = StopReason::Confident;
-            result.settled = !agreed();
+            result.confidence = reached;
+            result.settled = reached == Confidence::Settled;
             break;
         }
         if (now >= deadline) {
@@ -216,7 +199,7 @@ SolverResult solve(const std::vector<Letter> &ciphertext, const SolverOptions &o
         }
         if (options.onProgress && now - lastProgress >= options.progressInterval) {
             SolverReport progress;
-            report(progress);
+            report(progress, false);
             lastProgress = now;
             lock.unlock();
             options.onProgress(progress);
@@ -225,13 +208,15 @@ SolverResult solve(const std::vector<Letter> &ciphertext, const SolverOptions &o
         }
         const Clock::time_point wake = std::min(deadline, lastProgress + options.progressInterval);
         shared.changed.wait_until(lock, stop, std::max(wake, now + std::chrono::milliseconds(1)),
-                                  confident);
+                                  [&] { return confidence() != Confidence::None; });
     }
     shared.halt.store(true);
     lock.unlock();
     workers.clear(); // joins them: each stops within a few thousand keys
     lock.lock();
-    report(result);
+    report(result, true);
+    result.candidates = int(shared.judged.size());
+    result.searchRank = shared.searchRankOfBest();
     return result;
 }
 

@@ -2,6 +2,8 @@
 
 #include "alphabet.h"
 #include "crib.h"
+#include "keywordlist.h"
+#include "keywordsearch.h"
 #include "letterstatistics.h"
 
 #include <chrono>
@@ -15,13 +17,21 @@
 namespace playfair::analysis {
 
 enum class StopReason {
-    Confident, // several independent searches reached the same plaintext
+    Confident, // the answer is beyond doubt: see Confidence
     TimeLimit,
     Cancelled,
 };
 
 // "confident", "time-limit" or "cancelled".
 std::string_view stopReasonCode(StopReason reason);
+
+// Why the solver trusted its answer.
+enum class Confidence {
+    None,
+    Agreed,  // independent searches from random squares reached the same plaintext
+    Settled, // the plaintext reads like the language, and searches from its square, shaken, found nothing better
+    KeyWord, // a key word's square whose plaintext reads like the language, far likelier than any other found
+};
 
 struct SolverOptions
 {
@@ -34,6 +44,15 @@ struct SolverOptions
     // from 0), if known. No square that contradicts it is returned.
     std::string crib;
     std::optional<std::size_t> cribPosition;
+
+    // Which squares to try: Any runs the key-word attack and the general
+    // search side by side; KeyWord only the first, Random only the second.
+    SquareKind squares = SquareKind::Any;
+    // A class's own word lists, tried first as key words.
+    std::vector<KeyWordList> wordLists;
+    // Whether to read the system's word lists (/usr/share/dict) too, in the
+    // background: they name rarer key words.
+    bool systemWordLists = true;
 
     // Called from the thread that runs solve(), at most every
     // `progressInterval`, while the search runs.
@@ -48,8 +67,17 @@ struct SolverReport
     Square square{};
     std::string squareText;   // 25 letters, row by row
     std::string plaintext;    // the whole ciphertext decrypted
-    double score = 0;         // mean log10 probability of the plaintext's four-letter groups
+    std::string words;        // the plaintext divided into likely words: a reading aid, a guess
+    // The chooser's view of the plaintext: its mean log10 probability a
+    // letter by the order-5 letter model (see scoreLevels).
+    double score = 0;
+    // The key word the square comes from: a word or phrase of a list, or
+    // only the key's letters (keyWordInList false); nothing when it comes
+    // from no key word (and always with SquareKind::Random).
+    std::optional<std::string> keyWord;
+    bool keyWordInList = false;
     std::uint64_t keysTested = 0;
+    std::uint64_t keyWordsTested = 0; // of them, key words and their phrases and letters
     double elapsedSeconds = 0;
     int restarts = 0;         // searches finished
     int agreeing = 0;         // independent searches that reached this plaintext
@@ -58,20 +86,36 @@ struct SolverReport
 struct SolverResult : SolverReport
 {
     StopReason stopped = StopReason::TimeLimit;
+    Confidence confidence = Confidence::None;
     // Confident not because searches agreed but because the plaintext reads
     // like the language and searches from its square, shaken, found nothing
     // better (texts of 80 letters or more).
     bool settled = false;
     bool shortText = false;   // under 40 letters: many squares may fit
+    // How the answer was chosen: among this many distinct plaintexts the
+    // searches met, by the order-5 letter model and the words; the
+    // searches' own score ranked it `searchRank` (1 the first).
+    int candidates = 0;
+    int searchRank = 0;
 };
 
+// Where the reported score stands: a letter of ordinary text, and a letter
+// drawn at random.
+struct ScoreLevels
+{
+    double typical = 0;
+    double random = 0;
+};
+ScoreLevels scoreLevels(Language language);
+
 // Breaks a Playfair ciphertext (letter numbers, an even count, no pair of two
-// equal letters: see readCiphertext) without its key. Runs one search per
-// thread; returns when the searches agree (or, on longer texts, when the best
-// square reads like the language and cannot be improved), at the time limit, or within a few
+// equal letters: see readCiphertext) without its key. Runs the key-word
+// attack and the general search over all squares on every thread; returns
+// when the answer is beyond doubt, at the time limit, or within a few
 // milliseconds of a stop request. The same seed gives the same result on one
-// thread, unless the time limit ends the search. Throws CribError for a crib
-// that cannot stand in the text.
+// thread, unless the time limit ends the search (or the system's word lists
+// are read while it runs). Throws CribError for a crib that cannot stand in
+// the text.
 SolverResult solve(const std::vector<Letter> &ciphertext, const SolverOptions &options, std::stop_token stop = {});
 
 // The independent searches that must reach one plaintext before the solver

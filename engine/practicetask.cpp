@@ -1,6 +1,7 @@
 #include "practicetask.h"
 
 #include "characters.h"
+#include "examplekeys.h"
 #include "keyedsquare.h"
 #include "playfair.h"
 #include "workspace/workspace.h"
@@ -191,16 +192,12 @@ PracticeTask PracticeTask::fromWorkspace(const Workspace &ws, QRandomGenerator &
 
 const QStringList &PracticeTask::keyWords()
 {
-    static const QStringList words{
-        // Bulgarian, in Latin letters.
-        QStringLiteral("RODINA"), QStringLiteral("MAYKA"), QStringLiteral("SLANCE"), QStringLiteral("KNIGA"),
-        QStringLiteral("ZVEZDA"), QStringLiteral("PLANINA"), QStringLiteral("GRADINA"), QStringLiteral("PRIYATEL"),
-        QStringLiteral("UCHILISHTE"), QStringLiteral("ZIMA"), QStringLiteral("REKA"), QStringLiteral("SVOBODA"),
-        // English.
-        QStringLiteral("PLAYFAIR"), QStringLiteral("MONARCHY"), QStringLiteral("CIPHER"), QStringLiteral("SECRET"),
-        QStringLiteral("GARDEN"), QStringLiteral("WINTER"), QStringLiteral("PUZZLE"), QStringLiteral("HARBOUR"),
-        QStringLiteral("FOREST"), QStringLiteral("DRAGON"), QStringLiteral("PENCIL"), QStringLiteral("SCHOOL"),
-    };
+    static const QStringList words = [] {
+        QStringList list;
+        for (std::string_view word : exerciseKeyWords())
+            list << QString::fromLatin1(word.data(), qsizetype(word.size()));
+        return list;
+    }();
     return words;
 }
 

@@ -1,0 +1,62 @@
+#pragma once
+
+#include "alphabet.h"
+#include "candidatepool.h"
+#include "languagemodel.h"
+#include "letterstatistics.h"
+#include "wordstatistics.h"
+
+#include <cstddef>
+#include <vector>
+
+namespace playfair::analysis {
+
+// The second, finer score that chooses the answer among the best distinct
+// plaintexts the searches met. The searches climb fast scores (four-letter
+// groups), which on short texts rank English-looking noise above the truth;
+// the chooser reads each candidate's plaintext with the order-5 letter model
+// and by how well it divides into words, and adds how likely its key is.
+class Chooser
+{
+public:
+    // `ciphertext`: the letters the candidates' plaintexts are read from.
+    Chooser(Language language, const std::vector<Letter> &ciphertext);
+
+    struct Verdict
+    {
+        double letters = 0;  // log10 probability of the plaintext by the order-5 letter model
+        double words = 0;    // the same by its division into words
+        double keyLog10 = 0; // how likely its key is
+        double total = 0;    // what the chooser ranks by
+        double meanLetterLog10 = 0; // `letters` per letter
+    };
+
+    // `above`: a total the candidate must come near to be worth dividing
+    // into words; one far below it is judged by its letters alone.
+    Verdict judge(const Square &square, double keyLog10, double above = -1e300) const;
+    Verdict judge(const Candidate &candidate, double above = -1e300) const
+    {
+        return judge(candidate.square, candidate.keyLog10, above);
+    }
+
+    // The share of the words' score in the total; the rest is the letter model's.
+    static constexpr double wordsWeight = 0.3;
+
+    // Where a true plaintext of `letters` letters stands: all but about one
+    // in a hundred score at least this much per letter by the order-5 model
+    // (measured on held-out books: the spread shrinks as the square root of
+    // the length).
+    double readsLikeTheLanguage(std::size_t letters) const;
+    // A tighter level, that all but one in twenty reach.
+    double readsWell(std::size_t letters) const;
+
+    const LanguageModel &model() const { return m_model; }
+    std::size_t letters() const { return m_ciphertext.size(); }
+
+private:
+    const LanguageModel &m_model;
+    const WordStatistics &m_words;
+    std::vector<Letter> m_ciphertext;
+};
+
+} // namespace playfair::analysis

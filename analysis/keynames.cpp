@@ -1,0 +1,207 @@
+#include "keynames.h"
+
+#include "keysquares.h"
+
+#include "engine/keyedsquare.h"
+
+#include <array>
+
+namespace playfair::analysis {
+
+namespace {
+
+// The found square in one of its shifts, as a key square is compared with it.
+struct Shift
+{
+    Square square{};
+};
+
+// How a key's letters fill a square cell by cell, compared with a shift of
+// the found square as they go: two letters agree when they are the same, or
+// when neither is used.
+class Walk
+{
+public:
+    Walk(const Square &found, std::uint32_t used)
+        : m_found(found)
+        , m_used(used)
+    {
+    }
+
+    // Places an entry's letters (spaces and repeats skipped); false once a
+    // letter disagrees with the found square.
+    bool place(std::string_view entry)
+    {
+        for (char c : entry) {
+            const int letter = letterNumber(c);
+            if (letter < 0 || (m_placed >> letter & 1))
+                continue;
+            if (m_cell == 25 || !agree(Letter(letter), m_found[std::size_t(m_cell)]))
+                return false;
+            m_placed |= 1u << letter;
+            ++m_cell;
+        }
+        return true;
+    }
+
+    // Whether the rest of the alphabet, in order, agrees with the rest of
+    // the found square.
+    bool restAgrees() const
+    {
+        int cell = m_cell;
+        for (int letter = 0; letter < letterCount; ++letter) {
+            if (m_placed >> letter & 1)
+                continue;
+            if (!agree(Letter(letter), m_found[std::size_t(cell++)]))
+                return false;
+        }
+        return true;
+    }
+
+    int cells() const { return m_cell; }
+
+private:
+    bool agree(Letter key, Letter found) const
+    {
+        return key == found || (!(m_used >> key & 1) && !(m_used >> found & 1));
+    }
+
+    const Square &m_found;
+    std::uint32_t m_used;
+    std::uint32_t m_placed = 0;
+    int m_cell = 0;
+};
+
+std::string keyLettersOf(std::string_view entry)
+{
+    std::string letters;
+    for (char c : entry) {
+        if (c != ' ')
+            letters += c;
+    }
+    return letters;
+}
+
+} // namespace
+
+KeyNamer::KeyNamer(std::vector<const KeyWordList *> lists, std::vector<const KeyWordList *> phraseLists)
+    : m_lists(std::move(lists))
+    , m_phraseLists(std::move(phraseLists))
+{
+}
+
+std::pair<std::string, Square> KeyNamer::shortestKey(const Square &square, std::uint32_t used)
+{
+    std::pair<std::string, Square> best;
+    bool first = true;
+    for (int s = 0; s < 25; ++s) {
+        Square shifted = shiftedSquare(square, s / 5, s % 5);
+        // The unused letters in alphabetical order over the cells they hold:
+        // of their arrangements, the likeliest to end in the alphabet.
+        std::vector<Letter> free;
+        for (Letter letter : shifted) {
+            if (!(used >> letter & 1))
+                free.push_back(letter);
+        }
+        std::sort(free.begin(), free.end());
+        std::size_t next = 0;
+        for (Letter &letter : shifted) {
+            if (!(used >> letter & 1))
+                letter = free[next++];
+        }
+        std::string key = shortestKeyFor(squareToText(shifted)).value_or(std::string());
+        if (first || key.size() < best.first.size()) {
+            best = {std::move(key), shifted};
+            first = false;
+        }
+    }
+    return best;
+}
+
+std::optional<KeyName> KeyNamer::name(const Square &found, std::uint32_t used) const
+{
+    std::array<Square, 25> shifts;
+    std::array<int, letterCount> shiftStarting{}; // the shift whose top left cell holds each letter
+    for (int s = 0; s < 25; ++s) {
+        shifts[std::size_t(s)] = shiftedSquare(found, s / 5, s % 5);
+        shiftStarting[shifts[std::size_t(s)][0]] = s;
+    }
+    // The shifts a key starting with `letter` may be compared with: the one
+    // with the letter first, or, for a letter not used, those with an
+    // unused letter first.
+    const auto shiftsFor = [&](int letter) {
+        std::vector<int> candidates;
+        if (used >> letter & 1) {
+            candidates.push_back(shiftStarting[std::size_t(letter)]);
+        } else {
+            for (int s = 0; s < 25; ++s) {
+                if (!(used >> shifts[std::size_t(s)][0] & 1))
+                    candidates.push_back(s);
+            }
+        }
+        return candidates;
+    };
+    const auto firstLetter = [](std::string_view entry) {
+        for (char c : entry) {
+            if (const int letter = letterNumber(c); letter >= 0)
+                return letter;
+        }
+        return -1;
+    };
+
+    std::string best;
+    std::size_t bestLetters = 0;
+    const auto offer = [&](std::string candidate) {
+        const std::size_t letters = keyLettersOf(candidate).size();
+        if (best.empty() || letters < bestLetters) {
+            best = std::move(candidate);
+            bestLetters = letters;
+        }
+    };
+
+    for (const KeyWordList *list : m_lists) {
+        for (std::size_t i = 0; i < list->size(); ++i) {
+            const std::string_view entry = list->at(i);
+            const int first = firstLetter(entry);
+            if (first < 0)
+                continue;
+            for (int s : shiftsFor(first)) {
+                Walk walk(shifts[std::size_t(s)], used);
+                if (walk.place(entry) && walk.restAgrees()) {
+                    offer(std::string(entry));
+                    break;
+                }
+            }
+        }
+    }
+    if (best.empty()) {
+        for (const KeyWordList *list : m_phraseLists) {
+            for (std::size_t i = 0; i < list->size(); ++i) {
+                const std::string_view firstWord = list->at(i);
+                const int first = firstLetter(firstWord);
+                if (first < 0)
+                    continue;
+                for (int s : shiftsFor(first)) {
+                    Walk start(shifts[std::size_t(s)], used);
+                    if (!start.place(firstWord))
+                        continue;
+                    for (std::size_t j = 0; j < list->size(); ++j) {
+                        Walk walk = start;
+                        if (walk.place(list->at(j)) && walk.cells() > start.cells() && walk.restAgrees())
+                            offer(std::string(firstWord) + " " + std::string(list->at(j)));
+                    }
+                }
+            }
+        }
+    }
+    if (!best.empty())
+        return KeyName{best, true, keySquareOf(keyLettersOf(best))};
+
+    // No word builds it: the shortest key of any shift, if short.
+    auto [key, square] = shortestKey(found, used);
+    if (key.empty() || key.size() > longestLetterKey)
+        return std::nullopt;
+    return KeyName{key, false, square};
+}
+
+} // namespace playfair::analysis

@@ -1,0 +1,382 @@
+#include "keywordsearch.h"
+
+#include "crib.h"
+#include "keysquares.h"
+#include "pairtables.h"
+#include "wordstatistics.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <string>
+
+namespace playfair::analysis {
+
+namespace {
+
+// The key-word search scores the first letters of a long text only: 80
+// letters name a key word beyond doubt, and the chooser reads on.
+constexpr std::size_t mostScored = 80;
+constexpr std::size_t bufferLetters = 320; // mostScored, or more to hold a crib
+
+// No real text keeps up a mean log10 probability this high a letter for
+// long: the likeliest stretches of ordinary text score about -0.5.
+constexpr double optimisticLetterLog10 = -0.45;
+
+// Each crib letter a plaintext gets wrong costs this much, in log10.
+constexpr double cribPenaltyLog10 = 6;
+
+// The annealing over keys' letters: moves per search, and its temperature,
+// in log10 of probability, falling from the first to the last move.
+constexpr int keyMoves = 12000;
+constexpr double keyHot = 2.5;
+constexpr double keyCold = 0.15;
+
+double log10Arrangements(int k)
+{
+    // 25! / (25 - k)!: the keys of k distinct letters.
+    double total = 0;
+    for (int i = 0; i < k; ++i)
+        total += std::log10(25.0 - i);
+    return total;
+}
+
+} // namespace
+
+KeyPriors KeyPriors::forKind(SquareKind kind, std::size_t phrases)
+{
+    // The shares of the kinds of key, before the ciphertext is read: a class
+    // makes most of its squares from words.
+    double words = 0.5, phrase = 0.15, noList = 0.15, random = 0.2;
+    if (kind == SquareKind::KeyWord) {
+        words = 0.6;
+        phrase = 0.2;
+        noList = 0.2;
+        random = 0;
+    } else if (kind == SquareKind::Random) {
+        words = phrase = noList = 0;
+        random = 1;
+    }
+    const auto log10Of = [](double share) { return share > 0 ? std::log10(share) : -1e9; };
+    // Of the phrases, the pairs of words that follow each other in the
+    // books are the likelier: a real phrase more often than two words
+    // thrown together.
+    KeyPriors priors;
+    priors.listWord = log10Of(words);
+    priors.pairs = log10Of(phrase * 0.6);
+    priors.phrase = log10Of(phrase * 0.4) - std::log10(double(std::max<std::size_t>(phrases, 1)));
+    // Key lengths 1 to 25 alike.
+    for (int k = 1; k <= 25; ++k)
+        priors.keyOfLength[k] = log10Of(noList / 25) - log10Arrangements(k);
+    priors.keyOfLength[0] = priors.keyOfLength[1];
+    priors.randomSquare = log10Of(random) - (log10Arrangements(25) - std::log10(25.0));
+    return priors;
+}
+
+KeyWordSearch::KeyWordSearch(const std::vector<Letter> &ciphertext, Language language, const KeyPriors &priors,
+                             const Crib *crib)
+    : m_model(LanguageModel::of(language, 4))
+    , m_crib(crib)
+    , m_priors(priors)
+{
+    std::size_t scored = std::min(ciphertext.size(), mostScored);
+    if (crib) {
+        for (std::size_t place : crib->places())
+            scored = std::max(scored, place + crib->letters().size());
+    }
+    scored = std::min((scored + 1) & ~std::size_t(1), std::min(ciphertext.size(), bufferLetters));
+    for (std::size_t i = 0; i + 1 < scored; i += 2) {
+        m_first.push_back(ciphertext[i]);
+        m_second.push_back(ciphertext[i + 1]);
+    }
+    m_cipher.assign(ciphertext.begin(), ciphertext.begin() + std::ptrdiff_t(m_first.size() * 2));
+}
+
+const KeyWordList &KeyWordSearch::builtInList(Language language)
+{
+    const auto make = [](Language of) {
+        KeyWordList list;
+        for (const WordStatistics::Word &word : WordStatistics::of(of).words()) {
+            if (word.spelling.size() >= 3)
+                list.append(word.spelling);
+        }
+        return list;
+    };
+    static const KeyWordList english = make(Language::English);
+    static const KeyWordList bulgarian = make(Language::Bulgarian);
+    return language == Language::English ? english : bulgarian;
+}
+
+const KeyWordList &KeyWordSearch::phraseList(Language language)
+{
+    const auto make = [](Language of) {
+        KeyWordList list;
+        for (const WordStatistics::Word &word : WordStatistics::of(of).words()) {
+            if (list.size() == phraseWords)
+                break;
+            if (word.spelling.size() >= 2)
+                list.append(word.spelling);
+        }
+        return list;
+    };
+    static const KeyWordList english = make(Language::English);
+    static const KeyWordList bulgarian = make(Language::Bulgarian);
+    return language == Language::English ? english : bulgarian;
+}
+
+const KeyWordList &KeyWordSearch::pairList(Language language)
+{
+    const auto make = [](Language of) {
+        KeyWordList list;
+        for (const std::string &pair : WordStatistics::of(of).pairs())
+            list.append(pair);
+        return list;
+    };
+    static const KeyWordList english = make(Language::English);
+    static const KeyWordList bulgarian = make(Language::Bulgarian);
+    return language == Language::English ? english : bulgarian;
+}
+
+std::size_t KeyWordSearch::phraseCount()
+{
+    const std::size_t en = phraseList(Language::English).size();
+    const std::size_t bg = phraseList(Language::Bulgarian).size();
+    return en * en + bg * bg;
+}
+
+double KeyWordSearch::scoreAbove(const Square &square, double keyLog10, double floor) const
+{
+    std::array<Letter, 25> cellOf{};
+    for (int cell = 0; cell < 25; ++cell)
+        cellOf[square[std::size_t(cell)]] = Letter(cell);
+    const std::uint16_t *decrypt = PairTables::get().decrypt.data();
+    const std::uint8_t *opening[4] = {nullptr, m_model.table(1), m_model.table(2), m_model.table(3)};
+    const std::uint8_t *full = m_model.table(4);
+    const double unit = m_model.unitLog10();
+    const double lowest = m_model.floorLog10();
+
+    std::array<Letter, bufferLetters> plain;
+    std::uint32_t context = 0;
+    int units = 0;
+    std::size_t letters = 0;
+    const auto add = [&](Letter letter) {
+        plain[letters] = letter;
+        context = (context * 25 + letter) % (25 * 25 * 25 * 25);
+        units += letters < 3 ? opening[letters + 1][context] : full[context];
+        ++letters;
+    };
+    // A square is given up once its score could not reach the floor even
+    // if every letter still to come were as likely as the likeliest text
+    // ever keeps up (a square it gives up would have to make the rest of
+    // its text more than twice as likely, letter by letter, as real text).
+    const double bound = floor - keyLog10;
+    const double total = double(m_first.size() * 2);
+    for (std::size_t i = 0; i < m_first.size(); ++i) {
+        const std::uint16_t cells = decrypt[25 * cellOf[m_first[i]] + cellOf[m_second[i]]];
+        add(square[cells & 0xFF]);
+        add(square[cells >> 8]);
+        const double sofar = lowest * double(letters) + unit * units;
+        if (sofar + optimisticLetterLog10 * (total - double(letters)) < bound && !m_crib)
+            return keyLog10 + sofar + optimisticLetterLog10 * (total - double(letters));
+    }
+    double score = keyLog10 + lowest * double(letters) + unit * units;
+    if (m_crib)
+        score -= cribPenaltyLog10 * m_crib->mismatches(plain.data());
+    return score;
+}
+
+double KeyWordSearch::scoreOf(const Square &square, double keyLog10) const
+{
+    return scoreAbove(square, keyLog10, -1e300);
+}
+
+std::uint64_t KeyWordSearch::offer(const Square &square, double keyLog10, Candidate candidate, CandidatePool &pool) const
+{
+    const double score = scoreAbove(square, keyLog10, pool.threshold());
+    if (score <= pool.threshold())
+        return 1;
+    std::array<Letter, bufferLetters> plain;
+    decryptLetters(square, m_cipher.data(), m_cipher.size(), plain.data());
+    candidate.square = square;
+    candidate.score = score;
+    candidate.keyLog10 = keyLog10;
+    candidate.plainHash = plainHash(plain.data(), m_cipher.size());
+    pool.offer(candidate);
+    return 1;
+}
+
+namespace {
+
+// A key's letters without what is not a letter (the spaces of a phrase).
+std::string keyLetters(std::string_view entry)
+{
+    std::string letters;
+    letters.reserve(entry.size());
+    for (char c : entry) {
+        if (c != ' ')
+            letters += c;
+    }
+    return letters;
+}
+
+} // namespace
+
+std::uint64_t KeyWordSearch::tryEntries(const KeyWordList &words, double keyLog10, std::uint32_t listId,
+                                        std::size_t begin, std::size_t end, CandidatePool &pool,
+                                        const std::atomic<bool> &stop) const
+{
+    end = std::min(end, words.size());
+    Candidate candidate;
+    candidate.origin = KeyOrigin::ListWord;
+    candidate.list = listId;
+    std::uint64_t tried = 0;
+    for (std::size_t i = begin; i < end; ++i) {
+        if ((i & 255) == 0 && stop.load(std::memory_order_relaxed))
+            break;
+        KeySquareBuilder builder = KeySquareBuilder::start();
+        builder.place(keyLetters(words.at(i)));
+        candidate.entry = std::uint32_t(i);
+        tried += offer(builder.finish(), keyLog10, candidate, pool);
+    }
+    return tried;
+}
+
+std::uint64_t KeyWordSearch::tryPhrases(Language language, std::size_t begin, std::size_t end, CandidatePool &pool,
+                                        const std::atomic<bool> &stop) const
+{
+    const KeyWordList &words = phraseList(language);
+    end = std::min(end, words.size());
+    Candidate candidate;
+    candidate.origin = KeyOrigin::Phrase;
+    candidate.list = std::uint32_t(language == Language::English ? 0 : 1);
+    std::uint64_t tried = 0;
+    for (std::size_t first = begin; first < end; ++first) {
+        if (stop.load(std::memory_order_relaxed))
+            break;
+        KeySquareBuilder start = KeySquareBuilder::start();
+        start.place(words.at(first));
+        candidate.entry = std::uint32_t(first);
+        for (std::size_t second = 0; second < words.size(); ++second) {
+            KeySquareBuilder builder = start;
+            builder.place(words.at(second));
+            // A second word of letters the first has already placed makes
+            // the first word's square.
+            if (builder.placed == start.placed)
+                continue;
+            candidate.second = std::uint32_t(second);
+            tried += offer(builder.finish(), m_priors.phrase, candidate, pool);
+        }
+    }
+    return tried;
+}
+
+std::uint64_t KeyWordSearch::searchKeys(Random &random, const Candidate *from, CandidatePool &pool,
+                                        const std::atomic<bool> &stop) const
+{
+    // The key as its distinct letters, in order.
+    std::array<Letter, 25> key{};
+    int length = 0;
+    std::array<bool, 25> used{};
+    if (from) {
+        const std::optional<std::string> shortest = shortestKeyFor(squareToText(from->square));
+        for (char c : shortest.value_or(std::string())) {
+            const Letter letter = Letter(letterNumber(c));
+            key[std::size_t(length++)] = letter;
+            used[letter] = true;
+        }
+    }
+    if (length == 0) {
+        length = 4 + int(random.below(7));
+        for (int i = 0; i < length; ++i) {
+            Letter letter;
+            do
+                letter = Letter(random.below(25));
+            while (used[letter]);
+            used[letter] = true;
+            key[std::size_t(i)] = letter;
+        }
+    }
+    const auto squareOf = [](const std::array<Letter, 25> &letters, int count) {
+        std::string text(std::size_t(count), ' ');
+        for (int i = 0; i < count; ++i)
+            text[std::size_t(i)] = letterName(letters[std::size_t(i)]);
+        return keySquareOf(text);
+    };
+
+    Candidate candidate;
+    candidate.origin = KeyOrigin::KeySearch;
+    double current = scoreOf(squareOf(key, length), m_priors.keyOfLength[length]);
+    std::uint64_t tried = 1;
+    const double cooling = std::pow(keyCold / keyHot, 1.0 / keyMoves);
+    double temperature = keyHot;
+    for (int move = 0; move < keyMoves; ++move, temperature *= cooling) {
+        if ((move & 255) == 0 && stop.load(std::memory_order_relaxed))
+            break;
+        std::array<Letter, 25> next = key;
+        int nextLength = length;
+        const auto unusedLetter = [&] {
+            Letter letter;
+            do
+                letter = Letter(random.below(25));
+            while (used[letter]);
+            return letter;
+        };
+        const int i = int(random.below(std::uint32_t(length)));
+        switch (random.below(5)) {
+        case 0: // another letter in one place
+            if (length == 25)
+                continue;
+            next[std::size_t(i)] = unusedLetter();
+            break;
+        case 1: { // two letters swapped
+            const int j = int(random.below(std::uint32_t(length)));
+            std::swap(next[std::size_t(i)], next[std::size_t(j)]);
+            break;
+        }
+        case 2: { // a letter more
+            if (length == 25)
+                continue;
+            const int at = int(random.below(std::uint32_t(length + 1)));
+            std::copy_backward(next.begin() + at, next.begin() + length, next.begin() + length + 1);
+            next[std::size_t(at)] = unusedLetter();
+            ++nextLength;
+            break;
+        }
+        case 3: // a letter less
+            if (length == 1)
+                continue;
+            std::copy(next.begin() + i + 1, next.begin() + length, next.begin() + i);
+            --nextLength;
+            break;
+        default: { // a letter moved
+            const int to = int(random.below(std::uint32_t(length)));
+            const Letter letter = next[std::size_t(i)];
+            if (to < i)
+                std::copy_backward(next.begin() + to, next.begin() + i, next.begin() + i + 1);
+            else
+                std::copy(next.begin() + i + 1, next.begin() + to + 1, next.begin() + i);
+            next[std::size_t(to)] = letter;
+            break;
+        }
+        }
+        const Square square = squareOf(next, nextLength);
+        // Metropolis with the threshold drawn first, so that a square sure to
+        // fall below it is given up early.
+        const double threshold = current + temperature * std::log10(1.0 - (double(random.below(1u << 30)) + 0.5) / double(1u << 30));
+        const double score = scoreAbove(square, m_priors.keyOfLength[nextLength], std::min(threshold, pool.threshold()));
+        ++tried;
+        if (score < threshold)
+            continue;
+        key = next;
+        length = nextLength;
+        used.fill(false);
+        for (int k = 0; k < length; ++k)
+            used[key[std::size_t(k)]] = true;
+        current = score;
+        if (score > pool.threshold())
+            offer(square, m_priors.keyOfLength[length], candidate, pool);
+    }
+    return tried;
+}
+
+} // namespace playfair::analysis

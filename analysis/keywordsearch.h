@@ -1,0 +1,109 @@
+#pragma once
+
+#include "alphabet.h"
+#include "candidatepool.h"
+#include "keywordlist.h"
+#include "languagemodel.h"
+#include "random.h"
+
+#include <atomic>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace playfair::analysis {
+
+class Crib;
+
+// Which squares the solver tries: any, only those made from a key word, or
+// only the general search over all squares.
+enum class SquareKind { Any, KeyWord, Random };
+
+// How likely each kind of key is before the ciphertext is read, as log10:
+// a key word from a list is one of the list's words; a phrase one of the
+// pairs of common words; a key in no list, of k letters, one of
+// 25!/(25 - k)!; a random square one of 25!/25 (its 25 cyclic shifts
+// decrypt alike). A candidate's plaintext must be that much likelier to win
+// against a more likely key: this is what stops a 16-letter key in no list
+// from "explaining" a 20-letter text better than the six-letter word that
+// made it.
+struct KeyPriors
+{
+    double listWord = 0;   // for each entry of a list, by the list's share (see SearchWork)
+    double pairs = 0;      // the share of pairs of words that follow each other in the books, by the list's share
+    double phrase = 0;     // for each phrase of two common words
+    double keyOfLength[26] = {}; // for each key of so many distinct letters, in no list
+    double randomSquare = 0;     // for each square of the general search
+
+    static KeyPriors forKind(SquareKind kind, std::size_t phrases);
+};
+
+// The key-word attack. A square made from a key word is one of a few
+// million rather than one of 10^25: it tries the words and phrases of word
+// lists as keys, and searches over keys' letters for keys in no list, each
+// square built by the program's own construction. Candidates are scored by
+// the order-4 letter model plus how likely their key is, and offered to a
+// pool for the chooser.
+//
+// One object serves all the solver's threads: its methods are const, and
+// each thread brings its own pool and random numbers.
+class KeyWordSearch
+{
+public:
+    KeyWordSearch(const std::vector<Letter> &ciphertext, Language language, const KeyPriors &priors,
+                  const Crib *crib);
+
+    const KeyPriors &priors() const { return m_priors; }
+
+    // The built-in words of a language to try as key words: those of three
+    // letters or more, the commonest first.
+    static const KeyWordList &builtInList(Language language);
+
+    // The first words of a phrase come from the commonest `phraseWords`
+    // words of each built-in list, the second words too.
+    static constexpr std::size_t phraseWords = 1500;
+    // The pairs of words that follow each other in the books, as phrases.
+    static const KeyWordList &pairList(Language language);
+    // The phrase lists: the commonest words of the built-in English and
+    // Bulgarian lists.
+    static const KeyWordList &phraseList(Language language);
+    static std::size_t phraseCount();
+
+    // Tries entries [begin, end) of `list` as keys, each of log10
+    // probability `keyLog10`; its candidates name the list `listId`.
+    // Returns the keys tried; stops early when `stop` is set.
+    std::uint64_t tryEntries(const KeyWordList &list, double keyLog10, std::uint32_t listId, std::size_t begin,
+                             std::size_t end, CandidatePool &pool, const std::atomic<bool> &stop) const;
+    // Tries the phrases whose first word is entry [begin, end) of the phrase
+    // list of `language`, with every word of that list second.
+    std::uint64_t tryPhrases(Language language, std::size_t begin, std::size_t end, CandidatePool &pool,
+                             const std::atomic<bool> &stop) const;
+    // One search over keys' letters, from a random key or from `from`'s:
+    // annealing whose moves change, swap, insert, drop and move key letters.
+    std::uint64_t searchKeys(Random &random, const Candidate *from, CandidatePool &pool,
+                             const std::atomic<bool> &stop) const;
+
+    // The score of a square whose key has log10 probability `keyLog10`:
+    // the log10 probability of its plaintext (of the scored letters) plus
+    // keyLog10, less a penalty for crib letters it gets wrong.
+    double scoreOf(const Square &square, double keyLog10) const;
+
+    // The letters the search scores: the first letters of long texts, where
+    // more only slow it without making the key clearer.
+    std::size_t scoredLetters() const { return m_first.size() * 2; }
+
+private:
+    // The score of `square`, or of a lower bound below `floor` once it is
+    // sure to end below it.
+    double scoreAbove(const Square &square, double keyLog10, double floor) const;
+    std::uint64_t offer(const Square &square, double keyLog10, Candidate candidate, CandidatePool &pool) const;
+
+    std::vector<Letter> m_cipher; // the scored letters
+    std::vector<Letter> m_first;  // the first letter of each scored cipher pair
+    std::vector<Letter> m_second; // the second
+    const LanguageModel &m_model;
+    const Crib *m_crib;
+    KeyPriors m_priors;
+};
+
+} // namespace playfair::analysis

@@ -1,0 +1,443 @@
+#include "searchwork.h"
+
+#include "crib.h"
+#include "languagemodel.h"
+#include "letterstatistics.h"
+#include "pairtables.h"
+#include "solver.h"
+
+#include "engine/examplekeys.h"
+#include "engine/keyedsquare.h"
+
+#include <algorithm>
+#include <chrono>
+#include <cmath>
+#include <limits>
+
+namespace playfair::analysis {
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+// The words a task of a list tries, and the first words of a phrase task.
+constexpr std::size_t entriesPerTask = 4096;
+constexpr std::size_t firstWordsPerTask = 50;
+
+// Phrases and the system's word lists are tried on texts shorter than this
+// (a classroom message has at most 40 letters): on longer ones the searches
+// over keys' letters and over all squares find such keys, and the lists
+// only name them.
+constexpr std::size_t phrasesBelow = 60;
+// The search over keys' letters runs beside the search over all squares on
+// texts shorter than this.
+constexpr std::size_t keySearchBelow = 100;
+
+// What the pools of one task or search keep.
+constexpr std::size_t taskPool = 32;
+constexpr std::size_t restartPool = 16;
+
+// The share of each thread's time that the search over keys' letters takes
+// from the search over all squares, by the length of the text: on short
+// texts a key word is the likelier key and the better hope; on long ones the
+// search over all squares finds any square, key word or not.
+double keySearchShare(std::size_t letters, SquareKind kind)
+{
+    if (kind == SquareKind::KeyWord)
+        return 1;
+    if (kind == SquareKind::Random || letters >= keySearchBelow)
+        return 0;
+    return letters < 40 ? 0.5 : letters < 60 ? 0.25 : 0.1;
+}
+
+// The program's own example key words, as a list.
+const KeyWordList &examples()
+{
+    static const KeyWordList list = [] {
+        KeyWordList words;
+        for (std::string_view word : exampleKeyWords())
+            words.append(word);
+        return words;
+    }();
+    return list;
+}
+
+} // namespace
+
+bool SearchWork::searchesSystemLists(std::size_t letters)
+{
+    return letters < phrasesBelow;
+}
+
+double Shared::runnerUp() const
+{
+    double second = -std::numeric_limits<double>::infinity();
+    for (std::size_t i = 0; i < judged.size(); ++i) {
+        if (int(i) != bestAt)
+            second = std::max(second, judged[i].verdict.total);
+    }
+    return second;
+}
+
+int Shared::searchRankOfBest() const
+{
+    const Judged *top = best();
+    if (!top)
+        return 0;
+    int rank = 1;
+    for (const Judged &other : judged) {
+        if (other.fromKeyWord() == top->fromKeyWord() && other.candidate.score > top->candidate.score)
+            ++rank;
+    }
+    return rank;
+}
+
+bool Shared::admit(const Judged &candidate)
+{
+    const Judged *before = best();
+    const std::uint64_t bestHash = before ? before->hash : 0;
+    bool changed = false;
+    auto same = std::find_if(judged.begin(), judged.end(), [&](const Judged &j) { return j.hash == candidate.hash; });
+    if (same != judged.end()) {
+        // The same plaintext by a likelier key (a key word the general search
+        // found as a square) keeps the likelier key.
+        if (!(candidate.verdict.total > same->verdict.total))
+            return false;
+        *same = candidate;
+    } else if (judged.size() < mostJudged) {
+        judged.push_back(candidate);
+    } else {
+        auto lowest = std::min_element(judged.begin(), judged.end(), [](const Judged &a, const Judged &b) {
+            return a.verdict.total < b.verdict.total;
+        });
+        if (!(candidate.verdict.total > lowest->verdict.total))
+            return false;
+        *lowest = candidate;
+    }
+    bestAt = 0;
+    for (std::size_t i = 1; i < judged.size(); ++i) {
+        if (judged[i].verdict.total > judged[std::size_t(bestAt)].verdict.total)
+            bestAt = int(i);
+    }
+    changed = !before || judged[std::size_t(bestAt)].hash != bestHash;
+    bestTotal.store(judged[std::size_t(bestAt)].verdict.total, std::memory_order_relaxed);
+    if (changed)
+        ++version;
+    return changed;
+}
+
+SearchWork::SearchWork(const std::vector<Letter> &searched, const SolverOptions &options, const Crib *crib,
+                       const Chooser &chooser)
+    : m_searched(searched)
+    , m_options(options)
+    , m_crib(crib)
+    , m_chooser(chooser)
+    , m_generalScore(GroupScore::of(LetterStatistics::of(options.language)))
+    , m_keyWords(searched, options.language, KeyPriors::forKind(options.squares, KeyWordSearch::phraseCount()), crib)
+    , m_keyShare(keySearchShare(searched.size(), options.squares))
+{
+    m_lists.reserve(options.wordLists.size() + 12);
+    if (options.squares == SquareKind::Random)
+        return;
+
+    // The key words' probability shared out between the lists: the
+    // program's own example key words, a class's own lists, the built-in
+    // words, then the system's lists; within each group alike for every word.
+    const bool user = !options.wordLists.empty();
+    // The system's lists hold a million rarer words: worth their time only
+    // on short texts; on longer ones they only name the key word found.
+    const bool system = options.systemWordLists && searchesSystemLists(searched.size()) && !SystemWordLists::paths().empty();
+    const double exampleShare = user ? 0.1 : 0.15;
+    const double userShare = user ? 0.45 : 0;
+    m_systemShare = system ? (1 - exampleShare - userShare) * 0.4 : 0;
+    const double builtInShare = 1 - exampleShare - userShare - m_systemShare;
+
+    const double words = m_keyWords.priors().listWord;
+    addList(examples(), words + std::log10(exampleShare / double(examples().size())));
+    std::size_t userWords = 0;
+    for (const KeyWordList &list : options.wordLists)
+        userWords += list.size();
+    for (const KeyWordList &list : options.wordLists)
+        addList(list, words + std::log10(userShare / double(std::max<std::size_t>(userWords, 1))));
+    const KeyWordList &english = KeyWordSearch::builtInList(Language::English);
+    const KeyWordList &bulgarian = KeyWordSearch::builtInList(Language::Bulgarian);
+    const double builtIn = words + std::log10(builtInShare / double(english.size() + bulgarian.size()));
+    addList(english, builtIn);
+    addList(bulgarian, builtIn);
+    m_shared.wordTasksLeft = int(m_tasks.size());
+    for (Task &task : m_tasks)
+        task.word = true;
+    m_systemQueued = !system;
+
+    if (searched.size() < phrasesBelow) {
+        const KeyWordList &englishPairs = KeyWordSearch::pairList(Language::English);
+        const KeyWordList &bulgarianPairs = KeyWordSearch::pairList(Language::Bulgarian);
+        const double pair = m_keyWords.priors().pairs - std::log10(double(englishPairs.size() + bulgarianPairs.size()));
+        addList(englishPairs, pair);
+        addList(bulgarianPairs, pair);
+        for (std::uint32_t language : {0u, 1u}) {
+            const std::size_t words = KeyWordSearch::phraseList(language ? Language::Bulgarian : Language::English).size();
+            for (std::size_t begin = 0; begin < words; begin += firstWordsPerTask)
+                m_tasks.push_back({Task::Kind::Phrases, language, begin, begin + firstWordsPerTask});
+        }
+    }
+    for (Task &task : m_tasks)
+        task.counted = true;
+    m_shared.tasksLeft = int(m_tasks.size());
+}
+
+void SearchWork::addList(const KeyWordList &words, double keyLog10)
+{
+    if (words.empty() || !(keyLog10 > -1e8))
+        return;
+    m_lists.push_back({&words, keyLog10});
+    const auto list = std::uint32_t(m_lists.size() - 1);
+    for (std::size_t begin = 0; begin < words.size(); begin += entriesPerTask)
+        m_tasks.push_back({Task::Kind::Entries, list, begin, std::min(begin + entriesPerTask, words.size())});
+}
+
+void SearchWork::queueSystemLists()
+{
+    // With the mutex held.
+    if (m_systemQueued || !SystemWordLists::instance().ready())
+        return;
+    m_systemQueued = true;
+    const std::vector<KeyWordList> &lists = SystemWordLists::instance().lists();
+    std::size_t words = 0;
+    for (const KeyWordList &list : lists)
+        words += list.size();
+    const double keyLog10 = m_keyWords.priors().listWord + std::log10(m_systemShare / double(std::max<std::size_t>(words, 1)));
+    for (const KeyWordList &list : lists) {
+        if (m_lists.size() < m_lists.capacity())
+            addList(list, keyLog10);
+    }
+}
+
+bool SearchWork::takeTask(Task &task)
+{
+    std::lock_guard lock(m_shared.mutex);
+    queueSystemLists();
+    if (m_nextTask == m_tasks.size())
+        return false;
+    task = m_tasks[m_nextTask++];
+    return true;
+}
+
+Judged SearchWork::judge(const Candidate &candidate) const
+{
+    Judged judged;
+    judged.candidate = candidate;
+    judged.verdict = m_chooser.judge(candidate, m_shared.bestTotal.load(std::memory_order_relaxed));
+    std::vector<Letter> plain(m_searched.size());
+    decryptLetters(candidate.square, m_searched.data(), m_searched.size(), plain.data());
+    judged.hash = plainHash(plain.data(), plain.size());
+    return judged;
+}
+
+std::pair<std::uint64_t, bool> SearchWork::admit(const CandidatePool &pool)
+{
+    // The chooser reads every candidate off the lock; squares that break
+    // the crib are never taken.
+    std::vector<Judged> judged;
+    judged.reserve(pool.size());
+    const Candidate *top = nullptr;
+    std::uint64_t topHash = 0;
+    for (const Candidate &candidate : pool.candidates()) {
+        if (m_crib) {
+            std::vector<Letter> plain(m_searched.size());
+            decryptLetters(candidate.square, m_searched.data(), m_searched.size(), plain.data());
+            if (!m_crib->heldBy(plain.data()))
+                continue;
+        }
+        judged.push_back(judge(candidate));
+        if (!top || candidate.score > top->score) {
+            top = &candidate;
+            topHash = judged.back().hash;
+        }
+    }
+    bool changed = false;
+    std::lock_guard lock(m_shared.mutex);
+    for (const Judged &j : judged)
+        changed = m_shared.admit(j) || changed;
+    return {topHash, changed};
+}
+
+void SearchWork::runTask(const Task &task, CandidatePool &pool)
+{
+    pool.clear();
+    std::uint64_t tried = 0;
+    if (task.kind == Task::Kind::Entries) {
+        const List &list = m_lists[task.list];
+        tried = m_keyWords.tryEntries(*list.words, list.keyLog10, task.list, task.begin, task.end, pool, m_shared.halt);
+    } else {
+        tried = m_keyWords.tryPhrases(task.list ? Language::Bulgarian : Language::English, task.begin, task.end, pool,
+                                      m_shared.halt);
+    }
+    m_shared.keys.fetch_add(tried, std::memory_order_relaxed);
+    m_shared.keyWords.fetch_add(tried, std::memory_order_relaxed);
+    admit(pool);
+    std::lock_guard lock(m_shared.mutex);
+    // The tasks of the first lists are counted down: the system's lists,
+    // queued later, are not waited for.
+    if (task.word)
+        --m_shared.wordTasksLeft;
+    if (task.counted)
+        --m_shared.tasksLeft;
+    m_shared.changed.notify_all();
+}
+
+void SearchWork::generalRestart(Annealer &annealer, const SearchPlan &plan, CandidatePool &pool, Square &best,
+                                bool &haveBest, std::uint64_t &bestVersion)
+{
+    pool.clear();
+    const Annealer::Outcome outcome = annealer.restart(plan, haveBest ? &best : nullptr, m_shared.halt, m_shared.keys, &pool);
+    if (!outcome.finished)
+        return;
+    std::vector<Letter> plain(m_searched.size());
+    decryptLetters(outcome.square, m_searched.data(), m_searched.size(), plain.data());
+    const std::uint64_t ended = plainHash(plain.data(), plain.size());
+    const auto [topHash, changed] = admit(pool);
+    (void)topHash;
+
+    std::lock_guard lock(m_shared.mutex);
+    ++m_shared.restarts;
+    const Judged *top = m_shared.best();
+    const bool shookTheBest = !outcome.fromScratch && bestVersion == m_shared.version;
+    if (changed) {
+        m_shared.agreeing = top && top->hash == ended && outcome.fromScratch ? 1 : 0;
+        m_shared.shakenInVain = 0;
+        m_shared.keySearchAgreeing = 0;
+    } else if (top && top->hash == ended && outcome.fromScratch) {
+        ++m_shared.agreeing;
+    } else if (shookTheBest) {
+        ++m_shared.shakenInVain;
+    }
+    // Every search shakes the best square any search has found; a crib
+    // search may shake its own best when no square holds the crib yet.
+    if (top) {
+        best = top->candidate.square;
+        bestVersion = m_shared.version;
+        haveBest = true;
+    } else if (!haveBest || outcome.score > annealer.scoreOf(best)) {
+        best = outcome.square;
+        haveBest = true;
+    }
+    m_shared.changed.notify_all();
+}
+
+void SearchWork::keyRestart(Random &random, CandidatePool &pool, int restart)
+{
+    // Every other search starts from one of the best key words found so far:
+    // a phrase of a rare word shares its first word's letters with one.
+    std::optional<Candidate> from;
+    if (restart % 2 == 1) {
+        std::lock_guard lock(m_shared.mutex);
+        std::vector<const Judged *> keyed;
+        for (const Judged &judged : m_shared.judged) {
+            if (judged.fromKeyWord())
+                keyed.push_back(&judged);
+        }
+        std::sort(keyed.begin(), keyed.end(), [](const Judged *a, const Judged *b) { return a->verdict.total > b->verdict.total; });
+        if (!keyed.empty())
+            from = keyed[random.below(std::uint32_t(std::min<std::size_t>(keyed.size(), 8)))]->candidate;
+    }
+    pool.clear();
+    const std::uint64_t tried = m_keyWords.searchKeys(random, from ? &*from : nullptr, pool, m_shared.halt);
+    m_shared.keys.fetch_add(tried, std::memory_order_relaxed);
+    m_shared.keyWords.fetch_add(tried, std::memory_order_relaxed);
+    if (m_shared.halt.load(std::memory_order_relaxed))
+        return;
+    const auto [topHash, changed] = admit(pool);
+    std::lock_guard lock(m_shared.mutex);
+    ++m_shared.restarts;
+    const Judged *top = m_shared.best();
+    if (changed)
+        m_shared.keySearchAgreeing = top && top->hash == topHash && !from ? 1 : 0;
+    else if (top && top->hash == topHash && !from)
+        ++m_shared.keySearchAgreeing;
+    m_shared.changed.notify_all();
+}
+
+void SearchWork::run(std::uint64_t seed)
+{
+    Random random(seed);
+    CandidatePool pool(taskPool);
+    CandidatePool restartCandidates(restartPool);
+
+    Task task;
+    while (!m_shared.halt.load(std::memory_order_relaxed) && takeTask(task))
+        runTask(task, pool);
+
+    std::optional<Annealer> annealer;
+    if (m_keyShare < 1)
+        annealer.emplace(m_generalScore, m_searched, m_crib, random.next());
+    const SearchPlan plan = SearchPlan::forLength(m_searched.size());
+    Square best{};
+    bool haveBest = false;
+    std::uint64_t bestVersion = 0;
+    double generalSeconds = 0;
+    double keySeconds = 0;
+    int keyRestarts = 0;
+    while (!m_shared.halt.load(std::memory_order_relaxed)) {
+        // The system's word lists, once read, are tried before anything else.
+        if (takeTask(task)) {
+            runTask(task, pool);
+            continue;
+        }
+        const Clock::time_point began = Clock::now();
+        const bool keySearch = m_keyShare >= 1 || (m_keyShare > 0 && keySeconds <= m_keyShare * (keySeconds + generalSeconds));
+        if (keySearch)
+            keyRestart(random, restartCandidates, keyRestarts++);
+        else
+            generalRestart(*annealer, plan, restartCandidates, best, haveBest, bestVersion);
+        (keySearch ? keySeconds : generalSeconds) += std::chrono::duration<double>(Clock::now() - began).count();
+    }
+}
+
+std::optional<KeyName> SearchWork::keyOf(const Candidate &candidate) const
+{
+    switch (candidate.origin) {
+    case KeyOrigin::ListWord:
+        return KeyName{std::string(m_lists[candidate.list].words->at(candidate.entry)), true, candidate.square};
+    case KeyOrigin::Phrase: {
+        const KeyWordList &words = KeyWordSearch::phraseList(candidate.list ? Language::Bulgarian : Language::English);
+        return KeyName{std::string(words.at(candidate.entry)) + " " + std::string(words.at(candidate.second)), true,
+                       candidate.square};
+    }
+    case KeyOrigin::KeySearch:
+        return KeyName{shortestKeyFor(squareToText(candidate.square)).value_or(std::string()), false, candidate.square};
+    case KeyOrigin::Square:
+        break;
+    }
+    return std::nullopt;
+}
+
+std::optional<KeyName> SearchWork::nameKey(const Square &square, std::uint32_t used) const
+{
+    // With the mutex held: the lists do not change.
+    std::vector<const KeyWordList *> lists;
+    for (const List &list : m_lists)
+        lists.push_back(list.words);
+    const std::vector<const KeyWordList *> phrases{&KeyWordSearch::phraseList(Language::English),
+                                                   &KeyWordSearch::phraseList(Language::Bulgarian)};
+    // The pairs of the books name phrases on every text.
+    for (Language language : {Language::English, Language::Bulgarian}) {
+        const KeyWordList &pairs = KeyWordSearch::pairList(language);
+        if (std::find(lists.begin(), lists.end(), &pairs) == lists.end())
+            lists.push_back(&pairs);
+    }
+    std::optional<KeyName> name = KeyNamer(lists, phrases).name(square, used);
+    if ((name && name->inList) || !m_options.systemWordLists)
+        return name;
+    // A short key no list of the search names may be a rarer word of the
+    // system's lists: they are read now if they have not been yet.
+    if (KeyNamer::shortestKey(square, used).first.size() > KeyNamer::longestWordKey)
+        return name;
+    for (const KeyWordList &list : SystemWordLists::instance().lists()) {
+        if (std::find(lists.begin(), lists.end(), &list) == lists.end())
+            lists.push_back(&list);
+    }
+    return KeyNamer(lists, phrases).name(square, used);
+}
+
+} // namespace playfair::analysis

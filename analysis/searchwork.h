@@ -1,0 +1,139 @@
+#pragma once
+
+#include "alphabet.h"
+#include "annealer.h"
+#include "candidatepool.h"
+#include "chooser.h"
+#include "keynames.h"
+#include "keywordsearch.h"
+
+#include <atomic>
+#include <condition_variable>
+#include <cstdint>
+#include <mutex>
+#include <optional>
+#include <vector>
+
+namespace playfair::analysis {
+
+struct SolverOptions;
+
+// A candidate with the chooser's verdict on it.
+struct Judged
+{
+    Candidate candidate;
+    Chooser::Verdict verdict;
+    std::uint64_t hash = 0; // of the chooser's plaintext
+
+    bool fromKeyWord() const { return candidate.origin != KeyOrigin::Square; }
+};
+
+// What the solver's threads share: the distinct plaintexts they found, with
+// the chooser's verdicts, and the evidence for trusting the best. Every field
+// is guarded by `mutex`, but for the counters and the halt flag, which the
+// searches touch without locking.
+struct Shared
+{
+    std::mutex mutex;
+    std::condition_variable_any changed;
+    std::atomic<bool> halt{false};
+    std::atomic<std::uint64_t> keys{0};
+    std::atomic<std::uint64_t> keyWords{0};
+    std::atomic<double> bestTotal{-1e300}; // the chooser's total of the best, for judging off the lock
+
+    // At most this many plaintexts are kept, the chooser's best.
+    static constexpr std::size_t mostJudged = 512;
+    std::vector<Judged> judged;
+    int bestAt = -1;
+    std::uint64_t version = 0; // counts changes of the best
+
+    int restarts = 0;          // searches finished, of either kind
+    int agreeing = 0;          // searches from random squares that ended on the best plaintext
+    int shakenInVain = 0;      // searches from the best square since it last changed that found nothing better
+    int keySearchAgreeing = 0; // searches over keys from random keys that ended on it
+    int wordTasksLeft = 0;     // parts of the lists of single words not yet tried through
+    int tasksLeft = 0;         // parts of all the lists and phrases not yet tried through (the system's lists aside)
+
+    const Judged *best() const { return bestAt >= 0 ? &judged[std::size_t(bestAt)] : nullptr; }
+    // The chooser's total of the best other plaintext.
+    double runnerUp() const;
+    // The best's rank by its own search's score among the plaintexts of that search.
+    int searchRankOfBest() const;
+
+    // Takes a judged candidate; returns whether the best changed.
+    bool admit(const Judged &candidate);
+};
+
+// The solver's work on its threads: first the key-word attack's lists, in
+// parts that the threads take in turn, then searches over all squares and
+// over keys' letters, in a share of the time that depends on the length of
+// the text.
+class SearchWork
+{
+public:
+    SearchWork(const std::vector<Letter> &searched, const SolverOptions &options, const Crib *crib,
+               const Chooser &chooser);
+
+    Shared &shared() { return m_shared; }
+    const KeyPriors &priors() const { return m_keyWords.priors(); }
+    // One thread's work, until the halt flag is set.
+    void run(std::uint64_t seed);
+
+    // The key word of a candidate, as far as the search knows it; cheap.
+    std::optional<KeyName> keyOf(const Candidate &candidate) const;
+    // The key word of a square by every list (see KeyNamer), reading the
+    // system's lists if need be.
+    // `used`: the letters of the ciphertext and its plaintext (see KeyNamer).
+    std::optional<KeyName> nameKey(const Square &square, std::uint32_t used) const;
+
+    // Whether the key-word search tries the system's word lists on a text
+    // of so many letters (if not, they only name the key found).
+    static bool searchesSystemLists(std::size_t letters);
+
+private:
+    struct Task
+    {
+        enum class Kind { Entries, Phrases } kind = Kind::Entries;
+        std::uint32_t list = 0; // Entries: index into m_lists; Phrases: 0 English, 1 Bulgarian
+        std::size_t begin = 0;
+        std::size_t end = 0;
+        bool word = false;    // one of Shared::wordTasksLeft
+        bool counted = false; // one of Shared::tasksLeft
+    };
+    struct List
+    {
+        const KeyWordList *words = nullptr;
+        double keyLog10 = 0;
+    };
+
+    void addList(const KeyWordList &words, double keyLog10);
+    void queueSystemLists();
+    bool takeTask(Task &task);
+    void runTask(const Task &task, CandidatePool &pool);
+    void generalRestart(Annealer &annealer, const SearchPlan &plan, CandidatePool &pool, Square &best,
+                        bool &haveBest, std::uint64_t &bestVersion);
+    void keyRestart(Random &random, CandidatePool &pool, int restart);
+    // Judges a pool's candidates and admits them. Returns the hash of the
+    // plaintext of its best candidate by the search's score, and whether
+    // the best changed.
+    std::pair<std::uint64_t, bool> admit(const CandidatePool &pool);
+    Judged judge(const Candidate &candidate) const;
+
+    const std::vector<Letter> &m_searched;
+    const SolverOptions &m_options;
+    const Crib *m_crib;
+    const Chooser &m_chooser;
+    GroupScore m_generalScore;
+    KeyWordSearch m_keyWords;
+    double m_keyShare = 0; // of each thread's time, for the search over keys' letters
+
+    Shared m_shared;
+    // Guarded by m_shared.mutex: the lists and the tasks.
+    std::vector<List> m_lists; // reserved at the start: never moved
+    std::vector<Task> m_tasks;
+    std::size_t m_nextTask = 0;
+    bool m_systemQueued = true;
+    double m_systemShare = 0;
+};
+
+} // namespace playfair::analysis
