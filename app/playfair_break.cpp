@@ -1,19 +1,23 @@
 // playfair-break: finds the key square of a Playfair ciphertext without the
-// key, with the solver of analysis/. Reads the ciphertext from a file or
-// from standard input, prints the result for a person or as JSON.
+// key, with the solver of analysis/, and names its key word when it has one.
+// Reads the ciphertext from a file or from standard input (at most 1 MiB),
+// prints the result for a person or as JSON.
 //
 // Exit status: 0 with a result, 1 when no square was found (a crib that no
-// square found in time holds), 2 for a wrong command line or ciphertext, 130
-// when interrupted (the best result so far is still printed).
+// square found in time holds), 2 for a wrong command line, word list or
+// ciphertext, 130 when interrupted (the best result so far is still printed).
 
 #include "analysis/ciphertext.h"
+#include "analysis/keywordlist.h"
 #include "analysis/solver.h"
 #include "app/version.h"
 
 #include <QCommandLineParser>
 #include <QStringList>
 
+#include <algorithm>
 #include <atomic>
+#include <cerrno>
 #include <csignal>
 #include <cstdio>
 #include <fstream>
@@ -28,6 +32,9 @@
 #define isatty _isatty
 #define fileno _fileno
 #else
+#include <fcntl.h>
+#include <poll.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #endif
 
@@ -36,6 +43,10 @@ using namespace playfair::analysis;
 namespace {
 
 const char program[] = "playfair-break";
+
+// No ciphertext is longer: the input is read up to this bound (as the break
+// window reads a file), so that an endless one is refused, not read for ever.
+constexpr std::size_t mostInputBytes = 1 << 20;
 
 std::atomic<bool> interrupted{false};
 
@@ -61,6 +72,79 @@ std::string jsonString(const std::string &text)
     return quoted + '"';
 }
 
+std::string jsonStringOrNull(const std::optional<std::string> &text)
+{
+    return text ? jsonString(*text) : std::string("null");
+}
+
+// Reads the ciphertext from `path` (standard input for "-"), at most
+// mostInputBytes, waiting for it no longer than `patience`. Returns an
+// error message, or nothing with the text read.
+std::optional<std::string> readInput(const std::string &path, std::chrono::milliseconds patience, std::string &text)
+{
+    const bool standardInput = path == "-";
+#ifdef _WIN32
+    (void)patience;
+    std::ifstream file;
+    if (!standardInput) {
+        file.open(path, std::ios::binary);
+        if (!file)
+            return "cannot read '" + path + "'.";
+    }
+    std::istream &in = standardInput ? std::cin : file;
+    text.resize(mostInputBytes + 1);
+    in.read(text.data(), std::streamsize(text.size()));
+    text.resize(std::size_t(in.gcount()));
+#else
+    int fd = STDIN_FILENO;
+    if (!standardInput) {
+        fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+        if (fd < 0)
+            return "cannot read '" + path + "'.";
+        struct stat status{};
+        if (::fstat(fd, &status) == 0 && S_ISDIR(status.st_mode)) {
+            ::close(fd);
+            return "'" + path + "' is a folder, not a file with a ciphertext.";
+        }
+    }
+    // Reads as the bytes come, and gives up on an input that does not end
+    // within the time limit (a pipe whose writer never closes it).
+    const auto deadline = std::chrono::steady_clock::now() + patience;
+    std::optional<std::string> error;
+    char buffer[1 << 16];
+    for (;;) {
+        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
+        pollfd waiting{fd, POLLIN, 0};
+        const int ready = ::poll(&waiting, 1, int(std::clamp<std::int64_t>(left.count(), 0, 1 << 30)));
+        if (ready == 0) {
+            error = "the input did not end within the time limit.";
+            break;
+        }
+        if (ready < 0 && errno == EINTR)
+            continue;
+        const ssize_t got = ::read(fd, buffer, sizeof buffer);
+        if (got < 0 && (errno == EAGAIN || errno == EINTR))
+            continue;
+        if (got < 0) {
+            error = "cannot read '" + (standardInput ? std::string("standard input") : path) + "'.";
+            break;
+        }
+        if (got == 0)
+            break;
+        text.append(buffer, std::size_t(got));
+        if (text.size() > mostInputBytes)
+            break;
+    }
+    if (!standardInput)
+        ::close(fd);
+    if (error)
+        return error;
+#endif
+    if (text.size() > mostInputBytes)
+        return "the input is longer than 1 MiB, more than any ciphertext: give the ciphertext alone.";
+    return std::nullopt;
+}
+
 std::string inPairs(const std::string &letters)
 {
     std::string pairs;
@@ -84,8 +168,16 @@ std::string stopExplanation(const SolverResult &result)
 {
     switch (result.stopped) {
     case StopReason::Confident:
-        if (result.settled)
+        switch (result.confidence) {
+        case Confidence::KeyWord:
+            return "confident (a key word's square: its plaintext is far likelier than any other found, and only a "
+                   "few million squares come from key words)";
+        case Confidence::Settled:
             return "confident (the plaintext reads like the language, and no search from its square found a better one)";
+        case Confidence::Agreed:
+        case Confidence::None:
+            break;
+        }
         return "confident (" + std::to_string(result.agreeing) + " independent searches reached this plaintext)";
     case StopReason::TimeLimit:
         return "time-limit (the searches had not agreed yet; a longer --time-limit may find a better square)";
@@ -134,12 +226,20 @@ int main(int argc, char *argv[])
     const QCommandLineOption cribAt(QStringLiteral("crib-at"),
                                     QStringLiteral("Where the crib starts, counted in letters from 1."),
                                     QStringLiteral("POSITION"));
+    const QCommandLineOption square(QStringLiteral("square"),
+                                    QStringLiteral("Which squares to try: keyword (made from a key word), random (any "
+                                                   "square) or any (both, the default)."),
+                                    QStringLiteral("keyword|random|any"), QStringLiteral("any"));
+    const QCommandLineOption wordList(QStringLiteral("word-list"),
+                                      QStringLiteral("Also try the words and phrases of FILE as key words, first (one a "
+                                                     "line, UTF-8; may be given more than once)."),
+                                      QStringLiteral("FILE"));
     const QCommandLineOption json(QStringLiteral("json"), QStringLiteral("Print the result as one JSON object."));
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
                                   QStringLiteral("Display this help and exit."));
     const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
                                      QStringLiteral("Display the version and exit."));
-    parser.addOptions({language, timeLimit, seed, threads, crib, cribAt, json, help, version});
+    parser.addOptions({language, timeLimit, seed, threads, crib, cribAt, square, wordList, json, help, version});
     parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("The ciphertext (default: standard input)."),
                                  QStringLiteral("[FILE]"));
 
@@ -187,18 +287,27 @@ int main(int argc, char *argv[])
     if (parser.isSet(cribAt) && !parser.isSet(crib))
         return fail("--crib-at needs --crib.");
 
+    const std::string squares = parser.value(square).toStdString();
+    if (squares == "keyword")
+        options.squares = SquareKind::KeyWord;
+    else if (squares == "random")
+        options.squares = SquareKind::Random;
+    else if (squares != "any")
+        return fail("--square must be keyword, random or any, not '" + squares + "'.");
+    for (const QString &path : parser.values(wordList)) {
+        auto read = readWordList(path.toLocal8Bit().toStdString());
+        if (const auto *error = std::get_if<WordListError>(&read))
+            return fail(error->message());
+        options.wordLists.push_back(std::get<KeyWordList>(std::move(read)));
+    }
+
     const QStringList files = parser.positionalArguments();
     if (files.size() > 1)
         return fail("give at most one FILE, not " + std::to_string(files.size()) + ".");
     std::string text;
-    if (files.isEmpty() || files.first() == QLatin1String("-")) {
-        text.assign(std::istreambuf_iterator<char>(std::cin), std::istreambuf_iterator<char>());
-    } else {
-        std::ifstream file(files.first().toLocal8Bit().toStdString(), std::ios::binary);
-        if (!file)
-            return fail("cannot read '" + files.first().toStdString() + "'.");
-        text.assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
-    }
+    const std::string path = files.isEmpty() ? std::string("-") : files.first().toLocal8Bit().toStdString();
+    if (const std::optional<std::string> error = readInput(path, options.timeLimit, text))
+        return fail(*error);
 
     auto read = readCiphertext(text);
     if (const auto *error = std::get_if<CiphertextError>(&read))
@@ -240,7 +349,8 @@ int main(int argc, char *argv[])
     }
     if (parser.isSet(json)) {
         std::cout << "{\"square\": " << jsonString(result.squareText) << ", \"plaintext\": "
-                  << jsonString(result.plaintext) << ", \"score\": " << result.score
+                  << jsonString(result.plaintext) << ", \"words\": " << jsonString(result.words)
+                  << ", \"keyword\": " << jsonStringOrNull(result.keyWord) << ", \"score\": " << result.score
                   << ", \"elapsed\": " << result.elapsedSeconds << ", \"keys_tested\": " << result.keysTested
                   << ", \"stopped\": " << jsonString(std::string(stopReasonCode(result.stopped)))
                   << ", \"language\": " << jsonString(std::string(languageCode(options.language))) << "}\n";
@@ -255,18 +365,31 @@ int main(int argc, char *argv[])
             out << ' ' << result.squareText[std::size_t(5 * row + column)];
         out << '\n';
     }
-    out << "\nPlaintext:\n" << inPairs(result.plaintext) << "\n\n";
-    const LetterStatistics &statistics = LetterStatistics::of(options.language);
-    char score[160];
+    out << "\nKey word: ";
+    if (!result.keyWord)
+        out << "none (the square comes from no key word)\n";
+    else if (result.keyWordInList)
+        out << *result.keyWord << '\n';
+    else
+        out << *result.keyWord << " (the key's letters: no word or phrase of the lists builds this square)\n";
+    out << "\nPlaintext:\n" << inPairs(result.plaintext) << "\n";
+    out << "\nWords (a guess):\n" << result.words << "\n\n";
+    const ScoreLevels levels = scoreLevels(options.language);
+    char score[200];
     std::snprintf(score, sizeof score,
-                  "%.2f (the mean log10 probability of its four-letter groups: %.1f for ordinary %s, %.1f for "
-                  "random letters)",
-                  result.score, statistics.typicalLog10(),
-                  options.language == Language::Bulgarian ? "Bulgarian" : "English", statistics.randomLog10());
+                  "%.2f (the mean log10 probability of a letter after the four before it: %.2f for ordinary %s, "
+                  "%.2f for random letters)",
+                  result.score, levels.typical, options.language == Language::Bulgarian ? "Bulgarian" : "English",
+                  levels.random);
     out << "Score:   " << score << '\n';
+    out << "Chosen:  among " << result.candidates << " different plaintexts the searches found, by five-letter "
+        << "statistics and how well it divides into words\n";
     char time[64];
     std::snprintf(time, sizeof time, "%.2f s", result.elapsedSeconds);
-    out << "Time:    " << time << ", " << withThousands(result.keysTested) << " keys tested\n";
+    out << "Time:    " << time << ", " << withThousands(result.keysTested) << " keys tested";
+    if (result.keyWordsTested > 0)
+        out << " (" << withThousands(result.keyWordsTested) << " of them key words)";
+    out << '\n';
     out << "Stopped: " << stopExplanation(result) << '\n';
     out << "Seed:    " << options.seed << " (--seed " << options.seed << " repeats the run on one thread)\n";
     if (result.shortText) {
