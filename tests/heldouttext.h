@@ -39,21 +39,28 @@ struct CipherCase
     std::vector<analysis::Letter> cipher;
 };
 
-inline CipherCase cipherCase(const std::string &language, std::size_t offset, std::size_t length, std::uint64_t seed)
+// The same on a given square.
+inline CipherCase cipherCaseOn(const std::string &language, std::size_t offset, std::size_t length,
+                               const std::string &square)
 {
     CipherCase c;
     c.plain = preparedMessage(heldOutText(language).substr(offset, 2 * length)).substr(0, length);
+    c.square = square;
+    c.cipherText = transformedPairs(c.square, c.plain, +1);
+    for (char letter : c.cipherText)
+        c.cipher.push_back(analysis::Letter(analysis::letterNumber(letter)));
+    return c;
+}
+
+inline CipherCase cipherCase(const std::string &language, std::size_t offset, std::size_t length, std::uint64_t seed)
+{
     analysis::Square square;
     for (int cell = 0; cell < 25; ++cell)
         square[cell] = analysis::Letter(cell);
     analysis::Random random(seed);
     for (int cell = 24; cell > 0; --cell)
         std::swap(square[cell], square[random.below(cell + 1)]);
-    c.square = analysis::squareToText(square);
-    c.cipherText = transformedPairs(c.square, c.plain, +1);
-    for (char letter : c.cipherText)
-        c.cipher.push_back(analysis::Letter(analysis::letterNumber(letter)));
-    return c;
+    return cipherCaseOn(language, offset, length, analysis::squareToText(square));
 }
 
 } // namespace playfair::testing

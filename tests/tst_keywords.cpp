@@ -1,0 +1,250 @@
+// The key-word attack: word lists read as a class would write them, key
+// words named by the very square they build, and short classroom
+// ciphertexts broken with their key word named, from a list, a phrase of
+// two words or letters that form no word. One thread, fixed seeds and no
+// system word lists keep it repeatable.
+
+#include "analysis/keynames.h"
+#include "analysis/keysquares.h"
+#include "analysis/keywordlist.h"
+#include "analysis/keywordsearch.h"
+#include "analysis/pairtables.h"
+#include "analysis/solver.h"
+#include "engine/keyedsquare.h"
+#include "heldouttext.h"
+
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <fstream>
+
+using namespace playfair;
+using namespace playfair::analysis;
+using namespace std::chrono_literals;
+
+namespace {
+
+SolverOptions classroom(std::uint64_t seed, SquareKind squares = SquareKind::Any)
+{
+    SolverOptions options;
+    options.threads = 1;
+    options.seed = seed;
+    options.squares = squares;
+    options.systemWordLists = false;
+    options.timeLimit = 60s; // a safety net: a key word settles the search long before
+    return options;
+}
+
+QStringList entriesOf(const KeyWordList &list)
+{
+    QStringList entries;
+    for (std::size_t i = 0; i < list.size(); ++i)
+        entries << QString::fromStdString(std::string(list.at(i)));
+    return entries;
+}
+
+} // namespace
+
+class TestKeyWords : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void readsAWordList_data()
+    {
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<QStringList>("entries");
+
+        QTest::newRow("words and phrases, either case")
+            << QByteArray("rodina\nSecret  Garden\n") << QStringList{"RODINA", "SECRET GARDEN"};
+        QTest::newRow("Cyrillic, transliterated") << QByteArray("Родина\nЩастие\n") << QStringList{"RODINA", "SHTASTIE"};
+        QTest::newRow("J kept, for the name") << QByteArray("jazz\n") << QStringList{"JAZZ"};
+        QTest::newRow("repeats once, in their first place")
+            << QByteArray("moon\nSUN\nMoon\nsun\n") << QStringList{"MOON", "SUN"};
+        QTest::newRow("lines with no letters skipped") << QByteArray("\n  \n123 - !\nstar\n\r\n") << QStringList{"STAR"};
+        QTest::newRow("a line longer than the key word box skipped")
+            << QByteArray(201, 'a') + "\nshort\n" << QStringList{"SHORT"};
+        QTest::newRow("Windows line ends, no last line end") << QByteArray("one\r\ntwo") << QStringList{"ONE", "TWO"};
+    }
+
+    void readsAWordList()
+    {
+        QFETCH(QByteArray, text);
+        QFETCH(QStringList, entries);
+        QCOMPARE(entriesOf(KeyWordList::fromLines(text.toStdString())), entries);
+
+        // The same from a file.
+        QTemporaryDir folder;
+        const std::string path = (folder.path() + "/words.txt").toStdString();
+        std::ofstream(path, std::ios::binary) << text.toStdString();
+        auto read = readWordList(path);
+        QVERIFY(std::holds_alternative<KeyWordList>(read));
+        QCOMPARE(entriesOf(std::get<KeyWordList>(read)), entries);
+    }
+
+    void refusesAWordListItCannotRead()
+    {
+        QTemporaryDir folder;
+        const auto missing = readWordList((folder.path() + "/none.txt").toStdString());
+        QVERIFY(std::holds_alternative<WordListError>(missing));
+        QVERIFY(std::get<WordListError>(missing).message().find("does not exist") != std::string::npos);
+        const auto directory = readWordList(folder.path().toStdString());
+        QVERIFY(std::holds_alternative<WordListError>(directory));
+        QVERIFY(std::get<WordListError>(directory).message().find("is a folder") != std::string::npos);
+    }
+
+    void namesTheKeyOfASquare_data()
+    {
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<int>("shift");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("inList");
+
+        QTest::newRow("a word of the list") << "WINDOW" << 0 << "WINDOW" << true;
+        QTest::newRow("a word, in a shift of its square") << "WINDOW" << 13 << "WINDOW" << true;
+        QTest::newRow("the shorter of two words with one square") << "SEES" << 0 << "SEE" << true;
+        QTest::newRow("a class's own word first") << "ZYXT" << 0 << "ZYXT" << true;
+        QTest::newRow("a phrase of two common words") << "SILVER MOON" << 7 << "SILVER MOON" << true;
+        QTest::newRow("letters that form no word") << "QZKV" << 0 << "QZKV" << false;
+    }
+
+    void namesTheKeyOfASquare()
+    {
+        QFETCH(QString, key);
+        QFETCH(int, shift);
+        QFETCH(QString, name);
+        QFETCH(bool, inList);
+        const KeyWordList mine = KeyWordList::fromLines("zyxt\n");
+        const KeyNamer namer({&mine, &KeyWordSearch::builtInList(Language::English)},
+                             {&KeyWordSearch::phraseList(Language::English)});
+        const Square square = keySquareOf(key.toStdString());
+        const auto named = namer.name(shiftedSquare(square, shift / 5, shift % 5));
+        QVERIFY(named.has_value());
+        QCOMPARE(QString::fromStdString(named->text), name);
+        QCOMPARE(named->inList, inList);
+        // The key named builds the key's square, in the program's own way.
+        QCOMPARE(squareToText(named->square), squareToText(square));
+        QCOMPARE(squareToText(keySquareOf(named->text)), squareToText(square));
+    }
+
+    void namesNoKeyForARandomSquare()
+    {
+        Square square;
+        QVERIFY(squareFromText("VCRUHKZAXWSIBFTGLDNMOEQYP", square));
+        const KeyNamer namer({&KeyWordSearch::builtInList(Language::English)}, {});
+        QVERIFY(!namer.name(square).has_value());
+    }
+
+    // Letters in neither the ciphertext nor its plaintext may stand anywhere
+    // in a found square: the key is named all the same.
+    void namesAKeyWhoseSquareDiffersInUnusedLetters()
+    {
+        const Square key = keySquareOf("WINDOW"); // WINDOABCEFGHKLMPQRSTUVXYZ
+        Square found = key;
+        std::swap(found[16], found[24]); // Q and Z, say, used nowhere
+        const std::uint32_t used = KeyNamer::allLetters & ~(1u << letterNumber('Q')) & ~(1u << letterNumber('Z'));
+        const KeyNamer namer({&KeyWordSearch::builtInList(Language::English)}, {});
+        const auto named = namer.name(found, used);
+        QVERIFY(named.has_value());
+        QCOMPARE(named->text, std::string("WINDOW"));
+        QCOMPARE(squareToText(named->square), squareToText(key));
+        // Had Q and Z been used, the square would be WINDOW's no more.
+        const auto strict = namer.name(found);
+        QVERIFY(!strict || strict->text != "WINDOW");
+    }
+
+    void breaksAShortClassroomText_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<int>("length");
+        QTest::addColumn<int>("squares");
+        QTest::addColumn<QString>("named");
+
+        QTest::newRow("a list word, 20 letters") << "en" << "WINDOW" << 20 << int(SquareKind::Any) << "WINDOW";
+        QTest::newRow("a Bulgarian word for an English text")
+            << "en" << "NEBETO" << 24 << int(SquareKind::Any) << "NEBETO";
+        QTest::newRow("a two-word phrase, 30 letters")
+            << "en" << "SILVER MOON" << 30 << int(SquareKind::KeyWord) << "SILVER MOON";
+        QTest::newRow("letters that form no word, 60 letters")
+            << "en" << "XQZVKP" << 60 << int(SquareKind::KeyWord) << "XQZVKP";
+        QTest::newRow("Bulgarian text, Bulgarian key word") << "bg" << "MLADOST" << 24 << int(SquareKind::Any) << "MLADOST";
+    }
+
+    void breaksAShortClassroomText()
+    {
+        QFETCH(QString, language);
+        QFETCH(QString, key);
+        QFETCH(int, length);
+        QFETCH(int, squares);
+        QFETCH(QString, named);
+        const std::string square = squareToText(keySquareOf(key.toStdString()));
+        const testing::CipherCase c = testing::cipherCaseOn(language.toStdString(), 7000, std::size_t(length), square);
+        SolverOptions options = classroom(7, SquareKind(squares));
+        options.language = language == "bg" ? Language::Bulgarian : Language::English;
+        const SolverResult result = solve(c.cipher, options);
+        QCOMPARE(QString::fromStdString(result.plaintext), QString::fromStdString(c.plain));
+        QVERIFY(result.keyWord.has_value());
+        QCOMPARE(QString::fromStdString(*result.keyWord), named);
+        QCOMPARE(result.squareText, square);
+        QCOMPARE(result.stopped, StopReason::Confident);
+        QCOMPARE(result.confidence, Confidence::KeyWord);
+    }
+
+    void theProgramsOwnStartExampleBreaksAtOnce()
+    {
+        // The main window's start texts after Encrypt: key PLAYFAIR EXAMPLE.
+        std::vector<Letter> cipher;
+        for (char c : std::string("BMZBXDNABEKUDMUIMOEMRU"))
+            cipher.push_back(Letter(letterNumber(c)));
+        const SolverResult result = solve(cipher, classroom(1));
+        QCOMPARE(result.plaintext, std::string("HITHEGOLDINTHETRESRXLN"));
+        QCOMPARE(result.keyWord.value_or(""), std::string("PLAYFAIR EXAMPLE"));
+        QCOMPARE(result.stopped, StopReason::Confident);
+    }
+
+    void aRandomSquareSearchNamesNoKeyWord()
+    {
+        const testing::CipherCase c = testing::cipherCaseOn("en", 7000, 200, keyedSquare("WINDOW"));
+        const SolverResult result = solve(c.cipher, classroom(3, SquareKind::Random));
+        QCOMPARE(result.plaintext, c.plain);
+        QVERIFY(!result.keyWord.has_value());
+        QCOMPARE(result.keyWordsTested, std::uint64_t(0));
+    }
+
+    void aLongTextOnAKeySquareIsNamedToo()
+    {
+        const testing::CipherCase c = testing::cipherCaseOn("en", 20000, 200, keyedSquare("WINDOW"));
+        const SolverResult result = solve(c.cipher, classroom(3));
+        QCOMPARE(result.plaintext, c.plain);
+        QCOMPARE(result.keyWord.value_or(""), std::string("WINDOW"));
+        QCOMPARE(result.squareText, keyedSquare("WINDOW"));
+    }
+
+    void aClassListComesFirst()
+    {
+        const testing::CipherCase c = testing::cipherCaseOn("en", 7000, 20, keyedSquare("ZOGRAFSKI"));
+        SolverOptions options = classroom(5, SquareKind::KeyWord);
+        options.wordLists.push_back(KeyWordList::fromLines("Зографски\n"));
+        const SolverResult result = solve(c.cipher, options);
+        QCOMPARE(result.plaintext, c.plain);
+        QCOMPARE(result.keyWord.value_or(""), std::string("ZOGRAFSKI"));
+    }
+
+    // A key in no list must explain the text far better than a list word to
+    // win: a 16-letter key in no list is one of 10^19, a list word one of
+    // 10^5.
+    void aLongKeyInNoListPaysForItsOdds()
+    {
+        const KeyPriors priors = KeyPriors::forKind(SquareKind::Any, KeyWordSearch::phraseCount());
+        QVERIFY(priors.keyOfLength[6] > priors.keyOfLength[16] + 10);
+        QVERIFY(priors.phrase > priors.keyOfLength[10]);
+        QVERIFY(priors.keyOfLength[12] > priors.randomSquare);
+        const KeyPriors random = KeyPriors::forKind(SquareKind::Random, 1);
+        QVERIFY(random.listWord < -100);
+        QCOMPARE(random.randomSquare, priors.randomSquare - std::log10(0.2));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestKeyWords)
+#include "tst_keywords.moc"
