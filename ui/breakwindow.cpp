@@ -1,25 +1,16 @@
 #include "breakwindow.h"
 
-#include "analysis/ciphertext.h"
-#include "analysis/crib.h"
-#include "analysis/letterstatistics.h"
-#include "analysis/squarealignment.h"
 #include "application.h"
 #include "breakjob.h"
 #include "colourbutton.h"
-#include "engine/demonstration.h"
-#include "engine/textbook.h"
 #include "pairedtextview.h"
 #include "scoreplot.h"
 #include "squareview.h"
 #include "windowcolours.h"
-#include "workspace/workspace.h"
 
 #include <QButtonGroup>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QFile>
-#include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -27,17 +18,14 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QLocale>
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QRandomGenerator>
 #include <QScreen>
+#include <QSignalBlocker>
 #include <QSpinBox>
 #include <QVBoxLayout>
-
-#include <cmath>
-#include <variant>
 
 namespace playfair {
 
@@ -50,14 +38,6 @@ const QColor stopColour(255, 0, 0);
 
 // The window shows what the search has found at most this often.
 constexpr int renderInterval = 50; // ms
-
-// A file is read up to this size: a ciphertext is never longer.
-constexpr qint64 mostFileBytes = 1 << 20;
-
-QLocale bulgarian()
-{
-    return QLocale(QLocale::Bulgarian, QLocale::Bulgaria);
-}
 
 void setBackground(QWidget *widget, const QColor &colour)
 {
@@ -85,98 +65,7 @@ QLabel *wrappedLabel(const QString &text, QWidget *parent)
     return label;
 }
 
-std::vector<analysis::Letter> lettersOf(const QString &letters)
-{
-    std::vector<analysis::Letter> numbers;
-    numbers.reserve(std::size_t(letters.size()));
-    for (QChar letter : letters)
-        numbers.push_back(analysis::Letter(analysis::letterNumber(char(letter.unicode()))));
-    return numbers;
-}
-
-double scoreOf(const QString &letters, Language language)
-{
-    const std::vector<analysis::Letter> numbers = lettersOf(letters);
-    return analysis::LetterStatistics::of(language).meanLog10(numbers.data(), numbers.size());
-}
-
-QString pairsOf(const QString &letters)
-{
-    QString text;
-    text.reserve(letters.size() * 3 / 2);
-    for (qsizetype i = 0; i < letters.size(); i += 2) {
-        if (i > 0)
-            text += u' ';
-        text += letters.mid(i, 2);
-    }
-    return text;
-}
-
-bool hasCyrillic(const QString &text)
-{
-    for (QChar c : text) {
-        if (c.script() == QChar::Script_Cyrillic)
-            return true;
-    }
-    return false;
-}
-
-QString seconds(double value)
-{
-    return QStringLiteral("%1 s").arg(bulgarian().toString(value, 'f', 1));
-}
-
-// A count in groups of three digits, as Bulgarian writes it: 1 461 274.
-// (Qt 6.4's Bulgarian locale leaves the first group of a 7-digit number whole.)
-QString grouped(std::uint64_t number)
-{
-    QString digits = QString::number(qulonglong(number));
-    for (qsizetype at = digits.size() - 3; at > 0; at -= 3)
-        digits.insert(at, QChar(0x00A0));
-    return digits;
-}
-
-QString keysTested(std::uint64_t keys)
-{
-    return QStringLiteral("%1 %2").arg(grouped(keys), keys == 1 ? QStringLiteral("ключ") : QStringLiteral("ключа"));
-}
-
 } // namespace
-
-BreakInput BreakInput::fromWorkspace(const Workspace &ws)
-{
-    BreakInput input;
-    const QList<QString> &pairs = ws.List1[1].items();
-    if (pairs.isEmpty())
-        return input;
-    input.ciphertext = QStringList(pairs).join(u' ');
-    QString square;
-    for (const QString &cell : ws.Label3)
-        square += cell;
-    if (isSquare(square.toStdString()))
-        input.trueSquare = square;
-    return input;
-}
-
-BreakInput BreakInput::fromFile(const QString &path)
-{
-    BreakInput input;
-    const QFileInfo info(path);
-    QFile file(path);
-    if (!info.exists()) {
-        input.note = QStringLiteral("Файлът „%1“ не съществува.").arg(path);
-    } else if (info.isDir()) {
-        input.note = QStringLiteral("„%1“ е папка, а не файл с шифрован текст.").arg(path);
-    } else if (!file.open(QIODevice::ReadOnly)) {
-        input.note = QStringLiteral("Файлът „%1“ не може да бъде прочетен.").arg(path);
-    } else {
-        const QByteArray bytes = file.read(mostFileBytes + 1);
-        input.ciphertext = QString::fromUtf8(bytes.left(mostFileBytes));
-        if (bytes.size() > mostFileBytes)
-            input.note = QStringLiteral("Файлът „%1“ е по-дълъг от 1 MiB: прочетено е само началото му.").arg(path);
-    }
-    return input;
-}
 
 BreakWindow::BreakWindow(const BreakInput &input, QWidget *parent)
     : QWidget(parent, Qt::Window)
@@ -371,206 +260,84 @@ void BreakWindow::connectControls()
     connect(m_useKeyWord, &QRadioButton::toggled, m_keyWord, &QLineEdit::setEnabled);
     connect(m_keyWord, &QLineEdit::textEdited, this, [this] { m_useKeyWord->setChecked(true); });
     m_keyWord->setEnabled(false);
-    connect(m_language, &QComboBox::currentIndexChanged, this, &BreakWindow::updateScoreNote);
     connect(m_ciphertext, &QPlainTextEdit::textChanged, this, [this] {
-        if (m_state == State::Idle || m_state == State::Refused) {
-            m_state = State::Idle;
-            m_message.clear();
-            renderStatus();
-        }
+        m_session.setCiphertext(m_ciphertext->toPlainText());
+        render();
     });
+    connect(m_crib, &QLineEdit::textChanged, this, [this](const QString &text) {
+        m_session.setCrib(text);
+        render();
+    });
+    connect(m_language, &QComboBox::currentIndexChanged, this, [this] {
+        m_session.setLanguage(Language(m_language->currentData().toInt()));
+        render();
+    });
+    connect(m_timeLimit, &QSpinBox::valueChanged, this, [this](int seconds) { m_session.setTimeLimit(seconds); });
 }
 
 void BreakWindow::setInput(const BreakInput &input)
 {
-    m_ciphertext->setPlainText(input.ciphertext);
-    m_knownSquare.clear();
-    m_knownFor.clear();
-    if (!input.trueSquare.isEmpty() && isSquare(input.trueSquare.toStdString())) {
-        const auto letters = analysis::readCiphertext(input.ciphertext.toStdString());
-        if (const auto *numbers = std::get_if<std::vector<analysis::Letter>>(&letters)) {
-            m_knownSquare = input.trueSquare;
-            m_knownFor = QString::fromStdString(analysis::lettersToText(numbers->data(), numbers->size()));
-            chooseLanguageFor(
-                QString::fromStdString(transformedPairs(m_knownSquare.toStdString(), m_knownFor.toStdString(), -1)));
-        }
-    }
-    m_state = State::Idle;
-    m_message = input.note;
-    updateScoreNote();
+    m_session.setInput(input);
     render();
 }
 
 void BreakWindow::makeDemonstration()
 {
-    if (isSearching())
-        return;
-    const QString text = m_demoText->toPlainText();
-    QString square;
-    if (m_useRandom->isChecked()) {
-        square = Demonstration::randomSquare(*QRandomGenerator::global());
-    } else {
-        if (m_keyWord->text().trimmed().isEmpty()) {
-            refuse(QStringLiteral("Напишете ключова дума или изберете „случаен квадрат“."));
-            return;
-        }
-        square = Demonstration::keySquare(m_keyWord->text());
-    }
-    const std::optional<Demonstration> demonstration = Demonstration::make(text, square);
-    if (!demonstration) {
-        refuse(hasCyrillic(text) ? QStringLiteral("Текстът за демонстрация трябва да е с латински букви: "
-                                                  "програмата пропуска кирилицата.")
-                                 : QStringLiteral("Текстът за демонстрация няма нито една латинска буква."));
-        return;
-    }
-    BreakInput input;
-    input.ciphertext = pairsOf(demonstration->ciphertext);
-    input.trueSquare = demonstration->square;
-    if (hasCyrillic(text))
-        input.note = QStringLiteral("Кирилицата в текста за демонстрация е пропусната: криптирани са само латинските "
-                                    "букви.");
-    setInput(input);
+    const std::optional<QString> keyWord
+        = m_useRandom->isChecked() ? std::nullopt : std::optional<QString>(m_keyWord->text());
+    m_session.demonstrate(m_demoText->toPlainText(), keyWord, *QRandomGenerator::global());
+    render();
 }
 
 void BreakWindow::setSearchOptions(int threads, std::optional<std::uint64_t> seed)
 {
-    m_threads = threads;
-    m_seed = seed;
-}
-
-bool BreakWindow::isSearching() const
-{
-    return m_state == State::Searching || m_state == State::Stopping;
-}
-
-Language BreakWindow::language() const
-{
-    return Language(m_language->currentData().toInt());
-}
-
-void BreakWindow::chooseLanguageFor(const QString &plainLetters)
-{
-    if (plainLetters.size() < 8)
-        return;
-    const bool bulgarianText = scoreOf(plainLetters, Language::Bulgarian) > scoreOf(plainLetters, Language::English);
-    m_language->setCurrentIndex(m_language->findData(int(bulgarianText ? Language::Bulgarian : Language::English)));
-}
-
-void BreakWindow::refuse(const QString &message)
-{
-    m_state = State::Refused;
-    m_message = message;
-    render();
+    m_session.setSearchOptions(threads, seed);
 }
 
 void BreakWindow::start()
 {
-    if (isSearching())
-        return;
-    const auto read = analysis::readCiphertext(m_ciphertext->toPlainText().toStdString());
-    if (const auto *error = std::get_if<analysis::CiphertextError>(&read)) {
-        refuse(QString::fromStdString(error->message(Language::Bulgarian)));
-        return;
+    std::optional<BreakSession::Search> search = m_session.start();
+    if (search) {
+        const int run = search->run;
+        auto *job = new BreakJob(std::move(search->ciphertext), std::move(search->options));
+        connect(
+            job, &BreakJob::progress, this,
+            [this, run](const analysis::SolverReport &report) {
+                if (m_session.reportArrived(run, report))
+                    scheduleRender();
+            },
+            Qt::QueuedConnection);
+        connect(
+            job, &BreakJob::finished, this,
+            [this, run](const analysis::SolverResult &result) {
+                if (m_session.searchFinished(run, result)) {
+                    m_job = nullptr;
+                    scheduleRender();
+                }
+            },
+            Qt::QueuedConnection);
+        connect(
+            job, &BreakJob::failed, this,
+            [this, run](const QString &message) {
+                if (m_session.searchFailed(run, message)) {
+                    m_job = nullptr;
+                    render();
+                }
+            },
+            Qt::QueuedConnection);
+        m_job = job;
+        job->start();
     }
-    const std::vector<analysis::Letter> &letters = std::get<std::vector<analysis::Letter>>(read);
-
-    analysis::SolverOptions options;
-    options.language = language();
-    options.timeLimit = std::chrono::seconds(m_timeLimit->value());
-    options.threads = m_threads;
-    options.seed = m_seed ? *m_seed : QRandomGenerator::global()->generate64();
-    options.crib = m_crib->text().toStdString();
-    if (!m_crib->text().trimmed().isEmpty()) {
-        const auto crib = analysis::Crib::make(options.crib, std::nullopt, letters);
-        if (const auto *error = std::get_if<analysis::CribError>(&crib)) {
-            refuse(QString::fromStdString(error->message(Language::Bulgarian)));
-            return;
-        }
-    } else {
-        options.crib.clear();
-    }
-    m_cribGiven = !options.crib.empty();
-
-    m_letters = QString::fromStdString(analysis::lettersToText(letters.data(), letters.size()));
-    m_trueSquare.reset();
-    m_truePlain.clear();
-    if (!m_knownSquare.isEmpty() && m_knownFor == m_letters) {
-        analysis::Square square{};
-        analysis::squareFromText(m_knownSquare.toStdString(), square);
-        m_trueSquare = square;
-        m_truePlain = QString::fromStdString(transformedPairs(m_knownSquare.toStdString(), m_letters.toStdString(), -1));
-    }
-
-    const analysis::LetterStatistics &levels = analysis::LetterStatistics::of(options.language);
-    m_plot->clear();
-    m_plot->setLevels(levels.randomLog10(), levels.typicalLog10());
-    m_plot->setTrueScore(m_trueSquare ? std::optional<double>(scoreOf(m_truePlain, options.language)) : std::nullopt);
-
-    m_report = analysis::SolverResult();
-    m_message.clear();
-    m_state = State::Searching;
-    const int run = ++m_run;
-    auto *job = new BreakJob(letters, options);
-    connect(
-        job, &BreakJob::progress, this,
-        [this, run](const analysis::SolverReport &report) {
-            if (run == m_run)
-                onProgress(report);
-        },
-        Qt::QueuedConnection);
-    connect(
-        job, &BreakJob::finished, this,
-        [this, run](const analysis::SolverResult &result) {
-            if (run == m_run)
-                onFinished(result);
-        },
-        Qt::QueuedConnection);
-    connect(
-        job, &BreakJob::failed, this,
-        [this, run](const QString &message) {
-            if (run == m_run)
-                onFailed(message);
-        },
-        Qt::QueuedConnection);
-    m_job = job;
-    job->start();
     render();
 }
 
 void BreakWindow::stop()
 {
-    if (m_state != State::Searching)
+    if (!m_session.stop())
         return;
     if (m_job)
         m_job->stop();
-    m_state = State::Stopping;
     render();
-}
-
-void BreakWindow::onProgress(const analysis::SolverReport &report)
-{
-    if (m_state != State::Searching && m_state != State::Stopping)
-        return;
-    static_cast<analysis::SolverReport &>(m_report) = report;
-    if (report.found)
-        m_plot->addPoint(report.elapsedSeconds, report.score);
-    scheduleRender();
-}
-
-void BreakWindow::onFinished(const analysis::SolverResult &result)
-{
-    m_report = result;
-    if (result.found)
-        m_plot->addPoint(result.elapsedSeconds, result.score);
-    m_state = State::Finished;
-    m_job = nullptr;
-    scheduleRender();
-}
-
-void BreakWindow::onFailed(const QString &message)
-{
-    m_job = nullptr;
-    refuse(message);
 }
 
 void BreakWindow::scheduleRender()
@@ -589,149 +356,56 @@ void BreakWindow::render()
     m_renderTimer.stop();
     m_sinceRender.restart();
 
-    const bool searching = isSearching();
+    const bool searching = m_session.isSearching();
     m_start->setEnabled(!searching);
-    m_stop->setEnabled(m_state == State::Searching);
+    m_stop->setEnabled(m_session.canStop());
     m_demonstration->setEnabled(!searching);
     m_ciphertext->setReadOnly(searching);
     m_language->setEnabled(!searching);
     m_crib->setEnabled(!searching);
     m_timeLimit->setEnabled(!searching);
+    renderInputs();
 
-    renderSquare();
-    const bool shown = m_state != State::Idle && m_state != State::Refused && m_report.found;
-    m_plaintext->setTexts(m_letters, shown ? QString::fromStdString(m_report.plaintext) : QString(), m_truePlain);
-    m_plot->update();
-    renderStatus();
-}
-
-void BreakWindow::renderSquare()
-{
-    const bool searched = m_state == State::Searching || m_state == State::Stopping || m_state == State::Finished;
-    const bool known = searched ? m_trueSquare.has_value() : !m_knownSquare.isEmpty();
-    if (!searched || !m_report.found) {
-        m_square->setLetters(QString());
-        m_square->setEmphasised({});
-        m_inPlace->setText(known ? QStringLiteral("Ключът е известен: буквите, които са на мястото си, ще се "
-                                                  "оцветят в зелено.")
-                                 : QStringLiteral("Ключът не е известен: нищо не се отбелязва."));
-        return;
-    }
-    if (!m_trueSquare) {
-        m_square->setLetters(QString::fromStdString(m_report.squareText));
-        m_square->setEmphasised({});
-        m_inPlace->setText(QStringLiteral("Ключът не е известен: нищо не се отбелязва."));
-        return;
-    }
-    // The found square in the shift that matches the key best: all 25
-    // shifts decrypt alike, so this is the square the class can compare.
-    const analysis::SquareAlignment aligned = analysis::alignedSquare(m_report.square, *m_trueSquare);
-    QList<int> right;
-    for (int cell = 0; cell < 25; ++cell) {
-        if (aligned.inPlace[cell])
-            right << cell;
-    }
-    m_square->setLetters(QString::fromStdString(analysis::squareToText(aligned.square)));
+    m_square->setLetters(m_session.squareLetters());
+    const QList<int> right = m_session.rightCells();
     if (m_square->emphasised() != right)
         m_square->setEmphasised(right);
+    m_inPlace->setText(m_session.inPlaceNote());
 
-    const QString plain = QString::fromStdString(m_report.plaintext);
-    qsizetype same = 0;
-    for (qsizetype i = 0; i < plain.size() && i < m_truePlain.size(); ++i)
-        same += plain[i] == m_truePlain[i];
-    const int percent = m_truePlain.isEmpty() ? 0 : int(std::floor(100.0 * double(same) / double(m_truePlain.size())));
-    m_inPlace->setText(QStringLiteral("На мястото си: %1 от 25 букви.\nВерен текст: %2 % от буквите.")
-                           .arg(aligned.count)
-                           .arg(percent));
+    m_plaintext->setTexts(m_session.cipherLetters(), m_session.foundPlaintext(), m_session.truePlaintext());
+
+    const BreakSession::Levels levels = m_session.levels();
+    m_plot->setLevels(levels.random, levels.typical);
+    m_plot->setTrueScore(m_session.trueScore());
+    m_plot->setPoints(m_session.scorePoints());
+    m_plot->update();
+    m_scoreNote->setText(m_session.scoreNote());
+
+    const QString status = m_session.status();
+    if (m_status->text() != status)
+        m_status->setText(status);
 }
 
-void BreakWindow::renderStatus()
+// The boxes show what the session holds; they change only where they differ
+// from it, so the cursor stays where the user left it.
+void BreakWindow::renderInputs()
 {
-    const QString text = statusText();
-    if (m_status->text() != text)
-        m_status->setText(text);
-}
-
-QString BreakWindow::shortTextNote(qsizetype letters) const
-{
-    if (letters == 0 || letters >= qsizetype(analysis::shortCiphertext))
-        return {};
-    QString note = QStringLiteral("Шифърът има само %1 букви: на толкова кратък текст пасват много квадрати.")
-                       .arg(letters);
-    if (m_crib->text().trimmed().isEmpty())
-        note += QStringLiteral(" Ако знаете дума от текста, напишете я в „Известна дума“.");
-    return note;
-}
-
-QString BreakWindow::statusText() const
-{
-    const auto lines = [](const QString &first, const QString &second) {
-        return second.isEmpty() ? first : first + u'\n' + second;
-    };
-    const QString score = m_report.found
-        ? QStringLiteral(", оценка %1").arg(bulgarian().toString(m_report.score, 'f', 2))
-        : QString();
-    switch (m_state) {
-    case State::Idle: {
-        if (!m_message.isEmpty())
-            return m_message;
-        const auto read = analysis::readCiphertext(m_ciphertext->toPlainText().toStdString());
-        const auto *letters = std::get_if<std::vector<analysis::Letter>>(&read);
-        if (m_ciphertext->toPlainText().trimmed().isEmpty())
-            return QStringLiteral("Поставете шифрован текст или направете демонстрация, после натиснете „Започни“.");
-        return lines(QStringLiteral("Натиснете „Започни“ или Enter в полето за шифрования текст."),
-                     letters ? shortTextNote(qsizetype(letters->size())) : QString());
+    if (m_ciphertext->toPlainText() != m_session.ciphertext()) {
+        const QSignalBlocker blocker(m_ciphertext);
+        m_ciphertext->setPlainText(m_session.ciphertext());
     }
-    case State::Refused:
-        return m_message;
-    case State::Searching:
-        return lines(QStringLiteral("Търсене: %1, проверени %2, завършени опити: %3%4.")
-                         .arg(seconds(m_report.elapsedSeconds), keysTested(m_report.keysTested))
-                         .arg(m_report.restarts)
-                         .arg(score),
-                     shortTextNote(m_letters.size()));
-    case State::Stopping:
-        return QStringLiteral("Спиране…");
-    case State::Finished:
-        break;
+    if (m_crib->text() != m_session.crib()) {
+        const QSignalBlocker blocker(m_crib);
+        m_crib->setText(m_session.crib());
     }
-
-    QString why;
-    switch (m_report.stopped) {
-    case analysis::StopReason::Confident:
-        why = m_report.settled
-            ? QStringLiteral("резултатът е сигурен: текстът прилича на езика и никое търсене от този квадрат не намери по-добър")
-            : QStringLiteral("резултатът е сигурен, %1 независими търсения стигнаха до един и същ текст")
-                  .arg(m_report.agreeing);
-        break;
-    case analysis::StopReason::TimeLimit:
-        why = QStringLiteral("времето за търсене изтече");
-        break;
-    case analysis::StopReason::Cancelled:
-        why = QStringLiteral("спряно");
-        break;
+    const int language = m_language->findData(int(m_session.language()));
+    if (m_language->currentIndex() != language) {
+        const QSignalBlocker blocker(m_language);
+        m_language->setCurrentIndex(language);
     }
-    QString first = QStringLiteral("Спря след %1 и %2 проверени ключа: %3%4.")
-                        .arg(seconds(m_report.elapsedSeconds), grouped(m_report.keysTested),
-                             why, score);
-    if (!m_report.found)
-        first += m_cribGiven ? QStringLiteral(" Не е намерен квадрат, при който известната дума е в текста.")
-                             : QStringLiteral(" Не е намерен квадрат.");
-    return lines(first, shortTextNote(m_letters.size()));
-}
-
-void BreakWindow::updateScoreNote()
-{
-    const Language chosen = language();
-    const analysis::LetterStatistics &levels = analysis::LetterStatistics::of(chosen);
-    m_scoreNote->setText(
-        QStringLiteral("Оценката показва колко прилича текстът на %1: средният логаритъм от вероятността на "
-                       "четворките поредни букви в него (около %2 за случайни букви, около %3 за обикновен текст).")
-            .arg(chosen == Language::English ? QStringLiteral("английски") : QStringLiteral("български"),
-                 bulgarian().toString(levels.randomLog10(), 'f', 1),
-                 bulgarian().toString(levels.typicalLog10(), 'f', 1)));
-    if (!isSearching()) {
-        m_plot->setLevels(levels.randomLog10(), levels.typicalLog10());
+    if (m_timeLimit->value() != m_session.timeLimit()) {
+        const QSignalBlocker blocker(m_timeLimit);
+        m_timeLimit->setValue(m_session.timeLimit());
     }
 }
 
