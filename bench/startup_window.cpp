@@ -5,7 +5,7 @@
 #include "startupprobe.h"
 
 #include "ui/application.h"
-#include "ui/mainwindow.h"
+#include "ui/main/mainwindow.h"
 
 #include <QApplication>
 

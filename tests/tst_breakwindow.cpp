@@ -7,11 +7,11 @@
 #include "engine/demonstration.h"
 #include "engine/textbook.h"
 #include "ui/application.h"
-#include "ui/breakjob.h"
-#include "ui/breakwindow.h"
-#include "ui/pairedtextview.h"
-#include "ui/scoreplot.h"
-#include "ui/squareview.h"
+#include "ui/break/breakjob.h"
+#include "ui/break/breakwindow.h"
+#include "ui/break/pairedtextview.h"
+#include "ui/break/scoreplot.h"
+#include "ui/shared/squareview.h"
 
 #include <QClipboard>
 #include <QComboBox>

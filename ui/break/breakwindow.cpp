@@ -1,12 +1,13 @@
 #include "breakwindow.h"
 
-#include "application.h"
 #include "breakjob.h"
-#include "colourbutton.h"
 #include "pairedtextview.h"
 #include "scoreplot.h"
-#include "squareview.h"
-#include "windowcolours.h"
+#include "ui/application.h"
+#include "ui/shared/colourbutton.h"
+#include "ui/shared/squareview.h"
+#include "ui/shared/windowcolours.h"
+#include "ui/shared/windowparts.h"
 
 #include <QButtonGroup>
 #include <QCloseEvent>
@@ -14,7 +15,6 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QIcon>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -39,14 +39,6 @@ const QColor stopColour(255, 0, 0);
 // The window shows what the search has found at most this often.
 constexpr int renderInterval = 50; // ms
 
-void setBackground(QWidget *widget, const QColor &colour)
-{
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::Window, colour);
-    widget->setPalette(palette);
-    widget->setAutoFillBackground(true);
-}
-
 template<typename T>
 T *named(T *widget, const char *objectName, const QString &accessibleName = QString())
 {
@@ -70,13 +62,7 @@ QLabel *wrappedLabel(const QString &text, QWidget *parent)
 BreakWindow::BreakWindow(const BreakInput &input, QWidget *parent)
     : QWidget(parent, Qt::Window)
 {
-    setObjectName(QStringLiteral("BreakWindow"));
-    setWindowTitle(caption());
-    setWindowIcon(QIcon(QStringLiteral(":/playfair/playfair.png")));
-    QFont font(QStringLiteral("Times New Roman"));
-    font.setPointSize(12);
-    font.setStyleHint(QFont::Serif);
-    setFont(font);
+    setUpWindow(this, QStringLiteral("BreakWindow"), caption());
 
     m_renderTimer.setSingleShot(true);
     connect(&m_renderTimer, &QTimer::timeout, this, &BreakWindow::render);
@@ -102,15 +88,8 @@ QString BreakWindow::caption()
 
 void BreakWindow::createControls()
 {
-    auto *layout = new QVBoxLayout(this);
-    layout->setContentsMargins(8, 8, 8, 8);
-    layout->setSpacing(8);
-
-    auto *title = new QLabel(QStringLiteral("Разбиване на шифъра без ключа - диграфов шифър, cipher Playfair"), this);
-    title->setAlignment(Qt::AlignCenter);
-    title->setMargin(2);
-    setBackground(title, captionColour);
-    layout->addWidget(title);
+    QVBoxLayout *layout
+        = titledLayout(this, QStringLiteral("Разбиване на шифъра без ключа - диграфов шифър, cipher Playfair"));
 
     // The inputs on the left; on the right what the search has found: the
     // square and the score over time, and under them the plaintext.
