@@ -11,7 +11,12 @@ namespace playfair {
 
 namespace {
 
-const QString program = QStringLiteral("playfair");
+// A function, not a constant: a QString constant is built by a static
+// constructor at every start, options or none.
+QString program()
+{
+    return QStringLiteral("playfair");
+}
 
 // The standard options of QGuiApplication, QApplication and the X11 platform
 // plugin. They are not ours to act on, but they must not be taken for
@@ -81,22 +86,22 @@ CommandLine parseCommandLine(const QStringList &arguments)
     const auto helpText = [&parser] {
         QString text = parser.helpText();
         const qsizetype options = text.indexOf(QLatin1String(" [options]"));
-        text.replace(0, options, QLatin1String("Usage: ") + program);
+        text.replace(0, options, QLatin1String("Usage: ") + program());
         // FILE goes with --break only: say so in the usage.
         text.replace(QLatin1String(" [options] [FILE]\n"),
-                     QLatin1String(" [options]\n       ") + program + QLatin1String(" --break [FILE]\n"));
+                     QLatin1String(" [options]\n       ") + program() + QLatin1String(" --break [FILE]\n"));
         return text;
     };
 
     const auto mistake = [&](const QString &error) {
-        return finished(2, program + QLatin1String(": ") + error + QLatin1Char('\n') + helpText());
+        return finished(2, program() + QLatin1String(": ") + error + QLatin1Char('\n') + helpText());
     };
     if (!parser.parse(arguments))
         return mistake(parser.errorText());
     if (parser.isSet(help))
         return finished(0, helpText());
     if (parser.isSet(version))
-        return finished(0, QString::fromStdString(versionText(program.toStdString())));
+        return finished(0, QString::fromStdString(versionText(program().toStdString())));
     const QStringList files = parser.positionalArguments();
     const bool breaking = parser.isSet(breakCipher);
     if (files.size() > (breaking ? 1 : 0))

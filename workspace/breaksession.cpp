@@ -108,8 +108,17 @@ QString lines(const QString &first, const QString &second)
     return second.isEmpty() ? first : first + u'\n' + second;
 }
 
-const QString keyKnown = QStringLiteral("Ключът е известен: буквите, които са на мястото си, ще се оцветят в зелено.");
-const QString keyUnknown = QStringLiteral("Ключът не е известен: нищо не се отбелязва.");
+// Functions, not constants: a QString constant is built by a static
+// constructor at every start of the program, whichever window opens.
+QString keyKnown()
+{
+    return QStringLiteral("Ключът е известен: буквите, които са на мястото си, ще се оцветят в зелено.");
+}
+
+QString keyUnknown()
+{
+    return QStringLiteral("Ключът не е известен: нищо не се отбелязва.");
+}
 
 } // namespace
 
@@ -377,9 +386,9 @@ QString BreakSession::inPlaceNote() const
 {
     const bool searched = hasSearched();
     if (!searched || !m_report.found)
-        return (searched ? m_trueSquare.has_value() : !m_knownSquare.isEmpty()) ? keyKnown : keyUnknown;
+        return (searched ? m_trueSquare.has_value() : !m_knownSquare.isEmpty()) ? keyKnown() : keyUnknown();
     if (!m_trueSquare)
-        return keyUnknown;
+        return keyUnknown();
     const int cells = analysis::alignedSquare(m_report.square, *m_trueSquare).count;
     const QString plain = QString::fromStdString(m_report.plaintext);
     qsizetype same = 0;
