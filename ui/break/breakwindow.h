@@ -33,10 +33,11 @@ class SquareView;
 // calls one of its commands, and render() shows the whole session again,
 // with the controls' signals blocked. start() gets the search to run from
 // the session and hands it to a BreakJob, which runs the solver on its own
-// thread and sends its reports back as queued signals tagged with the run;
-// the window passes them to the session and shows the result at most every
-// 50 ms, so however often reports come the window repaints at most 20 times
-// a second. The window never waits for the job: stopping or closing asks it
+// thread and sends its reports back as queued signals. Each connection
+// passes them to the session with the number of the run it belongs to (the
+// session ignores all but the last run's), and the window shows the result
+// at most every 50 ms, so however often reports come the window repaints at
+// most 20 times a second. The window never waits for the job: stopping or closing asks it
 // to stop and returns, and a job that outlives its window deletes itself
 // when it ends.
 class BreakWindow : public QWidget
