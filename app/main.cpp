@@ -1,8 +1,8 @@
 #include "ui/application.h"
-#include "ui/breakwindow.h"
+#include "ui/break/breakwindow.h"
 #include "ui/commandline.h"
-#include "ui/mainwindow.h"
-#include "ui/practicewindow.h"
+#include "ui/main/mainwindow.h"
+#include "ui/practice/practicewindow.h"
 
 #include <QApplication>
 

@@ -21,8 +21,8 @@
 #include "benchutil.h"
 
 #include "ui/application.h"
-#include "ui/breakjob.h"
-#include "ui/breakwindow.h"
+#include "ui/break/breakjob.h"
+#include "ui/break/breakwindow.h"
 
 #include <QApplication>
 #include <QLabel>

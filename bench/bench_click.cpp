@@ -16,7 +16,7 @@
 #include "benchutil.h"
 
 #include "ui/application.h"
-#include "ui/mainwindow.h"
+#include "ui/main/mainwindow.h"
 
 #include <QApplication>
 #include <QLineEdit>

@@ -118,7 +118,11 @@ bool launch(const std::string &program, Run &run)
     const auto between = [&](std::int64_t from, const char *to) { return double(stamps[to] - from) / 1e9; };
     run.seconds["total"] = between(start, "painted");
     run.seconds["exec"] = between(start, "main");
-    run.seconds["app"] = between(stamps["main"], "app");
+    // Twins built before the command line was timed report no stamp for it.
+    if (!stamps.count("cmdline"))
+        stamps["cmdline"] = stamps["main"];
+    run.seconds["cmdline"] = between(stamps["main"], "cmdline");
+    run.seconds["app"] = between(stamps["cmdline"], "app");
     run.seconds["setup"] = between(stamps["app"], "setup");
     run.seconds["window"] = between(stamps["setup"], "window");
     run.seconds["show"] = between(stamps["window"], "shown");
@@ -204,6 +208,7 @@ int main(int argc, char **argv)
         const char *label;
     } phases[] = {
         {"exec", "… fork + exec → main() (loader, static init)"},
+        {"cmdline", "… command line read"},
         {"app", "… QApplication constructor"},
         {"setup", "… setUpApplication (names, icon, style)"},
         {"window", "… window constructor"},

@@ -12,6 +12,7 @@
 int main(int argc, char *argv[])
 {
     playfair::bench::StartupProbe probe;
+    probe.mark(probe.CommandLine); // none to read
     QApplication app(argc, argv);
     probe.mark(probe.Application);
     playfair::setUpApplication(app);

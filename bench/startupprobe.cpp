@@ -72,7 +72,7 @@ void StartupProbe::report()
             copy.write(smaps.readAll());
     }
 
-    static constexpr const char *names[PhaseCount] = {"main", "app", "setup", "window", "shown", "painted"};
+    static constexpr const char *names[PhaseCount] = {"main", "cmdline", "app", "setup", "window", "shown", "painted"};
     std::string line = "platform=" + QGuiApplication::platformName().toStdString();
     for (int phase = 0; phase < PhaseCount; ++phase)
         line += std::string(" ") + names[phase] + "=" + std::to_string(m_times[std::size_t(phase)]);

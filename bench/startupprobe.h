@@ -8,7 +8,7 @@
 // painted into its backing store and flushed to the screen - the probe
 // reports one line and ends the event loop:
 //
-//     platform=xcb main=NS app=NS setup=NS window=NS shown=NS painted=NS maxrss=KiB
+//     platform=xcb main=NS cmdline=NS app=NS setup=NS window=NS shown=NS painted=NS maxrss=KiB
 //
 // to the file descriptor named by PLAYFAIR_BENCH_FD, or to standard output
 // when the twin is run by hand. maxrss is getrusage's peak up to that moment.
@@ -26,7 +26,7 @@ namespace playfair::bench {
 class StartupProbe : public QObject
 {
 public:
-    enum Phase { Main, Application, SetUp, Window, Shown, Painted, PhaseCount };
+    enum Phase { Main, CommandLine, Application, SetUp, Window, Shown, Painted, PhaseCount };
 
     // Marks Main: construct it first thing in main().
     StartupProbe();

@@ -7,6 +7,12 @@
 # With INCBIN (GCC or Clang on an ELF platform) the assembler's .incbin
 # directive takes the file as it is, which compiles large tables in a moment;
 # otherwise the bytes are written out as a C++ array.
+#
+# On x86-64 the bytes go to the large read-only section, which the linker
+# puts in a segment of its own after all other data. The kernel maps the
+# neighbours of every page a program touches (fault-around); in .rodata
+# beside the strings every window uses, tens of KiB of a table would be
+# mapped into each start-up that never reads it.
 file(SIZE "${INPUT}" size)
 if(INCBIN)
     file(WRITE "${OUTPUT}"
@@ -15,7 +21,12 @@ if(INCBIN)
         "extern \"C\" const unsigned char ${NAME}[];\n"
         "extern \"C\" const std::size_t ${NAME}_size;\n"
         "extern \"C\" const std::size_t ${NAME}_size = ${size};\n"
-        "__asm__(\".section .rodata\\n\"\n"
+        "#if defined(__x86_64__)\n"
+        "#define EMBEDDED_SECTION \".section .lrodata,\\\"a\\\"\\n\"\n"
+        "#else\n"
+        "#define EMBEDDED_SECTION \".section .rodata\\n\"\n"
+        "#endif\n"
+        "__asm__(EMBEDDED_SECTION\n"
         "        \".balign 64\\n\"\n"
         "        \".global ${NAME}\\n\"\n"
         "        \".type ${NAME}, @object\\n\"\n"
@@ -31,8 +42,13 @@ else()
     file(WRITE "${OUTPUT}"
         "// Embeds ${INPUT}; made by cmake/embed.cmake, do not edit.\n"
         "#include <cstddef>\n"
+        "#if defined(__ELF__) && defined(__x86_64__)\n"
+        "#define EMBEDDED_BYTES [[gnu::section(\".lrodata\")]]\n"
+        "#else\n"
+        "#define EMBEDDED_BYTES\n"
+        "#endif\n"
         "extern \"C\" const unsigned char ${NAME}[];\n"
         "extern \"C\" const std::size_t ${NAME}_size;\n"
-        "extern \"C\" const unsigned char ${NAME}[] = {\n${bytes}0, 0, 0, 0, 0, 0, 0, 0};\n"
+        "extern \"C\" EMBEDDED_BYTES const unsigned char ${NAME}[] = {\n${bytes}0, 0, 0, 0, 0, 0, 0, 0};\n"
         "extern \"C\" const std::size_t ${NAME}_size = ${size};\n")
 endif()

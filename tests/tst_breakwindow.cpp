@@ -7,11 +7,11 @@
 #include "engine/demonstration.h"
 #include "engine/textbook.h"
 #include "ui/application.h"
-#include "ui/breakjob.h"
-#include "ui/breakwindow.h"
-#include "ui/pairedtextview.h"
-#include "ui/scoreplot.h"
-#include "ui/squareview.h"
+#include "ui/break/breakjob.h"
+#include "ui/break/breakwindow.h"
+#include "ui/break/pairedtextview.h"
+#include "ui/break/scoreplot.h"
+#include "ui/shared/squareview.h"
 
 #include <QClipboard>
 #include <QComboBox>
@@ -22,7 +22,6 @@
 #include <QRadioButton>
 #include <QRandomGenerator>
 #include <QSpinBox>
-#include <QTemporaryDir>
 #include <QTimer>
 
 #include <variant>
@@ -227,9 +226,36 @@ private Q_SLOTS:
                  QStringLiteral("Ключът не е известен: нищо не се отбелязва."));
     }
 
-    // The demonstration text is cleaned as the program cleans (J as I),
-    // prepared the textbook way and encrypted on the key word's square or on
-    // a random one; the ciphertext goes into the box in pairs.
+    // What the user types reaches the session at once, and the window
+    // shows what follows from it.
+    void boxesReachTheSession()
+    {
+        openWindow();
+        typeInto(ciphertext(), QStringLiteral("bm od zb xd"));
+        QCOMPARE(window->session().ciphertext(), QStringLiteral("bm od zb xd"));
+        QVERIFY2(status().contains(QStringLiteral("8 букви")) && status().contains(QStringLiteral("„Известна дума“")),
+                 qPrintable(status()));
+        typeInto(control("crib"), QStringLiteral("hide"));
+        QCOMPARE(window->session().crib(), QStringLiteral("hide"));
+        QVERIFY2(!status().contains(QStringLiteral("„Известна дума“")), qPrintable(status()));
+        QCOMPARE(status(), window->session().status());
+
+        auto *language = control<QComboBox>("language");
+        language->setFocus();
+        QTest::keyClick(language, Qt::Key_Down);
+        QCOMPARE(window->session().language(), analysis::Language::Bulgarian);
+        QCOMPARE(control<QLabel>("scoreNote")->text(), window->session().scoreNote());
+        QVERIFY(control<QLabel>("scoreNote")->text().contains(QStringLiteral("български")));
+
+        auto *timeLimit = control<QSpinBox>("timeLimit");
+        timeLimit->setFocus();
+        QTest::keyClick(timeLimit, Qt::Key_Up);
+        QCOMPARE(window->session().timeLimit(), 31);
+    }
+
+    // The demonstration's controls: the text encrypted on the key word's
+    // square or on a random one goes into the box in pairs, and the
+    // language box follows its plaintext.
     void demonstration_data()
     {
         QTest::addColumn<QString>("text");
@@ -242,10 +268,6 @@ private Q_SLOTS:
         QTest::newRow("a doubled letter split by X: the textbook example")
             << "Hide the gold in the tree stump!" << "Playfair example"
             << "BM OD ZB XD NA BE KU DM UI XM MO UV IF" << "HIDETHEGOLDINTHETREXESTUMP" << english;
-        QTest::newRow("an odd length evened by X, J as I") << "Jumbo" << "playfair example"
-                                                          << "RT IH QE" << "IUMBOX" << english;
-        QTest::newRow("a final X evened by Q") << "box" << "PLAYFAIR EXAMPLE" << "DK GW" << "BOXQ" << english;
-        QTest::newRow("XX split by Q") << "x x" << "PLAYFAIR EXAMPLE" << "GW GW" << "XQXQ" << english;
         QTest::newRow("a random square") << "Attack at dawn; hold the bridge until noon." << "" << ""
                                          << "ATTACKATDAWNHOLDTHEBRIDGEUNTILNOON" << english;
         QTest::newRow("Bulgarian in Latin letters is recognised")
@@ -288,40 +310,6 @@ private Q_SLOTS:
                  QStringLiteral("Ключът е известен: буквите, които са на мястото си, ще се оцветят в зелено."));
     }
 
-    // A demonstration with nothing to encrypt says why in the status line.
-    void demonstrationRefused_data()
-    {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("keyWord"); // empty: a random square
-        QTest::addColumn<QString>("message");
-
-        QTest::newRow("no letters") << "12 + 30 = 42" << "" << "Текстът за демонстрация няма нито една латинска буква.";
-        QTest::newRow("Cyrillic only") << "Среща на гарата" << ""
-                                       << "Текстът за демонстрация трябва да е с латински букви: програмата пропуска "
-                                          "кирилицата.";
-        QTest::newRow("a key word without letters") << "attack at dawn" << "  "
-                                                     << "Напишете ключова дума или изберете „случаен квадрат“.";
-    }
-
-    void demonstrationRefused()
-    {
-        QFETCH(QString, text);
-        QFETCH(QString, keyWord);
-        QFETCH(QString, message);
-
-        openWindow();
-        ciphertext()->setPlainText(QStringLiteral("BM OD"));
-        typeInto(control("demoText"), text);
-        if (!keyWord.isEmpty()) {
-            QTest::mouseClick(control("useKeyWord"), Qt::LeftButton);
-            typeInto(control("keyWord"), keyWord);
-        }
-        QTest::mouseClick(control("encrypt"), Qt::LeftButton);
-        QCOMPARE(status(), message);
-        QCOMPARE(ciphertext()->toPlainText(), QStringLiteral("BM OD"));
-        QCOMPARE(window->knownSquare(), QString());
-    }
-
     // 200 letters of a book the statistics never saw, on one thread with a
     // fixed seed: the search ends sure of itself, the square shows the key
     // with every cell marked and the plaintext is the prepared text.
@@ -352,21 +340,6 @@ private Q_SLOTS:
         QCOMPARE(lines.value(0).size(), lines.value(1).size());
         QCOMPARE(lines.value(0).left(5), pairsOf(known.ciphertext.left(4)));
         QCOMPARE(lines.value(1).left(5), pairsOf(known.prepared.left(4)));
-    }
-
-    // Without a known key the found square is shown as found, unmarked.
-    void nothingIsMarkedWithoutAKey()
-    {
-        const Demonstration known = heldOutDemonstration();
-        openWindow({pairsOf(known.ciphertext), QString(), QString()});
-        window->setSearchOptions(1, 12345);
-        control<QSpinBox>("timeLimit")->setValue(120);
-        QTest::mouseClick(startButton(), Qt::LeftButton);
-        QVERIFY(waitForTheEnd());
-        QCOMPARE(plaintext()->plain(), known.prepared);
-        QVERIFY(square()->emphasised().isEmpty());
-        QCOMPARE(square()->letters().size(), 25);
-        QCOMPARE(control<QLabel>("inPlace")->text(), QStringLiteral("Ключът не е известен: нищо не се отбелязва."));
     }
 
     // Stopping, closing the window and closing the main window that owns it
@@ -419,7 +392,8 @@ private Q_SLOTS:
     }
 
     // Bad input gets the solver's own message in the status line and starts
-    // nothing, whether Start is clicked or Enter pressed.
+    // nothing, whether Start is clicked or Enter pressed (the session's
+    // tests go through every kind).
     void badInput_data()
     {
         QTest::addColumn<QString>("cipher");
@@ -427,11 +401,7 @@ private Q_SLOTS:
         QTest::addColumn<bool>("byEnter");
 
         QTest::newRow("no letters") << "12 34 !?" << "" << false;
-        QTest::newRow("only Cyrillic letters, by Enter") << "шифър" << "" << true;
-        QTest::newRow("an odd number of letters") << "BM ODZ" << "" << false;
         QTest::newRow("a pair of equal letters, by Enter") << "BM OD ZZ" << "" << true;
-        QTest::newRow("a crib without letters") << "BM OD ZB XD" << "1944" << false;
-        QTest::newRow("a crib longer than the text") << "BM OD" << "attack" << false;
         QTest::newRow("a crib that contradicts the text") << "BM OD" << "bmod" << false;
     }
 
@@ -464,48 +434,6 @@ private Q_SLOTS:
         QVERIFY(startButton()->isEnabled());
         QVERIFY(!stopButton()->isEnabled());
         QCOMPARE(ciphertext()->toPlainText(), cipher); // Enter started, it broke no line
-    }
-
-    // playfair --break FILE: the file's text, or a word on why there is none.
-    void fromFile_data()
-    {
-        QTest::addColumn<QString>("name"); // in a scratch folder
-        QTest::addColumn<QByteArray>("content");
-        QTest::addColumn<QString>("ciphertext");
-        QTest::addColumn<QString>("note");
-
-        QTest::newRow("a ciphertext in groups of five")
-            << "cipher.txt" << QByteArray("BMODZ BXDNA\nBEKUD MUIXM\n") << "BMODZ BXDNA\nBEKUD MUIXM\n" << "";
-        QTest::newRow("a file that is not there") << "missing.txt" << QByteArray() << ""
-                                                  << "Файлът „%1“ не съществува.";
-        QTest::newRow("a folder") << "." << QByteArray() << "" << "„%1“ е папка, а не файл с шифрован текст.";
-        QTest::newRow("more than 1 MiB") << "big.txt" << QByteArray((1 << 20) + 10, 'A') << QString(1 << 20, u'A')
-                                         << "Файлът „%1“ е по-дълъг от 1 MiB: прочетено е само началото му.";
-    }
-
-    void fromFile()
-    {
-        QFETCH(QString, name);
-        QFETCH(QByteArray, content);
-        QFETCH(QString, ciphertext);
-        QFETCH(QString, note);
-
-        QTemporaryDir folder;
-        const QString path = name == QStringLiteral(".") ? folder.path() : folder.filePath(name);
-        if (!content.isEmpty()) {
-            QFile file(path);
-            QVERIFY(file.open(QIODevice::WriteOnly));
-            file.write(content);
-        }
-        const BreakInput input = BreakInput::fromFile(path);
-        QCOMPARE(input.ciphertext, ciphertext);
-        QCOMPARE(input.note, note.isEmpty() ? QString() : note.arg(path));
-        QVERIFY(input.trueSquare.isEmpty());
-
-        if (!note.isEmpty() && ciphertext.isEmpty()) {
-            openWindow(input);
-            QCOMPARE(status(), note.arg(path));
-        }
     }
 };
 

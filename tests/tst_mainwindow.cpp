@@ -1,9 +1,9 @@
 #include "windowfixture.h"
 
 #include "ui/application.h"
-#include "ui/colourbutton.h"
-#include "ui/mainwindow.h"
-#include "ui/squaremarks.h"
+#include "ui/main/mainwindow.h"
+#include "ui/shared/colourbutton.h"
+#include "ui/shared/squaremarks.h"
 
 #include <QAccessible>
 #include <QAccessibleInterface>

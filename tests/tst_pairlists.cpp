@@ -5,7 +5,7 @@
 #include "windowfixture.h"
 
 #include "ui/application.h"
-#include "ui/pairdelegate.h"
+#include "ui/main/pairdelegate.h"
 
 #include <QPainter>
 #include <QScrollBar>

@@ -2,9 +2,9 @@
 #include "windowfixture.h"
 
 #include "ui/application.h"
-#include "ui/practicewindow.h"
-#include "ui/squareview.h"
-#include "ui/worksheet.h"
+#include "ui/practice/practicewindow.h"
+#include "ui/practice/worksheet.h"
+#include "ui/shared/squareview.h"
 
 #include <QAction>
 #include <QContextMenuEvent>

@@ -2,7 +2,7 @@
 #include "windowfixture.h"
 
 #include "ui/application.h"
-#include "ui/squaremarks.h"
+#include "ui/shared/squaremarks.h"
 
 #include <QTest>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/mainwindow.h"
+#include "ui/main/mainwindow.h"
 
 #include <QApplication>
 #include <QLabel>

@@ -11,7 +11,12 @@ namespace playfair {
 
 namespace {
 
-const QString program = QStringLiteral("playfair");
+// A function, not a constant: a QString constant is built by a static
+// constructor at every start, options or none.
+QString program()
+{
+    return QStringLiteral("playfair");
+}
 
 // The standard options of QGuiApplication, QApplication and the X11 platform
 // plugin. They are not ours to act on, but they must not be taken for
@@ -47,6 +52,11 @@ CommandLine finished(int exitStatus, const QString &output)
 
 CommandLine parseCommandLine(const QStringList &arguments)
 {
+    // The program's name alone, as the desktop starts it: the main window,
+    // without building a parser first.
+    if (arguments.size() <= 1)
+        return CommandLine();
+
     QCommandLineParser parser;
     // Qt's options are written with one dash (-platform, -style).
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
@@ -70,27 +80,28 @@ CommandLine parseCommandLine(const QStringList &arguments)
                                  QStringLiteral("[FILE]"));
     acceptQtOptions(parser);
 
-    // Qt names the program after argv[0] of a running QCoreApplication, and
-    // "<executable_name>" before one exists: name it plainly instead.
-    QString helpText = parser.helpText();
-    const qsizetype options = helpText.indexOf(QLatin1String(" [options]"));
-    helpText.replace(0, options, QLatin1String("Usage: ") + program);
-    // FILE goes with --break only: say so in the usage.
-    helpText.replace(QLatin1String(" [options] [FILE]\n"),
-                     QLatin1String(" [options]\n       ") + program + QLatin1String(" --break [FILE]\n"));
+    // Written out only when it is shown. Qt names the program after argv[0]
+    // of a running QCoreApplication, and "<executable_name>" before one
+    // exists: name it plainly instead.
+    const auto helpText = [&parser] {
+        QString text = parser.helpText();
+        const qsizetype options = text.indexOf(QLatin1String(" [options]"));
+        text.replace(0, options, QLatin1String("Usage: ") + program());
+        // FILE goes with --break only: say so in the usage.
+        text.replace(QLatin1String(" [options] [FILE]\n"),
+                     QLatin1String(" [options]\n       ") + program() + QLatin1String(" --break [FILE]\n"));
+        return text;
+    };
 
     const auto mistake = [&](const QString &error) {
-        return finished(2, program + QLatin1String(": ") + error + QLatin1Char('\n') + helpText);
+        return finished(2, program() + QLatin1String(": ") + error + QLatin1Char('\n') + helpText());
     };
-    QStringList words = arguments;
-    if (words.isEmpty())
-        words.append(program);
-    if (!parser.parse(words))
+    if (!parser.parse(arguments))
         return mistake(parser.errorText());
     if (parser.isSet(help))
-        return finished(0, helpText);
+        return finished(0, helpText());
     if (parser.isSet(version))
-        return finished(0, QString::fromStdString(versionText(program.toStdString())));
+        return finished(0, QString::fromStdString(versionText(program().toStdString())));
     const QStringList files = parser.positionalArguments();
     const bool breaking = parser.isSet(breakCipher);
     if (files.size() > (breaking ? 1 : 0))

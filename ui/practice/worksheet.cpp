@@ -1,6 +1,6 @@
 #include "worksheet.h"
 
-#include "pairtooltip.h"
+#include "ui/shared/pairtooltip.h"
 
 namespace playfair {
 

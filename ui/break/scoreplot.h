@@ -22,10 +22,8 @@ public:
     void setLevels(double random, double language);
     void setTrueScore(std::optional<double> score);
 
-    // Starts an empty plot.
-    void clear();
-    // A score at `seconds` into the search; shown at the next paint.
-    void addPoint(double seconds, double score);
+    // The scores at their seconds into the search; shown at the next paint.
+    void setPoints(const QList<QPointF> &points);
     const QList<QPointF> &points() const { return m_points; }
 
     QSize sizeHint() const override;

@@ -1,9 +1,10 @@
 #include "practicewindow.h"
 
-#include "application.h"
-#include "pairtooltip.h"
-#include "squareview.h"
-#include "windowcolours.h"
+#include "ui/application.h"
+#include "ui/shared/pairtooltip.h"
+#include "ui/shared/squareview.h"
+#include "ui/shared/windowcolours.h"
+#include "ui/shared/windowparts.h"
 #include "worksheet.h"
 #include "worksheetpdf.h"
 
@@ -15,7 +16,6 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -35,26 +35,6 @@ const QColor wrongColour(255, 200, 200);
 
 // Pairs shown in one row of the exercise.
 constexpr int pairsPerRow = 6;
-
-void setBackground(QWidget *widget, const QColor &colour, QPalette::ColorRole role = QPalette::Window)
-{
-    QPalette palette = widget->palette();
-    palette.setColor(role, colour);
-    widget->setPalette(palette);
-    if (role == QPalette::Window)
-        widget->setAutoFillBackground(true);
-}
-
-QLabel *makeLabel(const QString &name, const QColor &colour, QWidget *parent)
-{
-    auto *label = new QLabel(parent);
-    label->setObjectName(name);
-    label->setTextFormat(Qt::PlainText);
-    label->setAlignment(Qt::AlignCenter);
-    label->setMargin(2);
-    setBackground(label, colour);
-    return label;
-}
 
 QList<int> cellsOf(const QList<SquarePosition> &positions)
 {
@@ -86,13 +66,7 @@ PracticeWindow::PracticeWindow(const PracticeTask &task, QWidget *parent)
     , m_session(task, PracticeDirection::Encrypt)
     , m_random(QRandomGenerator::global()->generate())
 {
-    setObjectName(QStringLiteral("PracticeWindow"));
-    setWindowTitle(caption());
-    setWindowIcon(QIcon(QStringLiteral(":/playfair/playfair.png")));
-    QFont font(QStringLiteral("Times New Roman"));
-    font.setPointSize(12);
-    font.setStyleHint(QFont::Serif);
-    setFont(font);
+    setUpWindow(this, QStringLiteral("PracticeWindow"), caption());
 
     createControls();
     createPairs(true);
@@ -111,16 +85,10 @@ QString PracticeWindow::caption()
 
 void PracticeWindow::createControls()
 {
-    auto *layout = new QVBoxLayout(this);
-    layout->setContentsMargins(8, 8, 8, 8);
-    layout->setSpacing(8);
-
-    QLabel *title = makeLabel(QStringLiteral("title"), captionColour, this);
-    title->setText(QStringLiteral("Упражнение - диграфов шифър, cipher Playfair"));
-    layout->addWidget(title);
+    QVBoxLayout *layout = titledLayout(this, QStringLiteral("Упражнение - диграфов шифър, cipher Playfair"));
 
     auto *top = new QHBoxLayout;
-    m_keyWord = makeLabel(QStringLiteral("keyWord"), captionColour, this);
+    m_keyWord = colouredLabel(QStringLiteral("keyWord"), captionColour, this);
     m_keyWord->setMargin(4);
     top->addWidget(m_keyWord);
     top->addStretch();
@@ -177,7 +145,7 @@ void PracticeWindow::createControls()
     layout->addWidget(m_hint);
 
     auto *bottom = new QHBoxLayout;
-    m_tally = makeLabel(QStringLiteral("tally"), numberColour, this);
+    m_tally = colouredLabel(QStringLiteral("tally"), numberColour, this);
     m_tally->setMargin(4);
     bottom->addWidget(m_tally);
     bottom->addStretch();
@@ -228,7 +196,7 @@ void PracticeWindow::createPairs(bool focusFirst)
         const int row = 3 * (i / pairsPerRow);
         const int column = i % pairsPerRow;
 
-        QLabel *given = makeLabel(QStringLiteral("given%1").arg(i + 1), captionColour, this);
+        QLabel *given = colouredLabel(QStringLiteral("given%1").arg(i + 1), captionColour, this);
         m_pairGrid->addWidget(given, row, column);
 
         auto *answer = new QLineEdit(this);

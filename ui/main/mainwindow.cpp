@@ -1,13 +1,13 @@
 #include "mainwindow.h"
 
-#include "breakwindow.h"
-#include "colourbutton.h"
 #include "engine/rowinsight.h"
 #include "pairdelegate.h"
-#include "pairtooltip.h"
-#include "practicewindow.h"
-#include "squaremarks.h"
-#include "windowcolours.h"
+#include "ui/break/breakwindow.h"
+#include "ui/practice/practicewindow.h"
+#include "ui/shared/colourbutton.h"
+#include "ui/shared/pairtooltip.h"
+#include "ui/shared/squaremarks.h"
+#include "ui/shared/windowcolours.h"
 #include "workspace/errors.h"
 
 #include <QAction>

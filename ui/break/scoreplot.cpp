@@ -61,15 +61,9 @@ void ScorePlot::setTrueScore(std::optional<double> score)
     update();
 }
 
-void ScorePlot::clear()
+void ScorePlot::setPoints(const QList<QPointF> &points)
 {
-    m_points.clear();
-    update();
-}
-
-void ScorePlot::addPoint(double seconds, double score)
-{
-    m_points.append(QPointF(seconds, score));
+    m_points = points;
 }
 
 QSize ScorePlot::sizeHint() const

@@ -1,0 +1,160 @@
+#include "breaksessionhelpers.h"
+#include "helpers.h"
+
+#include <QFile>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+
+using namespace playfair;
+using namespace playfair::testing;
+using analysis::Language;
+
+// What the break session is given: demonstrations, the main window's
+// pairs and files, without a window.
+class TestBreakInput : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    // A demonstration encrypts the text the textbook way on the key word's
+    // square or a random one and makes it the input with its key; one with
+    // nothing to encrypt is refused and leaves the input as it was.
+    void demonstration_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("keyWord"); // "-": a random square
+        QTest::addColumn<QString>("cipher");
+        QTest::addColumn<QString>("status");
+
+        QTest::newRow("a doubled letter split by X: the textbook example")
+            << "Hide the gold in the tree stump!" << "Playfair example" << "BM OD ZB XD NA BE KU DM UI XM MO UV IF"
+            << pressStart + "\nШифърът има само 26 букви: на толкова кратък текст пасват много квадрати. Ако знаете "
+                            "дума от текста, напишете я в „Известна дума“.";
+        QTest::newRow("an odd length evened by X, J as I") << "Jumbo" << "playfair example" << "RT IH QE" << "";
+        QTest::newRow("a final X evened by Q") << "box" << "PLAYFAIR EXAMPLE" << "DK GW" << "";
+        QTest::newRow("XX split by Q") << "x x" << "PLAYFAIR EXAMPLE" << "GW GW" << "";
+        QTest::newRow("a random square") << "Attack at dawn" << "-" << "" << "";
+        QTest::newRow("Cyrillic is skipped, and the status says so")
+            << "Attack при зори" << "playfair example" << "" << "Кирилицата в текста за демонстрация е пропусната: "
+                                                                 "криптирани са само латинските букви.";
+        QTest::newRow("refused: no letters") << "12 + 30 = 42" << "-" << "-"
+                                             << "Текстът за демонстрация няма нито една латинска буква.";
+        QTest::newRow("refused: Cyrillic only") << "Среща на гарата" << "rodina" << "-"
+                                                << "Текстът за демонстрация трябва да е с латински букви: програмата "
+                                                   "пропуска кирилицата.";
+        QTest::newRow("refused: a key word without letters") << "attack at dawn" << "  " << "-"
+                                                             << "Напишете ключова дума или изберете „случаен "
+                                                                "квадрат“.";
+    }
+
+    void demonstration()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, keyWord);
+        QFETCH(QString, cipher);
+        QFETCH(QString, status);
+
+        BreakSession session;
+        session.setCiphertext(QStringLiteral("BM OD"));
+        QRandomGenerator random(11);
+        const std::optional<QString> word = keyWord == QStringLiteral("-") ? std::nullopt : std::optional(keyWord);
+        session.demonstrate(text, word, random);
+
+        if (cipher == QStringLiteral("-")) {
+            QCOMPARE(session.state(), State::Refused);
+            QCOMPARE(session.status(), status);
+            QCOMPARE(session.ciphertext(), QStringLiteral("BM OD"));
+            QCOMPARE(session.knownSquare(), QString());
+            return;
+        }
+        QCOMPARE(session.state(), State::Idle);
+        QRandomGenerator again(11);
+        const QString square = word ? Demonstration::keySquare(*word) : Demonstration::randomSquare(again);
+        QCOMPARE(session.knownSquare(), square);
+        const Demonstration made = *Demonstration::make(text, square);
+        QCOMPARE(session.ciphertext(), pairsOf(made.ciphertext));
+        if (!cipher.isEmpty())
+            QCOMPARE(session.ciphertext(), cipher);
+        if (!status.isEmpty())
+            QCOMPARE(session.status(), status);
+        QCOMPARE(session.inPlaceNote(), keyKnown);
+
+        // A demonstration waits while a search runs.
+        session.setSearchOptions(1, 1);
+        QVERIFY(session.start());
+        session.demonstrate(QStringLiteral("another text"), std::nullopt, random);
+        QCOMPARE(session.ciphertext(), pairsOf(made.ciphertext));
+        QCOMPARE(session.state(), State::Searching);
+    }
+
+    // The main window's cipher pairs and square, after an Encrypt only.
+    void fromWorkspace_data()
+    {
+        QTest::addColumn<bool>("encrypt");
+        QTest::newRow("after an Encrypt") << true;
+        QTest::newRow("before one") << false;
+    }
+
+    void fromWorkspace()
+    {
+        QFETCH(bool, encrypt);
+        Workspace ws;
+        ws.Form_Load();
+        if (encrypt)
+            ws = encrypted(QStringLiteral("rodina"), QStringLiteral("send help to the north gate"));
+        const BreakInput input = BreakInput::fromWorkspace(ws);
+        QCOMPARE(input.ciphertext, encrypt ? itemsOf(ws.List1[1]) : QString());
+        QCOMPARE(input.trueSquare, encrypt ? QStringLiteral("RODINABCEFGHKLMPQSTUVWXYZ") : QString());
+        QVERIFY(input.note.isEmpty());
+    }
+
+    // playfair --break FILE: the file's text, or a word on why there is
+    // none, which the status line shows first.
+    void fromFile_data()
+    {
+        QTest::addColumn<QString>("name"); // in a scratch folder
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<QString>("ciphertext");
+        QTest::addColumn<QString>("note");
+
+        QTest::newRow("a ciphertext in groups of five")
+            << "cipher.txt" << QByteArray("BMODZ BXDNA\nBEKUD MUIXM\n") << "BMODZ BXDNA\nBEKUD MUIXM\n" << "";
+        QTest::newRow("a file that is not there") << "missing.txt" << QByteArray() << ""
+                                                  << "Файлът „%1“ не съществува.";
+        QTest::newRow("a folder") << "." << QByteArray() << "" << "„%1“ е папка, а не файл с шифрован текст.";
+        QTest::newRow("more than 1 MiB") << "big.txt" << QByteArray((1 << 20) + 10, 'A') << QString(1 << 20, u'A')
+                                         << "Файлът „%1“ е по-дълъг от 1 MiB: прочетено е само началото му.";
+    }
+
+    void fromFile()
+    {
+        QFETCH(QString, name);
+        QFETCH(QByteArray, content);
+        QFETCH(QString, ciphertext);
+        QFETCH(QString, note);
+
+        QTemporaryDir folder;
+        const QString path = name == QStringLiteral(".") ? folder.path() : folder.filePath(name);
+        if (!content.isEmpty()) {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(content);
+        }
+        const BreakInput input = BreakInput::fromFile(path);
+        QCOMPARE(input.ciphertext, ciphertext);
+        QCOMPARE(input.note, note.isEmpty() ? QString() : note.arg(path));
+        QVERIFY(input.trueSquare.isEmpty());
+
+        BreakSession session;
+        session.setInput(input);
+        QCOMPARE(session.ciphertext(), ciphertext);
+        if (!note.isEmpty())
+            QCOMPARE(session.status(), note.arg(path));
+        // The note gives way to the prompt once the box is edited.
+        session.setCiphertext(QStringLiteral("BM OD ZB XD NA BE KU DM UI XM MO UV IF QR ST UV WX YZ AB CD"));
+        QCOMPARE(session.status(), pressStart);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestBreakInput)
+#include "tst_breakinput.moc"

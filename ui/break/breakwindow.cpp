@@ -1,0 +1,428 @@
+#include "breakwindow.h"
+
+#include "breakjob.h"
+#include "pairedtextview.h"
+#include "scoreplot.h"
+#include "ui/application.h"
+#include "ui/shared/colourbutton.h"
+#include "ui/shared/squareview.h"
+#include "ui/shared/windowcolours.h"
+#include "ui/shared/windowparts.h"
+
+#include <QButtonGroup>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+#include <QRandomGenerator>
+#include <QScreen>
+#include <QSignalBlocker>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+namespace playfair {
+
+namespace {
+
+using analysis::Language;
+
+const QColor startColour(0, 255, 0);
+const QColor stopColour(255, 0, 0);
+
+// The window shows what the search has found at most this often.
+constexpr int renderInterval = 50; // ms
+
+template<typename T>
+T *named(T *widget, const char *objectName, const QString &accessibleName = QString())
+{
+    widget->setObjectName(QLatin1String(objectName));
+    if (!accessibleName.isEmpty())
+        widget->setAccessibleName(accessibleName);
+    return widget;
+}
+
+QLabel *wrappedLabel(const QString &text, QWidget *parent)
+{
+    auto *label = new QLabel(text, parent);
+    label->setTextFormat(Qt::PlainText);
+    label->setWordWrap(true);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return label;
+}
+
+} // namespace
+
+BreakWindow::BreakWindow(const BreakInput &input, QWidget *parent)
+    : QWidget(parent, Qt::Window)
+{
+    setUpWindow(this, QStringLiteral("BreakWindow"), caption());
+
+    m_renderTimer.setSingleShot(true);
+    connect(&m_renderTimer, &QTimer::timeout, this, &BreakWindow::render);
+
+    createControls();
+    connectControls();
+    setInput(input);
+    m_ciphertext->setFocus();
+}
+
+BreakWindow::~BreakWindow()
+{
+    if (m_job) {
+        m_job->disconnect(this);
+        m_job->stop();
+    }
+}
+
+QString BreakWindow::caption()
+{
+    return QStringLiteral("Разбиване на шифъра - Playfair");
+}
+
+void BreakWindow::createControls()
+{
+    QVBoxLayout *layout
+        = titledLayout(this, QStringLiteral("Разбиване на шифъра без ключа - диграфов шифър, cipher Playfair"));
+
+    // The inputs on the left; on the right what the search has found: the
+    // square and the score over time, and under them the plaintext.
+    auto *columns = new QHBoxLayout;
+    auto *inputs = new QVBoxLayout;
+    inputs->addWidget(createDemonstration());
+    inputs->addWidget(createSearchInputs(), 1);
+    columns->addLayout(inputs, 2);
+
+    auto *results = new QVBoxLayout;
+    auto *pictures = new QHBoxLayout;
+    auto *squareFrame = named(new QGroupBox(QStringLiteral("квадрат на Polybius"), this), "squareFrame");
+    auto *squareLayout = new QVBoxLayout(squareFrame);
+    m_square = named(new SquareView(squareFrame), "square", QStringLiteral("Намереният квадрат"));
+    squareLayout->addWidget(m_square, 0, Qt::AlignHCenter);
+    m_inPlace = named(wrappedLabel(QString(), squareFrame), "inPlace");
+    m_inPlace->setFixedWidth(m_square->sizeHint().width() + 24);
+    squareLayout->addWidget(m_inPlace);
+    squareLayout->addStretch();
+    pictures->addWidget(squareFrame);
+
+    auto *scoreFrame = named(new QGroupBox(QStringLiteral("Оценка на открития текст"), this), "scoreFrame");
+    auto *scoreLayout = new QVBoxLayout(scoreFrame);
+    m_plot = named(new ScorePlot(scoreFrame), "scorePlot");
+    scoreLayout->addWidget(m_plot, 1);
+    m_scoreNote = named(wrappedLabel(QString(), scoreFrame), "scoreNote");
+    scoreLayout->addWidget(m_scoreNote);
+    pictures->addWidget(scoreFrame, 1);
+    results->addLayout(pictures);
+
+    auto *plainFrame = named(new QGroupBox(QStringLiteral("Открит текст: под всяка двойка на шифъра - нейният текст"),
+                                           this),
+                             "plaintextFrame");
+    auto *plainLayout = new QVBoxLayout(plainFrame);
+    m_plaintext = named(new PairedTextView(plainFrame), "plaintext", QStringLiteral("Открит текст"));
+    m_plaintext->setMinimumHeight(5 * m_plaintext->fontMetrics().lineSpacing());
+    plainLayout->addWidget(m_plaintext);
+    results->addWidget(plainFrame, 1);
+    columns->addLayout(results, 3);
+    layout->addLayout(columns, 1);
+
+    m_status = named(wrappedLabel(QString(), this), "status", QStringLiteral("Състояние"));
+    m_status->setFrameShape(QFrame::Panel);
+    m_status->setFrameShadow(QFrame::Sunken);
+    m_status->setMargin(4);
+    m_status->setMinimumHeight(2 * fontMetrics().lineSpacing() + 12);
+    m_status->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    setBackground(m_status, QColor(255, 255, 240));
+    layout->addWidget(m_status);
+}
+
+QWidget *BreakWindow::createDemonstration()
+{
+    auto *group = named(new QGroupBox(QStringLiteral("Демонстрация: текст, криптиран с известен ключ"), this),
+                        "demonstration");
+    m_demonstration = group;
+    auto *layout = new QVBoxLayout(group);
+
+    m_demoText = named(new QPlainTextEdit(group), "demoText", QStringLiteral("Текст за демонстрация"));
+    m_demoText->setPlaceholderText(
+        QStringLiteral("Напишете или поставете текст с латински букви, на английски или на български…"));
+    m_demoText->setTabChangesFocus(true);
+    m_demoText->setFixedHeight(3 * m_demoText->fontMetrics().lineSpacing() + 12);
+    layout->addWidget(m_demoText);
+
+    auto *key = new QGridLayout;
+    m_useKeyWord = named(new QRadioButton(QStringLiteral("ключова дума:"), group), "useKeyWord");
+    m_keyWord = named(new QLineEdit(QStringLiteral("RODINA"), group), "keyWord", QStringLiteral("Ключова дума"));
+    m_useRandom = named(new QRadioButton(QStringLiteral("случаен квадрат"), group), "useRandomSquare");
+    auto *choice = new QButtonGroup(group);
+    choice->addButton(m_useKeyWord);
+    choice->addButton(m_useRandom);
+    m_useRandom->setChecked(true);
+    m_encrypt = named(new ColourButton(QStringLiteral("Криптирай"), startColour, group), "encrypt",
+                      QStringLiteral("Криптирай текста за демонстрация"));
+    m_encrypt->setAutoDefault(false);
+    m_encrypt->setMinimumWidth(m_encrypt->fontMetrics().horizontalAdvance(m_encrypt->text()) + 24);
+    key->addWidget(m_useKeyWord, 0, 0);
+    key->addWidget(m_keyWord, 0, 1);
+    key->addWidget(m_useRandom, 1, 0);
+    key->addWidget(m_encrypt, 1, 1, Qt::AlignRight);
+    key->setColumnStretch(1, 1);
+    layout->addLayout(key);
+
+    layout->addWidget(wrappedLabel(
+        QStringLiteral("Текстът се подготвя като истинските съобщения Playfair: между двете букви на двойка от "
+                       "еднакви букви се вмъква X (Q, ако буквата е X), а накрая X изравнява нечетен брой букви "
+                       "(Q след крайно X)."),
+        group));
+    return group;
+}
+
+QWidget *BreakWindow::createSearchInputs()
+{
+    auto *group = named(new QGroupBox(QStringLiteral("Шифрован текст"), this), "ciphertextFrame");
+    auto *layout = new QVBoxLayout(group);
+
+    m_ciphertext = named(new QPlainTextEdit(group), "ciphertext", QStringLiteral("Шифрован текст"));
+    m_ciphertext->setPlaceholderText(
+        QStringLiteral("Поставете шифрован текст: броят се само латинските букви, J е I."));
+    m_ciphertext->setTabChangesFocus(true);
+    m_ciphertext->setMinimumHeight(2 * m_ciphertext->fontMetrics().lineSpacing() + 12);
+    m_ciphertext->installEventFilter(this);
+    layout->addWidget(m_ciphertext, 1);
+
+    auto *settings = new QGridLayout;
+    m_language = named(new QComboBox(group), "language", QStringLiteral("Език"));
+    m_language->addItem(QStringLiteral("английски"), int(Language::English));
+    m_language->addItem(QStringLiteral("български на латиница"), int(Language::Bulgarian));
+    m_crib = named(new QLineEdit(group), "crib", QStringLiteral("Известна дума"));
+    m_crib->setPlaceholderText(QStringLiteral("ако знаете дума от текста"));
+    m_timeLimit = named(new QSpinBox(group), "timeLimit", QStringLiteral("Време за търсене"));
+    m_timeLimit->setRange(5, 600);
+    m_timeLimit->setValue(30);
+    m_timeLimit->setSuffix(QStringLiteral(" s"));
+    m_timeLimit->setToolTip(QStringLiteral("Търсенето спира най-късно след толкова секунди."));
+    const auto label = [group](const QString &text, QWidget *buddy) {
+        auto *caption = new QLabel(text, group);
+        caption->setBuddy(buddy);
+        return caption;
+    };
+    settings->addWidget(label(QStringLiteral("език:"), m_language), 0, 0);
+    settings->addWidget(m_language, 0, 1, 1, 3);
+    settings->addWidget(label(QStringLiteral("известна дума:"), m_crib), 1, 0);
+    settings->addWidget(m_crib, 1, 1, 1, 3);
+    settings->addWidget(label(QStringLiteral("най-много:"), m_timeLimit), 2, 0);
+    settings->addWidget(m_timeLimit, 2, 1);
+    m_start = named(new ColourButton(QStringLiteral("Започни"), startColour, group), "start", QStringLiteral("Започни"));
+    m_stop = named(new ColourButton(QStringLiteral("Спри"), stopColour, group), "stop", QStringLiteral("Спри"));
+    for (ColourButton *button : {m_start, m_stop}) {
+        button->setAutoDefault(false);
+        button->setMinimumWidth(button->fontMetrics().horizontalAdvance(m_start->text()) + 32);
+    }
+    settings->addWidget(m_start, 2, 2);
+    settings->addWidget(m_stop, 2, 3);
+    settings->setColumnStretch(1, 1);
+    layout->addLayout(settings);
+    return group;
+}
+
+void BreakWindow::connectControls()
+{
+    connect(m_encrypt, &QPushButton::clicked, this, &BreakWindow::makeDemonstration);
+    connect(m_start, &QPushButton::clicked, this, &BreakWindow::start);
+    connect(m_stop, &QPushButton::clicked, this, &BreakWindow::stop);
+    connect(m_crib, &QLineEdit::returnPressed, this, &BreakWindow::start);
+    connect(m_useKeyWord, &QRadioButton::toggled, m_keyWord, &QLineEdit::setEnabled);
+    connect(m_keyWord, &QLineEdit::textEdited, this, [this] { m_useKeyWord->setChecked(true); });
+    m_keyWord->setEnabled(false);
+    connect(m_ciphertext, &QPlainTextEdit::textChanged, this, [this] {
+        m_session.setCiphertext(m_ciphertext->toPlainText());
+        render();
+    });
+    connect(m_crib, &QLineEdit::textChanged, this, [this](const QString &text) {
+        m_session.setCrib(text);
+        render();
+    });
+    connect(m_language, &QComboBox::currentIndexChanged, this, [this] {
+        m_session.setLanguage(Language(m_language->currentData().toInt()));
+        render();
+    });
+    connect(m_timeLimit, &QSpinBox::valueChanged, this, [this](int seconds) { m_session.setTimeLimit(seconds); });
+}
+
+void BreakWindow::setInput(const BreakInput &input)
+{
+    m_session.setInput(input);
+    render();
+}
+
+void BreakWindow::makeDemonstration()
+{
+    const std::optional<QString> keyWord
+        = m_useRandom->isChecked() ? std::nullopt : std::optional<QString>(m_keyWord->text());
+    m_session.demonstrate(m_demoText->toPlainText(), keyWord, *QRandomGenerator::global());
+    render();
+}
+
+void BreakWindow::setSearchOptions(int threads, std::optional<std::uint64_t> seed)
+{
+    m_session.setSearchOptions(threads, seed);
+}
+
+void BreakWindow::start()
+{
+    std::optional<BreakSession::Search> search = m_session.start();
+    if (search) {
+        const int run = search->run;
+        auto *job = new BreakJob(std::move(search->ciphertext), std::move(search->options));
+        connect(
+            job, &BreakJob::progress, this,
+            [this, run](const analysis::SolverReport &report) {
+                if (m_session.reportArrived(run, report))
+                    scheduleRender();
+            },
+            Qt::QueuedConnection);
+        connect(
+            job, &BreakJob::finished, this,
+            [this, run](const analysis::SolverResult &result) {
+                if (m_session.searchFinished(run, result)) {
+                    m_job = nullptr;
+                    scheduleRender();
+                }
+            },
+            Qt::QueuedConnection);
+        connect(
+            job, &BreakJob::failed, this,
+            [this, run](const QString &message) {
+                if (m_session.searchFailed(run, message)) {
+                    m_job = nullptr;
+                    render();
+                }
+            },
+            Qt::QueuedConnection);
+        m_job = job;
+        job->start();
+    }
+    render();
+}
+
+void BreakWindow::stop()
+{
+    if (!m_session.stop())
+        return;
+    if (m_job)
+        m_job->stop();
+    render();
+}
+
+void BreakWindow::scheduleRender()
+{
+    if (m_renderTimer.isActive())
+        return;
+    const qint64 since = m_sinceRender.isValid() ? m_sinceRender.elapsed() : renderInterval;
+    if (since >= renderInterval)
+        render();
+    else
+        m_renderTimer.start(int(renderInterval - since));
+}
+
+void BreakWindow::render()
+{
+    m_renderTimer.stop();
+    m_sinceRender.restart();
+
+    const bool searching = m_session.isSearching();
+    m_start->setEnabled(!searching);
+    m_stop->setEnabled(m_session.canStop());
+    m_demonstration->setEnabled(!searching);
+    m_ciphertext->setReadOnly(searching);
+    m_language->setEnabled(!searching);
+    m_crib->setEnabled(!searching);
+    m_timeLimit->setEnabled(!searching);
+    renderInputs();
+
+    m_square->setLetters(m_session.squareLetters());
+    const QList<int> right = m_session.rightCells();
+    if (m_square->emphasised() != right)
+        m_square->setEmphasised(right);
+    m_inPlace->setText(m_session.inPlaceNote());
+
+    m_plaintext->setTexts(m_session.cipherLetters(), m_session.foundPlaintext(), m_session.truePlaintext());
+
+    const BreakSession::Levels levels = m_session.levels();
+    m_plot->setLevels(levels.random, levels.typical);
+    m_plot->setTrueScore(m_session.trueScore());
+    m_plot->setPoints(m_session.scorePoints());
+    m_plot->update();
+    m_scoreNote->setText(m_session.scoreNote());
+
+    const QString status = m_session.status();
+    if (m_status->text() != status)
+        m_status->setText(status);
+}
+
+// The boxes show what the session holds; they change only where they differ
+// from it, so the cursor stays where the user left it.
+void BreakWindow::renderInputs()
+{
+    if (m_ciphertext->toPlainText() != m_session.ciphertext()) {
+        const QSignalBlocker blocker(m_ciphertext);
+        m_ciphertext->setPlainText(m_session.ciphertext());
+    }
+    if (m_crib->text() != m_session.crib()) {
+        const QSignalBlocker blocker(m_crib);
+        m_crib->setText(m_session.crib());
+    }
+    const int language = m_language->findData(int(m_session.language()));
+    if (m_language->currentIndex() != language) {
+        const QSignalBlocker blocker(m_language);
+        m_language->setCurrentIndex(language);
+    }
+    if (m_timeLimit->value() != m_session.timeLimit()) {
+        const QSignalBlocker blocker(m_timeLimit);
+        m_timeLimit->setValue(m_session.timeLimit());
+    }
+}
+
+void BreakWindow::closeEvent(QCloseEvent *event)
+{
+    stop();
+    QWidget::closeEvent(event);
+}
+
+bool BreakWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    // Enter in the ciphertext box starts the search; Shift+Enter still
+    // breaks the line.
+    if (watched == m_ciphertext && event->type() == QEvent::KeyPress) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)
+            && !(key->modifiers() & Qt::ShiftModifier)) {
+            start();
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void BreakWindow::paintEvent(QPaintEvent *)
+{
+    QPainter(this).fillRect(rect(), windowColour);
+}
+
+BreakWindow *openBreakWindow(const BreakInput &input, QWidget *owner)
+{
+    auto *window = new BreakWindow(input, owner);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    // Room for the plaintext, within the screen less a window frame.
+    const QRect screen = window->screen()->availableGeometry();
+    window->resize(QSize(1000, 720).boundedTo(screen.size() - QSize(16, 48)).expandedTo(window->minimumSizeHint()));
+    showCentred(window, owner);
+    return window;
+}
+
+} // namespace playfair

@@ -1,0 +1,53 @@
+#include "windowparts.h"
+
+#include "windowcolours.h"
+
+#include <QIcon>
+#include <QLabel>
+#include <QVBoxLayout>
+
+namespace playfair {
+
+void setUpWindow(QWidget *window, const QString &objectName, const QString &caption)
+{
+    window->setObjectName(objectName);
+    window->setWindowTitle(caption);
+    window->setWindowIcon(QIcon(QStringLiteral(":/playfair/playfair.png")));
+    QFont font(QStringLiteral("Times New Roman"));
+    font.setPointSize(12);
+    font.setStyleHint(QFont::Serif);
+    window->setFont(font);
+}
+
+void setBackground(QWidget *widget, const QColor &colour, QPalette::ColorRole role)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(role, colour);
+    widget->setPalette(palette);
+    if (role == QPalette::Window)
+        widget->setAutoFillBackground(true);
+}
+
+QLabel *colouredLabel(const QString &name, const QColor &colour, QWidget *parent)
+{
+    auto *label = new QLabel(parent);
+    label->setObjectName(name);
+    label->setTextFormat(Qt::PlainText);
+    label->setAlignment(Qt::AlignCenter);
+    label->setMargin(2);
+    setBackground(label, colour);
+    return label;
+}
+
+QVBoxLayout *titledLayout(QWidget *window, const QString &title)
+{
+    auto *layout = new QVBoxLayout(window);
+    layout->setContentsMargins(8, 8, 8, 8);
+    layout->setSpacing(8);
+    QLabel *band = colouredLabel(QStringLiteral("title"), captionColour, window);
+    band->setText(title);
+    layout->addWidget(band);
+    return layout;
+}
+
+} // namespace playfair

@@ -1,0 +1,179 @@
+#pragma once
+
+#include "analysis/solver.h"
+
+#include <QList>
+#include <QPointF>
+#include <QString>
+
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+class QRandomGenerator;
+
+namespace playfair {
+
+class Workspace;
+
+// What a break window opens with.
+struct BreakInput
+{
+    QString ciphertext; // any text: its letters are the ciphertext
+    QString trueSquare; // the key's 25 letters row by row, when it is known
+    QString note;       // a first word for the status line, such as a file that could not be read
+
+    // The main window's cipher pairs and its square, after an Encrypt;
+    // nothing before one.
+    static BreakInput fromWorkspace(const Workspace &ws);
+    // A file's text (its first MiB), or a note saying why there is none.
+    static BreakInput fromFile(const QString &path);
+};
+
+// Everything the break window knows and decides, as plain data and
+// commands: the boxes' texts, the known key and the ciphertext letters it
+// belongs to, the state of the search and its last report, and what follows
+// from them for the window to show (the status sentence, the notes, the
+// square with its right cells, the paired plaintext, the score plot).
+//
+// The window passes the user's actions in (new input, start, stop) and what
+// the search's thread sends back (a report, the end, a failure), then shows
+// the session through one render(). start() does not search: it returns the
+// solver's input tagged with a run number, and the window hands it to a
+// thread. Whatever comes back carries that number, and anything from a run
+// that is no longer the last one is ignored, so a stopped or forgotten
+// search can never change what the window shows. The session never waits
+// for a search.
+//
+// Idle and Refused take new input; start() leads to Searching, or to
+// Refused on bad input; stop() to Stopping; the run's end to Finished and
+// its failure to Refused. A finished search stays on show until the next
+// start() or setInput(); editing the box alone leaves it there.
+class BreakSession
+{
+public:
+    enum class State { Idle, Searching, Stopping, Finished, Refused };
+
+    // A search to run: the ciphertext letters and the solver's options.
+    struct Search
+    {
+        int run = 0;
+        std::vector<analysis::Letter> ciphertext;
+        analysis::SolverOptions options;
+    };
+
+    // Where the plot's dashed lines stand for the language.
+    struct Levels
+    {
+        double random = 0;
+        double typical = 0;
+    };
+
+    BreakSession();
+
+    // The boxes, as the user left them. While a search runs they cannot
+    // change: the window keeps their controls read-only then.
+    const QString &ciphertext() const { return m_ciphertext; }
+    const QString &crib() const { return m_crib; }
+    analysis::Language language() const { return m_language; }
+    int timeLimit() const { return m_timeLimit; } // seconds
+    // New text in the ciphertext box; an opening note or a refusal gives
+    // way to the prompt.
+    void setCiphertext(const QString &text);
+    void setCrib(const QString &text);
+    void setLanguage(analysis::Language language);
+    void setTimeLimit(int seconds);
+
+    // Every search draws a fresh seed and uses every core, unless fixed
+    // here (tests and benchmarks): `threads` 0 is every core.
+    void setSearchOptions(int threads, std::optional<std::uint64_t> seed);
+
+    // Puts the input's ciphertext into the box; its key, if given and a
+    // square, is known from then on for that ciphertext, and the language
+    // follows its plaintext. Ignored while a search runs.
+    void setInput(const BreakInput &input);
+    // Encrypts `text` on the square of `keyWord`, or on a square drawn from
+    // `random` when there is no key word, and makes it the input; refuses
+    // a text or a key word without letters. Ignored while a search runs.
+    void demonstrate(const QString &text, const std::optional<QString> &keyWord, QRandomGenerator &random);
+    // The known key's 25 letters, or empty.
+    const QString &knownSquare() const { return m_knownSquare; }
+
+    // Reads the ciphertext and the crib. On good input the state becomes
+    // Searching and the search to run is returned; bad input is refused
+    // with the solver's own sentence. Nothing while a search runs.
+    std::optional<Search> start();
+    // True when the running search is to be asked to stop (once).
+    bool stop();
+    // What a run sends back; each returns whether the session changed.
+    bool reportArrived(int run, const analysis::SolverReport &report);
+    bool searchFinished(int run, const analysis::SolverResult &result);
+    bool searchFailed(int run, const QString &message);
+
+    State state() const { return m_state; }
+    bool isSearching() const { return m_state == State::Searching || m_state == State::Stopping; }
+    bool canStop() const { return m_state == State::Searching; }
+    int run() const { return m_run; }
+    // The last search's latest report, or its result once it has finished.
+    const analysis::SolverResult &report() const { return m_report; }
+
+    // The status line: what to do, how the search goes, why it stopped.
+    QString status() const;
+    // What the score means, for the chosen language.
+    QString scoreNote() const;
+    // Under the square: whether the key is known, how much of it is found.
+    QString inPlaceNote() const;
+
+    // The square to show (empty for an empty one): the found square, laid
+    // over the known key in the shift that matches it best, and the cells
+    // (0..24) that hold the key's letter.
+    QString squareLetters() const;
+    QList<int> rightCells() const;
+
+    // The paired plaintext: the last search's ciphertext letters, its
+    // plaintext once one is found (else empty), and the true plaintext when
+    // its key is known (else empty).
+    const QString &cipherLetters() const { return m_letters; }
+    QString foundPlaintext() const;
+    const QString &truePlaintext() const { return m_truePlain; }
+
+    // The score plot: the best score over the last search's time, the
+    // language's levels and the true plaintext's score when the key is known.
+    const QList<QPointF> &scorePoints() const { return m_points; }
+    Levels levels() const;
+    std::optional<double> trueScore() const { return m_trueScore; }
+
+private:
+    bool hasSearched() const;
+    void refuse(const QString &message);
+    void chooseLanguageFor(const QString &plainLetters);
+    QString shortTextNote(qsizetype letters) const;
+    QString finishedStatus() const;
+
+    // The boxes.
+    QString m_ciphertext;
+    QString m_crib;
+    analysis::Language m_language = analysis::Language::English;
+    int m_timeLimit = 30;
+    int m_threads = 0;
+    std::optional<std::uint64_t> m_seed;
+
+    // The known key and the ciphertext letters it belongs to.
+    QString m_knownSquare;
+    QString m_knownFor;
+
+    // The last search.
+    State m_state = State::Idle;
+    QString m_message;   // why the input was refused, or the opening note
+    int m_run = 0;       // counts searches: only the last one's messages count
+    analysis::Language m_searchLanguage = analysis::Language::English;
+    bool m_cribGiven = false;
+    QString m_letters;   // its ciphertext letters
+    QString m_truePlain; // its true plaintext, when the key is known
+    std::optional<analysis::Square> m_trueSquare;
+    std::optional<double> m_trueScore;
+    analysis::SolverResult m_report;
+    QList<QPointF> m_points;
+};
+
+} // namespace playfair
