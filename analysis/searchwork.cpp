@@ -227,7 +227,10 @@ Judged SearchWork::judge(const Candidate &candidate) const
 {
     Judged judged;
     judged.candidate = candidate;
-    judged.verdict = m_chooser.judge(candidate, m_shared.bestTotal.load(std::memory_order_relaxed));
+    // A square of the general search is one of 25!/25.
+    if (candidate.origin == KeyOrigin::Square)
+        judged.candidate.keyLog10 = m_keyWords.priors().randomSquare;
+    judged.verdict = m_chooser.judge(judged.candidate, m_shared.bestTotal.load(std::memory_order_relaxed));
     std::vector<Letter> plain(m_searched.size());
     decryptLetters(candidate.square, m_searched.data(), m_searched.size(), plain.data());
     judged.hash = plainHash(plain.data(), plain.size());

@@ -217,6 +217,8 @@ SolverResult solve(const std::vector<Letter> &ciphertext, const SolverOptions &o
     report(result, true);
     result.candidates = int(shared.judged.size());
     result.searchRank = shared.searchRankOfBest();
+    if (const Judged *best = shared.best())
+        result.chosenTotal = best->verdict.total;
     return result;
 }
 

@@ -97,6 +97,7 @@ struct SolverResult : SolverReport
     // searches' own score ranked it `searchRank` (1 the first).
     int candidates = 0;
     int searchRank = 0;
+    double chosenTotal = 0; // the chooser's score of the answer (see Chooser), with its key's odds
 };
 
 // Where the reported score stands: a letter of ordinary text, and a letter

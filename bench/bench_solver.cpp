@@ -1,21 +1,33 @@
 // The solver's benchmark: it makes ciphertexts of several lengths from the
-// held-out book (never seen by the letter statistics), each on a random
-// square with the textbook preparation, breaks them and prints, by length,
-// the share solved (plaintext exactly right), the median and the worst time,
-// and the keys tested per second per core. Of the texts not solved it counts
-// those the search missed (their true plaintext scores higher than the
-// answer) and those a wrong plaintext outscores, which no search can mend.
-// It judges nothing.
+// held-out book of a language (never seen by the statistics), breaks them and
+// prints, by length, the share solved (plaintext exactly right), the median
+// and the worst time, and the keys tested per second per core. It judges
+// nothing.
 //
 //     bench_solver [--language en|bg] [--texts N] [--time-limit S] [--threads T]
 //                  [--lengths 40,50,...] [--seed S] [--crib N] [--heldout FILE]
+//                  [--keywords words|phrases|letters]
 //
-// --crib N also gives the solver N letters of each plaintext at a random
+// On random squares (the default) it splits the texts not solved into those
+// the search missed (the true plaintext scores higher than the answer) and
+// those a wrong plaintext outscores, which no search can mend with these
+// statistics: by the four-letter groups the general search climbs, and by the
+// chooser's final score (the order-5 letter model, the words, the key's
+// odds). --crib N gives the solver N letters of each plaintext at a random
 // place, with that place. --until-found 1 stops each search as soon as its
-// best plaintext is the right one, to time the search alone, without the
-// agreement the solver waits for before it trusts an answer.
+// best plaintext is the right one, to time the search alone.
+//
+// With --keywords, every square is made from a key word, as the main window
+// makes it: words of the held-out book itself (4 letters or more), phrases of
+// two words that follow each other in it, or 5 to 10 letters that form no
+// word. It counts the texts solved and those whose key word was named (a
+// word, phrase or letters that build the very square), with the median and
+// the worst time to the end of the search. The default lengths are then 20,
+// 30 and 40 letters and the time limit 5 s.
 
+#include "analysis/chooser.h"
 #include "analysis/corpus.h"
+#include "analysis/keysquares.h"
 #include "analysis/letterstatistics.h"
 #include "analysis/random.h"
 #include "analysis/solver.h"
@@ -35,17 +47,20 @@ using namespace playfair::analysis;
 
 namespace {
 
+enum class Keys { Random, Words, Phrases, Letters };
+
 struct Options
 {
     Language language = Language::English;
     int texts = 20;
-    double timeLimit = 10;
+    double timeLimit = 0; // 0: 10 s on random squares, 5 s on key words
     int threads = 2;
-    std::vector<int> lengths{40, 50, 60, 80, 100, 150, 200};
+    std::vector<int> lengths;
     std::uint64_t seed = 2026;
     int crib = 0;
     bool untilFound = false;
     std::string heldout;
+    Keys keys = Keys::Random;
 };
 
 std::vector<int> parseLengths(const std::string &text)
@@ -67,79 +82,134 @@ double median(std::vector<double> values)
     return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
 }
 
+std::vector<Letter> lettersOf(const std::string &text)
+{
+    std::vector<Letter> letters;
+    for (char letter : text)
+        letters.push_back(Letter(letterNumber(letter)));
+    return letters;
+}
+
 struct Case
 {
     std::string plain; // prepared, `length` letters
     Square square{};
+    std::string key;   // the key word, for squares made from one
     std::vector<Letter> cipher;
 };
 
-Case makeCase(const std::string &text, std::size_t length, Random &rng)
+Case makeCase(const std::string &text, std::size_t length, const Square &square, Random &rng)
 {
     Case c;
     const std::size_t start = rng.below(std::uint32_t(text.size() - 2 * length));
     c.plain = playfair::preparedMessage(text.substr(start, 2 * length)).substr(0, length);
-    for (int cell = 0; cell < 25; ++cell)
-        c.square[cell] = Letter(cell);
-    for (int cell = 24; cell > 0; --cell)
-        std::swap(c.square[cell], c.square[rng.below(cell + 1)]);
-    const std::string cipher = playfair::transformedPairs(squareToText(c.square), c.plain, +1);
-    for (char letter : cipher)
-        c.cipher.push_back(Letter(letterNumber(letter)));
+    c.square = square;
+    c.cipher = lettersOf(playfair::transformedPairs(squareToText(c.square), c.plain, +1));
     return c;
 }
 
-} // namespace
-
-int main(int argc, char *argv[])
+Square randomSquare(Random &rng)
 {
-    Options options;
-    for (int i = 1; i + 1 < argc; i += 2) {
-        const std::string name = argv[i];
-        const std::string value = argv[i + 1];
-        if (name == "--language")
-            options.language = languageFromCode(value).value_or(Language::English);
-        else if (name == "--texts")
-            options.texts = std::atoi(value.c_str());
-        else if (name == "--time-limit")
-            options.timeLimit = std::atof(value.c_str());
-        else if (name == "--threads")
-            options.threads = std::atoi(value.c_str());
-        else if (name == "--lengths")
-            options.lengths = parseLengths(value);
-        else if (name == "--seed")
-            options.seed = std::strtoull(value.c_str(), nullptr, 10);
-        else if (name == "--crib")
-            options.crib = std::atoi(value.c_str());
-        else if (name == "--until-found")
-            options.untilFound = value == "1";
-        else if (name == "--heldout")
-            options.heldout = value;
-        else {
-            std::fprintf(stderr, "bench_solver: unknown option %s\n", name.c_str());
-            return 2;
-        }
-    }
-    if (options.heldout.empty()) {
-        options.heldout = std::string(PLAYFAIR_HELDOUT_DIR) + (options.language == Language::Bulgarian
-                                                                   ? "/bg_karavelov_maminoto_detentse.txt"
-                                                                   : "/en_wells_time_machine.txt");
-    }
-    std::ifstream file(options.heldout, std::ios::binary);
-    const std::string raw{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-    const std::string text = cleanedCorpusText(raw, options.language == Language::Bulgarian);
-    if (text.size() < 10000) {
-        std::fprintf(stderr, "bench_solver: cannot read the held-out text %s\n", options.heldout.c_str());
-        return 1;
-    }
+    Square square;
+    for (int cell = 0; cell < 25; ++cell)
+        square[cell] = Letter(cell);
+    for (int cell = 24; cell > 0; --cell)
+        std::swap(square[cell], square[rng.below(cell + 1)]);
+    return square;
+}
 
+// A key of the kind asked for: a word of the book, two words that follow
+// each other in it, or letters that form no word.
+std::string keyOf(Keys keys, const std::vector<std::string> &words, Random &rng)
+{
+    if (keys == Keys::Letters) {
+        const std::string alphabet = "ABCDEFGHIKLMNOPQRSTUVWXYZ";
+        std::string key;
+        const std::size_t length = 5 + rng.below(6);
+        while (key.size() < length) {
+            const char letter = alphabet[rng.below(25)];
+            if (key.find(letter) == std::string::npos)
+                key += letter;
+        }
+        return key;
+    }
+    for (;;) {
+        const std::size_t at = rng.below(std::uint32_t(words.size() - 1));
+        if (keys == Keys::Words && words[at].size() >= 4)
+            return words[at];
+        if (keys == Keys::Phrases && words[at].size() >= 3 && words[at + 1].size() >= 3)
+            return words[at] + " " + words[at + 1];
+    }
+}
+
+int benchKeyWords(const Options &options, const std::string &raw, const std::string &text)
+{
+    // The book's words in order; a pair counts only within a sentence.
+    std::vector<std::string> words;
+    forEachCorpusWord(raw, [&words](std::string_view word, bool follows) {
+        if (!follows && !words.empty())
+            words.emplace_back(); // no pair across the gap
+        words.emplace_back(word);
+    });
+    const char *kind = options.keys == Keys::Words ? "words of the book" : options.keys == Keys::Phrases
+        ? "phrases of two words of the book"
+        : "letters that form no word";
+    std::printf("Key words: %s; held-out text %s (%zu letters); language %s; %d texts a length; time limit %.0f s; "
+                "%d threads\n\n",
+                kind, options.heldout.c_str(), text.size(), std::string(languageCode(options.language)).c_str(),
+                options.texts, options.timeLimit, options.threads);
+    std::printf("| Letters | Solved | Key word named | Median time | Worst time | Keys tested, median |\n");
+    std::printf("|---:|---:|---:|---:|---:|---:|\n");
+    Random rng(options.seed);
+    for (int length : options.lengths) {
+        int solved = 0;
+        int named = 0;
+        std::vector<double> times;
+        std::vector<double> keys;
+        for (int t = 0; t < options.texts; ++t) {
+            const std::string key = keyOf(options.keys, words, rng);
+            std::string keyLetters;
+            for (char c : key)
+                keyLetters += c == ' ' ? "" : std::string(1, c);
+            Case c = makeCase(text, std::size_t(length), keySquareOf(keyLetters), rng);
+            SolverOptions solverOptions;
+            solverOptions.language = options.language;
+            solverOptions.timeLimit = std::chrono::milliseconds(std::int64_t(options.timeLimit * 1000));
+            solverOptions.threads = options.threads;
+            solverOptions.seed = rng.next();
+            const SolverResult result = solve(c.cipher, solverOptions);
+            const bool right = result.plaintext == c.plain;
+            std::string namedLetters;
+            for (char ch : result.keyWord.value_or(""))
+                namedLetters += ch == ' ' ? "" : std::string(1, ch);
+            const bool rightKey = result.keyWord && keySquareOf(namedLetters) == c.square;
+            solved += right;
+            named += right && rightKey;
+            times.push_back(result.elapsedSeconds);
+            keys.push_back(double(result.keysTested));
+            std::fprintf(stderr, "  %d letters, key %s: %s, named %s, %.2f s (%s)\n", length, key.c_str(),
+                         right ? "solved" : "not solved", result.keyWord.value_or("-").c_str(), result.elapsedSeconds,
+                         std::string(stopReasonCode(result.stopped)).c_str());
+        }
+        std::printf("| %d | %d %% (%d of %d) | %d %% | %.2f s | %.2f s | %.1f M |\n", length, 100 * solved / options.texts,
+                    solved, options.texts, 100 * named / options.texts, median(times),
+                    *std::max_element(times.begin(), times.end()), median(keys) / 1e6);
+        std::fflush(stdout);
+    }
+    return 0;
+}
+
+int benchRandomSquares(const Options &options, const std::string &text)
+{
     std::printf("Held-out text: %s (%zu letters); language %s; %d texts a length; time limit %.0f s; %d threads%s\n\n",
                 options.heldout.c_str(), text.size(), std::string(languageCode(options.language)).c_str(),
                 options.texts, options.timeLimit, options.threads,
                 options.crib ? (", crib of " + std::to_string(options.crib) + " letters at its place").c_str() : "");
-    std::printf("| Letters | Solved | Median time | Worst time | Median time to the answer | Not solved: missed / outscored | Keys/s per core |\n");
-    std::printf("|---:|---:|---:|---:|---:|---:|---:|\n");
+    std::printf("| Letters | Solved | Median time | Worst time | Median time to the answer | Not solved: missed / "
+                "outscored (final score) | Outscored by four-letter groups | Keys/s per core |\n");
+    std::printf("|---:|---:|---:|---:|---:|---:|---:|---:|\n");
 
+    const double randomKey = KeyPriors::forKind(SquareKind::Any, KeyWordSearch::phraseCount()).randomSquare;
     Random rng(options.seed);
     for (int length : options.lengths) {
         int solved = 0;
@@ -147,12 +217,10 @@ int main(int argc, char *argv[])
         std::vector<double> found;
         double keys = 0;
         double seconds = 0;
-        struct
-        {
-            int solved = 0, outscored = 0, missed = 0;
-        } outcomes;
+        int outscoredFinal = 0;
+        int outscoredGroups = 0;
         for (int t = 0; t < options.texts; ++t) {
-            const Case c = makeCase(text, std::size_t(length), rng);
+            const Case c = makeCase(text, std::size_t(length), randomSquare(rng), rng);
             SolverOptions solverOptions;
             solverOptions.language = options.language;
             solverOptions.timeLimit = std::chrono::milliseconds(std::int64_t(options.timeLimit * 1000));
@@ -184,18 +252,24 @@ int main(int argc, char *argv[])
             // A text not solved either was missed by the search (the true
             // plaintext scores higher than the answer) or cannot be solved by
             // these statistics (a wrong plaintext scores at least as high).
-            std::vector<Letter> truth;
-            for (char letter : c.plain)
-                truth.push_back(Letter(letterNumber(letter)));
-            const double truthScore = LetterStatistics::of(options.language).meanLog10(truth.data(), truth.size());
-            ++(right ? outcomes.solved : result.score >= truthScore ? outcomes.outscored : outcomes.missed);
-            std::fprintf(stderr, "  %d letters, text %d: %s in %.2f s (%s%s, %llu keys; score %.3f, the truth %.3f)\n",
+            const std::vector<Letter> truth = lettersOf(c.plain);
+            const std::vector<Letter> answer = lettersOf(result.plaintext);
+            const LetterStatistics &groups = LetterStatistics::of(options.language);
+            const double truthGroups = groups.meanLog10(truth.data(), truth.size());
+            const double answerGroups = groups.meanLog10(answer.data(), answer.size());
+            const std::size_t searched = std::min<std::size_t>(c.cipher.size(), 300);
+            const Chooser chooser(options.language, std::vector<Letter>(c.cipher.begin(), c.cipher.begin() + std::ptrdiff_t(searched)));
+            const double truthFinal = chooser.judge(c.square, randomKey).total;
+            if (!right) {
+                outscoredFinal += result.chosenTotal >= truthFinal;
+                outscoredGroups += answerGroups >= truthGroups;
+            }
+            std::fprintf(stderr, "  %d letters, text %d: %s in %.2f s (%s, %llu keys; final %.1f, the truth %.1f; "
+                                 "groups %.3f, the truth %.3f)\n",
                          length, t + 1, right ? "solved" : "not solved", result.elapsedSeconds,
                          std::string(stopReasonCode(result.stopped)).c_str(),
-                         result.stopped != StopReason::Confident ? ""
-                         : result.settled ? ": settled"
-                                          : (": " + std::to_string(result.agreeing) + " agreed").c_str(),
-                         static_cast<unsigned long long>(result.keysTested), result.score, truthScore);
+                         static_cast<unsigned long long>(result.keysTested), result.chosenTotal, truthFinal,
+                         answerGroups, truthGroups);
         }
         std::sort(times.begin(), times.end());
         const double medianTime = times[times.size() / 2];
@@ -204,9 +278,64 @@ int main(int argc, char *argv[])
         char worstText[32];
         std::snprintf(medianText, sizeof medianText, medianTime < 1e8 ? "%.2f s" : "—", medianTime);
         std::snprintf(worstText, sizeof worstText, allSolved ? "%.2f s" : "—", times.back());
-        std::printf("| %d | %d %% (%d of %d) | %s | %s | %.2f s | %d / %d | %.1f M |\n", length,
+        const int notSolved = options.texts - solved;
+        std::printf("| %d | %d %% (%d of %d) | %s | %s | %.2f s | %d / %d | %d | %.1f M |\n", length,
                     100 * solved / options.texts, solved, options.texts, medianText, worstText, median(found),
-                    outcomes.missed, outcomes.outscored, keys / seconds / options.threads / 1e6);
+                    notSolved - outscoredFinal, outscoredFinal, outscoredGroups, keys / seconds / options.threads / 1e6);
         std::fflush(stdout);
     }
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    Options options;
+    for (int i = 1; i + 1 < argc; i += 2) {
+        const std::string name = argv[i];
+        const std::string value = argv[i + 1];
+        if (name == "--language")
+            options.language = languageFromCode(value).value_or(Language::English);
+        else if (name == "--texts")
+            options.texts = std::atoi(value.c_str());
+        else if (name == "--time-limit")
+            options.timeLimit = std::atof(value.c_str());
+        else if (name == "--threads")
+            options.threads = std::atoi(value.c_str());
+        else if (name == "--lengths")
+            options.lengths = parseLengths(value);
+        else if (name == "--seed")
+            options.seed = std::strtoull(value.c_str(), nullptr, 10);
+        else if (name == "--crib")
+            options.crib = std::atoi(value.c_str());
+        else if (name == "--until-found")
+            options.untilFound = value == "1";
+        else if (name == "--heldout")
+            options.heldout = value;
+        else if (name == "--keywords" && (value == "words" || value == "phrases" || value == "letters"))
+            options.keys = value == "words" ? Keys::Words : value == "phrases" ? Keys::Phrases : Keys::Letters;
+        else {
+            std::fprintf(stderr, "bench_solver: unknown option %s\n", name.c_str());
+            return 2;
+        }
+    }
+    const bool keyWords = options.keys != Keys::Random;
+    if (options.lengths.empty())
+        options.lengths = keyWords ? std::vector<int>{20, 30, 40} : std::vector<int>{40, 50, 60, 80, 100, 150, 200};
+    if (options.timeLimit <= 0)
+        options.timeLimit = keyWords ? 5 : 10;
+    if (options.heldout.empty()) {
+        options.heldout = std::string(PLAYFAIR_HELDOUT_DIR) + (options.language == Language::Bulgarian
+                                                                   ? "/bg_karavelov_maminoto_detentse.txt"
+                                                                   : "/en_wells_time_machine.txt");
+    }
+    std::ifstream file(options.heldout, std::ios::binary);
+    const std::string raw{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+    const std::string text = cleanedCorpusText(raw, options.language == Language::Bulgarian);
+    if (text.size() < 10000) {
+        std::fprintf(stderr, "bench_solver: cannot read the held-out text %s\n", options.heldout.c_str());
+        return 1;
+    }
+    return keyWords ? benchKeyWords(options, raw, text) : benchRandomSquares(options, text);
 }

@@ -122,6 +122,8 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 # recommends them. CPack adds Installed-Size itself.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2, qt6-qpa-plugins")
+# The system's word lists, read at run time, name rarer key words.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "wamerican | wbritish, wbulgarian")
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "${PLAYFAIR_WEB_URL}/")
 
 include(CPack)
