@@ -149,13 +149,14 @@ std::optional<KeyName> KeyNamer::name(const Square &found, std::uint32_t used) c
         return -1;
     };
 
+    // A single word before any phrase; then the shortest.
     std::string best;
-    std::size_t bestLetters = 0;
+    std::pair<bool, std::size_t> bestRank;
     const auto offer = [&](std::string candidate) {
-        const std::size_t letters = keyLettersOf(candidate).size();
-        if (best.empty() || letters < bestLetters) {
+        const std::pair<bool, std::size_t> rank{candidate.find(' ') != std::string::npos, keyLettersOf(candidate).size()};
+        if (best.empty() || rank < bestRank) {
             best = std::move(candidate);
-            bestLetters = letters;
+            bestRank = rank;
         }
     };
 

@@ -18,9 +18,9 @@ struct KeyName
     Square square{};     // the square the key builds, which decrypts as the found one
 };
 
-// Names the key word of a found square: the shortest word or phrase of the
-// lists (the first of equally short ones, lists in the order given, each the
-// commonest first) whose square, built by the program's own construction,
+// Names the key word of a found square: the shortest word of the lists, or
+// if none, the shortest phrase (the first of equally short ones, lists in the
+// order given, each the commonest first) whose square, built by the program's own construction,
 // decrypts the text as the found square does; else, when a short key builds
 // it, that key's letters; else nothing: the square comes from no key word.
 //
