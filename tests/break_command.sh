@@ -51,6 +51,22 @@ check "standard input: the plaintext in pairs" "GA ND RA VI NG IN MY AN GU IS HO
     "$(sed -n '/^Plaintext:/{n;p;}' "$scratch/out")"
 check "standard input: why it stopped" "Stopped: confident" "$(grep -o '^Stopped: [a-z-]*' "$scratch/out")"
 
+# A classroom message: 42 letters on the key word RODINA, which the key-word
+# attack names; the words are a reading aid.
+input= run --json --threads 1 --seed 1 --time-limit 60 "$data/ciphertext_rodina_42.txt"
+check "a key word: status" 0 "$status"
+check "a key word: the key word" RODINA "$(field keyword)"
+check "a key word: the words" "MEET ME AT THE SCHOOL GATE AFTER THE LAST LESSON" "$(field words)"
+check "a key word: stopped confident" confident "$(field stopped)"
+input= run --threads 1 --seed 1 --time-limit 60 "$data/ciphertext_rodina_42.txt"
+check "a key word, for a person" "Key word: RODINA" "$(grep '^Key word:' "$scratch/out")"
+input= run --json --square random --threads 1 --seed 1 --time-limit 1 "$data/ciphertext_rodina_42.txt"
+check "--square random: no key word" null "$(field keyword)"
+printf 'garden\nРодина\n' >"$scratch/class.txt"
+input= run --json --square keyword --word-list "$scratch/class.txt" --threads 1 --seed 1 --time-limit 60 \
+    "$data/ciphertext_rodina_42.txt"
+check "a class's word list: the key word" RODINA "$(field keyword)"
+
 bad() { # description, stdin text, expected message, arguments...
     local what=$1 text=$2 message=$3
     shift 3
@@ -72,5 +88,21 @@ bad "a crib that contradicts the text" "ABCDEFGH" \
     "The crib cannot stand at letter 1: there it contradicts the ciphertext (Playfair never turns a letter into itself)." \
     --crib ABXY --crib-at 1
 bad "a missing file" "" "cannot read '$scratch/none.txt'." "$scratch/none.txt"
+bad "a folder for a file" "" "'$scratch' is a folder, not a file with a ciphertext." "$scratch"
+bad "an endless input" "" "the input is longer than 1 MiB, more than any ciphertext: give the ciphertext alone." /dev/zero
+bad "an unknown kind of square" "ABCD" "--square must be keyword, random or any, not 'round'." --square round
+bad "a missing word list" "ABCD" "the word list '$scratch/none.txt' does not exist." --word-list "$scratch/none.txt"
+bad "a folder for a word list" "ABCD" "the word list '$scratch' is a folder, not a file." --word-list "$scratch"
+
+# A pipe whose writer never closes it is given up at the time limit.
+exec {open}< <(exec sleep 60 2>/dev/null)
+writer=$!
+timeout 60 "$program" --time-limit 1 <&"$open" >"$scratch/out" 2>"$scratch/err"
+status=$?
+kill "$writer" 2>/dev/null
+exec {open}<&-
+check "an input that never ends: status 2" 2 "$status"
+check "an input that never ends: the message" "playfair-break: the input did not end within the time limit." \
+    "$(cat "$scratch/err")"
 
 exit $((failures > 0))

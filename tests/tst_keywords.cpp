@@ -191,6 +191,19 @@ private Q_SLOTS:
         QCOMPARE(result.confidence, Confidence::KeyWord);
     }
 
+    // Every thread takes parts of the lists in turn while the system's word
+    // lists are read in the background; the answer is the same.
+    void findsTheKeyOnEveryThread()
+    {
+        const testing::CipherCase c = testing::cipherCaseOn("en", 30000, 30, squareToText(keySquareOf("WINDOW")));
+        SolverOptions options = classroom(11);
+        options.threads = 0;
+        options.systemWordLists = true;
+        const SolverResult result = solve(c.cipher, options);
+        QCOMPARE(result.plaintext, c.plain);
+        QCOMPARE(result.keyWord.value_or(""), std::string("WINDOW"));
+    }
+
     void theProgramsOwnStartExampleBreaksAtOnce()
     {
         // The main window's start texts after Encrypt: key PLAYFAIR EXAMPLE.
