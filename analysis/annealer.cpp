@@ -232,6 +232,41 @@ void Annealer::offerCurrent(int score, CandidatePool &pool) const
     pool.offer(candidate);
 }
 
+int Annealer::finerScore() const
+{
+    int score = m_finish->sum(m_plain.data(), m_letters);
+    if (m_crib)
+        score -= cribPenalty * m_crib->mismatches(m_plain.data());
+    return score;
+}
+
+void Annealer::finishClimb(std::uint64_t &tried, const std::atomic<bool> &stop)
+{
+    int score = finerScore();
+    bool improved = true;
+    while (improved && !stop.load(std::memory_order_relaxed)) {
+        improved = false;
+        for (int a = 0; a < 25; ++a) {
+            for (int b = a + 1; b < 25; ++b) {
+                std::copy_n(m_plain.begin(), m_letters, m_saved.begin());
+                const Letter x = m_square[a];
+                const Letter y = m_square[b];
+                applyMove(0, a, b);
+                decryptSwapped(x, y);
+                const int tryScore = finerScore();
+                ++tried;
+                if (tryScore > score) {
+                    score = tryScore;
+                    improved = true;
+                } else {
+                    applyMove(0, a, b);
+                    std::copy_n(m_saved.begin(), m_letters, m_plain.begin());
+                }
+            }
+        }
+    }
+}
+
 Annealer::Outcome Annealer::restart(const SearchPlan &plan, const Square *best, const std::atomic<bool> &stop,
                                     std::atomic<std::uint64_t> &keys, CandidatePool *pool)
 {
@@ -309,6 +344,10 @@ Annealer::Outcome Annealer::restart(const SearchPlan &plan, const Square *best, 
     decryptAll();
     if (outcome.finished)
         bestScore = hillClimb(bestScore, tried, stop, keys);
+    if (outcome.finished && m_finish) {
+        finishClimb(tried, stop);
+        bestScore = scorePlain();
+    }
     std::copy_n(m_square.begin(), 25, outcome.square.begin());
     if (pool)
         offerCurrent(bestScore, *pool);

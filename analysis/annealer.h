@@ -67,6 +67,11 @@ public:
     // Each crib letter a plaintext gets wrong costs this many table units.
     static constexpr int cribPenalty = 400;
 
+    // A finer score to end every search with a climb over letter swaps by:
+    // the search then ends where the chooser looks, not on the fast score's
+    // optimum beside it. Null for none.
+    void setFinish(const GroupScore *finer) { m_finish = finer; }
+
 private:
     void setSquare(const Square &square);
     void offerCurrent(int score, CandidatePool &pool) const;
@@ -80,8 +85,11 @@ private:
     int scorePlain() const;
     int evaluate();
     int hillClimb(int score, std::uint64_t &tried, const std::atomic<bool> &stop, std::atomic<std::uint64_t> &keys);
+    void finishClimb(std::uint64_t &tried, const std::atomic<bool> &stop);
+    int finerScore() const;
 
     GroupScore m_score;
+    const GroupScore *m_finish = nullptr;
     const Crib *m_crib;
     Random m_random;
     bool m_avx2 = false;

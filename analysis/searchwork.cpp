@@ -38,16 +38,28 @@ constexpr std::size_t taskPool = 32;
 constexpr std::size_t restartPool = 16;
 
 // The share of each thread's time that the search over keys' letters takes
-// from the search over all squares, by the length of the text: on short
-// texts a key word is the likelier key and the better hope; on long ones the
-// search over all squares finds any square, key word or not.
+// from the search over all squares, and the most time it takes, by the length
+// of the text. On the main window's messages (40 letters at most) a key word
+// is the likelier key and the search over all squares has little hope, so
+// they share the time for as long as the search runs; on longer texts the
+// search over keys' letters has a budget of its own, so that a random square
+// loses at most that much; on long ones the search over all squares finds any
+// square, key word or not.
+constexpr std::size_t classroomLetters = 40;
+constexpr double keySearchBudget = 0.4; // seconds a thread
+
 double keySearchShare(std::size_t letters, SquareKind kind)
 {
     if (kind == SquareKind::KeyWord)
         return 1;
     if (kind == SquareKind::Random || letters >= keySearchBelow)
         return 0;
-    return letters < 40 ? 0.5 : letters < 60 ? 0.25 : 0.1;
+    return 0.5;
+}
+
+double keySearchSeconds(std::size_t letters, SquareKind kind)
+{
+    return kind == SquareKind::KeyWord || letters <= classroomLetters ? 1e300 : keySearchBudget;
 }
 
 // The program's own example key words, as a list.
@@ -133,8 +145,10 @@ SearchWork::SearchWork(const std::vector<Letter> &searched, const SolverOptions 
     , m_crib(crib)
     , m_chooser(chooser)
     , m_generalScore(GroupScore::of(LetterStatistics::of(options.language)))
+    , m_finishScore(GroupScore::of(chooser.model()))
     , m_keyWords(searched, options.language, KeyPriors::forKind(options.squares, KeyWordSearch::phraseCount()), crib)
     , m_keyShare(keySearchShare(searched.size(), options.squares))
+    , m_keyBudget(keySearchSeconds(searched.size(), options.squares))
 {
     m_lists.reserve(options.wordLists.size() + 12);
     if (options.squares == SquareKind::Random)
@@ -372,8 +386,10 @@ void SearchWork::run(std::uint64_t seed)
         runTask(task, pool);
 
     std::optional<Annealer> annealer;
-    if (m_keyShare < 1)
+    if (m_keyShare < 1) {
         annealer.emplace(m_generalScore, m_searched, m_crib, random.next());
+        annealer->setFinish(&m_finishScore);
+    }
     const SearchPlan plan = SearchPlan::forLength(m_searched.size());
     Square best{};
     bool haveBest = false;
@@ -388,7 +404,8 @@ void SearchWork::run(std::uint64_t seed)
             continue;
         }
         const Clock::time_point began = Clock::now();
-        const bool keySearch = m_keyShare >= 1 || (m_keyShare > 0 && keySeconds <= m_keyShare * (keySeconds + generalSeconds));
+        const bool keySearch = m_keyShare >= 1
+            || (m_keyShare > 0 && keySeconds < m_keyBudget && keySeconds <= m_keyShare * (keySeconds + generalSeconds));
         if (keySearch)
             keyRestart(random, restartCandidates, keyRestarts++);
         else

@@ -124,8 +124,10 @@ private:
     const Crib *m_crib;
     const Chooser &m_chooser;
     GroupScore m_generalScore;
+    GroupScore m_finishScore; // the chooser's letter model, that every general search ends with
     KeyWordSearch m_keyWords;
-    double m_keyShare = 0; // of each thread's time, for the search over keys' letters
+    double m_keyShare = 0;  // of each thread's time, for the search over keys' letters
+    double m_keyBudget = 0; // the most seconds of each thread it takes
 
     Shared m_shared;
     // Guarded by m_shared.mutex: the lists and the tasks.
