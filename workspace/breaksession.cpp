@@ -10,11 +10,9 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QLocale>
 #include <QRandomGenerator>
 #include <QStringList>
 
-#include <cmath>
 #include <variant>
 
 namespace playfair {
@@ -25,11 +23,6 @@ using analysis::Language;
 
 // A file is read up to this size: a ciphertext is never longer.
 constexpr qint64 mostFileBytes = 1 << 20;
-
-QLocale bulgarian()
-{
-    return QLocale(QLocale::Bulgarian, QLocale::Bulgaria);
-}
 
 std::vector<analysis::Letter> lettersOf(const QString &letters)
 {
@@ -75,49 +68,6 @@ bool hasCyrillic(const QString &text)
             return true;
     }
     return false;
-}
-
-QString seconds(double value)
-{
-    return QStringLiteral("%1 s").arg(bulgarian().toString(value, 'f', 1));
-}
-
-// A count in groups of three digits, as Bulgarian writes it: 1 461 274.
-// (Qt 6.4's Bulgarian locale leaves the first group of a 7-digit number whole.)
-QString grouped(std::uint64_t number)
-{
-    QString digits = QString::number(qulonglong(number));
-    for (qsizetype at = digits.size() - 3; at > 0; at -= 3)
-        digits.insert(at, QChar(0x00A0));
-    return digits;
-}
-
-QString keysTested(std::uint64_t keys)
-{
-    return QStringLiteral("%1 %2").arg(grouped(keys), keys == 1 ? QStringLiteral("ключ") : QStringLiteral("ключа"));
-}
-
-// ", оценка -4,39" once a square is found.
-QString scoreClause(const analysis::SolverReport &report)
-{
-    return report.found ? QStringLiteral(", оценка %1").arg(bulgarian().toString(report.score, 'f', 2)) : QString();
-}
-
-QString lines(const QString &first, const QString &second)
-{
-    return second.isEmpty() ? first : first + u'\n' + second;
-}
-
-// Functions, not constants: a QString constant is built by a static
-// constructor at every start of the program, whichever window opens.
-QString keyKnown()
-{
-    return QStringLiteral("Ключът е известен: буквите, които са на мястото си, ще се оцветят в зелено.");
-}
-
-QString keyUnknown()
-{
-    return QStringLiteral("Ключът не е известен: нищо не се отбелязва.");
 }
 
 } // namespace
@@ -380,98 +330,6 @@ QList<int> BreakSession::rightCells() const
             right << cell;
     }
     return right;
-}
-
-QString BreakSession::inPlaceNote() const
-{
-    const bool searched = hasSearched();
-    if (!searched || !m_report.found)
-        return (searched ? m_trueSquare.has_value() : !m_knownSquare.isEmpty()) ? keyKnown() : keyUnknown();
-    if (!m_trueSquare)
-        return keyUnknown();
-    const int cells = analysis::alignedSquare(m_report.square, *m_trueSquare).count;
-    const QString plain = QString::fromStdString(m_report.plaintext);
-    qsizetype same = 0;
-    for (qsizetype i = 0; i < plain.size() && i < m_truePlain.size(); ++i)
-        same += plain[i] == m_truePlain[i];
-    const int percent = m_truePlain.isEmpty() ? 0 : int(std::floor(100.0 * double(same) / double(m_truePlain.size())));
-    return QStringLiteral("На мястото си: %1 от 25 букви.\nВерен текст: %2 % от буквите.").arg(cells).arg(percent);
-}
-
-QString BreakSession::scoreNote() const
-{
-    const analysis::LetterStatistics &statistics = analysis::LetterStatistics::of(m_language);
-    return QStringLiteral("Оценката показва колко прилича текстът на %1: средният логаритъм от вероятността на "
-                          "четворките поредни букви в него (около %2 за случайни букви, около %3 за обикновен текст).")
-        .arg(m_language == Language::English ? QStringLiteral("английски") : QStringLiteral("български"),
-             bulgarian().toString(statistics.randomLog10(), 'f', 1),
-             bulgarian().toString(statistics.typicalLog10(), 'f', 1));
-}
-
-QString BreakSession::shortTextNote(qsizetype letters) const
-{
-    if (letters == 0 || letters >= qsizetype(analysis::shortCiphertext))
-        return {};
-    QString note = QStringLiteral("Шифърът има само %1 букви: на толкова кратък текст пасват много квадрати.")
-                       .arg(letters);
-    if (m_crib.trimmed().isEmpty())
-        note += QStringLiteral(" Ако знаете дума от текста, напишете я в „Известна дума“.");
-    return note;
-}
-
-QString BreakSession::status() const
-{
-    switch (m_state) {
-    case State::Idle: {
-        if (!m_message.isEmpty())
-            return m_message;
-        if (m_ciphertext.trimmed().isEmpty())
-            return QStringLiteral("Поставете шифрован текст или направете демонстрация, после натиснете „Започни“.");
-        const auto read = analysis::readCiphertext(m_ciphertext.toStdString());
-        const auto *letters = std::get_if<std::vector<analysis::Letter>>(&read);
-        return lines(QStringLiteral("Натиснете „Започни“ или Enter в полето за шифрования текст."),
-                     letters ? shortTextNote(qsizetype(letters->size())) : QString());
-    }
-    case State::Refused:
-        return m_message;
-    case State::Searching:
-        return lines(QStringLiteral("Търсене: %1, проверени %2, завършени опити: %3%4.")
-                         .arg(seconds(m_report.elapsedSeconds), keysTested(m_report.keysTested))
-                         .arg(m_report.restarts)
-                         .arg(scoreClause(m_report)),
-                     shortTextNote(m_letters.size()));
-    case State::Stopping:
-        return QStringLiteral("Спиране…");
-    case State::Finished:
-        break;
-    }
-    return lines(finishedStatus(), shortTextNote(m_letters.size()));
-}
-
-QString BreakSession::finishedStatus() const
-{
-    QString why;
-    switch (m_report.stopped) {
-    case analysis::StopReason::Confident:
-        why = m_report.settled
-            ? QStringLiteral("резултатът е сигурен: текстът прилича на езика и никое търсене от този квадрат не намери по-добър")
-            : QStringLiteral("резултатът е сигурен, %1 независими търсения стигнаха до един и същ текст")
-                  .arg(m_report.agreeing);
-        break;
-    case analysis::StopReason::TimeLimit:
-        why = QStringLiteral("времето за търсене изтече");
-        break;
-    case analysis::StopReason::Cancelled:
-        why = QStringLiteral("спряно");
-        break;
-    }
-    QString first = QStringLiteral("Спря след %1 и %2 проверени ключа: %3%4.")
-                        .arg(seconds(m_report.elapsedSeconds), grouped(m_report.keysTested), why,
-                             scoreClause(m_report));
-    if (!m_report.found)
-        first += m_cribGiven ? QStringLiteral(" Не е намерен квадрат, при който известната дума е в текста.")
-                             : QStringLiteral(" Не е намерен квадрат.");
-    return first;
 }
 
 } // namespace playfair
