@@ -34,6 +34,15 @@ inline QString pairsOf(const QString &letters)
     return pairs.join(u' ');
 }
 
+// Capital letters A..Z without J as the solver's letter numbers.
+inline std::vector<analysis::Letter> lettersOf(const QString &letters)
+{
+    std::vector<analysis::Letter> numbers;
+    for (QChar letter : letters)
+        numbers.push_back(analysis::Letter(analysis::letterNumber(char(letter.unicode()))));
+    return numbers;
+}
+
 inline analysis::Square squareOf(const QString &letters)
 {
     analysis::Square square{};

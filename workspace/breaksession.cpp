@@ -2,7 +2,7 @@
 
 #include "analysis/ciphertext.h"
 #include "analysis/crib.h"
-#include "analysis/letterstatistics.h"
+#include "analysis/languagemodel.h"
 #include "analysis/squarealignment.h"
 #include "engine/demonstration.h"
 #include "engine/textbook.h"
@@ -43,10 +43,12 @@ QString decrypted(const QString &square, const QString &letters)
     return QString::fromStdString(transformedPairs(square.toStdString(), letters.toStdString(), -1));
 }
 
+// A plaintext's score as the solver reports it: the mean log10 probability
+// of a letter by the five-letter model.
 double scoreOf(const QString &letters, Language language)
 {
     const std::vector<analysis::Letter> numbers = lettersOf(letters);
-    return analysis::LetterStatistics::of(language).meanLog10(numbers.data(), numbers.size());
+    return analysis::LanguageModel::of(language, 5).meanLog10(numbers.data(), numbers.size());
 }
 
 QString pairsOf(const QString &letters)
@@ -303,9 +305,8 @@ QString BreakSession::foundPlaintext() const
 
 BreakSession::Levels BreakSession::levels() const
 {
-    const analysis::LetterStatistics &statistics
-        = analysis::LetterStatistics::of(isSearching() ? m_searchLanguage : m_language);
-    return {statistics.randomLog10(), statistics.typicalLog10()};
+    const analysis::ScoreLevels language = analysis::scoreLevels(isSearching() ? m_searchLanguage : m_language);
+    return {language.random, language.typical};
 }
 
 QString BreakSession::squareLetters() const

@@ -4,7 +4,6 @@
 #include "breaksession.h"
 
 #include "analysis/ciphertext.h"
-#include "analysis/letterstatistics.h"
 #include "analysis/squarealignment.h"
 
 #include <QLocale>
@@ -87,12 +86,12 @@ QString BreakSession::inPlaceNote() const
 
 QString BreakSession::scoreNote() const
 {
-    const analysis::LetterStatistics &statistics = analysis::LetterStatistics::of(m_language);
+    const analysis::ScoreLevels levels = analysis::scoreLevels(m_language);
     return QStringLiteral("Оценката показва колко прилича текстът на %1: средният логаритъм от вероятността на "
-                          "четворките поредни букви в него (около %2 за случайни букви, около %3 за обикновен текст).")
+                          "всяка буква след предходните четири (около %2 за случайни букви, около %3 за обикновен "
+                          "текст).")
         .arg(m_language == Language::English ? QStringLiteral("английски") : QStringLiteral("български"),
-             bulgarian().toString(statistics.randomLog10(), 'f', 1),
-             bulgarian().toString(statistics.typicalLog10(), 'f', 1));
+             bulgarian().toString(levels.random, 'f', 1), bulgarian().toString(levels.typical, 'f', 1));
 }
 
 QString BreakSession::shortTextNote(qsizetype letters) const
