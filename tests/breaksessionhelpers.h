@@ -63,8 +63,8 @@ inline analysis::SolverResult found(const QString &square, const QString &plaint
 }
 
 inline analysis::SolverResult result(bool isFound, std::uint64_t keys, double seconds, double score,
-                              analysis::StopReason stopped = analysis::StopReason::TimeLimit, bool settled = false,
-                              int agreeing = 0)
+                                     analysis::StopReason stopped = analysis::StopReason::TimeLimit,
+                                     analysis::Confidence confidence = analysis::Confidence::None, int agreeing = 0)
 {
     analysis::SolverResult result;
     result.found = isFound;
@@ -73,7 +73,8 @@ inline analysis::SolverResult result(bool isFound, std::uint64_t keys, double se
     result.score = score;
     result.restarts = 7;
     result.stopped = stopped;
-    result.settled = settled;
+    result.confidence = confidence;
+    result.settled = confidence == analysis::Confidence::Settled;
     result.agreeing = agreeing;
     return result;
 }

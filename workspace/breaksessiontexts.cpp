@@ -48,6 +48,24 @@ QString scoreClause(const analysis::SolverReport &report)
     return report.found ? QStringLiteral(", оценка %1").arg(bulgarian().toString(report.score, 'f', 2)) : QString();
 }
 
+// Why the solver trusted its answer, after "резултатът е сигурен".
+QString confidentWhy(const analysis::SolverResult &result)
+{
+    switch (result.confidence) {
+    case analysis::Confidence::KeyWord:
+        return QStringLiteral("резултатът е сигурен: квадратът е от ключова дума, а текстът му прилича на езика и е "
+                              "много по-вероятен от всеки друг намерен");
+    case analysis::Confidence::Settled:
+        return QStringLiteral("резултатът е сигурен: текстът прилича на езика и никое търсене от този квадрат не "
+                              "намери по-добър");
+    case analysis::Confidence::Agreed:
+    case analysis::Confidence::None:
+        break;
+    }
+    return QStringLiteral("резултатът е сигурен, %1 независими търсения стигнаха до един и същ текст")
+        .arg(result.agreeing);
+}
+
 QString lines(const QString &first, const QString &second)
 {
     return second.isEmpty() ? first : first + u'\n' + second;
@@ -139,10 +157,7 @@ QString BreakSession::finishedStatus() const
     QString why;
     switch (m_report.stopped) {
     case analysis::StopReason::Confident:
-        why = m_report.settled
-            ? QStringLiteral("резултатът е сигурен: текстът прилича на езика и никое търсене от този квадрат не намери по-добър")
-            : QStringLiteral("резултатът е сигурен, %1 независими търсения стигнаха до един и същ текст")
-                  .arg(m_report.agreeing);
+        why = confidentWhy(m_report);
         break;
     case analysis::StopReason::TimeLimit:
         why = QStringLiteral("времето за търсене изтече");
