@@ -84,8 +84,12 @@ BreakInput BreakInput::fromWorkspace(const Workspace &ws)
     QString square;
     for (const QString &cell : ws.Label3)
         square += cell;
-    if (isSquare(square.toStdString()))
+    if (isSquare(square.toStdString())) {
         input.trueSquare = square;
+        // The key word box may have changed since the Encrypt.
+        if (Demonstration::keySquare(ws.Text2[0]) == square)
+            input.keyWord = ws.Text2[0];
+    }
     return input;
 }
 
@@ -152,11 +156,14 @@ void BreakSession::setInput(const BreakInput &input)
         return;
     m_ciphertext = input.ciphertext;
     m_knownSquare.clear();
+    m_knownKeyWord.clear();
     m_knownFor.clear();
     if (!input.trueSquare.isEmpty() && isSquare(input.trueSquare.toStdString())) {
         const auto read = analysis::readCiphertext(input.ciphertext.toStdString());
         if (const auto *letters = std::get_if<std::vector<analysis::Letter>>(&read)) {
             m_knownSquare = input.trueSquare;
+            if (!input.keyWord.trimmed().isEmpty() && Demonstration::keySquare(input.keyWord) == m_knownSquare)
+                m_knownKeyWord = input.keyWord.simplified().toUpper();
             m_knownFor = textOf(*letters);
             chooseLanguageFor(decrypted(m_knownSquare, m_knownFor));
         }
@@ -189,6 +196,7 @@ void BreakSession::demonstrate(const QString &text, const std::optional<QString>
     BreakInput input;
     input.ciphertext = pairsOf(demonstration->ciphertext);
     input.trueSquare = demonstration->square;
+    input.keyWord = keyWord.value_or(QString());
     if (hasCyrillic(text))
         input.note = QStringLiteral("Кирилицата в текста за демонстрация е пропусната: криптирани са само латинските "
                                     "букви.");
@@ -238,12 +246,14 @@ std::optional<BreakSession::Search> BreakSession::start()
 
     m_letters = textOf(search.ciphertext);
     m_trueSquare.reset();
+    m_trueKeyWord.clear();
     m_truePlain.clear();
     m_trueScore.reset();
     if (!m_knownSquare.isEmpty() && m_knownFor == m_letters) {
         analysis::Square square{};
         analysis::squareFromText(m_knownSquare.toStdString(), square);
         m_trueSquare = square;
+        m_trueKeyWord = m_knownKeyWord;
         m_truePlain = decrypted(m_knownSquare, m_letters);
         m_trueScore = scoreOf(m_truePlain, options.language);
     }

@@ -5,6 +5,7 @@
 
 #include "analysis/ciphertext.h"
 #include "analysis/squarealignment.h"
+#include "engine/characters.h"
 
 #include <QLocale>
 
@@ -66,8 +67,23 @@ QString confidentWhy(const analysis::SolverResult &result)
         .arg(result.agreeing);
 }
 
+// "4 823 910 такива ключа": of the kind just named.
+QString suchKeys(std::uint64_t keys)
+{
+    return keys == 1 ? QStringLiteral("1 такъв ключ") : QStringLiteral("%1 такива ключа").arg(grouped(keys));
+}
+
+// A key word's letters as the square is built from them.
+QString keyLetters(const QString &keyWord)
+{
+    return cleaned(upperCased(keyWord));
+}
+
+// Two lines, or the one that is not empty.
 QString lines(const QString &first, const QString &second)
 {
+    if (first.isEmpty())
+        return second;
     return second.isEmpty() ? first : first + u'\n' + second;
 }
 
@@ -173,6 +189,47 @@ QString BreakSession::finishedStatus() const
         first += m_cribGiven ? QStringLiteral(" Не е намерен квадрат, при който известната дума е в текста.")
                              : QStringLiteral(" Не е намерен квадрат.");
     return first;
+}
+
+bool BreakSession::keyWordNamed() const
+{
+    return hasSearched() && m_report.found && m_report.keyWord && !m_report.keyWord->empty();
+}
+
+QString BreakSession::keyWordLine() const
+{
+    if (keyWordNamed()) {
+        const QString key = QString::fromStdString(*m_report.keyWord);
+        return m_report.keyWordInList ? QStringLiteral("Ключовата дума е %1").arg(key)
+                                      : QStringLiteral("Ключът е буквите %1 — не е дума от списъците").arg(key);
+    }
+    // While the search runs, a square from the general search may yet turn
+    // out to be a key word's: only the end says it is none.
+    if (m_state == State::Finished && m_report.found)
+        return QStringLiteral("Намереният квадрат не е от ключова дума");
+    return {};
+}
+
+QString BreakSession::keyWordNote() const
+{
+    if (!keyWordNamed())
+        return {};
+    QString sameSquare;
+    if (!m_trueKeyWord.isEmpty() && keyLetters(m_trueKeyWord) != keyLetters(QString::fromStdString(*m_report.keyWord))
+        && QString::fromStdString(m_report.squareText) == m_knownSquare)
+        sameSquare = QStringLiteral("Известният ключ %1 дава същия квадрат.").arg(m_trueKeyWord);
+    // 25! orders of the letters, of which each 25 cyclic shifts encrypt alike.
+    return lines(sameSquare,
+                 QStringLiteral("Квадрат от ключова дума се намира лесно: търсенето опита само %1, а квадратите, "
+                                "които шифрират различно, са 25!/25 ≈ 6,2·10²³.")
+                     .arg(suchKeys(m_report.keyWordsTested)));
+}
+
+QString BreakSession::wordsLine() const
+{
+    if (!hasSearched() || !m_report.found || m_report.words.empty())
+        return {};
+    return QStringLiteral("Думите (догадка): %1").arg(QString::fromStdString(m_report.words));
 }
 
 } // namespace playfair
