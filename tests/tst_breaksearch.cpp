@@ -184,18 +184,13 @@ private Q_SLOTS:
         if (from == QStringLiteral("main"))
             QCOMPARE(shown, keyWord);
         QCOMPARE(Demonstration::keySquare(shown), opened->knownSquare());
-        const QStringList sentences = note->text().split(u'\n');
-        const bool other = cleaned(upperCased(shown)) != cleaned(upperCased(keyWord));
-        QCOMPARE(sentences.size(), other ? 2 : 1);
-        if (other)
-            QCOMPARE(sentences.constFirst(), QStringLiteral("Известният ключ %1 дава същия квадрат.").arg(keyWord));
-        QVERIFY2(sentences.constLast().contains(QStringLiteral(" такива ключа, а квадратите, които шифрират различно, "
-                                                               "са 25!/25 ≈ 6,2·10²³.")),
-                 qPrintable(sentences.constLast()));
+        // The note is the session's (its sentences have their own tests),
+        // and names RODINA when the solver named another key for its square.
         QCOMPARE(note->text(), opened->session().keyWordNote());
+        const bool other = cleaned(upperCased(shown)) != cleaned(upperCased(keyWord));
+        QCOMPARE(note->text().startsWith(QStringLiteral("Известният ключ %1 дава същия квадрат.\n").arg(keyWord)), other);
+        QVERIFY(note->text().contains(QStringLiteral(" такива ключа, а квадратите, които шифрират различно")));
 
-        QCOMPARE(opened->findChild<PairedTextView *>(QStringLiteral("plaintext"))->plain(),
-                 QString::fromStdString(opened->session().report().plaintext));
         QCOMPARE(opened->findChild<SquareView *>(QStringLiteral("square"))->emphasised().size(), 25);
         const QString wordsShown = opened->findChild<QPlainTextEdit *>(QStringLiteral("words"))->toPlainText();
         QVERIFY2(wordsShown.startsWith(QStringLiteral("Думите (догадка): ") + words), qPrintable(wordsShown));
