@@ -34,6 +34,15 @@ inline QString pairsOf(const QString &letters)
     return pairs.join(u' ');
 }
 
+// Capital letters A..Z without J as the solver's letter numbers.
+inline std::vector<analysis::Letter> lettersOf(const QString &letters)
+{
+    std::vector<analysis::Letter> numbers;
+    for (QChar letter : letters)
+        numbers.push_back(analysis::Letter(analysis::letterNumber(char(letter.unicode()))));
+    return numbers;
+}
+
 inline analysis::Square squareOf(const QString &letters)
 {
     analysis::Square square{};
@@ -54,8 +63,8 @@ inline analysis::SolverResult found(const QString &square, const QString &plaint
 }
 
 inline analysis::SolverResult result(bool isFound, std::uint64_t keys, double seconds, double score,
-                              analysis::StopReason stopped = analysis::StopReason::TimeLimit, bool settled = false,
-                              int agreeing = 0)
+                                     analysis::StopReason stopped = analysis::StopReason::TimeLimit,
+                                     analysis::Confidence confidence = analysis::Confidence::None, int agreeing = 0)
 {
     analysis::SolverResult result;
     result.found = isFound;
@@ -64,7 +73,8 @@ inline analysis::SolverResult result(bool isFound, std::uint64_t keys, double se
     result.score = score;
     result.restarts = 7;
     result.stopped = stopped;
-    result.settled = settled;
+    result.confidence = confidence;
+    result.settled = confidence == analysis::Confidence::Settled;
     result.agreeing = agreeing;
     return result;
 }

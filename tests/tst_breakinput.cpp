@@ -87,24 +87,35 @@ private Q_SLOTS:
         QCOMPARE(session.state(), State::Searching);
     }
 
-    // The main window's cipher pairs and square, after an Encrypt only.
+    // The main window's cipher pairs and square, after an Encrypt only, and
+    // its key word while the box still holds the one that built the square.
     void fromWorkspace_data()
     {
         QTest::addColumn<bool>("encrypt");
-        QTest::newRow("after an Encrypt") << true;
-        QTest::newRow("before one") << false;
+        QTest::addColumn<QString>("keyBox"); // typed after the Encrypt, unless "-"
+        QTest::addColumn<QString>("keyWord");
+        QTest::newRow("after an Encrypt") << true << "-" << "RODINA";
+        QTest::newRow("the key word box edited after it") << true << "monarchy" << "";
+        QTest::newRow("edited to a key word of the same square") << true << "rodin" << "rodin";
+        QTest::newRow("the box edited to another spelling of the key") << true << "RODINA!" << "RODINA!";
+        QTest::newRow("before one") << false << "-" << "";
     }
 
     void fromWorkspace()
     {
         QFETCH(bool, encrypt);
+        QFETCH(QString, keyBox);
+        QFETCH(QString, keyWord);
         Workspace ws;
         ws.Form_Load();
         if (encrypt)
             ws = encrypted(QStringLiteral("rodina"), QStringLiteral("send help to the north gate"));
+        if (keyBox != QStringLiteral("-"))
+            ws.Text2[0] = keyBox;
         const BreakInput input = BreakInput::fromWorkspace(ws);
         QCOMPARE(input.ciphertext, encrypt ? itemsOf(ws.List1[1]) : QString());
         QCOMPARE(input.trueSquare, encrypt ? QStringLiteral("RODINABCEFGHKLMPQSTUVWXYZ") : QString());
+        QCOMPARE(input.keyWord, keyWord);
         QVERIFY(input.note.isEmpty());
     }
 

@@ -1,7 +1,7 @@
 #include "breaksessionhelpers.h"
 #include "helpers.h"
 
-#include "analysis/letterstatistics.h"
+#include "analysis/languagemodel.h"
 
 #include <QLocale>
 #include <QRandomGenerator>
@@ -115,16 +115,22 @@ private Q_SLOTS:
     }
 
     // The score plot: a point for each report with a square, the language's
-    // levels, and the true plaintext's score while its key is known.
+    // levels, and the true plaintext's score while its key is known, all on
+    // the solver's own scale: the five-letter model's mean per letter.
     void scorePlot()
     {
         const Demonstration known = english();
         BreakSession session = searching({pairsOf(known.ciphertext), known.square, QString()});
-        const auto &english = analysis::LetterStatistics::of(Language::English);
-        QCOMPARE(session.levels().random, english.randomLog10());
-        QCOMPARE(session.levels().typical, english.typicalLog10());
+        const analysis::ScoreLevels english = analysis::scoreLevels(Language::English);
+        QCOMPARE(session.levels().random, english.random);
+        QCOMPARE(session.levels().typical, english.typical);
+        QVERIFY(session.levels().random < session.levels().typical);
+        const std::vector<analysis::Letter> plain = lettersOf(known.prepared);
         QVERIFY(session.trueScore());
-        QVERIFY(*session.trueScore() > english.typicalLog10() - 1);
+        QCOMPARE(*session.trueScore(),
+                 analysis::LanguageModel::of(Language::English, 5).meanLog10(plain.data(), plain.size()));
+        // Forty letters of English read like English, far from random letters.
+        QVERIFY(*session.trueScore() > english.typical - 0.5);
         QVERIFY(session.scorePoints().isEmpty());
 
         QVERIFY(session.reportArrived(session.run(), result(false, 10, 0.1, 0)));
@@ -140,8 +146,8 @@ private Q_SLOTS:
 
         // Another language moves the levels; the next search starts afresh.
         session.setLanguage(Language::Bulgarian);
-        const auto &bulgarian = analysis::LetterStatistics::of(Language::Bulgarian);
-        QCOMPARE(session.levels().typical, bulgarian.typicalLog10());
+        const analysis::ScoreLevels bulgarian = analysis::scoreLevels(Language::Bulgarian);
+        QCOMPARE(session.levels().typical, bulgarian.typical);
         session.setCiphertext(QStringLiteral("BM OD ZB XD"));
         QVERIFY(session.start());
         QVERIFY(session.scorePoints().isEmpty());
@@ -149,7 +155,7 @@ private Q_SLOTS:
         // The language cannot change under a running search.
         session.setLanguage(Language::English);
         QCOMPARE(session.language(), Language::Bulgarian);
-        QCOMPARE(session.levels().typical, bulgarian.typicalLog10());
+        QCOMPARE(session.levels().typical, bulgarian.typical);
     }
 
     // A known key's plaintext chooses the language, and the score note
@@ -179,13 +185,13 @@ private Q_SLOTS:
         QRandomGenerator random(5);
         session.demonstrate(text, QStringLiteral("rodina"), random);
         QCOMPARE(int(session.language()), chosen);
-        const auto &statistics = analysis::LetterStatistics::of(Language(chosen));
+        const analysis::ScoreLevels levels = analysis::scoreLevels(Language(chosen));
+        const QLocale bulgarian(QLocale::Bulgarian);
         QCOMPARE(session.scoreNote(),
                  QStringLiteral("Оценката показва колко прилича текстът на %1: средният логаритъм от вероятността на "
-                                "четворките поредни букви в него (около %2 за случайни букви, около %3 за обикновен "
-                                "текст).")
-                     .arg(named, QLocale(QLocale::Bulgarian).toString(statistics.randomLog10(), 'f', 1),
-                          QLocale(QLocale::Bulgarian).toString(statistics.typicalLog10(), 'f', 1)));
+                                "всяка буква след предходните четири (около %2 за случайни букви, около %3 за "
+                                "обикновен текст).")
+                     .arg(named, bulgarian.toString(levels.random, 'f', 1), bulgarian.toString(levels.typical, 'f', 1)));
     }
 };
 

@@ -184,26 +184,33 @@ private Q_SLOTS:
         QTest::newRow("searching, one key") << longText << "" << "searching" << result(false, 1, 0.04, 0)
                                             << "Търсене: 0,0 s, проверени 1 ключ, завършени опити: 7.";
         QTest::newRow("searching, a square found, seven digits in three groups")
-            << longText << "" << "searching" << result(true, 1461274, 2.345, -4.386)
-            << "Търсене: 2,3 s, проверени 1\u00A0461\u00A0274 ключа, завършени опити: 7, оценка -4,39.";
+            << longText << "" << "searching" << result(true, 1461274, 2.345, -1.386)
+            << "Търсене: 2,3 s, проверени 1\u00A0461\u00A0274 ключа, завършени опити: 7, оценка -1,39.";
         QTest::newRow("searching a short text")
-            << shortText << "" << "searching" << result(true, 12345, 1.2, -5.1)
-            << "Търсене: 1,2 s, проверени 12\u00A0345 ключа, завършени опити: 7, оценка -5,10.\n" + shortNote;
-        QTest::newRow("stopping") << longText << "" << "stopping" << result(true, 5, 1, -4) << "Спиране…";
+            << shortText << "" << "searching" << result(true, 12345, 1.2, -2.1)
+            << "Търсене: 1,2 s, проверени 12\u00A0345 ключа, завършени опити: 7, оценка -2,10.\n" + shortNote;
+        QTest::newRow("stopping") << longText << "" << "stopping" << result(true, 5, 1, -0.9) << "Спиране…";
         QTest::newRow("finished, searches agreed")
-            << longText << "" << "finished" << result(true, 1461274, 2.5, -4.123, analysis::StopReason::Confident, false, 3)
+            << longText << "" << "finished" << result(true, 1461274, 2.5, -0.823, analysis::StopReason::Confident,
+                                                     analysis::Confidence::Agreed, 3)
             << "Спря след 2,5 s и 1\u00A0461\u00A0274 проверени ключа: резултатът е сигурен, 3 независими търсения "
-               "стигнаха до един и същ текст, оценка -4,12.";
+               "стигнаха до един и същ текст, оценка -0,82.";
         QTest::newRow("finished, settled")
-            << longText << "" << "finished" << result(true, 900, 0.8, -4.0, analysis::StopReason::Confident, true, 1)
+            << longText << "" << "finished" << result(true, 900, 0.8, -0.7, analysis::StopReason::Confident,
+                                                     analysis::Confidence::Settled, 1)
             << "Спря след 0,8 s и 900 проверени ключа: резултатът е сигурен: текстът прилича на езика и никое търсене "
-               "от този квадрат не намери по-добър, оценка -4,00.";
+               "от този квадрат не намери по-добър, оценка -0,70.";
+        QTest::newRow("finished, a key word's square far likelier than any other")
+            << longText << "" << "finished"
+            << result(true, 4823910, 1.04, -1.3152, analysis::StopReason::Confident, analysis::Confidence::KeyWord, 1)
+            << "Спря след 1,0 s и 4\u00A0823\u00A0910 проверени ключа: резултатът е сигурен: квадратът е от ключова "
+               "дума, а текстът му прилича на езика и е много по-вероятен от всеки друг намерен, оценка -1,32.";
         QTest::newRow("finished at the time limit")
-            << longText << "" << "finished" << result(true, 1000000, 30.02, -5.5)
-            << "Спря след 30,0 s и 1\u00A0000\u00A0000 проверени ключа: времето за търсене изтече, оценка -5,50.";
+            << longText << "" << "finished" << result(true, 1000000, 30.02, -1.5)
+            << "Спря след 30,0 s и 1\u00A0000\u00A0000 проверени ключа: времето за търсене изтече, оценка -1,50.";
         QTest::newRow("finished, stopped by the user")
-            << longText << "" << "finished" << result(true, 42, 0.3, -6.25, analysis::StopReason::Cancelled)
-            << "Спря след 0,3 s и 42 проверени ключа: спряно, оценка -6,25.";
+            << longText << "" << "finished" << result(true, 42, 0.3, -2.25, analysis::StopReason::Cancelled)
+            << "Спря след 0,3 s и 42 проверени ключа: спряно, оценка -2,25.";
         QTest::newRow("finished without a square")
             << longText << "" << "finished" << result(false, 42, 0.3, 0, analysis::StopReason::Cancelled)
             << "Спря след 0,3 s и 42 проверени ключа: спряно. Не е намерен квадрат.";

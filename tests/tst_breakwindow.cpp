@@ -1,26 +1,15 @@
+#include "breakwindowfixture.h"
 #include "helpers.h"
-#include "windowfixture.h"
 
 #include "analysis/ciphertext.h"
 #include "analysis/crib.h"
-#include "engine/characters.h"
 #include "engine/demonstration.h"
 #include "engine/textbook.h"
 #include "ui/application.h"
-#include "ui/break/breakjob.h"
-#include "ui/break/breakwindow.h"
-#include "ui/break/pairedtextview.h"
-#include "ui/break/scoreplot.h"
-#include "ui/shared/squareview.h"
 
-#include <QClipboard>
 #include <QComboBox>
 #include <QContextMenuEvent>
-#include <QFile>
 #include <QMenu>
-#include <QPointer>
-#include <QRadioButton>
-#include <QRandomGenerator>
 #include <QSpinBox>
 #include <QTimer>
 
@@ -31,16 +20,6 @@ using namespace playfair::testing;
 
 namespace {
 
-const QString playfairExample = QStringLiteral("PLAYFIREXMBCDGHKNOQSTUVWZ");
-
-QString pairsOf(const QString &letters)
-{
-    QStringList pairs;
-    for (qsizetype i = 0; i < letters.size(); i += 2)
-        pairs << letters.mid(i, 2);
-    return pairs.join(u' ');
-}
-
 // The letters of a text, as the solver reads a ciphertext.
 QString lettersIn(const QString &text)
 {
@@ -49,87 +28,14 @@ QString lettersIn(const QString &text)
     return QString::fromStdString(analysis::lettersToText(letters.data(), letters.size()));
 }
 
-// 200 letters of the held-out book, prepared, and encrypted on a square
-// drawn with a fixed seed.
-Demonstration heldOutDemonstration()
-{
-    QFile file(QStringLiteral(PLAYFAIR_HELDOUT_DIR "/en_wells_time_machine.txt"));
-    if (!file.open(QIODevice::ReadOnly))
-        qFatal("cannot read the held-out book");
-    const QString letters = cleaned(upperCased(QString::fromUtf8(file.readAll()))).mid(20000, 260);
-    QRandomGenerator random(2026);
-    Demonstration demonstration = *Demonstration::make(letters, Demonstration::randomSquare(random));
-    demonstration.prepared.truncate(200);
-    demonstration.ciphertext.truncate(200);
-    return demonstration;
-}
-
-// 200 letters with no language in them: no two searches agree on them, so
-// a search runs until it is stopped.
-QString noise()
-{
-    QRandomGenerator random(7);
-    QString letters;
-    while (letters.size() < 200) {
-        const QChar first(u'A' + random.bounded(26));
-        const QChar second(u'A' + random.bounded(26));
-        if (first != u'J' && second != u'J' && first != second)
-            letters += QString(first) + second;
-    }
-    return letters;
-}
-
 } // namespace
 
-class TestBreakWindow : public QObject
+// The break window's controls, without a search that runs to its end (see
+// tst_breaksearch): how it opens, what its boxes pass on, the
+// demonstration, bad input.
+class TestBreakWindow : public QObject, BreakWindowFixture
 {
     Q_OBJECT
-
-    std::unique_ptr<BreakWindow> window;
-
-    template<typename T = QWidget>
-    T *control(const char *name) const
-    {
-        T *found = window->findChild<T *>(QLatin1String(name));
-        if (!found)
-            qFatal("No control named %s", name);
-        return found;
-    }
-    QPlainTextEdit *ciphertext() const { return control<QPlainTextEdit>("ciphertext"); }
-    QPushButton *startButton() const { return control<QPushButton>("start"); }
-    QPushButton *stopButton() const { return control<QPushButton>("stop"); }
-    QString status() const { return control<QLabel>("status")->text(); }
-    SquareView *square() const { return control<SquareView>("square"); }
-    PairedTextView *plaintext() const { return control<PairedTextView>("plaintext"); }
-
-    void openWindow(const BreakInput &input = {})
-    {
-        window = std::make_unique<BreakWindow>(input);
-        window->show();
-        QApplication::setActiveWindow(window.get());
-        QVERIFY(QTest::qWaitForWindowActive(window.get()));
-    }
-
-    // Replaces a box's text the way a user does: typed, or pasted where
-    // the keyboard has no keys for it.
-    static void typeInto(QWidget *edit, const QString &text)
-    {
-        edit->setFocus();
-        QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClick(edit, Qt::Key_Delete);
-        if (QStringView(text).toLatin1() == text.toUtf8()) {
-            QTest::keyClicks(edit, text);
-        } else {
-            QGuiApplication::clipboard()->setText(text);
-            QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
-        }
-    }
-
-    // Waits for the search to end; the time is only a safety net.
-    bool waitForTheEnd(int milliseconds = 60000)
-    {
-        return QTest::qWaitFor([this] { return startButton()->isEnabled(); }, milliseconds);
-    }
 
 private Q_SLOTS:
     void initTestCase() { setUpApplication(*qApp); }
@@ -137,9 +43,7 @@ private Q_SLOTS:
     void cleanup()
     {
         window.reset();
-        // Every search has ended and every job has deleted itself.
-        QTRY_COMPARE_WITH_TIMEOUT(BreakJob::running(), 0, 5000);
-        QTRY_VERIFY(qApp->findChildren<BreakJob *>().isEmpty());
+        endEverySearch();
     }
 
     // The main window's menu and Ctrl+B, wherever the focus is, open the
@@ -157,14 +61,7 @@ private Q_SLOTS:
     void openedFromTheMainWindow()
     {
         QFETCH(QString, how);
-        struct MainWindowFixture : WindowFixture
-        {
-            using WindowFixture::control;
-            using WindowFixture::encrypt;
-            using WindowFixture::list;
-            using WindowFixture::openWindow;
-            using WindowFixture::window;
-        } main;
+        MainWindowDriver main;
         QVERIFY(main.openWindow());
         main.encrypt(QStringLiteral("rodina"), QStringLiteral("send help to the north gate"));
 
@@ -210,12 +107,7 @@ private Q_SLOTS:
     // Before any Encrypt the main window has no cipher pairs to give.
     void openedBeforeEncrypt()
     {
-        struct MainWindowFixture : WindowFixture
-        {
-            using WindowFixture::control;
-            using WindowFixture::openWindow;
-            using WindowFixture::window;
-        } main;
+        MainWindowDriver main;
         QVERIFY(main.openWindow());
         QTest::keyClick(main.control(QStringLiteral("Text2_0")), Qt::Key_B, Qt::ControlModifier);
         auto *opened = main.window->findChild<BreakWindow *>();
@@ -310,86 +202,6 @@ private Q_SLOTS:
                  QStringLiteral("Ключът е известен: буквите, които са на мястото си, ще се оцветят в зелено."));
     }
 
-    // 200 letters of a book the statistics never saw, on one thread with a
-    // fixed seed: the search ends sure of itself, the square shows the key
-    // with every cell marked and the plaintext is the prepared text.
-    void solvesAKnownText()
-    {
-        const Demonstration known = heldOutDemonstration();
-        openWindow({pairsOf(known.ciphertext), known.square, QString()});
-        window->setSearchOptions(1, 12345);
-        control<QSpinBox>("timeLimit")->setValue(120); // a safety net only
-        ciphertext()->setFocus();
-        QTest::keyClick(ciphertext(), Qt::Key_Return);
-        QVERIFY(!startButton()->isEnabled());
-        QVERIFY(stopButton()->isEnabled());
-        QVERIFY(control<QWidget>("demonstration")->isEnabled() == false);
-
-        QVERIFY(waitForTheEnd());
-        QVERIFY2(status().contains(QStringLiteral("резултатът е сигурен")), qPrintable(status()));
-        QVERIFY(!stopButton()->isEnabled());
-        QCOMPARE(square()->letters(), known.square);
-        QCOMPARE(square()->emphasised().size(), 25);
-        QCOMPARE(plaintext()->plain(), known.prepared);
-        QCOMPARE(plaintext()->cipher(), known.ciphertext);
-        QCOMPARE(control<QLabel>("inPlace")->text(),
-                 QStringLiteral("На мястото си: 25 от 25 букви.\nВерен текст: 100 % от буквите."));
-        QVERIFY(!control<ScorePlot>("scorePlot")->points().isEmpty());
-        // Each plain pair stands under its cipher pair.
-        const QStringList lines = plaintext()->toPlainText().split(u'\n');
-        QCOMPARE(lines.value(0).size(), lines.value(1).size());
-        QCOMPARE(lines.value(0).left(5), pairsOf(known.ciphertext.left(4)));
-        QCOMPARE(lines.value(1).left(5), pairsOf(known.prepared.left(4)));
-    }
-
-    // Stopping, closing the window and closing the main window that owns it
-    // each end the search at once, and nothing is left running.
-    void stopAndClose_data()
-    {
-        QTest::addColumn<QString>("how");
-        QTest::newRow("the stop button") << "stop";
-        QTest::newRow("closing the window") << "close";
-        QTest::newRow("closing the main window") << "owner";
-    }
-
-    void stopAndClose()
-    {
-        QFETCH(QString, how);
-        struct MainWindowFixture : WindowFixture
-        {
-            using WindowFixture::openWindow;
-            using WindowFixture::window;
-        } main;
-        QVERIFY(main.openWindow());
-        QPointer<BreakWindow> opened = openBreakWindow({pairsOf(noise()), QString(), QString()}, main.window.get());
-        QVERIFY(QTest::qWaitForWindowExposed(opened));
-        opened->setSearchOptions(1, 3);
-        QTest::mouseClick(opened->findChild<QPushButton *>(QStringLiteral("start")), Qt::LeftButton);
-        QCOMPARE(BreakJob::running(), 1);
-        // Wait for the first report, so the search is well under way.
-        QTRY_VERIFY_WITH_TIMEOUT(
-            !opened->findChild<QLabel *>(QStringLiteral("status"))->text().contains(QStringLiteral(" 0 ключа")), 10000);
-        QCOMPARE(BreakJob::running(), 1);
-
-        if (how == QStringLiteral("stop")) {
-            QTest::mouseClick(opened->findChild<QPushButton *>(QStringLiteral("stop")), Qt::LeftButton);
-            QVERIFY(!opened->findChild<QPushButton *>(QStringLiteral("stop"))->isEnabled());
-        } else if (how == QStringLiteral("close")) {
-            QVERIFY(opened->close());
-        } else {
-            main.window.reset();
-            QVERIFY(!opened);
-        }
-        // A generous bound: the benchmark measures the real time.
-        QTRY_COMPARE_WITH_TIMEOUT(BreakJob::running(), 0, 2000);
-        if (how == QStringLiteral("stop")) {
-            QTRY_VERIFY(opened->findChild<QPushButton *>(QStringLiteral("start"))->isEnabled());
-            const QString status = opened->findChild<QLabel *>(QStringLiteral("status"))->text();
-            QVERIFY2(status.contains(QStringLiteral(": спряно")), qPrintable(status));
-        } else {
-            QTRY_VERIFY(!opened);
-        }
-    }
 
     // Bad input gets the solver's own message in the status line and starts
     // nothing, whether Start is clicked or Enter pressed (the session's

@@ -2,7 +2,7 @@
 
 #include "analysis/ciphertext.h"
 #include "analysis/crib.h"
-#include "analysis/letterstatistics.h"
+#include "analysis/languagemodel.h"
 #include "analysis/squarealignment.h"
 #include "engine/demonstration.h"
 #include "engine/textbook.h"
@@ -10,11 +10,9 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QLocale>
 #include <QRandomGenerator>
 #include <QStringList>
 
-#include <cmath>
 #include <variant>
 
 namespace playfair {
@@ -25,11 +23,6 @@ using analysis::Language;
 
 // A file is read up to this size: a ciphertext is never longer.
 constexpr qint64 mostFileBytes = 1 << 20;
-
-QLocale bulgarian()
-{
-    return QLocale(QLocale::Bulgarian, QLocale::Bulgaria);
-}
 
 std::vector<analysis::Letter> lettersOf(const QString &letters)
 {
@@ -50,10 +43,12 @@ QString decrypted(const QString &square, const QString &letters)
     return QString::fromStdString(transformedPairs(square.toStdString(), letters.toStdString(), -1));
 }
 
+// A plaintext's score as the solver reports it: the mean log10 probability
+// of a letter by the five-letter model.
 double scoreOf(const QString &letters, Language language)
 {
     const std::vector<analysis::Letter> numbers = lettersOf(letters);
-    return analysis::LetterStatistics::of(language).meanLog10(numbers.data(), numbers.size());
+    return analysis::LanguageModel::of(language, 5).meanLog10(numbers.data(), numbers.size());
 }
 
 QString pairsOf(const QString &letters)
@@ -77,49 +72,6 @@ bool hasCyrillic(const QString &text)
     return false;
 }
 
-QString seconds(double value)
-{
-    return QStringLiteral("%1 s").arg(bulgarian().toString(value, 'f', 1));
-}
-
-// A count in groups of three digits, as Bulgarian writes it: 1 461 274.
-// (Qt 6.4's Bulgarian locale leaves the first group of a 7-digit number whole.)
-QString grouped(std::uint64_t number)
-{
-    QString digits = QString::number(qulonglong(number));
-    for (qsizetype at = digits.size() - 3; at > 0; at -= 3)
-        digits.insert(at, QChar(0x00A0));
-    return digits;
-}
-
-QString keysTested(std::uint64_t keys)
-{
-    return QStringLiteral("%1 %2").arg(grouped(keys), keys == 1 ? QStringLiteral("ключ") : QStringLiteral("ключа"));
-}
-
-// ", оценка -4,39" once a square is found.
-QString scoreClause(const analysis::SolverReport &report)
-{
-    return report.found ? QStringLiteral(", оценка %1").arg(bulgarian().toString(report.score, 'f', 2)) : QString();
-}
-
-QString lines(const QString &first, const QString &second)
-{
-    return second.isEmpty() ? first : first + u'\n' + second;
-}
-
-// Functions, not constants: a QString constant is built by a static
-// constructor at every start of the program, whichever window opens.
-QString keyKnown()
-{
-    return QStringLiteral("Ключът е известен: буквите, които са на мястото си, ще се оцветят в зелено.");
-}
-
-QString keyUnknown()
-{
-    return QStringLiteral("Ключът не е известен: нищо не се отбелязва.");
-}
-
 } // namespace
 
 BreakInput BreakInput::fromWorkspace(const Workspace &ws)
@@ -132,8 +84,12 @@ BreakInput BreakInput::fromWorkspace(const Workspace &ws)
     QString square;
     for (const QString &cell : ws.Label3)
         square += cell;
-    if (isSquare(square.toStdString()))
+    if (isSquare(square.toStdString())) {
         input.trueSquare = square;
+        // The key word box may have changed since the Encrypt.
+        if (Demonstration::keySquare(ws.Text2[0]) == square)
+            input.keyWord = ws.Text2[0];
+    }
     return input;
 }
 
@@ -200,11 +156,14 @@ void BreakSession::setInput(const BreakInput &input)
         return;
     m_ciphertext = input.ciphertext;
     m_knownSquare.clear();
+    m_knownKeyWord.clear();
     m_knownFor.clear();
     if (!input.trueSquare.isEmpty() && isSquare(input.trueSquare.toStdString())) {
         const auto read = analysis::readCiphertext(input.ciphertext.toStdString());
         if (const auto *letters = std::get_if<std::vector<analysis::Letter>>(&read)) {
             m_knownSquare = input.trueSquare;
+            if (!input.keyWord.trimmed().isEmpty() && Demonstration::keySquare(input.keyWord) == m_knownSquare)
+                m_knownKeyWord = input.keyWord.simplified().toUpper();
             m_knownFor = textOf(*letters);
             chooseLanguageFor(decrypted(m_knownSquare, m_knownFor));
         }
@@ -237,6 +196,7 @@ void BreakSession::demonstrate(const QString &text, const std::optional<QString>
     BreakInput input;
     input.ciphertext = pairsOf(demonstration->ciphertext);
     input.trueSquare = demonstration->square;
+    input.keyWord = keyWord.value_or(QString());
     if (hasCyrillic(text))
         input.note = QStringLiteral("Кирилицата в текста за демонстрация е пропусната: криптирани са само латинските "
                                     "букви.");
@@ -286,12 +246,14 @@ std::optional<BreakSession::Search> BreakSession::start()
 
     m_letters = textOf(search.ciphertext);
     m_trueSquare.reset();
+    m_trueKeyWord.clear();
     m_truePlain.clear();
     m_trueScore.reset();
     if (!m_knownSquare.isEmpty() && m_knownFor == m_letters) {
         analysis::Square square{};
         analysis::squareFromText(m_knownSquare.toStdString(), square);
         m_trueSquare = square;
+        m_trueKeyWord = m_knownKeyWord;
         m_truePlain = decrypted(m_knownSquare, m_letters);
         m_trueScore = scoreOf(m_truePlain, options.language);
     }
@@ -353,9 +315,8 @@ QString BreakSession::foundPlaintext() const
 
 BreakSession::Levels BreakSession::levels() const
 {
-    const analysis::LetterStatistics &statistics
-        = analysis::LetterStatistics::of(isSearching() ? m_searchLanguage : m_language);
-    return {statistics.randomLog10(), statistics.typicalLog10()};
+    const analysis::ScoreLevels language = analysis::scoreLevels(isSearching() ? m_searchLanguage : m_language);
+    return {language.random, language.typical};
 }
 
 QString BreakSession::squareLetters() const
@@ -380,98 +341,6 @@ QList<int> BreakSession::rightCells() const
             right << cell;
     }
     return right;
-}
-
-QString BreakSession::inPlaceNote() const
-{
-    const bool searched = hasSearched();
-    if (!searched || !m_report.found)
-        return (searched ? m_trueSquare.has_value() : !m_knownSquare.isEmpty()) ? keyKnown() : keyUnknown();
-    if (!m_trueSquare)
-        return keyUnknown();
-    const int cells = analysis::alignedSquare(m_report.square, *m_trueSquare).count;
-    const QString plain = QString::fromStdString(m_report.plaintext);
-    qsizetype same = 0;
-    for (qsizetype i = 0; i < plain.size() && i < m_truePlain.size(); ++i)
-        same += plain[i] == m_truePlain[i];
-    const int percent = m_truePlain.isEmpty() ? 0 : int(std::floor(100.0 * double(same) / double(m_truePlain.size())));
-    return QStringLiteral("На мястото си: %1 от 25 букви.\nВерен текст: %2 % от буквите.").arg(cells).arg(percent);
-}
-
-QString BreakSession::scoreNote() const
-{
-    const analysis::LetterStatistics &statistics = analysis::LetterStatistics::of(m_language);
-    return QStringLiteral("Оценката показва колко прилича текстът на %1: средният логаритъм от вероятността на "
-                          "четворките поредни букви в него (около %2 за случайни букви, около %3 за обикновен текст).")
-        .arg(m_language == Language::English ? QStringLiteral("английски") : QStringLiteral("български"),
-             bulgarian().toString(statistics.randomLog10(), 'f', 1),
-             bulgarian().toString(statistics.typicalLog10(), 'f', 1));
-}
-
-QString BreakSession::shortTextNote(qsizetype letters) const
-{
-    if (letters == 0 || letters >= qsizetype(analysis::shortCiphertext))
-        return {};
-    QString note = QStringLiteral("Шифърът има само %1 букви: на толкова кратък текст пасват много квадрати.")
-                       .arg(letters);
-    if (m_crib.trimmed().isEmpty())
-        note += QStringLiteral(" Ако знаете дума от текста, напишете я в „Известна дума“.");
-    return note;
-}
-
-QString BreakSession::status() const
-{
-    switch (m_state) {
-    case State::Idle: {
-        if (!m_message.isEmpty())
-            return m_message;
-        if (m_ciphertext.trimmed().isEmpty())
-            return QStringLiteral("Поставете шифрован текст или направете демонстрация, после натиснете „Започни“.");
-        const auto read = analysis::readCiphertext(m_ciphertext.toStdString());
-        const auto *letters = std::get_if<std::vector<analysis::Letter>>(&read);
-        return lines(QStringLiteral("Натиснете „Започни“ или Enter в полето за шифрования текст."),
-                     letters ? shortTextNote(qsizetype(letters->size())) : QString());
-    }
-    case State::Refused:
-        return m_message;
-    case State::Searching:
-        return lines(QStringLiteral("Търсене: %1, проверени %2, завършени опити: %3%4.")
-                         .arg(seconds(m_report.elapsedSeconds), keysTested(m_report.keysTested))
-                         .arg(m_report.restarts)
-                         .arg(scoreClause(m_report)),
-                     shortTextNote(m_letters.size()));
-    case State::Stopping:
-        return QStringLiteral("Спиране…");
-    case State::Finished:
-        break;
-    }
-    return lines(finishedStatus(), shortTextNote(m_letters.size()));
-}
-
-QString BreakSession::finishedStatus() const
-{
-    QString why;
-    switch (m_report.stopped) {
-    case analysis::StopReason::Confident:
-        why = m_report.settled
-            ? QStringLiteral("резултатът е сигурен: текстът прилича на езика и никое търсене от този квадрат не намери по-добър")
-            : QStringLiteral("резултатът е сигурен, %1 независими търсения стигнаха до един и същ текст")
-                  .arg(m_report.agreeing);
-        break;
-    case analysis::StopReason::TimeLimit:
-        why = QStringLiteral("времето за търсене изтече");
-        break;
-    case analysis::StopReason::Cancelled:
-        why = QStringLiteral("спряно");
-        break;
-    }
-    QString first = QStringLiteral("Спря след %1 и %2 проверени ключа: %3%4.")
-                        .arg(seconds(m_report.elapsedSeconds), grouped(m_report.keysTested), why,
-                             scoreClause(m_report));
-    if (!m_report.found)
-        first += m_cribGiven ? QStringLiteral(" Не е намерен квадрат, при който известната дума е в текста.")
-                             : QStringLiteral(" Не е намерен квадрат.");
-    return first;
 }
 
 } // namespace playfair

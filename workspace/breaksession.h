@@ -22,9 +22,12 @@ struct BreakInput
     QString ciphertext; // any text: its letters are the ciphertext
     QString trueSquare; // the key's 25 letters row by row, when it is known
     QString note;       // a first word for the status line, such as a file that could not be read
+    // The key word the known square was built from, as typed, when known.
+    QString keyWord = {};
 
-    // The main window's cipher pairs and its square, after an Encrypt;
-    // nothing before one.
+    // The main window's cipher pairs and its square, with the key word
+    // while it still builds that square, after an Encrypt; nothing before
+    // one.
     static BreakInput fromWorkspace(const Workspace &ws);
     // A file's text (its first MiB), or a note saying why there is none.
     static BreakInput fromFile(const QString &path);
@@ -34,7 +37,8 @@ struct BreakInput
 // commands: the boxes' texts, the known key and the ciphertext letters it
 // belongs to, the state of the search and its last report, and what follows
 // from them for the window to show (the status sentence, the notes, the
-// square with its right cells, the paired plaintext, the score plot).
+// key word, the square with its right cells, the paired plaintext and its
+// words, the score plot).
 //
 // The window passes the user's actions in (new input, start, stop) and what
 // the search's thread sends back (a report, the end, a failure), then shows
@@ -124,6 +128,20 @@ public:
     // Under the square: whether the key is known, how much of it is found.
     QString inPlaceNote() const;
 
+    // The key word of the square found, to be shown large: "Ключовата дума
+    // е RODINA", or the key's letters when no word or phrase of the lists
+    // builds it; once a search has ended on a square from no key word, a
+    // sentence saying so; else empty. As the search goes, the key words it
+    // has tried come and go.
+    QString keyWordLine() const;
+    // Under it, while a key word is named: the known key word, when it is
+    // another that builds the same square, and why key words are weak (how
+    // few of them the search tried against all squares); else empty.
+    QString keyWordNote() const;
+    // The found plaintext divided into likely words, marked as a guess; empty
+    // until the solver has divided it.
+    QString wordsLine() const;
+
     // The square to show (empty for an empty one): the found square, laid
     // over the known key in the shift that matches it best, and the cells
     // (0..24) that hold the key's letter.
@@ -149,6 +167,7 @@ private:
     void chooseLanguageFor(const QString &plainLetters);
     QString shortTextNote(qsizetype letters) const;
     QString finishedStatus() const;
+    bool keyWordNamed() const;
 
     // The boxes.
     QString m_ciphertext;
@@ -158,8 +177,10 @@ private:
     int m_threads = 0;
     std::optional<std::uint64_t> m_seed;
 
-    // The known key and the ciphertext letters it belongs to.
+    // The known key (and its key word, if known) and the ciphertext letters
+    // it belongs to.
     QString m_knownSquare;
+    QString m_knownKeyWord;
     QString m_knownFor;
 
     // The last search.
@@ -171,6 +192,7 @@ private:
     QString m_letters;   // its ciphertext letters
     QString m_truePlain; // its true plaintext, when the key is known
     std::optional<analysis::Square> m_trueSquare;
+    QString m_trueKeyWord;
     std::optional<double> m_trueScore;
     analysis::SolverResult m_report;
     QList<QPointF> m_points;

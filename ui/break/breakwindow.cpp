@@ -35,6 +35,7 @@ using analysis::Language;
 
 const QColor startColour(0, 255, 0);
 const QColor stopColour(255, 0, 0);
+const QColor noteColour(255, 255, 240); // the status line's and the key word's panels
 
 // The window shows what the search has found at most this often.
 constexpr int renderInterval = 50; // ms
@@ -92,7 +93,8 @@ void BreakWindow::createControls()
         = titledLayout(this, QStringLiteral("Разбиване на шифъра без ключа - диграфов шифър, cipher Playfair"));
 
     // The inputs on the left; on the right what the search has found: the
-    // square and the score over time, and under them the plaintext.
+    // square and the score over time, under them the key word, and then the
+    // plaintext with its words.
     auto *columns = new QHBoxLayout;
     auto *inputs = new QVBoxLayout;
     inputs->addWidget(createDemonstration());
@@ -119,6 +121,7 @@ void BreakWindow::createControls()
     scoreLayout->addWidget(m_scoreNote);
     pictures->addWidget(scoreFrame, 1);
     results->addLayout(pictures);
+    results->addWidget(createKeyWord());
 
     auto *plainFrame = named(new QGroupBox(QStringLiteral("Открит текст: под всяка двойка на шифъра - нейният текст"),
                                            this),
@@ -126,7 +129,19 @@ void BreakWindow::createControls()
     auto *plainLayout = new QVBoxLayout(plainFrame);
     m_plaintext = named(new PairedTextView(plainFrame), "plaintext", QStringLiteral("Открит текст"));
     m_plaintext->setMinimumHeight(5 * m_plaintext->fontMetrics().lineSpacing());
-    plainLayout->addWidget(m_plaintext);
+    plainLayout->addWidget(m_plaintext, 1);
+    // The words wrap in a box of three lines, which scrolls for a long text
+    // rather than pushing the window past the screen.
+    m_words = named(new QPlainTextEdit(plainFrame), "words", QStringLiteral("Думите на открития текст (догадка)"));
+    m_words->setReadOnly(true);
+    m_words->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    m_words->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    m_words->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_words->setFrameShape(QFrame::NoFrame);
+    m_words->setFocusPolicy(Qt::ClickFocus);
+    setBackground(m_words, windowColour, QPalette::Base);
+    m_words->setFixedHeight(3 * m_words->fontMetrics().lineSpacing() + 2 * int(m_words->document()->documentMargin()));
+    plainLayout->addWidget(m_words);
     results->addWidget(plainFrame, 1);
     columns->addLayout(results, 3);
     layout->addLayout(columns, 1);
@@ -137,8 +152,34 @@ void BreakWindow::createControls()
     m_status->setMargin(4);
     m_status->setMinimumHeight(2 * fontMetrics().lineSpacing() + 12);
     m_status->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    setBackground(m_status, QColor(255, 255, 240));
+    setBackground(m_status, noteColour);
     layout->addWidget(m_status);
+}
+
+// The key word of the square found, large, and under it why a key word is
+// weak: a panel like the status line's, shown once there is something to
+// say, which takes less height than a titled frame.
+QWidget *BreakWindow::createKeyWord()
+{
+    auto *panel = named(new QFrame(this), "keyWordFrame");
+    m_keyWordFrame = panel;
+    panel->setFrameShape(QFrame::Panel);
+    panel->setFrameShadow(QFrame::Sunken);
+    setBackground(panel, noteColour);
+    auto *layout = new QVBoxLayout(panel);
+    layout->setContentsMargins(6, 4, 6, 4);
+    layout->setSpacing(2);
+    m_foundKeyWord = named(wrappedLabel(QString(), panel), "foundKeyWord", QStringLiteral("Ключовата дума"));
+    QFont large = m_foundKeyWord->font();
+    large.setPointSizeF(large.pointSizeF() * 1.5);
+    large.setBold(true);
+    m_foundKeyWord->setFont(large);
+    m_foundKeyWord->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    layout->addWidget(m_foundKeyWord);
+    m_keyWordNote = named(wrappedLabel(QString(), panel), "keyWordNote");
+    layout->addWidget(m_keyWordNote);
+    panel->hide();
+    return panel;
 }
 
 QWidget *BreakWindow::createDemonstration()
@@ -351,7 +392,17 @@ void BreakWindow::render()
         m_square->setEmphasised(right);
     m_inPlace->setText(m_session.inPlaceNote());
 
+    const QString keyWord = m_session.keyWordLine();
+    m_foundKeyWord->setText(keyWord);
+    const QString keyWordNote = m_session.keyWordNote();
+    m_keyWordNote->setText(keyWordNote);
+    m_keyWordNote->setVisible(!keyWordNote.isEmpty());
+    m_keyWordFrame->setVisible(!keyWord.isEmpty());
+
     m_plaintext->setTexts(m_session.cipherLetters(), m_session.foundPlaintext(), m_session.truePlaintext());
+    const QString words = m_session.wordsLine();
+    if (m_words->toPlainText() != words)
+        m_words->setPlainText(words);
 
     const BreakSession::Levels levels = m_session.levels();
     m_plot->setLevels(levels.random, levels.typical);

@@ -82,6 +82,7 @@ protected:
 
 private:
     void createControls();
+    QWidget *createKeyWord();
     QWidget *createDemonstration();
     QWidget *createSearchInputs();
     void connectControls();
@@ -113,7 +114,11 @@ private:
     QLabel *m_inPlace = nullptr;
     ScorePlot *m_plot = nullptr;
     QLabel *m_scoreNote = nullptr;
+    QWidget *m_keyWordFrame = nullptr;
+    QLabel *m_foundKeyWord = nullptr;
+    QLabel *m_keyWordNote = nullptr;
     PairedTextView *m_plaintext = nullptr;
+    QPlainTextEdit *m_words = nullptr;
     QLabel *m_status = nullptr;
 };
 

@@ -156,8 +156,12 @@ void ScorePlot::paintEvent(QPaintEvent *)
     }
     painter.setPen(QPen(lineColour, 2));
     painter.setBrush(Qt::NoBrush);
-    painter.setClipRect(area.adjusted(-1, -1, 1, 1));
+    painter.setClipRect(area.adjusted(-4, -4, 4, 4));
     painter.drawPath(path);
+    // A dot where the line ends, so that a search that ends on its first
+    // square, as a key word's often does, still shows its score.
+    painter.setBrush(lineColour);
+    painter.drawEllipse(at(m_points.constLast().x(), m_points.constLast().y()), 2.5, 2.5);
 }
 
 } // namespace playfair

@@ -8,10 +8,11 @@
 
 namespace playfair {
 
-// The best score of a search over time, painted as a rising step line, with
-// dashed lines at the landmarks: letters at random, ordinary text of the
-// language and, when the key is known, the true plaintext's own score. The
-// time axis grows with the search; the score axis spans the landmarks.
+// The best score of a search over time, painted as a rising step line that
+// ends in a dot, with dashed lines at the landmarks: letters at random,
+// ordinary text of the language and, when the key is known, the true
+// plaintext's own score. The time axis grows with the search; the score
+// axis spans the landmarks.
 class ScorePlot : public QWidget
 {
     Q_OBJECT
