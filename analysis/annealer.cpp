@@ -194,8 +194,9 @@ int Annealer::scoreOf(const Square &square)
     return evaluate();
 }
 
-int Annealer::hillClimb(int score, std::uint64_t &tried, const std::atomic<bool> &stop,
-                        std::atomic<std::uint64_t> &keys)
+template<typename Score>
+int Annealer::climb(int score, Score scoreOf, std::uint64_t &tried, const std::atomic<bool> &stop,
+                    std::atomic<std::uint64_t> &keys)
 {
     bool improved = true;
     while (improved && !stop.load(std::memory_order_relaxed)) {
@@ -207,7 +208,7 @@ int Annealer::hillClimb(int score, std::uint64_t &tried, const std::atomic<bool>
                 const Letter y = m_square[b];
                 applyMove(0, a, b);
                 decryptSwapped(x, y);
-                const int tryScore = scorePlain();
+                const int tryScore = scoreOf();
                 if (++tried % 1024 == 0)
                     keys.fetch_add(1024, std::memory_order_relaxed);
                 if (tryScore > score) {
@@ -240,32 +241,6 @@ int Annealer::finerScore() const
     return score;
 }
 
-void Annealer::finishClimb(std::uint64_t &tried, const std::atomic<bool> &stop)
-{
-    int score = finerScore();
-    bool improved = true;
-    while (improved && !stop.load(std::memory_order_relaxed)) {
-        improved = false;
-        for (int a = 0; a < 25; ++a) {
-            for (int b = a + 1; b < 25; ++b) {
-                std::copy_n(m_plain.begin(), m_letters, m_saved.begin());
-                const Letter x = m_square[a];
-                const Letter y = m_square[b];
-                applyMove(0, a, b);
-                decryptSwapped(x, y);
-                const int tryScore = finerScore();
-                ++tried;
-                if (tryScore > score) {
-                    score = tryScore;
-                    improved = true;
-                } else {
-                    applyMove(0, a, b);
-                    std::copy_n(m_saved.begin(), m_letters, m_plain.begin());
-                }
-            }
-        }
-    }
-}
 
 Annealer::Outcome Annealer::restart(const SearchPlan &plan, const Square *best, const std::atomic<bool> &stop,
                                     std::atomic<std::uint64_t> &keys, CandidatePool *pool)
@@ -343,9 +318,9 @@ Annealer::Outcome Annealer::restart(const SearchPlan &plan, const Square *best, 
     setSquare(outcome.square);
     decryptAll();
     if (outcome.finished)
-        bestScore = hillClimb(bestScore, tried, stop, keys);
+        bestScore = climb(bestScore, [this] { return scorePlain(); }, tried, stop, keys);
     if (outcome.finished && m_finish) {
-        finishClimb(tried, stop);
+        climb(finerScore(), [this] { return finerScore(); }, tried, stop, keys);
         bestScore = scorePlain();
     }
     std::copy_n(m_square.begin(), 25, outcome.square.begin());

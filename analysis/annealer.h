@@ -84,8 +84,10 @@ private:
     void decryptSwapped(Letter x, Letter y);
     int scorePlain() const;
     int evaluate();
-    int hillClimb(int score, std::uint64_t &tried, const std::atomic<bool> &stop, std::atomic<std::uint64_t> &keys);
-    void finishClimb(std::uint64_t &tried, const std::atomic<bool> &stop);
+    // A climb over all letter swaps while `scoreOf()` of the plaintext grows.
+    template<typename Score>
+    int climb(int score, Score scoreOf, std::uint64_t &tried, const std::atomic<bool> &stop,
+              std::atomic<std::uint64_t> &keys);
     int finerScore() const;
 
     GroupScore m_score;

@@ -92,35 +92,35 @@ KeyWordSearch::KeyWordSearch(const std::vector<Letter> &ciphertext, Language lan
     m_cipher.assign(ciphertext.begin(), ciphertext.begin() + std::ptrdiff_t(m_first.size() * 2));
 }
 
+namespace {
+
+// The words of a built-in list with at least `letters` letters, the
+// commonest first, at most `most` of them.
+KeyWordList wordsOf(Language language, std::size_t letters, std::size_t most)
+{
+    KeyWordList list;
+    for (const WordStatistics::Word &word : WordStatistics::of(language).words()) {
+        if (list.size() == most)
+            break;
+        if (word.spelling.size() >= letters)
+            list.append(word.spelling);
+    }
+    return list;
+}
+
+} // namespace
+
 const KeyWordList &KeyWordSearch::builtInList(Language language)
 {
-    const auto make = [](Language of) {
-        KeyWordList list;
-        for (const WordStatistics::Word &word : WordStatistics::of(of).words()) {
-            if (word.spelling.size() >= 3)
-                list.append(word.spelling);
-        }
-        return list;
-    };
-    static const KeyWordList english = make(Language::English);
-    static const KeyWordList bulgarian = make(Language::Bulgarian);
+    static const KeyWordList english = wordsOf(Language::English, 3, std::size_t(-1));
+    static const KeyWordList bulgarian = wordsOf(Language::Bulgarian, 3, std::size_t(-1));
     return language == Language::English ? english : bulgarian;
 }
 
 const KeyWordList &KeyWordSearch::phraseList(Language language)
 {
-    const auto make = [](Language of) {
-        KeyWordList list;
-        for (const WordStatistics::Word &word : WordStatistics::of(of).words()) {
-            if (list.size() == phraseWords)
-                break;
-            if (word.spelling.size() >= 2)
-                list.append(word.spelling);
-        }
-        return list;
-    };
-    static const KeyWordList english = make(Language::English);
-    static const KeyWordList bulgarian = make(Language::Bulgarian);
+    static const KeyWordList english = wordsOf(Language::English, 2, phraseWords);
+    static const KeyWordList bulgarian = wordsOf(Language::Bulgarian, 2, phraseWords);
     return language == Language::English ? english : bulgarian;
 }
 

@@ -29,6 +29,15 @@ inline const std::string &heldOutText(const std::string &language)
     return text;
 }
 
+// The letter numbers of a text of capitals.
+inline std::vector<analysis::Letter> lettersOf(const std::string &text)
+{
+    std::vector<analysis::Letter> letters;
+    for (char c : text)
+        letters.push_back(analysis::Letter(analysis::letterNumber(c)));
+    return letters;
+}
+
 // A textbook Playfair message of `length` letters cut from a held-out book
 // at `offset`, and its encryption on a square shuffled from `seed`.
 struct CipherCase
@@ -47,8 +56,7 @@ inline CipherCase cipherCaseOn(const std::string &language, std::size_t offset, 
     c.plain = preparedMessage(heldOutText(language).substr(offset, 2 * length)).substr(0, length);
     c.square = square;
     c.cipherText = transformedPairs(c.square, c.plain, +1);
-    for (char letter : c.cipherText)
-        c.cipher.push_back(analysis::Letter(analysis::letterNumber(letter)));
+    c.cipher = lettersOf(c.cipherText);
     return c;
 }
 

@@ -14,16 +14,9 @@
 
 using namespace playfair;
 using namespace playfair::analysis;
+using playfair::testing::lettersOf;
 
 namespace {
-
-std::vector<Letter> lettersOf(const std::string &text)
-{
-    std::vector<Letter> letters;
-    for (char c : text)
-        letters.push_back(Letter(letterNumber(c)));
-    return letters;
-}
 
 std::string textOf(const std::vector<Letter> &letters)
 {

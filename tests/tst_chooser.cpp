@@ -17,16 +17,9 @@
 
 using namespace playfair;
 using namespace playfair::analysis;
+using playfair::testing::lettersOf;
 
 namespace {
-
-std::vector<Letter> lettersOf(const std::string &text)
-{
-    std::vector<Letter> letters;
-    for (char c : text)
-        letters.push_back(Letter(letterNumber(c)));
-    return letters;
-}
 
 double groupsMean(const std::string &text, Language language = Language::English)
 {
