@@ -31,14 +31,32 @@ Chooser::Verdict Chooser::judge(const Square &square, double keyLog10, double ab
     return verdict;
 }
 
+namespace {
+
+// From this many letters on, a text that agreeing searches reach is trusted
+// even when it reads unlike ordinary prose (a table of contents, a list of
+// names): no wrong square draws searches on so long a text. It must still
+// read far better than random letters.
+constexpr std::size_t longText = 150;
+
+double belowTypical(std::size_t letters, double spread, double longShare)
+{
+    const double byLength = spread / std::sqrt(double(std::max<std::size_t>(letters, 1)));
+    return letters >= longText ? std::max(byLength, longShare) : byLength;
+}
+
+} // namespace
+
 double Chooser::readsLikeTheLanguage(std::size_t letters) const
 {
-    return m_model.typicalLog10() - 2.1 / std::sqrt(double(std::max<std::size_t>(letters, 1)));
+    const double spread = m_model.typicalLog10() - m_model.randomLog10();
+    return m_model.typicalLog10() - belowTypical(letters, 2.1, 0.3 * spread);
 }
 
 double Chooser::readsWell(std::size_t letters) const
 {
-    return m_model.typicalLog10() - 1.4 / std::sqrt(double(std::max<std::size_t>(letters, 1)));
+    const double spread = m_model.typicalLog10() - m_model.randomLog10();
+    return m_model.typicalLog10() - belowTypical(letters, 1.4, 0.2 * spread);
 }
 
 } // namespace playfair::analysis

@@ -45,9 +45,11 @@ public:
     // Where a true plaintext of `letters` letters stands: all but about one
     // in a hundred score at least this much per letter by the order-5 model
     // (measured on held-out books: the spread shrinks as the square root of
-    // the length).
+    // the length); on long texts, also any text three tenths of the way from
+    // ordinary text to random letters or nearer.
     double readsLikeTheLanguage(std::size_t letters) const;
-    // A tighter level, that all but one in twenty reach.
+    // A tighter level, that all but one in twenty reach (on long texts, a
+    // fifth of the way).
     double readsWell(std::size_t letters) const;
 
     const LanguageModel &model() const { return m_model; }

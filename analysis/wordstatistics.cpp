@@ -236,14 +236,32 @@ WordStatistics::Division WordStatistics::divide(const Letter *plain, std::size_t
             continue;
         letters.push_back(plain[i]);
     }
-    Division division = divideLetters(letters);
     // The last letter of an even text may be the filler that evened it.
-    if (count % 2 == 0 && count >= 2 && isFiller(plain[count - 1], plain[count - 2]) && !letters.empty()) {
-        letters.pop_back();
-        Division shorter = divideLetters(letters);
-        if (shorter.log10Probability > division.log10Probability)
-            division = std::move(shorter);
+    const bool evened = count % 2 == 0 && count >= 2 && isFiller(plain[count - 1], plain[count - 2]) && !letters.empty();
+    // A long text is divided in parts, so that the division's memory stays
+    // small; a word cut at a part's end is the price.
+    Division division;
+    std::size_t start = 0;
+    while (letters.size() - start > dividedPart) {
+        const std::vector<Letter> part(letters.begin() + std::ptrdiff_t(start),
+                                       letters.begin() + std::ptrdiff_t(start + dividedPart));
+        Division piece = divideLetters(part);
+        division.words.insert(division.words.end(), piece.words.begin(), piece.words.end());
+        division.log10Probability += piece.log10Probability;
+        division.unknownLetters += piece.unknownLetters;
+        start += dividedPart;
     }
+    std::vector<Letter> rest(letters.begin() + std::ptrdiff_t(start), letters.end());
+    Division last = divideLetters(rest);
+    if (evened && !rest.empty()) {
+        rest.pop_back();
+        Division shorter = divideLetters(rest);
+        if (shorter.log10Probability > last.log10Probability)
+            last = std::move(shorter);
+    }
+    division.words.insert(division.words.end(), last.words.begin(), last.words.end());
+    division.log10Probability += last.log10Probability;
+    division.unknownLetters += last.unknownLetters;
     return division;
 }
 

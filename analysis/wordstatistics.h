@@ -61,6 +61,8 @@ public:
 
     // The most letters of a word the division looks for.
     static constexpr std::size_t longestWord = 24;
+    // Longer texts are divided in parts of this many letters.
+    static constexpr std::size_t dividedPart = 2000;
 
 private:
     // A trie of the words' letters, node 0 the root: each node's children

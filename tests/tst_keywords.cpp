@@ -234,6 +234,18 @@ private Q_SLOTS:
         QCOMPARE(result.squareText, keyedSquare("WINDOW"));
     }
 
+    // The book's opening is its table of contents, which reads unlike prose:
+    // on so long a text it is trusted all the same, and the search settles.
+    void aLongTextThatReadsUnlikeProseSettles()
+    {
+        const testing::CipherCase c = testing::cipherCaseOn("en", 0, 2000, keyedSquare("WINDOW"));
+        const SolverResult result = solve(c.cipher, classroom(2));
+        QCOMPARE(result.plaintext, c.plain);
+        QCOMPARE(result.stopped, StopReason::Confident);
+        QCOMPARE(result.keyWord.value_or(""), std::string("WINDOW"));
+        QVERIFY(result.words.rfind("THE TIME MACHINE", 0) == 0);
+    }
+
     void aClassListComesFirst()
     {
         const testing::CipherCase c = testing::cipherCaseOn("en", 7000, 20, keyedSquare("ZOGRAFSKI"));
