@@ -53,6 +53,12 @@ double Chooser::readsLikeTheLanguage(std::size_t letters) const
     return m_model.typicalLog10() - belowTypical(letters, 2.1, 0.3 * spread);
 }
 
+double Chooser::readsVeryWell(std::size_t letters) const
+{
+    const double spread = m_model.typicalLog10() - m_model.randomLog10();
+    return m_model.typicalLog10() - belowTypical(letters, 0.7, 0.1 * spread);
+}
+
 double Chooser::readsWell(std::size_t letters) const
 {
     const double spread = m_model.typicalLog10() - m_model.randomLog10();

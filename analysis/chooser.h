@@ -51,6 +51,8 @@ public:
     // A tighter level, that all but one in twenty reach (on long texts, a
     // fifth of the way).
     double readsWell(std::size_t letters) const;
+    // A level about three true texts in four reach.
+    double readsVeryWell(std::size_t letters) const;
 
     const LanguageModel &model() const { return m_model; }
     std::size_t letters() const { return m_ciphertext.size(); }

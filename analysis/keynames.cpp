@@ -90,29 +90,64 @@ KeyNamer::KeyNamer(std::vector<const KeyWordList *> lists, std::vector<const Key
 {
 }
 
+namespace {
+
+// Whether `square` may be read as a key of `keyLength` letters followed by
+// the rest of the alphabet in order, the unused letters rearranged among
+// the cells they hold: then the square so arranged. The tail's free cells
+// take, in order, the smallest free letter that keeps it rising (no other
+// choice can do better), and the key's free cells what is left.
+std::optional<Square> asKeySquare(const Square &square, std::uint32_t used, int keyLength)
+{
+    std::vector<Letter> free;
+    for (Letter letter : square) {
+        if (!(used >> letter & 1))
+            free.push_back(letter);
+    }
+    std::sort(free.begin(), free.end());
+    std::vector<bool> taken(free.size(), false);
+    Square arranged = square;
+    int last = -1;
+    for (int cell = keyLength; cell < 25; ++cell) {
+        const Letter letter = square[std::size_t(cell)];
+        if (used >> letter & 1) {
+            if (int(letter) <= last)
+                return std::nullopt;
+            last = letter;
+            continue;
+        }
+        std::size_t pick = 0;
+        while (pick < free.size() && (taken[pick] || int(free[pick]) <= last))
+            ++pick;
+        if (pick == free.size())
+            return std::nullopt;
+        taken[pick] = true;
+        arranged[std::size_t(cell)] = free[pick];
+        last = free[pick];
+    }
+    std::size_t next = 0;
+    for (int cell = 0; cell < keyLength; ++cell) {
+        if (used >> square[std::size_t(cell)] & 1)
+            continue;
+        while (taken[next])
+            ++next;
+        arranged[std::size_t(cell)] = free[next++];
+    }
+    return arranged;
+}
+
+} // namespace
+
 std::pair<std::string, Square> KeyNamer::shortestKey(const Square &square, std::uint32_t used)
 {
-    std::pair<std::string, Square> best;
-    bool first = true;
+    std::pair<std::string, Square> best{std::string(25, ' '), square};
     for (int s = 0; s < 25; ++s) {
-        Square shifted = shiftedSquare(square, s / 5, s % 5);
-        // The unused letters in alphabetical order over the cells they hold:
-        // of their arrangements, the likeliest to end in the alphabet.
-        std::vector<Letter> free;
-        for (Letter letter : shifted) {
-            if (!(used >> letter & 1))
-                free.push_back(letter);
-        }
-        std::sort(free.begin(), free.end());
-        std::size_t next = 0;
-        for (Letter &letter : shifted) {
-            if (!(used >> letter & 1))
-                letter = free[next++];
-        }
-        std::string key = shortestKeyFor(squareToText(shifted)).value_or(std::string());
-        if (first || key.size() < best.first.size()) {
-            best = {std::move(key), shifted};
-            first = false;
+        const Square shifted = shiftedSquare(square, s / 5, s % 5);
+        for (int length = 0; length < int(best.first.size()); ++length) {
+            if (const std::optional<Square> arranged = asKeySquare(shifted, used, length)) {
+                best = {lettersToText(arranged->data(), std::size_t(length)), *arranged};
+                break;
+            }
         }
     }
     return best;

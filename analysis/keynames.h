@@ -48,8 +48,8 @@ public:
     // whose shortest key is longer is worth no look through a long list.
     static constexpr std::size_t longestWordKey = 18;
 
-    // The shortest key of any cyclic shift of `square`, with the letters
-    // not `used` put in alphabetical order in the cells they hold, and the
+    // The shortest key of any cyclic shift of `square`, the letters not
+    // `used` rearranged among the cells they hold as suits it best, and the
     // square it builds.
     static std::pair<std::string, Square> shortestKey(const Square &square, std::uint32_t used = allLetters);
 

@@ -240,7 +240,9 @@ void SystemWordLists::State::read()
         auto list = readWordList(path, &quit);
         if (auto *words = std::get_if<KeyWordList>(&list)) {
             if (path.find("english") == std::string::npos) {
-                read.push_back(without(std::move(*words), known, path));
+                // The Bulgarian list is large and holds each form once:
+                // trying a few words twice costs less than sorting it.
+                read.push_back(std::move(*words));
             } else {
                 for (std::size_t i = 0; i < words->size(); ++i)
                     english.append(words->at(i));

@@ -173,6 +173,7 @@ SearchWork::SearchWork(const std::vector<Letter> &searched, const SolverOptions 
         userWords += list.size();
     for (const KeyWordList &list : options.wordLists)
         addList(list, words + std::log10(userShare / double(std::max<std::size_t>(userWords, 1))));
+    m_favouredLists = m_lists.size();
     const KeyWordList &english = KeyWordSearch::builtInList(Language::English);
     const KeyWordList &bulgarian = KeyWordSearch::builtInList(Language::Bulgarian);
     const double builtIn = words + std::log10(builtInShare / double(english.size() + bulgarian.size()));
@@ -182,6 +183,7 @@ SearchWork::SearchWork(const std::vector<Letter> &searched, const SolverOptions 
     for (Task &task : m_tasks)
         task.word = true;
     m_systemQueued = !system;
+    m_shared.systemListsPending = system;
 
     if (searched.size() < phrasesBelow) {
         const KeyWordList &englishPairs = KeyWordSearch::pairList(Language::English);
@@ -221,10 +223,15 @@ void SearchWork::queueSystemLists()
     for (const KeyWordList &list : lists)
         words += list.size();
     const double keyLog10 = m_keyWords.priors().listWord + std::log10(m_systemShare / double(std::max<std::size_t>(words, 1)));
+    const std::size_t before = m_tasks.size();
     for (const KeyWordList &list : lists) {
         if (m_lists.size() < m_lists.capacity())
             addList(list, keyLog10);
     }
+    for (std::size_t t = before; t < m_tasks.size(); ++t)
+        m_tasks[t].system = true;
+    m_shared.systemTasksLeft += int(m_tasks.size() - before);
+    m_shared.systemListsPending = false;
 }
 
 bool SearchWork::takeTask(Task &task)
@@ -300,6 +307,8 @@ void SearchWork::runTask(const Task &task, CandidatePool &pool)
         --m_shared.wordTasksLeft;
     if (task.counted)
         --m_shared.tasksLeft;
+    if (task.system)
+        --m_shared.systemTasksLeft;
     m_shared.changed.notify_all();
 }
 
@@ -412,6 +421,11 @@ void SearchWork::run(std::uint64_t seed)
             generalRestart(*annealer, plan, restartCandidates, best, haveBest, bestVersion);
         (keySearch ? keySeconds : generalSeconds) += std::chrono::duration<double>(Clock::now() - began).count();
     }
+}
+
+bool SearchWork::fromFavouredList(const Candidate &candidate) const
+{
+    return candidate.origin == KeyOrigin::ListWord && candidate.list < m_favouredLists;
 }
 
 std::optional<KeyName> SearchWork::keyOf(const Candidate &candidate) const

@@ -53,6 +53,11 @@ struct Shared
     int keySearchAgreeing = 0; // searches over keys from random keys that ended on it
     int wordTasksLeft = 0;     // parts of the lists of single words not yet tried through
     int tasksLeft = 0;         // parts of all the lists and phrases not yet tried through (the system's lists aside)
+    bool systemListsPending = false; // the system's lists are to be tried once read
+    int systemTasksLeft = 0;   // parts of them not yet tried through
+
+    // Whether every list has been tried through, the system's too.
+    bool allListsTried() const { return tasksLeft == 0 && !systemListsPending && systemTasksLeft == 0; }
 
     const Judged *best() const { return bestAt >= 0 ? &judged[std::size_t(bestAt)] : nullptr; }
     // The chooser's total of the best other plaintext.
@@ -81,6 +86,9 @@ public:
 
     // The key word of a candidate, as far as the search knows it; cheap.
     std::optional<KeyName> keyOf(const Candidate &candidate) const;
+    // Whether a candidate comes from the likeliest lists: the program's own
+    // example keys and a class's lists.
+    bool fromFavouredList(const Candidate &candidate) const;
     // The key word of a square by every list (see KeyNamer), reading the
     // system's lists if need be.
     // `used`: the letters of the ciphertext and its plaintext (see KeyNamer).
@@ -99,6 +107,7 @@ private:
         std::size_t end = 0;
         bool word = false;    // one of Shared::wordTasksLeft
         bool counted = false; // one of Shared::tasksLeft
+        bool system = false;  // one of Shared::systemTasksLeft
     };
     struct List
     {
@@ -136,6 +145,7 @@ private:
     std::size_t m_nextTask = 0;
     bool m_systemQueued = true;
     double m_systemShare = 0;
+    std::size_t m_favouredLists = 0; // the first lists of m_lists: examples, a class's
 };
 
 } // namespace playfair::analysis

@@ -121,19 +121,27 @@ SolverResult solve(const std::vector<Letter> &ciphertext, const SolverOptions &o
         const Judged *best = shared.best();
         if (!best)
             return Confidence::None;
-        const bool readsLikeTheLanguage = best->verdict.meanLetterLog10 >= chooser.readsLikeTheLanguage(letters);
-        const bool readsWell = best->verdict.meanLetterLog10 >= chooser.readsWell(letters);
-        // A key word's plaintext that reads well is trusted once the single
-        // words are tried; one that only reads like the language, or far
-        // above anything a random square could give, once the phrases are
-        // too: a similar key (SILVER SPOON for SILVER MOON) gives a text
-        // half right.
+        const double mean = best->verdict.meanLetterLog10;
+        const bool readsLikeTheLanguage = mean >= chooser.readsLikeTheLanguage(letters);
         if (best->fromKeyWord() && best->verdict.total - shared.runnerUp() >= keyWordMargin
-            && (best->candidate.origin != KeyOrigin::KeySearch || shared.keySearchAgreeing >= 2)
-            && ((readsWell && shared.wordTasksLeft == 0)
-                || (shared.tasksLeft == 0
-                    && (readsLikeTheLanguage || best->verdict.total - randomCeiling >= keyWordOverRandom))))
-            return Confidence::KeyWord;
+            && (best->candidate.origin != KeyOrigin::KeySearch || shared.keySearchAgreeing >= 2)) {
+            // A single word whose plaintext reads very well is trusted once
+            // the single words are tried. Anything else waits until every
+            // list has been: a key in none of the lists tried so far (a rarer
+            // word, a phrase) leaves a similar key's plaintext half right and
+            // reading like the language (SILVER SPOON for SILVER MOON). Then
+            // it must read like the language, or lie far above anything a
+            // random square could give; the program's own examples and a
+            // class's lists need not wait for the system's.
+            const std::optional<KeyName> key = work.keyOf(best->candidate);
+            const bool singleWord = best->candidate.origin == KeyOrigin::ListWord && key
+                && key->text.find(' ') == std::string::npos;
+            if (singleWord && mean >= chooser.readsVeryWell(letters) && shared.wordTasksLeft == 0)
+                return Confidence::KeyWord;
+            const bool listsTried = shared.allListsTried() || (work.fromFavouredList(best->candidate) && shared.tasksLeft == 0);
+            if (listsTried && (readsLikeTheLanguage || best->verdict.total - randomCeiling >= keyWordOverRandom))
+                return Confidence::KeyWord;
+        }
         if (readsLikeTheLanguage && shared.agreeing >= needed)
             return Confidence::Agreed;
         if (letters >= settledFromLetters && shared.shakenInVain >= shakesInVain

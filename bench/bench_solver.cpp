@@ -21,7 +21,8 @@
 // makes it: words of the held-out book itself (4 letters or more), phrases of
 // two words that follow each other in it, or 5 to 10 letters that form no
 // word. It counts the texts solved and those whose key word was named (a
-// word, phrase or letters that build the very square), with the median and
+// word, phrase or letters whose square decrypts the text as the key's does),
+// with the median and
 // the worst time to the end of the search. The default lengths are then 20,
 // 30 and 40 letters and the time limit 5 s.
 
@@ -29,6 +30,7 @@
 #include "analysis/corpus.h"
 #include "analysis/keysquares.h"
 #include "analysis/letterstatistics.h"
+#include "analysis/pairtables.h"
 #include "analysis/random.h"
 #include "analysis/solver.h"
 #include "engine/textbook.h"
@@ -182,7 +184,12 @@ int benchKeyWords(const Options &options, const std::string &raw, const std::str
             std::string namedLetters;
             for (char ch : result.keyWord.value_or(""))
                 namedLetters += ch == ' ' ? "" : std::string(1, ch);
-            const bool rightKey = result.keyWord && keySquareOf(namedLetters) == c.square;
+            // The key named is right when its square decrypts the text as
+            // the true one does: letters the text does not use may stand
+            // anywhere.
+            std::vector<Letter> byName(c.cipher.size());
+            decryptLetters(keySquareOf(namedLetters), c.cipher.data(), c.cipher.size(), byName.data());
+            const bool rightKey = result.keyWord && lettersToText(byName.data(), byName.size()) == c.plain;
             solved += right;
             named += right && rightKey;
             times.push_back(result.elapsedSeconds);

@@ -153,6 +153,26 @@ private Q_SLOTS:
         QVERIFY(!strict || strict->text != "WINDOW");
     }
 
+    // A key in no list whose letters the text leaves partly unused: the
+    // found square may hold those letters anywhere, and the key is still
+    // named by its letters.
+    void namesLettersThatFormNoWordWhateverTheUnusedLettersDo()
+    {
+        const Square key = keySquareOf("REMBVIDLY"); // REMBVIDLYACFGHKNOPQSTUWXZ
+        Square found = key;
+        std::swap(found[4], found[24]); // V, in the key, and Z, both unused
+        std::swap(found[20], found[22]); // T and W, unused in the tail
+        const std::uint32_t used = KeyNamer::allLetters & ~(1u << letterNumber('V')) & ~(1u << letterNumber('Z'))
+            & ~(1u << letterNumber('T')) & ~(1u << letterNumber('W'));
+        const auto [letters, square] = KeyNamer::shortestKey(shiftedSquare(found, 2, 3), used);
+        QCOMPARE(letters.size(), std::size_t(9)); // REMB?IDLY: any unused letter may stand for V
+        QCOMPARE(squareToText(keySquareOf(letters)), squareToText(square));
+        for (int cell = 0; cell < 25; ++cell) {
+            if (used >> key[std::size_t(cell)] & 1)
+                QCOMPARE(square[std::size_t(cell)], key[std::size_t(cell)]);
+        }
+    }
+
     void breaksAShortClassroomText_data()
     {
         QTest::addColumn<QString>("language");
