@@ -45,6 +45,14 @@ private Q_SLOTS:
         QTest::newRow("refused: a key word without letters") << "attack at dawn" << "  " << "-"
                                                              << "Напишете ключова дума или изберете „случаен "
                                                                 "квадрат“.";
+        // It would give the plain square, or a square of the Latin letters
+        // only, unlike the key word the class sees.
+        const QString latinKeyWord = QStringLiteral("Ключовата дума трябва да е с латински букви: програмата пропуска "
+                                                    "кирилицата.");
+        QTest::newRow("refused: a key word in Cyrillic") << "attack at dawn" << "РОДИНА" << "-" << latinKeyWord;
+        QTest::newRow("refused: a key word with Cyrillic") << "attack at dawn" << "ключ X" << "-" << latinKeyWord;
+        QTest::newRow("refused: a key word without Latin letters") << "attack at dawn" << "1234" << "-"
+                                                                   << "Ключовата дума няма нито една латинска буква.";
     }
 
     void demonstration()

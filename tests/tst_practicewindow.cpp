@@ -8,12 +8,17 @@
 
 #include <QAction>
 #include <QContextMenuEvent>
+#include <QDir>
 #include <QMenu>
+#include <QMessageBox>
 #include <QPageSize>
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTimer>
+
+#include <csignal>
+#include <sys/resource.h>
 
 using namespace playfair;
 using namespace playfair::testing;
@@ -396,8 +401,50 @@ private Q_SLOTS:
         }
         QCOMPARE(pages, 2);
 
-        QTest::ignoreMessage(QtWarningMsg, "QPainter::begin(): Returned false");
         QVERIFY(!window->saveWorksheet(folder.filePath(QStringLiteral("no/such/folder/лист.pdf")), squareShown));
+    }
+
+    // A disk that fills up part of the way (a file size limit stands in for
+    // one) leaves no half a sheet: an earlier sheet of the name stays as it
+    // was, a new name gets no file, nothing else is left in the folder, and
+    // the user is told where the sheet could not go.
+    void aSheetThatDoesNotFitLeavesNoHalfSheet()
+    {
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("лист.pdf"));
+        QVERIFY(window->saveWorksheet(path, true));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray earlier = file.readAll();
+        file.close();
+
+        QStringList told;
+        QTimer closer;
+        connect(&closer, &QTimer::timeout, this, [&told] {
+            if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+                told << box->text();
+                box->reject();
+            }
+        });
+        closer.start(10);
+        std::signal(SIGXFSZ, SIG_IGN); // a write past the limit fails rather than ending the test
+        rlimit unlimited{};
+        getrlimit(RLIMIT_FSIZE, &unlimited);
+        rlimit limit = unlimited;
+        limit.rlim_cur = rlim_t(earlier.size() / 2);
+        setrlimit(RLIMIT_FSIZE, &limit);
+        const bool savedOver = window->saveWorksheetAs(path);
+        const bool savedNew = window->saveWorksheetAs(folder.filePath(QStringLiteral("нов лист")));
+        setrlimit(RLIMIT_FSIZE, &unlimited);
+
+        QVERIFY(!savedOver);
+        QVERIFY(!savedNew);
+        QCOMPARE(told, (QStringList{QStringLiteral("Листът не можа да бъде записан в %1.").arg(path),
+                                    QStringLiteral("Листът не можа да бъде записан в %1.")
+                                        .arg(folder.filePath(QStringLiteral("нов лист.pdf")))}));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), earlier);
+        QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("лист.pdf")});
     }
 
     void theSquareViewEmphasisesCells()

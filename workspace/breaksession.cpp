@@ -4,6 +4,7 @@
 #include "analysis/crib.h"
 #include "analysis/languagemodel.h"
 #include "analysis/squarealignment.h"
+#include "engine/characters.h"
 #include "engine/demonstration.h"
 #include "engine/textbook.h"
 #include "workspace.h"
@@ -182,6 +183,14 @@ void BreakSession::demonstrate(const QString &text, const std::optional<QString>
     } else {
         if (keyWord->trimmed().isEmpty()) {
             refuse(QStringLiteral("Напишете ключова дума или изберете „случаен квадрат“."));
+            return;
+        }
+        // The square would leave out whatever is not a Latin letter, and
+        // the class would watch another key being found than the one shown.
+        if (hasCyrillic(*keyWord) || cleaned(upperCased(*keyWord)).isEmpty()) {
+            refuse(hasCyrillic(*keyWord)
+                       ? QStringLiteral("Ключовата дума трябва да е с латински букви: програмата пропуска кирилицата.")
+                       : QStringLiteral("Ключовата дума няма нито една латинска буква."));
             return;
         }
         square = Demonstration::keySquare(*keyWord);

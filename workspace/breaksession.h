@@ -98,7 +98,8 @@ public:
     void setInput(const BreakInput &input);
     // Encrypts `text` on the square of `keyWord`, or on a square drawn from
     // `random` when there is no key word, and makes it the input; refuses
-    // a text or a key word without letters. Ignored while a search runs.
+    // a text or a key word without Latin letters, and a key word with
+    // Cyrillic ones. Ignored while a search runs.
     void demonstrate(const QString &text, const std::optional<QString> &keyWord, QRandomGenerator &random);
     // The known key's 25 letters, or empty.
     const QString &knownSquare() const { return m_knownSquare; }

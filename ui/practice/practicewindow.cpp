@@ -392,15 +392,21 @@ bool PracticeWindow::saveWorksheet(const QString &path, bool squareShown) const
 void PracticeWindow::askAndSaveWorksheet()
 {
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Запази като PDF"),
-                                                QDir(folder).filePath(QStringLiteral("упражнение-playfair.pdf")),
-                                                QStringLiteral("PDF (*.pdf)"));
-    if (path.isEmpty())
-        return;
+    const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Запази като PDF"),
+                                                      QDir(folder).filePath(QStringLiteral("упражнение-playfair.pdf")),
+                                                      QStringLiteral("PDF (*.pdf)"));
+    if (!path.isEmpty())
+        saveWorksheetAs(path);
+}
+
+bool PracticeWindow::saveWorksheetAs(QString path)
+{
     if (!path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive))
         path += QStringLiteral(".pdf");
-    if (!saveWorksheet(path, !m_keyWordOnly->isChecked()))
-        QMessageBox::warning(this, caption(), QStringLiteral("Листът не можа да бъде записан в %1.").arg(path));
+    if (saveWorksheet(path, !m_keyWordOnly->isChecked()))
+        return true;
+    QMessageBox::warning(this, caption(), QStringLiteral("Листът не можа да бъде записан в %1.").arg(path));
+    return false;
 }
 
 void PracticeWindow::paintEvent(QPaintEvent *)

@@ -46,6 +46,10 @@ public:
     // Saves the worksheet of the current task; `squareShown` false gives the
     // harder sheet with only the key word. Returns false on failure.
     bool saveWorksheet(const QString &path, bool squareShown) const;
+    // What the save dialog's answer leads to: saves the sheet the check box
+    // asks for to `path` (".pdf" added when it has another ending) and tells
+    // the user in a message box when that fails. Returns whether it saved.
+    bool saveWorksheetAs(QString path);
 
     void render();
 

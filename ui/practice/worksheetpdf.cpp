@@ -6,6 +6,7 @@
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QSaveFile>
 
 namespace playfair {
 
@@ -185,21 +186,35 @@ void drawKey(QPdfWriter &writer, SheetPainter &page, const Worksheet &sheet)
 
 bool writeWorksheetPdf(const Worksheet &sheet, const QString &path)
 {
-    QPdfWriter writer(path);
-    writer.setResolution(dotsPerInch);
-    writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(18, 15, 18, 15),
-                                     QPageLayout::Millimeter));
-    writer.setTitle(sheet.title);
-    writer.setCreator(QStringLiteral("Playfair"));
-
-    QPainter painter;
-    if (!painter.begin(&writer))
+    // The sheet goes into a temporary file beside `path`, which takes its
+    // name only once every byte is written: a disk that fills up leaves no
+    // half a sheet behind, and an earlier sheet of that name stays whole.
+    // (QPdfWriter itself reports success whatever the writes did.)
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
         return false;
-    SheetPainter page(writer, painter);
-    drawExercise(page, sheet);
-    writer.newPage();
-    drawKey(writer, page, sheet);
-    return painter.end();
+    {
+        QPdfWriter writer(&file);
+        writer.setResolution(dotsPerInch);
+        writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                                         QMarginsF(18, 15, 18, 15), QPageLayout::Millimeter));
+        writer.setTitle(sheet.title);
+        writer.setCreator(QStringLiteral("Playfair"));
+
+        QPainter painter;
+        if (!painter.begin(&writer))
+            return false;
+        SheetPainter page(writer, painter);
+        drawExercise(page, sheet);
+        writer.newPage();
+        drawKey(writer, page, sheet);
+        painter.end();
+    }
+    // commit() misses a failure to write what is still in the file's
+    // buffer, which is all of a small sheet: flush it first.
+    if (!file.flush())
+        file.cancelWriting();
+    return file.commit();
 }
 
 } // namespace playfair

@@ -8,7 +8,8 @@ struct Worksheet;
 
 // Draws a worksheet into a PDF file on A4 pages: the exercise on page 1, the
 // answer key from page 2 (which a long task continues on a third). False if
-// the file could not be written.
+// the file could not be written whole; then no file is left at `path`, or
+// the one that was there before.
 bool writeWorksheetPdf(const Worksheet &sheet, const QString &path);
 
 } // namespace playfair

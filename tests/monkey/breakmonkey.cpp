@@ -1,0 +1,420 @@
+#include "breakmonkey.h"
+
+#include "helpers.h"
+#include "monkeytext.h"
+#include "monkeyworld.h"
+
+#include "engine/textbook.h"
+#include "ui/break/breakwindow.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QTest>
+
+#include <algorithm>
+
+namespace playfair::testing {
+
+namespace {
+
+using Kind = BreakAction::Kind;
+using State = BreakSession::State;
+
+enum class Verdict { Good, NoLetters, OddLetters, DoubledPair };
+
+Verdict verdictOn(const QString &ciphertext)
+{
+    const QString letters = latinLetters(ciphertext);
+    if (letters.isEmpty())
+        return Verdict::NoLetters;
+    if (letters.size() % 2 != 0)
+        return Verdict::OddLetters;
+    for (qsizetype i = 0; i < letters.size(); i += 2) {
+        if (letters[i] == letters[i + 1])
+            return Verdict::DoubledPair;
+    }
+    return Verdict::Good;
+}
+
+// A text's letters cut into pairs the textbook way.
+QString prepared(const QString &letters)
+{
+    QString pairs;
+    for (qsizetype i = 0; i < letters.size();) {
+        const QChar first = letters[i];
+        const QChar filler = first == u'X' ? u'Q' : u'X';
+        if (i + 1 < letters.size() && letters[i + 1] != first) {
+            pairs += first + QString(letters[i + 1]);
+            i += 2;
+        } else {
+            pairs += first + QString(filler);
+            i += 1;
+        }
+    }
+    return pairs;
+}
+
+QString inGroups(const QString &letters)
+{
+    QString text;
+    for (qsizetype i = 0; i < letters.size(); i += 5)
+        text += letters.mid(i, 5) + (i % 50 == 45 ? u'\n' : u' ');
+    return text;
+}
+
+QString randomCiphertext(QRandomGenerator &random)
+{
+    const QString good = randomPairs(random, 2 * (2 + random.bounded(100)));
+    switch (random.bounded(9)) {
+    case 0: case 1: return good;
+    case 2: return inGroups(good);
+    case 3: return good + QChar(u'a' + random.bounded(26));
+    case 4: {
+        static const QStringList doubled{QStringLiteral("QQ"), QStringLiteral("IJ"), QStringLiteral("jj"),
+                                         QStringLiteral("x x")};
+        const qsizetype at = 2 * random.bounded(int(good.size() / 2 + 1));
+        return good.left(at) + doubled[random.bounded(int(doubled.size()))] + good.mid(at);
+    }
+    case 5: return random.bounded(2) == 0 ? QString() : QStringLiteral(" \n\t 12 34 !? ");
+    case 6: return randomPairs(random, 4000 + 2 * random.bounded(4000));
+    default: return randomText(random, 40);
+    }
+}
+
+QString randomCrib(QRandomGenerator &random)
+{
+    static const QStringList cribs{QString(), QStringLiteral("the"), QStringLiteral("HELLO"),
+                                   QStringLiteral("attack at dawn"), QStringLiteral("РОДИНА"), QStringLiteral("qq"),
+                                   QStringLiteral("x"), QStringLiteral("Jojo"), QStringLiteral("   ")};
+    switch (random.bounded(4)) {
+    case 0: return randomText(random, 8);
+    case 1: return randomPairs(random, 60 + random.bounded(200));
+    default: return cribs[random.bounded(int(cribs.size()))];
+    }
+}
+
+QString randomDemoText(QRandomGenerator &random)
+{
+    static const QStringList texts{
+        QStringLiteral("Hide the gold in the tree stump!"),
+        QStringLiteral("Attack at dawn; hold the bridge until noon."),
+        QStringLiteral("Utre sutrinta shte se sreshtnem na garata v Plovdiv, kakto se dogovorihme."),
+        QStringLiteral("Утре сутринта ще се срещнем на гарата в Пловдив."),
+        QStringLiteral("Meet me at the Пловдив station at noon"),
+        QStringLiteral("balloon xx jj"),
+        QStringLiteral("12345 !? ,."),
+        QString()};
+    switch (random.bounded(5)) {
+    case 0: return randomText(random, 30);
+    case 1: return QString(texts[random.bounded(2)] + u' ').repeated(20 + random.bounded(200));
+    default: return texts[random.bounded(int(texts.size()))];
+    }
+}
+
+QString randomKeyWord(QRandomGenerator &random)
+{
+    static const QStringList words{QStringLiteral("rodina"),  QStringLiteral("Playfair example"),
+                                   QStringLiteral("РОДИНА"),  QString(),
+                                   QStringLiteral("   "),     QStringLiteral("123"),
+                                   QStringLiteral("Jojo"),    QStringLiteral("ıſß"),
+                                   QStringLiteral("ключ X")};
+    return random.bounded(4) == 0 ? randomText(random, 6) : words[random.bounded(int(words.size()))];
+}
+
+template<typename T = QWidget>
+T *part(const BreakWindow &window, const char *name)
+{
+    T *found = window.findChild<T *>(QLatin1String(name));
+    if (!found)
+        qFatal("No control named %s in the break window", name);
+    return found;
+}
+
+// Replaces a box's text, or adds to its end, the way `how` says.
+void enter(QWidget *box, const BreakAction &action)
+{
+    box->setFocus();
+    if (action.how == 2) {
+        QTest::keyClick(box, Qt::Key_End, Qt::ControlModifier);
+    } else {
+        eraseText(box);
+    }
+    if (action.how == 1 || action.text.size() > 100)
+        pasteText(box, action.text);
+    else
+        typeText(box, action.text);
+}
+
+QString stateName(State state)
+{
+    switch (state) {
+    case State::Idle: return QStringLiteral("Idle");
+    case State::Searching: return QStringLiteral("Searching");
+    case State::Stopping: return QStringLiteral("Stopping");
+    case State::Finished: return QStringLiteral("Finished");
+    case State::Refused: return QStringLiteral("Refused");
+    }
+    return {};
+}
+
+bool searching(State state)
+{
+    return state == State::Searching || state == State::Stopping;
+}
+
+} // namespace
+
+QString BreakAction::describe() const
+{
+    static const char *const ways[] = {"type", "paste", "type at the end"};
+    const QString where = QStringLiteral(" in break window %1").arg(window);
+    switch (kind) {
+    case Kind::Ciphertext:
+    case Kind::Crib:
+    case Kind::DemoText:
+    case Kind::KeyWord: {
+        static const char *const boxes[] = {"the ciphertext", "the crib", "the demonstration text", "the key word"};
+        return QStringLiteral("%1 \"%2\" into %3%4")
+            .arg(QLatin1String(ways[how]), shortened(text), QLatin1String(boxes[int(kind)]), where);
+    }
+    case Kind::RandomSquare: return QStringLiteral("click случаен квадрат") + where;
+    case Kind::Demonstrate: return QStringLiteral("click Криптирай") + where;
+    case Kind::Language: return QStringLiteral("key %1 in the language box").arg(how == 0 ? "Down" : "Up") + where;
+    case Kind::TimeLimit: return QStringLiteral("key %1 in the time limit").arg(how == 0 ? "Up" : "Down") + where;
+    case Kind::Start: {
+        static const char *const starts[] = {"click Започни", "Enter in the ciphertext", "Enter in the crib"};
+        return QLatin1String(starts[how]) + where;
+    }
+    case Kind::Stop: return QStringLiteral("click Спри") + where;
+    case Kind::Close: return QStringLiteral("close") + where;
+    case Kind::Wait: return QStringLiteral("wait %1 ms").arg(how);
+    }
+    return {};
+}
+
+BreakAction BreakAction::random(QRandomGenerator &random)
+{
+    // How often each kind comes, in 84ths.
+    static const std::pair<Kind, int> often[] = {
+        {Kind::Ciphertext, 16}, {Kind::Crib, 6}, {Kind::DemoText, 6}, {Kind::KeyWord, 6}, {Kind::RandomSquare, 3},
+        {Kind::Demonstrate, 8}, {Kind::Language, 3}, {Kind::TimeLimit, 3}, {Kind::Start, 14}, {Kind::Stop, 8},
+        {Kind::Close, 3}, {Kind::Wait, 8}};
+    BreakAction action;
+    action.window = random.bounded(8);
+    action.how = random.bounded(3);
+    int pick = random.bounded(84);
+    for (const auto &[kind, weight] : often) {
+        action.kind = kind;
+        if ((pick -= weight) < 0)
+            break;
+    }
+    switch (action.kind) {
+    case Kind::Ciphertext: action.text = randomCiphertext(random); break;
+    case Kind::Crib: action.text = randomCrib(random); break;
+    case Kind::DemoText: action.text = randomDemoText(random); break;
+    case Kind::KeyWord: action.text = randomKeyWord(random); break;
+    case Kind::Language:
+    case Kind::TimeLimit: action.how = random.bounded(2); break;
+    case Kind::Wait: action.how = 1 + random.bounded(60); break;
+    default: break;
+    }
+    return action;
+}
+
+void prepareBreakWindow(BreakWindow *window, MonkeyWorld &world)
+{
+    const int opened = world.breaksOpened++;
+    window->setSearchOptions(1 + opened % 2, std::uint64_t(world.seed) * 1000 + std::uint64_t(opened));
+    part<QSpinBox>(*window, "timeLimit")->setValue(5);
+}
+
+void BreakMonkey::before(const BreakAction &action, const MonkeyWorld &world)
+{
+    m_window = MonkeyWorld::pick(world.breaks, action.window);
+    if (!m_window)
+        return;
+    const BreakSession &session = m_window->session();
+    m_state = session.state();
+    m_run = session.run();
+    m_ciphertext = session.ciphertext();
+    m_crib = session.crib();
+    m_demoText = part<QPlainTextEdit>(*m_window, "demoText")->toPlainText();
+    m_onKeyWord = part<QRadioButton>(*m_window, "useKeyWord")->isChecked();
+    m_keyWord = part<QLineEdit>(*m_window, "keyWord")->text();
+    m_startEnabled = part(*m_window, "start")->isEnabled();
+    m_cribEnabled = part(*m_window, "crib")->isEnabled();
+    m_demonstrationEnabled = part(*m_window, "demonstration")->isEnabled();
+}
+
+void BreakMonkey::perform(const BreakAction &action, MonkeyWorld &world)
+{
+    if (action.kind == Kind::Wait) {
+        QTest::qWait(action.how);
+        return;
+    }
+    BreakWindow *window = MonkeyWorld::pick(world.breaks, action.window);
+    if (!window)
+        return;
+    activate(window);
+    switch (action.kind) {
+    case Kind::Ciphertext: enter(part(*window, "ciphertext"), action); break;
+    case Kind::Crib: enter(part(*window, "crib"), action); break;
+    case Kind::DemoText: enter(part(*window, "demoText"), action); break;
+    case Kind::KeyWord:
+        QTest::mouseClick(part(*window, "useKeyWord"), Qt::LeftButton);
+        enter(part(*window, "keyWord"), action);
+        break;
+    case Kind::RandomSquare: QTest::mouseClick(part(*window, "useRandomSquare"), Qt::LeftButton); break;
+    case Kind::Demonstrate: QTest::mouseClick(part(*window, "encrypt"), Qt::LeftButton); break;
+    case Kind::Language:
+    case Kind::TimeLimit: {
+        QWidget *box = part(*window, action.kind == Kind::Language ? "language" : "timeLimit");
+        box->setFocus();
+        QTest::keyClick(box, (action.how == 0) == (action.kind == Kind::Language) ? Qt::Key_Down : Qt::Key_Up);
+        break;
+    }
+    case Kind::Start:
+        if (action.how == 0) {
+            QTest::mouseClick(part(*window, "start"), Qt::LeftButton);
+        } else {
+            QWidget *box = part(*window, action.how == 1 ? "ciphertext" : "crib");
+            box->setFocus();
+            QTest::keyClick(box, Qt::Key_Return);
+        }
+        break;
+    case Kind::Stop: QTest::mouseClick(part(*window, "stop"), Qt::LeftButton); break;
+    case Kind::Close:
+        world.breaks.removeAll(window);
+        window->close();
+        break;
+    case Kind::Wait: break;
+    }
+}
+
+QString brokenBreakWindow(const BreakWindow &window)
+{
+    const BreakSession &session = window.session();
+    const bool startEnabled = part(window, "start")->isEnabled();
+    const bool stopEnabled = part(window, "stop")->isEnabled();
+    const auto *ciphertext = part<QPlainTextEdit>(window, "ciphertext");
+    if (startEnabled && stopEnabled)
+        return QStringLiteral("Започни and Спри are both enabled");
+    if (ciphertext->toPlainText() != session.ciphertext())
+        return QStringLiteral("the ciphertext box shows \"%1\", the session holds \"%2\"")
+            .arg(shortened(ciphertext->toPlainText()), shortened(session.ciphertext()));
+    if (part<QLineEdit>(window, "crib")->text() != session.crib())
+        return QStringLiteral("the crib box shows another crib than the session holds");
+    const State state = session.state();
+    if (searching(state)
+        && (startEnabled || !ciphertext->isReadOnly() || part(window, "demonstration")->isEnabled()
+            || part(window, "crib")->isEnabled() || part(window, "language")->isEnabled()))
+        return QStringLiteral("an input or Започни is open to the user while the search runs");
+    if (state == State::Stopping && stopEnabled)
+        return QStringLiteral("Спри is enabled while the search stops");
+    if (state == State::Idle || state == State::Refused) {
+        if (!startEnabled || stopEnabled || ciphertext->isReadOnly())
+            return QStringLiteral("%1 but Започни is %2 and Спри %3")
+                .arg(stateName(state), startEnabled ? "enabled" : "disabled", stopEnabled ? "enabled" : "disabled");
+        if (part<QLabel>(window, "status")->text() != session.status())
+            return QStringLiteral("the status line does not show the session's status");
+    }
+    return {};
+}
+
+QString BreakMonkey::brokenByAction(const BreakAction &action) const
+{
+    if (!m_window)
+        return {}; // no break window was open, or the action closed it
+    const BreakSession &session = m_window->session();
+    const State state = session.state();
+    const bool wasSearching = searching(m_state);
+    if (action.kind != Kind::Start && session.run() != m_run)
+        return QStringLiteral("a search started without Започни");
+    if (wasSearching && action.kind != Kind::Stop) {
+        // While a search runs its input stays as it was, and no other starts.
+        if (session.run() != m_run || session.ciphertext() != m_ciphertext || session.crib() != m_crib)
+            return QStringLiteral("the search's input changed, or another search started, while it ran");
+        return {};
+    }
+    switch (action.kind) {
+    case Kind::Start: {
+        // Enter in the ciphertext asks the session whatever the window shows.
+        if (action.how != 1 && !(action.how == 0 ? m_startEnabled : m_cribEnabled)) {
+            if (session.run() != m_run)
+                return QStringLiteral("a search started from a disabled control");
+            break;
+        }
+        if (verdictOn(m_ciphertext) != Verdict::Good) {
+            if (state != State::Refused || session.run() != m_run)
+                return QStringLiteral("a ciphertext that cannot be one was not refused: %1").arg(stateName(state));
+            break;
+        }
+        const bool crib = !m_crib.trimmed().isEmpty();
+        if (session.run() == m_run) {
+            if (!crib || state != State::Refused)
+                return QStringLiteral("Започни on a good ciphertext started no search: %1").arg(stateName(state));
+        } else if (session.run() != m_run + 1 || !(state == State::Searching || state == State::Finished
+                                                   || (crib && state == State::Refused))) {
+            return QStringLiteral("Започни gave run %1 in the state %2").arg(session.run()).arg(stateName(state));
+        }
+        break;
+    }
+    case Kind::Stop:
+        if (m_state == State::Searching && !(state == State::Stopping || state == State::Finished || state == State::Refused))
+            return QStringLiteral("Спри left the search %1").arg(stateName(state));
+        if (m_state == State::Stopping && !(state == State::Stopping || state == State::Finished))
+            return QStringLiteral("a stopping search went to %1").arg(stateName(state));
+        if (!wasSearching && state != m_state)
+            return QStringLiteral("Спри changed a window that was not searching");
+        break;
+    case Kind::Demonstrate: {
+        if (!m_demonstrationEnabled) {
+            if (session.ciphertext() != m_ciphertext)
+                return QStringLiteral("a disabled Криптирай made a demonstration");
+            break;
+        }
+        const QString letters = latinLetters(m_demoText);
+        const QString key = latinLetters(m_keyWord);
+        const bool cyrillicKey = std::any_of(m_keyWord.begin(), m_keyWord.end(),
+                                             [](QChar c) { return c.script() == QChar::Script_Cyrillic; });
+        if (letters.isEmpty() || (m_onKeyWord && (key.isEmpty() || cyrillicKey))) {
+            if (state != State::Refused || session.ciphertext() != m_ciphertext)
+                return QStringLiteral("a demonstration whose %1 was not refused")
+                    .arg(letters.isEmpty() ? "text has no Latin letter" : "key word is not in Latin letters");
+            break;
+        }
+        if (state != State::Idle)
+            return QStringLiteral("the demonstration left the state %1").arg(stateName(state));
+        const QString square = session.knownSquare();
+        if (!isSquare(square))
+            return QStringLiteral("the demonstration's square %1 is not one").arg(square);
+        if (m_onKeyWord && !isKeyedSquare(square, key))
+            return QStringLiteral("the demonstration's square %1 is not the key word's").arg(square);
+        const QString cipher = latinLetters(session.ciphertext());
+        if (session.ciphertext() != groupsOf(cipher).join(u' '))
+            return QStringLiteral("the ciphertext box does not show the demonstration's pairs");
+        const std::string plain = transformedPairs(square.toStdString(), cipher.toStdString(), -1);
+        if (QString::fromStdString(plain) != prepared(letters))
+            return QStringLiteral("the demonstration's ciphertext does not decrypt to its text");
+        break;
+    }
+    default:
+        break;
+    }
+    return {};
+}
+
+QString BreakMonkey::brokenRule(const BreakAction &action)
+{
+    if (m_window && m_window->session().run() > m_run)
+        ++searches;
+    return brokenByAction(action);
+}
+
+} // namespace playfair::testing

@@ -1,0 +1,54 @@
+#pragma once
+
+#include "windowfixture.h"
+
+#include <QRandomGenerator>
+#include <QString>
+
+namespace playfair::testing {
+
+struct MonkeyWorld;
+
+// A user action in the main window: typing and pasting all kinds of text,
+// both buttons, mouse and keyboard in the lists, Tab, and Ctrl+E and Ctrl+B,
+// which open the other two windows.
+struct MainAction
+{
+    enum class Kind { Type, Paste, Erase, Undo, Encrypt, Clear, ClickRow, ListKey, Tab, OpenExercise, OpenBreak };
+
+    Kind kind = Kind::Tab;
+    int target = 0; // box or list index; for Ctrl+E and Ctrl+B the control with the focus
+    int row = 0;    // list row, or cursor position in a box
+    QString text;
+    Qt::Key key = Qt::Key_unknown;
+
+    QString describe() const;
+    static MainAction random(QRandomGenerator &random);
+};
+
+// Drives the main window and checks it against what it must show after each
+// action: the workspace as the window shows it, the rules every workspace
+// keeps, and what each command leaves.
+class MainMonkey : public WindowFixture
+{
+public:
+    // At most this many windows of each other kind are open at once: Ctrl+E
+    // or Ctrl+B with as many open closes the oldest first.
+    static constexpr int mostOpen = 3;
+
+    bool open(MonkeyWorld &world);
+    void close(MonkeyWorld &world);
+
+    void perform(const MainAction &action, MonkeyWorld &world);
+    // The rule `action` broke, given the workspace before it and the number
+    // of Encrypts so far; empty if none.
+    QString brokenRule(const MainAction &action, const Workspace &before, int encrypts,
+                       const MonkeyWorld &world) const;
+
+private:
+    QString brokenByOpening(const MainAction &action, const MonkeyWorld &world) const;
+
+    QWidget *m_opened = nullptr; // the window Ctrl+E or Ctrl+B opened
+};
+
+} // namespace playfair::testing
