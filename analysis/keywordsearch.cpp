@@ -17,7 +17,6 @@ namespace {
 // The key-word search scores the first letters of a long text only: 80
 // letters name a key word beyond doubt, and the chooser reads on.
 constexpr std::size_t mostScored = 80;
-constexpr std::size_t bufferLetters = 320; // mostScored, or more to hold a crib
 
 // No real text keeps up a mean log10 probability this high a letter for
 // long: the likeliest stretches of ordinary text score about -0.5.
@@ -84,7 +83,7 @@ KeyWordSearch::KeyWordSearch(const std::vector<Letter> &ciphertext, Language lan
         for (std::size_t place : crib->places())
             scored = std::max(scored, place + crib->letters().size());
     }
-    scored = std::min((scored + 1) & ~std::size_t(1), std::min(ciphertext.size(), bufferLetters));
+    scored = std::min((scored + 1) & ~std::size_t(1), ciphertext.size() & ~std::size_t(1));
     for (std::size_t i = 0; i + 1 < scored; i += 2) {
         m_first.push_back(ciphertext[i]);
         m_second.push_back(ciphertext[i + 1]);
@@ -155,7 +154,10 @@ double KeyWordSearch::scoreAbove(const Square &square, double keyLog10, double f
     const double unit = m_model.unitLog10();
     const double lowest = m_model.floorLog10();
 
-    std::array<Letter, bufferLetters> plain;
+    // Each thread's own buffer, as long as the letters scored: they reach as
+    // far as the crib's last place.
+    thread_local std::vector<Letter> plain;
+    plain.resize(m_cipher.size());
     std::uint32_t context = 0;
     int units = 0;
     std::size_t letters = 0;
@@ -195,7 +197,8 @@ std::uint64_t KeyWordSearch::offer(const Square &square, double keyLog10, Candid
     const double score = scoreAbove(square, keyLog10, pool.threshold());
     if (score <= pool.threshold())
         return 1;
-    std::array<Letter, bufferLetters> plain;
+    thread_local std::vector<Letter> plain;
+    plain.resize(m_cipher.size());
     decryptLetters(square, m_cipher.data(), m_cipher.size(), plain.data());
     candidate.square = square;
     candidate.score = score;

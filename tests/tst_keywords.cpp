@@ -266,6 +266,19 @@ private Q_SLOTS:
         QVERIFY(result.words.rfind("THE TIME MACHINE", 0) == 0);
     }
 
+    // A crib far into a long text: the key-word search scores as far as the
+    // crib's place, past the letters it scores on its own.
+    void keepsToACribFarIntoALongText()
+    {
+        const testing::CipherCase c = testing::cipherCaseOn("en", 9000, 600, keyedSquare("WINDOW"));
+        SolverOptions options = classroom(6);
+        options.crib = c.plain.substr(500, 8);
+        options.cribPosition = 500;
+        const SolverResult result = solve(c.cipher, options);
+        QCOMPARE(result.plaintext, c.plain);
+        QCOMPARE(result.keyWord.value_or(""), std::string("WINDOW"));
+    }
+
     void aClassListComesFirst()
     {
         const testing::CipherCase c = testing::cipherCaseOn("en", 7000, 20, keyedSquare("ZOGRAFSKI"));
