@@ -100,14 +100,19 @@ struct Case
     std::vector<Letter> cipher;
 };
 
-Case makeCase(const std::string &text, std::size_t length, const Square &square, Random &rng)
+// A passage of the book, prepared, without its square yet.
+Case makeCase(const std::string &text, std::size_t length, Random &rng)
 {
     Case c;
     const std::size_t start = rng.below(std::uint32_t(text.size() - 2 * length));
     c.plain = playfair::preparedMessage(text.substr(start, 2 * length)).substr(0, length);
+    return c;
+}
+
+void encryptOn(Case &c, const Square &square)
+{
     c.square = square;
     c.cipher = lettersOf(playfair::transformedPairs(squareToText(c.square), c.plain, +1));
-    return c;
 }
 
 Square randomSquare(Random &rng)
@@ -173,7 +178,8 @@ int benchKeyWords(const Options &options, const std::string &raw, const std::str
             std::string keyLetters;
             for (char c : key)
                 keyLetters += c == ' ' ? "" : std::string(1, c);
-            Case c = makeCase(text, std::size_t(length), keySquareOf(keyLetters), rng);
+            Case c = makeCase(text, std::size_t(length), rng);
+            encryptOn(c, keySquareOf(keyLetters));
             SolverOptions solverOptions;
             solverOptions.language = options.language;
             solverOptions.timeLimit = std::chrono::milliseconds(std::int64_t(options.timeLimit * 1000));
@@ -227,7 +233,10 @@ int benchRandomSquares(const Options &options, const std::string &text)
         int outscoredFinal = 0;
         int outscoredGroups = 0;
         for (int t = 0; t < options.texts; ++t) {
-            const Case c = makeCase(text, std::size_t(length), randomSquare(rng), rng);
+            // The passage is drawn before its square, so that the texts stay
+            // the same from one version of the solver to the next.
+            Case c = makeCase(text, std::size_t(length), rng);
+            encryptOn(c, randomSquare(rng));
             SolverOptions solverOptions;
             solverOptions.language = options.language;
             solverOptions.timeLimit = std::chrono::milliseconds(std::int64_t(options.timeLimit * 1000));
