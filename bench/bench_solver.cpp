@@ -115,6 +115,18 @@ void encryptOn(Case &c, const Square &square)
     c.cipher = lettersOf(playfair::transformedPairs(squareToText(c.square), c.plain, +1));
 }
 
+// The solver's options for one text: the benchmark's language, limit and
+// threads, and a seed of its own.
+SolverOptions solverOptionsFor(const Options &options, Random &rng)
+{
+    SolverOptions solverOptions;
+    solverOptions.language = options.language;
+    solverOptions.timeLimit = std::chrono::milliseconds(std::int64_t(options.timeLimit * 1000));
+    solverOptions.threads = options.threads;
+    solverOptions.seed = rng.next();
+    return solverOptions;
+}
+
 Square randomSquare(Random &rng)
 {
     Square square;
@@ -180,11 +192,7 @@ int benchKeyWords(const Options &options, const std::string &raw, const std::str
                 keyLetters += c == ' ' ? "" : std::string(1, c);
             Case c = makeCase(text, std::size_t(length), rng);
             encryptOn(c, keySquareOf(keyLetters));
-            SolverOptions solverOptions;
-            solverOptions.language = options.language;
-            solverOptions.timeLimit = std::chrono::milliseconds(std::int64_t(options.timeLimit * 1000));
-            solverOptions.threads = options.threads;
-            solverOptions.seed = rng.next();
+            SolverOptions solverOptions = solverOptionsFor(options, rng);
             const SolverResult result = solve(c.cipher, solverOptions);
             const bool right = result.plaintext == c.plain;
             std::string namedLetters;
@@ -237,11 +245,7 @@ int benchRandomSquares(const Options &options, const std::string &text)
             // the same from one version of the solver to the next.
             Case c = makeCase(text, std::size_t(length), rng);
             encryptOn(c, randomSquare(rng));
-            SolverOptions solverOptions;
-            solverOptions.language = options.language;
-            solverOptions.timeLimit = std::chrono::milliseconds(std::int64_t(options.timeLimit * 1000));
-            solverOptions.threads = options.threads;
-            solverOptions.seed = rng.next();
+            SolverOptions solverOptions = solverOptionsFor(options, rng);
             if (options.crib > 0) {
                 const std::size_t at = rng.below(std::uint32_t(length - options.crib + 1));
                 solverOptions.crib = c.plain.substr(at, std::size_t(options.crib));
