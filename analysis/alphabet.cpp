@@ -1,4 +1,4 @@
-#include "alphabet.h"
+#include "analysis/alphabet.h"
 
 namespace playfair::analysis {
 

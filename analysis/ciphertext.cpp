@@ -1,4 +1,4 @@
-#include "ciphertext.h"
+#include "analysis/ciphertext.h"
 
 namespace playfair::analysis {
 

@@ -1,4 +1,4 @@
-#include "crib.h"
+#include "analysis/crib.h"
 
 #include <map>
 #include <utility>

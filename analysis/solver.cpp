@@ -1,12 +1,12 @@
-#include "solver.h"
+#include "analysis/solver.h"
 
-#include "annealer.h"
-#include "chooser.h"
-#include "ciphertext.h"
-#include "keynames.h"
-#include "pairtables.h"
-#include "searchwork.h"
-#include "wordstatistics.h"
+#include "analysis/search/annealer.h"
+#include "analysis/search/chooser.h"
+#include "analysis/ciphertext.h"
+#include "analysis/keywords/keynames.h"
+#include "analysis/search/pairtables.h"
+#include "analysis/search/searchwork.h"
+#include "analysis/statistics/wordstatistics.h"
 
 #include <algorithm>
 #include <cmath>
@@ -67,6 +67,11 @@ ScoreLevels scoreLevels(Language language)
 {
     const LanguageModel &model = LanguageModel::of(language, 5);
     return {model.typicalLog10(), model.randomLog10()};
+}
+
+double plaintextScore(const std::vector<Letter> &plaintext, Language language)
+{
+    return LanguageModel::of(language, 5).meanLog10(plaintext.data(), plaintext.size());
 }
 
 SolverResult solve(const std::vector<Letter> &ciphertext, const SolverOptions &options, std::stop_token stop)

@@ -1,10 +1,9 @@
 #pragma once
 
-#include "alphabet.h"
-#include "crib.h"
-#include "keywordlist.h"
-#include "keywordsearch.h"
-#include "letterstatistics.h"
+#include "analysis/alphabet.h"
+#include "analysis/crib.h"
+#include "analysis/keywords/keywordlist.h"
+#include "analysis/language.h"
 
 #include <chrono>
 #include <cstdint>
@@ -108,6 +107,9 @@ struct ScoreLevels
     double random = 0;
 };
 ScoreLevels scoreLevels(Language language);
+
+// A plaintext's score as the solver reports it (SolverReport::score).
+double plaintextScore(const std::vector<Letter> &plaintext, Language language);
 
 // Breaks a Playfair ciphertext (letter numbers, an even count, no pair of two
 // equal letters: see readCiphertext) without its key. Runs the key-word

@@ -1,4 +1,4 @@
-#include "squarealignment.h"
+#include "analysis/squarealignment.h"
 
 namespace playfair::analysis {
 

@@ -8,7 +8,7 @@
 // ciphertext, 130 when interrupted (the best result so far is still printed).
 
 #include "analysis/ciphertext.h"
-#include "analysis/keywordlist.h"
+#include "analysis/keywords/keywordlist.h"
 #include "analysis/solver.h"
 #include "app/version.h"
 

@@ -26,12 +26,12 @@
 // the worst time to the end of the search. The default lengths are then 20,
 // 30 and 40 letters and the time limit 5 s.
 
-#include "analysis/chooser.h"
-#include "analysis/corpus.h"
-#include "analysis/keysquares.h"
-#include "analysis/letterstatistics.h"
-#include "analysis/pairtables.h"
-#include "analysis/random.h"
+#include "analysis/search/chooser.h"
+#include "analysis/statistics/corpus.h"
+#include "analysis/keywords/keysquares.h"
+#include "analysis/statistics/letterstatistics.h"
+#include "analysis/search/pairtables.h"
+#include "analysis/search/random.h"
 #include "analysis/solver.h"
 #include "engine/textbook.h"
 

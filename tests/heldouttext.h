@@ -1,8 +1,8 @@
 #pragma once
 
 #include "analysis/alphabet.h"
-#include "analysis/corpus.h"
-#include "analysis/random.h"
+#include "analysis/statistics/corpus.h"
+#include "analysis/search/random.h"
 #include "engine/textbook.h"
 
 #include <fstream>

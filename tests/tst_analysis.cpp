@@ -3,8 +3,8 @@
 
 #include "analysis/ciphertext.h"
 #include "analysis/crib.h"
-#include "analysis/letterstatistics.h"
-#include "analysis/pairtables.h"
+#include "analysis/statistics/letterstatistics.h"
+#include "analysis/search/pairtables.h"
 #include "analysis/squarealignment.h"
 #include "heldouttext.h"
 

@@ -1,7 +1,7 @@
 #include "breaksessionhelpers.h"
 #include "helpers.h"
 
-#include "analysis/languagemodel.h"
+#include "analysis/statistics/languagemodel.h"
 
 #include <QLocale>
 #include <QRandomGenerator>

@@ -4,13 +4,13 @@
 // where a wrong one has the higher four-letter score, the pool stays bounded
 // and distinct, and a plaintext divides into the words a reader would see.
 
-#include "analysis/annealer.h"
-#include "analysis/candidatepool.h"
-#include "analysis/chooser.h"
-#include "analysis/languagemodel.h"
-#include "analysis/letterstatistics.h"
-#include "analysis/pairtables.h"
-#include "analysis/wordstatistics.h"
+#include "analysis/search/annealer.h"
+#include "analysis/search/candidatepool.h"
+#include "analysis/search/chooser.h"
+#include "analysis/statistics/languagemodel.h"
+#include "analysis/statistics/letterstatistics.h"
+#include "analysis/search/pairtables.h"
+#include "analysis/statistics/wordstatistics.h"
 #include "heldouttext.h"
 
 #include <QTest>

@@ -4,11 +4,11 @@
 // two words or letters that form no word. One thread, fixed seeds and no
 // system word lists keep it repeatable.
 
-#include "analysis/keynames.h"
-#include "analysis/keysquares.h"
-#include "analysis/keywordlist.h"
-#include "analysis/keywordsearch.h"
-#include "analysis/pairtables.h"
+#include "analysis/keywords/keynames.h"
+#include "analysis/keywords/keysquares.h"
+#include "analysis/keywords/keywordlist.h"
+#include "analysis/keywords/keywordsearch.h"
+#include "analysis/search/pairtables.h"
 #include "analysis/solver.h"
 #include "engine/keyedsquare.h"
 #include "heldouttext.h"

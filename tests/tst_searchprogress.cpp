@@ -1,5 +1,5 @@
-#include "analysis/corpus.h"
-#include "analysis/letterstatistics.h"
+#include "analysis/statistics/corpus.h"
+#include "analysis/statistics/letterstatistics.h"
 #include "analysis/squarealignment.h"
 
 #include <QFile>

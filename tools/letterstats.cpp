@@ -29,8 +29,8 @@
 // Only the standard library is used, so the tool builds wherever the program
 // does.
 
-#include "analysis/corpus.h"
-#include "analysis/statisticsfile.h"
+#include "analysis/statistics/corpus.h"
+#include "analysis/statistics/statisticsfile.h"
 #include "engine/textbook.h"
 
 #include <algorithm>

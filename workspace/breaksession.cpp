@@ -2,7 +2,6 @@
 
 #include "analysis/ciphertext.h"
 #include "analysis/crib.h"
-#include "analysis/languagemodel.h"
 #include "analysis/squarealignment.h"
 #include "engine/characters.h"
 #include "engine/demonstration.h"
@@ -49,7 +48,7 @@ QString decrypted(const QString &square, const QString &letters)
 double scoreOf(const QString &letters, Language language)
 {
     const std::vector<analysis::Letter> numbers = lettersOf(letters);
-    return analysis::LanguageModel::of(language, 5).meanLog10(numbers.data(), numbers.size());
+    return analysis::plaintextScore(numbers, language);
 }
 
 QString pairsOf(const QString &letters)

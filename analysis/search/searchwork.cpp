@@ -1,10 +1,10 @@
-#include "searchwork.h"
+#include "analysis/search/searchwork.h"
 
-#include "crib.h"
-#include "languagemodel.h"
-#include "letterstatistics.h"
-#include "pairtables.h"
-#include "solver.h"
+#include "analysis/crib.h"
+#include "analysis/statistics/languagemodel.h"
+#include "analysis/statistics/letterstatistics.h"
+#include "analysis/search/pairtables.h"
+#include "analysis/solver.h"
 
 #include "engine/examplekeys.h"
 #include "engine/keyedsquare.h"

@@ -1,4 +1,4 @@
-#include "letterstatistics.h"
+#include "analysis/statistics/letterstatistics.h"
 
 #include <stdexcept>
 
@@ -9,20 +9,6 @@ extern "C" const unsigned char playfair_statistics_bg[];
 extern "C" const std::size_t playfair_statistics_bg_size;
 
 namespace playfair::analysis {
-
-std::string_view languageCode(Language language)
-{
-    return language == Language::Bulgarian ? "bg" : "en";
-}
-
-std::optional<Language> languageFromCode(std::string_view code)
-{
-    if (code == "en")
-        return Language::English;
-    if (code == "bg")
-        return Language::Bulgarian;
-    return std::nullopt;
-}
 
 std::optional<LetterStatistics> LetterStatistics::fromBytes(const std::uint8_t *bytes, std::size_t size)
 {

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "alphabet.h"
-#include "letterstatistics.h"
-#include "statisticsfile.h"
+#include "analysis/alphabet.h"
+#include "analysis/statistics/letterstatistics.h"
+#include "analysis/statistics/statisticsfile.h"
 
 #include <array>
 #include <cstddef>

@@ -1,7 +1,8 @@
 #pragma once
 
-#include "alphabet.h"
-#include "statisticsfile.h"
+#include "analysis/alphabet.h"
+#include "analysis/language.h"
+#include "analysis/statistics/statisticsfile.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -10,12 +11,6 @@
 #include <vector>
 
 namespace playfair::analysis {
-
-enum class Language { English, Bulgarian };
-
-// "en" and "bg", as the command line and the tables name them.
-std::string_view languageCode(Language language);
-std::optional<Language> languageFromCode(std::string_view code);
 
 // How likely a text is in a language, from the frequencies of its four-letter
 // groups (quadgrams) in a few million letters of public-domain books, counted

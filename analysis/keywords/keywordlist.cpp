@@ -1,7 +1,7 @@
-#include "keywordlist.h"
+#include "analysis/keywords/keywordlist.h"
 
-#include "corpus.h"
-#include "wordstatistics.h"
+#include "analysis/statistics/corpus.h"
+#include "analysis/statistics/wordstatistics.h"
 
 #include <algorithm>
 #include <cstring>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "alphabet.h"
-#include "keywordlist.h"
+#include "analysis/alphabet.h"
+#include "analysis/keywords/keywordlist.h"
 
 #include <cstdint>
 #include <optional>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "alphabet.h"
+#include "analysis/alphabet.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,4 +1,4 @@
-#include "languagemodel.h"
+#include "analysis/statistics/languagemodel.h"
 
 #include <stdexcept>
 

@@ -1,11 +1,11 @@
 #pragma once
 
-#include "alphabet.h"
-#include "annealer.h"
-#include "candidatepool.h"
-#include "chooser.h"
-#include "keynames.h"
-#include "keywordsearch.h"
+#include "analysis/alphabet.h"
+#include "analysis/search/annealer.h"
+#include "analysis/search/candidatepool.h"
+#include "analysis/search/chooser.h"
+#include "analysis/keywords/keynames.h"
+#include "analysis/keywords/keywordsearch.h"
 
 #include <atomic>
 #include <condition_variable>

@@ -1,9 +1,9 @@
-#include "keywordsearch.h"
+#include "analysis/keywords/keywordsearch.h"
 
-#include "crib.h"
-#include "keysquares.h"
-#include "pairtables.h"
-#include "wordstatistics.h"
+#include "analysis/crib.h"
+#include "analysis/keywords/keysquares.h"
+#include "analysis/search/pairtables.h"
+#include "analysis/statistics/wordstatistics.h"
 
 #include <algorithm>
 #include <array>

@@ -1,4 +1,4 @@
-#include "wordstatistics.h"
+#include "analysis/statistics/wordstatistics.h"
 
 #include <algorithm>
 #include <charconv>

@@ -1,4 +1,4 @@
-#include "candidatepool.h"
+#include "analysis/search/candidatepool.h"
 
 #include <cstring>
 

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "alphabet.h"
-#include "candidatepool.h"
-#include "groupscore.h"
-#include "random.h"
+#include "analysis/alphabet.h"
+#include "analysis/search/candidatepool.h"
+#include "analysis/statistics/groupscore.h"
+#include "analysis/search/random.h"
 
 #include <array>
 #include <atomic>

@@ -1,10 +1,11 @@
 #pragma once
 
-#include "alphabet.h"
-#include "candidatepool.h"
-#include "keywordlist.h"
-#include "languagemodel.h"
-#include "random.h"
+#include "analysis/alphabet.h"
+#include "analysis/language.h"
+#include "analysis/search/candidatepool.h"
+#include "analysis/keywords/keywordlist.h"
+#include "analysis/statistics/languagemodel.h"
+#include "analysis/search/random.h"
 
 #include <atomic>
 #include <optional>
@@ -14,10 +15,6 @@
 namespace playfair::analysis {
 
 class Crib;
-
-// Which squares the solver tries: any, only those made from a key word, or
-// only the general search over all squares.
-enum class SquareKind { Any, KeyWord, Random };
 
 // How likely each kind of key is before the ciphertext is read, as log10:
 // a key word from a list is one of the list's words; a phrase one of the

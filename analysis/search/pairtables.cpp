@@ -1,4 +1,4 @@
-#include "pairtables.h"
+#include "analysis/search/pairtables.h"
 
 #include "engine/rules.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "alphabet.h"
-#include "letterstatistics.h"
+#include "analysis/alphabet.h"
+#include "analysis/statistics/letterstatistics.h"
 
 #include <bit>
 #include <cstdint>

@@ -1,4 +1,4 @@
-#include "corpus.h"
+#include "analysis/statistics/corpus.h"
 
 namespace playfair::analysis {
 

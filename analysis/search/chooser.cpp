@@ -1,6 +1,6 @@
-#include "chooser.h"
+#include "analysis/search/chooser.h"
 
-#include "pairtables.h"
+#include "analysis/search/pairtables.h"
 
 #include <cmath>
 

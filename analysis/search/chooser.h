@@ -1,10 +1,10 @@
 #pragma once
 
-#include "alphabet.h"
-#include "candidatepool.h"
-#include "languagemodel.h"
-#include "letterstatistics.h"
-#include "wordstatistics.h"
+#include "analysis/alphabet.h"
+#include "analysis/search/candidatepool.h"
+#include "analysis/statistics/languagemodel.h"
+#include "analysis/statistics/letterstatistics.h"
+#include "analysis/statistics/wordstatistics.h"
 
 #include <cstddef>
 #include <vector>

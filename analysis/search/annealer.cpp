@@ -1,7 +1,7 @@
-#include "annealer.h"
+#include "analysis/search/annealer.h"
 
-#include "crib.h"
-#include "pairtables.h"
+#include "analysis/crib.h"
+#include "analysis/search/pairtables.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,4 +1,4 @@
-#include "statisticsfile.h"
+#include "analysis/statistics/statisticsfile.h"
 
 #include <cstring>
 

@@ -1,6 +1,6 @@
-#include "keynames.h"
+#include "analysis/keywords/keynames.h"
 
-#include "keysquares.h"
+#include "analysis/keywords/keysquares.h"
 
 #include "engine/keyedsquare.h"
 

@@ -1,7 +1,7 @@
-#include "groupscore.h"
+#include "analysis/statistics/groupscore.h"
 
-#include "languagemodel.h"
-#include "letterstatistics.h"
+#include "analysis/statistics/languagemodel.h"
+#include "analysis/statistics/letterstatistics.h"
 
 #if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
 #include <immintrin.h>
