@@ -171,6 +171,37 @@ DeductionResult deduce(const DeductionInput &input);
 // set so that its rows and columns start at the top left.
 std::string partialSquare(const DeductionResult &result);
 
+// A probable word at a place of the ciphertext: whether it can stand there,
+// and if not, why.
+struct WordPlace
+{
+    enum class Verdict {
+        Possible,
+        DoubledLetter,   // a plain pair would hold one letter twice: `at` is its pair's number
+        OwnCipherLetter, // a letter would be its own cipher letter: `at` is its letter position
+        Contradiction,   // the pairs it gives contradict each other or what is known
+    };
+    std::size_t position = 0; // of the word's first letter, from 0
+    Verdict verdict = Verdict::Possible;
+    std::size_t at = 0;
+    // The equations the word gives there, a '?' where a cipher pair holds
+    // only one of its letters; and for a contradiction, a smallest set of
+    // them (by their numbers in `pairs`) with the known equations and placed
+    // letters (by theirs) that contradict each other.
+    std::vector<KnownPair> pairs;
+    std::vector<std::size_t> pairsInContradiction;
+    Premises knownInContradiction;
+};
+
+// Every place of `word` (letter numbers) in the input's ciphertext.
+std::vector<WordPlace> placesOfWord(const std::vector<Letter> &word, const DeductionInput &known);
+
+// The equations a word (letter numbers) gives at letter `position` of a
+// ciphertext: one for each cipher pair it covers, '?' for the plain letter
+// of a pair it covers by half.
+std::vector<KnownPair> pairsOfWordAt(const std::vector<Letter> &word, std::size_t position,
+                                     const std::vector<Letter> &ciphertext);
+
 // What a fact rests on: a smallest set of the equations and placed letters
 // from which it follows (with the key word's form, if given). Nothing when
 // it does not follow, or not within the time allowed.

@@ -54,4 +54,10 @@ std::string knownPairText(const KnownPair &pair);
 // (both letter numbers, of one even length), each pair once.
 std::vector<KnownPair> pairsOfPlaintext(const std::vector<Letter> &plain, const std::vector<Letter> &cipher);
 
+// A known plaintext as it was encrypted: the letters of a UTF-8 text
+// (Cyrillic transliterated when `bulgarian`, as the letter statistics are),
+// prepared as a Playfair message (an X between the letters of a doubled
+// pair, one to even the end).
+std::vector<Letter> preparedPlaintext(std::string_view text, bool bulgarian);
+
 } // namespace playfair::analysis

@@ -1,5 +1,9 @@
 #include "analysis/knownpair.h"
 
+#include "analysis/statistics/corpus.h"
+
+#include "engine/textbook.h"
+
 #include <algorithm>
 
 namespace playfair::analysis {
@@ -80,6 +84,14 @@ std::vector<KnownPair> pairsOfPlaintext(const std::vector<Letter> &plain, const 
             pairs.push_back(pair);
     }
     return pairs;
+}
+
+std::vector<Letter> preparedPlaintext(std::string_view text, bool bulgarian)
+{
+    std::vector<Letter> letters;
+    for (char c : preparedMessage(cleanedCorpusText(text, bulgarian)))
+        letters.push_back(Letter(letterNumber(c)));
+    return letters;
 }
 
 } // namespace playfair::analysis
