@@ -13,7 +13,7 @@ namespace playfair::analysis::deduction {
 struct Budgets
 {
     std::uint64_t enumeration = 60000; // listing the solutions, up to `listed`
-    std::uint64_t listed = 2000;
+    std::uint64_t listed = countedArrangements + 1;
     std::uint64_t sample = 3000;       // each of the random searches for more varied solutions
     int samples = 8;
     std::uint64_t refutation = 20000;  // each search for a square in which a candidate fact fails

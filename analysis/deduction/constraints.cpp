@@ -119,11 +119,16 @@ bool Propagator::propagateAll(State &state) const
 
 bool Propagator::propagate(State &state, const std::vector<int> &changed) const
 {
-    const int constraints = int(m_model.equations.size() + m_model.forbidden.size());
-    std::vector<int> variables(changed.rbegin(), changed.rend());
-    std::vector<int> queue;
-    std::vector<char> queued(std::size_t(constraints), 0);
-    std::vector<int> narrowed;
+    // Each thread's own lists, kept from call to call: a search propagates
+    // at every step and should not allocate.
+    thread_local std::vector<int> variables;
+    thread_local std::vector<int> queue;
+    thread_local std::vector<char> queued;
+    thread_local std::vector<int> narrowed;
+    const std::size_t constraints = m_model.equations.size() + m_model.forbidden.size();
+    variables.assign(changed.rbegin(), changed.rend());
+    queue.clear();
+    queued.assign(constraints, 0);
     for (;;) {
         while (!variables.empty()) {
             const int v = variables.back();
@@ -356,6 +361,10 @@ bool Search::run(const std::function<bool(const State &)> &found, std::uint64_t 
 {
     m_outOfBudget = false;
     m_stopped = false;
+    // A level for each letter variable that takes a cell, made before the
+    // search so that no level moves while a deeper one runs.
+    m_levels.assign(std::size_t(m_propagator.model().letterVariables + 1), State{});
+    m_depth = 0;
     State start{m_propagator.model().domains, allCells};
     if (!m_propagator.propagateAll(start))
         return true;
@@ -400,13 +409,20 @@ bool Search::visit(const State &state, const std::function<bool(const State &)> 
         if (at != order.begin() + count)
             std::rotate(order.begin(), at, at + 1);
     }
-    for (int i = 0; i < count; ++i) {
-        State next = state;
+    // Each level's state is kept, so that trying a cell copies into room
+    // already there.
+    const std::size_t depth = m_depth++;
+    const std::vector<int> changed{chosen};
+    bool goOn = true;
+    for (int i = 0; i < count && goOn; ++i) {
+        State &next = m_levels[depth];
+        next.domains = state.domains;
+        next.frames = state.frames;
         next.domains[std::size_t(chosen)] = cellBit(order[std::size_t(i)]);
-        if (m_propagator.propagate(next, {chosen}) && !visit(next, found, budget))
-            return false;
+        goOn = !m_propagator.propagate(next, changed) || visit(next, found, budget);
     }
-    return true;
+    --m_depth;
+    return goOn;
 }
 
 } // namespace playfair::analysis::deduction

@@ -156,6 +156,8 @@ private:
     const Propagator &m_propagator;
     std::uint64_t m_seed = 0;
     std::vector<int> m_hint;
+    std::vector<State> m_levels;
+    std::size_t m_depth = 0;
     bool m_outOfBudget = false;
     bool m_stopped = false;
 };

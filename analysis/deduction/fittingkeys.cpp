@@ -14,6 +14,8 @@
 #include <cmath>
 #include <map>
 #include <mutex>
+#include <optional>
+#include <tuple>
 #include <thread>
 
 namespace playfair::analysis {
@@ -22,15 +24,25 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-// Where a list stands in the ranking: the program's examples, then a
-// class's lists in their order, then the books' words (by how common
-// they are), then the system's lists (the shorter first); and for phrases
-// a class's, the books' pairs, then two common words.
+// Where a key stands in the ranking. The program's examples and a class's
+// lists come first, in their order, each list's words before its phrases;
+// then the words and phrases of the books and the system's lists by how
+// likely a key each is: a word as often as it occurs in the books (one of
+// the system's lists as often as a word the books hold once), a phrase as
+// often as its first word and the second after it (by the books' model of
+// a word after the one before), a key three times as often a word as a
+// phrase and four times as often in the language asked for as in the
+// other; at equal odds the shorter first, a word before a phrase. Last the
+// letters of keys in no list.
 constexpr int examplesTier = 0;
 constexpr int classTier = 1;
 constexpr int booksTier = 100;
 constexpr int systemTier = 200;
 constexpr int lettersTier = 300;
+
+const double wordKeyLog10 = std::log10(0.75);
+const double phraseKeyLog10 = std::log10(0.25);
+const double otherLanguageLog10 = std::log10(0.25);
 
 constexpr std::size_t entriesPerTask = 4096;
 constexpr std::size_t firstWordsPerTask = 25;
@@ -40,13 +52,16 @@ struct Rank
 {
     bool phrase = false;
     int tier = 0;
-    double commonness = 0; // the higher the better
+    double log10Odds = 0; // within a list of its own: its place, negated
     std::size_t letters = 0;
 
-    bool operator<(const Rank &other) const
+    bool operator<(const Rank &other) const { return key() < other.key(); }
+
+private:
+    std::tuple<int, int, bool, double, bool, std::size_t> key() const
     {
-        return std::tuple(phrase, tier, -commonness, letters)
-            < std::tuple(other.phrase, other.tier, -other.commonness, other.letters);
+        const bool own = tier < booksTier;
+        return {own ? 0 : tier < lettersTier ? 1 : 2, own ? tier : 0, own && phrase, -log10Odds, phrase, letters};
     }
 };
 
@@ -56,14 +71,15 @@ struct Found
     FittingKey key;
 };
 
+
 std::size_t lettersIn(std::string_view entry)
 {
     return std::size_t(std::count_if(entry.begin(), entry.end(), [](char c) { return c != ' '; }));
 }
 
 // log10 of each word's share of the books, for the words a built-in list
-// holds (those of at least `letters` letters, the commonest first).
-std::vector<double> sharesOf(Language language, std::size_t letters, std::size_t most)
+// holds (those of at least `letters` letters, in its order).
+std::vector<double> sharesOf(Language language, std::size_t letters)
 {
     const std::vector<WordStatistics::Word> &words = WordStatistics::of(language).words();
     double total = 0;
@@ -71,8 +87,6 @@ std::vector<double> sharesOf(Language language, std::size_t letters, std::size_t
         total += double(word.count);
     std::vector<double> shares;
     for (const WordStatistics::Word &word : words) {
-        if (shares.size() == most)
-            break;
         if (word.spelling.size() >= letters)
             shares.push_back(std::log10(double(word.count) / total));
     }
@@ -81,16 +95,49 @@ std::vector<double> sharesOf(Language language, std::size_t letters, std::size_t
 
 const std::vector<double> &wordShares(Language language)
 {
-    static const std::vector<double> english = sharesOf(Language::English, 3, std::size_t(-1));
-    static const std::vector<double> bulgarian = sharesOf(Language::Bulgarian, 3, std::size_t(-1));
+    static const std::vector<double> english = sharesOf(Language::English, 3);
+    static const std::vector<double> bulgarian = sharesOf(Language::Bulgarian, 3);
     return language == Language::English ? english : bulgarian;
 }
 
-const std::vector<double> &phraseShares(Language language)
+// A word of the system's lists is rarer than any the books hold twice.
+double rareWordLog10()
 {
-    static const std::vector<double> english = sharesOf(Language::English, 2, KeyWordSearch::phraseWords);
-    static const std::vector<double> bulgarian = sharesOf(Language::Bulgarian, 2, KeyWordSearch::phraseWords);
-    return language == Language::English ? english : bulgarian;
+    static const double rare = [] {
+        double lowest = 0;
+        for (Language language : {Language::English, Language::Bulgarian}) {
+            for (double share : wordShares(language))
+                lowest = std::min(lowest, share);
+        }
+        return lowest - std::log10(2.0);
+    }();
+    return rare;
+}
+
+// log10 of a phrase's share in a language's books (see above).
+double phraseLog10(std::string_view phrase, Language language)
+{
+    const std::size_t space = phrase.find(' ');
+    const std::optional<double> share = WordStatistics::of(language).log10OfPhrase(
+        phrase.substr(0, space), space == std::string_view::npos ? std::string_view() : phrase.substr(space + 1));
+    return share.value_or(2 * rareWordLog10());
+}
+
+// The odds of the likeliest key the system's lists, and the phrases, could
+// still give.
+double likeliestSystemWord()
+{
+    return wordKeyLog10 + rareWordLog10();
+}
+
+double likeliestPhrase()
+{
+    double commonest = -1e9;
+    for (Language language : {Language::English, Language::Bulgarian}) {
+        for (double share : wordShares(language))
+            commonest = std::max(commonest, share);
+    }
+    return phraseKeyLog10 + commonest;
 }
 
 struct Task
@@ -99,17 +146,19 @@ struct Task
     std::size_t begin = 0;
     std::size_t end = 0;
     int tier = 0;
-    const std::vector<double> *shares = nullptr; // entries: how common each is; products: of both words
+    const std::vector<double> *shares = nullptr; // entries: how common each word is
     bool products = false;                       // every entry of [begin, end) with every entry second
+    Language language = Language::English;       // of the list's words
 };
 
 // Tries keys against what is known; one object for every thread.
 class Matching
 {
 public:
-    explicit Matching(const DeductionInput &known)
+    Matching(const DeductionInput &known, Language language)
         : m_check(known.pairs, known.placed)
         , m_keyLetters(known.keyLetters)
+        , m_language(language)
     {
     }
 
@@ -138,10 +187,14 @@ private:
                 continue;
             const bool phrase = entry.find(' ') != std::string_view::npos;
             const std::size_t letters = lettersIn(entry);
-            const double commonness = task.shares ? (*task.shares)[i]
-                : task.tier == systemTier         ? -double(letters)
-                                                  : -double(i);
-            found.push_back({{phrase, task.tier, commonness, letters},
+            double odds = -double(i);
+            if (task.tier == booksTier || task.tier == systemTier) {
+                odds = languageLog10(task.language)
+                    + (task.shares ? wordKeyLog10 + (*task.shares)[i]
+                           : phrase ? phraseKeyLog10 + phraseLog10(entry, task.language)
+                                    : wordKeyLog10 + rareWordLog10());
+            }
+            found.push_back({{phrase, task.tier, odds, letters},
                              {std::string(entry), phrase ? FittingKey::Source::Phrase : FittingKey::Source::Word, square}});
         }
     }
@@ -176,20 +229,25 @@ private:
                     continue;
                 std::string key = std::string(words.at(first)) + " " + std::string(words.at(second));
                 const std::size_t letters = lettersIn(key);
-                found.push_back({{true, task.tier, (*task.shares)[first] + (*task.shares)[second], letters},
+                const double odds = languageLog10(task.language) + phraseKeyLog10 + phraseLog10(key, task.language);
+                found.push_back({{true, task.tier, odds, letters},
                                  {std::move(key), FittingKey::Source::Phrase, square}});
             }
         }
     }
 
+    double languageLog10(Language language) const { return language == m_language ? 0 : otherLanguageLog10; }
+
     PairCheck m_check;
     int m_keyLetters = 0;
+    Language m_language;
 };
 
-void addEntries(std::vector<Task> &tasks, const KeyWordList &list, int tier, const std::vector<double> *shares)
+void addEntries(std::vector<Task> &tasks, const KeyWordList &list, int tier, const std::vector<double> *shares,
+                Language language = Language::English)
 {
     for (std::size_t begin = 0; begin < list.size(); begin += entriesPerTask)
-        tasks.push_back({&list, begin, std::min(begin + entriesPerTask, list.size()), tier, shares, false});
+        tasks.push_back({&list, begin, std::min(begin + entriesPerTask, list.size()), tier, shares, false, language});
 }
 
 // Runs the tasks on `threads` threads, the calling one among them.
@@ -238,8 +296,8 @@ std::vector<Found> searchLetters(const DeductionInput &known, const FittingKeyOp
             const std::string key = shortestKeyFor(squareToText(candidate.square)).value_or(std::string());
             if (known.keyLetters > 0 && int(key.size()) > known.keyLetters)
                 continue;
-            const double commonness = known.ciphertext.empty() ? -double(key.size()) : candidate.score;
-            found.push_back({{false, lettersTier, commonness, key.size()}, {key, FittingKey::Source::Letters, candidate.square}});
+            const double odds = known.ciphertext.empty() ? -double(key.size()) : candidate.score;
+            found.push_back({{false, lettersTier, odds, key.size()}, {key, FittingKey::Source::Letters, candidate.square}});
         }
     }
     return found;
@@ -271,7 +329,7 @@ std::vector<FittingKey> ranked(const std::vector<Found> &found, std::size_t most
 
 std::vector<FittingKey> fittingKeys(const DeductionInput &known, const FittingKeyOptions &options, std::stop_token stop)
 {
-    const Matching matching(known);
+    const Matching matching(known, options.language);
     const int threads = std::max(1, options.threads);
     // In the order of the ranking: the words of the examples, a class's
     // lists and the books; the system's words; the phrases. What ranks
@@ -281,31 +339,41 @@ std::vector<FittingKey> fittingKeys(const DeductionInput &known, const FittingKe
     for (std::size_t i = 0; i < options.wordLists.size(); ++i)
         addEntries(words, options.wordLists[i], classTier + int(i), nullptr);
     for (Language language : {Language::English, Language::Bulgarian})
-        addEntries(words, KeyWordSearch::builtInList(language), booksTier, &wordShares(language));
+        addEntries(words, KeyWordSearch::builtInList(language), booksTier, &wordShares(language), language);
     std::vector<Found> found = runTasks(matching, words, threads, stop);
-    const auto enough = [&] { return ranked(found, options.most).size() >= options.most || stop.stop_requested(); };
+    // Whether `most` keys found rank above any the rest could give.
+    const auto enough = [&](double likeliest) {
+        std::vector<Found> above;
+        for (const Found &candidate : found) {
+            if (candidate.rank.tier < booksTier || candidate.rank.log10Odds > likeliest)
+                above.push_back(candidate);
+        }
+        return ranked(above, options.most).size() >= options.most || stop.stop_requested();
+    };
 
-    if (options.systemWordLists && !enough()) {
+    if (options.systemWordLists && !enough(likeliestSystemWord())) {
         SystemWordLists::instance().startReading();
         while (!SystemWordLists::instance().ready() && !stop.stop_requested())
             std::this_thread::sleep_for(std::chrono::milliseconds(5));
         if (!stop.stop_requested()) {
             std::vector<Task> system;
-            for (const KeyWordList &list : SystemWordLists::instance().lists())
-                addEntries(system, list, systemTier, nullptr);
+            for (const KeyWordList &list : SystemWordLists::instance().lists()) {
+                const bool bulgarian = list.name().find("bulgarian") != std::string::npos;
+                addEntries(system, list, systemTier, nullptr, bulgarian ? Language::Bulgarian : Language::English);
+            }
             std::vector<Found> more = runTasks(matching, system, threads, stop);
             found.insert(found.end(), more.begin(), more.end());
         }
     }
-    if (!enough()) {
+    if (!enough(likeliestPhrase())) {
         std::vector<Task> phrases;
         for (Language language : {Language::English, Language::Bulgarian})
-            addEntries(phrases, KeyWordSearch::pairList(language), booksTier, nullptr);
+            addEntries(phrases, KeyWordSearch::pairList(language), booksTier, nullptr, language);
         for (Language language : {Language::English, Language::Bulgarian}) {
             const KeyWordList &common = KeyWordSearch::phraseList(language);
             for (std::size_t begin = 0; begin < common.size(); begin += firstWordsPerTask)
                 phrases.push_back({&common, begin, std::min(begin + firstWordsPerTask, common.size()), systemTier,
-                                   &phraseShares(language), true});
+                                   nullptr, true, language});
         }
         std::vector<Found> more = runTasks(matching, phrases, threads, stop);
         found.insert(found.end(), more.begin(), more.end());
