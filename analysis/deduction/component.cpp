@@ -54,6 +54,30 @@ private:
     std::vector<int> m_steps;
 };
 
+// The equations (and placed letters) of a part that name a letter of the
+// fact, and the fact's own equation.
+Premises localPremises(const DeductionInput &input, const Premises &premises, const Fact &fact)
+{
+    const std::uint32_t letters = lettersOf(input, fact);
+    const auto *ruledOut = std::get_if<RuledOut>(&fact);
+    const auto *filled = std::get_if<FilledIn>(&fact);
+    Premises local;
+    for (std::size_t pair : premises.pairs) {
+        bool names = (ruledOut && ruledOut->pair == pair) || (filled && filled->pair == pair);
+        for (int position = 0; position < 4 && !names; ++position) {
+            const int letter = input.pairs[pair].letter(position);
+            names = letter != unknownLetter && (letters >> letter & 1);
+        }
+        if (names)
+            local.pairs.push_back(pair);
+    }
+    for (std::size_t placed : premises.placed) {
+        if (letters >> input.placed[placed].letter & 1)
+            local.placed.push_back(placed);
+    }
+    return local;
+}
+
 } // namespace
 
 ComponentResult analyseComponent(const DeductionInput &input, const Premises &premises, const Budgets &budgets)
@@ -119,6 +143,13 @@ ComponentResult analyseComponent(const DeductionInput &input, const Premises &pr
                         || (right.known(first, second, 0) && down.known(first, second, distance->steps));
                     break;
                 }
+            }
+            // Most facts follow from the equations of their own letters:
+            // those alone, with fewer letters to place, prove it soonest.
+            if (!follows) {
+                Puzzle local = puzzleOf(input, localPremises(input, premises, candidate), lettersOf(input, candidate));
+                addNegation(local, input, candidate);
+                follows = verdictOf(local, budgets.local) == Verdict::Unsatisfiable;
             }
             if (!follows) {
                 Puzzle negated = puzzle;

@@ -16,6 +16,7 @@ struct Budgets
     std::uint64_t listed = countedArrangements + 1;
     std::uint64_t sample = 3000;       // each of the random searches for more varied solutions
     int samples = 8;
+    std::uint64_t local = 2000;        // each proof of a fact from the equations of its own letters
     std::uint64_t refutation = 20000;  // each search for a square in which a candidate fact fails
     std::uint64_t verdict = 400000;    // whether a puzzle has a solution at all
 };

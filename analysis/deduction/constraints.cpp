@@ -17,6 +17,10 @@ int cellCount(Cells cells)
     return std::popcount(cells);
 }
 
+// The most pairs of cells an equation tries when it narrows its letters'
+// cells (see reviseEquation).
+constexpr int mostPairsTried = 48;
+
 // Calls `visit(cell)` for every cell of a set, in order.
 template<typename Visit>
 void forEachCell(Cells cells, Visit visit)
@@ -250,6 +254,12 @@ bool Propagator::reviseEquation(State &state, int equation, std::vector<int> &na
     std::array<Cells, 4> domains{};
     for (std::size_t i = 0; i < 4; ++i)
         domains[i] = state.domains[std::size_t(e.variables[i])];
+    // While both sides of the equation may still take many cells it narrows
+    // next to nothing, and trying its hundreds of pairs would cost most of
+    // the search: it waits until a side has few pairs left (at the latest
+    // when its letters have their cells).
+    if (std::min(cellCount(domains[0]) * cellCount(domains[1]), cellCount(domains[2]) * cellCount(domains[3])) > mostPairsTried)
+        return true;
     const Supports supports = supportsOf(domains, e.rules, m_same[std::size_t(equation)], m_different[std::size_t(equation)]);
     for (std::size_t i = 0; i < 4; ++i) {
         if (!narrow(state, e.variables[i], supports.cells[i], narrowed))

@@ -130,6 +130,22 @@ double likeliestSystemWord()
     return wordKeyLog10 + rareWordLog10();
 }
 
+// log10 of each word's share of the books, for the words of the phrase
+// lists (the commonest of two letters or more, in their order).
+const std::vector<double> &phraseShares(Language language)
+{
+    const auto make = [](Language of) {
+        std::vector<double> shares;
+        const KeyWordList &words = KeyWordSearch::phraseList(of);
+        for (std::size_t i = 0; i < words.size(); ++i)
+            shares.push_back(WordStatistics::of(of).log10Of(words.at(i)).value_or(rareWordLog10()));
+        return shares;
+    };
+    static const std::vector<double> english = make(Language::English);
+    static const std::vector<double> bulgarian = make(Language::Bulgarian);
+    return language == Language::English ? english : bulgarian;
+}
+
 double likeliestPhrase()
 {
     double commonest = -1e9;
@@ -149,6 +165,9 @@ struct Task
     const std::vector<double> *shares = nullptr; // entries: how common each word is
     bool products = false;                       // every entry of [begin, end) with every entry second
     Language language = Language::English;       // of the list's words
+    // Products: the odds a phrase must beat to matter (enough keys found
+    // rank above the rest).
+    double floor = -1e300;
 };
 
 // Tries keys against what is known; one object for every thread.
@@ -219,7 +238,14 @@ private:
             }
             if (!m_check.fitsSoFar(cellOf, letterIn))
                 continue;
+            // Two words that never follow each other in the books are as
+            // likely as the two alone (see phraseLog10), and the pairs that
+            // do are the pair lists' own: past the second words common
+            // enough to beat the floor, the rest (rarer still) cannot.
+            const double firstOdds = languageLog10(task.language) + phraseKeyLog10 + (*task.shares)[first];
             for (std::size_t second = 0; second < words.size(); ++second) {
+                if (firstOdds + (*task.shares)[second] <= task.floor)
+                    break;
                 KeySquareBuilder builder = start;
                 builder.place(words.at(second));
                 if (builder.placed == start.placed || !keyFits(builder))
@@ -366,6 +392,16 @@ std::vector<FittingKey> fittingKeys(const DeductionInput &known, const FittingKe
         }
     }
     if (!enough(likeliestPhrase())) {
+        // The odds of the last of the best keys found: what a phrase of two
+        // common words must beat.
+        const std::vector<FittingKey> best = ranked(found, options.most);
+        double floor = -1e300;
+        if (best.size() == options.most) {
+            for (const Found &candidate : found) {
+                if (candidate.key.square == best.back().square && candidate.key.key == best.back().key)
+                    floor = candidate.rank.tier < booksTier ? 1e300 : candidate.rank.log10Odds;
+            }
+        }
         std::vector<Task> phrases;
         for (Language language : {Language::English, Language::Bulgarian})
             addEntries(phrases, KeyWordSearch::pairList(language), booksTier, nullptr, language);
@@ -373,7 +409,7 @@ std::vector<FittingKey> fittingKeys(const DeductionInput &known, const FittingKe
             const KeyWordList &common = KeyWordSearch::phraseList(language);
             for (std::size_t begin = 0; begin < common.size(); begin += firstWordsPerTask)
                 phrases.push_back({&common, begin, std::min(begin + firstWordsPerTask, common.size()), systemTier,
-                                   nullptr, true, language});
+                                   &phraseShares(language), true, language, floor});
         }
         std::vector<Found> more = runTasks(matching, phrases, threads, stop);
         found.insert(found.end(), more.begin(), more.end());
