@@ -12,23 +12,23 @@ namespace {
 // At most this many facts are listed beside the square.
 constexpr std::size_t mostFactsShown = 40;
 
-std::string withThousands(std::uint64_t number)
+// The rules still possible, by name ("same row", or "same-row" for JSON).
+std::vector<std::string> ruleNames(const PossibleRules &rules, char space)
 {
-    std::string digits = std::to_string(number);
-    for (int i = int(digits.size()) - 3; i > 0; i -= 3)
-        digits.insert(std::size_t(i), ",");
-    return digits;
+    std::vector<std::string> names;
+    for (const auto &[possible, name] : {std::pair{rules.rectangle, "rectangle"}, std::pair{rules.sameRow, "same row"},
+                                         std::pair{rules.sameColumn, "same column"}}) {
+        if (possible)
+            names.push_back(name);
+    }
+    for (std::string &name : names)
+        std::replace(name.begin(), name.end(), ' ', space);
+    return names;
 }
 
 std::string rulesText(const PossibleRules &rules)
 {
-    std::vector<std::string> names;
-    if (rules.rectangle)
-        names.push_back("rectangle");
-    if (rules.sameRow)
-        names.push_back("same row");
-    if (rules.sameColumn)
-        names.push_back("same column");
+    const std::vector<std::string> names = ruleNames(rules, ' ');
     if (names.size() == 1)
         return names[0];
     std::string text;
@@ -155,14 +155,7 @@ void printJson(const DeductionInput &input, const DeductionResult &result, const
     for (std::size_t i = 0; i < input.pairs.size(); ++i) {
         out << (i ? ", " : "") << "{\"pair\": " << jsonString(knownPairText(input.pairs[i])) << ", \"rules\": [";
         if (i < result.rules.size()) {
-            const PossibleRules &rules = result.rules[i];
-            std::vector<std::string> names;
-            if (rules.rectangle)
-                names.push_back("rectangle");
-            if (rules.sameRow)
-                names.push_back("same-row");
-            if (rules.sameColumn)
-                names.push_back("same-column");
+            const std::vector<std::string> names = ruleNames(result.rules[i], '-');
             for (std::size_t n = 0; n < names.size(); ++n)
                 out << (n ? ", " : "") << jsonString(names[n]);
         }
@@ -172,6 +165,18 @@ void printJson(const DeductionInput &input, const DeductionResult &result, const
 }
 
 } // namespace
+
+std::string withThousands(std::uint64_t number)
+{
+    const std::string digits = std::to_string(number);
+    std::string grouped;
+    for (std::size_t i = 0; i < digits.size(); ++i) {
+        if (i > 0 && (digits.size() - i) % 3 == 0)
+            grouped += ',';
+        grouped += digits[i];
+    }
+    return grouped;
+}
 
 std::string jsonString(const std::string &text)
 {

@@ -6,10 +6,14 @@
 #include "analysis/deduction.h"
 #include "analysis/fittingkeys.h"
 
+#include <cstdint>
 #include <ostream>
 #include <string>
 
 namespace playfair::breakcommand {
+
+// A number with commas between thousands: 1,000.
+std::string withThousands(std::uint64_t number);
 
 // A string as JSON writes it.
 std::string jsonString(const std::string &text);

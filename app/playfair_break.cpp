@@ -43,6 +43,7 @@
 
 using namespace playfair::analysis;
 using playfair::breakcommand::jsonString;
+using playfair::breakcommand::withThousands;
 
 namespace {
 
@@ -147,14 +148,6 @@ std::string inPairs(const std::string &letters)
         pairs += letters.substr(i, 2);
     }
     return pairs;
-}
-
-std::string withThousands(std::uint64_t number)
-{
-    std::string digits = std::to_string(number);
-    for (int i = int(digits.size()) - 3; i > 0; i -= 3)
-        digits.insert(std::size_t(i), ",");
-    return digits;
 }
 
 std::string stopExplanation(const SolverResult &result)

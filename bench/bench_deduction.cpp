@@ -16,20 +16,23 @@
 #include "analysis/keywords/keysquares.h"
 #include "analysis/search/pairtables.h"
 #include "analysis/search/random.h"
-#include "analysis/statistics/corpus.h"
+#include "benchutil.h"
 #include "engine/textbook.h"
+#include "heldoutbook.h"
 
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
 using namespace playfair::analysis;
-using Clock = std::chrono::steady_clock;
+using playfair::bench::Clock;
+using playfair::bench::HeldOutBook;
+using playfair::bench::keyOfBook;
+using playfair::bench::median;
+using playfair::bench::readHeldOutBook;
 
 namespace {
 
@@ -45,16 +48,7 @@ struct Options
 
 double seconds(Clock::time_point since)
 {
-    return std::chrono::duration<double>(Clock::now() - since).count();
-}
-
-double median(std::vector<double> values)
-{
-    if (values.empty())
-        return 0;
-    std::sort(values.begin(), values.end());
-    const std::size_t n = values.size();
-    return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
+    return playfair::bench::secondsBetween(since, Clock::now());
 }
 
 double worst(const std::vector<double> &values)
@@ -70,29 +64,8 @@ std::vector<Letter> lettersOf(const std::string &text)
     return letters;
 }
 
-struct Book
-{
-    std::string text;               // cleaned letters
-    std::vector<std::string> words; // in order; an empty one where a sentence ends
-};
-
-// A key word of the book as the running text has it: a word of 4 letters
-// or more, or two words of 3 or more that follow each other.
-std::string keyOf(const Book &book, bool phrase, Random &random)
-{
-    for (;;) {
-        const std::size_t at = random.below(std::uint32_t(book.words.size() - 1));
-        const std::string &first = book.words[at];
-        const std::string &second = book.words[at + 1];
-        if (!phrase && first.size() >= 4)
-            return first;
-        if (phrase && first.size() >= 3 && second.size() >= 3)
-            return first + " " + second;
-    }
-}
-
 // A passage of the book prepared as a Playfair message.
-std::string passage(const Book &book, std::size_t letters, Random &random)
+std::string passage(const HeldOutBook &book, std::size_t letters, Random &random)
 {
     const std::size_t start = random.below(std::uint32_t(book.text.size() - 2 * letters - 1));
     return playfair::preparedMessage(book.text.substr(start, 2 * letters)).substr(0, letters);
@@ -115,7 +88,7 @@ bool sameSquare(const Square &a, const Square &b)
     return squareWithLetterFirst(a, 0) == squareWithLetterFirst(b, 0);
 }
 
-void benchKeysFromPairs(const Options &options, const Book &book)
+void benchKeysFromPairs(const Options &options, const HeldOutBook &book)
 {
     std::printf("### Key words from known pairs\n\n%d keys a row, %d threads, the system's word lists %s\n\n",
                 options.texts, options.threads, options.systemLists ? "read" : "left out");
@@ -134,7 +107,7 @@ void benchKeysFromPairs(const Options &options, const Book &book)
             int three = 0;
             std::vector<double> times;
             for (int t = 0; t < options.texts; ++t) {
-                const std::string key = keyOf(book, phrase, random);
+                const std::string key = keyOfBook(book, phrase, random);
                 const Square square = keySquareOf(key);
                 DeductionInput known;
                 known.pairs = pairsOn(square, passage(book, 60, random), std::size_t(count));
@@ -157,7 +130,7 @@ void benchKeysFromPairs(const Options &options, const Book &book)
     std::printf("\n");
 }
 
-void benchKnownPlaintext(const Options &options, const Book &book)
+void benchKnownPlaintext(const Options &options, const HeldOutBook &book)
 {
     // As playfair-break --plaintext does it: the deduction, then the best key.
     FittingKeyOptions keyOptions;
@@ -170,7 +143,7 @@ void benchKnownPlaintext(const Options &options, const Book &book)
     int named = 0;
     int letters = 0;
     for (int t = 0; t < options.texts; ++t) {
-        const std::string key = keyOf(book, false, random);
+        const std::string key = keyOfBook(book, false, random);
         const Square square = keySquareOf(key);
         const std::string plain = passage(book, 30, random);
         DeductionInput known;
@@ -193,7 +166,7 @@ void benchKnownPlaintext(const Options &options, const Book &book)
                 double(letters) / options.texts, median(times), worst(times));
 }
 
-void benchEdits(const Options &options, const Book &book)
+void benchEdits(const Options &options, const HeldOutBook &book)
 {
     // A pupil's guesses as equations: the pairs of a passage, and pairs
     // drawn at random (a worse case: they share fewer letters), each on a
@@ -271,23 +244,12 @@ int main(int argc, char *argv[])
             return 2;
         }
     }
-    const bool bulgarian = options.language == Language::Bulgarian;
-    const std::string path = std::string(PLAYFAIR_HELDOUT_DIR)
-        + (bulgarian ? "/bg_karavelov_maminoto_detentse.txt" : "/en_wells_time_machine.txt");
-    std::ifstream file(path, std::ios::binary);
-    const std::string raw{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-    Book book;
-    book.text = cleanedCorpusText(raw, bulgarian);
+    const HeldOutBook book = readHeldOutBook(options.language);
     if (book.text.size() < 10000) {
-        std::fprintf(stderr, "bench_deduction: cannot read the held-out text %s\n", path.c_str());
+        std::fprintf(stderr, "bench_deduction: cannot read the held-out text %s\n", book.path.c_str());
         return 1;
     }
-    forEachCorpusWord(raw, [&book](std::string_view word, bool follows) {
-        if (!follows && !book.words.empty())
-            book.words.emplace_back();
-        book.words.emplace_back(word);
-    });
-    std::printf("Held-out text: %s; language %s\n\n", path.c_str(), std::string(languageCode(options.language)).c_str());
+    std::printf("Held-out text: %s; language %s\n\n", book.path.c_str(), std::string(languageCode(options.language)).c_str());
 
     // The word statistics and lists are read once, before anything is timed.
     const Clock::time_point start = Clock::now();

@@ -8,6 +8,18 @@ namespace playfair::analysis {
 
 using deduction::CellPairs;
 
+namespace {
+
+std::array<int, letterCount> cellsOf(const Square &square)
+{
+    std::array<int, letterCount> cellOf{};
+    for (int cell = 0; cell < 25; ++cell)
+        cellOf[square[std::size_t(cell)]] = cell;
+    return cellOf;
+}
+
+} // namespace
+
 PairCheck::PairCheck(std::vector<KnownPair> pairs, std::vector<PlacedLetter> placed)
     : m_pairs(std::move(pairs))
     , m_placed(std::move(placed))
@@ -74,17 +86,6 @@ int PairCheck::placedMissed(const std::array<int, letterCount> &cellOf, int most
     return fewest;
 }
 
-int PairCheck::violations(const Square &square) const
-{
-    std::array<int, letterCount> cellOf{};
-    for (int cell = 0; cell < 25; ++cell)
-        cellOf[square[std::size_t(cell)]] = cell;
-    int broken = 0;
-    for (const KnownPair &pair : m_pairs)
-        broken += !holds(pair, cellOf);
-    return broken + (m_placed.empty() ? 0 : placedMissed(cellOf, int(m_placed.size())));
-}
-
 int PairCheck::wrongIn(const KnownPair &pair, const std::array<int, letterCount> &cellOf) const
 {
     const CellPairs &tables = CellPairs::get();
@@ -103,9 +104,7 @@ int PairCheck::wrongIn(const KnownPair &pair, const std::array<int, letterCount>
 
 int PairCheck::wrongLetters(const Square &square) const
 {
-    std::array<int, letterCount> cellOf{};
-    for (int cell = 0; cell < 25; ++cell)
-        cellOf[square[std::size_t(cell)]] = cell;
+    const std::array<int, letterCount> cellOf = cellsOf(square);
     int wrong = 0;
     for (const KnownPair &pair : m_pairs)
         wrong += wrongIn(pair, cellOf);
@@ -114,9 +113,7 @@ int PairCheck::wrongLetters(const Square &square) const
 
 bool PairCheck::fits(const Square &square) const
 {
-    std::array<int, letterCount> cellOf{};
-    for (int cell = 0; cell < 25; ++cell)
-        cellOf[square[std::size_t(cell)]] = cell;
+    const std::array<int, letterCount> cellOf = cellsOf(square);
     for (const KnownPair &pair : m_pairs) {
         if (!holds(pair, cellOf))
             return false;

@@ -9,7 +9,7 @@
 namespace playfair::analysis {
 
 // Tests whole squares against known pairs and placed letters, fast enough
-// for millions of key words: how many of them a square breaks.
+// for millions of key words.
 class PairCheck
 {
 public:
@@ -17,13 +17,11 @@ public:
 
     bool empty() const { return m_pairs.empty() && m_placed.empty(); }
 
-    // The equations the square breaks, and the placed letters it misses in
-    // the cyclic shift that misses the fewest.
-    int violations(const Square &square) const;
     bool fits(const Square &square) const;
     // How far a square is from fitting: the cipher letters (or, where the
     // plain pair is not known, the plain letters) it gets wrong over all
-    // equations, and the placed letters it misses. 0 when it fits.
+    // equations, and the placed letters it misses in the cyclic shift that
+    // misses the fewest. 0 when it fits.
     int wrongLetters(const Square &square) const;
 
     // Whether the equations can still hold when the letters with a cell in
