@@ -4,6 +4,8 @@
 #include "analysis/deduction/premises.h"
 #include "analysis/deduction/puzzle.h"
 
+#include <algorithm>
+
 namespace playfair::analysis {
 
 using namespace deduction;
@@ -57,7 +59,18 @@ std::vector<WordPlace> placesOfWord(const std::vector<Letter> &word, const Deduc
             const Premises all = allPremises(with);
             if (verdictOf(puzzleOf(with, all), budgets.verdict) == Verdict::Unsatisfiable) {
                 place.verdict = WordPlace::Verdict::Contradiction;
-                const Premises smallest = smallestContradiction(with, all, budgets);
+                // What was known held together: the contradiction lies in the
+                // parts that hold the word's pairs, if it lies in one part.
+                Premises searched = all;
+                for (const Premises &part : componentsOf(with)) {
+                    const bool holdsWord = std::any_of(part.pairs.begin(), part.pairs.end(),
+                                                       [&](std::size_t pair) { return pair >= known.pairs.size(); });
+                    if (holdsWord && verdictOf(puzzleOf(with, part), budgets.verdict) == Verdict::Unsatisfiable) {
+                        searched = part;
+                        break;
+                    }
+                }
+                const Premises smallest = smallestContradiction(with, searched, budgets);
                 for (std::size_t pair : smallest.pairs) {
                     if (pair < known.pairs.size())
                         place.knownInContradiction.pairs.push_back(pair);
