@@ -158,6 +158,8 @@ struct DeductionResult
     // left out: what is reported still holds.
     bool complete = true;
 
+    // Whether a fact is among those that follow, a distance read either way
+    // round, one along a line also when the distances down and right give it.
     bool holds(const Fact &fact) const;
 };
 

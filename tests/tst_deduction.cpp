@@ -130,44 +130,45 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("follows");
         QTest::addColumn<QStringList>("notFollows");
         QTest::addColumn<QString>("square");   // the partial square, when checked
+        QTest::addColumn<int>("arrangements"); // of the letters, up to the shifts; -1: many
 
         QTest::newRow("a shared letter puts three letters in one line, in this order")
             << QStringList{"ab=BC"} << QStringList{} << "" << QList<int>{}
             << QStringList{"A B line 1", "B C line 1", "A C line 2", "pair 1 not rectangle"}
-            << QStringList{"A B down 0", "A B right 0", "pair 1 not row"} << "";
+            << QStringList{"A B down 0", "A B right 0", "pair 1 not row"} << "" << 2;
         QTest::newRow("a rectangle both ways: the corners pair up")
             << QStringList{"ab=CD", "cd=AB"} << QStringList{} << "" << QList<int>{}
             << QStringList{"A C down 0", "A D right 0", "B D down 0", "B C right 0", "pair 1 not row", "pair 2 not column"}
-            << QStringList{"A B down 0", "A C right 1"} << "";
+            << QStringList{"A B down 0", "A C right 1"} << "" << 16;
         QTest::newRow("a reversed cipher pair reads as the reversed plain pair")
             << QStringList{"th=PI"} << QStringList{} << "IP PI XY" << QList<int>{}
-            << QStringList{"cipher pair 1 reads HT", "cipher pair 2 reads TH"} << QStringList{"T H down 0"} << "";
+            << QStringList{"cipher pair 1 reads HT", "cipher pair 2 reads TH"} << QStringList{"T H down 0"} << "" << 20;
         QTest::newRow("pq never gives QP") << QStringList{"ab=BA"} << QStringList{} << "" << QList<int>{1}
-                                           << QStringList{} << QStringList{} << "";
+                                           << QStringList{} << QStringList{} << "" << 0;
         QTest::newRow("a rectangle's cipher pair never gives another plain letter")
             << QStringList{"th=PI", "ab=CD", "cd=AE"} << QStringList{} << "" << QList<int>{2, 3} << QStringList{}
-            << QStringList{} << "";
+            << QStringList{} << "" << 0;
         QTest::newRow("the reversed pair must read reversed: the smallest set named")
             << QStringList{"th=PI", "ab=CD", "ht=PI", "ef=GK"} << QStringList{} << "" << QList<int>{1, 3}
-            << QStringList{} << QStringList{} << "";
+            << QStringList{} << QStringList{} << "" << 0;
         QTest::newRow("a plain letter has five substitutes: five are possible")
             << QStringList{"a?=B?", "a?=C?", "a?=D?", "a?=E?", "a?=F?"} << QStringList{} << "" << QList<int>{}
-            << QStringList{} << QStringList{"A B down 0"} << "";
+            << QStringList{} << QStringList{"A B down 0"} << "" << 120;
         QTest::newRow("a plain letter has five substitutes: a sixth contradicts")
             << QStringList{"a?=B?", "a?=C?", "a?=D?", "a?=E?", "a?=F?", "a?=G?"} << QStringList{} << ""
-            << QList<int>{1, 2, 3, 4, 5, 6} << QStringList{} << QStringList{} << "";
+            << QList<int>{1, 2, 3, 4, 5, 6} << QStringList{} << QStringList{} << "" << 0;
         QTest::newRow("a letter not known filled in by the reversed pair")
             << QStringList{"t?=QP", "ht=PQ"} << QStringList{} << "" << QList<int>{}
-            << QStringList{"pair 1 letter 2 is H"} << QStringList{} << "";
+            << QStringList{"pair 1 letter 2 is H"} << QStringList{} << "" << 20;
         QTest::newRow("letters put in cells place the line they stand in")
             << QStringList{"ab=BC"} << QStringList{"A1", "B2"} << "" << QList<int>{}
             << QStringList{"A B down 0", "A C right 2", "pair 1 not column"} << QStringList{}
-            << "ABC......................";
+            << "ABC......................" << 1;
         QTest::newRow("two letters in one cell contradict") << QStringList{"ab=CD"} << QStringList{"A7", "C7"} << ""
-                                                              << QList<int>{} << QStringList{} << QStringList{} << "";
+                                                              << QList<int>{} << QStringList{} << QStringList{} << "" << 0;
         QTest::newRow("a letter put where a guess cannot have it")
             << QStringList{"th=PI", "ab=BC"} << QStringList{"A1", "C2"} << "" << QList<int>{2} << QStringList{}
-            << QStringList{} << "";
+            << QStringList{} << "" << 0;
     }
 
     void followsFromKnownPairs()
@@ -179,6 +180,7 @@ private Q_SLOTS:
         QFETCH(QStringList, follows);
         QFETCH(QStringList, notFollows);
         QFETCH(QString, square);
+        QFETCH(int, arrangements);
         DeductionInput input;
         input.pairs = pairsOf(pairs);
         for (const QString &letter : placed)
@@ -198,6 +200,9 @@ private Q_SLOTS:
         }
         QCOMPARE(result.consistency, Consistency::Consistent);
         QVERIFY(result.complete);
+        QCOMPARE(result.arrangementsExact, arrangements >= 0);
+        if (arrangements >= 0)
+            QCOMPARE(result.arrangements, std::uint64_t(arrangements));
         for (const QString &text : follows) {
             for (const Fact &fact : factsOf(text))
                 QVERIFY2(result.holds(fact), qPrintable(text));
@@ -373,6 +378,90 @@ private Q_SLOTS:
             }
             QVERIFY2(agrees, partial.c_str());
         }
+    }
+
+    // Pairs of two squares mixed: a contradiction named holds no square,
+    // every one of its pairs is needed, and no fewer pairs (one or two of
+    // all) contradict each other.
+    void namesOnlyRealSmallestContradictions_data()
+    {
+        QTest::addColumn<int>("first");  // pairs of one square
+        QTest::addColumn<int>("second"); // and of another
+        QTest::newRow("5 and 3") << 5 << 3;
+        QTest::newRow("6 and 6") << 6 << 6;
+        QTest::newRow("10 and 4") << 10 << 4;
+    }
+
+    void namesOnlyRealSmallestContradictions()
+    {
+        QFETCH(int, first);
+        QFETCH(int, second);
+        Random random(std::uint64_t(first * 100 + second));
+        int contradictions = 0;
+        const auto consistency = [](const DeductionInput &input, const std::vector<std::size_t> &pairs) {
+            DeductionInput part;
+            for (std::size_t p : pairs)
+                part.pairs.push_back(input.pairs[p]);
+            return deduce(part).consistency;
+        };
+        for (int trial = 0; trial < 20; ++trial) {
+            DeductionInput input;
+            for (int count : {first, second}) {
+                const Square square = shuffled(random);
+                for (int p = 0; p < count; ++p) {
+                    Letter plain[2] = {Letter(random.below(25)), Letter(random.below(24))};
+                    plain[1] = Letter(plain[1] >= plain[0] ? plain[1] + 1 : plain[1]);
+                    Letter cipher[2];
+                    encryptLetters(square, plain, 2, cipher);
+                    KnownPair pair;
+                    pair.plain = {plain[0], plain[1]};
+                    pair.cipher = {cipher[0], cipher[1]};
+                    input.pairs.push_back(pair);
+                }
+            }
+            const DeductionResult result = deduce(input);
+            if (result.consistency != Consistency::Contradictory)
+                continue;
+            ++contradictions;
+            const std::vector<std::size_t> named = result.contradiction->pairs;
+            QCOMPARE(consistency(input, named), Consistency::Contradictory);
+            for (std::size_t leftOut = 0; leftOut < named.size(); ++leftOut) {
+                std::vector<std::size_t> fewer = named;
+                fewer.erase(fewer.begin() + std::ptrdiff_t(leftOut));
+                QCOMPARE(consistency(input, fewer), Consistency::Consistent);
+            }
+            for (std::size_t a = 0; a < input.pairs.size() && named.size() > 1; ++a) {
+                QCOMPARE(consistency(input, {a}), Consistency::Consistent);
+                for (std::size_t b = a + 1; b < input.pairs.size() && named.size() > 2; ++b)
+                    QCOMPARE(consistency(input, {a, b}), Consistency::Consistent);
+            }
+        }
+        QVERIFY(contradictions > 0);
+    }
+
+    // Told that the square comes from a key word of so many letters, the
+    // deduction leaves fewer ways for the letters of the pairs to stand.
+    void theKeyWordsFormNarrowsTheSquare_data()
+    {
+        QTest::addColumn<int>("pairs");
+        QTest::newRow("5 pairs") << 5;
+        QTest::newRow("8 pairs") << 8;
+    }
+
+    void theKeyWordsFormNarrowsTheSquare()
+    {
+        QFETCH(int, pairs);
+        const testing::CipherCase text = testing::cipherCaseOn("en", 9000, 2 * pairs, "MONARCHYBDEFGIKLPQSTUVWXZ");
+        DeductionInput input;
+        input.pairs = pairsOfPlaintext(testing::lettersOf(text.plain), text.cipher);
+        const DeductionResult anySquare = deduce(input);
+        input.keyLetters = 8;
+        const DeductionResult keyWord = deduce(input);
+        QCOMPARE(keyWord.consistency, Consistency::Consistent);
+        QVERIFY(keyWord.arrangementsExact);
+        QVERIFY(!anySquare.arrangementsExact || keyWord.arrangements < anySquare.arrangements);
+        for (const Fact &fact : anySquare.facts)
+            QVERIFY(keyWord.holds(fact));
     }
 
     // A whole known plaintext pins the square: every letter of the text in

@@ -61,16 +61,19 @@ private Q_SLOTS:
         QTest::addColumn<QString>("key");
         QTest::addColumn<int>("pairs");
         QTest::addColumn<QString>("classList");
-        QTest::addColumn<QString>("first");
+        QTest::addColumn<int>("placed");     // letters put in cells of a shift of the square
+        QTest::addColumn<QString>("first"); // empty: any
         QTest::addColumn<int>("source");
 
-        QTest::newRow("a word of the books, 4 pairs") << "MONARCHY" << 4 << "" << "MONARCHY" << int(FittingKey::Source::Word);
+        const int word = int(FittingKey::Source::Word);
+        QTest::newRow("a word of the books, 4 pairs") << "MONARCHY" << 4 << "" << 0 << "MONARCHY" << word;
         QTest::newRow("a phrase of two common words, 4 pairs")
-            << "GARDEN PARTY" << 4 << "" << "GARDEN PARTY" << int(FittingKey::Source::Phrase);
+            << "GARDEN PARTY" << 4 << "" << 0 << "GARDEN PARTY" << int(FittingKey::Source::Phrase);
         QTest::newRow("a class's own word before the books' words")
-            << "ZYXTRAM" << 3 << "zyxtram\n" << "ZYXTRAM" << int(FittingKey::Source::Word);
+            << "ZYXTRAM" << 3 << "zyxtram\n" << 0 << "ZYXTRAM" << word;
         QTest::newRow("letters in no word: found by their letters")
-            << "QZKVBX" << 6 << "" << "" << int(FittingKey::Source::Letters);
+            << "QZKVBX" << 6 << "" << 0 << "" << int(FittingKey::Source::Letters);
+        QTest::newRow("letters placed in a shift of the square") << "MONARCHY" << 2 << "" << 3 << "MONARCHY" << word;
     }
 
     void findsTheKeyFromPairs()
@@ -78,10 +81,14 @@ private Q_SLOTS:
         QFETCH(QString, key);
         QFETCH(int, pairs);
         QFETCH(QString, classList);
+        QFETCH(int, placed);
         QFETCH(QString, first);
         QFETCH(int, source);
         DeductionInput known;
         known.pairs = pairsFrom(key.toStdString(), pairs, 20000);
+        const Square shifted = shiftedSquare(keySquareOf(key.toStdString()), 2, 3);
+        for (int cell = 0; cell < 25 && int(known.placed.size()) < placed; cell += 7)
+            known.placed.push_back({shifted[std::size_t(cell)], cell});
         FittingKeyOptions options = withoutSystemLists();
         if (!classList.isEmpty())
             options.wordLists.push_back(KeyWordList::fromLines(classList.toStdString()));
@@ -92,10 +99,18 @@ private Q_SLOTS:
             QCOMPARE(QString::fromStdString(keys.front().key), first);
         // Every key fits every pair, builds its square the program's way,
         // and no two build one square (in any shift).
-        const PairCheck check(known.pairs);
+        const PairCheck check(known.pairs, known.placed);
         std::set<Square> squares;
         for (const FittingKey &fitting : keys) {
             QVERIFY(check.fits(fitting.square));
+            bool inSomeShift = false;
+            for (int shift = 0; shift < 25 && !inSomeShift; ++shift) {
+                const Square moved = shiftedSquare(fitting.square, shift / 5, shift % 5);
+                inSomeShift = std::all_of(known.placed.begin(), known.placed.end(), [&](const PlacedLetter &letter) {
+                    return moved[std::size_t(letter.cell)] == letter.letter;
+                });
+            }
+            QVERIFY(inSomeShift);
             QCOMPARE(squareToText(fitting.square), squareToText(keySquareOf(fitting.key)));
             QVERIFY(squares.insert(squareWithLetterFirst(fitting.square, 0)).second);
         }

@@ -167,12 +167,21 @@ bool DeductionResult::holds(const Fact &fact) const
 {
     if (std::find(facts.begin(), facts.end(), fact) != facts.end())
         return true;
-    // A distance the other way round.
-    if (const auto *distance = std::get_if<LetterDistance>(&fact)) {
-        const LetterDistance back{distance->second, distance->first, distance->direction, (5 - distance->steps) % 5};
-        return std::find(facts.begin(), facts.end(), Fact(back)) != facts.end();
-    }
-    return false;
+    const auto *distance = std::get_if<LetterDistance>(&fact);
+    if (!distance)
+        return false;
+    // A distance the other way round; one along a line that the distances
+    // down and right give.
+    const LetterDistance back{distance->second, distance->first, distance->direction, (5 - distance->steps) % 5};
+    if (std::find(facts.begin(), facts.end(), Fact(back)) != facts.end())
+        return true;
+    if (distance->direction != Direction::AlongLine)
+        return false;
+    const auto known = [&](Direction direction, int steps) {
+        return holds(LetterDistance{distance->first, distance->second, direction, steps});
+    };
+    return (known(Direction::Down, 0) && known(Direction::Right, distance->steps))
+        || (known(Direction::Right, 0) && known(Direction::Down, distance->steps));
 }
 
 DeductionResult deduce(const DeductionInput &input)
