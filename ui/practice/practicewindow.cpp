@@ -22,9 +22,11 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QRegularExpressionValidator>
+#include <QValidator>
 #include <QStandardPaths>
 #include <QVBoxLayout>
+
+#include <functional>
 
 namespace playfair {
 
@@ -43,6 +45,34 @@ QList<int> cellsOf(const QList<SquarePosition> &positions)
         cells << p.cell();
     return cells;
 }
+
+// What an answer input takes: up to two Latin letters. A Cyrillic letter,
+// as a Bulgarian keyboard layout types it, is refused and reported.
+class AnswerValidator : public QValidator
+{
+public:
+    AnswerValidator(std::function<void()> onCyrillic, QObject *parent)
+        : QValidator(parent)
+        , m_onCyrillic(std::move(onCyrillic))
+    {
+    }
+
+    State validate(QString &input, int &) const override
+    {
+        bool latin = input.size() <= 2;
+        for (QChar c : std::as_const(input)) {
+            if (c.script() == QChar::Script_Cyrillic && c.isLetter()) {
+                m_onCyrillic();
+                return Invalid;
+            }
+            latin = latin && ((c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z'));
+        }
+        return latin ? Acceptable : Invalid;
+    }
+
+private:
+    std::function<void()> m_onCyrillic;
+};
 
 QString markText(PracticeSession::Mark mark)
 {
@@ -122,7 +152,19 @@ void PracticeWindow::createControls()
     m_instruction->setObjectName(QStringLiteral("instruction"));
     m_instruction->setWordWrap(true);
     work->addWidget(m_instruction);
-    m_lettersOnly = new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[A-Za-z]{0,2}")), this);
+    // The validator is asked in the middle of an edit: the window answers
+    // once the edit is done.
+    m_lettersOnly = new AnswerValidator(
+        [this] {
+            QMetaObject::invokeMethod(
+                this,
+                [this] {
+                    m_session.noteCyrillicTyped();
+                    render();
+                },
+                Qt::QueuedConnection);
+        },
+        this);
     m_pairGrid = new QGridLayout;
     m_pairGrid->setHorizontalSpacing(10);
     m_pairGrid->setVerticalSpacing(2);
@@ -376,6 +418,8 @@ QString PracticeWindow::hint() const
     }
     if (m_session.isFinished())
         text += QStringLiteral("\nЗадачата е решена. Бутонът „Нова задача“ дава следваща.");
+    if (m_session.cyrillicTyped())
+        text = QStringLiteral("Отговорите се пишат с латински букви: превключете клавиатурата на латиница.\n") + text;
     return text;
 }
 
@@ -420,6 +464,20 @@ PracticeWindow *openPracticeWindow(const std::optional<PracticeTask> &task, QWid
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->adjustSize();
     showCentred(window, owner);
+    return window;
+}
+
+PracticeWindow *showPracticeWindow(const Workspace &ws, QWidget *owner)
+{
+    PracticeWindow *window = openWindowOf<PracticeWindow>(owner);
+    if (!window)
+        return openPracticeWindow(PracticeTask::fromWorkspace(ws, *QRandomGenerator::global()), owner);
+    // The pupil's work on the same pairs stays.
+    const std::optional<PracticeTask> task = PracticeTask::ofWorkspacePairs(ws);
+    const PracticeTask &now = window->session().task();
+    if (task && (task->square != now.square || task->pairs != now.pairs))
+        window->setTask(*task);
+    bringForward(window);
     return window;
 }
 

@@ -92,5 +92,9 @@ private:
 // there) or else on a new random task. With an owner the window belongs to
 // it and closes with it. The window deletes itself when closed.
 PracticeWindow *openPracticeWindow(const std::optional<PracticeTask> &task = std::nullopt, QWidget *owner = nullptr);
+// Ctrl+E in the main window: the exercise window `owner` has open, brought
+// forward and given the workspace's pairs unless it has them already (or
+// there are none), or a new one on the workspace's task.
+PracticeWindow *showPracticeWindow(const Workspace &ws, QWidget *owner);
 
 } // namespace playfair
