@@ -72,30 +72,38 @@ struct Obstacles
     }
 };
 
-// The box for a name beside its line at `y`: the first place that is clear
-// (at the preferred end, above then below the line, then at the other end
-// and in between), else the one least covered.
+// The box for a name beside its line at `y`: the first place that is clear,
+// nearest the line first (above, then below), from the preferred end
+// along; else the least covered place right beside the line.
 QRectF placeName(QSizeF size, double y, bool rightFirst, const QRectF &area, const Obstacles &obstacles)
 {
     const double inset = 4;
     const double left = area.left() + inset;
-    const double right = area.right() - inset - size.width();
-    std::array<double, 4> xs{left, right, left + (right - left) / 3, left + 2 * (right - left) / 3};
-    if (rightFirst)
-        std::swap(xs[0], xs[1]);
+    const double right = std::max(left, area.right() - inset - size.width());
+    const double step = 8;
+    QList<double> xs;
+    for (double x = 0; x <= right - left; x += step)
+        xs << (rightFirst ? right - x : left + x);
+    if (xs.constLast() != (rightFirst ? left : right))
+        xs << (rightFirst ? left : right);
+
     QRectF best;
     double bestCover = -1;
-    for (double x : xs) {
-        for (double top : {y - lineGap - size.height(), y + lineGap}) {
-            const QRectF box(QPointF(x, top), size);
-            if (!area.contains(box))
-                continue;
-            const double cover = obstacles.overlap(box);
-            if (cover == 0)
-                return box;
-            if (bestCover < 0 || cover < bestCover) {
-                best = box;
-                bestCover = cover;
+    // Farther than three names' height from its line a name no longer reads
+    // as its line's.
+    for (double gap = lineGap; gap <= lineGap + 3 * size.height(); gap += 2) {
+        for (double top : {y - gap - size.height(), y + gap}) {
+            for (double x : std::as_const(xs)) {
+                const QRectF box(QPointF(x, top), size);
+                if (!area.contains(box))
+                    continue;
+                const double cover = obstacles.overlap(box);
+                if (cover == 0)
+                    return box;
+                if (gap == lineGap && (bestCover < 0 || cover < bestCover)) {
+                    best = box;
+                    bestCover = cover;
+                }
             }
         }
     }

@@ -5,6 +5,7 @@
 #include "ui/shared/squareview.h"
 #include "ui/shared/windowcolours.h"
 #include "ui/shared/windowparts.h"
+#include "ui/shared/wrappedlabel.h"
 #include "worksheet.h"
 #include "worksheetpdf.h"
 
@@ -148,9 +149,8 @@ void PracticeWindow::createControls()
     middle->addWidget(frame, 0, Qt::AlignTop);
 
     auto *work = new QVBoxLayout;
-    m_instruction = new QLabel(this);
+    m_instruction = new WrappedLabel(QString(), this);
     m_instruction->setObjectName(QStringLiteral("instruction"));
-    m_instruction->setWordWrap(true);
     work->addWidget(m_instruction);
     // The validator is asked in the middle of an edit: the window answers
     // once the edit is done.
@@ -173,15 +173,14 @@ void PracticeWindow::createControls()
     middle->addLayout(work, 1);
     layout->addLayout(middle);
 
-    m_hint = new QLabel(this);
+    // As high as its text needs, so that a long explanation never squeezes
+    // the square.
+    m_hint = new WrappedLabel(QString(), this);
     m_hint->setObjectName(QStringLiteral("hint"));
-    m_hint->setTextFormat(Qt::PlainText);
-    m_hint->setWordWrap(true);
-    m_hint->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_hint->setMargin(6);
     m_hint->setFrameShape(QFrame::Panel);
     m_hint->setFrameShadow(QFrame::Sunken);
-    m_hint->setMinimumHeight(5 * fontMetrics().lineSpacing() + 16);
+    m_hint->setLeastHeight(5 * fontMetrics().lineSpacing() + 16);
     m_hint->setTextInteractionFlags(Qt::TextSelectableByMouse);
     setBackground(m_hint, QColor(255, 255, 240));
     layout->addWidget(m_hint);
@@ -346,7 +345,7 @@ void PracticeWindow::render()
                                               : QStringLiteral("ключова дума: %1").arg(task.keyWord));
     m_keyWordOnly->setEnabled(!task.keyWord.isEmpty());
     m_square->setLetters(task.square);
-    m_instruction->setText(decrypting
+    m_instruction->setWrappedText(decrypting
                                ? QStringLiteral("Декриптирайте всяка двойка: под нея напишете двете букви на текста.")
                                : QStringLiteral("Криптирайте всяка двойка: под нея напишете двете букви на шифъра."));
 
@@ -382,7 +381,7 @@ void PracticeWindow::render()
             cipherCells = cellsOf(insight.cipherPositions);
     }
     m_square->setOutlines(plainCells, cipherCells);
-    m_hint->setText(hint());
+    m_hint->setWrappedText(hint());
     m_tally->setText(tally());
 }
 

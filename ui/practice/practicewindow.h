@@ -18,6 +18,7 @@ class QValidator;
 namespace playfair {
 
 class SquareView;
+class WrappedLabel;
 
 // The exercise window: the pupil works a task pair by pair and the program
 // checks each answer. The PracticeSession is the single source of truth; as
@@ -75,13 +76,13 @@ private:
     QRadioButton *m_encrypt = nullptr;
     QRadioButton *m_decrypt = nullptr;
     SquareView *m_square = nullptr;
-    QLabel *m_instruction = nullptr;
+    WrappedLabel *m_instruction = nullptr;
     QValidator *m_lettersOnly = nullptr; // what an answer input takes: up to two Latin letters
     QGridLayout *m_pairGrid = nullptr;
     QList<QLabel *> m_given;
     QList<QLineEdit *> m_answers;
     QList<QLabel *> m_marks;
-    QLabel *m_hint = nullptr;
+    WrappedLabel *m_hint = nullptr;
     QLabel *m_tally = nullptr;
     QCheckBox *m_keyWordOnly = nullptr;
     QPushButton *m_save = nullptr;
