@@ -152,17 +152,12 @@ void PracticeWindow::createControls()
     m_instruction = new WrappedLabel(QString(), this);
     m_instruction->setObjectName(QStringLiteral("instruction"));
     work->addWidget(m_instruction);
-    // The validator is asked in the middle of an edit: the window answers
-    // once the edit is done.
+    // The validator is asked in the middle of an edit: the window shows the
+    // session again once the edit is done.
     m_lettersOnly = new AnswerValidator(
         [this] {
-            QMetaObject::invokeMethod(
-                this,
-                [this] {
-                    m_session.noteCyrillicTyped();
-                    render();
-                },
-                Qt::QueuedConnection);
+            m_session.noteCyrillicTyped();
+            QMetaObject::invokeMethod(this, [this] { render(); }, Qt::QueuedConnection);
         },
         this);
     m_pairGrid = new QGridLayout;
