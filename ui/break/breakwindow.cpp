@@ -194,7 +194,8 @@ QWidget *BreakWindow::createDemonstration()
 
     m_demoText = named(new QPlainTextEdit(group), "demoText", QStringLiteral("Текст за демонстрация"));
     m_demoText->setPlaceholderText(
-        QStringLiteral("Напишете или поставете текст с латински букви, на английски или на български…"));
+        QStringLiteral("Напишете или поставете текст на английски или на български; кирилицата се пише с "
+                       "латински букви…"));
     m_demoText->setTabChangesFocus(true);
     m_demoText->setFixedHeight(3 * m_demoText->fontMetrics().lineSpacing() + 12);
     layout->addWidget(m_demoText);
