@@ -80,11 +80,7 @@ class TestBreakLayout : public QObject, BreakWindowFixture
 private Q_SLOTS:
     void initTestCase() { setUpApplication(*qApp); }
 
-    void cleanup()
-    {
-        window.reset();
-        endEverySearch();
-    }
+    void cleanup() { closeTheWindow(); }
 
     // The break window in the states with the most text, at its least width
     // and a wider one.

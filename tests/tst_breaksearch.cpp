@@ -62,11 +62,7 @@ class TestBreakSearch : public QObject, BreakWindowFixture
 private Q_SLOTS:
     void initTestCase() { setUpApplication(*qApp); }
 
-    void cleanup()
-    {
-        window.reset();
-        endEverySearch();
-    }
+    void cleanup() { closeTheWindow(); }
 
     // 200 letters of a book the statistics never saw, on one thread with a
     // fixed seed: the search ends sure of itself, the square shows the key

@@ -257,14 +257,7 @@ private Q_SLOTS:
     {
         QFETCH(QString, how);
         window.reset();
-        struct MainWindowFixture : WindowFixture
-        {
-            using WindowFixture::box;
-            using WindowFixture::control;
-            using WindowFixture::encrypt;
-            using WindowFixture::openWindow;
-            using WindowFixture::window;
-        } main;
+        MainWindowDriver main;
         QVERIFY(main.openWindow());
         main.encrypt(QStringLiteral("rodina"), QStringLiteral("senrzx"));
 
@@ -319,13 +312,7 @@ private Q_SLOTS:
         QFETCH(QStringList, pairs);
         QFETCH(QString, mark1);
         window.reset();
-        struct MainWindowFixture : WindowFixture
-        {
-            using WindowFixture::button;
-            using WindowFixture::encrypt;
-            using WindowFixture::openWindow;
-            using WindowFixture::window;
-        } main;
+        MainWindowDriver main;
         QVERIFY(main.openWindow());
         main.encrypt(QStringLiteral("rodina"), QStringLiteral("senrzx"));
         QTest::keyClick(main.window.get(), Qt::Key_E, Qt::ControlModifier);
@@ -395,12 +382,7 @@ private Q_SLOTS:
     void theListsAndBoxesHaveNoWindowMenu()
     {
         window.reset();
-        struct MainWindowFixture : WindowFixture
-        {
-            using WindowFixture::list;
-            using WindowFixture::openWindow;
-            using WindowFixture::window;
-        } main;
+        MainWindowDriver main;
         QVERIFY(main.openWindow());
         bool opened = false;
         QTimer::singleShot(0, this, [&opened] {
