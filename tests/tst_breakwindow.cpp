@@ -10,8 +10,6 @@
 #include <QComboBox>
 #include <QContextMenuEvent>
 #include <QMenu>
-#include <QPointer>
-#include <QRandomGenerator>
 #include <QSpinBox>
 #include <QTimer>
 
@@ -114,74 +112,6 @@ private Q_SLOTS:
         QCOMPARE(opened->knownSquare(), QString());
         QCOMPARE(opened->findChild<QLabel *>(QStringLiteral("inPlace"))->text(),
                  QStringLiteral("Ключът не е известен: нищо не се отбелязва."));
-    }
-
-    // Ctrl+B with a break window open brings it forward instead of opening
-    // another: with the main window's pairs unless it holds them already
-    // (a search on other input is given up), as it was when there are none.
-    void ctrlBAgainBringsTheOpenWindowForward_data()
-    {
-        QTest::addColumn<QString>("before"); // what the user does in the break window first
-        QTest::addColumn<QString>("then");   // in the main window before Ctrl+B again
-        QTest::addColumn<bool>("newPairs");  // the window holds the main window's pairs afterwards
-        QTest::addColumn<bool>("searching"); // the first search still runs
-
-        QTest::newRow("new pairs") << "" << "encrypt" << true << false;
-        QTest::newRow("the box edited: the pairs again") << "edit" << "" << true << false;
-        QTest::newRow("no pairs after Чисти: as it was") << "edit" << "clear" << false << false;
-        QTest::newRow("searching other letters: given up for the pairs") << "search other" << "" << true << false;
-        QTest::newRow("searching the same pairs: left alone") << "search" << "" << true << true;
-    }
-
-    void ctrlBAgainBringsTheOpenWindowForward()
-    {
-        QFETCH(QString, before);
-        QFETCH(QString, then);
-        QFETCH(bool, newPairs);
-        QFETCH(bool, searching);
-
-        MainWindowDriver main;
-        QVERIFY(main.openWindow());
-        // Forty letters at random: no square makes them read like a language,
-        // so a search on them runs to its time limit.
-        QString noise;
-        QRandomGenerator random(7);
-        while (noise.size() < 40)
-            noise += QChar(u'a' + random.bounded(26));
-        main.encrypt(QStringLiteral("rodina"), noise);
-        QTest::keyClick(main.window.get(), Qt::Key_B, Qt::ControlModifier);
-        QPointer<BreakWindow> opened = main.window->findChild<BreakWindow *>();
-        QVERIFY(opened);
-        opened->setSearchOptions(1, 5);
-        opened->findChild<QSpinBox *>(QStringLiteral("timeLimit"))->setValue(600);
-        auto *box = opened->findChild<QPlainTextEdit *>(QStringLiteral("ciphertext"));
-        if (before == QStringLiteral("edit") || before == QStringLiteral("search other"))
-            typeInto(box, QStringLiteral("BM OD ZB XD NA BE KU DM UI XM"));
-        const QString held = box->toPlainText();
-        if (before.startsWith(QStringLiteral("search"))) {
-            opened->start();
-            QVERIFY(opened->isSearching());
-        }
-        const int run = opened->session().run();
-
-        QApplication::setActiveWindow(main.window.get());
-        if (then == QStringLiteral("clear"))
-            QTest::mouseClick(main.button(1), Qt::LeftButton);
-        else if (then == QStringLiteral("encrypt"))
-            main.encrypt(QStringLiteral("monarchy"), QStringLiteral("send help to the north gate"));
-        const QString pairs = itemsOf(main.list(1)).join(u' ');
-        QTest::keyClick(main.window.get(), Qt::Key_B, Qt::ControlModifier);
-
-        QCOMPARE(main.window->findChildren<BreakWindow *>().size(), 1);
-        QVERIFY(opened);
-        QVERIFY(QTest::qWaitForWindowActive(opened));
-        QCOMPARE(box->toPlainText(), newPairs ? pairs : held);
-        QCOMPARE(opened->isSearching(), searching);
-        QCOMPARE(opened->session().run(), run);
-        if (newPairs)
-            QCOMPARE(opened->knownSquare(), squareOf(main.window->workspace()));
-        if (!searching)
-            QTRY_COMPARE_WITH_TIMEOUT(BreakJob::running(), 0, 5000);
     }
 
     // What the user types reaches the session at once, and the window

@@ -13,7 +13,6 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QPageSize>
-#include <QPointer>
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -289,52 +288,6 @@ private Q_SLOTS:
                  (PracticeTask{QStringLiteral("RODINA"), rodinaTask.square, {"SE", "NR", "ZX"}}));
         QCOMPARE(practice->findChild<SquareView *>()->letters(), rodinaTask.square);
         QVERIFY(main.window->workspace() == encrypted(QStringLiteral("rodina"), QStringLiteral("senrzx")));
-    }
-
-    // Ctrl+E with an exercise open brings that window forward rather than
-    // opening another: with the main window's pairs when they are new, with
-    // the pupil's work when they are the same, as it was when there are none.
-    void ctrlEAgainBringsTheOpenWindowForward_data()
-    {
-        QTest::addColumn<QString>("then"); // done in the main window before Ctrl+E again
-        QTest::addColumn<QStringList>("pairs");
-        QTest::addColumn<QString>("mark1"); // the first pair's mark afterwards
-
-        QTest::newRow("the same pairs: the pupil's work stays") << "" << QStringList{"SE", "NR", "ZX"} << "✓ вярно";
-        QTest::newRow("new pairs: a new task on them") << "hkie" << QStringList{"HK", "IE"} << "";
-        QTest::newRow("no pairs after Чисти: the exercise stays") << "clear" << QStringList{"SE", "NR", "ZX"}
-                                                                 << "✓ вярно";
-    }
-
-    void ctrlEAgainBringsTheOpenWindowForward()
-    {
-        QFETCH(QString, then);
-        QFETCH(QStringList, pairs);
-        QFETCH(QString, mark1);
-        window.reset();
-        MainWindowDriver main;
-        QVERIFY(main.openWindow());
-        main.encrypt(QStringLiteral("rodina"), QStringLiteral("senrzx"));
-        QTest::keyClick(main.window.get(), Qt::Key_E, Qt::ControlModifier);
-        QPointer<PracticeWindow> practice = main.window->findChild<PracticeWindow *>();
-        QVERIFY(practice);
-        QLineEdit *first = practice->findChild<QLineEdit *>(QStringLiteral("answer1"));
-        QTest::keyClicks(first, QStringLiteral("TC"));
-        QTest::keyClick(first, Qt::Key_Return);
-
-        QApplication::setActiveWindow(main.window.get());
-        if (then == QStringLiteral("clear"))
-            QTest::mouseClick(main.button(1), Qt::LeftButton);
-        else if (!then.isEmpty())
-            main.encrypt(QStringLiteral("rodina"), then);
-        QTest::keyClick(main.window.get(), Qt::Key_E, Qt::ControlModifier);
-
-        const QList<PracticeWindow *> open = main.window->findChildren<PracticeWindow *>();
-        QCOMPARE(open.size(), 1);
-        QCOMPARE(open.first(), practice.data());
-        QVERIFY(QTest::qWaitForWindowActive(practice));
-        QCOMPARE(practice->session().task().pairs, pairs);
-        QCOMPARE(practice->findChild<QLabel *>(QStringLiteral("mark1"))->text(), mark1);
     }
 
     // Answers are in Latin letters: a Cyrillic letter, typed on a Bulgarian
