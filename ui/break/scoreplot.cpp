@@ -186,11 +186,16 @@ ScorePlot::Layout ScorePlot::layoutAt(QSize size) const
 
     Obstacles obstacles;
     if (!m_points.isEmpty()) {
+        // A corner where the score rises, and the end: a search reports far
+        // more often than its best score changes.
         layout.line << at(m_points.constFirst().x(), m_points.constFirst().y());
         for (qsizetype i = 1; i < m_points.size(); ++i) {
-            layout.line << at(m_points[i].x(), m_points[i - 1].y()) << at(m_points[i].x(), m_points[i].y());
+            if (m_points[i].y() != m_points[i - 1].y())
+                layout.line << at(m_points[i].x(), m_points[i - 1].y()) << at(m_points[i].x(), m_points[i].y());
         }
-        const QPointF end = layout.line.constLast();
+        const QPointF end = at(m_points.constLast().x(), m_points.constLast().y());
+        if (layout.line.constLast() != end)
+            layout.line << end;
         layout.dot = QRectF(end - QPointF(dotRadius, dotRadius), QSizeF(2 * dotRadius, 2 * dotRadius));
         obstacles.boxes << layout.dot.adjusted(-1, -1, 1, 1);
         for (qsizetype i = 1; i < layout.line.size(); ++i)
