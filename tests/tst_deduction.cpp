@@ -7,6 +7,7 @@
 #include "analysis/search/pairtables.h"
 #include "analysis/search/random.h"
 #include "heldouttext.h"
+#include "knownpairhelpers.h"
 
 #include <QTest>
 
@@ -319,21 +320,9 @@ private Q_SLOTS:
             const std::size_t at = random.below(std::uint32_t(book.size() - 200));
             const std::string text = preparedMessage(book.substr(at, 100));
             for (int p = 0; p < pairs; ++p) {
-                Letter plain[2];
-                if (fromAText) {
-                    plain[0] = Letter(letterNumber(text[std::size_t(2 * p)]));
-                    plain[1] = Letter(letterNumber(text[std::size_t(2 * p + 1)]));
-                } else {
-                    plain[0] = Letter(random.below(25));
-                    do
-                        plain[1] = Letter(random.below(25));
-                    while (plain[1] == plain[0]);
-                }
-                Letter cipher[2];
-                encryptLetters(square, plain, 2, cipher);
-                KnownPair pair;
-                pair.plain = {plain[0], plain[1]};
-                pair.cipher = {cipher[0], cipher[1]};
+                KnownPair pair = fromAText ? testing::pairOn(square, Letter(letterNumber(text[std::size_t(2 * p)])),
+                                                             Letter(letterNumber(text[std::size_t(2 * p + 1)])))
+                                           : testing::randomPairOn(square, random);
                 truth.push_back(pair);
                 if (withUnknowns)
                     (random.below(2) ? pair.plain : pair.cipher)[random.below(2)] = unknownLetter;
@@ -408,16 +397,8 @@ private Q_SLOTS:
             DeductionInput input;
             for (int count : {first, second}) {
                 const Square square = shuffled(random);
-                for (int p = 0; p < count; ++p) {
-                    Letter plain[2] = {Letter(random.below(25)), Letter(random.below(24))};
-                    plain[1] = Letter(plain[1] >= plain[0] ? plain[1] + 1 : plain[1]);
-                    Letter cipher[2];
-                    encryptLetters(square, plain, 2, cipher);
-                    KnownPair pair;
-                    pair.plain = {plain[0], plain[1]};
-                    pair.cipher = {cipher[0], cipher[1]};
-                    input.pairs.push_back(pair);
-                }
+                for (int p = 0; p < count; ++p)
+                    input.pairs.push_back(testing::randomPairOn(square, random));
             }
             const DeductionResult result = deduce(input);
             if (result.consistency != Consistency::Contradictory)

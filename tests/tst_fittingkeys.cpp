@@ -9,6 +9,7 @@
 #include "analysis/keywords/keysquares.h"
 #include "analysis/search/pairtables.h"
 #include "heldouttext.h"
+#include "knownpairhelpers.h"
 
 #include <QTest>
 
@@ -29,12 +30,7 @@ std::vector<KnownPair> pairsFrom(const std::string &key, int count, std::size_t 
     const std::string text = preparedMessage(testing::heldOutText("en").substr(offset, 200));
     std::vector<KnownPair> pairs;
     for (std::size_t i = 0; int(pairs.size()) < count; i += 2) {
-        const Letter plain[2] = {Letter(letterNumber(text[i])), Letter(letterNumber(text[i + 1]))};
-        Letter cipher[2];
-        encryptLetters(square, plain, 2, cipher);
-        KnownPair pair;
-        pair.plain = {plain[0], plain[1]};
-        pair.cipher = {cipher[0], cipher[1]};
+        const KnownPair pair = testing::pairOn(square, Letter(letterNumber(text[i])), Letter(letterNumber(text[i + 1])));
         if (std::find(pairs.begin(), pairs.end(), pair) == pairs.end())
             pairs.push_back(pair);
     }

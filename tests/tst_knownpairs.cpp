@@ -8,6 +8,7 @@
 #include "analysis/knownpair.h"
 #include "analysis/search/pairtables.h"
 #include "analysis/search/random.h"
+#include "knownpairhelpers.h"
 
 #include <QTest>
 
@@ -116,23 +117,14 @@ private Q_SLOTS:
             std::vector<KnownPair> known;
             bool true_ = true;
             for (int p = 0; p < pairs; ++p) {
-                Letter plain[2];
-                plain[0] = Letter(random.below(25));
-                do
-                    plain[1] = Letter(random.below(25));
-                while (plain[1] == plain[0]);
-                Letter cipher[2];
-                encryptLetters(square, plain, 2, cipher);
-                KnownPair pair;
-                pair.plain = {plain[0], plain[1]};
-                pair.cipher = {cipher[0], cipher[1]};
+                KnownPair pair = testing::randomPairOn(square, random);
                 if (random.below(3) == 0) {
                     // Another cipher letter, not the plain one: the pair is false.
                     const std::size_t at = random.below(2);
-                    Letter other;
+                    int other;
                     do
-                        other = Letter(random.below(25));
-                    while (other == cipher[at] || other == plain[at] || other == cipher[1 - at]);
+                        other = int(random.below(25));
+                    while (other == pair.cipher[at] || other == pair.plain[at] || other == pair.cipher[1 - at]);
                     pair.cipher[at] = other;
                     true_ = false;
                 }
