@@ -1,5 +1,6 @@
 #include "analysis/crib.h"
 
+#include <algorithm>
 #include <map>
 #include <utility>
 
@@ -108,8 +109,51 @@ std::variant<Crib, CribError> Crib::make(std::string_view word, std::optional<st
     return crib;
 }
 
+void Crib::bindPairs(const std::vector<KnownPair> &pairs, const std::vector<Letter> &ciphertext)
+{
+    for (const KnownPair &pair : pairs) {
+        if (pair.cipher[0] == unknownLetter || pair.cipher[1] == unknownLetter)
+            continue;
+        for (std::size_t i = 0; i + 1 < ciphertext.size(); i += 2) {
+            for (int reversed = 0; reversed < 2; ++reversed) {
+                if (ciphertext[i] != pair.cipher[std::size_t(reversed)] || ciphertext[i + 1] != pair.cipher[std::size_t(1 - reversed)])
+                    continue;
+                for (std::size_t k = 0; k < 2; ++k) {
+                    const int plain = pair.plain[reversed ? 1 - k : k];
+                    if (plain != unknownLetter)
+                        m_bound.push_back({i + k, Letter(plain)});
+                }
+            }
+        }
+    }
+}
+
+std::size_t Crib::firstPlaceEnd(const KnownPair &pair, const std::vector<Letter> &ciphertext)
+{
+    for (std::size_t i = 0; i + 1 < ciphertext.size(); i += 2) {
+        const bool forward = ciphertext[i] == pair.cipher[0] && ciphertext[i + 1] == pair.cipher[1];
+        const bool backward = ciphertext[i] == pair.cipher[1] && ciphertext[i + 1] == pair.cipher[0];
+        if (forward || backward)
+            return i + 2;
+    }
+    return 0;
+}
+
+std::size_t Crib::reach() const
+{
+    std::size_t end = m_places.empty() ? 0 : m_places.back() + m_letters.size();
+    for (const auto &[position, letter] : m_bound)
+        end = std::max(end, position + 1);
+    return end;
+}
+
 int Crib::mismatches(const Letter *plaintext) const
 {
+    int bound = 0;
+    for (const auto &[position, letter] : m_bound)
+        bound += plaintext[position] != letter;
+    if (m_letters.empty())
+        return bound;
     int fewest = int(m_letters.size());
     for (std::size_t place : m_places) {
         int wrong = 0;
@@ -118,7 +162,7 @@ int Crib::mismatches(const Letter *plaintext) const
         if (wrong < fewest)
             fewest = wrong;
     }
-    return fewest;
+    return fewest + bound;
 }
 
 } // namespace playfair::analysis

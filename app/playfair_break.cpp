@@ -8,8 +8,10 @@
 // ciphertext, 130 when interrupted (the best result so far is still printed).
 
 #include "analysis/ciphertext.h"
-#include "analysis/keywords/keywordlist.h"
+#include "analysis/deduction.h"
+#include "analysis/fittingkeys.h"
 #include "analysis/solver.h"
+#include "app/knownpairs.h"
 #include "app/version.h"
 
 #include <QCommandLineParser>
@@ -27,6 +29,7 @@
 #include <sstream>
 #include <string>
 #include <system_error>
+#include <thread>
 
 #ifdef _WIN32
 #include <io.h>
@@ -40,6 +43,8 @@
 #endif
 
 using namespace playfair::analysis;
+using playfair::breakcommand::jsonString;
+using playfair::breakcommand::withThousands;
 
 namespace {
 
@@ -88,17 +93,6 @@ std::string reasonOf(int error)
 std::string cannotRead(const std::string &what, int error)
 {
     return "cannot read " + what + ": " + reasonOf(error) + ".";
-}
-
-std::string jsonString(const std::string &text)
-{
-    std::string quoted = "\"";
-    for (char c : text) {
-        if (c == '"' || c == '\\')
-            quoted += '\\';
-        quoted += c;
-    }
-    return quoted + '"';
 }
 
 std::string jsonStringOrNull(const std::optional<std::string> &text)
@@ -198,14 +192,6 @@ std::string inPairs(const std::string &letters)
     return pairs;
 }
 
-std::string withThousands(std::uint64_t number)
-{
-    std::string digits = std::to_string(number);
-    for (int i = int(digits.size()) - 3; i > 0; i -= 3)
-        digits.insert(std::size_t(i), ",");
-    return digits;
-}
-
 std::string stopExplanation(const SolverResult &result)
 {
     switch (result.stopped) {
@@ -276,12 +262,22 @@ int main(int argc, char *argv[])
                                       QStringLiteral("Also try the words and phrases of FILE as key words, first (one a "
                                                      "line, UTF-8; may be given more than once)."),
                                       QStringLiteral("FILE"));
+    const QCommandLineOption known(QStringLiteral("known"),
+                                   QStringLiteral("A known pair, plain = cipher, such as th=PI (? for a letter not "
+                                                  "known; may be given more than once). Without a ciphertext, print "
+                                                  "what follows from the pairs and the key words that fit."),
+                                   QStringLiteral("PAIR"));
+    const QCommandLineOption plaintext(QStringLiteral("plaintext"),
+                                       QStringLiteral("The ciphertext's plaintext, from FILE: print the square as far "
+                                                      "as the two texts fix it, and its key word."),
+                                       QStringLiteral("FILE"));
     const QCommandLineOption json(QStringLiteral("json"), QStringLiteral("Print the result as one JSON object."));
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
                                   QStringLiteral("Display this help and exit."));
     const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
                                      QStringLiteral("Display the version and exit."));
-    parser.addOptions({language, timeLimit, seed, threads, crib, cribAt, square, wordList, json, help, version});
+    parser.addOptions({language, timeLimit, seed, threads, crib, cribAt, square, wordList, known, plaintext, json, help,
+                       version});
     parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("The ciphertext (default: standard input)."),
                                  QStringLiteral("[FILE]"));
 
@@ -343,18 +339,80 @@ int main(int argc, char *argv[])
         options.wordLists.push_back(std::get<KeyWordList>(std::move(read)));
     }
 
+    std::vector<KnownPair> knownPairs;
+    for (const QString &value : parser.values(known)) {
+        auto parsed = parseKnownPair(value.toStdString());
+        if (const auto *error = std::get_if<KnownPairError>(&parsed))
+            return fail(playfair::breakcommand::knownPairMessage(*error));
+        knownPairs.push_back(std::get<KnownPair>(parsed));
+    }
+
     const QStringList files = parser.positionalArguments();
     if (files.size() > 1)
         return fail("give at most one FILE, not " + std::to_string(files.size()) + ".");
+    // With known pairs a ciphertext is optional: none on a terminal, nor in
+    // an input with no letters at all.
     std::string text;
     const std::string path = files.isEmpty() ? std::string("-") : files.first().toLocal8Bit().toStdString();
-    if (const std::optional<std::string> error = readInput(path, options.timeLimit, text))
-        return fail(*error);
+    const bool pairsAlone = !knownPairs.empty() && files.isEmpty();
+    if (!(pairsAlone && isatty(fileno(stdin)))) {
+        if (const std::optional<std::string> error = readInput(path, options.timeLimit, text))
+            return fail(*error);
+    }
+    const bool noCiphertext = pairsAlone && std::none_of(text.begin(), text.end(), [](char c) { return letterNumber(c) >= 0; });
+
+    FittingKeyOptions keyOptions;
+    keyOptions.wordLists = options.wordLists;
+    keyOptions.language = options.language;
+    keyOptions.threads = options.threads > 0 ? options.threads : int(std::max(1u, std::thread::hardware_concurrency()));
+    keyOptions.letterSearch = std::min<std::chrono::milliseconds>(options.timeLimit, std::chrono::seconds(2));
+    keyOptions.seed = options.seed;
+    if (noCiphertext) {
+        if (parser.isSet(plaintext))
+            return fail("--plaintext needs the ciphertext, from FILE or standard input.");
+        DeductionInput input;
+        input.pairs = knownPairs;
+        return playfair::breakcommand::reportDeduction(input, keyOptions, parser.isSet(json), 0, std::cout);
+    }
 
     auto read = readCiphertext(text);
     if (const auto *error = std::get_if<CiphertextError>(&read))
         return fail(error->message());
     const std::vector<Letter> ciphertext = std::get<std::vector<Letter>>(std::move(read));
+
+    if (parser.isSet(plaintext)) {
+        std::string plainText;
+        if (const std::optional<std::string> error = readInput(parser.value(plaintext).toLocal8Bit().toStdString(),
+                                                               options.timeLimit, plainText))
+            return fail("--plaintext: " + *error);
+        const std::vector<Letter> plain = preparedPlaintext(plainText, options.language == Language::Bulgarian);
+        if (plain.size() != ciphertext.size()) {
+            return fail("--plaintext: the plaintext has " + std::to_string(plain.size())
+                        + " letters as a Playfair message (an X between doubled letters, one to even the end) and "
+                          "the ciphertext " + std::to_string(ciphertext.size()) + ": give the plaintext of the whole ciphertext.");
+        }
+        DeductionInput input;
+        input.pairs = pairsOfPlaintext(plain, ciphertext);
+        const std::size_t fromPlaintext = input.pairs.size();
+        input.pairs.insert(input.pairs.end(), knownPairs.begin(), knownPairs.end());
+        input.ciphertext = ciphertext;
+        keyOptions.most = 1;
+        return playfair::breakcommand::reportDeduction(input, keyOptions, parser.isSet(json), fromPlaintext, std::cout);
+    }
+
+    // Known pairs bind the search; first they must hold together.
+    if (!knownPairs.empty()) {
+        DeductionInput input;
+        input.pairs = knownPairs;
+        const DeductionResult checked = deduce(input);
+        if (checked.consistency == Consistency::Contradictory) {
+            std::cerr << program << ": the known pairs "
+                      << playfair::breakcommand::contradictionText(input, *checked.contradiction)
+                      << " contradict each other: no square gives them all.\n";
+            return 1;
+        }
+        options.knownPairs = knownPairs;
+    }
 
     if (parser.isSet(crib)) {
         options.crib = parser.value(crib).toStdString();
@@ -386,7 +444,10 @@ int main(int argc, char *argv[])
 
     if (!result.found) {
         std::cerr << program << ": no square "
-                  << (options.crib.empty() ? "was found" : "that holds the crib was found") << " in time.\n";
+                  << (!options.crib.empty()         ? "that holds the crib was found"
+                          : !knownPairs.empty()     ? "that holds the known pairs was found"
+                                                    : "was found")
+                  << " in time.\n";
         return status;
     }
     if (parser.isSet(json)) {

@@ -34,6 +34,7 @@
 #include "analysis/search/pairtables.h"
 #include "analysis/search/random.h"
 #include "analysis/solver.h"
+#include "heldoutbook.h"
 #include "engine/textbook.h"
 
 #include <algorithm>
@@ -140,7 +141,7 @@ Square randomSquare(Random &rng)
 
 // A key of the kind asked for: a word of the book, two words that follow
 // each other in it, or letters that form no word.
-std::string keyOf(Keys keys, const std::vector<std::string> &words, Random &rng)
+std::string keyOf(Keys keys, const playfair::bench::HeldOutBook &book, Random &rng)
 {
     if (keys == Keys::Letters) {
         const std::string alphabet = "ABCDEFGHIKLMNOPQRSTUVWXYZ";
@@ -153,24 +154,12 @@ std::string keyOf(Keys keys, const std::vector<std::string> &words, Random &rng)
         }
         return key;
     }
-    for (;;) {
-        const std::size_t at = rng.below(std::uint32_t(words.size() - 1));
-        if (keys == Keys::Words && words[at].size() >= 4)
-            return words[at];
-        if (keys == Keys::Phrases && words[at].size() >= 3 && words[at + 1].size() >= 3)
-            return words[at] + " " + words[at + 1];
-    }
+    return playfair::bench::keyOfBook(book, keys == Keys::Phrases, rng);
 }
 
-int benchKeyWords(const Options &options, const std::string &raw, const std::string &text)
+int benchKeyWords(const Options &options, const playfair::bench::HeldOutBook &book)
 {
-    // The book's words in order; a pair counts only within a sentence.
-    std::vector<std::string> words;
-    forEachCorpusWord(raw, [&words](std::string_view word, bool follows) {
-        if (!follows && !words.empty())
-            words.emplace_back(); // no pair across the gap
-        words.emplace_back(word);
-    });
+    const std::string &text = book.text;
     const char *kind = options.keys == Keys::Words ? "words of the book" : options.keys == Keys::Phrases
         ? "phrases of two words of the book"
         : "letters that form no word";
@@ -187,7 +176,7 @@ int benchKeyWords(const Options &options, const std::string &raw, const std::str
         std::vector<double> times;
         std::vector<double> keys;
         for (int t = 0; t < options.texts; ++t) {
-            const std::string key = keyOf(options.keys, words, rng);
+            const std::string key = keyOf(options.keys, book, rng);
             std::string keyLetters;
             for (char c : key)
                 keyLetters += c == ' ' ? "" : std::string(1, c);
@@ -346,17 +335,12 @@ int main(int argc, char *argv[])
         options.lengths = keyWords ? std::vector<int>{20, 30, 40} : std::vector<int>{40, 50, 60, 80, 100, 150, 200};
     if (options.timeLimit <= 0)
         options.timeLimit = keyWords ? 5 : 10;
-    if (options.heldout.empty()) {
-        options.heldout = std::string(PLAYFAIR_HELDOUT_DIR) + (options.language == Language::Bulgarian
-                                                                   ? "/bg_karavelov_maminoto_detentse.txt"
-                                                                   : "/en_wells_time_machine.txt");
-    }
-    std::ifstream file(options.heldout, std::ios::binary);
-    const std::string raw{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-    const std::string text = cleanedCorpusText(raw, options.language == Language::Bulgarian);
+    const playfair::bench::HeldOutBook book = playfair::bench::readHeldOutBook(options.language, options.heldout);
+    options.heldout = book.path;
+    const std::string &text = book.text;
     if (text.size() < 10000) {
         std::fprintf(stderr, "bench_solver: cannot read the held-out text %s\n", options.heldout.c_str());
         return 1;
     }
-    return keyWords ? benchKeyWords(options, raw, text) : benchRandomSquares(options, text);
+    return keyWords ? benchKeyWords(options, book) : benchRandomSquares(options, text);
 }
