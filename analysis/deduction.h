@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <variant>
 #include <vector>
 
@@ -208,5 +209,27 @@ std::vector<KnownPair> pairsOfWordAt(const std::vector<Letter> &word, std::size_
 // from which it follows (with the key word's form, if given). Nothing when
 // it does not follow, or not within the time allowed.
 std::optional<Premises> premisesOf(const DeductionInput &input, const Fact &fact);
+
+// In a key word's square the letters after the key's run in alphabetical
+// order to the last cell: this is how a square found by hand gives its key
+// word away. The longest such run of the known letters of a square (25
+// characters row by row, '.' where unknown), in the cyclic shift that puts
+// it at the end: read from the last cell back, letters in alphabetical
+// order as far as the cells between each two can hold the letters between
+// them that stand nowhere else in the square.
+struct AlphabeticalRun
+{
+    int rows = 0;      // the shift: the square's rows moved down by this many,
+    int columns = 0;   // its columns right by this many (see shiftedSquare)
+    int firstCell = 0; // of the run's first known letter, in the shifted square
+    int knownLetters = 0;
+    // If these cells are the key square's last ones: the cells of the shifted
+    // square in the run (and after it) that can hold one letter only, each
+    // with that letter.
+    std::vector<PlacedLetter> gaps;
+};
+
+// The run with the most known letters, if it has `least` or more.
+std::optional<AlphabeticalRun> alphabeticalRun(std::string_view square, int least = 6);
 
 } // namespace playfair::analysis

@@ -13,6 +13,8 @@
 #include <QTest>
 
 #include <algorithm>
+#include <map>
+#include <set>
 
 using namespace playfair;
 using namespace playfair::analysis;
@@ -232,6 +234,44 @@ private Q_SLOTS:
         QVERIFY(meanLog10(Language::English, english) > meanLog10(Language::English, shuffled) + 1);
         QVERIFY(meanLog10(Language::Bulgarian, bulgarian) > meanLog10(Language::English, bulgarian) + 0.3);
         QVERIFY(meanLog10(Language::English, english) > meanLog10(Language::Bulgarian, english) + 0.3);
+    }
+
+    // The commonest pairs the table gives are those a book the table never
+    // saw uses most: its commonest among them, most of its first five.
+    void commonestPairsAreTheBooks_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::newRow("English") << "en";
+        QTest::newRow("Bulgarian") << "bg";
+    }
+
+    void commonestPairsAreTheBooks()
+    {
+        QFETCH(QString, language);
+        const std::string text = testing::heldOutText(language.toStdString()).substr(0, 200000);
+        std::map<std::string, int> counts;
+        for (std::size_t i = 0; i + 1 < text.size(); ++i) {
+            if (text[i] != text[i + 1])
+                ++counts[text.substr(i, 2)];
+        }
+        std::vector<std::pair<int, std::string>> byCount;
+        for (const auto &[pair, count] : counts)
+            byCount.push_back({count, pair});
+        std::sort(byCount.rbegin(), byCount.rend());
+        std::set<std::string> bookFirst;
+        for (std::size_t i = 0; i < 5; ++i)
+            bookFirst.insert(byCount[i].second);
+
+        const auto pairs = LetterStatistics::of(language == u"bg" ? Language::Bulgarian : Language::English).commonestPairs(5);
+        QCOMPARE(pairs.size(), std::size_t(5));
+        int shared = 0;
+        for (std::size_t i = 0; i < pairs.size(); ++i) {
+            QVERIFY(pairs[i].letters[0] != pairs[i].letters[1]);
+            QVERIFY(i == 0 || pairs[i].share <= pairs[i - 1].share);
+            shared += bookFirst.count(lettersToText(pairs[i].letters.data(), 2)) > 0;
+        }
+        QVERIFY(bookFirst.count(lettersToText(pairs[0].letters.data(), 2)) > 0);
+        QVERIFY2(shared >= 3, qPrintable(QString::number(shared)));
     }
 
     void statisticsDescribeThemselves()

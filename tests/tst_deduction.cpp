@@ -6,6 +6,7 @@
 #include "analysis/keywords/keysquares.h"
 #include "analysis/search/pairtables.h"
 #include "analysis/search/random.h"
+#include "engine/keyedsquare.h"
 #include "heldouttext.h"
 #include "knownpairhelpers.h"
 
@@ -465,6 +466,80 @@ private Q_SLOTS:
             letters += c != '.';
         QCOMPARE(std::size_t(letters), result.fragments.front().letters.size());
         QVERIFY(letters >= 18);
+    }
+
+    // A key word's square ends in the rest of the alphabet: where the known
+    // letters of a square run so, in any shift, the run is found in the
+    // shift that ends it in the last cell, and a cell between its letters
+    // that can hold one letter only gets it.
+    void findsTheAlphabeticalRun_data()
+    {
+        QTest::addColumn<QString>("square");
+        QTest::addColumn<int>("rows");
+        QTest::addColumn<int>("columns");
+        QTest::addColumn<int>("known");
+        QTest::addColumn<QString>("gaps"); // letter and cell from 1, in the shifted square
+
+        QTest::newRow("a key square's tail, two letters missing")
+            << "LIGHTOUSEA.CDFKMN.QRVWXYZ" << 0 << 0 << 14 << "B11 P18";
+        QTest::newRow("the same moved a row down and two columns right")
+            << "YZVWXHTLIGEAOUSFK.CDQRMN." << 4 << 3 << 14 << "B11 P18";
+        QTest::newRow("a key letter out of the alphabet's order ends the run")
+            << "LIGHTOUSEABCDFKMNPQRVWXYZ" << 0 << 0 << 16 << "";
+        QTest::newRow("two letters for one cell: the run goes on, the cell stays empty")
+            << "LIGHTOU.EABCDFKMNPQR.WXYZ" << 0 << 0 << 15 << "";
+        QTest::newRow("a cell no letter can fill ends the run") << "..........ABCD.EFGHIKLMNO" << 0 << 0 << 10 << "";
+        QTest::newRow("the letters after the last one fill the cells to the end")
+            << "LIGHTOUSEABCDFKMNPQR....." << 0 << 0 << 11 << "V21 W22 X23 Y24 Z25";
+        QTest::newRow("no letter in order: none") << "ZYXWV...................." << -1 << -1 << 0 << "";
+        QTest::newRow("four letters are too few") << "....................ABCD." << -1 << -1 << 0 << "";
+    }
+
+    void findsTheAlphabeticalRun()
+    {
+        QFETCH(QString, square);
+        QFETCH(int, rows);
+        QFETCH(int, columns);
+        QFETCH(int, known);
+        QFETCH(QString, gaps);
+        const auto run = alphabeticalRun(square.toStdString(), 5);
+        QCOMPARE(run.has_value(), rows >= 0);
+        if (!run)
+            return;
+        QCOMPARE(run->rows, rows);
+        QCOMPARE(run->columns, columns);
+        QCOMPARE(run->knownLetters, known);
+        QStringList found;
+        for (const PlacedLetter &gap : run->gaps)
+            found << QStringLiteral("%1%2").arg(letterName(gap.letter)).arg(gap.cell + 1);
+        QCOMPARE(found.join(u' '), gaps);
+    }
+
+    // On key squares with letters hidden, wherever the run lies within the
+    // square's alphabetical tail, every letter it gives a gap is right.
+    void theAlphabeticalRunFillsOnlyRightLetters()
+    {
+        Random random{23};
+        int checked = 0;
+        for (int trial = 0; trial < 400; ++trial) {
+            std::string key;
+            for (std::uint32_t n = 3 + random.below(8); n > 0; --n)
+                key += letterName(int(random.below(25)));
+            const std::string square = keyedSquare(key);
+            std::string distinct;
+            for (char c : key)
+                distinct += distinct.find(c) == std::string::npos ? std::string(1, c) : std::string();
+            std::string hidden = square;
+            for (char &c : hidden)
+                c = random.below(3) == 0 ? '.' : c;
+            const auto run = alphabeticalRun(hidden, 5);
+            if (!run || run->rows != 0 || run->columns != 0 || run->firstCell < int(distinct.size()))
+                continue;
+            ++checked;
+            for (const PlacedLetter &gap : run->gaps)
+                QCOMPARE(square[std::size_t(gap.cell)], letterName(gap.letter));
+        }
+        QVERIFY2(checked > 100, qPrintable(QString::number(checked)));
     }
 };
 

@@ -1,5 +1,7 @@
 #include "analysis/statistics/letterstatistics.h"
 
+#include <algorithm>
+#include <cmath>
 #include <stdexcept>
 
 // The tables made by tools/letterstats, embedded at build time.
@@ -51,6 +53,30 @@ double LetterStatistics::meanLog10(const Letter *letters, std::size_t count) con
         return 0;
     const std::size_t windows = count - order + 1;
     return floorLog10() + unitLog10() * double(sum(letters, count)) / double(windows);
+}
+
+std::vector<LetterStatistics::PairShare> LetterStatistics::commonestPairs(std::size_t most) const
+{
+    // Each group's probability, summed over the groups a pair begins.
+    std::array<double, 25 * 25> sums{};
+    double total = 0;
+    for (std::size_t group = 0; group < groups; ++group) {
+        const double p = std::pow(10.0, floorLog10() + unitLog10() * m_table[group]);
+        sums[group / (25 * 25)] += p;
+        total += p;
+    }
+    std::vector<PairShare> pairs;
+    for (std::size_t pair = 0; pair < sums.size(); ++pair) {
+        const auto first = Letter(pair / 25);
+        const auto second = Letter(pair % 25);
+        if (first != second)
+            pairs.push_back({{first, second}, sums[pair] / total});
+    }
+    most = std::min(most, pairs.size());
+    std::partial_sort(pairs.begin(), pairs.begin() + std::ptrdiff_t(most), pairs.end(),
+                      [](const PairShare &a, const PairShare &b) { return a.share > b.share; });
+    pairs.resize(most);
+    return pairs;
 }
 
 } // namespace playfair::analysis

@@ -4,6 +4,7 @@
 #include "analysis/language.h"
 #include "analysis/statistics/statisticsfile.h"
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -51,6 +52,17 @@ public:
     // The mean log10 probability of a text's groups (see typicalLog10 and
     // randomLog10). 0 for texts under 4 letters.
     double meanLog10(const Letter *letters, std::size_t count) const;
+
+    // Two different letters and their share of all pairs of letters that
+    // follow each other, by the groups that begin with them.
+    struct PairShare
+    {
+        std::array<Letter, 2> letters{};
+        double share = 0;
+    };
+    // The `most` commonest pairs of two different letters (a prepared
+    // message holds no other), the commonest first.
+    std::vector<PairShare> commonestPairs(std::size_t most) const;
 
 private:
     LetterStatisticsHeader m_header;
