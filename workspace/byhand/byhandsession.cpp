@@ -1,0 +1,555 @@
+#include "byhandsession.h"
+
+#include "analysis/ciphertext.h"
+#include "analysis/transliteration.h"
+#include "analysis/statistics/wordstatistics.h"
+#include "byhandsquare.h"
+#include "engine/characters.h"
+#include "engine/keyedsquare.h"
+
+#include <algorithm>
+
+namespace playfair {
+
+using namespace analysis;
+
+namespace {
+
+// How many complete guesses the key words need: with fewer, thousands fit.
+constexpr int pairsForKeys = 2;
+// How many new facts a note says what they rest on.
+constexpr std::size_t factsWithPremises = 6;
+
+int letterOf(QChar c)
+{
+    return c == u'?' ? unknownLetter : letterNumber(char(c.toLatin1()));
+}
+
+// A fact about equations in the numbers of another input's equations, by
+// the cipher pairs they stand under; nothing when that input has no
+// equation under the pair.
+std::optional<Fact> renumbered(const Fact &fact, const std::vector<int> &pairOf, const std::vector<int> &otherPairOf)
+{
+    const auto other = [&](std::size_t equation) -> std::optional<std::size_t> {
+        const auto at = std::find(otherPairOf.begin(), otherPairOf.end(), pairOf[equation]);
+        if (at == otherPairOf.end())
+            return std::nullopt;
+        return std::size_t(at - otherPairOf.begin());
+    };
+    if (const auto *ruledOut = std::get_if<RuledOut>(&fact)) {
+        const auto equation = other(ruledOut->pair);
+        return equation ? std::optional<Fact>(RuledOut{*equation, ruledOut->rule}) : std::nullopt;
+    }
+    if (const auto *filled = std::get_if<FilledIn>(&fact)) {
+        const auto equation = other(filled->pair);
+        return equation ? std::optional<Fact>(FilledIn{*equation, filled->position, filled->letter}) : std::nullopt;
+    }
+    return fact;
+}
+
+} // namespace
+
+ByHandSession::ByHandSession()
+{
+    m_boards.append(m_board);
+    derive({});
+}
+
+bool ByHandSession::startBoard()
+{
+    const auto read = readCiphertext(transliterated(m_box.toStdString()));
+    if (const auto *error = std::get_if<CiphertextError>(&read)) {
+        clearRejection();
+        m_change = {};
+        m_change.kind = Change::Kind::Refused;
+        m_change.reason = int(error->kind);
+        m_change.errorText = QString::fromStdString(error->message(Language::Bulgarian));
+        return false;
+    }
+    const auto &letters = std::get<std::vector<Letter>>(read);
+    ByHandBoard board;
+    board.ciphertext = QString::fromStdString(lettersToText(letters.data(), letters.size()));
+    board.guesses = QStringList(board.pairCount(), QString());
+    m_step = -1;
+    Change change;
+    change.kind = Change::Kind::NewBoard;
+    setBoard(std::move(board), change);
+    return true;
+}
+
+void ByHandSession::setInput(const QString &text, const QString &note)
+{
+    m_box = text;
+    if (!note.isEmpty() && text.trimmed().isEmpty()) {
+        m_change = {};
+        m_change.kind = Change::Kind::Refused;
+        m_change.errorText = note;
+        return;
+    }
+    startBoard();
+    if (!note.isEmpty())
+        m_change.errorText = note;
+}
+
+void ByHandSession::setLanguage(Language language)
+{
+    if (language == m_language)
+        return;
+    m_language = language;
+    m_hint = {};
+    derive(m_change);
+}
+
+bool ByHandSession::setGuess(int pair, const QString &typed)
+{
+    if (pair < 0 || pair >= pairCount())
+        return false;
+    Change change;
+    change.pair = pair;
+    change.text = typed.trimmed();
+    if (hasCyrillicLetter(typed.toStdString())) {
+        clearRejection();
+        change.kind = Change::Kind::Cyrillic;
+        m_change = change;
+        m_rejectedPair = pair;
+        m_rejectedGuess = typed;
+        return false;
+    }
+    // Letters and '?'; anything else makes it no pair.
+    QString text;
+    bool foreign = false;
+    for (QChar c : upperCased(typed)) {
+        if (c.isSpace())
+            continue;
+        const QString letter = c == u'?' ? QString(c) : cleaned(QString(c));
+        foreign = foreign || letter.isEmpty();
+        text += letter;
+    }
+    if (foreign || text.size() > 2) {
+        clearRejection();
+        change.kind = Change::Kind::BadGuess;
+        change.reason = int(KnownPairError::Kind::NotAPair);
+        m_change = change;
+        m_rejectedPair = pair;
+        m_rejectedGuess = typed;
+        return false;
+    }
+    if (text.size() == 1 && text != u"?")
+        text += u'?';
+    if (text == u"??" || text == u"?")
+        text.clear();
+    if (text == guess(pair)) {
+        clearRejection();
+        return false;
+    }
+    ByHandBoard board = m_board;
+    board.guesses[pair] = text;
+    if (!text.isEmpty()) {
+        const auto parsed = parseKnownPair((text + u'=' + cipherPair(pair)).toStdString());
+        if (const auto *error = std::get_if<KnownPairError>(&parsed)) {
+            clearRejection();
+            change.kind = Change::Kind::BadGuess;
+            change.reason = int(error->kind);
+            change.text = text;
+            change.errorText = QString(QChar(error->letter));
+            m_change = change;
+            m_rejectedPair = pair;
+            m_rejectedGuess = typed;
+            return false;
+        }
+    }
+    change.kind = Change::Kind::Guess;
+    change.text = text;
+    board.keyWord.clear();
+    return tryBoard(board, change);
+}
+
+QString ByHandSession::followingPair(int pair) const
+{
+    if (pair < 0 || pair >= pairCount() || !guess(pair).isEmpty())
+        return {};
+    const QString letters = m_plain.mid(2 * pair, 2);
+    return letters == u"??" ? QString() : letters;
+}
+
+QString ByHandSession::rejectedGuess(int pair) const
+{
+    return pair == m_rejectedPair ? m_rejectedGuess : QString();
+}
+
+bool ByHandSession::isPlaced(int cell) const
+{
+    return std::any_of(m_board.placed.begin(), m_board.placed.end(), [&](const PlacedCell &p) { return p.cell == cell; });
+}
+
+bool ByHandSession::placeLetter(int cell, const QString &typed)
+{
+    if (cell < 0 || cell > 24 || pairCount() == 0)
+        return false;
+    const QString letters = cleaned(upperCased(typed));
+    Change change;
+    change.cell = cell;
+    if (hasCyrillicLetter(typed.toStdString())) {
+        clearRejection();
+        change.kind = Change::Kind::Cyrillic;
+        m_change = change;
+        m_rejectedCell = cell;
+        m_rejectedLetter = typed;
+        return false;
+    }
+    ByHandBoard board = m_board;
+    const auto at = std::find_if(board.placed.begin(), board.placed.end(), [&](const PlacedCell &p) { return p.cell == cell; });
+    if (letters.isEmpty()) {
+        if (at == board.placed.end()) {
+            clearRejection();
+            return false;
+        }
+        board.placed.erase(at);
+    } else {
+        const QChar letter = letters.back();
+        if (at != board.placed.end() && at->letter == letter) {
+            clearRejection();
+            return false;
+        }
+        change.text = QString(letter);
+        // The piece shown keeps its place: one of its letters is put down
+        // where it stands, which loses nothing, since the square's shift is
+        // free until a letter is placed.
+        if (board.placed.isEmpty()) {
+            for (int other = 0; other < 25; ++other) {
+                if (other != cell && m_square[other] != u'.' && m_square[other] != letter) {
+                    board.placed.append({m_square[other], other});
+                    break;
+                }
+            }
+        }
+        board.placed.removeIf([&](const PlacedCell &p) { return p.cell == cell || p.letter == letter; });
+        board.placed.append({letter, cell});
+    }
+    change.kind = Change::Kind::Cell;
+    board.keyWord.clear();
+    return tryBoard(board, change);
+}
+
+QList<int> ByHandSession::runCells() const
+{
+    QList<int> cells;
+    if (!m_run || m_run->rows != 0 || m_run->columns != 0)
+        return cells;
+    for (int cell = m_run->firstCell; cell < 25; ++cell)
+        cells.append(cell);
+    return cells;
+}
+
+QStringList ByHandSession::otherPieces() const
+{
+    QStringList pieces;
+    for (const Fragment &fragment : m_result.fragments) {
+        bool shown = false;
+        for (const auto &[letter, at] : fragment.letters)
+            shown = shown || m_square.contains(QChar(letterName(letter)));
+        if (!shown && fragment.letters.size() > 1)
+            pieces.append(pieceText(fragment));
+    }
+    return pieces;
+}
+
+bool ByHandSession::isContradictory() const
+{
+    return m_result.consistency == Consistency::Contradictory;
+}
+
+bool ByHandSession::undo()
+{
+    if (!canUndo())
+        return false;
+    m_board = m_boards[--m_history];
+    Change change;
+    change.kind = Change::Kind::Undo;
+    derive(change);
+    return true;
+}
+
+bool ByHandSession::redo()
+{
+    if (!canRedo())
+        return false;
+    m_board = m_boards[++m_history];
+    Change change;
+    change.kind = Change::Kind::Redo;
+    derive(change);
+    return true;
+}
+
+void ByHandSession::setProbableWord(const QString &typed)
+{
+    const QString word = cleaned(upperCased(QString::fromStdString(transliterated(typed.toStdString()))));
+    if (word == m_word)
+        return;
+    m_word = word;
+    findPlaces();
+}
+
+void ByHandSession::findPlaces()
+{
+    m_places.clear();
+    if (m_word.isEmpty() || pairCount() == 0)
+        return;
+    std::vector<Letter> word;
+    for (QChar c : m_word)
+        word.push_back(Letter(letterOf(c)));
+    m_places = placesOfWord(word, m_input);
+}
+
+QList<ByHandSession::Place> ByHandSession::wordPlaces() const
+{
+    QList<Place> places;
+    for (const WordPlace &place : m_places)
+        places.append({int(place.position), place.verdict == WordPlace::Verdict::Possible, placeDescription(place)});
+    return places;
+}
+
+bool ByHandSession::placeWord(int place)
+{
+    if (place < 0 || place >= int(m_places.size()) || m_places[std::size_t(place)].verdict != WordPlace::Verdict::Possible)
+        return false;
+    const WordPlace &where = m_places[std::size_t(place)];
+    ByHandBoard board = m_board;
+    mergeWord(board, m_word, int(where.position));
+    if (board == m_board)
+        return false;
+    Change change;
+    change.kind = Change::Kind::Word;
+    change.text = m_word;
+    change.position = int(where.position);
+    board.keyWord.clear();
+    return tryBoard(board, change);
+}
+
+std::optional<ByHandSession::KeySearch> ByHandSession::takeKeySearch()
+{
+    if (m_keySearchTaken || m_keysState != KeysState::Searching)
+        return std::nullopt;
+    m_keySearchTaken = true;
+    KeySearch search;
+    search.run = m_keysRun;
+    search.input = m_input;
+    search.options.language = m_language;
+    search.options.threads = 1;
+    search.options.most = 20;
+    search.options.letterSearch = std::chrono::milliseconds(1500);
+    return search;
+}
+
+bool ByHandSession::keysFound(int run, const std::vector<FittingKey> &keys)
+{
+    if (run != m_keysRun || m_keysState != KeysState::Searching)
+        return false;
+    m_keys = keys;
+    m_keysState = KeysState::Found;
+    return true;
+}
+
+QStringList ByHandSession::keyWords() const
+{
+    QStringList words;
+    for (const FittingKey &key : m_keys)
+        words.append(QString::fromStdString(key.key));
+    return words;
+}
+
+bool ByHandSession::applyKey(const QString &keyWord)
+{
+    const QString letters = cleaned(upperCased(QString::fromStdString(transliterated(keyWord.toStdString()))));
+    if (letters.isEmpty() || pairCount() == 0)
+        return false;
+    Change change;
+    change.kind = Change::Kind::Key;
+    change.text = keyWord.trimmed().toUpper();
+    ByHandBoard board = m_board;
+    const auto square = squareKeeping(QString::fromStdString(keyedSquare(letters.toStdString())), board.placed);
+    if (!square) {
+        clearRejection();
+        change.kind = Change::Kind::RejectedKey;
+        m_change = change;
+        return false;
+    }
+    board.placed.clear();
+    for (int cell = 0; cell < 25; ++cell)
+        board.placed.append({square->at(cell), cell});
+    board.keyWord = change.text;
+    if (board == m_board)
+        return false;
+    return tryBoard(board, change);
+}
+
+void ByHandSession::askHint()
+{
+    m_hint = findHint();
+}
+
+// --- What follows from a board
+
+DeductionInput ByHandSession::inputOf(const ByHandBoard &board, std::vector<int> *pairOfEquation) const
+{
+    DeductionInput input;
+    for (QChar c : board.ciphertext)
+        input.ciphertext.push_back(Letter(letterOf(c)));
+    for (int pair = 0; pair < board.pairCount(); ++pair) {
+        const QString &guess = board.guesses.value(pair);
+        if (guess.isEmpty())
+            continue;
+        KnownPair known;
+        known.plain = {letterOf(guess[0]), letterOf(guess[1])};
+        known.cipher = {input.ciphertext[std::size_t(2 * pair)], input.ciphertext[std::size_t(2 * pair + 1)]};
+        input.pairs.push_back(known);
+        if (pairOfEquation)
+            pairOfEquation->push_back(pair);
+    }
+    for (const PlacedCell &placed : board.placed)
+        input.placed.push_back({Letter(letterOf(placed.letter)), placed.cell});
+    return input;
+}
+
+bool ByHandSession::tryBoard(const ByHandBoard &board, Change change)
+{
+    std::vector<int> pairOf;
+    const DeductionInput input = inputOf(board, &pairOf);
+    const DeductionResult result = deduce(input);
+    if (result.consistency != Consistency::Contradictory) {
+        setBoard(board, change);
+        return true;
+    }
+    clearRejection();
+    if (result.contradiction) {
+        for (std::size_t equation : result.contradiction->pairs)
+            change.contradictionPairs.append(pairOf[equation]);
+        for (std::size_t placed : result.contradiction->placed)
+            change.contradictionCells.append(input.placed[placed].cell);
+        std::sort(change.contradictionPairs.begin(), change.contradictionPairs.end());
+        std::sort(change.contradictionCells.begin(), change.contradictionCells.end());
+    }
+    if (change.kind == Change::Kind::Cell) {
+        change.kind = Change::Kind::RejectedCell;
+        m_rejectedCell = change.cell;
+        m_rejectedLetter = change.text;
+    } else if (change.kind == Change::Kind::Key) {
+        change.kind = Change::Kind::RejectedKey;
+    } else {
+        if (change.kind == Change::Kind::Guess) {
+            m_rejectedPair = change.pair;
+            m_rejectedGuess = change.text;
+        }
+        change.kind = Change::Kind::RejectedGuess;
+    }
+    m_change = change;
+    return false;
+}
+
+void ByHandSession::setBoard(ByHandBoard board, Change change)
+{
+    m_boards.resize(m_history + 1);
+    m_boards.append(std::move(board));
+    m_history = m_boards.size() - 1;
+    m_board = m_boards.back();
+    derive(std::move(change));
+}
+
+void ByHandSession::clearRejection()
+{
+    m_rejectedPair = -1;
+    m_rejectedGuess.clear();
+    m_rejectedCell = -1;
+    m_rejectedLetter.clear();
+}
+
+void ByHandSession::derive(Change change)
+{
+    clearRejection();
+    const bool sameText = m_input.ciphertext.size() == std::size_t(m_board.ciphertext.size())
+        && lettersToText(m_input.ciphertext.data(), m_input.ciphertext.size()) == m_board.ciphertext.toStdString();
+    const DeductionResult before = std::move(m_result);
+    const std::vector<int> pairsBefore = std::move(m_pairOfEquation);
+    m_pairOfEquation.clear();
+    m_input = inputOf(m_board, &m_pairOfEquation);
+    m_result = deduce(m_input);
+    if (!sameText) {
+        m_tally = CipherTally::of(m_board.ciphertext);
+        m_box = inGroups(m_board.ciphertext);
+    }
+
+    // What is new since the board before, and what each of the first rests on.
+    if (sameText && (change.kind == Change::Kind::Guess || change.kind == Change::Kind::Word
+                     || change.kind == Change::Kind::Cell || change.kind == Change::Kind::Lesson)) {
+        for (const Fact &fact : before.facts) {
+            if (std::holds_alternative<LetterDistance>(fact))
+                change.distancesBefore.push_back(fact);
+        }
+        for (const Fact &fact : m_result.facts) {
+            const auto old = renumbered(fact, m_pairOfEquation, pairsBefore);
+            if (!old || !before.holds(*old))
+                change.facts.push_back(fact);
+        }
+        // Readings first: they are what the pupil reads on.
+        std::stable_partition(change.facts.begin(), change.facts.end(),
+                              [](const Fact &fact) { return std::holds_alternative<Reading>(fact); });
+        for (std::size_t i = 0; i < change.facts.size() && i < factsWithPremises; ++i) {
+            QList<int> pairs;
+            if (const auto premises = premisesOf(m_input, change.facts[i])) {
+                for (std::size_t equation : premises->pairs)
+                    pairs.append(m_pairOfEquation[equation]);
+                std::sort(pairs.begin(), pairs.end());
+            }
+            change.factPairs.append(pairs);
+        }
+    }
+    m_change = std::move(change);
+
+    ShownSquare shown = shownSquare(m_result, !m_input.placed.empty());
+    if (shown.square.count(u'.') == 1 && m_result.consistency == Consistency::Consistent) {
+        // One cell and one letter left: the square is whole, and read as such.
+        const qsizetype cell = shown.square.indexOf(u'.');
+        for (int letter = 0; letter < letterCount; ++letter) {
+            if (!shown.square.contains(QChar(letterName(letter))))
+                shown.square[cell] = QChar(letterName(letter));
+        }
+        m_input.placed.clear();
+        for (int c = 0; c < 25; ++c)
+            m_input.placed.push_back({Letter(letterOf(shown.square[c])), c});
+        m_result = deduce(m_input);
+        shown = shownSquare(m_result, true);
+    }
+    m_square = shown.square;
+    m_run = shown.run;
+    m_plain.clear();
+    for (int letter : m_result.plaintext)
+        m_plain += letter == unknownLetter ? QChar(u'?') : QChar(letterName(letter));
+    m_words.clear();
+    if (!m_plain.isEmpty() && !m_plain.contains(u'?')) {
+        std::vector<Letter> letters;
+        for (int letter : m_result.plaintext)
+            letters.push_back(Letter(letter));
+        m_words = QString::fromStdString(WordStatistics::of(m_language).divide(letters.data(), letters.size()).text());
+    }
+    findPlaces();
+    refreshKeys();
+    m_hint = {};
+    m_stepShown = false;
+}
+
+void ByHandSession::refreshKeys()
+{
+    ++m_keysRun;
+    m_keys.clear();
+    const auto complete = std::count_if(m_input.pairs.begin(), m_input.pairs.end(),
+                                        [](const KnownPair &pair) { return pair.complete(); });
+    if (complete >= pairsForKeys && m_result.consistency == Consistency::Consistent && m_board.keyWord.isEmpty()) {
+        m_keysState = KeysState::Searching;
+        m_keySearchTaken = false;
+    } else {
+        m_keysState = KeysState::TooFew;
+        m_keySearchTaken = true;
+    }
+}
+
+} // namespace playfair

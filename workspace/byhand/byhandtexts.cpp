@@ -1,0 +1,465 @@
+// The by-hand session's sentences: the notes on what a change taught, the
+// places of a probable word, the plaintext, the square's note and the key
+// words' line, put into words in the language shown when they are asked for.
+
+#include "byhandsession.h"
+
+#include <QLocale>
+
+#include <algorithm>
+#include <map>
+
+namespace playfair {
+
+using namespace analysis;
+
+namespace {
+
+// "2", "2 и 5", "2, 5 и 7".
+QString listed(const QStringList &items)
+{
+    if (items.size() <= 1)
+        return items.value(0);
+    //: Joins the last two items of a list: "2, 5 и 7".
+    return ByHandSession::tr("%1 и %2").arg(items.mid(0, items.size() - 1).join(QStringLiteral(", ")), items.last());
+}
+
+QStringList numbers(const QList<int> &pairs)
+{
+    QStringList items;
+    for (int pair : pairs)
+        items.append(QString::number(pair + 1));
+    return items;
+}
+
+QString cellName(int cell)
+{
+    return ByHandSession::tr("ред %1, колона %2").arg(cell / 5 + 1).arg(cell % 5 + 1);
+}
+
+QString letterText(Letter letter)
+{
+    return QString(QChar(letterName(letter)));
+}
+
+// How many lines of the square and readings a note names.
+constexpr qsizetype linesNamed = 4;
+constexpr qsizetype readingsNamed = 12;
+
+// The letters known to stand in one row (`along` Right) or one column
+// (Down), each with its steps along it from the line's first letter.
+std::vector<std::map<int, Letter>> linesOf(const std::vector<Fact> &facts, Direction along)
+{
+    const Direction across = along == Direction::Right ? Direction::Down : Direction::Right;
+    std::map<std::pair<Letter, Letter>, int> steps;
+    std::vector<std::pair<Letter, Letter>> same;
+    for (const Fact &fact : facts) {
+        if (const auto *distance = std::get_if<LetterDistance>(&fact)) {
+            if (distance->direction == along)
+                steps[{distance->first, distance->second}] = distance->steps;
+            else if (distance->direction == across && distance->steps == 0)
+                same.push_back({distance->first, distance->second});
+        }
+    }
+    // Letters joined by a known step along a line they share.
+    std::array<std::vector<std::pair<Letter, int>>, letterCount> next;
+    for (const auto &[a, b] : same) {
+        const auto step = steps.find({a, b});
+        if (step == steps.end())
+            continue;
+        next[a].push_back({b, step->second});
+        next[b].push_back({a, (5 - step->second) % 5});
+    }
+    std::vector<std::map<int, Letter>> lines;
+    std::array<bool, letterCount> seen{};
+    for (int first = 0; first < letterCount; ++first) {
+        if (seen[std::size_t(first)] || next[std::size_t(first)].empty())
+            continue;
+        std::map<int, Letter> line;
+        std::vector<std::pair<Letter, int>> todo{{Letter(first), 0}};
+        seen[std::size_t(first)] = true;
+        while (!todo.empty()) {
+            const auto [letter, at] = todo.back();
+            todo.pop_back();
+            line[at] = letter;
+            for (const auto &[other, step] : next[letter]) {
+                if (!seen[other]) {
+                    seen[other] = true;
+                    todo.push_back({other, (at + step) % 5});
+                }
+            }
+        }
+        lines.push_back(std::move(line));
+    }
+    return lines;
+}
+
+// A line of letters at their steps round the square, "T L I · H", from the
+// letter after its widest gap.
+QString lineText(const std::map<int, Letter> &line)
+{
+    std::array<int, 5> at;
+    at.fill(-1);
+    for (const auto &[step, letter] : line)
+        at[std::size_t(step)] = letter;
+    int start = 0;
+    int widest = -1;
+    for (int s = 0; s < 5; ++s) {
+        if (at[std::size_t(s)] < 0)
+            continue;
+        int gap = 0;
+        while (gap < 4 && at[std::size_t((s + 4 - gap) % 5)] < 0)
+            ++gap;
+        if (gap > widest) {
+            widest = gap;
+            start = s;
+        }
+    }
+    QStringList cells;
+    for (int i = 0; i < 5 - widest; ++i) {
+        const int letter = at[std::size_t((start + i) % 5)];
+        cells.append(letter < 0 ? QString(QChar(0x00B7)) : letterText(Letter(letter)));
+    }
+    return cells.join(u' ');
+}
+
+} // namespace
+
+QString ByHandSession::plaintextPairs() const
+{
+    QStringList pairs;
+    for (qsizetype i = 0; i + 1 < m_plain.size(); i += 2)
+        pairs.append(m_plain.mid(i, 2));
+    return pairs.join(u' ');
+}
+
+QString ByHandSession::plaintextWords() const
+{
+    return m_words.isEmpty() ? QString() : tr("Думите (догадка): %1").arg(m_words);
+}
+
+QString ByHandSession::pairsNamed(const QList<int> &pairs, const QList<int> &cells) const
+{
+    QStringList equations;
+    for (int pair : pairs) {
+        const QString plain = pair == m_change.pair && !m_change.text.isEmpty() && m_change.kind == Change::Kind::RejectedGuess
+                && m_change.text.size() == 2
+            ? m_change.text
+            : guess(pair);
+        equations.append(QStringLiteral("%1 = %2").arg(plain, cipherPair(pair)));
+    }
+    QStringList parts;
+    if (!pairs.isEmpty()) {
+        parts.append(pairs.size() == 1 ? tr("двойка %1 (%2)").arg(pairs[0] + 1).arg(equations[0])
+                                       : tr("двойки %1 (%2)").arg(listed(numbers(pairs)), equations.join(QStringLiteral(", "))));
+    }
+    for (int cell : cells) {
+        const auto placed = std::find_if(m_board.placed.begin(), m_board.placed.end(),
+                                         [&](const PlacedCell &p) { return p.cell == cell; });
+        const QString letter = placed != m_board.placed.end() ? QString(placed->letter) : m_change.text;
+        parts.append(tr("буквата %1 в %2").arg(letter, cellName(cell)));
+    }
+    return listed(parts);
+}
+
+QString ByHandSession::notes() const
+{
+    QStringList lines;
+    const QString first = sentenceOf(m_change);
+    if (!first.isEmpty())
+        lines.append(first);
+    lines.append(factLines(m_change));
+    if (m_result.consistency == Consistency::Contradictory && m_result.contradiction) {
+        QList<int> pairs;
+        for (std::size_t equation : m_result.contradiction->pairs)
+            pairs.append(m_pairOfEquation[equation]);
+        QList<int> cells;
+        for (std::size_t placed : m_result.contradiction->placed)
+            cells.append(m_input.placed[placed].cell);
+        lines.append(tr("Това не може да е вярно заедно: %1.").arg(pairsNamed(pairs, cells)));
+    }
+    return lines.join(u'\n');
+}
+
+QString ByHandSession::sentenceOf(const Change &change) const
+{
+    using Kind = Change::Kind;
+    const int pair = change.pair + 1;
+    switch (change.kind) {
+    case Kind::None:
+        return tr("Напишете шифрования текст и натиснете „Нова дъска“, или започнете урока.");
+    case Kind::NewBoard:
+        return pairCount() == 1 ? tr("Нова дъска: една шифрована двойка.")
+                                : tr("Нова дъска: %n шифровани двойки. Започнете с честотите на двойките.", nullptr, pairCount());
+    case Kind::Refused:
+        return change.errorText;
+    case Kind::Guess:
+        if (change.text.isEmpty())
+            return tr("Двойка %1: догадката е махната.").arg(pair);
+        return tr("Двойка %1: %2 под %3.").arg(pair).arg(change.text, cipherPair(change.pair));
+    case Kind::Word:
+        return tr("Думата %1 е поставена от буква %2 нататък.").arg(change.text).arg(change.position + 1);
+    case Kind::Cell:
+        if (change.text.isEmpty())
+            return tr("Клетката на %1 е изчистена.").arg(cellName(change.cell));
+        return tr("Буквата %1 е поставена на %2.").arg(change.text, cellName(change.cell));
+    case Kind::Key:
+        return tr("Ключовата дума %1 е приложена: квадратът и откритият текст са пълни.").arg(change.text);
+    case Kind::Undo:
+        return tr("Последната промяна е отменена.");
+    case Kind::Redo:
+        return tr("Промяната е направена отново.");
+    case Kind::Opened:
+        return tr("Дъската е отворена от „%1“.").arg(change.text);
+    case Kind::Lesson:
+        return tr("Урок, стъпка %1: показано как се прави.").arg(m_step + 1);
+    case Kind::RejectedGuess:
+        if (change.contradictionPairs == QList<int>{change.pair} && change.contradictionCells.isEmpty())
+            return tr("Двойка %1: %2 под %3 не е приета: никой квадрат не шифрира %2 в %3.")
+                .arg(pair)
+                .arg(change.text, cipherPair(change.pair));
+        return change.text.size() == 2 && change.pair >= 0 && change.contradictionPairs.contains(change.pair)
+            ? tr("Двойка %1: %2 под %3 не е приета: противоречи на това, което вече е известно. Не могат да са "
+                 "верни заедно %4.")
+                  .arg(pair)
+                  .arg(change.text, cipherPair(change.pair), pairsNamed(change.contradictionPairs, change.contradictionCells))
+            : tr("Това не е прието: не могат да са верни заедно %1.")
+                  .arg(pairsNamed(change.contradictionPairs, change.contradictionCells));
+    case Kind::RejectedCell:
+        return tr("Буквата %1 на %2 не е приета: не могат да са верни заедно %3.")
+            .arg(change.text, cellName(change.cell), pairsNamed(change.contradictionPairs, change.contradictionCells));
+    case Kind::RejectedKey:
+        if (change.contradictionPairs.isEmpty() && change.contradictionCells.isEmpty())
+            return tr("Квадратът на %1 не държи буквите на местата, където са поставени.").arg(change.text);
+        return tr("Квадратът на %1 не отговаря на %2.").arg(change.text, pairsNamed(change.contradictionPairs, {}));
+    case Kind::BadGuess:
+        switch (KnownPairError::Kind(change.reason)) {
+        case KnownPairError::Kind::DoubledPlain:
+            return tr("Двойка %1: %2 не може да е открита двойка: две еднакви букви никога не стоят в една двойка "
+                      "(между тях се пише X).")
+                .arg(pair)
+                .arg(change.text);
+        case KnownPairError::Kind::OwnCipherLetter:
+            return tr("Двойка %1: %2 не може да стои под %3: буквата %4 щеше да е своя шифърна буква, а Playfair "
+                      "никога не шифрира буква в самата нея.")
+                .arg(pair)
+                .arg(change.text, cipherPair(change.pair), change.errorText);
+        default:
+            return tr("Двойка %1: напишете две латински букви или буква и „?“.").arg(pair);
+        }
+    case Kind::Cyrillic:
+        return change.cell >= 0 ? tr("Буквите в квадрата са латински: на %1 не е поставено нищо.").arg(cellName(change.cell))
+                                : tr("Двойка %1: догадките се пишат с латински букви.").arg(pair);
+    }
+    return {};
+}
+
+QStringList ByHandSession::factLines(const Change &change) const
+{
+    QStringList lines;
+    const auto resting = [&](std::size_t i) {
+        if (i >= std::size_t(change.factPairs.size()) || change.factPairs[qsizetype(i)].isEmpty())
+            return QString();
+        const QList<int> &pairs = change.factPairs[qsizetype(i)];
+        return QLatin1Char(' ')
+            + (pairs.size() == 1 ? tr("(от двойка %1)").arg(pairs[0] + 1) : tr("(от двойки %1)").arg(listed(numbers(pairs))));
+    };
+
+    // The readings, a cipher pair at a time.
+    std::map<std::size_t, std::size_t> readingAt; // pair → its first new fact
+    for (std::size_t i = 0; i < change.facts.size(); ++i) {
+        if (const auto *reading = std::get_if<Reading>(&change.facts[i]))
+            readingAt.emplace(reading->pair, i);
+    }
+    QStringList others;
+    for (const auto &[pair, fact] : readingAt) {
+        const int p = int(pair);
+        if (!guess(p).isEmpty())
+            continue;
+        const QString cipher = cipherPair(p);
+        const QString reverse = QString(cipher[1]) + cipher[0];
+        const QString plain = m_plain.mid(2 * p, 2);
+        int reversedOf = -1;
+        int sameAs = -1;
+        for (int q = 0; q < pairCount(); ++q) {
+            if (guess(q).isEmpty())
+                continue;
+            if (cipherPair(q) == reverse && reversedOf < 0)
+                reversedOf = q;
+            if (cipherPair(q) == cipher && sameAs < 0)
+                sameAs = q;
+        }
+        if (reversedOf >= 0) {
+            lines.append(tr("Двойка %1 (%2) е обратната на двойка %3 (%4), значи се чете обратно: %5.")
+                             .arg(p + 1)
+                             .arg(cipher)
+                             .arg(reversedOf + 1)
+                             .arg(reverse, plain)
+                         + resting(fact));
+        } else if (sameAs >= 0) {
+            lines.append(tr("Двойка %1 (%2) се повтаря от двойка %3: и тя се чете %4.").arg(p + 1).arg(cipher).arg(sameAs + 1).arg(plain));
+        } else {
+            others.append(QStringLiteral("%1 %2 → %3").arg(p + 1).arg(cipher, plain));
+        }
+    }
+    if (others.size() > readingsNamed) {
+        const int more = int(others.size()) - readingsNamed;
+        others.resize(readingsNamed);
+        others.append(more == 1 ? tr("и още една") : tr("и още %n", nullptr, more));
+    }
+    if (!others.isEmpty())
+        lines.append(tr("Следват и други двойки: %1.").arg(others.join(QStringLiteral(", "))));
+
+    // Letters in one row or one column, as far as their steps are known:
+    // the lines that gained a letter, the longest first.
+    std::map<std::pair<Letter, Letter>, int> alongNew;
+    for (const Fact &fact : change.facts) {
+        if (const auto *distance = std::get_if<LetterDistance>(&fact)) {
+            if (distance->direction == Direction::AlongLine && distance->steps != 0)
+                alongNew[{distance->first, distance->second}] = distance->steps;
+        }
+    }
+    QStringList lineTexts;
+    for (const Direction across : {Direction::Right, Direction::Down}) {
+        const bool rows = across == Direction::Right;
+        QStringList before;
+        for (const auto &line : linesOf(change.distancesBefore, across))
+            before.append(lineText(line));
+        for (const auto &line : linesOf(m_result.facts, across)) {
+            if (line.size() >= 3 && !before.contains(lineText(line)))
+                lineTexts.append((rows ? tr("В един ред, в този ред: %1") : tr("В един стълб, отгоре надолу: %1")).arg(lineText(line)));
+        }
+    }
+    std::stable_sort(lineTexts.begin(), lineTexts.end(), [](const QString &a, const QString &b) { return a.size() > b.size(); });
+    if (lineTexts.size() > linesNamed) {
+        const int more = int(lineTexts.size()) - linesNamed;
+        lineTexts.resize(linesNamed);
+        lineTexts.append(more == 1 ? tr("И още една линия: вижте квадрата.") : tr("И още %n линии: вижте квадрата.", nullptr, more));
+    }
+    lines.append(lineTexts);
+    // Letters along one line, row or column not known.
+    for (const auto &[letters, steps] : alongNew) {
+        const QString first = letterText(letters.first);
+        const QString second = letterText(letters.second);
+        lines.append(steps == 1 ? tr("%1 и %2 са в един ред или в един стълб, %2 веднага след %1.").arg(first, second)
+                                : tr("%1 и %2 са в един ред или в един стълб, %2 на %n места след %1.", nullptr, steps).arg(first, second));
+    }
+
+    // The rules a pair is left with, once they change.
+    QList<int> rulesNew;
+    for (std::size_t i = 0; i < change.facts.size(); ++i) {
+        const Fact &fact = change.facts[i];
+        if (const auto *ruledOut = std::get_if<RuledOut>(&fact)) {
+            if (!rulesNew.contains(int(ruledOut->pair)))
+                rulesNew.append(int(ruledOut->pair));
+        } else if (const auto *filled = std::get_if<FilledIn>(&fact)) {
+            const int p = m_pairOfEquation[filled->pair];
+            lines.append(tr("В двойка %1 буквата „?“ е %2.").arg(p + 1).arg(letterText(filled->letter)) + resting(i));
+        }
+    }
+    for (int equation : rulesNew) {
+        const int p = m_pairOfEquation[std::size_t(equation)];
+        const QString equationText = QStringLiteral("%1 = %2").arg(guess(p), cipherPair(p));
+        const PossibleRules &left = m_result.rules[std::size_t(equation)];
+        if (left.rectangle && !left.sameRow && !left.sameColumn)
+            lines.append(tr("Двойка %1 (%2) е правоъгълник: буквите ѝ са в различни редове и стълбове.").arg(p + 1).arg(equationText));
+        else if (!left.rectangle && left.sameRow && !left.sameColumn)
+            lines.append(tr("Двойка %1 (%2) е в един ред.").arg(p + 1).arg(equationText));
+        else if (!left.rectangle && !left.sameRow && left.sameColumn)
+            lines.append(tr("Двойка %1 (%2) е в един стълб.").arg(p + 1).arg(equationText));
+        else if (!left.rectangle)
+            lines.append(tr("Двойка %1 (%2) е в един ред или в един стълб.").arg(p + 1).arg(equationText));
+        else if (!left.sameRow && left.sameColumn)
+            lines.append(tr("Двойка %1 (%2) не е в един ред.").arg(p + 1).arg(equationText));
+        else if (left.sameRow && !left.sameColumn)
+            lines.append(tr("Двойка %1 (%2) не е в един стълб.").arg(p + 1).arg(equationText));
+    }
+    if (!change.facts.empty() && lines.isEmpty())
+        lines.append(tr("Нови разстояния между буквите: вижте парчетата на квадрата."));
+    if (change.facts.empty() && (change.kind == Change::Kind::Guess || change.kind == Change::Kind::Word)
+        && !change.text.isEmpty())
+        lines.append(tr("Нищо ново не следва от това засега."));
+    return lines;
+}
+
+QString ByHandSession::placeDescription(const WordPlace &place) const
+{
+    const int first = int(place.position / 2) + 1;
+    const int last = int((place.position + std::size_t(m_word.size()) - 1) / 2) + 1;
+    const QString where = first == last ? tr("Двойка %1").arg(first) : tr("Двойки %1–%2").arg(first).arg(last);
+    switch (place.verdict) {
+    case WordPlace::Verdict::Possible:
+        return tr("%1: може.").arg(where);
+    case WordPlace::Verdict::DoubledLetter:
+        return tr("%1: не може, двойка %2 щеше да е от две еднакви букви.").arg(where).arg(place.at + 1);
+    case WordPlace::Verdict::OwnCipherLetter:
+        return tr("%1: не може, %2 щеше да е своя шифърна буква (буква %3).")
+            .arg(where, m_word.mid(int(place.at - place.position), 1))
+            .arg(place.at + 1);
+    case WordPlace::Verdict::Contradiction: {
+        QList<int> pairs;
+        for (std::size_t equation : place.knownInContradiction.pairs)
+            pairs.append(m_pairOfEquation[equation]);
+        QList<int> cells;
+        for (std::size_t placed : place.knownInContradiction.placed)
+            cells.append(m_input.placed[placed].cell);
+        if (pairs.isEmpty() && cells.isEmpty())
+            return tr("%1: не може, двойките на думата си противоречат.").arg(where);
+        return tr("%1: не може, противоречи на %2.").arg(where, pairsNamed(pairs, cells));
+    }
+    }
+    return where;
+}
+
+QString ByHandSession::squareNote() const
+{
+    if (pairCount() == 0 || m_result.consistency != Consistency::Consistent)
+        return {};
+    QStringList lines;
+    if (m_input.pairs.empty() && m_input.placed.empty())
+        lines.append(tr("Още нищо не е известно за квадрата."));
+    else if (!m_square.contains(u'.'))
+        lines.append(tr("Квадратът е пълен."));
+    else if (m_result.arrangementsExact)
+        lines.append(m_result.arrangements == 1
+                         ? tr("Буквите от догадките могат да стоят в квадрата само по един начин.")
+                         : tr("Буквите от догадките могат да стоят в квадрата по %n начина.", nullptr, int(m_result.arrangements)));
+    else
+        lines.append(tr("Буквите от догадките могат да стоят в квадрата по повече от %1 начина.")
+                         .arg(QLocale().toString(qulonglong(countedArrangements))));
+    if (m_run && m_square.contains(u'.')) {
+        QString gaps;
+        for (const PlacedLetter &gap : m_run->gaps)
+            gaps += QChar(letterName(gap.letter));
+        const QString where = m_run->rows == 0 && m_run->columns == 0
+            ? tr("Последните редове вървят по азбучен ред")
+            : tr("Преместен с %1 реда надолу и %2 колони надясно, квадратът завършва по азбучен ред")
+                  .arg(m_run->rows)
+                  .arg(m_run->columns);
+        lines.append(gaps.isEmpty() ? tr("%1: квадратът вероятно е от ключова дума, а ключът е в първите клетки.").arg(where)
+                                    : tr("%1: квадратът вероятно е от ключова дума. Празните клетки сред тях би трябвало "
+                                         "да са %2, по ред.")
+                                          .arg(where, gaps));
+    }
+    return lines.join(u'\n');
+}
+
+QString ByHandSession::keyNote() const
+{
+    switch (m_keysState) {
+    case KeysState::TooFew:
+        if (!m_board.keyWord.isEmpty())
+            return tr("Ключовата дума е %1.").arg(m_board.keyWord);
+        return tr("Ключовите думи се търсят, щом поне две двойки имат и двете си букви.");
+    case KeysState::Searching:
+        return tr("Търся ключови думи, които отговарят на догадките…");
+    case KeysState::Found:
+        if (m_keys.empty())
+            return tr("Никоя ключова дума от списъците не отговаря на всички догадки.");
+        return m_keys.size() == 1 ? tr("Една ключова дума отговаря на догадките.")
+                                  : tr("%n ключови думи отговарят на догадките, най-добрата първа.", nullptr, int(m_keys.size()));
+    }
+    return {};
+}
+
+} // namespace playfair
