@@ -1,6 +1,7 @@
 #include "application.h"
 
 #include "app/version.h"
+#include "translations.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -20,6 +21,7 @@ void setUpApplication(QApplication &app)
     app.setWindowIcon(QIcon(QStringLiteral(":/playfair/playfair.png")));
     if (QStyle *style = QStyleFactory::create(QStringLiteral("Windows")))
         app.setStyle(style);
+    showLanguage(startLanguage());
 }
 
 void showCentred(QWidget *window, QWidget *owner)

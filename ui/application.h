@@ -6,7 +6,8 @@ class QWidget;
 namespace playfair {
 
 // Gives the application its names, its icon and the classic widget style the
-// window was drawn for, the same on every platform.
+// window was drawn for, the same on every platform, and shows it in the
+// language the user chose or else the system's (see translations.h).
 void setUpApplication(QApplication &app);
 
 // Shows a top-level window centred on its owner (or on the screen when it
