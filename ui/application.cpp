@@ -14,6 +14,12 @@ namespace playfair {
 
 void setUpApplication(QApplication &app)
 {
+    setUpApplicationBasics(app);
+    showLanguage(startLanguage());
+}
+
+void setUpApplicationBasics(QApplication &app)
+{
     app.setApplicationName(QStringLiteral("playfair"));
     app.setApplicationVersion(QString::fromLatin1(applicationVersion));
     // The desktop file and the AppStream metainfo are named after this id.
@@ -21,7 +27,6 @@ void setUpApplication(QApplication &app)
     app.setWindowIcon(QIcon(QStringLiteral(":/playfair/playfair.png")));
     if (QStyle *style = QStyleFactory::create(QStringLiteral("Windows")))
         app.setStyle(style);
-    showLanguage(startLanguage());
 }
 
 void showCentred(QWidget *window, QWidget *owner)
