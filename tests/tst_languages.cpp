@@ -19,9 +19,11 @@
 #include <QMessageBox>
 #include <QProcess>
 #include <QRadioButton>
+#include <QSpinBox>
 #include <QTimer>
 
 #include <algorithm>
+#include <functional>
 
 using namespace playfair;
 using namespace playfair::testing;
@@ -80,11 +82,16 @@ QStringList menuOf(QWidget *window, const QString &choose = QString())
         auto *popup = qobject_cast<QMenu *>(QApplication::activePopupWidget());
         if (!popup)
             return;
-        for (const QAction *action : popup->findChildren<QAction *>()) {
-            // Български and English: each language named in itself.
-            if (!action->objectName().startsWith(QStringLiteral("language_")))
-                texts << action->text();
-        }
+        const std::function<void(const QMenu *)> collect = [&](const QMenu *menu) {
+            for (const QAction *action : menu->actions()) {
+                // Български and English: each language named in itself.
+                if (!action->objectName().startsWith(QStringLiteral("language_")))
+                    texts << action->text();
+                if (action->menu())
+                    collect(action->menu());
+            }
+        };
+        collect(popup);
         QAction *chosen = popup->findChild<QAction *>(choose);
         popup->close();
         if (chosen)
@@ -286,10 +293,12 @@ private Q_SLOTS:
         } else {
             BreakWindow *window = windows.breaking;
             window->findChild<QPlainTextEdit *>(QStringLiteral("demoText"))->setPlainText(
-                QStringLiteral("Meet me at the old mill after dark and bring the map."));
+                QStringLiteral("Meet me at the old mill after dark and bring the map of the northern pass."));
             window->findChild<QRadioButton *>(QStringLiteral("useKeyWord"))->setChecked(true);
+            window->findChild<QLineEdit *>(QStringLiteral("keyWord"))->setText(QStringLiteral("MONARCHY"));
             window->makeDemonstration();
             if (what == u"search") {
+                window->findChild<QSpinBox *>(QStringLiteral("timeLimit"))->setValue(5);
                 window->setSearchOptions(2, 1);
                 window->start();
                 QTRY_VERIFY_WITH_TIMEOUT(!window->isSearching(), 60000);

@@ -2,6 +2,177 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="bg_BG">
 <context>
+    <name>BreakSession</name>
+    <message>
+        <source>Файлът „%1“ не съществува.</source>
+        <translation>The file “%1” does not exist.</translation>
+    </message>
+    <message>
+        <source>„%1“ е папка, а не файл с шифрован текст.</source>
+        <translation>“%1” is a folder, not a file with a ciphertext.</translation>
+    </message>
+    <message>
+        <source>Файлът „%1“ не може да бъде прочетен.</source>
+        <translation>The file “%1” cannot be read.</translation>
+    </message>
+    <message>
+        <source>Файлът „%1“ е по-дълъг от 1 MiB: прочетено е само началото му.</source>
+        <translation>The file “%1” is longer than 1 MiB: only its beginning was read.</translation>
+    </message>
+    <message>
+        <source>Напишете ключова дума или изберете „случаен квадрат“.</source>
+        <translation>Type a key word or choose “random square”.</translation>
+    </message>
+    <message>
+        <source>Ключовата дума трябва да е с латински букви: програмата пропуска кирилицата.</source>
+        <translation>The key word must be in Latin letters: the program skips Cyrillic.</translation>
+    </message>
+    <message>
+        <source>Ключовата дума няма нито една латинска буква.</source>
+        <translation>The key word has not one Latin letter.</translation>
+    </message>
+    <message>
+        <source>Текстът за демонстрация трябва да е с латински букви: програмата пропуска кирилицата.</source>
+        <translation>The demonstration text must be in Latin letters: the program skips Cyrillic.</translation>
+    </message>
+    <message>
+        <source>Текстът за демонстрация няма нито една латинска буква.</source>
+        <translation>The demonstration text has not one Latin letter.</translation>
+    </message>
+    <message>
+        <source>Кирилицата в текста за демонстрация е пропусната: криптирани са само латинските букви.</source>
+        <translation>The Cyrillic in the demonstration text was left out: only the Latin letters are encrypted.</translation>
+    </message>
+    <message>
+        <source>1 ключ</source>
+        <translation>1 key</translation>
+    </message>
+    <message>
+        <source>%1 ключа</source>
+        <translation>%1 keys</translation>
+    </message>
+    <message>
+        <source>резултатът е сигурен: квадратът е от ключова дума, а текстът му прилича на езика и е много по-вероятен от всеки друг намерен</source>
+        <translation>the result is certain: the square is a key word’s, and its text reads like the language and is far likelier than any other found</translation>
+    </message>
+    <message>
+        <source>резултатът е сигурен: текстът прилича на езика и никое търсене от този квадрат не намери по-добър</source>
+        <translation>the result is certain: the text reads like the language and no search from this square found a better one</translation>
+    </message>
+    <message>
+        <source>резултатът е сигурен, %1 независими търсения стигнаха до един и същ текст</source>
+        <translation>the result is certain, %1 independent searches reached the same text</translation>
+    </message>
+    <message>
+        <source>1 такъв ключ</source>
+        <translation>1 such key</translation>
+    </message>
+    <message>
+        <source>%1 такива ключа</source>
+        <translation>%1 such keys</translation>
+    </message>
+    <message>
+        <source>Ключът е известен: буквите, които са на мястото си, ще се оцветят в зелено.</source>
+        <translation>The key is known: the letters in their place will turn green.</translation>
+    </message>
+    <message>
+        <source>Ключът не е известен: нищо не се отбелязва.</source>
+        <translation>The key is not known: nothing is marked.</translation>
+    </message>
+    <message>
+        <source>На мястото си: %1 от 25 букви.
+Верен текст: %2 % от буквите.</source>
+        <translation>In place: %1 of 25 letters.
+Right text: %2% of the letters.</translation>
+    </message>
+    <message>
+        <source>Оценката показва колко прилича текстът на английски: средният логаритъм от вероятността на всяка буква след предходните четири (около %1 за случайни букви, около %2 за обикновен текст).</source>
+        <translation>The score shows how much the text reads like English: the mean logarithm of the probability of each letter after the four before it (about %1 for random letters, about %2 for ordinary text).</translation>
+    </message>
+    <message>
+        <source>Оценката показва колко прилича текстът на български: средният логаритъм от вероятността на всяка буква след предходните четири (около %1 за случайни букви, около %2 за обикновен текст).</source>
+        <translation>The score shows how much the text reads like Bulgarian: the mean logarithm of the probability of each letter after the four before it (about %1 for random letters, about %2 for ordinary text).</translation>
+    </message>
+    <message>
+        <source>Шифърът има само %1 букви: на толкова кратък текст пасват много квадрати.</source>
+        <translation>The ciphertext has only %1 letters: many squares fit a text this short.</translation>
+    </message>
+    <message>
+        <source>Ако знаете дума от текста, напишете я в „Известна дума“.</source>
+        <translation>If you know a word of the text, type it in “Known word”.</translation>
+    </message>
+    <message>
+        <source>Поставете шифрован текст или направете демонстрация, после натиснете „Започни“.</source>
+        <translation>Paste a ciphertext or make a demonstration, then press “Start”.</translation>
+    </message>
+    <message>
+        <source>Натиснете „Започни“ или Enter в полето за шифрования текст.</source>
+        <translation>Press “Start”, or Enter in the ciphertext box.</translation>
+    </message>
+    <message>
+        <source>Търсене: %1, проверени %2, завършени опити: %3, оценка %4.</source>
+        <translation>Searching: %1, %2 tested, attempts finished: %3, score %4.</translation>
+    </message>
+    <message>
+        <source>Търсене: %1, проверени %2, завършени опити: %3.</source>
+        <translation>Searching: %1, %2 tested, attempts finished: %3.</translation>
+    </message>
+    <message>
+        <source>Спиране…</source>
+        <translation>Stopping…</translation>
+    </message>
+    <message>
+        <source>времето за търсене изтече</source>
+        <translation>the time for the search ran out</translation>
+    </message>
+    <message>
+        <source>спряно</source>
+        <translation>stopped</translation>
+    </message>
+    <message>
+        <source>Спря след %1 и %2 проверени ключа: %3, оценка %4.</source>
+        <extracomment>%3 says why the search stopped.</extracomment>
+        <translation>Stopped after %1 and %2 keys tested: %3, score %4.</translation>
+    </message>
+    <message>
+        <source>Спря след %1 и %2 проверени ключа: %3.</source>
+        <translation>Stopped after %1 and %2 keys tested: %3.</translation>
+    </message>
+    <message>
+        <source>Не е намерен квадрат, при който известната дума е в текста.</source>
+        <translation>No square was found with the known word in its text.</translation>
+    </message>
+    <message>
+        <source>Не е намерен квадрат.</source>
+        <translation>No square was found.</translation>
+    </message>
+    <message>
+        <source>Ключовата дума е %1</source>
+        <translation>The key word is %1</translation>
+    </message>
+    <message>
+        <source>Ключът е буквите %1 — не е дума от списъците</source>
+        <translation>The key is the letters %1 — not a word of the lists</translation>
+    </message>
+    <message>
+        <source>Намереният квадрат не е от ключова дума</source>
+        <translation>The square found is not a key word’s</translation>
+    </message>
+    <message>
+        <source>Известният ключ %1 дава същия квадрат.</source>
+        <translation>The known key %1 gives the same square.</translation>
+    </message>
+    <message>
+        <source>Квадрат от ключова дума се намира лесно: търсенето опита само %1, а квадратите, които шифрират различно, са 25!/25 ≈ 6,2·10²³.</source>
+        <extracomment>%1 counts the key words tried: &quot;1 such key&quot;, &quot;4,823,910 such keys&quot;.</extracomment>
+        <translation>A key word’s square is easy to find: the search tried only %1, while the squares that encrypt differently number 25!/25 ≈ 6.2·10²³.</translation>
+    </message>
+    <message>
+        <source>Думите (догадка): %1</source>
+        <translation>The words (a guess): %1</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>Непозната опция „%1“.</source>
@@ -192,6 +363,42 @@
     </message>
 </context>
 <context>
+    <name>SolverError</name>
+    <message>
+        <source>Шифърът има %1 букви, нечетен брой: последната буква няма двойка, значи текстът не е шифър Playfair.</source>
+        <translation>The text has %1 letters, an odd number: the last letter has no pair, so this is no Playfair ciphertext.</translation>
+    </message>
+    <message>
+        <source>Двойката %1 на позиция %2 е от две еднакви букви, а никой квадрат не дава такъв шифър.</source>
+        <extracomment>%1 is a pair of two equal letters, %2 the place of its first letter.</extracomment>
+        <translation>The pair %1 at letter %2 holds two equal letters, which no Playfair square gives.</translation>
+    </message>
+    <message>
+        <source>В текста няма нито една латинска буква.</source>
+        <translation>The text has not one Latin letter.</translation>
+    </message>
+    <message>
+        <source>Известната дума е по-дълга от текста.</source>
+        <translation>The known word is longer than the text.</translation>
+    </message>
+    <message>
+        <source>Позиция %1 е извън текста.</source>
+        <translation>Position %1 is outside the text.</translation>
+    </message>
+    <message>
+        <source>Думата не може да стои на позиция %1: там тя противоречи на шифъра (Playfair никога не заменя буква със самата нея).</source>
+        <translation>The word cannot stand at letter %1: there it contradicts the ciphertext (Playfair never turns a letter into itself).</translation>
+    </message>
+    <message>
+        <source>Думата не може да стои никъде в текста: навсякъде противоречи на шифъра.</source>
+        <translation>The word cannot stand anywhere in the text: everywhere it contradicts the ciphertext.</translation>
+    </message>
+    <message>
+        <source>Известната дума няма нито една латинска буква.</source>
+        <translation>The known word has not one Latin letter.</translation>
+    </message>
+</context>
+<context>
     <name>Worksheet</name>
     <message>
         <source>Декриптиране с шифъра Playfair</source>
@@ -247,6 +454,141 @@
     <message>
         <source>Постройте квадрата на Polybius от ключовата дума %1 в празната мрежа: първо буквите на ключовата дума без повторенията, после останалите букви на азбуката по ред, без J (J се пише като I).</source>
         <translation>Build the Polybius square of the key word %1 in the empty grid: first the letters of the key word without repeats, then the other letters of the alphabet in order, without J (J is written as I).</translation>
+    </message>
+</context>
+<context>
+    <name>playfair::BreakWindow</name>
+    <message>
+        <source>Разбиване на шифъра - Playfair</source>
+        <translation>Breaking the cipher - Playfair</translation>
+    </message>
+    <message>
+        <source>Разбиване на шифъра без ключа - диграфов шифър, cipher Playfair</source>
+        <translation>Breaking the cipher without its key - digraph cipher, Playfair cipher</translation>
+    </message>
+    <message>
+        <source>Демонстрация: текст, криптиран с известен ключ</source>
+        <translation>Demonstration: a text encrypted with a known key</translation>
+    </message>
+    <message>
+        <source>Текст за демонстрация</source>
+        <translation>Demonstration text</translation>
+    </message>
+    <message>
+        <source>Напишете или поставете текст с латински букви, на английски или на български…</source>
+        <translation>Type or paste a text in Latin letters, in English or in Bulgarian…</translation>
+    </message>
+    <message>
+        <source>ключова дума:</source>
+        <translation>key word:</translation>
+    </message>
+    <message>
+        <source>Ключова дума</source>
+        <translation>Key word</translation>
+    </message>
+    <message>
+        <source>случаен квадрат</source>
+        <translation>random square</translation>
+    </message>
+    <message>
+        <source>Криптирай</source>
+        <translation>Encrypt</translation>
+    </message>
+    <message>
+        <source>Криптирай текста за демонстрация</source>
+        <translation>Encrypt the demonstration text</translation>
+    </message>
+    <message>
+        <source>Текстът се подготвя като истинските съобщения Playfair: между двете букви на двойка от еднакви букви се вмъква X (Q, ако буквата е X), а накрая X изравнява нечетен брой букви (Q след крайно X).</source>
+        <translation>The text is prepared as real Playfair messages were: an X goes between the two letters of a pair of equal letters (a Q if the letter is X), and at the end an X evens an odd number of letters (a Q after a final X).</translation>
+    </message>
+    <message>
+        <source>Шифрован текст</source>
+        <translation>Ciphertext</translation>
+    </message>
+    <message>
+        <source>Поставете шифрован текст: броят се само латинските букви, J е I.</source>
+        <translation>Paste a ciphertext: only the Latin letters count, J is I.</translation>
+    </message>
+    <message>
+        <source>Език</source>
+        <translation>Language</translation>
+    </message>
+    <message>
+        <source>английски</source>
+        <translation>English</translation>
+    </message>
+    <message>
+        <source>български на латиница</source>
+        <translation>Bulgarian in Latin letters</translation>
+    </message>
+    <message>
+        <source>Известна дума</source>
+        <translation>Known word</translation>
+    </message>
+    <message>
+        <source>ако знаете дума от текста</source>
+        <translation>if you know a word of the text</translation>
+    </message>
+    <message>
+        <source>Време за търсене</source>
+        <translation>Time for the search</translation>
+    </message>
+    <message>
+        <source>Търсенето спира най-късно след толкова секунди.</source>
+        <translation>The search stops after this many seconds at the latest.</translation>
+    </message>
+    <message>
+        <source>език:</source>
+        <translation>language:</translation>
+    </message>
+    <message>
+        <source>известна дума:</source>
+        <translation>known word:</translation>
+    </message>
+    <message>
+        <source>най-много:</source>
+        <translation>at most:</translation>
+    </message>
+    <message>
+        <source>Започни</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Спри</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>квадрат на Polybius</source>
+        <translation>Polybius square</translation>
+    </message>
+    <message>
+        <source>Намереният квадрат</source>
+        <translation>The square found</translation>
+    </message>
+    <message>
+        <source>Оценка на открития текст</source>
+        <translation>Score of the text found</translation>
+    </message>
+    <message>
+        <source>Ключовата дума</source>
+        <translation>The key word</translation>
+    </message>
+    <message>
+        <source>Открит текст: под всяка двойка на шифъра - нейният текст</source>
+        <translation>Text found: under each pair of the cipher, its text</translation>
+    </message>
+    <message>
+        <source>Открит текст</source>
+        <translation>Text found</translation>
+    </message>
+    <message>
+        <source>Думите на открития текст (догадка)</source>
+        <translation>The words of the text found (a guess)</translation>
+    </message>
+    <message>
+        <source>Състояние</source>
+        <translation>Status</translation>
     </message>
 </context>
 <context>
@@ -318,6 +660,13 @@
     <message>
         <source>Програмата продължава да работи: в прозореца остава това, което беше направено до грешката.</source>
         <translation>The program goes on working: the window keeps what was done before the error.</translation>
+    </message>
+</context>
+<context>
+    <name>playfair::PairedTextView</name>
+    <message>
+        <source>… и още %1 букви</source>
+        <translation>… and %1 letters more</translation>
     </message>
 </context>
 <context>
@@ -447,6 +796,25 @@
     <message>
         <source>Листът не можа да бъде записан в %1.</source>
         <translation>The sheet could not be saved to %1.</translation>
+    </message>
+</context>
+<context>
+    <name>playfair::ScorePlot</name>
+    <message>
+        <source>График на оценката</source>
+        <translation>Plot of the score</translation>
+    </message>
+    <message>
+        <source>случайни букви</source>
+        <translation>random letters</translation>
+    </message>
+    <message>
+        <source>обикновен текст</source>
+        <translation>ordinary text</translation>
+    </message>
+    <message>
+        <source>истинският текст</source>
+        <translation>the true text</translation>
     </message>
 </context>
 <context>

@@ -6,6 +6,7 @@
 #include "engine/characters.h"
 #include "engine/demonstration.h"
 #include "engine/textbook.h"
+#include "solvererrors.h"
 #include "workspace.h"
 
 #include <QFile>
@@ -99,16 +100,21 @@ BreakInput BreakInput::fromFile(const QString &path)
     const QFileInfo info(path);
     QFile file(path);
     if (!info.exists()) {
-        input.note = QStringLiteral("Файлът „%1“ не съществува.").arg(path);
+        input.note = {"BreakSession", QT_TRANSLATE_NOOP("BreakSession", "Файлът „%1“ не съществува."), {path}};
     } else if (info.isDir()) {
-        input.note = QStringLiteral("„%1“ е папка, а не файл с шифрован текст.").arg(path);
+        input.note = {"BreakSession", QT_TRANSLATE_NOOP("BreakSession", "„%1“ е папка, а не файл с шифрован текст."),
+                      {path}};
     } else if (!file.open(QIODevice::ReadOnly)) {
-        input.note = QStringLiteral("Файлът „%1“ не може да бъде прочетен.").arg(path);
+        input.note = {"BreakSession", QT_TRANSLATE_NOOP("BreakSession", "Файлът „%1“ не може да бъде прочетен."),
+                      {path}};
     } else {
         const QByteArray bytes = file.read(mostFileBytes + 1);
         input.ciphertext = QString::fromUtf8(bytes.left(mostFileBytes));
         if (bytes.size() > mostFileBytes)
-            input.note = QStringLiteral("Файлът „%1“ е по-дълъг от 1 MiB: прочетено е само началото му.").arg(path);
+            input.note = {"BreakSession",
+                          QT_TRANSLATE_NOOP("BreakSession",
+                                            "Файлът „%1“ е по-дълъг от 1 MiB: прочетено е само началото му."),
+                          {path}};
     }
     return input;
 }
@@ -122,7 +128,7 @@ void BreakSession::setCiphertext(const QString &text)
     m_ciphertext = text;
     if (m_state == State::Idle || m_state == State::Refused) {
         m_state = State::Idle;
-        m_message.clear();
+        m_message = {};
     }
 }
 
@@ -181,24 +187,31 @@ void BreakSession::demonstrate(const QString &text, const std::optional<QString>
         square = Demonstration::randomSquare(random);
     } else {
         if (keyWord->trimmed().isEmpty()) {
-            refuse(QStringLiteral("Напишете ключова дума или изберете „случаен квадрат“."));
+            refuse({"BreakSession",
+                    QT_TRANSLATE_NOOP("BreakSession", "Напишете ключова дума или изберете „случаен квадрат“.")});
             return;
         }
         // The square would leave out whatever is not a Latin letter, and
         // the class would watch another key being found than the one shown.
         if (hasCyrillic(*keyWord) || cleaned(upperCased(*keyWord)).isEmpty()) {
             refuse(hasCyrillic(*keyWord)
-                       ? QStringLiteral("Ключовата дума трябва да е с латински букви: програмата пропуска кирилицата.")
-                       : QStringLiteral("Ключовата дума няма нито една латинска буква."));
+                       ? Sentence("BreakSession",
+                                  QT_TRANSLATE_NOOP("BreakSession", "Ключовата дума трябва да е с латински букви: "
+                                                                    "програмата пропуска кирилицата."))
+                       : Sentence("BreakSession",
+                                  QT_TRANSLATE_NOOP("BreakSession", "Ключовата дума няма нито една латинска буква.")));
             return;
         }
         square = Demonstration::keySquare(*keyWord);
     }
     const std::optional<Demonstration> demonstration = Demonstration::make(text, square);
     if (!demonstration) {
-        refuse(hasCyrillic(text) ? QStringLiteral("Текстът за демонстрация трябва да е с латински букви: "
-                                                  "програмата пропуска кирилицата.")
-                                 : QStringLiteral("Текстът за демонстрация няма нито една латинска буква."));
+        refuse(hasCyrillic(text)
+                   ? Sentence("BreakSession", QT_TRANSLATE_NOOP("BreakSession",
+                                                                "Текстът за демонстрация трябва да е с латински "
+                                                                "букви: програмата пропуска кирилицата."))
+                   : Sentence("BreakSession", QT_TRANSLATE_NOOP("BreakSession", "Текстът за демонстрация няма нито "
+                                                                                "една латинска буква.")));
         return;
     }
     BreakInput input;
@@ -206,8 +219,9 @@ void BreakSession::demonstrate(const QString &text, const std::optional<QString>
     input.trueSquare = demonstration->square;
     input.keyWord = keyWord.value_or(QString());
     if (hasCyrillic(text))
-        input.note = QStringLiteral("Кирилицата в текста за демонстрация е пропусната: криптирани са само латинските "
-                                    "букви.");
+        input.note = {"BreakSession", QT_TRANSLATE_NOOP("BreakSession", "Кирилицата в текста за демонстрация е "
+                                                                        "пропусната: криптирани са само латинските "
+                                                                        "букви.")};
     setInput(input);
 }
 
@@ -219,7 +233,7 @@ void BreakSession::chooseLanguageFor(const QString &plainLetters)
     m_language = bulgarianText ? Language::Bulgarian : Language::English;
 }
 
-void BreakSession::refuse(const QString &message)
+void BreakSession::refuse(const Sentence &message)
 {
     m_state = State::Refused;
     m_message = message;
@@ -231,7 +245,7 @@ std::optional<BreakSession::Search> BreakSession::start()
         return std::nullopt;
     auto read = analysis::readCiphertext(m_ciphertext.toStdString());
     if (const auto *error = std::get_if<analysis::CiphertextError>(&read)) {
-        refuse(QString::fromStdString(error->message(Language::Bulgarian)));
+        refuse(sentenceOf(*error));
         return std::nullopt;
     }
     Search search;
@@ -245,7 +259,7 @@ std::optional<BreakSession::Search> BreakSession::start()
         options.crib = m_crib.toStdString();
         const auto crib = analysis::Crib::make(options.crib, std::nullopt, search.ciphertext);
         if (const auto *error = std::get_if<analysis::CribError>(&crib)) {
-            refuse(QString::fromStdString(error->message(Language::Bulgarian)));
+            refuse(sentenceOf(*error));
             return std::nullopt;
         }
     }
@@ -268,7 +282,7 @@ std::optional<BreakSession::Search> BreakSession::start()
 
     m_points.clear();
     m_report = analysis::SolverResult();
-    m_message.clear();
+    m_message = {};
     m_state = State::Searching;
     search.run = ++m_run;
     return search;

@@ -1,13 +1,12 @@
-// The break session's sentences: the status line and the notes, in
-// Bulgarian, with the figures written the Bulgarian way.
+// The break session's sentences: the status line and the notes, in the
+// language shown, with the figures written its way.
 
 #include "breaksession.h"
 
 #include "analysis/ciphertext.h"
 #include "analysis/squarealignment.h"
 #include "engine/characters.h"
-
-#include <QLocale>
+#include "uilanguage.h"
 
 #include <cmath>
 #include <variant>
@@ -18,35 +17,31 @@ namespace {
 
 using analysis::Language;
 
-QLocale bulgarian()
-{
-    return QLocale(QLocale::Bulgarian, QLocale::Bulgaria);
-}
-
 QString seconds(double value)
 {
-    return QStringLiteral("%1 s").arg(bulgarian().toString(value, 'f', 1));
+    return QStringLiteral("%1 s").arg(uiLocale().toString(value, 'f', 1));
 }
 
-// A count in groups of three digits, as Bulgarian writes it: 1 461 274.
-// (Qt 6.4's Bulgarian locale leaves the first group of a 7-digit number whole.)
+// A count in groups of three digits: 1 461 274 in Bulgarian, 1,461,274 in
+// English. (Qt 6.4's Bulgarian locale leaves the first group of a 7-digit
+// number whole.)
 QString grouped(std::uint64_t number)
 {
+    const QChar separator = uiLanguage() == UiLanguage::English ? QChar(u',') : QChar(0x00A0);
     QString digits = QString::number(qulonglong(number));
     for (qsizetype at = digits.size() - 3; at > 0; at -= 3)
-        digits.insert(at, QChar(0x00A0));
+        digits.insert(at, separator);
     return digits;
+}
+
+QString score(double value)
+{
+    return uiLocale().toString(value, 'f', 2);
 }
 
 QString keysTested(std::uint64_t keys)
 {
-    return QStringLiteral("%1 %2").arg(grouped(keys), keys == 1 ? QStringLiteral("ключ") : QStringLiteral("ключа"));
-}
-
-// ", оценка -4,39" once a square is found.
-QString scoreClause(const analysis::SolverReport &report)
-{
-    return report.found ? QStringLiteral(", оценка %1").arg(bulgarian().toString(report.score, 'f', 2)) : QString();
+    return keys == 1 ? BreakSession::tr("1 ключ") : BreakSession::tr("%1 ключа").arg(grouped(keys));
 }
 
 // Why the solver trusted its answer, after "резултатът е сигурен".
@@ -54,23 +49,23 @@ QString confidentWhy(const analysis::SolverResult &result)
 {
     switch (result.confidence) {
     case analysis::Confidence::KeyWord:
-        return QStringLiteral("резултатът е сигурен: квадратът е от ключова дума, а текстът му прилича на езика и е "
-                              "много по-вероятен от всеки друг намерен");
+        return BreakSession::tr("резултатът е сигурен: квадратът е от ключова дума, а текстът му прилича на езика и "
+                                "е много по-вероятен от всеки друг намерен");
     case analysis::Confidence::Settled:
-        return QStringLiteral("резултатът е сигурен: текстът прилича на езика и никое търсене от този квадрат не "
-                              "намери по-добър");
+        return BreakSession::tr("резултатът е сигурен: текстът прилича на езика и никое търсене от този квадрат не "
+                                "намери по-добър");
     case analysis::Confidence::Agreed:
     case analysis::Confidence::None:
         break;
     }
-    return QStringLiteral("резултатът е сигурен, %1 независими търсения стигнаха до един и същ текст")
+    return BreakSession::tr("резултатът е сигурен, %1 независими търсения стигнаха до един и същ текст")
         .arg(result.agreeing);
 }
 
 // "4 823 910 такива ключа": of the kind just named.
 QString suchKeys(std::uint64_t keys)
 {
-    return keys == 1 ? QStringLiteral("1 такъв ключ") : QStringLiteral("%1 такива ключа").arg(grouped(keys));
+    return keys == 1 ? BreakSession::tr("1 такъв ключ") : BreakSession::tr("%1 такива ключа").arg(grouped(keys));
 }
 
 // A key word's letters as the square is built from them.
@@ -87,18 +82,15 @@ QString lines(const QString &first, const QString &second)
     return second.isEmpty() ? first : first + u'\n' + second;
 }
 
-// Functions, not constants: a QString constant is built by a static
-// constructor at every start of the program, whichever window opens.
 QString keyKnown()
 {
-    return QStringLiteral("Ключът е известен: буквите, които са на мястото си, ще се оцветят в зелено.");
+    return BreakSession::tr("Ключът е известен: буквите, които са на мястото си, ще се оцветят в зелено.");
 }
 
 QString keyUnknown()
 {
-    return QStringLiteral("Ключът не е известен: нищо не се отбелязва.");
+    return BreakSession::tr("Ключът не е известен: нищо не се отбелязва.");
 }
-
 
 } // namespace
 
@@ -115,27 +107,30 @@ QString BreakSession::inPlaceNote() const
     for (qsizetype i = 0; i < plain.size() && i < m_truePlain.size(); ++i)
         same += plain[i] == m_truePlain[i];
     const int percent = m_truePlain.isEmpty() ? 0 : int(std::floor(100.0 * double(same) / double(m_truePlain.size())));
-    return QStringLiteral("На мястото си: %1 от 25 букви.\nВерен текст: %2 % от буквите.").arg(cells).arg(percent);
+    return tr("На мястото си: %1 от 25 букви.\nВерен текст: %2 % от буквите.").arg(cells).arg(percent);
 }
 
 QString BreakSession::scoreNote() const
 {
     const analysis::ScoreLevels levels = analysis::scoreLevels(m_language);
-    return QStringLiteral("Оценката показва колко прилича текстът на %1: средният логаритъм от вероятността на "
-                          "всяка буква след предходните четири (около %2 за случайни букви, около %3 за обикновен "
-                          "текст).")
-        .arg(m_language == Language::English ? QStringLiteral("английски") : QStringLiteral("български"),
-             bulgarian().toString(levels.random, 'f', 1), bulgarian().toString(levels.typical, 'f', 1));
+    const QString random = uiLocale().toString(levels.random, 'f', 1);
+    const QString typical = uiLocale().toString(levels.typical, 'f', 1);
+    if (m_language == Language::English)
+        return tr("Оценката показва колко прилича текстът на английски: средният логаритъм от вероятността на "
+                  "всяка буква след предходните четири (около %1 за случайни букви, около %2 за обикновен текст).")
+            .arg(random, typical);
+    return tr("Оценката показва колко прилича текстът на български: средният логаритъм от вероятността на всяка "
+              "буква след предходните четири (около %1 за случайни букви, около %2 за обикновен текст).")
+        .arg(random, typical);
 }
 
 QString BreakSession::shortTextNote(qsizetype letters) const
 {
     if (letters == 0 || letters >= qsizetype(analysis::shortCiphertext))
         return {};
-    QString note = QStringLiteral("Шифърът има само %1 букви: на толкова кратък текст пасват много квадрати.")
-                       .arg(letters);
+    QString note = tr("Шифърът има само %1 букви: на толкова кратък текст пасват много квадрати.").arg(letters);
     if (m_crib.trimmed().isEmpty())
-        note += QStringLiteral(" Ако знаете дума от текста, напишете я в „Известна дума“.");
+        note += u' ' + tr("Ако знаете дума от текста, напишете я в „Известна дума“.");
     return note;
 }
 
@@ -144,24 +139,27 @@ QString BreakSession::status() const
     switch (m_state) {
     case State::Idle: {
         if (!m_message.isEmpty())
-            return m_message;
+            return m_message.text();
         if (m_ciphertext.trimmed().isEmpty())
-            return QStringLiteral("Поставете шифрован текст или направете демонстрация, после натиснете „Започни“.");
+            return tr("Поставете шифрован текст или направете демонстрация, после натиснете „Започни“.");
         const auto read = analysis::readCiphertext(m_ciphertext.toStdString());
         const auto *letters = std::get_if<std::vector<analysis::Letter>>(&read);
-        return lines(QStringLiteral("Натиснете „Започни“ или Enter в полето за шифрования текст."),
+        return lines(tr("Натиснете „Започни“ или Enter в полето за шифрования текст."),
                      letters ? shortTextNote(qsizetype(letters->size())) : QString());
     }
     case State::Refused:
-        return m_message;
-    case State::Searching:
-        return lines(QStringLiteral("Търсене: %1, проверени %2, завършени опити: %3%4.")
-                         .arg(seconds(m_report.elapsedSeconds), keysTested(m_report.keysTested))
-                         .arg(m_report.restarts)
-                         .arg(scoreClause(m_report)),
-                     shortTextNote(m_letters.size()));
+        return m_message.text();
+    case State::Searching: {
+        const QString time = seconds(m_report.elapsedSeconds);
+        const QString keys = keysTested(m_report.keysTested);
+        const QString searching = m_report.found
+            ? tr("Търсене: %1, проверени %2, завършени опити: %3, оценка %4.")
+                  .arg(time, keys, QString::number(m_report.restarts), score(m_report.score))
+            : tr("Търсене: %1, проверени %2, завършени опити: %3.").arg(time, keys).arg(m_report.restarts);
+        return lines(searching, shortTextNote(m_letters.size()));
+    }
     case State::Stopping:
-        return QStringLiteral("Спиране…");
+        return tr("Спиране…");
     case State::Finished:
         break;
     }
@@ -176,18 +174,22 @@ QString BreakSession::finishedStatus() const
         why = confidentWhy(m_report);
         break;
     case analysis::StopReason::TimeLimit:
-        why = QStringLiteral("времето за търсене изтече");
+        why = tr("времето за търсене изтече");
         break;
     case analysis::StopReason::Cancelled:
-        why = QStringLiteral("спряно");
+        why = tr("спряно");
         break;
     }
-    QString first = QStringLiteral("Спря след %1 и %2 проверени ключа: %3%4.")
-                        .arg(seconds(m_report.elapsedSeconds), grouped(m_report.keysTested), why,
-                             scoreClause(m_report));
+    const QString time = seconds(m_report.elapsedSeconds);
+    const QString keys = grouped(m_report.keysTested);
+    //: %3 says why the search stopped.
+    QString first = m_report.found
+        ? tr("Спря след %1 и %2 проверени ключа: %3, оценка %4.").arg(time, keys, why, score(m_report.score))
+        : tr("Спря след %1 и %2 проверени ключа: %3.").arg(time, keys, why);
     if (!m_report.found)
-        first += m_cribGiven ? QStringLiteral(" Не е намерен квадрат, при който известната дума е в текста.")
-                             : QStringLiteral(" Не е намерен квадрат.");
+        first += u' '
+            + (m_cribGiven ? tr("Не е намерен квадрат, при който известната дума е в текста.")
+                           : tr("Не е намерен квадрат."));
     return first;
 }
 
@@ -200,13 +202,13 @@ QString BreakSession::keyWordLine() const
 {
     if (keyWordNamed()) {
         const QString key = QString::fromStdString(*m_report.keyWord);
-        return m_report.keyWordInList ? QStringLiteral("Ключовата дума е %1").arg(key)
-                                      : QStringLiteral("Ключът е буквите %1 — не е дума от списъците").arg(key);
+        return m_report.keyWordInList ? tr("Ключовата дума е %1").arg(key)
+                                      : tr("Ключът е буквите %1 — не е дума от списъците").arg(key);
     }
     // While the search runs, a square from the general search may yet turn
     // out to be a key word's: only the end says it is none.
     if (m_state == State::Finished && m_report.found)
-        return QStringLiteral("Намереният квадрат не е от ключова дума");
+        return tr("Намереният квадрат не е от ключова дума");
     return {};
 }
 
@@ -217,11 +219,12 @@ QString BreakSession::keyWordNote() const
     QString sameSquare;
     if (!m_trueKeyWord.isEmpty() && keyLetters(m_trueKeyWord) != keyLetters(QString::fromStdString(*m_report.keyWord))
         && QString::fromStdString(m_report.squareText) == m_knownSquare)
-        sameSquare = QStringLiteral("Известният ключ %1 дава същия квадрат.").arg(m_trueKeyWord);
+        sameSquare = tr("Известният ключ %1 дава същия квадрат.").arg(m_trueKeyWord);
     // 25! orders of the letters, of which each 25 cyclic shifts encrypt alike.
+    //: %1 counts the key words tried: "1 such key", "4,823,910 such keys".
     return lines(sameSquare,
-                 QStringLiteral("Квадрат от ключова дума се намира лесно: търсенето опита само %1, а квадратите, "
-                                "които шифрират различно, са 25!/25 ≈ 6,2·10²³.")
+                 tr("Квадрат от ключова дума се намира лесно: търсенето опита само %1, а квадратите, които шифрират "
+                    "различно, са 25!/25 ≈ 6,2·10²³.")
                      .arg(suchKeys(m_report.keyWordsTested)));
 }
 
@@ -229,7 +232,7 @@ QString BreakSession::wordsLine() const
 {
     if (!hasSearched() || !m_report.found || m_report.words.empty())
         return {};
-    return QStringLiteral("Думите (догадка): %1").arg(QString::fromStdString(m_report.words));
+    return tr("Думите (догадка): %1").arg(QString::fromStdString(m_report.words));
 }
 
 } // namespace playfair

@@ -1,5 +1,8 @@
 #include "scoreplot.h"
 
+#include "workspace/uilanguage.h"
+
+#include <QEvent>
 #include <QLocale>
 #include <QPainter>
 #include <QPainterPath>
@@ -45,7 +48,16 @@ ScorePlot::ScorePlot(QWidget *parent)
     : QWidget(parent)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
-    setAccessibleName(QStringLiteral("График на оценката"));
+    setAccessibleName(tr("График на оценката"));
+}
+
+void ScorePlot::changeEvent(QEvent *event)
+{
+    // The landmarks' names are written as the plot is painted, which the
+    // new language brings about.
+    if (event->type() == QEvent::LanguageChange)
+        setAccessibleName(tr("График на оценката"));
+    QWidget::changeEvent(event);
 }
 
 void ScorePlot::setLevels(double random, double language)
@@ -86,7 +98,7 @@ void ScorePlot::paintEvent(QPaintEvent *)
     small.setPointSizeF(font().pointSizeF() * 0.8);
     painter.setFont(small);
     const QFontMetrics metrics(small);
-    const QLocale locale(QLocale::Bulgarian);
+    const QLocale locale = uiLocale();
 
     // The score axis spans the landmarks and every point, in whole units.
     double low = m_random;
@@ -142,10 +154,10 @@ void ScorePlot::paintEvent(QPaintEvent *)
         const qreal x = right ? area.right() - 4 - metrics.horizontalAdvance(name) : area.left() + 4;
         painter.drawText(QPointF(x, at(0, score).y() - 3), name);
     };
-    landmark(m_random, randomColour, QStringLiteral("случайни букви"), false);
-    landmark(m_language, languageColour, QStringLiteral("обикновен текст"), false);
+    landmark(m_random, randomColour, tr("случайни букви"), false);
+    landmark(m_language, languageColour, tr("обикновен текст"), false);
     if (m_trueScore)
-        landmark(*m_trueScore, trueColour, QStringLiteral("истинският текст"), true);
+        landmark(*m_trueScore, trueColour, tr("истинският текст"), true);
 
     if (m_points.isEmpty())
         return;
