@@ -20,7 +20,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenu>
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QRadioButton>
@@ -148,10 +147,7 @@ void BreakWindow::changeEvent(QEvent *event)
 
 void BreakWindow::contextMenuEvent(QContextMenuEvent *event)
 {
-    QMenu menu(this);
-    menu.setFont(font());
-    addLanguageMenu(&menu);
-    menu.exec(event->globalPos());
+    execWindowMenu(this, {}, event->globalPos());
 }
 
 void BreakWindow::createControls()

@@ -20,7 +20,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QMenu>
 #include <QMessageBox>
 #include <QPainter>
 #include <QPlainTextEdit>
@@ -449,12 +448,7 @@ void MainWindow::contextMenuEvent(QContextMenuEvent *event)
         if (qobject_cast<QLineEdit *>(under) || qobject_cast<QAbstractScrollArea *>(under))
             return;
     }
-    QMenu menu(this);
-    menu.setFont(font());
-    menu.addActions(actions());
-    menu.addSeparator();
-    addLanguageMenu(&menu);
-    menu.exec(event->globalPos());
+    execWindowMenu(this, actions(), event->globalPos());
 }
 
 } // namespace playfair

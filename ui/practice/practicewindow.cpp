@@ -20,7 +20,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenu>
 #include <QMessageBox>
 #include <QPainter>
 #include <QPushButton>
@@ -116,10 +115,7 @@ void PracticeWindow::changeEvent(QEvent *event)
 
 void PracticeWindow::contextMenuEvent(QContextMenuEvent *event)
 {
-    QMenu menu(this);
-    menu.setFont(font());
-    addLanguageMenu(&menu);
-    menu.exec(event->globalPos());
+    execWindowMenu(this, {}, event->globalPos());
 }
 
 void PracticeWindow::createControls()

@@ -39,4 +39,16 @@ void addLanguageMenu(QMenu *menu)
     }
 }
 
+void execWindowMenu(QWidget *window, const QList<QAction *> &actions, const QPoint &globalPos)
+{
+    QMenu menu(window);
+    menu.setFont(window->font());
+    if (!actions.isEmpty()) {
+        menu.addActions(actions);
+        menu.addSeparator();
+    }
+    addLanguageMenu(&menu);
+    menu.exec(globalPos);
+}
+
 } // namespace playfair

@@ -1,6 +1,11 @@
 #pragma once
 
+#include <QList>
+
+class QAction;
 class QMenu;
+class QPoint;
+class QWidget;
 
 namespace playfair {
 
@@ -8,5 +13,9 @@ namespace playfair {
 // English, each in its own language, the one shown checked. Choosing one
 // shows every open window in it at once and remembers it for the next start.
 void addLanguageMenu(QMenu *menu);
+
+// Shows a window's own menu at `globalPos`, in the window's font: its
+// `actions`, then the language submenu. Returns when the menu closes.
+void execWindowMenu(QWidget *window, const QList<QAction *> &actions, const QPoint &globalPos);
 
 } // namespace playfair
