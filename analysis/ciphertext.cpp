@@ -1,5 +1,7 @@
 #include "analysis/ciphertext.h"
 
+#include "analysis/transliteration.h"
+
 namespace playfair::analysis {
 
 std::string CiphertextError::message() const
@@ -7,6 +9,8 @@ std::string CiphertextError::message() const
     switch (kind) {
     case Kind::NoLetters:
         return "The text has no letters.";
+    case Kind::Cyrillic:
+        return "The text has Cyrillic letters only: a Playfair ciphertext is written in Latin letters (A to Z).";
     case Kind::OddLetters:
         return "The text has " + std::to_string(letters)
             + " letters, an odd number: the last letter has no pair, so this is no Playfair ciphertext.";
@@ -27,8 +31,11 @@ std::variant<std::vector<Letter>, CiphertextError> readCiphertext(std::string_vi
     }
     CiphertextError error;
     error.letters = letters.size();
-    if (letters.empty())
+    if (letters.empty()) {
+        if (hasCyrillicLetter(text))
+            error.kind = CiphertextError::Kind::Cyrillic;
         return error;
+    }
     if (letters.size() % 2 != 0) {
         error.kind = CiphertextError::Kind::OddLetters;
         return error;

@@ -15,6 +15,7 @@ struct CiphertextError
 {
     enum class Kind {
         NoLetters,   // not one letter
+        Cyrillic,    // Cyrillic letters but not one Latin letter
         OddLetters,  // an odd number of letters: the last one has no pair
         DoubledPair, // a pair of two equal letters, which no square gives
     };
@@ -28,9 +29,9 @@ struct CiphertextError
     std::string message() const;
 };
 
-// The letters of a ciphertext: ASCII letters in either case count, J as I;
-// spaces, line breaks, digits, punctuation and anything else are skipped, so
-// texts in five-letter groups read as they are.
+// The letters of a UTF-8 ciphertext: ASCII letters in either case count, J
+// as I; spaces, line breaks, digits, punctuation and anything else are
+// skipped, so texts in five-letter groups read as they are.
 std::variant<std::vector<Letter>, CiphertextError> readCiphertext(std::string_view text);
 
 // Below this many letters many squares fit a ciphertext equally well.

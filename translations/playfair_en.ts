@@ -24,26 +24,6 @@
         <translation>Type a key word or choose “random square”.</translation>
     </message>
     <message>
-        <source>Ключовата дума трябва да е с латински букви: програмата пропуска кирилицата.</source>
-        <translation>The key word must be in Latin letters: the program skips Cyrillic.</translation>
-    </message>
-    <message>
-        <source>Ключовата дума няма нито една латинска буква.</source>
-        <translation>The key word has not one Latin letter.</translation>
-    </message>
-    <message>
-        <source>Текстът за демонстрация трябва да е с латински букви: програмата пропуска кирилицата.</source>
-        <translation>The demonstration text must be in Latin letters: the program skips Cyrillic.</translation>
-    </message>
-    <message>
-        <source>Текстът за демонстрация няма нито една латинска буква.</source>
-        <translation>The demonstration text has not one Latin letter.</translation>
-    </message>
-    <message>
-        <source>Кирилицата в текста за демонстрация е пропусната: криптирани са само латинските букви.</source>
-        <translation>The Cyrillic in the demonstration text was left out: only the Latin letters are encrypted.</translation>
-    </message>
-    <message>
         <source>1 ключ</source>
         <translation>1 key</translation>
     </message>
@@ -130,15 +110,6 @@ Right text: %2% of the letters.</translation>
         <translation>stopped</translation>
     </message>
     <message>
-        <source>Спря след %1 и %2 проверени ключа: %3, оценка %4.</source>
-        <extracomment>%3 says why the search stopped.</extracomment>
-        <translation>Stopped after %1 and %2 keys tested: %3, score %4.</translation>
-    </message>
-    <message>
-        <source>Спря след %1 и %2 проверени ключа: %3.</source>
-        <translation>Stopped after %1 and %2 keys tested: %3.</translation>
-    </message>
-    <message>
         <source>Не е намерен квадрат, при който известната дума е в текста.</source>
         <translation>No square was found with the known word in its text.</translation>
     </message>
@@ -159,10 +130,6 @@ Right text: %2% of the letters.</translation>
         <translation>The square found is not a key word’s</translation>
     </message>
     <message>
-        <source>Известният ключ %1 дава същия квадрат.</source>
-        <translation>The known key %1 gives the same square.</translation>
-    </message>
-    <message>
         <source>Квадрат от ключова дума се намира лесно: търсенето опита само %1, а квадратите, които шифрират различно, са 25!/25 ≈ 6,2·10²³.</source>
         <extracomment>%1 counts the key words tried: &quot;1 such key&quot;, &quot;4,823,910 such keys&quot;.</extracomment>
         <translation>A key word’s square is easy to find: the search tried only %1, while the squares that encrypt differently number 25!/25 ≈ 6.2·10²³.</translation>
@@ -170,6 +137,87 @@ Right text: %2% of the letters.</translation>
     <message>
         <source>Думите (догадка): %1</source>
         <translation>The words (a guess): %1</translation>
+    </message>
+    <message>
+        <source>Ключовата дума няма нито една буква.</source>
+        <translation>The key word has not one letter.</translation>
+    </message>
+    <message>
+        <source>Ключовата дума %1 е написана с латински букви: %2.</source>
+        <translation>The key word %1 is written in Latin letters: %2.</translation>
+    </message>
+    <message>
+        <source>Текстът за демонстрация няма нито една буква.</source>
+        <translation>The demonstration text has not one letter.</translation>
+    </message>
+    <message>
+        <source>Кирилицата в текста е написана с латински букви по официалната транслитерация, на която е и статистиката на българския: „%1“.</source>
+        <translation>The Cyrillic in the text is written in Latin letters by the official transliteration, the one the Bulgarian statistics are counted in: “%1”.</translation>
+    </message>
+    <message>
+        <source>%1 с</source>
+        <extracomment>Seconds, written &quot;3,2 с&quot; in Bulgarian: %1 is the number in the language&apos;s form.</extracomment>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>Търсенето приключи след %1 и %2 проверени ключа: %3, оценка %4.</source>
+        <extracomment>%3 says why the search stopped.</extracomment>
+        <translation>The search ended after %1 and %2 keys tested: %3, score %4.</translation>
+    </message>
+    <message>
+        <source>Търсенето приключи след %1 и %2 проверени ключа: %3.</source>
+        <translation>The search ended after %1 and %2 keys tested: %3.</translation>
+    </message>
+    <message>
+        <source>Ключовата дума е %1 (%2)</source>
+        <extracomment>The key word as typed in Cyrillic, then in the Latin letters that build the square.</extracomment>
+        <translation>The key word is %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Най-добрият намерен ключ: %1</source>
+        <translation>The best key found: %1</translation>
+    </message>
+    <message>
+        <source>Най-добрият намерен ключ: буквите %1 (не е дума от списъците)</source>
+        <translation>The best key found: the letters %1 (not a word of the lists)</translation>
+    </message>
+    <message>
+        <source>Най-добрият ключ досега: %1</source>
+        <translation>The best key so far: %1</translation>
+    </message>
+    <message>
+        <source>Най-добрият ключ досега: буквите %1 (не е дума от списъците)</source>
+        <translation>The best key so far: the letters %1 (not a word of the lists)</translation>
+    </message>
+    <message>
+        <source>Най-добрият намерен квадрат не е от ключова дума</source>
+        <translation>The best square found is not a key word’s</translation>
+    </message>
+    <message>
+        <source>Не е ключът: на мястото си са %1 от 25 букви на квадрата.</source>
+        <translation>Not the key: the square has %1 of its 25 letters in place.</translation>
+    </message>
+    <message>
+        <source>Търсенето не е сигурно в този ключ.</source>
+        <translation>The search is not sure of this key.</translation>
+    </message>
+    <message>
+        <source>Търсенето още не е сигурно в този ключ.</source>
+        <translation>The search is not yet sure of this key.</translation>
+    </message>
+    <message>
+        <source>Търсенето не е сигурно в този ключ: в текста има само %1 от 25-те букви, затова най-много %1 букви на квадрата може да са на мястото си.</source>
+        <extracomment>%1 counts the different letters of the ciphertext and its plaintext, fewer than 25.</extracomment>
+        <translation>The search is not sure of this key: the text holds only %1 of the 25 letters, so at most %1 letters of the square can be in place.</translation>
+    </message>
+    <message>
+        <source>Търсенето още не е сигурно в този ключ: в текста има само %1 от 25-те букви, затова най-много %1 букви на квадрата може да са на мястото си.</source>
+        <translation>The search is not yet sure of this key: the text holds only %1 of the 25 letters, so at most %1 letters of the square can be in place.</translation>
+    </message>
+    <message>
+        <source>Търсенето я назовава с най-късата дума, която дава същия квадрат: %1.</source>
+        <extracomment>Under &quot;The key word is …&quot;: the search names that key word (&quot;я&quot;) by %1, the shortest word that builds the same square.</extracomment>
+        <translation>The search names it by the shortest word that builds the same square: %1.</translation>
     </message>
 </context>
 <context>
@@ -397,6 +445,10 @@ Right text: %2% of the letters.</translation>
         <source>Известната дума няма нито една латинска буква.</source>
         <translation>The known word has not one Latin letter.</translation>
     </message>
+    <message>
+        <source>В текста има само букви на кирилица, а шифърът Playfair се пише с латински букви.</source>
+        <translation>The text has Cyrillic letters only, and a Playfair ciphertext is written in Latin letters.</translation>
+    </message>
 </context>
 <context>
     <name>Worksheet</name>
@@ -473,10 +525,6 @@ Right text: %2% of the letters.</translation>
     <message>
         <source>Текст за демонстрация</source>
         <translation>Demonstration text</translation>
-    </message>
-    <message>
-        <source>Напишете или поставете текст с латински букви, на английски или на български…</source>
-        <translation>Type or paste a text in Latin letters, in English or in Bulgarian…</translation>
     </message>
     <message>
         <source>ключова дума:</source>
@@ -589,6 +637,19 @@ Right text: %2% of the letters.</translation>
     <message>
         <source>Състояние</source>
         <translation>Status</translation>
+    </message>
+    <message>
+        <source>Напишете или поставете текст на английски или на български; кирилицата се пише с латински букви…</source>
+        <translation>Type or paste a text in English or in Bulgarian; Cyrillic is written in Latin letters…</translation>
+    </message>
+    <message>
+        <source> с</source>
+        <extracomment>The unit after the time limit&apos;s number: seconds.</extracomment>
+        <translation> s</translation>
+    </message>
+    <message>
+        <source>Спира търсенето; същото прави клавишът Esc.</source>
+        <translation>Stops the search; so does the Esc key.</translation>
     </message>
 </context>
 <context>
@@ -797,6 +858,10 @@ Right text: %2% of the letters.</translation>
         <source>Листът не можа да бъде записан в %1.</source>
         <translation>The sheet could not be saved to %1.</translation>
     </message>
+    <message>
+        <source>Отговорите се пишат с латински букви: превключете клавиатурата на латиница.</source>
+        <translation>Answers are written in Latin letters: switch the keyboard to a Latin layout.</translation>
+    </message>
 </context>
 <context>
     <name>playfair::ScorePlot</name>
@@ -815,6 +880,11 @@ Right text: %2% of the letters.</translation>
     <message>
         <source>истинският текст</source>
         <translation>the true text</translation>
+    </message>
+    <message>
+        <source>%1 с</source>
+        <extracomment>The time axis&apos;s last figure, in seconds: &quot;30 с&quot; in Bulgarian.</extracomment>
+        <translation>%1 s</translation>
     </message>
 </context>
 <context>

@@ -8,6 +8,7 @@
 #include "engine/characters.h"
 #include "uilanguage.h"
 
+#include <algorithm>
 #include <cmath>
 #include <variant>
 
@@ -19,7 +20,8 @@ using analysis::Language;
 
 QString seconds(double value)
 {
-    return QStringLiteral("%1 s").arg(uiLocale().toString(value, 'f', 1));
+    //: Seconds, written "3,2 с" in Bulgarian: %1 is the number in the language's form.
+    return BreakSession::tr("%1 с").arg(uiLocale().toString(value, 'f', 1));
 }
 
 // A count in groups of three digits: 1 461 274 in Bulgarian, 1,461,274 in
@@ -82,12 +84,14 @@ QString lines(const QString &first, const QString &second)
     return second.isEmpty() ? first : first + u'\n' + second;
 }
 
-QString keyKnown()
+// Functions, not constants: a QString constant is built by a static
+// constructor at every start of the program, whichever window opens.
+QString keyKnownNote()
 {
     return BreakSession::tr("Ключът е известен: буквите, които са на мястото си, ще се оцветят в зелено.");
 }
 
-QString keyUnknown()
+QString keyUnknownNote()
 {
     return BreakSession::tr("Ключът не е известен: нищо не се отбелязва.");
 }
@@ -98,9 +102,9 @@ QString BreakSession::inPlaceNote() const
 {
     const bool searched = hasSearched();
     if (!searched || !m_report.found)
-        return (searched ? m_trueSquare.has_value() : !m_knownSquare.isEmpty()) ? keyKnown() : keyUnknown();
+        return (searched ? m_trueSquare.has_value() : keyKnown()) ? keyKnownNote() : keyUnknownNote();
     if (!m_trueSquare)
-        return keyUnknown();
+        return keyUnknownNote();
     const int cells = analysis::alignedSquare(m_report.square, *m_trueSquare).count;
     const QString plain = QString::fromStdString(m_report.plaintext);
     qsizetype same = 0;
@@ -184,8 +188,9 @@ QString BreakSession::finishedStatus() const
     const QString keys = grouped(m_report.keysTested);
     //: %3 says why the search stopped.
     QString first = m_report.found
-        ? tr("Спря след %1 и %2 проверени ключа: %3, оценка %4.").arg(time, keys, why, score(m_report.score))
-        : tr("Спря след %1 и %2 проверени ключа: %3.").arg(time, keys, why);
+        ? tr("Търсенето приключи след %1 и %2 проверени ключа: %3, оценка %4.")
+              .arg(time, keys, why, score(m_report.score))
+        : tr("Търсенето приключи след %1 и %2 проверени ключа: %3.").arg(time, keys, why);
     if (!m_report.found)
         first += u' '
             + (m_cribGiven ? tr("Не е намерен квадрат, при който известната дума е в текста.")
@@ -198,31 +203,93 @@ bool BreakSession::keyWordNamed() const
     return hasSearched() && m_report.found && m_report.keyWord && !m_report.keyWord->empty();
 }
 
+bool BreakSession::keyWordTrusted() const
+{
+    if (!hasSearched() || !m_report.found)
+        return false;
+    if (m_trueSquare)
+        return foundIsKnownKey();
+    return m_state == State::Finished && m_report.stopped == analysis::StopReason::Confident;
+}
+
 QString BreakSession::keyWordLine() const
 {
+    if (!m_trueKeyWord.isEmpty() && foundIsKnownKey()) {
+        // The key as typed, but spaced as the search names it when it was
+        // typed without the spaces (as the main window leaves a key).
+        const QString latin = inLatin(m_trueKeyWord);
+        if (latin != m_trueKeyWord) {
+            //: The key word as typed in Cyrillic, then in the Latin letters that build the square.
+            return tr("Ключовата дума е %1 (%2)").arg(m_trueKeyWord, latin);
+        }
+        const QString named = keyWordNamed() ? QString::fromStdString(*m_report.keyWord) : QString();
+        const bool spaced = QString(named).remove(u' ') == QString(m_trueKeyWord).remove(u' ')
+            && named.count(u' ') > m_trueKeyWord.count(u' ');
+        return tr("Ключовата дума е %1").arg(spaced ? named : m_trueKeyWord);
+    }
+    const bool trusted = keyWordTrusted();
     if (keyWordNamed()) {
         const QString key = QString::fromStdString(*m_report.keyWord);
-        return m_report.keyWordInList ? tr("Ключовата дума е %1").arg(key)
-                                      : tr("Ключът е буквите %1 — не е дума от списъците").arg(key);
+        if (trusted)
+            return m_report.keyWordInList ? tr("Ключовата дума е %1").arg(key)
+                                          : tr("Ключът е буквите %1 — не е дума от списъците").arg(key);
+        if (m_state == State::Finished)
+            return m_report.keyWordInList
+                ? tr("Най-добрият намерен ключ: %1").arg(key)
+                : tr("Най-добрият намерен ключ: буквите %1 (не е дума от списъците)").arg(key);
+        return m_report.keyWordInList ? tr("Най-добрият ключ досега: %1").arg(key)
+                                      : tr("Най-добрият ключ досега: буквите %1 (не е дума от списъците)").arg(key);
     }
     // While the search runs, a square from the general search may yet turn
     // out to be a key word's: only the end says it is none.
     if (m_state == State::Finished && m_report.found)
-        return tr("Намереният квадрат не е от ключова дума");
+        return trusted ? tr("Намереният квадрат не е от ключова дума")
+                       : tr("Най-добрият намерен квадрат не е от ключова дума");
     return {};
+}
+
+// How much of a square not trusted is right: counted against the known
+// key, or else at most the letters the text holds, since a letter it does
+// not hold may stand anywhere.
+QString BreakSession::lettersRightNote() const
+{
+    if (m_trueSquare)
+        return tr("Не е ключът: на мястото си са %1 от 25 букви на квадрата.")
+            .arg(analysis::alignedSquare(m_report.square, *m_trueSquare).count);
+    QString letters = m_letters + QString::fromStdString(m_report.plaintext);
+    std::sort(letters.begin(), letters.end());
+    letters.erase(std::unique(letters.begin(), letters.end()), letters.end());
+    const bool finished = m_state == State::Finished;
+    if (letters.size() >= 25)
+        return finished ? tr("Търсенето не е сигурно в този ключ.") : tr("Търсенето още не е сигурно в този ключ.");
+    //: %1 counts the different letters of the ciphertext and its plaintext, fewer than 25.
+    return (finished ? tr("Търсенето не е сигурно в този ключ: в текста има само %1 от 25-те букви, затова "
+                          "най-много %1 букви на квадрата може да са на мястото си.")
+                     : tr("Търсенето още не е сигурно в този ключ: в текста има само %1 от 25-те букви, затова "
+                          "най-много %1 букви на квадрата може да са на мястото си."))
+        .arg(letters.size());
 }
 
 QString BreakSession::keyWordNote() const
 {
-    if (!keyWordNamed())
+    if (keyWordLine().isEmpty())
         return {};
-    QString sameSquare;
-    if (!m_trueKeyWord.isEmpty() && keyLetters(m_trueKeyWord) != keyLetters(QString::fromStdString(*m_report.keyWord))
-        && QString::fromStdString(m_report.squareText) == m_knownSquare)
-        sameSquare = tr("Известният ключ %1 дава същия квадрат.").arg(m_trueKeyWord);
+    const bool knownKeyNamed = !m_trueKeyWord.isEmpty() && foundIsKnownKey();
+    QString shortest;
+    if (knownKeyNamed && keyWordNamed()
+        && keyLetters(inLatin(m_trueKeyWord)) != keyLetters(QString::fromStdString(*m_report.keyWord))) {
+        //: Under "The key word is …": the search names that key word ("я") by %1, the shortest word that
+        //: builds the same square.
+        shortest = tr("Търсенето я назовава с най-късата дума, която дава същия квадрат: %1.")
+                       .arg(QString::fromStdString(*m_report.keyWord));
+    }
+    if (!keyWordTrusted())
+        return lines(shortest, lettersRightNote());
+    if (!knownKeyNamed && !(keyWordNamed() && m_report.keyWordInList))
+        return shortest;
     // 25! orders of the letters, of which each 25 cyclic shifts encrypt alike.
     //: %1 counts the key words tried: "1 such key", "4,823,910 such keys".
-    return lines(sameSquare,
+    return lines(shortest,
                  tr("Квадрат от ключова дума се намира лесно: търсенето опита само %1, а квадратите, които шифрират "
                     "различно, са 25!/25 ≈ 6,2·10²³.")
                      .arg(suchKeys(m_report.keyWordsTested)));

@@ -17,7 +17,25 @@ Sentence::Sentence(const QString &text)
         m_arguments << text;
 }
 
+void Sentence::addLine(const Sentence &next)
+{
+    if (next.isEmpty())
+        return;
+    if (isEmpty())
+        *this = next;
+    else
+        m_lines.push_back(next);
+}
+
 QString Sentence::text() const
+{
+    QString text = ownText();
+    for (const Sentence &line : m_lines)
+        text += u'\n' + line.text();
+    return text;
+}
+
+QString Sentence::ownText() const
 {
     if (m_source == nullptr)
         return m_arguments.value(0);

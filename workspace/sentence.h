@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <vector>
+
 namespace playfair {
 
 // A sentence for the user that a session keeps until it is shown: its
@@ -18,13 +20,19 @@ public:
     // translation.
     Sentence(const QString &text);
 
-    bool isEmpty() const { return m_source == nullptr && m_arguments.isEmpty(); }
+    bool isEmpty() const { return m_source == nullptr && m_arguments.isEmpty() && m_lines.empty(); }
+    // Each sentence added is shown on a line of its own after this one; an
+    // empty one adds nothing.
+    void addLine(const Sentence &next);
     QString text() const;
 
 private:
+    QString ownText() const;
+
     const char *m_context = nullptr;
     const char *m_source = nullptr;
     QStringList m_arguments;
+    std::vector<Sentence> m_lines;
 };
 
 } // namespace playfair

@@ -22,6 +22,10 @@ Sentence sentenceOf(const analysis::CiphertextError &error)
     switch (error.kind) {
     case Kind::NoLetters:
         break;
+    case Kind::Cyrillic:
+        return {"SolverError",
+                QT_TRANSLATE_NOOP("SolverError",
+                                  "В текста има само букви на кирилица, а шифърът Playfair се пише с латински букви.")};
     case Kind::OddLetters:
         return {"SolverError",
                 QT_TRANSLATE_NOOP("SolverError", "Шифърът има %1 букви, нечетен брой: последната буква няма двойка, "

@@ -9,6 +9,7 @@
 #include "ui/shared/squareview.h"
 #include "ui/shared/windowcolours.h"
 #include "ui/shared/windowparts.h"
+#include "ui/shared/wrappedlabel.h"
 
 #include <QButtonGroup>
 #include <QCloseEvent>
@@ -25,6 +26,7 @@
 #include <QRadioButton>
 #include <QRandomGenerator>
 #include <QScreen>
+#include <QShortcut>
 #include <QSignalBlocker>
 #include <QSpinBox>
 #include <QVBoxLayout>
@@ -49,15 +51,6 @@ T *named(T *widget, const char *objectName)
     return widget;
 }
 
-QLabel *wrappedLabel(const QString &text, QWidget *parent)
-{
-    auto *label = new QLabel(text, parent);
-    label->setTextFormat(Qt::PlainText);
-    label->setWordWrap(true);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    return label;
-}
-
 } // namespace
 
 BreakWindow::BreakWindow(const BreakInput &input, QWidget *parent)
@@ -77,9 +70,17 @@ BreakWindow::BreakWindow(const BreakInput &input, QWidget *parent)
 
 BreakWindow::~BreakWindow()
 {
+    forgetJob();
+}
+
+// The job's thread is asked to stop, and nothing it sends reaches the
+// window any more.
+void BreakWindow::forgetJob()
+{
     if (m_job) {
         m_job->disconnect(this);
         m_job->stop();
+        m_job = nullptr;
     }
 }
 
@@ -95,16 +96,17 @@ void BreakWindow::retranslate()
 
     m_demonstration->setTitle(tr("Демонстрация: текст, криптиран с известен ключ"));
     m_demoText->setAccessibleName(tr("Текст за демонстрация"));
-    m_demoText->setPlaceholderText(tr("Напишете или поставете текст с латински букви, на английски или на български…"));
+    m_demoText->setPlaceholderText(
+        tr("Напишете или поставете текст на английски или на български; кирилицата се пише с латински букви…"));
     m_useKeyWord->setText(tr("ключова дума:"));
     m_keyWord->setAccessibleName(tr("Ключова дума"));
     m_useRandom->setText(tr("случаен квадрат"));
     m_encrypt->setText(tr("Криптирай"));
     m_encrypt->setAccessibleName(tr("Криптирай текста за демонстрация"));
     m_encrypt->setMinimumWidth(m_encrypt->fontMetrics().horizontalAdvance(m_encrypt->text()) + 24);
-    m_preparation->setText(tr("Текстът се подготвя като истинските съобщения Playfair: между двете букви на двойка от "
-                              "еднакви букви се вмъква X (Q, ако буквата е X), а накрая X изравнява нечетен брой букви "
-                              "(Q след крайно X)."));
+    m_preparation->setWrappedText(tr("Текстът се подготвя като истинските съобщения Playfair: между двете букви на "
+                                     "двойка от еднакви букви се вмъква X (Q, ако буквата е X), а накрая X изравнява "
+                                     "нечетен брой букви (Q след крайно X)."));
 
     m_ciphertextFrame->setTitle(tr("Шифрован текст"));
     m_ciphertext->setAccessibleName(tr("Шифрован текст"));
@@ -115,6 +117,8 @@ void BreakWindow::retranslate()
     m_crib->setAccessibleName(tr("Известна дума"));
     m_crib->setPlaceholderText(tr("ако знаете дума от текста"));
     m_timeLimit->setAccessibleName(tr("Време за търсене"));
+    //: The unit after the time limit's number: seconds.
+    m_timeLimit->setSuffix(tr(" с"));
     m_timeLimit->setToolTip(tr("Търсенето спира най-късно след толкова секунди."));
     m_languageLabel->setText(tr("език:"));
     m_cribLabel->setText(tr("известна дума:"));
@@ -125,6 +129,7 @@ void BreakWindow::retranslate()
         button->setAccessibleName(button->text());
         button->setMinimumWidth(button->fontMetrics().horizontalAdvance(m_start->text()) + 32);
     }
+    m_stop->setToolTip(tr("Спира търсенето; същото прави клавишът Esc."));
 
     m_squareFrame->setTitle(tr("квадрат на Polybius"));
     m_square->setAccessibleName(tr("Намереният квадрат"));
@@ -170,7 +175,7 @@ void BreakWindow::createControls()
     auto *squareLayout = new QVBoxLayout(m_squareFrame);
     m_square = named(new SquareView(m_squareFrame), "square");
     squareLayout->addWidget(m_square, 0, Qt::AlignHCenter);
-    m_inPlace = named(wrappedLabel(QString(), m_squareFrame), "inPlace");
+    m_inPlace = named(new WrappedLabel(QString(), m_squareFrame), "inPlace");
     m_inPlace->setFixedWidth(m_square->sizeHint().width() + 24);
     squareLayout->addWidget(m_inPlace);
     squareLayout->addStretch();
@@ -180,7 +185,10 @@ void BreakWindow::createControls()
     auto *scoreLayout = new QVBoxLayout(m_scoreFrame);
     m_plot = named(new ScorePlot(m_scoreFrame), "scorePlot");
     scoreLayout->addWidget(m_plot, 1);
-    m_scoreNote = named(wrappedLabel(QString(), m_scoreFrame), "scoreNote");
+    m_scoreNote = named(new WrappedLabel(QString(), m_scoreFrame), "scoreNote");
+    // Wide enough that the note takes four lines, not six, at the window's
+    // least width: the window is then less tall at its least.
+    m_scoreNote->setMinimumWidth(36 * m_scoreNote->fontMetrics().averageCharWidth());
     scoreLayout->addWidget(m_scoreNote);
     pictures->addWidget(m_scoreFrame, 1);
     results->addLayout(pictures);
@@ -189,7 +197,9 @@ void BreakWindow::createControls()
     m_plainFrame = named(new QGroupBox(this), "plaintextFrame");
     auto *plainLayout = new QVBoxLayout(m_plainFrame);
     m_plaintext = named(new PairedTextView(m_plainFrame), "plaintext");
-    m_plaintext->setMinimumHeight(5 * m_plaintext->fontMetrics().lineSpacing());
+    // Two lines of pairs with their plaintext, whole.
+    m_plaintext->setMinimumHeight(5 * m_plaintext->fontMetrics().lineSpacing()
+                                  + 2 * (m_plaintext->frameWidth() + int(m_plaintext->document()->documentMargin())));
     plainLayout->addWidget(m_plaintext, 1);
     // The words wrap in a box of three lines, which scrolls for a long text
     // rather than pushing the window past the screen.
@@ -207,11 +217,11 @@ void BreakWindow::createControls()
     columns->addLayout(results, 3);
     layout->addLayout(columns, 1);
 
-    m_status = named(wrappedLabel(QString(), this), "status");
+    m_status = named(new WrappedLabel(QString(), this), "status");
     m_status->setFrameShape(QFrame::Panel);
     m_status->setFrameShadow(QFrame::Sunken);
     m_status->setMargin(4);
-    m_status->setMinimumHeight(2 * fontMetrics().lineSpacing() + 12);
+    m_status->setLeastHeight(2 * fontMetrics().lineSpacing() + 12);
     m_status->setTextInteractionFlags(Qt::TextSelectableByMouse);
     setBackground(m_status, noteColour);
     layout->addWidget(m_status);
@@ -230,14 +240,10 @@ QWidget *BreakWindow::createKeyWord()
     auto *layout = new QVBoxLayout(panel);
     layout->setContentsMargins(6, 4, 6, 4);
     layout->setSpacing(2);
-    m_foundKeyWord = named(wrappedLabel(QString(), panel), "foundKeyWord");
-    QFont large = m_foundKeyWord->font();
-    large.setPointSizeF(large.pointSizeF() * 1.5);
-    large.setBold(true);
-    m_foundKeyWord->setFont(large);
+    m_foundKeyWord = named(new WrappedLabel(QString(), panel), "foundKeyWord");
     m_foundKeyWord->setTextInteractionFlags(Qt::TextSelectableByMouse);
     layout->addWidget(m_foundKeyWord);
-    m_keyWordNote = named(wrappedLabel(QString(), panel), "keyWordNote");
+    m_keyWordNote = named(new WrappedLabel(QString(), panel), "keyWordNote");
     layout->addWidget(m_keyWordNote);
     panel->hide();
     return panel;
@@ -271,7 +277,7 @@ QWidget *BreakWindow::createDemonstration()
     key->setColumnStretch(1, 1);
     layout->addLayout(key);
 
-    m_preparation = wrappedLabel(QString(), group);
+    m_preparation = named(new WrappedLabel(QString(), group), "preparation");
     layout->addWidget(m_preparation);
     return group;
 }
@@ -296,7 +302,6 @@ QWidget *BreakWindow::createSearchInputs()
     m_timeLimit = named(new QSpinBox(group), "timeLimit");
     m_timeLimit->setRange(5, 600);
     m_timeLimit->setValue(30);
-    m_timeLimit->setSuffix(QStringLiteral(" s"));
     const auto label = [group](QWidget *buddy) {
         auto *caption = new QLabel(group);
         caption->setBuddy(buddy);
@@ -327,6 +332,8 @@ void BreakWindow::connectControls()
     connect(m_encrypt, &QPushButton::clicked, this, &BreakWindow::makeDemonstration);
     connect(m_start, &QPushButton::clicked, this, &BreakWindow::start);
     connect(m_stop, &QPushButton::clicked, this, &BreakWindow::stop);
+    // Escape stops a search wherever the focus is in the window.
+    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this, &BreakWindow::stop);
     connect(m_crib, &QLineEdit::returnPressed, this, &BreakWindow::start);
     connect(m_useKeyWord, &QRadioButton::toggled, m_keyWord, &QLineEdit::setEnabled);
     connect(m_keyWord, &QLineEdit::textEdited, this, [this] { m_useKeyWord->setChecked(true); });
@@ -349,6 +356,13 @@ void BreakWindow::connectControls()
 void BreakWindow::setInput(const BreakInput &input)
 {
     m_session.setInput(input);
+    render();
+}
+
+void BreakWindow::offerInput(const BreakInput &input)
+{
+    if (m_session.offerInput(input))
+        forgetJob();
     render();
 }
 
@@ -441,12 +455,20 @@ void BreakWindow::render()
     const QList<int> right = m_session.rightCells();
     if (m_square->emphasised() != right)
         m_square->setEmphasised(right);
-    m_inPlace->setText(m_session.inPlaceNote());
+    m_inPlace->setWrappedText(m_session.inPlaceNote());
 
+    // Only what is beyond doubt stands large.
     const QString keyWord = m_session.keyWordLine();
-    m_foundKeyWord->setText(keyWord);
+    QFont keyWordFont = font();
+    if (m_session.keyWordTrusted()) {
+        keyWordFont.setPointSizeF(keyWordFont.pointSizeF() * 1.5);
+        keyWordFont.setBold(true);
+    }
+    if (m_foundKeyWord->font() != keyWordFont)
+        m_foundKeyWord->setFont(keyWordFont);
+    m_foundKeyWord->setWrappedText(keyWord);
     const QString keyWordNote = m_session.keyWordNote();
-    m_keyWordNote->setText(keyWordNote);
+    m_keyWordNote->setWrappedText(keyWordNote);
     m_keyWordNote->setVisible(!keyWordNote.isEmpty());
     m_keyWordFrame->setVisible(!keyWord.isEmpty());
 
@@ -460,11 +482,9 @@ void BreakWindow::render()
     m_plot->setTrueScore(m_session.trueScore());
     m_plot->setPoints(m_session.scorePoints());
     m_plot->update();
-    m_scoreNote->setText(m_session.scoreNote());
+    m_scoreNote->setWrappedText(m_session.scoreNote());
 
-    const QString status = m_session.status();
-    if (m_status->text() != status)
-        m_status->setText(status);
+    m_status->setWrappedText(m_session.status());
 }
 
 // The boxes show what the session holds; they change only where they differ
@@ -524,6 +544,16 @@ BreakWindow *openBreakWindow(const BreakInput &input, QWidget *owner)
     const QRect screen = window->screen()->availableGeometry();
     window->resize(QSize(1000, 720).boundedTo(screen.size() - QSize(16, 48)).expandedTo(window->minimumSizeHint()));
     showCentred(window, owner);
+    return window;
+}
+
+BreakWindow *showBreakWindow(const BreakInput &input, QWidget *owner)
+{
+    BreakWindow *window = openWindowOf<BreakWindow>(owner);
+    if (!window)
+        return openBreakWindow(input, owner);
+    window->offerInput(input);
+    bringForward(window);
     return window;
 }
 
