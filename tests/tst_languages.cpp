@@ -18,6 +18,7 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QTimer>
@@ -222,6 +223,105 @@ private Q_SLOTS:
         Windows fresh;
         QVERIFY(fresh.open());
         QCOMPARE(opened.texts(), fresh.texts());
+    }
+
+    // What a window words from its session as it shows it (a demonstration's
+    // notes on Cyrillic, a refusal, the end of a search with its seconds, the
+    // hint on Cyrillic answers) and its fixed texts follow a switch either
+    // way. Each pattern must match a whole line of the control's text.
+    void sentencesFollowTheSwitch_data()
+    {
+        QTest::addColumn<QString>("what");
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<QByteArray>("property");
+        QTest::addColumn<QStringList>("bulgarian");
+        QTest::addColumn<QStringList>("english");
+        QTest::newRow("a demonstration in Cyrillic, with a Cyrillic key word")
+            << "cyrillic demonstration" << "status" << QByteArray("text")
+            << QStringList{"Кирилицата в текста е написана с латински букви по официалната транслитерация, на която "
+                           "е и статистиката на българския: „SRESHTA PRI MOSTA“\\.",
+                           "Ключовата дума РОДИНА е написана с латински букви: RODINA\\."}
+            << QStringList{"The Cyrillic in the text is written in Latin letters by the official transliteration, "
+                           "the one the Bulgarian statistics are counted in: “SRESHTA PRI MOSTA”\\.",
+                           "The key word РОДИНА is written in Latin letters: RODINA\\."};
+        QTest::newRow("a ciphertext of Cyrillic letters only")
+            << "cyrillic ciphertext" << "status" << QByteArray("text")
+            << QStringList{"В текста има само букви на кирилица, а шифърът Playfair се пише с латински букви\\."}
+            << QStringList{"The text has Cyrillic letters only, and a Playfair ciphertext is written in Latin "
+                           "letters\\."};
+        QTest::newRow("the end of a search, in seconds")
+            << "search" << "status" << QByteArray("text")
+            << QStringList{"Търсенето приключи след [0-9]+,[0-9] с и [0-9\\x{00A0}]+ проверени ключа: .+\\."}
+            << QStringList{"The search ended after [0-9]+\\.[0-9] s and [0-9,]+ keys tested: .+\\."};
+        QTest::newRow("the known key word, found")
+            << "search" << "foundKeyWord" << QByteArray("text") << QStringList{"Ключовата дума е MONARCHY"}
+            << QStringList{"The key word is MONARCHY"};
+        QTest::newRow("the time limit's unit")
+            << "" << "timeLimit" << QByteArray("suffix") << QStringList{" с"} << QStringList{" s"};
+        QTest::newRow("Escape, named in Stop's tooltip")
+            << "" << "stop" << QByteArray("toolTip")
+            << QStringList{"Спира търсенето; същото прави клавишът Esc\\."}
+            << QStringList{"Stops the search; so does the Esc key\\."};
+        QTest::newRow("a Cyrillic letter typed into an answer")
+            << "cyrillic answer" << "hint" << QByteArray("text")
+            << QStringList{"Отговорите се пишат с латински букви: превключете клавиатурата на латиница\\."}
+            << QStringList{"Answers are written in Latin letters: switch the keyboard to a Latin layout\\."};
+    }
+
+    void sentencesFollowTheSwitch()
+    {
+        QFETCH(QString, what);
+        QFETCH(QString, control);
+        QFETCH(QByteArray, property);
+        QFETCH(QStringList, bulgarian);
+        QFETCH(QStringList, english);
+        QCOMPARE(uiLanguage(), UiLanguage::Bulgarian);
+        Windows windows;
+        QVERIFY(windows.open());
+        BreakWindow *breaking = windows.breaking;
+        const auto edit = [breaking](const char *name) { return breaking->findChild<QLineEdit *>(name); };
+        if (what == u"cyrillic demonstration" || what == u"search") {
+            const bool cyrillic = what == u"cyrillic demonstration";
+            breaking->findChild<QPlainTextEdit *>(QStringLiteral("demoText"))
+                ->setPlainText(cyrillic ? QStringLiteral("Среща при моста")
+                                        : QStringLiteral("Meet me at the old mill after dark and bring the map of "
+                                                         "the northern pass."));
+            breaking->findChild<QRadioButton *>(QStringLiteral("useKeyWord"))->setChecked(true);
+            edit("keyWord")->setText(cyrillic ? QStringLiteral("РОДИНА") : QStringLiteral("MONARCHY"));
+            edit("crib")->clear();
+            breaking->makeDemonstration();
+        } else if (what == u"cyrillic ciphertext") {
+            breaking->findChild<QPlainTextEdit *>(QStringLiteral("ciphertext"))->setPlainText(QStringLiteral("шифър"));
+            breaking->start();
+        } else if (what == u"cyrillic answer") {
+            QLineEdit *answer = windows.practice->findChild<QLineEdit *>(QStringLiteral("answer3"));
+            answer->setFocus();
+            QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QStringLiteral("д"));
+            QApplication::sendEvent(answer, &press);
+            QCoreApplication::processEvents(); // the window shows the session once the edit is done
+        }
+        if (what == u"search") {
+            breaking->setSearchOptions(2, 1);
+            breaking->start();
+            QTRY_VERIFY_WITH_TIMEOUT(!breaking->isSearching(), 60000);
+        }
+        QWidget *window = what == u"cyrillic answer" ? static_cast<QWidget *>(windows.practice) : breaking;
+        const QObject *shown = window->findChild<QObject *>(control);
+        QVERIFY(shown);
+        const auto check = [&](const QStringList &patterns) {
+            const QStringList lines = shown->property(property.constData()).toString().split(u'\n');
+            return std::all_of(patterns.begin(), patterns.end(), [&lines](const QString &pattern) {
+                const QRegularExpression whole(QRegularExpression::anchoredPattern(pattern));
+                return std::any_of(lines.begin(), lines.end(),
+                                   [&whole](const QString &line) { return whole.match(line).hasMatch(); });
+            });
+        };
+        const auto text = [&] { return shown->property(property.constData()).toString(); };
+        QVERIFY2(check(bulgarian), qPrintable(text()));
+        menuOf(window, QStringLiteral("language_en"));
+        QVERIFY2(check(english), qPrintable(text()));
+        menuOf(window, QStringLiteral("language_bg"));
+        QVERIFY2(check(bulgarian), qPrintable(text()));
     }
 
     // Under LANGUAGE=en (tst_languages_en): the main controls' English names.
