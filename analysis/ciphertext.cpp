@@ -4,28 +4,19 @@
 
 namespace playfair::analysis {
 
-std::string CiphertextError::message(Language language) const
+std::string CiphertextError::message() const
 {
-    const bool bulgarian = language == Language::Bulgarian;
     switch (kind) {
     case Kind::NoLetters:
-        return bulgarian ? "В текста няма нито една латинска буква." : "The text has no letters.";
+        return "The text has no letters.";
     case Kind::Cyrillic:
-        return bulgarian ? "В текста има само букви на кирилица, а шифърът Playfair се пише с латински букви."
-                         : "The text has Cyrillic letters only: a Playfair ciphertext is written in Latin letters "
-                           "(A to Z).";
+        return "The text has Cyrillic letters only: a Playfair ciphertext is written in Latin letters (A to Z).";
     case Kind::OddLetters:
-        return bulgarian ? "Шифърът има " + std::to_string(letters)
-                + " букви, нечетен брой: последната буква няма двойка, значи текстът не е шифър Playfair."
-                         : "The text has " + std::to_string(letters)
-                + " letters, an odd number: the last letter has no pair, so this is no Playfair ciphertext.";
-    case Kind::DoubledPair: {
-        const std::string pair(2, letter);
-        return bulgarian ? "Двойката " + pair + " на позиция " + std::to_string(position)
-                + " е от две еднакви букви, а никой квадрат не дава такъв шифър."
-                         : "The pair " + pair + " at letter " + std::to_string(position)
-                + " holds two equal letters, which no Playfair square gives.";
-    }
+        return "The text has " + std::to_string(letters)
+            + " letters, an odd number: the last letter has no pair, so this is no Playfair ciphertext.";
+    case Kind::DoubledPair:
+        return "The pair " + std::string(2, letter) + " at letter " + std::to_string(position)
+            + " holds two equal letters, which no Playfair square gives.";
     }
     return {};
 }

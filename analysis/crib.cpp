@@ -41,25 +41,21 @@ bool canStandAt(const std::vector<Letter> &word, std::size_t place, const std::v
 
 } // namespace
 
-std::string CribError::message(Language language) const
+std::string CribError::message() const
 {
-    const bool bulgarian = language == Language::Bulgarian;
     const std::string at = std::to_string(position);
     switch (kind) {
     case Kind::NoLetters:
-        return bulgarian ? "Известната дума няма нито една латинска буква." : "The crib has no letters.";
+        return "The crib has no letters.";
     case Kind::TooLong:
-        return bulgarian ? "Известната дума е по-дълга от текста." : "The crib is longer than the text.";
+        return "The crib is longer than the text.";
     case Kind::BadPosition:
-        return bulgarian ? "Позиция " + at + " е извън текста." : "Position " + at + " is outside the text.";
+        return "Position " + at + " is outside the text.";
     case Kind::CannotStandAt:
-        return bulgarian ? "Думата не може да стои на позиция " + at
-                + ": там тя противоречи на шифъра (Playfair никога не заменя буква със самата нея)."
-                         : "The crib cannot stand at letter " + at
-                + ": there it contradicts the ciphertext (Playfair never turns a letter into itself).";
+        return "The crib cannot stand at letter " + at
+            + ": there it contradicts the ciphertext (Playfair never turns a letter into itself).";
     case Kind::CannotStandAnywhere:
-        return bulgarian ? "Думата не може да стои никъде в текста: навсякъде противоречи на шифъра."
-                         : "The crib cannot stand anywhere in the text: everywhere it contradicts the ciphertext.";
+        return "The crib cannot stand anywhere in the text: everywhere it contradicts the ciphertext.";
     }
     return {};
 }

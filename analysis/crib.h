@@ -24,7 +24,9 @@ struct CribError
     Kind kind = Kind::NoLetters;
     std::size_t position = 0; // 1-based, for BadPosition and CannotStandAt
 
-    std::string message(Language language = Language::English) const;
+    // One sentence, in English, as playfair-break prints it (the windows
+    // word it in their own language, by its kind).
+    std::string message() const;
 };
 
 // A crib: a word known to stand in the plaintext, at a known letter position

@@ -3,6 +3,7 @@
 
 #include "analysis/ciphertext.h"
 #include "analysis/crib.h"
+#include "workspace/solvererrors.h"
 
 #include <QRandomGenerator>
 
@@ -376,16 +377,16 @@ private Q_SLOTS:
         QCOMPARE(session.run(), 0);
 
         const auto read = analysis::readCiphertext(cipher.toStdString());
-        std::string message;
+        QString message;
         if (const auto *error = std::get_if<analysis::CiphertextError>(&read)) {
-            message = error->message(Language::Bulgarian);
+            message = sentenceOf(*error).text();
         } else {
             const auto made = analysis::Crib::make(crib.toStdString(), std::nullopt,
                                                    std::get<std::vector<analysis::Letter>>(read));
             QVERIFY(std::holds_alternative<analysis::CribError>(made));
-            message = std::get<analysis::CribError>(made).message(Language::Bulgarian);
+            message = sentenceOf(std::get<analysis::CribError>(made)).text();
         }
-        QCOMPARE(session.status(), QString::fromStdString(message));
+        QCOMPARE(session.status(), message);
 
         session.setCiphertext(QStringLiteral("BM OD ZB XD NA BE KU DM UI XM MO UV IF QR ST UV WX YZ AB CD"));
         QCOMPARE(session.state(), State::Idle);

@@ -3,6 +3,7 @@
 
 #include "analysis/ciphertext.h"
 #include "analysis/crib.h"
+#include "workspace/solvererrors.h"
 #include "engine/demonstration.h"
 #include "engine/textbook.h"
 #include "ui/application.h"
@@ -75,7 +76,8 @@ private Q_SLOTS:
             QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(250, 421), main.window->mapToGlobal(QPoint(250, 421)));
             QApplication::sendEvent(main.window.get(), &event);
             QCOMPARE(menu, (QStringList{QStringLiteral("Упражнение…\tCtrl+E"),
-                                        QStringLiteral("Разбиване на шифъра…\tCtrl+B")}));
+                                        QStringLiteral("Разбиване на шифъра…\tCtrl+B"), QStringLiteral("\t"),
+                                        QStringLiteral("Език\t")}));
         } else {
             QWidget *focus = main.control(how);
             focus->setFocus();
@@ -228,16 +230,16 @@ private Q_SLOTS:
             QTest::mouseClick(startButton(), Qt::LeftButton);
 
         const auto read = analysis::readCiphertext(cipher.toStdString());
-        std::string message;
+        QString message;
         if (const auto *error = std::get_if<analysis::CiphertextError>(&read)) {
-            message = error->message(analysis::Language::Bulgarian);
+            message = sentenceOf(*error).text();
         } else {
             const auto made = analysis::Crib::make(crib.toStdString(), std::nullopt,
                                                    std::get<std::vector<analysis::Letter>>(read));
             QVERIFY(std::holds_alternative<analysis::CribError>(made));
-            message = std::get<analysis::CribError>(made).message(analysis::Language::Bulgarian);
+            message = sentenceOf(std::get<analysis::CribError>(made)).text();
         }
-        QCOMPARE(status(), QString::fromStdString(message));
+        QCOMPARE(status(), message);
         QCOMPARE(BreakJob::running(), 0);
         QVERIFY(startButton()->isEnabled());
         QVERIFY(!stopButton()->isEnabled());

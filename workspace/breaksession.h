@@ -1,7 +1,9 @@
 #pragma once
 
 #include "analysis/solver.h"
+#include "sentence.h"
 
+#include <QCoreApplication>
 #include <QList>
 #include <QPointF>
 #include <QString>
@@ -21,7 +23,7 @@ struct BreakInput
 {
     QString ciphertext; // any text: its letters are the ciphertext
     QString trueSquare; // the key's 25 letters row by row, when it is known
-    QString note;       // a first word for the status line, such as a file that could not be read
+    Sentence note;      // a first word for the status line, such as a file that could not be read
     // The key word the known square was built from, as typed, when known.
     QString keyWord = {};
 
@@ -57,6 +59,8 @@ struct BreakInput
 // and the key counts as known only for the letters it came with.
 class BreakSession
 {
+    Q_DECLARE_TR_FUNCTIONS(BreakSession)
+
 public:
     enum class State { Idle, Searching, Stopping, Finished, Refused };
 
@@ -198,7 +202,7 @@ private:
     void readInputLetters();
     bool foundIsKnownKey() const;
     QString lettersRightNote() const;
-    void refuse(const QString &message);
+    void refuse(const Sentence &message);
     void chooseLanguageFor(const QString &plainLetters);
     QString shortTextNote(qsizetype letters) const;
     QString finishedStatus() const;
@@ -222,7 +226,7 @@ private:
 
     // The last search.
     State m_state = State::Idle;
-    QString m_message;   // why the input was refused, or the opening note
+    Sentence m_message;  // why the input was refused, or the opening note
     int m_run = 0;       // counts searches: only the last one's messages count
     analysis::Language m_searchLanguage = analysis::Language::English;
     bool m_cribGiven = false;

@@ -5,6 +5,7 @@
 #include "scoreplot.h"
 #include "ui/application.h"
 #include "ui/shared/colourbutton.h"
+#include "ui/shared/languagemenu.h"
 #include "ui/shared/squareview.h"
 #include "ui/shared/windowcolours.h"
 #include "ui/shared/windowparts.h"
@@ -12,6 +13,7 @@
 
 #include <QButtonGroup>
 #include <QCloseEvent>
+#include <QContextMenuEvent>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -43,14 +45,11 @@ const QColor noteColour(255, 255, 240); // the status line's and the key word's 
 constexpr int renderInterval = 50; // ms
 
 template<typename T>
-T *named(T *widget, const char *objectName, const QString &accessibleName = QString())
+T *named(T *widget, const char *objectName)
 {
     widget->setObjectName(QLatin1String(objectName));
-    if (!accessibleName.isEmpty())
-        widget->setAccessibleName(accessibleName);
     return widget;
 }
-
 
 } // namespace
 
@@ -63,6 +62,7 @@ BreakWindow::BreakWindow(const BreakInput &input, QWidget *parent)
     connect(&m_renderTimer, &QTimer::timeout, this, &BreakWindow::render);
 
     createControls();
+    retranslate();
     connectControls();
     setInput(input);
     m_ciphertext->setFocus();
@@ -86,13 +86,79 @@ void BreakWindow::forgetJob()
 
 QString BreakWindow::caption()
 {
-    return QStringLiteral("Разбиване на шифъра - Playfair");
+    return tr("Разбиване на шифъра - Playfair");
+}
+
+void BreakWindow::retranslate()
+{
+    setWindowTitle(caption());
+    m_title->setText(tr("Разбиване на шифъра без ключа - диграфов шифър, cipher Playfair"));
+
+    m_demonstration->setTitle(tr("Демонстрация: текст, криптиран с известен ключ"));
+    m_demoText->setAccessibleName(tr("Текст за демонстрация"));
+    m_demoText->setPlaceholderText(
+        tr("Напишете или поставете текст на английски или на български; кирилицата се пише с латински букви…"));
+    m_useKeyWord->setText(tr("ключова дума:"));
+    m_keyWord->setAccessibleName(tr("Ключова дума"));
+    m_useRandom->setText(tr("случаен квадрат"));
+    m_encrypt->setText(tr("Криптирай"));
+    m_encrypt->setAccessibleName(tr("Криптирай текста за демонстрация"));
+    m_encrypt->setMinimumWidth(m_encrypt->fontMetrics().horizontalAdvance(m_encrypt->text()) + 24);
+    m_preparation->setWrappedText(tr("Текстът се подготвя като истинските съобщения Playfair: между двете букви на "
+                                     "двойка от еднакви букви се вмъква X (Q, ако буквата е X), а накрая X изравнява "
+                                     "нечетен брой букви (Q след крайно X)."));
+
+    m_ciphertextFrame->setTitle(tr("Шифрован текст"));
+    m_ciphertext->setAccessibleName(tr("Шифрован текст"));
+    m_ciphertext->setPlaceholderText(tr("Поставете шифрован текст: броят се само латинските букви, J е I."));
+    m_language->setAccessibleName(tr("Език"));
+    m_language->setItemText(m_language->findData(int(Language::English)), tr("английски"));
+    m_language->setItemText(m_language->findData(int(Language::Bulgarian)), tr("български на латиница"));
+    m_crib->setAccessibleName(tr("Известна дума"));
+    m_crib->setPlaceholderText(tr("ако знаете дума от текста"));
+    m_timeLimit->setAccessibleName(tr("Време за търсене"));
+    //: The unit after the time limit's number: seconds.
+    m_timeLimit->setSuffix(tr(" с"));
+    m_timeLimit->setToolTip(tr("Търсенето спира най-късно след толкова секунди."));
+    m_languageLabel->setText(tr("език:"));
+    m_cribLabel->setText(tr("известна дума:"));
+    m_timeLimitLabel->setText(tr("най-много:"));
+    m_start->setText(tr("Започни"));
+    m_stop->setText(tr("Спри"));
+    for (ColourButton *button : {m_start, m_stop}) {
+        button->setAccessibleName(button->text());
+        button->setMinimumWidth(button->fontMetrics().horizontalAdvance(m_start->text()) + 32);
+    }
+    m_stop->setToolTip(tr("Спира търсенето; същото прави клавишът Esc."));
+
+    m_squareFrame->setTitle(tr("квадрат на Polybius"));
+    m_square->setAccessibleName(tr("Намереният квадрат"));
+    m_scoreFrame->setTitle(tr("Оценка на открития текст"));
+    m_foundKeyWord->setAccessibleName(tr("Ключовата дума"));
+    m_plainFrame->setTitle(tr("Открит текст: под всяка двойка на шифъра - нейният текст"));
+    m_plaintext->setAccessibleName(tr("Открит текст"));
+    m_words->setAccessibleName(tr("Думите на открития текст (догадка)"));
+    m_status->setAccessibleName(tr("Състояние"));
+}
+
+void BreakWindow::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange) {
+        retranslate();
+        render();
+    }
+    QWidget::changeEvent(event);
+}
+
+void BreakWindow::contextMenuEvent(QContextMenuEvent *event)
+{
+    execWindowMenu(this, {}, event->globalPos());
 }
 
 void BreakWindow::createControls()
 {
-    QVBoxLayout *layout
-        = titledLayout(this, QStringLiteral("Разбиване на шифъра без ключа - диграфов шифър, cipher Playfair"));
+    QVBoxLayout *layout = titledLayout(this, QString());
+    m_title = findChild<QLabel *>(QStringLiteral("title"), Qt::FindDirectChildrenOnly);
 
     // The inputs on the left; on the right what the search has found: the
     // square and the score over time, under them the key word, and then the
@@ -105,41 +171,39 @@ void BreakWindow::createControls()
 
     auto *results = new QVBoxLayout;
     auto *pictures = new QHBoxLayout;
-    auto *squareFrame = named(new QGroupBox(QStringLiteral("квадрат на Polybius"), this), "squareFrame");
-    auto *squareLayout = new QVBoxLayout(squareFrame);
-    m_square = named(new SquareView(squareFrame), "square", QStringLiteral("Намереният квадрат"));
+    m_squareFrame = named(new QGroupBox(this), "squareFrame");
+    auto *squareLayout = new QVBoxLayout(m_squareFrame);
+    m_square = named(new SquareView(m_squareFrame), "square");
     squareLayout->addWidget(m_square, 0, Qt::AlignHCenter);
-    m_inPlace = named(new WrappedLabel(QString(), squareFrame), "inPlace");
+    m_inPlace = named(new WrappedLabel(QString(), m_squareFrame), "inPlace");
     m_inPlace->setFixedWidth(m_square->sizeHint().width() + 24);
     squareLayout->addWidget(m_inPlace);
     squareLayout->addStretch();
-    pictures->addWidget(squareFrame);
+    pictures->addWidget(m_squareFrame);
 
-    auto *scoreFrame = named(new QGroupBox(QStringLiteral("Оценка на открития текст"), this), "scoreFrame");
-    auto *scoreLayout = new QVBoxLayout(scoreFrame);
-    m_plot = named(new ScorePlot(scoreFrame), "scorePlot");
+    m_scoreFrame = named(new QGroupBox(this), "scoreFrame");
+    auto *scoreLayout = new QVBoxLayout(m_scoreFrame);
+    m_plot = named(new ScorePlot(m_scoreFrame), "scorePlot");
     scoreLayout->addWidget(m_plot, 1);
-    m_scoreNote = named(new WrappedLabel(QString(), scoreFrame), "scoreNote");
+    m_scoreNote = named(new WrappedLabel(QString(), m_scoreFrame), "scoreNote");
     // Wide enough that the note takes four lines, not six, at the window's
     // least width: the window is then less tall at its least.
     m_scoreNote->setMinimumWidth(36 * m_scoreNote->fontMetrics().averageCharWidth());
     scoreLayout->addWidget(m_scoreNote);
-    pictures->addWidget(scoreFrame, 1);
+    pictures->addWidget(m_scoreFrame, 1);
     results->addLayout(pictures);
     results->addWidget(createKeyWord());
 
-    auto *plainFrame = named(new QGroupBox(QStringLiteral("Открит текст: под всяка двойка на шифъра - нейният текст"),
-                                           this),
-                             "plaintextFrame");
-    auto *plainLayout = new QVBoxLayout(plainFrame);
-    m_plaintext = named(new PairedTextView(plainFrame), "plaintext", QStringLiteral("Открит текст"));
+    m_plainFrame = named(new QGroupBox(this), "plaintextFrame");
+    auto *plainLayout = new QVBoxLayout(m_plainFrame);
+    m_plaintext = named(new PairedTextView(m_plainFrame), "plaintext");
     // Two lines of pairs with their plaintext, whole.
     m_plaintext->setMinimumHeight(5 * m_plaintext->fontMetrics().lineSpacing()
                                   + 2 * (m_plaintext->frameWidth() + int(m_plaintext->document()->documentMargin())));
     plainLayout->addWidget(m_plaintext, 1);
     // The words wrap in a box of three lines, which scrolls for a long text
     // rather than pushing the window past the screen.
-    m_words = named(new QPlainTextEdit(plainFrame), "words", QStringLiteral("Думите на открития текст (догадка)"));
+    m_words = named(new QPlainTextEdit(m_plainFrame), "words");
     m_words->setReadOnly(true);
     m_words->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     m_words->setLineWrapMode(QPlainTextEdit::WidgetWidth);
@@ -149,11 +213,11 @@ void BreakWindow::createControls()
     setBackground(m_words, windowColour, QPalette::Base);
     m_words->setFixedHeight(3 * m_words->fontMetrics().lineSpacing() + 2 * int(m_words->document()->documentMargin()));
     plainLayout->addWidget(m_words);
-    results->addWidget(plainFrame, 1);
+    results->addWidget(m_plainFrame, 1);
     columns->addLayout(results, 3);
     layout->addLayout(columns, 1);
 
-    m_status = named(new WrappedLabel(QString(), this), "status", QStringLiteral("Състояние"));
+    m_status = named(new WrappedLabel(QString(), this), "status");
     m_status->setFrameShape(QFrame::Panel);
     m_status->setFrameShadow(QFrame::Sunken);
     m_status->setMargin(4);
@@ -176,7 +240,7 @@ QWidget *BreakWindow::createKeyWord()
     auto *layout = new QVBoxLayout(panel);
     layout->setContentsMargins(6, 4, 6, 4);
     layout->setSpacing(2);
-    m_foundKeyWord = named(new WrappedLabel(QString(), panel), "foundKeyWord", QStringLiteral("Ключовата дума"));
+    m_foundKeyWord = named(new WrappedLabel(QString(), panel), "foundKeyWord");
     m_foundKeyWord->setTextInteractionFlags(Qt::TextSelectableByMouse);
     layout->addWidget(m_foundKeyWord);
     m_keyWordNote = named(new WrappedLabel(QString(), panel), "keyWordNote");
@@ -187,31 +251,25 @@ QWidget *BreakWindow::createKeyWord()
 
 QWidget *BreakWindow::createDemonstration()
 {
-    auto *group = named(new QGroupBox(QStringLiteral("Демонстрация: текст, криптиран с известен ключ"), this),
-                        "demonstration");
+    auto *group = named(new QGroupBox(this), "demonstration");
     m_demonstration = group;
     auto *layout = new QVBoxLayout(group);
 
-    m_demoText = named(new QPlainTextEdit(group), "demoText", QStringLiteral("Текст за демонстрация"));
-    m_demoText->setPlaceholderText(
-        QStringLiteral("Напишете или поставете текст на английски или на български; кирилицата се пише с "
-                       "латински букви…"));
+    m_demoText = named(new QPlainTextEdit(group), "demoText");
     m_demoText->setTabChangesFocus(true);
     m_demoText->setFixedHeight(3 * m_demoText->fontMetrics().lineSpacing() + 12);
     layout->addWidget(m_demoText);
 
     auto *key = new QGridLayout;
-    m_useKeyWord = named(new QRadioButton(QStringLiteral("ключова дума:"), group), "useKeyWord");
-    m_keyWord = named(new QLineEdit(QStringLiteral("RODINA"), group), "keyWord", QStringLiteral("Ключова дума"));
-    m_useRandom = named(new QRadioButton(QStringLiteral("случаен квадрат"), group), "useRandomSquare");
+    m_useKeyWord = named(new QRadioButton(group), "useKeyWord");
+    m_keyWord = named(new QLineEdit(QStringLiteral("RODINA"), group), "keyWord");
+    m_useRandom = named(new QRadioButton(group), "useRandomSquare");
     auto *choice = new QButtonGroup(group);
     choice->addButton(m_useKeyWord);
     choice->addButton(m_useRandom);
     m_useRandom->setChecked(true);
-    m_encrypt = named(new ColourButton(QStringLiteral("Криптирай"), startColour, group), "encrypt",
-                      QStringLiteral("Криптирай текста за демонстрация"));
+    m_encrypt = named(new ColourButton(QString(), startColour, group), "encrypt");
     m_encrypt->setAutoDefault(false);
-    m_encrypt->setMinimumWidth(m_encrypt->fontMetrics().horizontalAdvance(m_encrypt->text()) + 24);
     key->addWidget(m_useKeyWord, 0, 0);
     key->addWidget(m_keyWord, 0, 1);
     key->addWidget(m_useRandom, 1, 0);
@@ -219,56 +277,49 @@ QWidget *BreakWindow::createDemonstration()
     key->setColumnStretch(1, 1);
     layout->addLayout(key);
 
-    layout->addWidget(new WrappedLabel(
-        QStringLiteral("Текстът се подготвя като истинските съобщения Playfair: между двете букви на двойка от "
-                       "еднакви букви се вмъква X (Q, ако буквата е X), а накрая X изравнява нечетен брой букви "
-                       "(Q след крайно X)."),
-        group));
+    m_preparation = named(new WrappedLabel(QString(), group), "preparation");
+    layout->addWidget(m_preparation);
     return group;
 }
 
 QWidget *BreakWindow::createSearchInputs()
 {
-    auto *group = named(new QGroupBox(QStringLiteral("Шифрован текст"), this), "ciphertextFrame");
+    auto *group = named(new QGroupBox(this), "ciphertextFrame");
+    m_ciphertextFrame = group;
     auto *layout = new QVBoxLayout(group);
 
-    m_ciphertext = named(new QPlainTextEdit(group), "ciphertext", QStringLiteral("Шифрован текст"));
-    m_ciphertext->setPlaceholderText(
-        QStringLiteral("Поставете шифрован текст: броят се само латинските букви, J е I."));
+    m_ciphertext = named(new QPlainTextEdit(group), "ciphertext");
     m_ciphertext->setTabChangesFocus(true);
     m_ciphertext->setMinimumHeight(2 * m_ciphertext->fontMetrics().lineSpacing() + 12);
     m_ciphertext->installEventFilter(this);
     layout->addWidget(m_ciphertext, 1);
 
     auto *settings = new QGridLayout;
-    m_language = named(new QComboBox(group), "language", QStringLiteral("Език"));
-    m_language->addItem(QStringLiteral("английски"), int(Language::English));
-    m_language->addItem(QStringLiteral("български на латиница"), int(Language::Bulgarian));
-    m_crib = named(new QLineEdit(group), "crib", QStringLiteral("Известна дума"));
-    m_crib->setPlaceholderText(QStringLiteral("ако знаете дума от текста"));
-    m_timeLimit = named(new QSpinBox(group), "timeLimit", QStringLiteral("Време за търсене"));
+    m_language = named(new QComboBox(group), "language");
+    m_language->addItem(QString(), int(Language::English));
+    m_language->addItem(QString(), int(Language::Bulgarian));
+    m_crib = named(new QLineEdit(group), "crib");
+    m_timeLimit = named(new QSpinBox(group), "timeLimit");
     m_timeLimit->setRange(5, 600);
     m_timeLimit->setValue(30);
-    m_timeLimit->setSuffix(QStringLiteral(" с"));
-    m_timeLimit->setToolTip(QStringLiteral("Търсенето спира най-късно след толкова секунди."));
-    const auto label = [group](const QString &text, QWidget *buddy) {
-        auto *caption = new QLabel(text, group);
+    const auto label = [group](QWidget *buddy) {
+        auto *caption = new QLabel(group);
         caption->setBuddy(buddy);
         return caption;
     };
-    settings->addWidget(label(QStringLiteral("език:"), m_language), 0, 0);
+    m_languageLabel = label(m_language);
+    m_cribLabel = label(m_crib);
+    m_timeLimitLabel = label(m_timeLimit);
+    settings->addWidget(m_languageLabel, 0, 0);
     settings->addWidget(m_language, 0, 1, 1, 3);
-    settings->addWidget(label(QStringLiteral("известна дума:"), m_crib), 1, 0);
+    settings->addWidget(m_cribLabel, 1, 0);
     settings->addWidget(m_crib, 1, 1, 1, 3);
-    settings->addWidget(label(QStringLiteral("най-много:"), m_timeLimit), 2, 0);
+    settings->addWidget(m_timeLimitLabel, 2, 0);
     settings->addWidget(m_timeLimit, 2, 1);
-    m_start = named(new ColourButton(QStringLiteral("Започни"), startColour, group), "start", QStringLiteral("Започни"));
-    m_stop = named(new ColourButton(QStringLiteral("Спри"), stopColour, group), "stop", QStringLiteral("Спри"));
-    for (ColourButton *button : {m_start, m_stop}) {
+    m_start = named(new ColourButton(QString(), startColour, group), "start");
+    m_stop = named(new ColourButton(QString(), stopColour, group), "stop");
+    for (ColourButton *button : {m_start, m_stop})
         button->setAutoDefault(false);
-        button->setMinimumWidth(button->fontMetrics().horizontalAdvance(m_start->text()) + 32);
-    }
-    m_stop->setToolTip(QStringLiteral("Спира търсенето; същото прави клавишът Esc."));
     settings->addWidget(m_start, 2, 2);
     settings->addWidget(m_stop, 2, 3);
     settings->setColumnStretch(1, 1);
