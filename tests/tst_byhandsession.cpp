@@ -376,18 +376,18 @@ private Q_SLOTS:
 
     void lessonTexts_data()
     {
-        QTest::addColumn<bool>("english");
-        QTest::newRow("Bulgarian") << false;
-        QTest::newRow("English") << true;
+        QTest::addColumn<UiLanguage>("language");
+        QTest::newRow("Bulgarian") << UiLanguage::Bulgarian;
+        QTest::newRow("English") << UiLanguage::English;
     }
 
     // Every step has its title and its text in both languages.
     void lessonTexts()
     {
-        QFETCH(bool, english);
-        const QList<LessonText> texts = Lesson::texts(english);
+        QFETCH(UiLanguage, language);
+        const QList<LessonText> texts = Lesson::texts(language);
         const QString file = QString::fromUtf8([&] {
-            QFile f(english ? QStringLiteral(":/playfair/lesson.en.txt") : QStringLiteral(":/playfair/lesson.bg.txt"));
+            QFile f(QStringLiteral(":/playfair/lesson.%1.txt").arg(languageCode(language)));
             f.open(QIODevice::ReadOnly);
             return f.readAll();
         }());

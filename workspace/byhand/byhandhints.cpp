@@ -197,7 +197,6 @@ QString ByHandSession::hint() const
 {
     using Kind = Hint::Kind;
     const QStringList &v = m_hint.values;
-    const auto cell = [](int cell) { return tr("ред %1, колона %2").arg(cell / 5 + 1).arg(cell % 5 + 1); };
     switch (m_hint.kind) {
     case Kind::None:
         return {};
@@ -228,7 +227,7 @@ QString ByHandSession::hint() const
                                  : tr("В колона %1 на квадрата има четири букви (%2): коя е петата?").arg(v[0], v[1]);
     case Kind::TwoPlaces:
         return tr("Буквата %1 може да стои само на две места: %2 или %3. Коя двойка решава?")
-            .arg(v[0], cell(m_hint.count / 25), cell(m_hint.count % 25));
+            .arg(v[0], cellName(m_hint.count / 25), cellName(m_hint.count % 25));
     case Kind::KeyWords:
         return m_hint.count == 1 ? tr("Погледнете „Ключова дума“: %1 отговаря на догадките.").arg(v[0])
                                  : tr("Погледнете „Ключова дума“: %n думи отговарят на догадките, първата е %1.", nullptr,

@@ -6,6 +6,7 @@
 #include "byhandsquare.h"
 #include "engine/characters.h"
 #include "engine/keyedsquare.h"
+#include "workspace/solvererrors.h"
 
 #include <algorithm>
 
@@ -62,8 +63,7 @@ bool ByHandSession::startBoard()
         clearRejection();
         m_change = {};
         m_change.kind = Change::Kind::Refused;
-        m_change.reason = int(error->kind);
-        m_change.errorText = QString::fromStdString(error->message(Language::Bulgarian));
+        m_change.note = sentenceOf(*error);
         return false;
     }
     const auto &letters = std::get<std::vector<Letter>>(read);
@@ -77,18 +77,17 @@ bool ByHandSession::startBoard()
     return true;
 }
 
-void ByHandSession::setInput(const QString &text, const QString &note)
+void ByHandSession::setInput(const QString &text, const Sentence &note)
 {
     m_box = text;
     if (!note.isEmpty() && text.trimmed().isEmpty()) {
         m_change = {};
         m_change.kind = Change::Kind::Refused;
-        m_change.errorText = note;
+        m_change.note = note;
         return;
     }
-    startBoard();
-    if (!note.isEmpty())
-        m_change.errorText = note;
+    if (startBoard() && !note.isEmpty())
+        m_change.note = note;
 }
 
 void ByHandSession::setLanguage(Language language)

@@ -4,6 +4,7 @@
 #include "analysis/fittingkeys.h"
 #include "byhandboard.h"
 #include "ciphertally.h"
+#include "workspace/sentence.h"
 
 #include <QCoreApplication>
 #include <QList>
@@ -48,7 +49,7 @@ public:
     bool startBoard();
     // Another window's ciphertext, or a file's: into the box and on the board.
     // `note`, if given, says why there is none (a file that cannot be read).
-    void setInput(const QString &text, const QString &note = {});
+    void setInput(const QString &text, const Sentence &note = {});
 
     const ByHandBoard &board() const { return m_board; }
     int pairCount() const { return m_board.pairCount(); }
@@ -167,7 +168,8 @@ private:
     ByHandBoard lessonBoardAfter(int step) const;
     bool applyStep(int step, ByHandBoard &board) const;
     bool stepDoneOn(int step, const ByHandBoard &board, const QString &plaintext, const QString &square) const;
-    QString sentenceOf(const Change &change) const;
+    QString changeSentence(const Change &change) const;
+    static QString cellName(int cell); // "ред 2, колона 3"
     QStringList factLines(const Change &change) const;
     QString placeDescription(const analysis::WordPlace &place) const;
     QString pairsNamed(const QList<int> &pairs, const QList<int> &cells) const;
@@ -202,13 +204,14 @@ private:
         int cell = -1;
         int position = -1; // of a word's first letter
         QString text;
-        int reason = 0; // for BadGuess: the KnownPairError kind; for Refused, the CiphertextError kind
+        int reason = 0; // for BadGuess: the KnownPairError kind
         QList<int> contradictionPairs;
         QList<int> contradictionCells;
         std::vector<analysis::Fact> facts; // new, in the equations' numbers
         QList<QList<int>> factPairs;       // what each fact rests on, as pair numbers
         std::vector<analysis::Fact> distancesBefore; // the letters' distances known before
-        QString errorText;
+        QString errorText; // for BadGuess: the letter that would be its own cipher letter
+        Sentence note; // a refused ciphertext's reason, or why there is none
     };
     Change m_change;
     int m_rejectedPair = -1;

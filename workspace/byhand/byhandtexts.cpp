@@ -4,7 +4,7 @@
 
 #include "byhandsession.h"
 
-#include <QLocale>
+#include "workspace/uilanguage.h"
 
 #include <algorithm>
 #include <map>
@@ -30,11 +30,6 @@ QStringList numbers(const QList<int> &pairs)
     for (int pair : pairs)
         items.append(QString::number(pair + 1));
     return items;
-}
-
-QString cellName(int cell)
-{
-    return ByHandSession::tr("ред %1, колона %2").arg(cell / 5 + 1).arg(cell % 5 + 1);
 }
 
 QString letterText(Letter letter)
@@ -125,6 +120,11 @@ QString lineText(const std::map<int, Letter> &line)
 
 } // namespace
 
+QString ByHandSession::cellName(int cell)
+{
+    return tr("ред %1, колона %2").arg(cell / 5 + 1).arg(cell % 5 + 1);
+}
+
 QString ByHandSession::plaintextPairs() const
 {
     QStringList pairs;
@@ -165,7 +165,7 @@ QString ByHandSession::pairsNamed(const QList<int> &pairs, const QList<int> &cel
 QString ByHandSession::notes() const
 {
     QStringList lines;
-    const QString first = sentenceOf(m_change);
+    const QString first = changeSentence(m_change);
     if (!first.isEmpty())
         lines.append(first);
     lines.append(factLines(m_change));
@@ -181,7 +181,7 @@ QString ByHandSession::notes() const
     return lines.join(u'\n');
 }
 
-QString ByHandSession::sentenceOf(const Change &change) const
+QString ByHandSession::changeSentence(const Change &change) const
 {
     using Kind = Change::Kind;
     const int pair = change.pair + 1;
@@ -189,10 +189,12 @@ QString ByHandSession::sentenceOf(const Change &change) const
     case Kind::None:
         return tr("Напишете шифрования текст и натиснете „Нова дъска“, или започнете урока.");
     case Kind::NewBoard:
+        if (!change.note.isEmpty())
+            return change.note.text();
         return pairCount() == 1 ? tr("Нова дъска: една шифрована двойка.")
                                 : tr("Нова дъска: %n шифровани двойки. Започнете с честотите на двойките.", nullptr, pairCount());
     case Kind::Refused:
-        return change.errorText;
+        return change.note.text();
     case Kind::Guess:
         if (change.text.isEmpty())
             return tr("Двойка %1: догадката е махната.").arg(pair);
@@ -426,7 +428,7 @@ QString ByHandSession::squareNote() const
                          : tr("Буквите от догадките могат да стоят в квадрата по %n начина.", nullptr, int(m_result.arrangements)));
     else
         lines.append(tr("Буквите от догадките могат да стоят в квадрата по повече от %1 начина.")
-                         .arg(QLocale().toString(qulonglong(countedArrangements))));
+                         .arg(uiLocale().toString(qulonglong(countedArrangements))));
     if (m_run && m_square.contains(u'.')) {
         QString gaps;
         for (const PlacedLetter &gap : m_run->gaps)

@@ -82,9 +82,9 @@ QList<LessonText> Lesson::parse(const QString &file)
     return texts;
 }
 
-QList<LessonText> Lesson::texts(bool english)
+QList<LessonText> Lesson::texts(UiLanguage language)
 {
-    QFile file(english ? QStringLiteral(":/playfair/lesson.en.txt") : QStringLiteral(":/playfair/lesson.bg.txt"));
+    QFile file(QStringLiteral(":/playfair/lesson.%1.txt").arg(languageCode(language)));
     if (!file.open(QIODevice::ReadOnly))
         return {};
     QList<LessonText> texts = parse(QString::fromUtf8(file.readAll()));

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "workspace/uilanguage.h"
+
 #include <QList>
 #include <QString>
 
@@ -45,9 +47,9 @@ public:
     const QList<LessonStep> &steps() const { return m_steps; }
     int stepCount() const { return int(m_steps.size()); }
 
-    // The steps' titles and texts in Bulgarian or in English, as the
-    // embedded files have them; a step the file lacks is empty.
-    static QList<LessonText> texts(bool english);
+    // The steps' titles and texts in a language, as the embedded files
+    // have them; a step the file lacks is empty.
+    static QList<LessonText> texts(UiLanguage language);
     // Reads a lesson file: each step starts with a line "= title", its
     // text follows; lines starting with '#' before the first step are
     // comments.
