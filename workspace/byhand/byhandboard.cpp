@@ -1,7 +1,5 @@
 #include "byhandboard.h"
 
-#include "analysis/alphabet.h"
-
 #include <QSet>
 
 namespace playfair {
@@ -52,13 +50,18 @@ QByteArray ByHandFile::toText() const
     return text;
 }
 
+bool ByHandFile::isBoardText(const QByteArray &start)
+{
+    return start.left(start.indexOf('\n')).trimmed() == firstLine;
+}
+
 std::variant<ByHandFile, ByHandFile::Error> ByHandFile::fromText(const QByteArray &text, int lessonSteps)
 {
     if (text.size() > largest)
         return Error{Error::Kind::TooLarge, 0};
-    const QList<QByteArray> lines = text.split('\n');
-    if (lines.first().trimmed() != firstLine)
+    if (!isBoardText(text))
         return Error{Error::Kind::Foreign, 1};
+    const QList<QByteArray> lines = text.split('\n');
 
     ByHandFile file;
     QSet<QByteArray> seen;

@@ -62,6 +62,9 @@ struct ByHandFile
     // `lessonSteps`.
     static std::variant<ByHandFile, Error> fromText(const QByteArray &text, int lessonSteps);
 
+    // Whether a text starts as a board's file does (its first line).
+    static bool isBoardText(const QByteArray &start);
+
     // Files larger than this are no boards.
     static constexpr qint64 largest = 1 << 20;
 };

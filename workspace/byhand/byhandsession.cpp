@@ -18,6 +18,8 @@ namespace {
 
 // How many complete guesses the key words need: with fewer, thousands fit.
 constexpr int pairsForKeys = 2;
+// The longest ciphertext a board takes: more than a class breaks by hand.
+constexpr std::size_t mostLetters = 800;
 // How many new facts a note says what they rest on.
 constexpr std::size_t factsWithPremises = 6;
 
@@ -68,11 +70,16 @@ bool ByHandSession::startBoard()
     }
     const auto &letters = std::get<std::vector<Letter>>(read);
     ByHandBoard board;
-    board.ciphertext = QString::fromStdString(lettersToText(letters.data(), letters.size()));
+    board.ciphertext = QString::fromStdString(lettersToText(letters.data(), std::min(letters.size(), mostLetters)));
     board.guesses = QStringList(board.pairCount(), QString());
     m_step = -1;
     Change change;
     change.kind = Change::Kind::NewBoard;
+    if (letters.size() > mostLetters)
+        change.note = Sentence("ByHandSession",
+                               QT_TRANSLATE_NOOP("ByHandSession", "Текстът има %1 букви: на дъската са първите %2, "
+                                                                  "колкото се разбиват на ръка."),
+                               {QString::number(letters.size()), QString::number(mostLetters)});
     setBoard(std::move(board), change);
     return true;
 }
@@ -477,16 +484,19 @@ void ByHandSession::derive(Change change)
         m_box = inGroups(m_board.ciphertext);
     }
 
-    // What is new since the board before, and what each of the first rests on.
-    if (sameText && (change.kind == Change::Kind::Guess || change.kind == Change::Kind::Word
-                     || change.kind == Change::Kind::Cell || change.kind == Change::Kind::Lesson)) {
+    // What is new since the board before, and what each of the first rests
+    // on; a board opened is recounted from nothing, as a reminder.
+    const bool recap = change.kind == Change::Kind::Opened;
+    if (recap || (sameText && (change.kind == Change::Kind::Guess || change.kind == Change::Kind::Word
+                               || change.kind == Change::Kind::Cell || change.kind == Change::Kind::Lesson))) {
+        change.taught = true;
         for (const Fact &fact : before.facts) {
-            if (std::holds_alternative<LetterDistance>(fact))
+            if (!recap && std::holds_alternative<LetterDistance>(fact))
                 change.distancesBefore.push_back(fact);
         }
         for (const Fact &fact : m_result.facts) {
             const auto old = renumbered(fact, m_pairOfEquation, pairsBefore);
-            if (!old || !before.holds(*old))
+            if (recap || !old || !before.holds(*old))
                 change.facts.push_back(fact);
         }
         // Readings first: they are what the pupil reads on.

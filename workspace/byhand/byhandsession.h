@@ -55,6 +55,9 @@ public:
     int pairCount() const { return m_board.pairCount(); }
     QString cipherPair(int pair) const { return m_board.cipherPair(pair); }
     const CipherTally &tally() const { return m_tally; }
+    // The tally in words: the pairs by how often they occur, the runs that
+    // repeat, the reversed pairs, the letters that never occur.
+    QString tallyText() const;
 
     // The language of the message: the commonest pairs, the hints and the
     // word division follow it.
@@ -210,6 +213,7 @@ private:
         std::vector<analysis::Fact> facts; // new, in the equations' numbers
         QList<QList<int>> factPairs;       // what each fact rests on, as pair numbers
         std::vector<analysis::Fact> distancesBefore; // the letters' distances known before
+        bool taught = false; // what is new was looked for
         QString errorText; // for BadGuess: the letter that would be its own cipher letter
         Sentence note; // a refused ciphertext's reason, or why there is none
     };

@@ -125,6 +125,45 @@ QString ByHandSession::cellName(int cell)
     return tr("ред %1, колона %2").arg(cell / 5 + 1).arg(cell % 5 + 1);
 }
 
+QString ByHandSession::tallyText() const
+{
+    if (pairCount() == 0)
+        return {};
+    const auto places = [](const QList<int> &list) { return numbers(list).join(QStringLiteral(", ")); };
+    QStringList lines;
+    lines.append(tr("Двойки: %1, различни: %2.").arg(pairCount()).arg(m_tally.pairs.size()));
+    QStringList repeated;
+    for (const CipherTally::Pair &pair : m_tally.pairs) {
+        if (pair.places.size() < 2)
+            break;
+        repeated.append(QStringLiteral("%1 ×%2 (%3)").arg(pair.letters).arg(pair.places.size()).arg(places(pair.places)));
+    }
+    lines.append(repeated.isEmpty() ? tr("Никоя двойка не се повтаря.") : tr("Повтарят се: %1.").arg(repeated.join(QStringLiteral("; "))));
+    if (!m_tally.repeats.isEmpty()) {
+        QStringList runs;
+        for (const CipherTally::Repeat &repeat : m_tally.repeats) {
+            QStringList pairs;
+            for (qsizetype i = 0; i < repeat.letters.size(); i += 2)
+                pairs.append(repeat.letters.mid(i, 2));
+            runs.append(QStringLiteral("%1 (%2)").arg(pairs.join(u' '), places(repeat.places)));
+        }
+        lines.append(tr("Повторени поредици: %1.").arg(runs.join(QStringLiteral("; "))));
+    }
+    if (!m_tally.reversed.isEmpty()) {
+        QStringList reversed;
+        for (const CipherTally::Reversed &pair : m_tally.reversed)
+            reversed.append(QStringLiteral("%1 (%2) ↔ %3 (%4)")
+                                .arg(pair.letters, places(pair.places), QString(pair.letters[1]) + pair.letters[0],
+                                     places(pair.reversePlaces)));
+        lines.append(tr("Обратни двойки: %1.").arg(reversed.join(QStringLiteral("; "))));
+    }
+    QStringList missing;
+    for (QChar letter : m_tally.missingLetters)
+        missing.append(letter);
+    lines.append(missing.isEmpty() ? tr("Всяка буква се среща.") : tr("Не се срещат: %1.").arg(missing.join(u' ')));
+    return lines.join(u'\n');
+}
+
 QString ByHandSession::plaintextPairs() const
 {
     QStringList pairs;
@@ -259,6 +298,8 @@ QString ByHandSession::changeSentence(const Change &change) const
 QStringList ByHandSession::factLines(const Change &change) const
 {
     QStringList lines;
+    if (!change.taught)
+        return lines;
     const auto resting = [&](std::size_t i) {
         if (i >= std::size_t(change.factPairs.size()) || change.factPairs[qsizetype(i)].isEmpty())
             return QString();
