@@ -1,0 +1,548 @@
+#include "byhandwindow.h"
+
+#include "keyjob.h"
+#include "pairboard.h"
+#include "squareeditor.h"
+#include "ui/application.h"
+#include "ui/shared/colourbutton.h"
+#include "ui/shared/languagemenu.h"
+#include "ui/shared/windowcolours.h"
+#include "ui/shared/windowparts.h"
+#include "ui/shared/wrappedlabel.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QContextMenuEvent>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QStandardPaths>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+namespace playfair {
+
+namespace {
+
+using analysis::Language;
+
+const QColor applyColour(0, 255, 0);
+const QColor hintColour(255, 255, 128);
+
+template<typename T>
+T *named(T *widget, const char *objectName)
+{
+    widget->setObjectName(QLatin1String(objectName));
+    return widget;
+}
+
+// A read-only text of `lines` lines at least, on the window's colour.
+QPlainTextEdit *readOnlyText(QWidget *parent, const char *objectName, int lines)
+{
+    auto *text = named(new QPlainTextEdit(parent), objectName);
+    text->setReadOnly(true);
+    text->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    text->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    text->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    text->setTabChangesFocus(true);
+    setBackground(text, QColor(255, 255, 240), QPalette::Base);
+    text->setMinimumHeight(lines * text->fontMetrics().lineSpacing() + 2 * int(text->document()->documentMargin()) + 4);
+    return text;
+}
+
+} // namespace
+
+ByHandWindow::ByHandWindow(const BreakInput &input, QWidget *parent)
+    : QWidget(parent, Qt::Window)
+{
+    setUpWindow(this, QStringLiteral("ByHandWindow"), caption());
+    createControls();
+    createActions();
+    retranslate();
+    connectControls();
+    if (!input.ciphertext.trimmed().isEmpty() || !input.note.isEmpty())
+        m_session.setInput(input.ciphertext, input.note);
+    followSession();
+    m_ciphertext->setFocus();
+}
+
+ByHandWindow::~ByHandWindow()
+{
+    forgetKeyJob();
+}
+
+QString ByHandWindow::caption()
+{
+    return tr("Разбиване на ръка - Playfair");
+}
+
+void ByHandWindow::createControls()
+{
+    QVBoxLayout *layout = titledLayout(this, QString());
+    m_title = findChild<QLabel *>(QStringLiteral("title"), Qt::FindDirectChildrenOnly);
+    layout->addWidget(createTopRow());
+
+    // On the left the lesson, the board with the plaintext under it and the
+    // textbook's tools; on the right the square and the notes.
+    auto *columns = new QHBoxLayout;
+    auto *left = new QVBoxLayout;
+    left->addWidget(createLesson());
+    m_boardFrame = named(new QGroupBox(this), "boardFrame");
+    auto *boardLayout = new QVBoxLayout(m_boardFrame);
+    m_board = named(new PairBoard(m_boardFrame), "board");
+    m_board->setMinimumHeight(2 * (3 * fontMetrics().height() + 12));
+    boardLayout->addWidget(m_board);
+    left->addWidget(m_boardFrame, 1);
+    left->addWidget(createPlaintext());
+    left->addWidget(createTools());
+    columns->addLayout(left, 3);
+
+    auto *right = new QVBoxLayout;
+    right->addWidget(createSquare());
+    m_notesFrame = named(new QGroupBox(this), "notesFrame");
+    auto *notesLayout = new QVBoxLayout(m_notesFrame);
+    m_notes = readOnlyText(m_notesFrame, "notes", 4);
+    notesLayout->addWidget(m_notes);
+    right->addWidget(m_notesFrame, 1);
+    columns->addLayout(right, 2);
+    layout->addLayout(columns, 1);
+}
+
+QWidget *ByHandWindow::createTopRow()
+{
+    m_ciphertextFrame = named(new QGroupBox(this), "ciphertextFrame");
+    auto *layout = new QHBoxLayout(m_ciphertextFrame);
+    m_ciphertext = named(new QPlainTextEdit(m_ciphertextFrame), "ciphertext");
+    m_ciphertext->setTabChangesFocus(true);
+    m_ciphertext->setFixedHeight(2 * m_ciphertext->fontMetrics().lineSpacing() + 12);
+    m_ciphertext->installEventFilter(this);
+    layout->addWidget(m_ciphertext, 1);
+
+    auto *buttons = new QGridLayout;
+    buttons->setVerticalSpacing(2);
+    m_newBoard = named(new QPushButton(m_ciphertextFrame), "newBoard");
+    m_lessonButton = named(new QPushButton(m_ciphertextFrame), "lesson");
+    m_undo = named(new QPushButton(m_ciphertextFrame), "undo");
+    m_redo = named(new QPushButton(m_ciphertextFrame), "redo");
+    auto *open = named(new QPushButton(m_ciphertextFrame), "open");
+    auto *save = named(new QPushButton(m_ciphertextFrame), "save");
+    const QList<QPushButton *> row{m_newBoard, m_lessonButton, open, save, m_undo, m_redo};
+    for (int i = 0; i < int(row.size()); ++i) {
+        row[i]->setAutoDefault(false);
+        buttons->addWidget(row[i], i / 4, i % 4);
+    }
+    connect(open, &QPushButton::clicked, this, &ByHandWindow::chooseFileToOpen);
+    connect(save, &QPushButton::clicked, this, &ByHandWindow::chooseFileToSave);
+    m_language = named(new QComboBox(m_ciphertextFrame), "language");
+    m_language->addItem(QString(), int(Language::English));
+    m_language->addItem(QString(), int(Language::Bulgarian));
+    m_languageLabel = new QLabel(m_ciphertextFrame);
+    m_languageLabel->setBuddy(m_language);
+    auto *language = new QHBoxLayout;
+    language->addWidget(m_languageLabel);
+    language->addWidget(m_language);
+    buttons->addLayout(language, 1, 2, 1, 2);
+    layout->addLayout(buttons);
+    return m_ciphertextFrame;
+}
+
+QWidget *ByHandWindow::createLesson()
+{
+    m_lesson = named(new QGroupBox(this), "lessonFrame");
+    auto *layout = new QVBoxLayout(m_lesson);
+    layout->setSpacing(4);
+    auto *heading = new QHBoxLayout;
+    m_stepTitle = named(new QLabel(m_lesson), "stepTitle");
+    QFont bold = m_stepTitle->font();
+    bold.setBold(true);
+    m_stepTitle->setFont(bold);
+    m_stepTitle->setWordWrap(true);
+    heading->addWidget(m_stepTitle, 1);
+    m_stepDone = named(new QLabel(m_lesson), "stepDone");
+    m_stepDone->setStyleSheet(QStringLiteral("color: #006400; font-weight: bold"));
+    heading->addWidget(m_stepDone);
+    m_back = named(new QPushButton(m_lesson), "back");
+    m_show = named(new QPushButton(m_lesson), "show");
+    m_forward = named(new QPushButton(m_lesson), "forward");
+    for (QPushButton *button : {m_back, m_show, m_forward}) {
+        button->setAutoDefault(false);
+        heading->addWidget(button);
+    }
+    layout->addLayout(heading);
+    m_stepText = readOnlyText(m_lesson, "stepText", 3);
+    layout->addWidget(m_stepText, 1);
+    m_lesson->hide();
+    return m_lesson;
+}
+
+QWidget *ByHandWindow::createTools()
+{
+    m_tools = named(new QTabWidget(this), "tools");
+
+    m_tally = readOnlyText(m_tools, "tally", 4);
+    m_tools->addTab(m_tally, QString());
+
+    auto *wordPage = new QWidget(m_tools);
+    auto *wordLayout = new QGridLayout(wordPage);
+    m_word = named(new QLineEdit(wordPage), "probableWord");
+    m_placeWord = named(new QPushButton(wordPage), "placeWord");
+    m_placeWord->setAutoDefault(false);
+    m_places = named(new QListWidget(wordPage), "places");
+    m_places->setMinimumHeight(3 * m_places->fontMetrics().lineSpacing());
+    wordLayout->addWidget(m_word, 0, 0);
+    wordLayout->addWidget(m_placeWord, 0, 1);
+    wordLayout->addWidget(m_places, 1, 0, 1, 2);
+    m_tools->addTab(wordPage, QString());
+
+    auto *keyPage = new QWidget(m_tools);
+    auto *keyLayout = new QGridLayout(keyPage);
+    m_keyNote = named(new WrappedLabel(QString(), keyPage), "keyNote");
+    m_keys = named(new QListWidget(keyPage), "keyWords");
+    m_keys->setMinimumHeight(3 * m_keys->fontMetrics().lineSpacing());
+    m_ownKey = named(new QLineEdit(keyPage), "ownKeyWord");
+    m_applyKey = named(new ColourButton(QString(), applyColour, keyPage), "applyKey");
+    m_applyKey->setAutoDefault(false);
+    keyLayout->addWidget(m_keyNote, 0, 0, 1, 2);
+    keyLayout->addWidget(m_keys, 1, 0, 1, 2);
+    keyLayout->addWidget(m_ownKey, 2, 0);
+    keyLayout->addWidget(m_applyKey, 2, 1);
+    m_tools->addTab(keyPage, QString());
+    // Room for the counts of a long text; the board takes what is left.
+    m_tools->setMinimumHeight(5 * fontMetrics().lineSpacing());
+    m_tools->setMaximumHeight(8 * fontMetrics().lineSpacing());
+    return m_tools;
+}
+
+QWidget *ByHandWindow::createSquare()
+{
+    m_squareFrame = named(new QGroupBox(this), "squareFrame");
+    auto *layout = new QVBoxLayout(m_squareFrame);
+    m_square = named(new SquareEditor(m_squareFrame), "square");
+    layout->addWidget(m_square, 0, Qt::AlignHCenter);
+    m_squareNote = named(new WrappedLabel(QString(), m_squareFrame), "squareNote");
+    layout->addWidget(m_squareNote);
+    m_pieces = readOnlyText(m_squareFrame, "pieces", 3);
+    QFont fixed(QStringLiteral("DejaVu Sans Mono"));
+    fixed.setStyleHint(QFont::TypeWriter);
+    fixed.setPointSize(font().pointSize() - 1);
+    m_pieces->setFont(fixed);
+    m_pieces->setFixedHeight(3 * QFontMetrics(fixed).lineSpacing() + 12);
+    layout->addWidget(m_pieces);
+    auto *hintRow = new QHBoxLayout;
+    m_hintButton = named(new ColourButton(QString(), hintColour, m_squareFrame), "hintButton");
+    m_hintButton->setAutoDefault(false);
+    hintRow->addWidget(m_hintButton, 0, Qt::AlignTop);
+    m_hint = named(new WrappedLabel(QString(), m_squareFrame), "hint");
+    hintRow->addWidget(m_hint, 1);
+    layout->addLayout(hintRow);
+    return m_squareFrame;
+}
+
+QWidget *ByHandWindow::createPlaintext()
+{
+    m_plainFrame = named(new QGroupBox(this), "plaintextFrame");
+    auto *layout = new QVBoxLayout(m_plainFrame);
+    layout->setSpacing(2);
+    m_plaintext = readOnlyText(m_plainFrame, "plaintext", 2);
+    QFont fixed(QStringLiteral("DejaVu Sans Mono"));
+    fixed.setStyleHint(QFont::TypeWriter);
+    fixed.setPointSize(font().pointSize() - 1);
+    m_plaintext->setFont(fixed);
+    m_plaintext->setFixedHeight(3 * QFontMetrics(fixed).lineSpacing() + 12);
+    layout->addWidget(m_plaintext);
+    m_words = readOnlyText(m_plainFrame, "words", 1);
+    m_words->setFrameShape(QFrame::NoFrame);
+    setBackground(m_words, windowColour, QPalette::Base);
+    m_words->setFixedHeight(2 * m_words->fontMetrics().lineSpacing() + 8);
+    m_words->hide(); // until the plaintext is whole
+    layout->addWidget(m_words);
+    return m_plainFrame;
+}
+
+void ByHandWindow::createActions()
+{
+    const auto add = [this](const QKeySequence &shortcut, const std::function<void()> &run) {
+        auto *action = new QAction(this);
+        action->setShortcut(shortcut);
+        action->setShortcutContext(Qt::WindowShortcut);
+        action->setShortcutVisibleInContextMenu(true);
+        connect(action, &QAction::triggered, this, run);
+        addAction(action);
+        return action;
+    };
+    m_undoAction = add(QKeySequence::Undo, [this] {
+        m_session.undo();
+        followSession();
+    });
+    m_redoAction = add(QKeySequence::Redo, [this] {
+        m_session.redo();
+        followSession();
+    });
+    m_openAction = add(QKeySequence::Open, [this] { chooseFileToOpen(); });
+    m_saveAction = add(QKeySequence::Save, [this] { chooseFileToSave(); });
+}
+
+void ByHandWindow::connectControls()
+{
+    connect(m_ciphertext, &QPlainTextEdit::textChanged, this,
+            [this] { m_session.setCiphertextBox(m_ciphertext->toPlainText()); });
+    connect(m_newBoard, &QPushButton::clicked, this, [this] {
+        m_session.startBoard();
+        followSession();
+    });
+    connect(m_lessonButton, &QPushButton::clicked, this, [this] {
+        m_session.startLesson();
+        followSession();
+    });
+    connect(m_undo, &QPushButton::clicked, m_undoAction, &QAction::trigger);
+    connect(m_redo, &QPushButton::clicked, m_redoAction, &QAction::trigger);
+    connect(m_language, &QComboBox::currentIndexChanged, this, [this] {
+        m_session.setLanguage(Language(m_language->currentData().toInt()));
+        followSession();
+    });
+
+    connect(m_back, &QPushButton::clicked, this, [this] {
+        m_session.goToStep(m_session.lessonStep() - 1);
+        followSession();
+    });
+    connect(m_forward, &QPushButton::clicked, this, [this] {
+        m_session.goToStep(m_session.lessonStep() + 1);
+        followSession();
+    });
+    connect(m_show, &QPushButton::clicked, this, [this] {
+        m_session.showStep();
+        followSession();
+    });
+
+    connect(m_board, &PairBoard::guessEntered, this, [this](int pair, const QString &text) {
+        m_session.setGuess(pair, text);
+        followSession();
+    });
+    // The window's Undo and Redo reach past a box that has nothing of its own to undo.
+    connect(m_board, &PairBoard::boxesMade, this, [this] {
+        for (int pair = 0; pair < m_board->pairCount(); ++pair)
+            m_board->box(pair)->installEventFilter(this);
+    });
+    for (int cell = 0; cell < 25; ++cell)
+        m_square->cell(cell)->installEventFilter(this);
+    m_word->installEventFilter(this);
+    m_ownKey->installEventFilter(this);
+    connect(m_square, &SquareEditor::letterTyped, this, [this](int cell, const QString &text) {
+        m_session.placeLetter(cell, text);
+        followSession();
+    });
+
+    connect(m_word, &QLineEdit::textEdited, this, [this](const QString &text) {
+        m_session.setProbableWord(text);
+        render();
+    });
+    const auto placeChosen = [this] {
+        const int row = m_places->currentRow();
+        if (row >= 0 && m_session.placeWord(m_places->item(row)->data(Qt::UserRole).toInt()))
+            followSession();
+    };
+    connect(m_placeWord, &QPushButton::clicked, this, placeChosen);
+    connect(m_places, &QListWidget::itemActivated, this, placeChosen);
+    connect(m_places, &QListWidget::currentRowChanged, this, [this] { render(); });
+
+    const auto applyChosen = [this] {
+        QString key = m_ownKey->text().trimmed();
+        if (key.isEmpty() && m_keys->count() > 0)
+            key = (m_keys->currentItem() ? m_keys->currentItem() : m_keys->item(0))->text();
+        m_session.applyKey(key);
+        followSession();
+    };
+    connect(m_applyKey, &QPushButton::clicked, this, applyChosen);
+    connect(m_ownKey, &QLineEdit::returnPressed, this, applyChosen);
+    connect(m_keys, &QListWidget::itemActivated, this, [this, applyChosen] {
+        m_ownKey->clear();
+        applyChosen();
+    });
+    connect(m_keys, &QListWidget::currentRowChanged, this, [this] { m_ownKey->clear(); });
+
+    connect(m_hintButton, &QPushButton::clicked, this, [this] {
+        m_session.askHint();
+        render();
+    });
+}
+
+void ByHandWindow::followSession()
+{
+    if (std::optional<ByHandSession::KeySearch> search = m_session.takeKeySearch())
+        startKeySearch(std::move(*search));
+    render();
+}
+
+void ByHandWindow::startKeySearch(ByHandSession::KeySearch search)
+{
+    forgetKeyJob();
+    const int run = search.run;
+    auto *job = new KeyJob(std::move(search.input), std::move(search.options));
+    connect(
+        job, &KeyJob::finished, this,
+        [this, run](const std::vector<analysis::FittingKey> &keys) {
+            if (m_session.keysFound(run, keys)) {
+                m_keyJob = nullptr;
+                render();
+            }
+        },
+        Qt::QueuedConnection);
+    m_keyJob = job;
+    job->start();
+}
+
+// The job is asked to stop, and nothing it sends reaches the window any more.
+void ByHandWindow::forgetKeyJob()
+{
+    if (m_keyJob) {
+        m_keyJob->disconnect(this);
+        m_keyJob->stop();
+        m_keyJob = nullptr;
+    }
+}
+
+void ByHandWindow::offerInput(const BreakInput &input)
+{
+    QString letters;
+    for (QChar c : input.ciphertext.toUpper()) {
+        if (c >= u'A' && c <= u'Z')
+            letters += c == u'J' ? QChar(u'I') : c;
+    }
+    if (letters.isEmpty() || letters == m_session.board().ciphertext)
+        return;
+    m_session.setInput(input.ciphertext, input.note);
+    followSession();
+}
+
+bool ByHandWindow::saveBoardAs(const QString &path)
+{
+    const QString problem = m_session.save(path);
+    if (problem.isEmpty())
+        return true;
+    QMessageBox::warning(this, caption(), problem);
+    return false;
+}
+
+bool ByHandWindow::openBoardFrom(const QString &path)
+{
+    const QString problem = m_session.open(path);
+    followSession();
+    if (problem.isEmpty())
+        return true;
+    QMessageBox::warning(this, caption(), problem);
+    return false;
+}
+
+void ByHandWindow::chooseFileToOpen()
+{
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    //: The open dialog's title and the kind of file it shows.
+    const QString path = QFileDialog::getOpenFileName(this, tr("Отвори дъска"), folder, tr("Дъски (*.txt)"));
+    if (!path.isEmpty())
+        openBoardFrom(path);
+}
+
+void ByHandWindow::chooseFileToSave()
+{
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    //: The save dialog's title; the file name it proposes; the kind of file.
+    QString path = QFileDialog::getSaveFileName(this, tr("Запази дъската"), QDir(folder).filePath(tr("дъска-playfair.txt")),
+                                                tr("Дъски (*.txt)"));
+    if (path.isEmpty())
+        return;
+    if (!path.endsWith(QStringLiteral(".txt"), Qt::CaseInsensitive))
+        path += QStringLiteral(".txt");
+    saveBoardAs(path);
+}
+
+void ByHandWindow::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange) {
+        retranslate();
+        render();
+    }
+    QWidget::changeEvent(event);
+}
+
+void ByHandWindow::closeEvent(QCloseEvent *event)
+{
+    forgetKeyJob();
+    QWidget::closeEvent(event);
+}
+
+void ByHandWindow::contextMenuEvent(QContextMenuEvent *event)
+{
+    execWindowMenu(this, actions(), event->globalPos());
+}
+
+bool ByHandWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::ShortcutOverride) {
+        const auto *box = qobject_cast<QLineEdit *>(watched);
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if (box && !box->isModified() && (key->matches(QKeySequence::Undo) || key->matches(QKeySequence::Redo)))
+            return true;
+    }
+    // Enter in the ciphertext box makes the new board; Shift+Enter still
+    // breaks the line.
+    if (watched == m_ciphertext && event->type() == QEvent::KeyPress) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) && !(key->modifiers() & Qt::ShiftModifier)) {
+            m_session.startBoard();
+            followSession();
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void ByHandWindow::paintEvent(QPaintEvent *)
+{
+    QPainter(this).fillRect(rect(), windowColour);
+}
+
+ByHandWindow *openByHandWindow(const BreakInput &input, QWidget *owner)
+{
+    auto *window = new ByHandWindow(input, owner);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    const QRect screen = window->screen()->availableGeometry();
+    window->resize(QSize(1100, 800).boundedTo(screen.size() - QSize(16, 48)).expandedTo(window->minimumSizeHint()));
+    showCentred(window, owner);
+    return window;
+}
+
+ByHandWindow *openByHandWindowOn(const QString &path)
+{
+    QFile file(path);
+    if (file.open(QIODevice::ReadOnly) && ByHandFile::isBoardText(file.read(256))) {
+        ByHandWindow *window = openByHandWindow();
+        window->openBoardFrom(path);
+        return window;
+    }
+    return openByHandWindow(BreakInput::fromFile(path));
+}
+
+ByHandWindow *showByHandWindow(const BreakInput &input, QWidget *owner)
+{
+    ByHandWindow *window = openWindowOf<ByHandWindow>(owner);
+    if (!window)
+        return openByHandWindow(input, owner);
+    window->offerInput(input);
+    bringForward(window);
+    return window;
+}
+
+} // namespace playfair
