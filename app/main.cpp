@@ -1,5 +1,6 @@
 #include "ui/application.h"
 #include "ui/break/breakwindow.h"
+#include "ui/byhand/byhandwindow.h"
 #include "ui/commandline.h"
 #include "ui/main/mainwindow.h"
 #include "ui/practice/practicewindow.h"
@@ -23,6 +24,12 @@ int main(int argc, char *argv[])
     case playfair::CommandLine::Window::Break:
         playfair::openBreakWindow(commandLine.file.isEmpty() ? playfair::BreakInput()
                                                              : playfair::BreakInput::fromFile(commandLine.file));
+        return QApplication::exec();
+    case playfair::CommandLine::Window::ByHand:
+        if (commandLine.file.isEmpty())
+            playfair::openByHandWindow();
+        else
+            playfair::openByHandWindowOn(commandLine.file);
         return QApplication::exec();
     case playfair::CommandLine::Window::Main:
         break;

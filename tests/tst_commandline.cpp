@@ -60,7 +60,13 @@ private Q_SLOTS:
             << usage;
         QTest::newRow("--break with --practice")
             << en << QStringList{"--break", "--practice"} << true << 2
-            << "playfair: --practice and --break open different windows: give one of them." << usage;
+            << "playfair: --practice, --break and --by-hand open different windows: give one of them." << usage;
+        QTest::newRow("--by-hand with --break")
+            << en << QStringList{"--by-hand", "--break", "a.txt"} << true << 2
+            << "playfair: --practice, --break and --by-hand open different windows: give one of them." << usage;
+        QTest::newRow("two files with --by-hand")
+            << en << QStringList{"--by-hand", "a.txt", "b.txt"} << true << 2 << "playfair: Unexpected argument 'b.txt'."
+            << usage;
         QTest::newRow("a Qt option without its value")
             << en << QStringList{"-style"} << true << 2 << "playfair: Missing value after '-style'." << usage;
         QTest::newRow("help is not a value of ours")
@@ -76,7 +82,7 @@ private Q_SLOTS:
             << bg << QStringList{"message.txt"} << true << 2 << "playfair: Неочакван аргумент „message.txt“." << bgUsage;
         QTest::newRow("--break with --practice in Bulgarian")
             << bg << QStringList{"--break", "--practice"} << true << 2
-            << "playfair: --practice и --break отварят различни прозорци: дайте само едното." << bgUsage;
+            << "playfair: --practice, --break и --by-hand отварят различни прозорци: дайте само едното." << bgUsage;
         QTest::newRow("a Qt option without its value, in Bulgarian")
             << bg << QStringList{"-style"} << true << 2 << "playfair: Липсва стойност след „-style“." << bgUsage;
         QTest::newRow("help is not a value of ours, in Bulgarian")
@@ -130,6 +136,11 @@ private Q_SLOTS:
             << QStringList{"--break", "-platform", "xcb", "cipher.txt"} << breakWindow << "cipher.txt";
         QTest::newRow("a file named like an option, after --")
             << QStringList{"--break", "--", "--help"} << breakWindow << "--help";
+        const int byHandWindow = int(CommandLine::Window::ByHand);
+        QTest::newRow("--by-hand alone") << QStringList{"--by-hand"} << byHandWindow << "";
+        QTest::newRow("--by-hand FILE") << QStringList{"--by-hand", "cipher.txt"} << byHandWindow << "cipher.txt";
+        QTest::newRow("FILE --by-hand beside a Qt option")
+            << QStringList{"cipher.txt", "-style", "fusion", "--by-hand"} << byHandWindow << "cipher.txt";
     }
 
     void window()
@@ -155,6 +166,8 @@ private Q_SLOTS:
         QVERIFY2(text.contains(QLatin1String("--practice")), qPrintable(text));
         QVERIFY2(text.contains(QLatin1String("--break")), qPrintable(text));
         QCOMPARE(text.section(u'\n', 1, 1), QStringLiteral("       playfair --break [FILE]"));
+        QCOMPARE(text.section(u'\n', 2, 2), QStringLiteral("       playfair --by-hand [FILE]"));
+        QVERIFY2(text.contains(QLatin1String("--by-hand")), qPrintable(text));
         for (const char *hidden : {"--platform", "--style", "--display", "--widgetcount", "<executable_name>"})
             QVERIFY2(!text.contains(QLatin1String(hidden)), hidden);
     }

@@ -128,25 +128,33 @@ CommandLine parseCommandLine(const QStringList &arguments, UiLanguage language)
                                          text(QT_TRANSLATE_NOOP("CommandLine",
                                                                 "Отваря прозореца, който разбива шифрован текст без "
                                                                 "ключа му, с текста на ФАЙЛ, ако е даден, като шифър.")));
+    const QCommandLineOption byHand(QStringLiteral("by-hand"),
+                                    text(QT_TRANSLATE_NOOP("CommandLine",
+                                                           "Отваря прозореца за разбиване на ръка, с текста на ФАЙЛ, "
+                                                           "ако е даден, като шифър.")));
     parser.addOption(help);
     parser.addOption(version);
     parser.addOption(practice);
     parser.addOption(breakCipher);
+    parser.addOption(byHand);
     //: The name of the argument in the help, in capitals.
     const QString file = text(QT_TRANSLATE_NOOP("CommandLine", "ФАЙЛ"));
-    parser.addPositionalArgument(file, text(QT_TRANSLATE_NOOP("CommandLine", "Шифрован текст, с --break.")),
+    parser.addPositionalArgument(file, text(QT_TRANSLATE_NOOP("CommandLine", "Шифрован текст, с --break или --by-hand.")),
                                  QStringLiteral("[%1]").arg(file));
     acceptQtOptions(parser);
 
     // Written out only when it is shown. Qt words its headings in English
     // and names the program after argv[0] of a running QCoreApplication, or
     // "<executable_name>" before one exists: the usage and the headings are
-    // written here instead. FILE goes with --break only: the usage says so.
+    // written here instead. FILE goes with --break and --by-hand only: the
+    // usage says so.
     const auto helpText = [&] {
         const QString usage = text(QT_TRANSLATE_NOOP("CommandLine", "Употреба: %1 [опции]")).arg(program());
         const QString indent(usage.indexOf(program()), u' ');
         QString help = parser.helpText();
-        help.replace(0, help.indexOf(u'\n'), usage + u'\n' + indent + program() + QStringLiteral(" --break [%1]").arg(file));
+        help.replace(0, help.indexOf(u'\n'),
+                     usage + u'\n' + indent + program() + QStringLiteral(" --break [%1]").arg(file) + u'\n' + indent
+                         + program() + QStringLiteral(" --by-hand [%1]").arg(file));
         help.replace(QStringLiteral("\nOptions:\n"),
                      u'\n' + text(QT_TRANSLATE_NOOP("CommandLine", "Опции:")) + u'\n');
         help.replace(QStringLiteral("\nArguments:\n"),
@@ -165,17 +173,19 @@ CommandLine parseCommandLine(const QStringList &arguments, UiLanguage language)
         return finished(0, QString::fromStdString(versionText(program().toStdString())));
     const QStringList files = parser.positionalArguments();
     const bool breaking = parser.isSet(breakCipher);
-    if (files.size() > (breaking ? 1 : 0))
-        return mistake(text(QT_TRANSLATE_NOOP("CommandLine", "Неочакван аргумент „%1“.")).arg(files.at(breaking ? 1 : 0)));
-    if (breaking && parser.isSet(practice))
-        return mistake(text(QT_TRANSLATE_NOOP("CommandLine",
-                                              "--practice и --break отварят различни прозорци: дайте само едното.")));
+    const bool byHandSet = parser.isSet(byHand);
+    const bool takesFile = breaking || byHandSet;
+    if (files.size() > (takesFile ? 1 : 0))
+        return mistake(text(QT_TRANSLATE_NOOP("CommandLine", "Неочакван аргумент „%1“.")).arg(files.at(takesFile ? 1 : 0)));
+    if (int(parser.isSet(practice)) + int(breaking) + int(byHandSet) > 1)
+        return mistake(text(QT_TRANSLATE_NOOP("CommandLine", "--practice, --break и --by-hand отварят различни "
+                                                             "прозорци: дайте само едното.")));
 
     CommandLine commandLine;
     if (parser.isSet(practice))
         commandLine.window = CommandLine::Window::Practice;
-    if (breaking) {
-        commandLine.window = CommandLine::Window::Break;
+    if (takesFile) {
+        commandLine.window = breaking ? CommandLine::Window::Break : CommandLine::Window::ByHand;
         commandLine.file = files.value(0);
     }
     return commandLine;

@@ -13,9 +13,10 @@ namespace playfair {
 struct CommandLine
 {
     // The window to open.
-    enum class Window { Main, Practice, Break };
+    enum class Window { Main, Practice, Break, ByHand };
     Window window = Window::Main;
-    // The file given with --break, whose text is the ciphertext; may be empty.
+    // The file given with --break or --by-hand, whose text is the
+    // ciphertext; may be empty.
     QString file;
 
     // Set for --help, --version and mistakes: print `output` and end with

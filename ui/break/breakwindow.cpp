@@ -3,6 +3,7 @@
 #include "breakjob.h"
 #include "pairedtextview.h"
 #include "scoreplot.h"
+#include "ui/byhand/byhandwindow.h"
 #include "ui/application.h"
 #include "ui/shared/colourbutton.h"
 #include "ui/shared/languagemenu.h"
@@ -11,6 +12,7 @@
 #include "ui/shared/windowparts.h"
 #include "ui/shared/wrappedlabel.h"
 
+#include <QAction>
 #include <QButtonGroup>
 #include <QCloseEvent>
 #include <QContextMenuEvent>
@@ -94,6 +96,7 @@ void BreakWindow::retranslate()
     setWindowTitle(caption());
     m_title->setText(tr("Разбиване на шифъра без ключа - диграфов шифър, cipher Playfair"));
 
+    m_byHandAction->setText(tr("Разбиване на ръка…"));
     m_demonstration->setTitle(tr("Демонстрация: текст, криптиран с известен ключ"));
     m_demoText->setAccessibleName(tr("Текст за демонстрация"));
     m_demoText->setPlaceholderText(
@@ -152,7 +155,17 @@ void BreakWindow::changeEvent(QEvent *event)
 
 void BreakWindow::contextMenuEvent(QContextMenuEvent *event)
 {
-    execWindowMenu(this, {}, event->globalPos());
+    execWindowMenu(this, actions(), event->globalPos());
+}
+
+// The ciphertext in the box, to break by hand: in the window the main
+// window has open, if this one belongs to it, so that Ctrl+R there brings
+// the same one forward.
+void BreakWindow::openByHand()
+{
+    BreakInput input;
+    input.ciphertext = m_session.ciphertext();
+    showByHandWindow(input, parentWidget() ? parentWidget() : this);
 }
 
 void BreakWindow::createControls()
@@ -225,6 +238,14 @@ void BreakWindow::createControls()
     m_status->setTextInteractionFlags(Qt::TextSelectableByMouse);
     setBackground(m_status, noteColour);
     layout->addWidget(m_status);
+
+    // The window's menu: the ciphertext to break by hand.
+    m_byHandAction = new QAction(this);
+    m_byHandAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
+    m_byHandAction->setShortcutContext(Qt::WindowShortcut);
+    m_byHandAction->setShortcutVisibleInContextMenu(true);
+    connect(m_byHandAction, &QAction::triggered, this, &BreakWindow::openByHand);
+    addAction(m_byHandAction);
 }
 
 // The key word of the square found, large, and under it why a key word is

@@ -9,6 +9,7 @@
 
 #include <optional>
 
+class QAction;
 class QComboBox;
 class QGroupBox;
 class QLabel;
@@ -95,6 +96,7 @@ private:
     void createControls();
     // The fixed captions, in the language shown.
     void retranslate();
+    void openByHand();
     QWidget *createKeyWord();
     QWidget *createDemonstration();
     QWidget *createSearchInputs();
@@ -107,6 +109,7 @@ private:
     void renderInputs();
 
     BreakSession m_session;
+    QAction *m_byHandAction = nullptr;
     QPointer<BreakJob> m_job; // the running search's thread
 
     QTimer m_renderTimer;

@@ -3,6 +3,7 @@
 #include "engine/rowinsight.h"
 #include "pairdelegate.h"
 #include "ui/break/breakwindow.h"
+#include "ui/byhand/byhandwindow.h"
 #include "ui/practice/practicewindow.h"
 #include "ui/shared/colourbutton.h"
 #include "ui/shared/languagemenu.h"
@@ -113,12 +114,14 @@ MainWindow::MainWindow(QWidget *parent)
     setTabOrder();
     m_Text1[0]->setFocus();
 
-    // An exercise or break window already open comes forward with the
-    // present pairs rather than another opening beside it.
+    // An exercise, break or by-hand window already open comes forward with
+    // the present pairs rather than another opening beside it.
     m_practiceAction
         = addWindowAction(QKeySequence(Qt::CTRL | Qt::Key_E), [this] { showPracticeWindow(m_ws, this); });
     m_breakAction = addWindowAction(QKeySequence(Qt::CTRL | Qt::Key_B),
                                     [this] { showBreakWindow(BreakInput::fromWorkspace(m_ws), this); });
+    m_byHandAction = addWindowAction(QKeySequence(Qt::CTRL | Qt::Key_R),
+                                     [this] { showByHandWindow(BreakInput::fromWorkspace(m_ws), this); });
     retranslate();
     const std::array<QWidget *, 3> boxes{m_Text2[0], m_Text2[1], m_Text1[0]};
     for (QWidget *box : boxes)
@@ -165,6 +168,7 @@ void MainWindow::retranslate()
     m_Frame1->setTitle(tr("квадрат на Polybius"));
     m_practiceAction->setText(tr("Упражнение…"));
     m_breakAction->setText(tr("Разбиване на шифъра…"));
+    m_byHandAction->setText(tr("Разбиване на ръка…"));
 }
 
 void MainWindow::changeEvent(QEvent *event)

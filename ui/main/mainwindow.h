@@ -92,6 +92,7 @@ private:
     SquareMarks *m_marks = nullptr;
     QAction *m_practiceAction = nullptr;
     QAction *m_breakAction = nullptr;
+    QAction *m_byHandAction = nullptr;
 };
 
 } // namespace playfair
