@@ -221,6 +221,452 @@ Right text: %2% of the letters.</translation>
     </message>
 </context>
 <context>
+    <name>ByHandSession</name>
+    <message>
+        <source>Квадратът и текстът са открити: прочетете съобщението и ключовата дума.</source>
+        <translation>The square and the text are found: read the message and the key word.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Най-честата двойка е %1: среща се %n пъти (двойки %2). Най-честите двойки в открития текст са %3: опитайте някоя от тях под нея.</source>
+        <translation>
+            <numerusform>The commonest pair is %1: it occurs %n time (pairs %2). The commonest plain pairs are %3: try one of them under it.</numerusform>
+            <numerusform>The commonest pair is %1: it occurs %n times (pairs %2). The commonest plain pairs are %3: try one of them under it.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Двойка %2 (%3) се среща %n пъти и може да започва думата %1: опитайте %1 там (вижте „Вероятна дума“).</source>
+        <translation>
+            <numerusform>Pair %2 (%3) occurs %n time and can begin the word %1: try %1 there (see &quot;Probable word&quot;).</numerusform>
+            <numerusform>Pair %2 (%3) occurs %n times and can begin the word %1: try %1 there (see &quot;Probable word&quot;).</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Двойки %1 (%2) и %3 (%4) са обратни една на друга: и откритите им двойки са обратни. Опитайте обратни двойки като %5.</source>
+        <translation>Pairs %1 (%2) and %3 (%4) are each other&apos;s reverse: so are their plain pairs. Try reversed pairs such as %5.</translation>
+    </message>
+    <message>
+        <source>Последните редове на квадрата вървят по азбучен ред: попълнете празната клетка сред тях с буквата, която липсва.</source>
+        <translation>The square&apos;s last rows run in alphabetical order: fill the empty cell among them with the letter that is missing.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Последните редове на квадрата вървят по азбучен ред: попълнете %n празни клетки сред тях с буквите, които липсват, по ред.</source>
+        <translation>
+            <numerusform>The square&apos;s last rows run in alphabetical order: fill the %n empty cell among them with the letter that is missing.</numerusform>
+            <numerusform>The square&apos;s last rows run in alphabetical order: fill the %n empty cells among them with the letters that are missing, in order.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>В ред %1 на квадрата има четири букви (%2): коя е петата?</source>
+        <translation>Row %1 of the square holds four letters (%2): which is the fifth?</translation>
+    </message>
+    <message>
+        <source>В колона %1 на квадрата има четири букви (%2): коя е петата?</source>
+        <translation>Column %1 of the square holds four letters (%2): which is the fifth?</translation>
+    </message>
+    <message>
+        <source>Буквата %1 може да стои само на две места: %2 или %3. Коя двойка решава?</source>
+        <translation>The letter %1 can stand in two places only: %2 or %3. Which pair decides?</translation>
+    </message>
+    <message>
+        <source>Погледнете „Ключова дума“: %1 отговаря на догадките.</source>
+        <translation>Look at &quot;Key word&quot;: %1 fits the guesses.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Погледнете „Ключова дума“: %n думи отговарят на догадките, първата е %1.</source>
+        <translation>
+            <numerusform>Look at &quot;Key word&quot;: %n word fits the guesses, %1.</numerusform>
+            <numerusform>Look at &quot;Key word&quot;: %n words fit the guesses, the first is %1.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Двойка %1 (%3) е %2: коя буква допълва думата?</source>
+        <translation>Pair %1 (%3) is %2: which letter completes the word?</translation>
+    </message>
+    <message>
+        <source>Прочетете откритите двойки: коя дума започва или свършва там? Пробвайте я във „Вероятна дума“.</source>
+        <translation>Read the plain pairs found: which word begins or ends there? Try it in &quot;Probable word&quot;.</translation>
+    </message>
+    <message>
+        <source>Дъската не е запазена в „%1“: %2</source>
+        <translation>The board was not saved in &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source>Файлът „%1“ не може да бъде прочетен.</source>
+        <translation>The file &quot;%1&quot; cannot be read.</translation>
+    </message>
+    <message>
+        <source>„%1“ не е дъска за разбиване на ръка: нищо не е променено.</source>
+        <translation>&quot;%1&quot; is no board for breaking by hand: nothing was changed.</translation>
+    </message>
+    <message>
+        <source>„%1“ е твърде голям за дъска: нищо не е променено.</source>
+        <translation>&quot;%1&quot; is too large for a board: nothing was changed.</translation>
+    </message>
+    <message>
+        <source>Файлът „%1“ е повреден на ред %2: нищо не е променено.</source>
+        <translation>The file &quot;%1&quot; is damaged at line %2: nothing was changed.</translation>
+    </message>
+    <message>
+        <source>Файлът „%1“ е повреден: урокът е за друг шифрован текст. Нищо не е променено.</source>
+        <translation>The file &quot;%1&quot; is damaged: its lesson is for another ciphertext. Nothing was changed.</translation>
+    </message>
+    <message>
+        <source>Догадките във файла „%1“ си противоречат: нищо не е променено.</source>
+        <translation>The guesses in the file &quot;%1&quot; contradict each other: nothing was changed.</translation>
+    </message>
+    <message>
+        <source>Текстът има %1 букви: на дъската са първите %2, колкото се разбиват на ръка.</source>
+        <translation>The text has %1 letters: the board holds the first %2, as many as are broken by hand.</translation>
+    </message>
+    <message>
+        <source>%1 и %2</source>
+        <extracomment>Joins the last two items of a list: &quot;2, 5 и 7&quot;.</extracomment>
+        <translation>%1 and %2</translation>
+    </message>
+    <message>
+        <source>ред %1, колона %2</source>
+        <translation>row %1, column %2</translation>
+    </message>
+    <message>
+        <source>Двойки: %1, различни: %2.</source>
+        <translation>Pairs: %1, different: %2.</translation>
+    </message>
+    <message>
+        <source>Никоя двойка не се повтаря.</source>
+        <translation>No pair occurs twice.</translation>
+    </message>
+    <message>
+        <source>Повтарят се: %1.</source>
+        <translation>Repeated: %1.</translation>
+    </message>
+    <message>
+        <source>Повторени поредици: %1.</source>
+        <translation>Repeated runs: %1.</translation>
+    </message>
+    <message>
+        <source>Обратни двойки: %1.</source>
+        <translation>Reversed pairs: %1.</translation>
+    </message>
+    <message>
+        <source>Всяка буква се среща.</source>
+        <translation>Every letter occurs.</translation>
+    </message>
+    <message>
+        <source>Не се срещат: %1.</source>
+        <translation>Never occur: %1.</translation>
+    </message>
+    <message>
+        <source>Думите (догадка): %1</source>
+        <translation>The words (a guess): %1</translation>
+    </message>
+    <message>
+        <source>двойка %1 (%2)</source>
+        <translation>pair %1 (%2)</translation>
+    </message>
+    <message>
+        <source>двойки %1 (%2)</source>
+        <translation>pairs %1 (%2)</translation>
+    </message>
+    <message>
+        <source>буквата %1 в %2</source>
+        <translation>the letter %1 in %2</translation>
+    </message>
+    <message>
+        <source>Това не може да е вярно заедно: %1.</source>
+        <translation>These cannot be right together: %1.</translation>
+    </message>
+    <message>
+        <source>Напишете шифрования текст и натиснете „Нова дъска“, или започнете урока.</source>
+        <translation>Type the ciphertext and press &quot;New board&quot;, or start the lesson.</translation>
+    </message>
+    <message>
+        <source>Нова дъска: една шифрована двойка.</source>
+        <translation>New board: one cipher pair.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Нова дъска: %n шифровани двойки. Започнете с честотите на двойките.</source>
+        <translation>
+            <numerusform>New board: %n cipher pair. Start with the pairs&apos; frequencies.</numerusform>
+            <numerusform>New board: %n cipher pairs. Start with the pairs&apos; frequencies.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Двойка %1: догадката е махната.</source>
+        <translation>Pair %1: the guess is taken away.</translation>
+    </message>
+    <message>
+        <source>Двойка %1: %2 под %3.</source>
+        <translation>Pair %1: %2 under %3.</translation>
+    </message>
+    <message>
+        <source>Думата %1 е поставена от буква %2 нататък.</source>
+        <translation>The word %1 is placed from letter %2 on.</translation>
+    </message>
+    <message>
+        <source>Клетката на %1 е изчистена.</source>
+        <translation>The cell in %1 is cleared.</translation>
+    </message>
+    <message>
+        <source>Буквата %1 е поставена на %2.</source>
+        <translation>The letter %1 is placed in %2.</translation>
+    </message>
+    <message>
+        <source>Ключовата дума %1 е приложена: квадратът и откритият текст са пълни.</source>
+        <translation>The key word %1 is applied: the square and the plaintext are whole.</translation>
+    </message>
+    <message>
+        <source>Последната промяна е отменена.</source>
+        <translation>The last change is undone.</translation>
+    </message>
+    <message>
+        <source>Промяната е направена отново.</source>
+        <translation>The change is made again.</translation>
+    </message>
+    <message>
+        <source>Дъската е отворена от „%1“.</source>
+        <translation>The board is opened from &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>Урок, стъпка %1: показано как се прави.</source>
+        <translation>Lesson, step %1: shown done.</translation>
+    </message>
+    <message>
+        <source>Двойка %1: %2 под %3 не е приета: никой квадрат не шифрира %2 в %3.</source>
+        <translation>Pair %1: %2 under %3 is not taken: no square encrypts %2 into %3.</translation>
+    </message>
+    <message>
+        <source>Двойка %1: %2 под %3 не е приета: противоречи на това, което вече е известно. Не могат да са верни заедно %4.</source>
+        <translation>Pair %1: %2 under %3 is not taken: it contradicts what is known already. These cannot be right together: %4.</translation>
+    </message>
+    <message>
+        <source>Това не е прието: не могат да са верни заедно %1.</source>
+        <translation>This is not taken: these cannot be right together: %1.</translation>
+    </message>
+    <message>
+        <source>Буквата %1 на %2 не е приета: не могат да са верни заедно %3.</source>
+        <translation>The letter %1 in %2 is not taken: these cannot be right together: %3.</translation>
+    </message>
+    <message>
+        <source>Квадратът на %1 не държи буквите на местата, където са поставени.</source>
+        <translation>The square of %1 does not hold the letters where they are placed.</translation>
+    </message>
+    <message>
+        <source>Квадратът на %1 не отговаря на %2.</source>
+        <translation>The square of %1 does not fit %2.</translation>
+    </message>
+    <message>
+        <source>Двойка %1: %2 не може да е открита двойка: две еднакви букви никога не стоят в една двойка (между тях се пише X).</source>
+        <translation>Pair %1: %2 cannot be a plain pair: two equal letters never stand in one pair (an X is written between them).</translation>
+    </message>
+    <message>
+        <source>Двойка %1: %2 не може да стои под %3: буквата %4 щеше да е своя шифърна буква, а Playfair никога не шифрира буква в самата нея.</source>
+        <translation>Pair %1: %2 cannot stand under %3: the letter %4 would be its own cipher letter, and Playfair never encrypts a letter into itself.</translation>
+    </message>
+    <message>
+        <source>Двойка %1: напишете две латински букви или буква и „?“.</source>
+        <translation>Pair %1: type two Latin letters, or a letter and &quot;?&quot;.</translation>
+    </message>
+    <message>
+        <source>Буквите в квадрата са латински: на %1 не е поставено нищо.</source>
+        <translation>The square&apos;s letters are Latin: nothing was placed in %1.</translation>
+    </message>
+    <message>
+        <source>Двойка %1: догадките се пишат с латински букви.</source>
+        <translation>Pair %1: guesses are written in Latin letters.</translation>
+    </message>
+    <message>
+        <source>(от двойка %1)</source>
+        <translation>(from pair %1)</translation>
+    </message>
+    <message>
+        <source>(от двойки %1)</source>
+        <translation>(from pairs %1)</translation>
+    </message>
+    <message>
+        <source>Двойка %1 (%2) е обратната на двойка %3 (%4), значи се чете обратно: %5.</source>
+        <translation>Pair %1 (%2) is the reverse of pair %3 (%4), so it reads the other way round: %5.</translation>
+    </message>
+    <message>
+        <source>Двойка %1 (%2) се повтаря от двойка %3: и тя се чете %4.</source>
+        <translation>Pair %1 (%2) repeats pair %3: it reads %4 too.</translation>
+    </message>
+    <message>
+        <source>и още една</source>
+        <translation>and one more</translation>
+    </message>
+    <message numerus="yes">
+        <source>и още %n</source>
+        <translation>
+            <numerusform>and %n more</numerusform>
+            <numerusform>and %n more</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Следват и други двойки: %1.</source>
+        <translation>Other pairs follow too: %1.</translation>
+    </message>
+    <message>
+        <source>В един ред, в този ред: %1</source>
+        <translation>In one row, in this order: %1</translation>
+    </message>
+    <message>
+        <source>В един стълб, отгоре надолу: %1</source>
+        <translation>In one column, top to bottom: %1</translation>
+    </message>
+    <message>
+        <source>И още една линия: вижте квадрата.</source>
+        <translation>And one more line: see the square.</translation>
+    </message>
+    <message numerus="yes">
+        <source>И още %n линии: вижте квадрата.</source>
+        <translation>
+            <numerusform>And %n more line: see the square.</numerusform>
+            <numerusform>And %n more lines: see the square.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 и %2 са в един ред или в един стълб, %2 веднага след %1.</source>
+        <translation>%1 and %2 are in one row or one column, %2 right after %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 и %2 са в един ред или в един стълб, %2 на %n места след %1.</source>
+        <translation>
+            <numerusform>%1 and %2 are in one row or one column, %2 %n place after %1.</numerusform>
+            <numerusform>%1 and %2 are in one row or one column, %2 %n places after %1.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>В двойка %1 буквата „?“ е %2.</source>
+        <translation>In pair %1 the letter &quot;?&quot; is %2.</translation>
+    </message>
+    <message>
+        <source>Двойка %1 (%2) е правоъгълник: буквите ѝ са в различни редове и стълбове.</source>
+        <translation>Pair %1 (%2) is a rectangle: its letters are in different rows and columns.</translation>
+    </message>
+    <message>
+        <source>Двойка %1 (%2) е в един ред.</source>
+        <translation>Pair %1 (%2) is in one row.</translation>
+    </message>
+    <message>
+        <source>Двойка %1 (%2) е в един стълб.</source>
+        <translation>Pair %1 (%2) is in one column.</translation>
+    </message>
+    <message>
+        <source>Двойка %1 (%2) е в един ред или в един стълб.</source>
+        <translation>Pair %1 (%2) is in one row or one column.</translation>
+    </message>
+    <message>
+        <source>Двойка %1 (%2) не е в един ред.</source>
+        <translation>Pair %1 (%2) is not in one row.</translation>
+    </message>
+    <message>
+        <source>Двойка %1 (%2) не е в един стълб.</source>
+        <translation>Pair %1 (%2) is not in one column.</translation>
+    </message>
+    <message>
+        <source>Нови разстояния между буквите: вижте парчетата на квадрата.</source>
+        <translation>New distances between letters: see the pieces of the square.</translation>
+    </message>
+    <message>
+        <source>Нищо ново не следва от това засега.</source>
+        <translation>Nothing new follows from this yet.</translation>
+    </message>
+    <message>
+        <source>Двойка %1</source>
+        <translation>Pair %1</translation>
+    </message>
+    <message>
+        <source>Двойки %1–%2</source>
+        <translation>Pairs %1–%2</translation>
+    </message>
+    <message>
+        <source>%1: може.</source>
+        <translation>%1: it can.</translation>
+    </message>
+    <message>
+        <source>%1: не може, двойка %2 щеше да е от две еднакви букви.</source>
+        <translation>%1: it cannot, pair %2 would hold two equal letters.</translation>
+    </message>
+    <message>
+        <source>%1: не може, %2 щеше да е своя шифърна буква (буква %3).</source>
+        <translation>%1: it cannot, %2 would be its own cipher letter (letter %3).</translation>
+    </message>
+    <message>
+        <source>%1: не може, двойките на думата си противоречат.</source>
+        <translation>%1: it cannot, the word&apos;s pairs contradict each other.</translation>
+    </message>
+    <message>
+        <source>%1: не може, противоречи на %2.</source>
+        <translation>%1: it cannot, it contradicts %2.</translation>
+    </message>
+    <message>
+        <source>Още нищо не е известно за квадрата.</source>
+        <translation>Nothing is known of the square yet.</translation>
+    </message>
+    <message>
+        <source>Квадратът е пълен.</source>
+        <translation>The square is whole.</translation>
+    </message>
+    <message>
+        <source>Буквите от догадките могат да стоят в квадрата само по един начин.</source>
+        <translation>The letters of the guesses can stand in the square in one way only.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Буквите от догадките могат да стоят в квадрата по %n начина.</source>
+        <translation>
+            <numerusform>The letters of the guesses can stand in the square in %n way.</numerusform>
+            <numerusform>The letters of the guesses can stand in the square in %n ways.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Буквите от догадките могат да стоят в квадрата по повече от %1 начина.</source>
+        <translation>The letters of the guesses can stand in the square in more than %1 ways.</translation>
+    </message>
+    <message>
+        <source>Последните редове вървят по азбучен ред</source>
+        <translation>The last rows run in alphabetical order</translation>
+    </message>
+    <message>
+        <source>Преместен с %1 реда надолу и %2 колони надясно, квадратът завършва по азбучен ред</source>
+        <translation>Moved %1 rows down and %2 columns right, the square ends in alphabetical order</translation>
+    </message>
+    <message>
+        <source>%1: квадратът вероятно е от ключова дума, а ключът е в първите клетки.</source>
+        <translation>%1: the square probably comes from a key word, and the key is in the first cells.</translation>
+    </message>
+    <message>
+        <source>%1: квадратът вероятно е от ключова дума. Празните клетки сред тях би трябвало да са %2, по ред.</source>
+        <translation>%1: the square probably comes from a key word. The empty cells among them would hold %2, in order.</translation>
+    </message>
+    <message>
+        <source>Ключовата дума е %1.</source>
+        <translation>The key word is %1.</translation>
+    </message>
+    <message>
+        <source>Ключовите думи се търсят, щом поне две двойки имат и двете си букви.</source>
+        <translation>The key words are looked for once at least two pairs have both their letters.</translation>
+    </message>
+    <message>
+        <source>Търся ключови думи, които отговарят на догадките…</source>
+        <translation>Looking for key words that fit the guesses…</translation>
+    </message>
+    <message>
+        <source>Никоя ключова дума от списъците не отговаря на всички догадки.</source>
+        <translation>No key word of the lists fits every guess.</translation>
+    </message>
+    <message>
+        <source>Една ключова дума отговаря на догадките.</source>
+        <translation>One key word fits the guesses.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n ключови думи отговарят на догадките, най-добрата първа.</source>
+        <translation>
+            <numerusform>%n key word fits the guesses.</numerusform>
+            <numerusform>%n key words fit the guesses, the best first.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>Непозната опция „%1“.</source>
@@ -269,10 +715,6 @@ Right text: %2% of the letters.</translation>
         <translation>FILE</translation>
     </message>
     <message>
-        <source>Шифрован текст, с --break.</source>
-        <translation>A ciphertext, with --break.</translation>
-    </message>
-    <message>
         <source>Употреба: %1 [опции]</source>
         <translation>Usage: %1 [options]</translation>
     </message>
@@ -289,8 +731,16 @@ Right text: %2% of the letters.</translation>
         <translation>Unexpected argument &apos;%1&apos;.</translation>
     </message>
     <message>
-        <source>--practice и --break отварят различни прозорци: дайте само едното.</source>
-        <translation>--practice and --break open different windows: give one of them.</translation>
+        <source>Отваря прозореца за разбиване на ръка, с текста на ФАЙЛ, ако е даден, като шифър.</source>
+        <translation>Open the window for breaking by hand, with the text of FILE, if given, as the ciphertext.</translation>
+    </message>
+    <message>
+        <source>Шифрован текст, с --break или --by-hand.</source>
+        <translation>A ciphertext, with --break or --by-hand.</translation>
+    </message>
+    <message>
+        <source>--practice, --break и --by-hand отварят различни прозорци: дайте само едното.</source>
+        <translation>--practice, --break and --by-hand open different windows: give one of them.</translation>
     </message>
 </context>
 <context>
@@ -651,6 +1101,203 @@ Right text: %2% of the letters.</translation>
         <source>Спира търсенето; същото прави клавишът Esc.</source>
         <translation>Stops the search; so does the Esc key.</translation>
     </message>
+    <message>
+        <source>Разбиване на ръка…</source>
+        <translation>Break it by hand…</translation>
+    </message>
+</context>
+<context>
+    <name>playfair::ByHandWindow</name>
+    <message>
+        <source>Разбиване на ръка - диграфов шифър, cipher Playfair</source>
+        <translation>Breaking by hand - digraph cipher, Playfair cipher</translation>
+    </message>
+    <message>
+        <source>Шифрован текст</source>
+        <translation>Ciphertext</translation>
+    </message>
+    <message>
+        <source>Напишете или поставете шифрован текст и натиснете „Нова дъска“…</source>
+        <translation>Type or paste a ciphertext and press &quot;New board&quot;…</translation>
+    </message>
+    <message>
+        <source>Нова дъска</source>
+        <translation>New board</translation>
+    </message>
+    <message>
+        <source>Урок</source>
+        <translation>Lesson</translation>
+    </message>
+    <message>
+        <source>Отмени</source>
+        <translation>Undo</translation>
+    </message>
+    <message>
+        <source>Повтори</source>
+        <translation>Redo</translation>
+    </message>
+    <message>
+        <source>Отвори…</source>
+        <translation>Open…</translation>
+    </message>
+    <message>
+        <source>Запази…</source>
+        <translation>Save…</translation>
+    </message>
+    <message>
+        <source>Езикът на текста:</source>
+        <translation>The text&apos;s language:</translation>
+    </message>
+    <message>
+        <source>английски</source>
+        <translation>English</translation>
+    </message>
+    <message>
+        <source>български</source>
+        <translation>Bulgarian</translation>
+    </message>
+    <message>
+        <source>Отвори дъска…</source>
+        <translation>Open a board…</translation>
+    </message>
+    <message>
+        <source>Запази дъската…</source>
+        <translation>Save the board…</translation>
+    </message>
+    <message>
+        <source>Стъпка от урока</source>
+        <translation>Lesson step</translation>
+    </message>
+    <message>
+        <source>Назад</source>
+        <translation>Back</translation>
+    </message>
+    <message>
+        <source>Покажи</source>
+        <translation>Show</translation>
+    </message>
+    <message>
+        <source>Напред</source>
+        <translation>Next</translation>
+    </message>
+    <message>
+        <source>Дъска: под всяка шифрована двойка напишете откритата</source>
+        <translation>Board: under each cipher pair write the plain pair</translation>
+    </message>
+    <message>
+        <source>Честоти</source>
+        <translation>Frequencies</translation>
+    </message>
+    <message>
+        <source>Вероятна дума</source>
+        <translation>Probable word</translation>
+    </message>
+    <message>
+        <source>Ключова дума</source>
+        <translation>Key word</translation>
+    </message>
+    <message>
+        <source>Дума, която вероятно е в текста, например THE</source>
+        <translation>A word probably in the text, such as THE</translation>
+    </message>
+    <message>
+        <source>Постави</source>
+        <translation>Place</translation>
+    </message>
+    <message>
+        <source>Места на думата</source>
+        <translation>The word&apos;s places</translation>
+    </message>
+    <message>
+        <source>Ключови думи</source>
+        <translation>Key words</translation>
+    </message>
+    <message>
+        <source>Своя ключова дума</source>
+        <translation>A key word of your own</translation>
+    </message>
+    <message>
+        <source>или своя дума</source>
+        <translation>or a word of your own</translation>
+    </message>
+    <message>
+        <source>Приложи</source>
+        <translation>Apply</translation>
+    </message>
+    <message>
+        <source>Квадрат</source>
+        <translation>Square</translation>
+    </message>
+    <message>
+        <source>Други части на квадрата</source>
+        <translation>Other pieces of the square</translation>
+    </message>
+    <message>
+        <source>Какво следва?</source>
+        <translation>What next?</translation>
+    </message>
+    <message>
+        <source>Открит текст</source>
+        <translation>Plaintext</translation>
+    </message>
+    <message>
+        <source>Думи</source>
+        <translation>Words</translation>
+    </message>
+    <message>
+        <source>Изводи</source>
+        <translation>Deductions</translation>
+    </message>
+    <message>
+        <source>Двойка %1: обратната ѝ двойка също се среща.</source>
+        <translation>Pair %1: its reverse occurs too.</translation>
+    </message>
+    <message>
+        <source>Двойка %1: среща се повече от веднъж.</source>
+        <translation>Pair %1: it occurs more than once.</translation>
+    </message>
+    <message>
+        <source>Двойка %1</source>
+        <translation>Pair %1</translation>
+    </message>
+    <message>
+        <source>От буква %1: %2</source>
+        <translation>From letter %1: %2</translation>
+    </message>
+    <message>
+        <source>Стъпка %1 от %2: %3</source>
+        <translation>Step %1 of %2: %3</translation>
+    </message>
+    <message>
+        <source>✓ Готово</source>
+        <translation>✓ Done</translation>
+    </message>
+    <message>
+        <source>Разбиване на ръка - Playfair</source>
+        <translation>Breaking by hand - Playfair</translation>
+    </message>
+    <message>
+        <source>Отвори дъска</source>
+        <extracomment>The open dialog&apos;s title and the kind of file it shows.</extracomment>
+        <translation>Open a board</translation>
+    </message>
+    <message>
+        <source>Дъски (*.txt)</source>
+        <translation>Boards (*.txt)</translation>
+    </message>
+    <message>
+        <source>Запази дъската</source>
+        <extracomment>The save dialog&apos;s title; the file name it proposes; the kind of file.</extracomment>
+        <translation>Save the board</translation>
+    </message>
+    <message>
+        <source>дъска-playfair.txt</source>
+        <translation>playfair-board.txt</translation>
+    </message>
+    <message>
+        <source>Други части на квадрата:</source>
+        <translation>Other pieces of the square:</translation>
+    </message>
 </context>
 <context>
     <name>playfair::MainWindow</name>
@@ -721,6 +1368,17 @@ Right text: %2% of the letters.</translation>
     <message>
         <source>Програмата продължава да работи: в прозореца остава това, което беше направено до грешката.</source>
         <translation>The program goes on working: the window keeps what was done before the error.</translation>
+    </message>
+    <message>
+        <source>Разбиване на ръка…</source>
+        <translation>Break it by hand…</translation>
+    </message>
+</context>
+<context>
+    <name>playfair::PairBoard</name>
+    <message>
+        <source>Двойка %1</source>
+        <translation>Pair %1</translation>
     </message>
 </context>
 <context>
@@ -885,6 +1543,13 @@ Right text: %2% of the letters.</translation>
         <source>%1 с</source>
         <extracomment>The time axis&apos;s last figure, in seconds: &quot;30 с&quot; in Bulgarian.</extracomment>
         <translation>%1 s</translation>
+    </message>
+</context>
+<context>
+    <name>playfair::SquareEditor</name>
+    <message>
+        <source>ред %1, колона %2</source>
+        <translation>row %1, column %2</translation>
     </message>
 </context>
 <context>
