@@ -49,6 +49,10 @@ void WrappedLabel::fitHeight()
     if (!testAttribute(Qt::WA_Resized) && minimumWidth() != maximumWidth())
         return;
     const int width = minimumWidth() == maximumWidth() ? minimumWidth() : this->width();
+    // QLabel answers no less than the minimum height: down to the least
+    // first, so that a label made wider can be lower again.
+    if (minimumHeight() != m_leastHeight)
+        setMinimumHeight(m_leastHeight);
     const int needed = std::max(m_leastHeight, heightForWidth(width));
     if (needed != minimumHeight())
         setMinimumHeight(needed);

@@ -19,6 +19,11 @@ public:
     // The label is never lower than this, whatever its text.
     void setLeastHeight(int height);
 
+    // It claims its height as its least, so layouts need not ask it for a
+    // height at their width: asked as well, a column of frames may hand one
+    // frame more than its least and squeeze another below its own.
+    bool hasHeightForWidth() const override { return false; }
+
 protected:
     void resizeEvent(QResizeEvent *event) override;
     void changeEvent(QEvent *event) override;
