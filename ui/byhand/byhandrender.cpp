@@ -211,7 +211,7 @@ void ByHandWindow::renderLesson()
     const int step = m_session.lessonStep();
     const QList<LessonText> texts = Lesson::texts(uiLanguage());
     const LessonText text = texts.value(step);
-    m_stepTitle->setText(tr("Стъпка %1 от %2: %3").arg(step + 1).arg(m_session.lessonStepCount()).arg(text.title));
+    m_stepTitle->setWrappedText(tr("Стъпка %1 от %2: %3").arg(step + 1).arg(m_session.lessonStepCount()).arg(text.title));
     if (m_stepText->toPlainText() != text.body) {
         m_stepText->setPlainText(text.body);
     }

@@ -165,11 +165,10 @@ QWidget *ByHandWindow::createLesson()
     auto *layout = new QVBoxLayout(m_lesson);
     layout->setSpacing(4);
     auto *heading = new QHBoxLayout;
-    m_stepTitle = named(new QLabel(m_lesson), "stepTitle");
+    m_stepTitle = named(new WrappedLabel(QString(), m_lesson), "stepTitle");
     QFont bold = m_stepTitle->font();
     bold.setBold(true);
     m_stepTitle->setFont(bold);
-    m_stepTitle->setWordWrap(true);
     heading->addWidget(m_stepTitle, 1);
     m_stepDone = named(new QLabel(m_lesson), "stepDone");
     m_stepDone->setStyleSheet(QStringLiteral("color: #006400; font-weight: bold"));

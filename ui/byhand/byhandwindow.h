@@ -102,7 +102,7 @@ private:
     QComboBox *m_language = nullptr;
 
     QGroupBox *m_lesson = nullptr;
-    QLabel *m_stepTitle = nullptr;
+    WrappedLabel *m_stepTitle = nullptr;
     QPlainTextEdit *m_stepText = nullptr;
     QLabel *m_stepDone = nullptr;
     QPushButton *m_back = nullptr;
