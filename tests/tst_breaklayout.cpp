@@ -8,8 +8,10 @@
 #include "analysis/solver.h"
 #include "ui/application.h"
 #include "ui/break/scoreplot.h"
+#include "ui/byhand/byhandwindow.h"
 #include "ui/practice/practicewindow.h"
 #include "ui/shared/wrappedlabel.h"
+#include "workspace/byhand/lesson.h"
 
 #include <QAbstractScrollArea>
 #include <QGroupBox>
@@ -152,6 +154,48 @@ private Q_SLOTS:
         shrink(&exercise, 0);
         const QString overlap = overlapIn(&exercise);
         QVERIFY2(overlap.isEmpty(), qPrintable(overlap));
+    }
+
+    // The by-hand window at its least size (in both languages: CTest runs
+    // this in English too), mid-lesson
+    // with a guess not taken, and with a long ciphertext: nothing overlaps,
+    // and 1000 wide it needs no more height than a 1024 × 768 screen leaves
+    // under a window frame.
+    void byHandWindowAtItsLeast_data()
+    {
+        QTest::addColumn<bool>("lesson");
+        QTest::newRow("mid-lesson") << true;
+        QTest::newRow("a ciphertext longer than a board") << false;
+    }
+
+    void byHandWindowAtItsLeast()
+    {
+        QFETCH(bool, lesson);
+        BreakInput input;
+        input.ciphertext = lesson ? QString() : Lesson::example().ciphertext().repeated(10);
+        ByHandWindow byHand(input);
+        byHand.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&byHand));
+        if (lesson) {
+            QTest::mouseClick(byHand.findChild<QPushButton *>(QStringLiteral("lesson")), Qt::LeftButton);
+            for (int step = 0; step < 6; ++step) {
+                QTest::mouseClick(byHand.findChild<QPushButton *>(QStringLiteral("show")), Qt::LeftButton);
+                QTest::mouseClick(byHand.findChild<QPushButton *>(QStringLiteral("forward")), Qt::LeftButton);
+            }
+            auto *box = byHand.findChild<QLineEdit *>(QStringLiteral("pair13"));
+            box->setFocus();
+            QTest::keyClicks(box, QStringLiteral("HE"));
+            QTest::keyClick(box, Qt::Key_Return);
+            QTest::mouseClick(byHand.findChild<QPushButton *>(QStringLiteral("hintButton")), Qt::LeftButton);
+        }
+        for (const int width : {1000, 0}) {
+            shrink(&byHand, width);
+            const QString overlap = overlapIn(&byHand);
+            QVERIFY2(overlap.isEmpty(),
+                     qPrintable(QStringLiteral("%1 at %2×%3").arg(overlap).arg(byHand.width()).arg(byHand.height())));
+            QVERIFY2(width == 0 || byHand.height() <= 720,
+                     qPrintable(QStringLiteral("%1×%2").arg(byHand.width()).arg(byHand.height())));
+        }
     }
 
     // The names of the plot's lines keep clear of the other lines, the step

@@ -76,7 +76,8 @@ private Q_SLOTS:
             QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(250, 421), main.window->mapToGlobal(QPoint(250, 421)));
             QApplication::sendEvent(main.window.get(), &event);
             QCOMPARE(menu, (QStringList{QStringLiteral("Упражнение…\tCtrl+E"),
-                                        QStringLiteral("Разбиване на шифъра…\tCtrl+B"), QStringLiteral("\t"),
+                                        QStringLiteral("Разбиване на шифъра…\tCtrl+B"),
+                                        QStringLiteral("Разбиване на ръка…\tCtrl+R"), QStringLiteral("\t"),
                                         QStringLiteral("Език\t")}));
         } else {
             QWidget *focus = main.control(how);
