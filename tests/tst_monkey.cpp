@@ -1,10 +1,13 @@
 // Seeded sequences of random user actions on the real windows (offscreen),
-// all three at once: the main window as before (typing and pasting all kinds
-// of text, both buttons, mouse and keyboard in the lists, Tab) with Ctrl+E
-// and Ctrl+B, which open exercise and break windows beside it; answers,
-// directions, new tasks and worksheets saved anywhere in the exercise
-// windows; ciphertexts, cribs, demonstrations, searches started, stopped and
-// closed in the break windows, several searching at once. After every action
+// all four at once: the main window as before (typing and pasting all kinds
+// of text, both buttons, mouse and keyboard in the lists, Tab) with Ctrl+E,
+// Ctrl+B and Ctrl+R, which open exercise, break and by-hand windows beside
+// it; answers, directions, new tasks and worksheets saved anywhere in the
+// exercise windows; ciphertexts, cribs, demonstrations, searches started,
+// stopped and closed in the break windows, several searching at once;
+// guesses, letters in the square, probable words, key words, Undo and Redo,
+// the lesson and boards saved and opened in the by-hand windows, whose key
+// words are looked for on threads of their own. After every action
 // each window must agree with its session and keep its rules, and the main
 // window's workspace must be what its model says; at the end of a run,
 // closing the main window must end every search. A failure prints the seed
@@ -16,6 +19,7 @@
 // the actions per seed (default 600).
 
 #include "monkey/breakmonkey.h"
+#include "monkey/byhandmonkey.h"
 #include "monkey/lastwords.h"
 #include "monkey/mainmonkey.h"
 #include "monkey/monkeyworld.h"
@@ -24,6 +28,8 @@
 #include "ui/application.h"
 #include "ui/break/breakjob.h"
 #include "ui/break/breakwindow.h"
+#include "ui/byhand/byhandwindow.h"
+#include "ui/byhand/keyjob.h"
 #include "ui/practice/practicewindow.h"
 
 #include <QElapsedTimer>
@@ -42,7 +48,7 @@ using namespace playfair::testing;
 
 namespace {
 
-using Action = std::variant<MainAction, PracticeAction, BreakAction>;
+using Action = std::variant<MainAction, PracticeAction, BreakAction, ByHandAction>;
 
 template<typename... Ts>
 struct Overloaded : Ts...
@@ -50,15 +56,17 @@ struct Overloaded : Ts...
     using Ts::operator()...;
 };
 
-// Half the actions in the main window, a quarter in each of the others.
+// Two actions in five in the main window, one in five in each of the others.
 Action randomAction(QRandomGenerator &random)
 {
-    const int pick = random.bounded(4);
+    const int pick = random.bounded(5);
     if (pick < 2)
         return MainAction::random(random);
     if (pick == 2)
         return PracticeAction::random(random);
-    return BreakAction::random(random);
+    if (pick == 3)
+        return BreakAction::random(random);
+    return ByHandAction::random(random);
 }
 
 QString describe(const Action &action)
@@ -66,18 +74,26 @@ QString describe(const Action &action)
     return std::visit([](const auto &a) { return a.describe(); }, action);
 }
 
+// An action after which a message box may tell the user why a file was
+// not written or read.
 bool isSave(const Action &action)
 {
     const auto *practice = std::get_if<PracticeAction>(&action);
-    return practice && practice->kind == PracticeAction::Kind::Save;
+    const auto *byHand = std::get_if<ByHandAction>(&action);
+    return (practice && practice->kind == PracticeAction::Kind::Save)
+        || (byHand && (byHand->kind == ByHandAction::Kind::Save || byHand->kind == ByHandAction::Kind::Open));
 }
 
 // Every search has ended and every job has deleted itself; a generous
 // bound, as the sanitizers slow the solver down many times.
 bool searchesEnded()
 {
-    return QTest::qWaitFor([] { return BreakJob::running() == 0 && qApp->findChildren<BreakJob *>().isEmpty(); },
-                           60000);
+    return QTest::qWaitFor(
+        [] {
+            return BreakJob::running() == 0 && qApp->findChildren<BreakJob *>().isEmpty() && KeyJob::running() == 0
+                && qApp->findChildren<KeyJob *>().isEmpty();
+        },
+        60000);
 }
 
 } // namespace
@@ -90,7 +106,9 @@ class TestMonkey : public QObject
     MainMonkey m_main;
     PracticeMonkey m_practice;
     BreakMonkey m_break;
+    ByHandMonkey m_byHand;
     std::unique_ptr<QTemporaryDir> m_folder;
+    std::unique_ptr<QTemporaryDir> m_boardFolder;
 
     void perform(const Action &action)
     {
@@ -102,6 +120,10 @@ class TestMonkey : public QObject
                               [this](const BreakAction &a) {
                                   m_break.before(a, m_world);
                                   m_break.perform(a, m_world);
+                              },
+                              [this](const ByHandAction &a) {
+                                  m_byHand.before(a, m_world);
+                                  m_byHand.perform(a, m_world);
                               }},
                    action);
         // What the event loop does between two of the user's actions: the
@@ -124,11 +146,14 @@ class TestMonkey : public QObject
         if (broken.isEmpty())
             broken = MonkeyWorld::brokenIn(m_world.breaks, "break window",
                                            [this](const BreakWindow &window) { return brokenBreakWindow(window, m_world); });
+        if (broken.isEmpty())
+            broken = MonkeyWorld::brokenIn(m_world.byHands, "by-hand window", brokenByHandWindow);
         if (!broken.isEmpty())
             return broken;
         return std::visit(Overloaded{[](const MainAction &) { return QString(); },
                                      [this](const PracticeAction &a) { return m_practice.brokenRule(a, m_world); },
-                                     [this](const BreakAction &a) { return m_break.brokenRule(a); }},
+                                     [this](const BreakAction &a) { return m_break.brokenRule(a); },
+                                     [this](const ByHandAction &a) { return m_byHand.brokenRule(a, m_world); }},
                           action);
     }
 
@@ -137,6 +162,7 @@ class TestMonkey : public QObject
     {
         m_main.close(m_world);
         m_folder.reset();
+        m_boardFolder.reset();
         return searchesEnded();
     }
 
@@ -151,6 +177,8 @@ class TestMonkey : public QObject
         m_world.seed = seed;
         m_folder = std::make_unique<QTemporaryDir>();
         m_world.folder = m_folder->path();
+        m_boardFolder = std::make_unique<QTemporaryDir>();
+        m_world.boardFolder = m_boardFolder->path();
         prepareWorksheetFolder(m_world.folder);
         if (!m_main.open(m_world))
             return std::pair{QStringLiteral("the window did not open"), 0};
@@ -273,8 +301,9 @@ private Q_SLOTS:
             ++seed;
         } while (seed <= 3 || clock.elapsed() < seconds * 1000LL);
         qInfo("%d seeds, %lld actions, %lld s, no broken rule: %d searches started, %d worksheets saved and %d "
-              "refused",
-              int(seed - 1), actions, clock.elapsed() / 1000, m_break.searches, m_practice.saved, m_practice.notSaved);
+              "refused, %d actions in by-hand windows, %d of them changing the board",
+              int(seed - 1), actions, clock.elapsed() / 1000, m_break.searches, m_practice.saved, m_practice.notSaved,
+              m_byHand.actions, m_byHand.changes);
     }
 };
 

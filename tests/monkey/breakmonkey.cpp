@@ -64,33 +64,6 @@ QString prepared(const QString &letters)
     return pairs;
 }
 
-QString inGroups(const QString &letters)
-{
-    QString text;
-    for (qsizetype i = 0; i < letters.size(); i += 5)
-        text += letters.mid(i, 5) + (i % 50 == 45 ? u'\n' : u' ');
-    return text;
-}
-
-QString randomCiphertext(QRandomGenerator &random)
-{
-    const QString good = randomPairs(random, 2 * (2 + random.bounded(100)));
-    switch (random.bounded(9)) {
-    case 0: case 1: return good;
-    case 2: return inGroups(good);
-    case 3: return good + QChar(u'a' + random.bounded(26));
-    case 4: {
-        static const QStringList doubled{QStringLiteral("QQ"), QStringLiteral("IJ"), QStringLiteral("jj"),
-                                         QStringLiteral("x x")};
-        const qsizetype at = 2 * random.bounded(int(good.size() / 2 + 1));
-        return good.left(at) + doubled[random.bounded(int(doubled.size()))] + good.mid(at);
-    }
-    case 5: return random.bounded(2) == 0 ? QString() : QStringLiteral(" \n\t 12 34 !? ");
-    case 6: return randomPairs(random, 4000 + 2 * random.bounded(4000));
-    default: return randomText(random, 40);
-    }
-}
-
 QString randomCrib(QRandomGenerator &random)
 {
     static const QStringList cribs{QString(), QStringLiteral("the"), QStringLiteral("HELLO"),

@@ -6,6 +6,7 @@
 #include "monkeyworld.h"
 
 #include "ui/break/breakwindow.h"
+#include "ui/byhand/byhandwindow.h"
 #include "ui/practice/practicewindow.h"
 
 #include <QScrollBar>
@@ -52,8 +53,9 @@ QString MainAction::describe() const
     case Kind::Tab: return QStringLiteral("Tab");
     case Kind::OpenExercise:
     case Kind::OpenBreak:
+    case Kind::OpenByHand:
         return QStringLiteral("Ctrl+%1 in %2")
-            .arg(QChar(kind == Kind::OpenExercise ? u'E' : u'B'))
+            .arg(QChar(kind == Kind::OpenExercise ? u'E' : kind == Kind::OpenBreak ? u'B' : u'R'))
             .arg(QLatin1String(shortcutPlaces[target]));
     }
     return {};
@@ -64,7 +66,7 @@ MainAction MainAction::random(QRandomGenerator &random)
     MainAction action;
     action.target = random.bounded(2);
     action.row = random.bounded(45);
-    switch (random.bounded(22)) {
+    switch (random.bounded(24)) {
     case 0: case 1: case 2: case 3:
         action.kind = Kind::Type;
         action.text = randomText(random, 12);
@@ -91,8 +93,12 @@ MainAction MainAction::random(QRandomGenerator &random)
         break;
     }
     case 18: case 19: action.kind = Kind::Tab; break;
-    default:
+    case 20: case 21:
         action.kind = random.bounded(2) == 0 ? Kind::OpenExercise : Kind::OpenBreak;
+        action.target = random.bounded(int(std::size(shortcutPlaces)));
+        break;
+    default:
+        action.kind = Kind::OpenByHand;
         action.target = random.bounded(int(std::size(shortcutPlaces)));
         break;
     }
@@ -112,6 +118,7 @@ void MainMonkey::close(MonkeyWorld &world)
     world.main = nullptr;
     world.exercises.clear();
     world.breaks.clear();
+    world.byHands.clear();
 }
 
 void MainMonkey::perform(const MainAction &action, MonkeyWorld &world)
@@ -147,6 +154,21 @@ void MainMonkey::perform(const MainAction &action, MonkeyWorld &world)
         QTest::keyClick(list(action.target), action.key);
         break;
     case Kind::Tab: QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : window.get(), Qt::Key_Tab); break;
+    case Kind::OpenByHand: {
+        ByHandWindow *byHand = MonkeyWorld::pick(world.byHands, 0);
+        m_wasOpen = byHand;
+        m_board = byHand ? byHand->session().board().ciphertext : QString();
+        activate(window.get());
+        QWidget *focus = control(QLatin1String(shortcutPlaces[action.target]));
+        focus->setFocus();
+        QTest::keyClick(focus, Qt::Key_R, Qt::ControlModifier);
+        m_opened = byHand;
+        if (!byHand && (byHand = newWindow(window.get(), world.byHands))) {
+            world.byHands << byHand;
+            m_opened = byHand;
+        }
+        break;
+    }
     case Kind::OpenExercise:
     case Kind::OpenBreak: {
         const bool exercise = action.kind == Kind::OpenExercise;
@@ -190,6 +212,19 @@ void MainMonkey::perform(const MainAction &action, MonkeyWorld &world)
     }
 }
 
+// Ctrl+R: one by-hand window, on the main window's cipher pairs when it
+// has pairs the window does not hold; else as it was.
+QString MainMonkey::brokenByOpeningByHand(const MonkeyWorld &world) const
+{
+    if (world.byHands.size() != 1 || window->findChildren<ByHandWindow *>().size() < 1)
+        return QStringLiteral("Ctrl+R left %1 by-hand windows").arg(world.byHands.size());
+    const QString pairs = QStringList(window->workspace().List1[1].items()).join(QString());
+    const QString board = static_cast<ByHandWindow *>(m_opened)->session().board().ciphertext;
+    if (pairs.isEmpty() ? board != m_board : board != pairs)
+        return QStringLiteral("the by-hand window holds \"%1\" after Ctrl+R").arg(shortened(board));
+    return {};
+}
+
 QString MainMonkey::brokenByOpening(const MainAction &action, const MonkeyWorld &world) const
 {
     const Workspace &ws = window->workspace();
@@ -197,6 +232,8 @@ QString MainMonkey::brokenByOpening(const MainAction &action, const MonkeyWorld 
         return QStringLiteral("no window opened or came forward");
     if (!m_opened->isActiveWindow())
         return QStringLiteral("the window is not the active one");
+    if (action.kind == Kind::OpenByHand)
+        return brokenByOpeningByHand(world);
     QStringList pairs;
     for (const QString &pair : ws.List1[0].items()) {
         if (pair.size() == 2 && pair[0] != pair[1])
@@ -314,7 +351,7 @@ QString MainMonkey::brokenRule(const MainAction &action, const Workspace &before
         }
         if (ws.Label3 != before.Label3 || ws.Text1 != before.Text1)
             return QStringLiteral("the square or the explanation changed without a command");
-        if (action.kind == Kind::OpenExercise || action.kind == Kind::OpenBreak)
+        if (action.kind == Kind::OpenExercise || action.kind == Kind::OpenBreak || action.kind == Kind::OpenByHand)
             return brokenByOpening(action, world);
         break;
     }

@@ -14,11 +14,12 @@ namespace playfair::testing {
 struct MonkeyWorld;
 
 // A user action in the main window: typing and pasting all kinds of text,
-// both buttons, mouse and keyboard in the lists, Tab, and Ctrl+E and Ctrl+B,
-// which open the other two windows or bring the open one forward.
+// both buttons, mouse and keyboard in the lists, Tab, and Ctrl+E, Ctrl+B and
+// Ctrl+R, which open the other windows or bring the open one forward.
 struct MainAction
 {
-    enum class Kind { Type, Paste, Erase, Undo, Encrypt, Clear, ClickRow, ListKey, Tab, OpenExercise, OpenBreak };
+    enum class Kind { Type, Paste, Erase, Undo, Encrypt, Clear, ClickRow, ListKey, Tab, OpenExercise, OpenBreak,
+                      OpenByHand };
 
     Kind kind = Kind::Tab;
     int target = 0; // box or list index; for Ctrl+E and Ctrl+B the control with the focus
@@ -48,7 +49,9 @@ public:
 private:
     QString brokenByOpening(const MainAction &action, const MonkeyWorld &world) const;
 
-    QWidget *m_opened = nullptr; // the window Ctrl+E or Ctrl+B opened or brought forward
+    QString brokenByOpeningByHand(const MonkeyWorld &world) const;
+
+    QWidget *m_opened = nullptr; // the window Ctrl+E, Ctrl+B or Ctrl+R opened or brought forward
     // What the window brought forward held before, when one was open.
     bool m_wasOpen = false;
     std::optional<PracticeTask> m_task;
@@ -56,6 +59,7 @@ private:
     QString m_knownSquare;
     bool m_searching = false;
     int m_run = 0;
+    QString m_board; // the by-hand window's ciphertext
 };
 
 } // namespace playfair::testing

@@ -16,6 +16,10 @@ QString randomText(QRandomGenerator &random, int maxPieces);
 // case, which a square could have made.
 QString randomPairs(QRandomGenerator &random, int count);
 
+// A ciphertext as a user might give one: good pairs, in groups of five, one
+// letter too many, a doubled pair, no letters, thousands of letters, anything.
+QString randomCiphertext(QRandomGenerator &random);
+
 // Types text as a keyboard or an input method delivers it: one key event a
 // character, a surrogate pair in one event. (QTest::keyClicks knows Latin-1 only.)
 void typeText(QWidget *widget, const QString &text);

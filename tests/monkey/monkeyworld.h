@@ -8,6 +8,7 @@
 
 namespace playfair {
 class BreakWindow;
+class ByHandWindow;
 class MainWindow;
 class PracticeWindow;
 } // namespace playfair
@@ -21,8 +22,10 @@ struct MonkeyWorld
     MainWindow *main = nullptr;
     QList<QPointer<PracticeWindow>> exercises; // in the order they opened
     QList<QPointer<BreakWindow>> breaks;
+    QList<QPointer<ByHandWindow>> byHands;
     QStringList messages; // the message boxes that appeared, each closed at once
     QString folder;       // a temporary folder for worksheets
+    QString boardFolder;  // and one for by-hand boards
     quint32 seed = 0;     // the run's: each break window's searches take a seed from it
     int breaksOpened = 0; // in the run
     // For each break window, the text its known key came with (from the main
