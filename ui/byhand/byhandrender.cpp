@@ -93,6 +93,8 @@ void ByHandWindow::render()
     }
     m_undo->setEnabled(m_session.canUndo());
     m_redo->setEnabled(m_session.canRedo());
+    findChild<QPushButton *>(QStringLiteral("save"))->setEnabled(m_session.pairCount() > 0);
+    m_saveAction->setEnabled(m_session.pairCount() > 0);
     m_undoAction->setEnabled(m_session.canUndo());
     m_redoAction->setEnabled(m_session.canRedo());
     const int language = m_language->findData(int(m_session.language()));

@@ -199,6 +199,8 @@ QList<int> ByHandSession::markedPairs() const
 
 QString ByHandSession::save(const QString &path) const
 {
+    if (pairCount() == 0)
+        return tr("Дъската е празна: няма какво да се запази.");
     ByHandFile file;
     file.board = m_board;
     file.language = m_language;
