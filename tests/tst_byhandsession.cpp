@@ -1,70 +1,19 @@
 // Breaking by hand without a window: what follows from the pupil's guesses,
 // contradictions named instead of taken, undo and redo, a probable word's
-// places, the key words, the lesson to its key word, saving and opening a
-// board. The truth each check compares with is the lesson's own message and
-// square, made by the program's cipher when the lesson starts.
+// places, the key words, the lesson to its key word, the hints. The truth
+// each check compares with is the lesson's own message and square, made by
+// the program's cipher when the lesson starts.
 
-#include "workspace/byhand/byhandsession.h"
-#include "workspace/byhand/lesson.h"
+#include "byhandhelpers.h"
 
 #include "analysis/fittingkeys.h"
-#include "engine/keyedsquare.h"
-#include "engine/textbook.h"
 
-#include <QTemporaryDir>
 #include <QTest>
 
 using namespace playfair;
+using namespace playfair::testing;
 
 namespace {
-
-const Lesson &lesson()
-{
-    return Lesson::example();
-}
-
-// The true plain pair under cipher pair `pair` (from 0).
-QString truePair(int pair)
-{
-    return lesson().plaintext().mid(2 * pair, 2);
-}
-
-// One of the pupil's actions, written "g3=RE" (a guess under pair 3),
-// "c1=T" (T into cell 1, row by row from 1), "c1=" (the cell cleared),
-// "w4=TREASURE" (a probable word placed from letter 4), "k=LIGHTHOUSE" (a key
-// word applied); returns whether the board changed.
-bool act(ByHandSession &session, const QString &action)
-{
-    const QString what = action.section(u'=', 1);
-    const int number = action.section(u'=', 0, 0).mid(1).toInt() - 1;
-    switch (action[0].unicode()) {
-    case u'g':
-        return session.setGuess(number, what);
-    case u'c':
-        return session.placeLetter(number, what);
-    case u'w': {
-        session.setProbableWord(what);
-        const QList<ByHandSession::Place> places = session.wordPlaces();
-        for (qsizetype i = 0; i < places.size(); ++i) {
-            if (places[i].position == number)
-                return session.placeWord(int(i));
-        }
-        return false;
-    }
-    case u'k':
-        return session.applyKey(what);
-    }
-    return false;
-}
-
-ByHandSession lessonSession(const QString &actions = {})
-{
-    ByHandSession session;
-    session.startLesson();
-    for (const QString &action : actions.split(u' ', Qt::SkipEmptyParts))
-        act(session, action);
-    return session;
-}
 
 // Whether `square` (with '.') agrees with the lesson's square in one shift.
 bool agreesWithTheKey(const QString &square)
@@ -372,98 +321,6 @@ private Q_SLOTS:
         QVERIFY(pupil.showStep());
         QVERIFY(pupil.stepDone());
         checkSound(pupil);
-    }
-
-    void lessonTexts_data()
-    {
-        QTest::addColumn<UiLanguage>("language");
-        QTest::newRow("Bulgarian") << UiLanguage::Bulgarian;
-        QTest::newRow("English") << UiLanguage::English;
-    }
-
-    // Every step has its title and its text in both languages.
-    void lessonTexts()
-    {
-        QFETCH(UiLanguage, language);
-        const QList<LessonText> texts = Lesson::texts(language);
-        const QString file = QString::fromUtf8([&] {
-            QFile f(QStringLiteral(":/playfair/lesson.%1.txt").arg(languageCode(language)));
-            f.open(QIODevice::ReadOnly);
-            return f.readAll();
-        }());
-        QCOMPARE(Lesson::parse(file).size(), lesson().stepCount());
-        for (const LessonText &text : texts) {
-            QVERIFY(!text.title.isEmpty());
-            QVERIFY(text.body.size() > 100);
-            QVERIFY(!text.body.contains(QStringLiteral("\n\n\n")));
-        }
-    }
-
-    // A board saved and opened again is the same board, with its language
-    // and the lesson's step; saving where no file can be written says so.
-    void saveAndOpen()
-    {
-        QTemporaryDir folder;
-        ByHandSession session = lessonSession(QStringLiteral("g1=TH w4=TREASURE c3=T"));
-        session.goToStep(5);
-        const QString path = folder.filePath(QStringLiteral("дъска.txt"));
-        QCOMPARE(session.save(path), QString());
-        ByHandSession opened;
-        QCOMPARE(opened.open(path), QString());
-        QCOMPARE(opened.board(), session.board());
-        QCOMPARE(opened.lessonStep(), 5);
-        QCOMPARE(opened.language(), session.language());
-        QCOMPARE(opened.plaintextPairs(), session.plaintextPairs());
-        QCOMPARE(opened.squareLetters(), session.squareLetters());
-
-        const QString nowhere = folder.filePath(QStringLiteral("няма/дъска.txt"));
-        QVERIFY(session.save(nowhere).contains(QStringLiteral("не е запазена")));
-        QVERIFY(!QFile::exists(nowhere));
-        QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList{QStringLiteral("дъска.txt")});
-    }
-
-    // A damaged or foreign file changes nothing and says why.
-    void damagedFiles_data()
-    {
-        QTest::addColumn<QByteArray>("text");
-        QTest::addColumn<QString>("message");
-        const QByteArray head = "playfair-by-hand 1\nlanguage en\nciphertext " + lesson().ciphertext().toLatin1() + '\n';
-        QTest::newRow("another program's file") << QByteArray("LTAHQAOEAN\n") << "не е дъска";
-        QTest::newRow("an empty file") << QByteArray() << "не е дъска";
-        QTest::newRow("a guess past the last pair") << head + "guess 49 TH\n" << "повреден на ред 4";
-        QTest::newRow("a guess of three letters") << head + "guess 1 THE\n" << "повреден на ред 4";
-        QTest::newRow("a letter in two cells") << head + "cell 1 T\ncell 2 T\n" << "повреден на ред 5";
-        QTest::newRow("a line the format has not") << head + "colour red\n" << "повреден на ред 4";
-        QTest::newRow("an odd ciphertext") << QByteArray("playfair-by-hand 1\nciphertext ABC\n") << "повреден на ред 2";
-        QTest::newRow("no ciphertext") << QByteArray("playfair-by-hand 1\nlanguage en\n") << "повреден";
-        QTest::newRow("a lesson step past the last") << head + "lesson 12\n" << "повреден на ред 4";
-        QTest::newRow("guesses that contradict") << head + "guess 1 TH\nguess 13 HE\n" << "си противоречат";
-        QTest::newRow("a lesson on another ciphertext")
-            << QByteArray("playfair-by-hand 1\nciphertext ABCD\nlesson 2\n") << "урокът е за друг";
-        QTest::newRow("too large") << head + QByteArray(ByHandFile::largest, '#') << "твърде голям";
-    }
-
-    void damagedFiles()
-    {
-        QFETCH(QByteArray, text);
-        QFETCH(QString, message);
-        QTemporaryDir folder;
-        const QString path = folder.filePath(QStringLiteral("board.txt"));
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(text);
-        file.close();
-
-        ByHandSession session = lessonSession(QStringLiteral("g1=TH"));
-        const ByHandBoard board = session.board();
-        const QString notes = session.notes();
-        const QString said = session.open(path);
-        QVERIFY2(said.contains(message), qPrintable(said));
-        QVERIFY(said.contains(QStringLiteral("board.txt")));
-        QCOMPARE(session.board(), board);
-        QCOMPARE(session.notes(), notes);
-        QCOMPARE(session.lessonStep(), 0);
-        QVERIFY(!session.canRedo());
     }
 
     // "Какво следва?" points at the next thing to try, and never at a letter

@@ -4,13 +4,13 @@
 // shortcuts, how the other windows open it, and its texts in both languages.
 
 #include "breakwindowfixture.h"
+#include "byhandhelpers.h"
 #include "helpers.h"
 
 #include "ui/application.h"
 #include "ui/byhand/byhandwindow.h"
 #include "ui/byhand/keyjob.h"
 #include "ui/translations.h"
-#include "workspace/byhand/lesson.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -24,11 +24,6 @@ using namespace playfair;
 using namespace playfair::testing;
 
 namespace {
-
-const Lesson &lesson()
-{
-    return Lesson::example();
-}
 
 bool hasCyrillic(const QString &text)
 {

@@ -665,6 +665,10 @@ Right text: %2% of the letters.</translation>
             <numerusform>%n key words fit the guesses, the best first.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Дъската е празна: няма какво да се запази.</source>
+        <translation>The board is empty: there is nothing to save.</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>

@@ -12,6 +12,11 @@ constexpr int leastRun = 5;
 
 } // namespace
 
+int letterNumberOf(QChar c)
+{
+    return c == u'?' ? unknownLetter : letterNumber(char(c.toLatin1()));
+}
+
 QString shiftedText(const QString &square, int rows, int columns)
 {
     QString shifted(25, u'.');

@@ -13,6 +13,9 @@ namespace playfair {
 // and boards that the session takes. Squares are 25 characters row by row,
 // '.' where unknown.
 
+// The letter number of a capital A..Z without J, unknownLetter for '?'.
+int letterNumberOf(QChar c);
+
 struct ShownSquare
 {
     QString square;
