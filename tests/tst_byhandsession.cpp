@@ -61,7 +61,7 @@ private Q_SLOTS:
         QTest::addColumn<QString>("note");
 
         QTest::newRow("a repeated cipher pair reads as the first")
-            << "g1=TH" << QList<int>{13, 43} << "Двойка 13 (LT) се повтаря от двойка 1";
+            << "g1=TH" << QList<int>{13, 43} << "Двойка 13 (LT) повтаря двойка 1 и също се чете TH.";
         QTest::newRow("a reversed cipher pair reads reversed")
             << "g3=RE" << QList<int>{12, 44} << "Двойка 12 (AQ) е обратната на двойка 3 (QA), значи се чете обратно: ER.";
         QTest::newRow("one letter typed is the first of the pair")

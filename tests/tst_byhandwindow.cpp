@@ -142,7 +142,7 @@ private Q_SLOTS:
         QTest::addColumn<int>("rejected"); // the pair whose box keeps a guess not taken, or 0
         QTest::addColumn<QString>("note");
         QTest::newRow("THE at the start") << QStringList{"1=th", "2=e"} << QList<int>{13, 14, 41, 43} << 0
-                                          << "Двойка 14 (AH) се повтаря от двойка 2";
+                                          << "Двойка 14 (AH) повтаря двойка 2 и също се чете E?.";
         QTest::newRow("a reversed pair") << QStringList{"3=RE"} << QList<int>{12, 44} << 0 << "се чете обратно: ER";
         QTest::newRow("a guess that contradicts")
             << QStringList{"1=TH", "13=HE"} << QList<int>{43} << 13 << "двойки 1 и 13 (TH = LT, HE = LT)";

@@ -487,10 +487,6 @@ Right text: %2% of the letters.</translation>
         <translation>Pair %1 (%2) is the reverse of pair %3 (%4), so it reads the other way round: %5.</translation>
     </message>
     <message>
-        <source>Двойка %1 (%2) се повтаря от двойка %3: и тя се чете %4.</source>
-        <translation>Pair %1 (%2) repeats pair %3: it reads %4 too.</translation>
-    </message>
-    <message>
         <source>и още една</source>
         <translation>and one more</translation>
     </message>
@@ -668,6 +664,10 @@ Right text: %2% of the letters.</translation>
     <message>
         <source>Дъската е празна: няма какво да се запази.</source>
         <translation>The board is empty: there is nothing to save.</translation>
+    </message>
+    <message>
+        <source>Двойка %1 (%2) повтаря двойка %3 и също се чете %4.</source>
+        <translation>Pair %1 (%2) repeats pair %3 and reads %4 too.</translation>
     </message>
 </context>
 <context>

@@ -144,7 +144,7 @@ QStringList ByHandSession::factLines(const Change &change) const
                              .arg(reverse, plain)
                          + resting(fact));
         } else if (sameAs >= 0) {
-            lines.append(tr("Двойка %1 (%2) се повтаря от двойка %3: и тя се чете %4.").arg(p + 1).arg(cipher).arg(sameAs + 1).arg(plain));
+            lines.append(tr("Двойка %1 (%2) повтаря двойка %3 и също се чете %4.").arg(p + 1).arg(cipher).arg(sameAs + 1).arg(plain));
         } else {
             others.append(QStringLiteral("%1 %2 → %3").arg(p + 1).arg(cipher, plain));
         }

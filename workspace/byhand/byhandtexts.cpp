@@ -238,7 +238,7 @@ QString ByHandSession::squareNote() const
     if (m_run && m_square.contains(u'.')) {
         QString gaps;
         for (const PlacedLetter &gap : m_run->gaps)
-            gaps += QChar(letterName(gap.letter));
+            gaps += (gaps.isEmpty() ? QString() : QStringLiteral(" ")) + QChar(letterName(gap.letter));
         const QString where = m_run->rows == 0 && m_run->columns == 0
             ? tr("Последните редове вървят по азбучен ред")
             : tr("Преместен с %1 реда надолу и %2 колони надясно, квадратът завършва по азбучен ред")
