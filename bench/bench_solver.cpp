@@ -29,6 +29,7 @@
 #include "analysis/search/chooser.h"
 #include "analysis/statistics/corpus.h"
 #include "analysis/keywords/keysquares.h"
+#include "analysis/keywords/keywordsearch.h"
 #include "analysis/statistics/letterstatistics.h"
 #include "analysis/search/pairtables.h"
 #include "analysis/search/random.h"
