@@ -9,6 +9,9 @@ std::string CiphertextError::message(Language language) const
     case Kind::NoLetters:
         return bulgarian ? "В текста няма нито една латинска буква." : "The text has no letters.";
     case Kind::OddLetters:
+        if (letters == 1)
+            return bulgarian ? "Шифърът има само една буква: тя няма двойка, значи текстът не е шифър Playfair."
+                             : "The text has only one letter, which has no pair, so this is no Playfair ciphertext.";
         return bulgarian ? "Шифърът има " + std::to_string(letters)
                 + " букви, нечетен брой: последната буква няма двойка, значи текстът не е шифър Playfair."
                          : "The text has " + std::to_string(letters)
@@ -24,9 +27,57 @@ std::string CiphertextError::message(Language language) const
     return {};
 }
 
-std::variant<std::vector<Letter>, CiphertextError> readCiphertext(std::string_view text)
+std::string Ciphertext::note(Language language) const
 {
-    std::vector<Letter> letters;
+    if (setAside.empty())
+        return {};
+    const std::string count = std::to_string(setAside.size());
+    const bool one = setAside.size() == 1;
+    if (language == Language::Bulgarian) {
+        return one ? "Последната буква, " + setAside
+                + ", е оставена настрана: тя няма двойка, а шифрите се пращаха на групи от пет и последната група "
+                  "се допълваше."
+                   : "Последните " + count + " букви, " + setAside
+                + ", са оставени настрана: повторена буква след последната двойка, каквато никой квадрат не дава, "
+                  "значи допълнение на последната група от пет.";
+    }
+    return one ? "The last letter, " + setAside
+            + ", was set aside: it has no pair (messages went in groups of five, the last one filled up)."
+               : "The last " + count + " letters, " + setAside
+            + ", were set aside: a letter repeated after the last pair, which no Playfair square gives, so padding "
+              "that filled up the last group of five.";
+}
+
+namespace {
+
+// How many letters at the end of `letters` are padding: none when the text
+// is a ciphertext as it stands (or is nothing but the run).
+std::size_t paddingAtTheEnd(const std::vector<Letter> &letters, Doubles doubles)
+{
+    const std::size_t n = letters.size();
+    if (n == 0)
+        return 0;
+    std::size_t run = 1;
+    while (run < n && letters[n - 1 - run] == letters[n - 1])
+        ++run;
+    // The run of a doubled pair at the end is no ciphertext unless doubles
+    // are kept; an odd count is none either way.
+    const bool doubledEnd = run >= 2 && n % 2 == 0 && doubles == Doubles::Split;
+    if (n % 2 == 0 && !doubledEnd)
+        return 0;
+    // The real letters end at an even count whose last pair holds at most
+    // one letter of the run.
+    std::size_t real = n - run + 1;
+    real -= real % 2;
+    return real >= 2 ? n - real : 0;
+}
+
+} // namespace
+
+std::variant<Ciphertext, CiphertextError> readCiphertext(std::string_view text, Doubles doubles)
+{
+    Ciphertext ciphertext;
+    std::vector<Letter> &letters = ciphertext.letters;
     for (char c : text) {
         const int number = letterNumber(c);
         if (number >= 0)
@@ -36,11 +87,15 @@ std::variant<std::vector<Letter>, CiphertextError> readCiphertext(std::string_vi
     error.letters = letters.size();
     if (letters.empty())
         return error;
+    if (const std::size_t padding = paddingAtTheEnd(letters, doubles); padding > 0) {
+        ciphertext.setAside = lettersToText(letters.data() + letters.size() - padding, padding);
+        letters.resize(letters.size() - padding);
+    }
     if (letters.size() % 2 != 0) {
         error.kind = CiphertextError::Kind::OddLetters;
         return error;
     }
-    for (std::size_t i = 0; i < letters.size(); i += 2) {
+    for (std::size_t i = 0; doubles == Doubles::Split && i < letters.size(); i += 2) {
         if (letters[i] == letters[i + 1]) {
             error.kind = CiphertextError::Kind::DoubledPair;
             error.position = i + 1;
@@ -48,7 +103,7 @@ std::variant<std::vector<Letter>, CiphertextError> readCiphertext(std::string_vi
             return error;
         }
     }
-    return letters;
+    return ciphertext;
 }
 
 } // namespace playfair::analysis

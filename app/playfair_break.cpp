@@ -312,7 +312,8 @@ int main(int argc, char *argv[])
     auto read = readCiphertext(text);
     if (const auto *error = std::get_if<CiphertextError>(&read))
         return fail(error->message());
-    const std::vector<Letter> ciphertext = std::get<std::vector<Letter>>(std::move(read));
+    const Ciphertext message = std::get<Ciphertext>(std::move(read));
+    const std::vector<Letter> &ciphertext = message.letters;
 
     if (parser.isSet(crib)) {
         options.crib = parser.value(crib).toStdString();
@@ -353,7 +354,7 @@ int main(int argc, char *argv[])
                   << ", \"keyword\": " << jsonStringOrNull(result.keyWord) << ", \"score\": " << result.score
                   << ", \"elapsed\": " << result.elapsedSeconds << ", \"keys_tested\": " << result.keysTested
                   << ", \"stopped\": " << jsonString(std::string(stopReasonCode(result.stopped)))
-                  << ", \"language\": " << jsonString(std::string(languageCode(options.language))) << "}\n";
+                  << ", \"language\": " << jsonString(std::string(languageCode(result.language))) << "}\n";
         return status;
     }
 
@@ -374,12 +375,12 @@ int main(int argc, char *argv[])
         out << *result.keyWord << " (the key's letters: no word or phrase of the lists builds this square)\n";
     out << "\nPlaintext:\n" << inPairs(result.plaintext) << "\n";
     out << "\nWords (a guess):\n" << result.words << "\n\n";
-    const ScoreLevels levels = scoreLevels(options.language);
+    const ScoreLevels levels = scoreLevels(result.language);
     char score[200];
     std::snprintf(score, sizeof score,
                   "%.2f (the mean log10 probability of a letter after the four before it: %.2f for ordinary %s, "
                   "%.2f for random letters)",
-                  result.score, levels.typical, options.language == Language::Bulgarian ? "Bulgarian" : "English",
+                  result.score, levels.typical, result.language == Language::Bulgarian ? "Bulgarian" : "English",
                   levels.random);
     out << "Score:   " << score << '\n';
     out << "Chosen:  among " << result.candidates << " different plaintexts the searches found, by five-letter "

@@ -64,6 +64,7 @@ struct Options
     bool untilFound = false;
     std::string heldout;
     Keys keys = Keys::Random;
+    bool autoLanguage = false;
 };
 
 std::vector<int> parseLengths(const std::string &text)
@@ -121,7 +122,8 @@ void encryptOn(Case &c, const Square &square)
 SolverOptions solverOptionsFor(const Options &options, Random &rng)
 {
     SolverOptions solverOptions;
-    solverOptions.language = options.language;
+    if (!options.autoLanguage)
+        solverOptions.language = options.language;
     solverOptions.timeLimit = std::chrono::milliseconds(std::int64_t(options.timeLimit * 1000));
     solverOptions.threads = options.threads;
     solverOptions.seed = rng.next();
@@ -332,6 +334,8 @@ int main(int argc, char *argv[])
             options.crib = std::atoi(value.c_str());
         else if (name == "--until-found")
             options.untilFound = value == "1";
+        else if (name == "--auto")
+            options.autoLanguage = value == "1";
         else if (name == "--heldout")
             options.heldout = value;
         else if (name == "--keywords" && (value == "words" || value == "phrases" || value == "letters"))

@@ -160,11 +160,11 @@ void BreakSession::setInput(const BreakInput &input)
     m_knownFor.clear();
     if (!input.trueSquare.isEmpty() && isSquare(input.trueSquare.toStdString())) {
         const auto read = analysis::readCiphertext(input.ciphertext.toStdString());
-        if (const auto *letters = std::get_if<std::vector<analysis::Letter>>(&read)) {
+        if (const auto *letters = std::get_if<analysis::Ciphertext>(&read)) {
             m_knownSquare = input.trueSquare;
             if (!input.keyWord.trimmed().isEmpty() && Demonstration::keySquare(input.keyWord) == m_knownSquare)
                 m_knownKeyWord = input.keyWord.simplified().toUpper();
-            m_knownFor = textOf(*letters);
+            m_knownFor = textOf(letters->letters);
             chooseLanguageFor(decrypted(m_knownSquare, m_knownFor));
         }
     }
@@ -235,7 +235,7 @@ std::optional<BreakSession::Search> BreakSession::start()
         return std::nullopt;
     }
     Search search;
-    search.ciphertext = std::move(std::get<std::vector<analysis::Letter>>(read));
+    search.ciphertext = std::move(std::get<analysis::Ciphertext>(read).letters);
     analysis::SolverOptions &options = search.options;
     options.language = m_language;
     options.timeLimit = std::chrono::seconds(m_timeLimit);
@@ -250,7 +250,7 @@ std::optional<BreakSession::Search> BreakSession::start()
         }
     }
     m_cribGiven = !options.crib.empty();
-    m_searchLanguage = options.language;
+    m_searchLanguage = m_language;
 
     m_letters = textOf(search.ciphertext);
     m_trueSquare.reset();
@@ -263,7 +263,7 @@ std::optional<BreakSession::Search> BreakSession::start()
         m_trueSquare = square;
         m_trueKeyWord = m_knownKeyWord;
         m_truePlain = decrypted(m_knownSquare, m_letters);
-        m_trueScore = scoreOf(m_truePlain, options.language);
+        m_trueScore = scoreOf(m_truePlain, m_language);
     }
 
     m_points.clear();

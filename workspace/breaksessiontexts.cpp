@@ -148,9 +148,9 @@ QString BreakSession::status() const
         if (m_ciphertext.trimmed().isEmpty())
             return QStringLiteral("Поставете шифрован текст или направете демонстрация, после натиснете „Започни“.");
         const auto read = analysis::readCiphertext(m_ciphertext.toStdString());
-        const auto *letters = std::get_if<std::vector<analysis::Letter>>(&read);
+        const auto *letters = std::get_if<analysis::Ciphertext>(&read);
         return lines(QStringLiteral("Натиснете „Започни“ или Enter в полето за шифрования текст."),
-                     letters ? shortTextNote(qsizetype(letters->size())) : QString());
+                     letters ? shortTextNote(qsizetype(letters->letters.size())) : QString());
     }
     case State::Refused:
         return m_message;

@@ -5,6 +5,7 @@
 #include "engine/keyedsquare.h"
 
 #include <array>
+#include <tuple>
 
 namespace playfair::analysis {
 
@@ -138,15 +139,18 @@ std::optional<Square> asKeySquare(const Square &square, std::uint32_t used, int 
 
 } // namespace
 
-std::pair<std::string, Square> KeyNamer::shortestKey(const Square &square, std::uint32_t used)
+KeyName KeyNamer::shortestKey(const Square &square, std::uint32_t used)
 {
-    std::pair<std::string, Square> best{std::string(25, ' '), square};
-    for (int s = 0; s < 25; ++s) {
-        const Square shifted = shiftedSquare(square, s / 5, s % 5);
-        for (int length = 0; length < int(best.first.size()); ++length) {
-            if (const std::optional<Square> arranged = asKeySquare(shifted, used, length)) {
-                best = {lettersToText(arranged->data(), std::size_t(length)), *arranged};
-                break;
+    KeyName best{std::string(25, ' '), false, square, SquareRoute::Rows};
+    for (SquareRoute route : squareRoutes) {
+        for (int s = 0; s < 25; ++s) {
+            const Square written = readAlong(shiftedSquare(square, s / 5, s % 5), route);
+            for (int length = 0; length < int(best.text.size()); ++length) {
+                if (const std::optional<Square> arranged = asKeySquare(written, used, length)) {
+                    best = {lettersToText(arranged->data(), std::size_t(length)), false, writtenInBy(*arranged, route),
+                            route};
+                    break;
+                }
             }
         }
     }
@@ -155,11 +159,16 @@ std::pair<std::string, Square> KeyNamer::shortestKey(const Square &square, std::
 
 std::optional<KeyName> KeyNamer::name(const Square &found, std::uint32_t used) const
 {
-    std::array<Square, 25> shifts;
+    // Each shift of the found square read along each route: a key's
+    // letters, written in by that route, are compared with them in turn.
+    // Every route starts in the top left cell.
+    std::array<std::array<Square, 25>, squareRoutes.size()> readings;
     std::array<int, letterCount> shiftStarting{}; // the shift whose top left cell holds each letter
     for (int s = 0; s < 25; ++s) {
-        shifts[std::size_t(s)] = shiftedSquare(found, s / 5, s % 5);
-        shiftStarting[shifts[std::size_t(s)][0]] = s;
+        const Square shifted = shiftedSquare(found, s / 5, s % 5);
+        shiftStarting[shifted[0]] = s;
+        for (SquareRoute route : squareRoutes)
+            readings[std::size_t(route)][std::size_t(s)] = readAlong(shifted, route);
     }
     // The shifts a key starting with `letter` may be compared with: the one
     // with the letter first, or, for a letter not used, those with an
@@ -170,7 +179,7 @@ std::optional<KeyName> KeyNamer::name(const Square &found, std::uint32_t used) c
             candidates.push_back(shiftStarting[std::size_t(letter)]);
         } else {
             for (int s = 0; s < 25; ++s) {
-                if (!(used >> shifts[std::size_t(s)][0] & 1))
+                if (!(used >> readings[0][std::size_t(s)][0] & 1))
                     candidates.push_back(s);
             }
         }
@@ -184,13 +193,17 @@ std::optional<KeyName> KeyNamer::name(const Square &found, std::uint32_t used) c
         return -1;
     };
 
-    // A single word before any phrase; then the shortest.
+    // A single word before any phrase; then the shortest; then by rows
+    // before any other route.
     std::string best;
-    std::pair<bool, std::size_t> bestRank;
-    const auto offer = [&](std::string candidate) {
-        const std::pair<bool, std::size_t> rank{candidate.find(' ') != std::string::npos, keyLettersOf(candidate).size()};
+    SquareRoute bestRoute = SquareRoute::Rows;
+    std::tuple<bool, std::size_t, int> bestRank;
+    const auto offer = [&](std::string candidate, SquareRoute route) {
+        const std::tuple<bool, std::size_t, int> rank{candidate.find(' ') != std::string::npos,
+                                                      keyLettersOf(candidate).size(), int(route)};
         if (best.empty() || rank < bestRank) {
             best = std::move(candidate);
+            bestRoute = route;
             bestRank = rank;
         }
     };
@@ -201,11 +214,13 @@ std::optional<KeyName> KeyNamer::name(const Square &found, std::uint32_t used) c
             const int first = firstLetter(entry);
             if (first < 0)
                 continue;
-            for (int s : shiftsFor(first)) {
-                Walk walk(shifts[std::size_t(s)], used);
-                if (walk.place(entry) && walk.restAgrees()) {
-                    offer(std::string(entry));
-                    break;
+            for (SquareRoute route : squareRoutes) {
+                for (int s : shiftsFor(first)) {
+                    Walk walk(readings[std::size_t(route)][std::size_t(s)], used);
+                    if (walk.place(entry) && walk.restAgrees()) {
+                        offer(std::string(entry), route);
+                        break;
+                    }
                 }
             }
         }
@@ -217,27 +232,29 @@ std::optional<KeyName> KeyNamer::name(const Square &found, std::uint32_t used) c
                 const int first = firstLetter(firstWord);
                 if (first < 0)
                     continue;
-                for (int s : shiftsFor(first)) {
-                    Walk start(shifts[std::size_t(s)], used);
-                    if (!start.place(firstWord))
-                        continue;
-                    for (std::size_t j = 0; j < list->size(); ++j) {
-                        Walk walk = start;
-                        if (walk.place(list->at(j)) && walk.cells() > start.cells() && walk.restAgrees())
-                            offer(std::string(firstWord) + " " + std::string(list->at(j)));
+                for (SquareRoute route : squareRoutes) {
+                    for (int s : shiftsFor(first)) {
+                        Walk start(readings[std::size_t(route)][std::size_t(s)], used);
+                        if (!start.place(firstWord))
+                            continue;
+                        for (std::size_t j = 0; j < list->size(); ++j) {
+                            Walk walk = start;
+                            if (walk.place(list->at(j)) && walk.cells() > start.cells() && walk.restAgrees())
+                                offer(std::string(firstWord) + " " + std::string(list->at(j)), route);
+                        }
                     }
                 }
             }
         }
     }
     if (!best.empty())
-        return KeyName{best, true, keySquareOf(keyLettersOf(best))};
+        return KeyName{best, true, keySquareOf(keyLettersOf(best), bestRoute), bestRoute};
 
     // No word builds it: the shortest key of any shift, if short.
-    auto [key, square] = shortestKey(found, used);
-    if (key.empty() || key.size() > longestLetterKey)
+    KeyName letters = shortestKey(found, used);
+    if (letters.text.empty() || letters.text.size() > longestLetterKey)
         return std::nullopt;
-    return KeyName{key, false, square};
+    return letters;
 }
 
 } // namespace playfair::analysis

@@ -3,6 +3,7 @@
 #include "analysis/crib.h"
 #include "analysis/statistics/languagemodel.h"
 #include "analysis/statistics/letterstatistics.h"
+#include "analysis/statistics/mixedstatistics.h"
 #include "analysis/search/pairtables.h"
 #include "analysis/solver.h"
 
@@ -144,8 +145,8 @@ SearchWork::SearchWork(const std::vector<Letter> &searched, const SolverOptions 
     , m_options(options)
     , m_crib(crib)
     , m_chooser(chooser)
-    , m_generalScore(GroupScore::of(LetterStatistics::of(options.language)))
-    , m_finishScore(GroupScore::of(chooser.model()))
+    , m_generalScore(GroupScore::of(options.language ? LetterStatistics::of(*options.language) : mixedLetterStatistics()))
+    , m_finishScore(GroupScore::of(options.language ? Chooser::model(*options.language) : mixedLanguageModel(5)))
     , m_keyWords(searched, options.language, KeyPriors::forKind(options.squares, KeyWordSearch::phraseCount()), crib)
     , m_keyShare(keySearchShare(searched.size(), options.squares))
     , m_keyBudget(keySearchSeconds(searched.size(), options.squares))
@@ -432,14 +433,16 @@ std::optional<KeyName> SearchWork::keyOf(const Candidate &candidate) const
 {
     switch (candidate.origin) {
     case KeyOrigin::ListWord:
-        return KeyName{std::string(m_lists[candidate.list].words->at(candidate.entry)), true, candidate.square};
+        return KeyName{std::string(m_lists[candidate.list].words->at(candidate.entry)), true, candidate.square,
+                       candidate.route};
     case KeyOrigin::Phrase: {
         const KeyWordList &words = KeyWordSearch::phraseList(candidate.list ? Language::Bulgarian : Language::English);
         return KeyName{std::string(words.at(candidate.entry)) + " " + std::string(words.at(candidate.second)), true,
-                       candidate.square};
+                       candidate.square, candidate.route};
     }
     case KeyOrigin::KeySearch:
-        return KeyName{shortestKeyFor(squareToText(candidate.square)).value_or(std::string()), false, candidate.square};
+        return KeyName{shortestKeyFor(squareToText(candidate.square), candidate.route).value_or(std::string()), false,
+                       candidate.square, candidate.route};
     case KeyOrigin::Square:
         break;
     }
@@ -465,7 +468,7 @@ std::optional<KeyName> SearchWork::nameKey(const Square &square, std::uint32_t u
         return name;
     // A short key no list of the search names may be a rarer word of the
     // system's lists: they are read now if they have not been yet.
-    if (KeyNamer::shortestKey(square, used).first.size() > KeyNamer::longestWordKey)
+    if (KeyNamer::shortestKey(square, used).text.size() > KeyNamer::longestWordKey)
         return name;
     for (const KeyWordList &list : SystemWordLists::instance().lists()) {
         if (std::find(lists.begin(), lists.end(), &list) == lists.end())
