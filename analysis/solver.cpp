@@ -242,6 +242,12 @@ SolverResult solve(const std::vector<Letter> &ciphertext, const SolverOptions &o
     result.searchRank = shared.searchRankOfBest();
     if (const Judged *best = shared.best())
         result.chosenTotal = best->verdict.total;
+    if (result.found) {
+        std::vector<Letter> plain(result.plaintext.size());
+        for (std::size_t i = 0; i < plain.size(); ++i)
+            plain[i] = Letter(letterNumber(result.plaintext[i]));
+        result.garbling = findGarbledPairs(plain, result.language);
+    }
     return result;
 }
 

@@ -2,6 +2,7 @@
 
 #include "analysis/alphabet.h"
 #include "analysis/crib.h"
+#include "analysis/garbling.h"
 #include "analysis/keywords/keywordlist.h"
 #include "analysis/language.h"
 
@@ -109,6 +110,9 @@ struct SolverResult : SolverReport
     int candidates = 0;
     int searchRank = 0;
     double chosenTotal = 0; // the chooser's score of the answer (see Chooser), with its key's odds
+    // The pairs of the plaintext that read far worse than the rest, likely
+    // garbled in transmission, and where it stops reading, if it does.
+    Garbling garbling;
 };
 
 // Where the reported score stands: a letter of ordinary text, and a letter
