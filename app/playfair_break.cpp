@@ -10,6 +10,7 @@
 #include "analysis/ciphertext.h"
 #include "analysis/keywords/keywordlist.h"
 #include "analysis/solver.h"
+#include "app/breakoutput.h"
 #include "app/version.h"
 
 #include <QCommandLineParser>
@@ -39,6 +40,8 @@
 #endif
 
 using namespace playfair::analysis;
+using playfair::Doubles;
+namespace breakcommand = playfair::breakcommand;
 
 namespace {
 
@@ -145,17 +148,6 @@ std::optional<std::string> readInput(const std::string &path, std::chrono::milli
     return std::nullopt;
 }
 
-std::string inPairs(const std::string &letters)
-{
-    std::string pairs;
-    for (std::size_t i = 0; i < letters.size(); i += 2) {
-        if (i > 0)
-            pairs += (i % 40 == 0) ? '\n' : ' ';
-        pairs += letters.substr(i, 2);
-    }
-    return pairs;
-}
-
 std::string withThousands(std::uint64_t number)
 {
     std::string digits = std::to_string(number);
@@ -211,9 +203,14 @@ int main(int argc, char *argv[])
         "Finds the key square of a Playfair ciphertext without the key. Reads the ciphertext\n"
         "from FILE, or from standard input; only letters count (J as I), all else is ignored."));
     const QCommandLineOption language(QStringLiteral("language"),
-                                      QStringLiteral("The plaintext's language: en (English, the default) or bg "
-                                                     "(Bulgarian in Latin letters)."),
-                                      QStringLiteral("en|bg"), QStringLiteral("en"));
+                                      QStringLiteral("The plaintext's language: auto (found by the search, the "
+                                                     "default), en (English) or bg (Bulgarian in Latin letters)."),
+                                      QStringLiteral("auto|en|bg"), QStringLiteral("auto"));
+    const QCommandLineOption doubles(QStringLiteral("doubles"),
+                                     QStringLiteral("What the message did with doubled letters: split (by a filler, "
+                                                    "the textbook way, the default) or kept (left as they were: a "
+                                                    "doubled pair of the ciphertext stands for itself)."),
+                                     QStringLiteral("split|kept"), QStringLiteral("split"));
     const QCommandLineOption timeLimit(QStringLiteral("time-limit"),
                                        QStringLiteral("Stop after SECONDS at the latest (default 30)."),
                                        QStringLiteral("SECONDS"), QStringLiteral("30"));
@@ -239,7 +236,7 @@ int main(int argc, char *argv[])
                                   QStringLiteral("Display this help and exit."));
     const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
                                      QStringLiteral("Display the version and exit."));
-    parser.addOptions({language, timeLimit, seed, threads, crib, cribAt, square, wordList, json, help, version});
+    parser.addOptions({language, doubles, timeLimit, seed, threads, crib, cribAt, square, wordList, json, help, version});
     parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("The ciphertext (default: standard input)."),
                                  QStringLiteral("[FILE]"));
 
@@ -261,10 +258,16 @@ int main(int argc, char *argv[])
     }
 
     SolverOptions options;
-    const auto chosenLanguage = languageFromCode(parser.value(language).toStdString());
-    if (!chosenLanguage)
-        return fail("--language must be en or bg, not '" + parser.value(language).toStdString() + "'.");
-    options.language = *chosenLanguage;
+    const std::string languageName = parser.value(language).toStdString();
+    if (languageName != "auto") {
+        options.language = languageFromCode(languageName);
+        if (!options.language)
+            return fail("--language must be auto, en or bg, not '" + languageName + "'.");
+    }
+    const std::string doublesName = parser.value(doubles).toStdString();
+    if (doublesName != "split" && doublesName != "kept")
+        return fail("--doubles must be split or kept, not '" + doublesName + "'.");
+    const Doubles doubledLetters = doublesName == "kept" ? Doubles::Kept : Doubles::Split;
 
     bool ok = false;
     const double seconds = parser.value(timeLimit).toDouble(&ok);
@@ -309,9 +312,13 @@ int main(int argc, char *argv[])
     if (const std::optional<std::string> error = readInput(path, options.timeLimit, text))
         return fail(*error);
 
-    auto read = readCiphertext(text);
-    if (const auto *error = std::get_if<CiphertextError>(&read))
+    auto read = readCiphertext(text, doubledLetters);
+    if (const auto *error = std::get_if<CiphertextError>(&read)) {
+        if (error->kind == CiphertextError::Kind::DoubledPair)
+            return fail(error->message() + " If the message left its doubled letters as they were, as some real "
+                                           "messages did, --doubles kept breaks it so.");
         return fail(error->message());
+    }
     const Ciphertext message = std::get<Ciphertext>(std::move(read));
     const std::vector<Letter> &ciphertext = message.letters;
 
@@ -354,7 +361,8 @@ int main(int argc, char *argv[])
                   << ", \"keyword\": " << jsonStringOrNull(result.keyWord) << ", \"score\": " << result.score
                   << ", \"elapsed\": " << result.elapsedSeconds << ", \"keys_tested\": " << result.keysTested
                   << ", \"stopped\": " << jsonString(std::string(stopReasonCode(result.stopped)))
-                  << ", \"language\": " << jsonString(std::string(languageCode(result.language))) << "}\n";
+                  << ", \"language\": " << jsonString(std::string(languageCode(result.language)))
+                  << breakcommand::messageJson(message, doubledLetters, result) << "}\n";
         return status;
     }
 
@@ -370,10 +378,11 @@ int main(int argc, char *argv[])
     if (!result.keyWord)
         out << "none (the square comes from no key word)\n";
     else if (result.keyWordInList)
-        out << *result.keyWord << '\n';
+        out << *result.keyWord << breakcommand::routePhrase(result.keyRoute) << '\n';
     else
-        out << *result.keyWord << " (the key's letters: no word or phrase of the lists builds this square)\n";
-    out << "\nPlaintext:\n" << inPairs(result.plaintext) << "\n";
+        out << *result.keyWord << breakcommand::routePhrase(result.keyRoute)
+            << " (the key's letters: no word or phrase of the lists builds this square)\n";
+    out << "\nPlaintext:\n" << breakcommand::pairsWithMarks(result.plaintext, result.garbling) << "\n";
     out << "\nWords (a guess):\n" << result.words << "\n\n";
     const ScoreLevels levels = scoreLevels(result.language);
     char score[200];
@@ -382,6 +391,7 @@ int main(int argc, char *argv[])
                   "%.2f for random letters)",
                   result.score, levels.typical, result.language == Language::Bulgarian ? "Bulgarian" : "English",
                   levels.random);
+    out << "Language: " << breakcommand::languageLine(result) << '\n';
     out << "Score:   " << score << '\n';
     out << "Chosen:  among " << result.candidates << " different plaintexts the searches found, by five-letter "
         << "statistics and how well it divides into words\n";
@@ -397,6 +407,8 @@ int main(int argc, char *argv[])
         out << "\nNote: with only " << ciphertext.size() << " letters, many squares may fit so short a text: "
             << "the plaintext above may not be the one sent. A known word (--crib) helps.\n";
     }
+    if (const std::string notes = breakcommand::messageNotes(message, result); !notes.empty())
+        out << '\n' << notes;
     std::cout << out.str();
     return status;
 }
