@@ -78,7 +78,7 @@ KeyPriors KeyPriors::forKind(SquareKind kind, std::size_t phrases)
 
 KeyWordSearch::KeyWordSearch(const std::vector<Letter> &ciphertext, std::optional<Language> language,
                              const KeyPriors &priors, const Crib *crib)
-    : m_model(language ? LanguageModel::of(*language, 4) : mixedLanguageModel(4))
+    : m_model(language ? LanguageModel::of(*language, 4) : mixedLanguageModel())
     , m_crib(crib)
     , m_priors(priors)
 {

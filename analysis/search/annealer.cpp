@@ -19,6 +19,10 @@ namespace {
 
 constexpr std::size_t padding = 32;
 
+// While the language is to be found, how many moves the search makes in
+// the language it leads in before it reads the plaintext in both again.
+constexpr std::uint32_t releadEvery = 256;
+
 #ifdef PLAYFAIR_AVX2_PATH
 // Trades the letters x and y wherever they stand in the first `count` letters
 // (rounded up to 32: the buffer is padded with bytes that are no letter).
@@ -174,12 +178,55 @@ void Annealer::decryptSwapped(Letter x, Letter y)
     }
 }
 
+void Annealer::setSecondLanguage(const GroupScore *score, const GroupScore *finer)
+{
+    m_otherScore = score;
+    m_otherFinish = finer;
+    if (score)
+        m_otherRescale = m_score.rescaleFrom(*score);
+    if (finer && m_finish)
+        m_otherFinishRescale = m_finish->rescaleFrom(*finer);
+}
+
+int Annealer::reading(const GroupScore &first, const GroupScore *other, const GroupScore::Rescale &rescale,
+                      bool inOther) const
+{
+    if (!inOther || !other)
+        return first.sum(m_plain.data(), m_letters);
+    const double groups = double(m_letters >= std::size_t(other->order) ? m_letters - std::size_t(other->order) + 1 : 0);
+    return int(std::lround(rescale.a * double(other->sum(m_plain.data(), m_letters)) + rescale.b * groups));
+}
+
+int Annealer::bestOfTwo(const GroupScore &first, const GroupScore *other, const GroupScore::Rescale &rescale) const
+{
+    const int own = reading(first, other, rescale, false);
+    return other ? std::max(own, reading(first, other, rescale, true)) : own;
+}
+
+int Annealer::cribPenaltyOf() const
+{
+    return m_crib ? cribPenalty * m_crib->mismatches(m_plain.data()) : 0;
+}
+
 int Annealer::scorePlain() const
 {
-    int score = m_score.sum(m_plain.data(), m_letters);
-    if (m_crib)
-        score -= cribPenalty * m_crib->mismatches(m_plain.data());
-    return score;
+    return bestOfTwo(m_score, m_otherScore, m_otherRescale) - cribPenaltyOf();
+}
+
+int Annealer::leadScore() const
+{
+    return reading(m_score, m_otherScore, m_otherRescale, m_leadIsOther) - cribPenaltyOf();
+}
+
+int Annealer::relead()
+{
+    m_leadIsOther = false;
+    if (!m_otherScore)
+        return leadScore();
+    const int own = reading(m_score, m_otherScore, m_otherRescale, false);
+    const int other = reading(m_score, m_otherScore, m_otherRescale, true);
+    m_leadIsOther = other > own;
+    return std::max(own, other) - cribPenaltyOf();
 }
 
 int Annealer::evaluate()
@@ -235,10 +282,7 @@ void Annealer::offerCurrent(int score, CandidatePool &pool) const
 
 int Annealer::finerScore() const
 {
-    int score = m_finish->sum(m_plain.data(), m_letters);
-    if (m_crib)
-        score -= cribPenalty * m_crib->mismatches(m_plain.data());
-    return score;
+    return bestOfTwo(*m_finish, m_otherFinish, m_otherFinishRescale) - cribPenaltyOf();
 }
 
 
@@ -268,7 +312,8 @@ Annealer::Outcome Annealer::restart(const SearchPlan &plan, const Square *best, 
     for (std::size_t i = 0; i < m_threshold.size(); ++i)
         m_threshold[i] = std::int32_t(std::floor(temperature * std::log((double(i) + 0.5) / double(m_threshold.size()))));
 
-    int current = evaluate();
+    decryptAll();
+    int current = relead();
     int bestScore = current;
     std::copy_n(m_square.begin(), 25, outcome.square.begin());
     std::uint64_t tried = 1;
@@ -293,7 +338,7 @@ Annealer::Outcome Annealer::restart(const SearchPlan &plan, const Square *best, 
             applyMove(kind, a, b);
             decryptAll();
         }
-        const int score = scorePlain();
+        const int score = leadScore();
         if (++tried % 1024 == 0) {
             keys.fetch_add(1024, std::memory_order_relaxed);
             if (stop.load(std::memory_order_relaxed)) {
@@ -313,6 +358,10 @@ Annealer::Outcome Annealer::restart(const SearchPlan &plan, const Square *best, 
             applyMove(kind, a, b); // every move undoes itself
             std::copy_n(m_saved.begin(), m_letters, m_plain.begin());
         }
+        // Read in both languages now and then: the search climbs the one
+        // its plaintext reads better in.
+        if (m_otherScore && move % releadEvery == releadEvery - 1)
+            current = relead();
     }
 
     setSquare(outcome.square);

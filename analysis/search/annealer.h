@@ -72,6 +72,15 @@ public:
     // optimum beside it. Null for none.
     void setFinish(const GroupScore *finer) { m_finish = finer; }
 
+    // While the plaintext's language is not known: a second language's
+    // scores, for the search and for the finish. A plaintext then scores as
+    // the better of its two readings, each placed between its language's
+    // random letters and ordinary text, in the first one's units. The
+    // annealing scores its moves in the language the plaintext reads better
+    // in and reads it in both every few hundred moves; the climbs score
+    // every swap in both.
+    void setSecondLanguage(const GroupScore *score, const GroupScore *finer);
+
 private:
     void setSquare(const Square &square);
     void offerCurrent(int score, CandidatePool &pool) const;
@@ -90,8 +99,24 @@ private:
               std::atomic<std::uint64_t> &keys);
     int finerScore() const;
 
+    // The plaintext's reading by `first`, or by `other` in `first`'s units.
+    int reading(const GroupScore &first, const GroupScore *other, const GroupScore::Rescale &rescale,
+                bool inOther) const;
+    // The better of a plaintext's two readings, in the first score's units.
+    int bestOfTwo(const GroupScore &first, const GroupScore *other, const GroupScore::Rescale &rescale) const;
+    int cribPenaltyOf() const;
+    // The plaintext's score in the language the search leads in; and the
+    // better of both, making the better one the lead.
+    int leadScore() const;
+    int relead();
+
     GroupScore m_score;
     const GroupScore *m_finish = nullptr;
+    const GroupScore *m_otherScore = nullptr;
+    const GroupScore *m_otherFinish = nullptr;
+    GroupScore::Rescale m_otherRescale;
+    GroupScore::Rescale m_otherFinishRescale;
+    bool m_leadIsOther = false;
     const Crib *m_crib;
     Random m_random;
     bool m_avx2 = false;

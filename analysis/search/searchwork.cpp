@@ -3,7 +3,6 @@
 #include "analysis/crib.h"
 #include "analysis/statistics/languagemodel.h"
 #include "analysis/statistics/letterstatistics.h"
-#include "analysis/statistics/mixedstatistics.h"
 #include "analysis/search/pairtables.h"
 #include "analysis/solver.h"
 
@@ -145,12 +144,16 @@ SearchWork::SearchWork(const std::vector<Letter> &searched, const SolverOptions 
     , m_options(options)
     , m_crib(crib)
     , m_chooser(chooser)
-    , m_generalScore(GroupScore::of(options.language ? LetterStatistics::of(*options.language) : mixedLetterStatistics()))
-    , m_finishScore(GroupScore::of(options.language ? Chooser::model(*options.language) : mixedLanguageModel(5)))
+    , m_generalScore(GroupScore::of(LetterStatistics::of(options.language.value_or(Language::English))))
+    , m_finishScore(GroupScore::of(Chooser::model(options.language.value_or(Language::English))))
     , m_keyWords(searched, options.language, KeyPriors::forKind(options.squares, KeyWordSearch::phraseCount()), crib)
     , m_keyShare(keySearchShare(searched.size(), options.squares))
     , m_keyBudget(keySearchSeconds(searched.size(), options.squares))
 {
+    if (!options.language) {
+        m_secondScore = GroupScore::of(LetterStatistics::of(Language::Bulgarian));
+        m_secondFinish = GroupScore::of(Chooser::model(Language::Bulgarian));
+    }
     m_lists.reserve(options.wordLists.size() + 12);
     if (options.squares == SquareKind::Random)
         return;
@@ -399,6 +402,8 @@ void SearchWork::run(std::uint64_t seed)
     if (m_keyShare < 1) {
         annealer.emplace(m_generalScore, m_searched, m_crib, random.next());
         annealer->setFinish(&m_finishScore);
+        if (m_secondScore)
+            annealer->setSecondLanguage(&*m_secondScore, &*m_secondFinish);
     }
     const SearchPlan plan = SearchPlan::forLength(m_searched.size());
     Square best{};

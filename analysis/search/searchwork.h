@@ -134,6 +134,10 @@ private:
     const Chooser &m_chooser;
     GroupScore m_generalScore;
     GroupScore m_finishScore; // the chooser's letter model, that every general search ends with
+    // While the language is to be found: the second language's, beside
+    // the first's (see Annealer::setSecondLanguage).
+    std::optional<GroupScore> m_secondScore;
+    std::optional<GroupScore> m_secondFinish;
     KeyWordSearch m_keyWords;
     double m_keyShare = 0;  // of each thread's time, for the search over keys' letters
     double m_keyBudget = 0; // the most seconds of each thread it takes

@@ -21,8 +21,7 @@ struct Quantized
 };
 
 // Mixes two tables of `count` bytes into `out`, quantized as `mixed`: every
-// pair of bytes maps to one mixed byte, so a table of 10 million entries
-// takes one look-up each.
+// pair of bytes maps to one mixed byte, so each entry takes one look-up.
 void mixTables(const std::uint8_t *a, Quantized inA, const std::uint8_t *b, Quantized inB, std::size_t count,
                Quantized mixed, std::uint8_t *out)
 {
@@ -56,34 +55,6 @@ double randomLevel(const std::uint8_t *table, std::size_t count, Quantized quant
     for (std::size_t i = 0; i < count; ++i)
         sum += table[i];
     return quantized.log10Of(0) + quantized.unitLog10 * sum / double(count);
-}
-
-LetterStatistics makeMixedStatistics()
-{
-    const LetterStatistics &en = LetterStatistics::of(Language::English);
-    const LetterStatistics &bg = LetterStatistics::of(Language::Bulgarian);
-    const Quantized inEn{en.floorLog10(), en.unitLog10()};
-    const Quantized inBg{bg.floorLog10(), bg.unitLog10()};
-    const Quantized mixed = mixedQuantization(inEn, inBg);
-
-    LetterStatisticsHeader header;
-    header.floorLog10 = float(mixed.floorLog10);
-    header.unitLog10 = float(mixed.unitLog10);
-    header.letters = en.letters() + bg.letters();
-    std::vector<std::uint8_t> bytes = header.encoded();
-    bytes.resize(LetterStatisticsHeader::size + LetterStatistics::groups);
-    std::uint8_t *table = bytes.data() + LetterStatisticsHeader::size;
-    mixTables(en.table(), inEn, bg.table(), inBg, LetterStatistics::groups, mixed, table);
-    const double random = randomLevel(table, LetterStatistics::groups, mixed);
-    const double spread = 0.5 * (en.typicalLog10() - en.randomLog10() + bg.typicalLog10() - bg.randomLog10());
-    header.randomLog10 = float(random);
-    header.typicalLog10 = float(random + spread);
-    const std::vector<std::uint8_t> head = header.encoded();
-    std::copy(head.begin(), head.end(), bytes.begin());
-    auto statistics = LetterStatistics::fromBytes(bytes.data(), bytes.size());
-    if (!statistics)
-        throw std::logic_error("the mixed letter statistics do not read back");
-    return std::move(*statistics);
 }
 
 // A mixed model's file, kept for the program's life as the model views it.
@@ -134,20 +105,10 @@ std::unique_ptr<MixedModel> makeMixedModel(int order)
 
 } // namespace
 
-const LetterStatistics &mixedLetterStatistics()
+const LanguageModel &mixedLanguageModel()
 {
-    static const LetterStatistics mixed = makeMixedStatistics();
-    return mixed;
-}
-
-const LanguageModel &mixedLanguageModel(int order)
-{
-    if (order <= 4) {
-        static const std::unique_ptr<MixedModel> four = makeMixedModel(4);
-        return four->model;
-    }
-    static const std::unique_ptr<MixedModel> five = makeMixedModel(5);
-    return five->model;
+    static const std::unique_ptr<MixedModel> mixed = makeMixedModel(4);
+    return mixed->model;
 }
 
 } // namespace playfair::analysis
