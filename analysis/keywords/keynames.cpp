@@ -170,27 +170,49 @@ std::optional<KeyName> KeyNamer::name(const Square &found, std::uint32_t used) c
         for (SquareRoute route : squareRoutes)
             readings[std::size_t(route)][std::size_t(s)] = readAlong(shifted, route);
     }
-    // The shifts a key starting with `letter` may be compared with: the one
-    // with the letter first, or, for a letter not used, those with an
-    // unused letter first.
-    const auto shiftsFor = [&](int letter) {
-        std::vector<int> candidates;
-        if (used >> letter & 1) {
-            candidates.push_back(shiftStarting[std::size_t(letter)]);
-        } else {
-            for (int s = 0; s < 25; ++s) {
-                if (!(used >> readings[0][std::size_t(s)][0] & 1))
-                    candidates.push_back(s);
+    // The shifts with each letter second along each route.
+    std::array<std::array<int, letterCount>, squareRoutes.size()> shiftWithSecond{};
+    for (SquareRoute route : squareRoutes) {
+        for (int s = 0; s < 25; ++s)
+            shiftWithSecond[std::size_t(route)][readings[std::size_t(route)][std::size_t(s)][1]] = s;
+    }
+    const auto isUsed = [used](int letter) { return (used >> letter & 1) != 0; };
+    // An entry's first two different letters (-1 for none).
+    const auto firstTwo = [](std::string_view entry) {
+        std::pair<int, int> letters{-1, -1};
+        for (char c : entry) {
+            const int letter = letterNumber(c);
+            if (letter < 0 || letter == letters.first)
+                continue;
+            if (letters.first < 0) {
+                letters.first = letter;
+            } else {
+                letters.second = letter;
+                break;
             }
         }
-        return candidates;
+        return letters;
     };
-    const auto firstLetter = [](std::string_view entry) {
-        for (char c : entry) {
-            if (const int letter = letterNumber(c); letter >= 0)
-                return letter;
+    // Calls `walk` with each reading along `route` a key starting with the
+    // letters `first` and `second` may be compared with: the shift with a
+    // used first letter first, or with a used second letter second, and
+    // otherwise every shift whose first two cells hold letters not used.
+    const auto forEachStart = [&](SquareRoute route, int first, int second, auto &&walk) {
+        const auto &along = readings[std::size_t(route)];
+        if (isUsed(first)) {
+            const Square &reading = along[std::size_t(shiftStarting[std::size_t(first)])];
+            if (second < 0 || reading[1] == second || (!isUsed(second) && !isUsed(reading[1])))
+                walk(reading);
+        } else if (second >= 0 && isUsed(second)) {
+            const Square &reading = along[std::size_t(shiftWithSecond[std::size_t(route)][std::size_t(second)])];
+            if (!isUsed(reading[0]))
+                walk(reading);
+        } else {
+            for (const Square &reading : along) {
+                if (!isUsed(reading[0]) && (second < 0 || !isUsed(reading[1])))
+                    walk(reading);
+            }
         }
-        return -1;
     };
 
     // A single word before any phrase; then the shortest; then by rows
@@ -211,17 +233,18 @@ std::optional<KeyName> KeyNamer::name(const Square &found, std::uint32_t used) c
     for (const KeyWordList *list : m_lists) {
         for (std::size_t i = 0; i < list->size(); ++i) {
             const std::string_view entry = list->at(i);
-            const int first = firstLetter(entry);
+            const auto [first, second] = firstTwo(entry);
             if (first < 0)
                 continue;
             for (SquareRoute route : squareRoutes) {
-                for (int s : shiftsFor(first)) {
-                    Walk walk(readings[std::size_t(route)][std::size_t(s)], used);
-                    if (walk.place(entry) && walk.restAgrees()) {
+                bool named = false;
+                forEachStart(route, first, second, [&](const Square &reading) {
+                    Walk walk(reading, used);
+                    if (!named && walk.place(entry) && walk.restAgrees()) {
                         offer(std::string(entry), route);
-                        break;
+                        named = true;
                     }
-                }
+                });
             }
         }
     }
@@ -229,20 +252,20 @@ std::optional<KeyName> KeyNamer::name(const Square &found, std::uint32_t used) c
         for (const KeyWordList *list : m_phraseLists) {
             for (std::size_t i = 0; i < list->size(); ++i) {
                 const std::string_view firstWord = list->at(i);
-                const int first = firstLetter(firstWord);
+                const auto [first, second] = firstTwo(firstWord);
                 if (first < 0)
                     continue;
                 for (SquareRoute route : squareRoutes) {
-                    for (int s : shiftsFor(first)) {
-                        Walk start(readings[std::size_t(route)][std::size_t(s)], used);
+                    forEachStart(route, first, second, [&](const Square &reading) {
+                        Walk start(reading, used);
                         if (!start.place(firstWord))
-                            continue;
+                            return;
                         for (std::size_t j = 0; j < list->size(); ++j) {
                             Walk walk = start;
                             if (walk.place(list->at(j)) && walk.cells() > start.cells() && walk.restAgrees())
                                 offer(std::string(firstWord) + " " + std::string(list->at(j)), route);
                         }
-                    }
+                    });
                 }
             }
         }
