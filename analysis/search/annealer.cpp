@@ -188,6 +188,15 @@ void Annealer::setSecondLanguage(const GroupScore *score, const GroupScore *fine
         m_otherFinishRescale = m_finish->rescaleFrom(*finer);
 }
 
+void Annealer::setLanguage(const GroupScore &score, const GroupScore *finer)
+{
+    m_score = score;
+    m_finish = finer;
+    m_otherScore = nullptr;
+    m_otherFinish = nullptr;
+    m_leadIsOther = false;
+}
+
 int Annealer::reading(const GroupScore &first, const GroupScore *other, const GroupScore::Rescale &rescale,
                       bool inOther) const
 {

@@ -80,6 +80,8 @@ public:
     // in and reads it in both every few hundred moves; the climbs score
     // every swap in both.
     void setSecondLanguage(const GroupScore *score, const GroupScore *finer);
+    // Scores by these from the next restart on, in one language.
+    void setLanguage(const GroupScore &score, const GroupScore *finer);
 
 private:
     void setSquare(const Square &square);

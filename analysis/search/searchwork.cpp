@@ -287,6 +287,12 @@ std::pair<std::uint64_t, bool> SearchWork::admit(const CandidatePool &pool)
     std::lock_guard lock(m_shared.mutex);
     for (const Judged &j : judged)
         changed = m_shared.admit(j) || changed;
+    // The language is settled by a plaintext that reads like it: noise of
+    // either language comes nowhere near.
+    const Judged *chosen = m_shared.best();
+    if (m_chooser.findsTheLanguage() && chosen && m_shared.settledLanguage.load(std::memory_order_relaxed) < 0
+        && chosen->verdict.meanLetterLog10 >= m_chooser.readsLikeTheLanguage(m_searched.size(), chosen->verdict.language))
+        m_shared.settledLanguage.store(int(chosen->verdict.language), std::memory_order_relaxed);
     return {topHash, changed};
 }
 
@@ -412,7 +418,13 @@ void SearchWork::run(std::uint64_t seed)
     double generalSeconds = 0;
     double keySeconds = 0;
     int keyRestarts = 0;
+    bool settled = !m_secondScore;
     while (!m_shared.halt.load(std::memory_order_relaxed)) {
+        if (!settled && annealer && m_shared.settledLanguage.load(std::memory_order_relaxed) >= 0) {
+            settled = true;
+            const bool bulgarian = m_shared.settledLanguage.load(std::memory_order_relaxed) == int(Language::Bulgarian);
+            annealer->setLanguage(bulgarian ? *m_secondScore : m_generalScore, bulgarian ? &*m_secondFinish : &m_finishScore);
+        }
         // The system's word lists, once read, are tried before anything else.
         if (takeTask(task)) {
             runTask(task, pool);

@@ -54,6 +54,9 @@ struct Shared
     int wordTasksLeft = 0;     // parts of the lists of single words not yet tried through
     int tasksLeft = 0;         // parts of all the lists and phrases not yet tried through (the system's lists aside)
     bool systemListsPending = false; // the system's lists are to be tried once read
+    // While the language is to be found: the language a plaintext found
+    // reads like, once one does (-1 before), which every search then climbs alone.
+    std::atomic<int> settledLanguage{-1};
     int systemTasksLeft = 0;   // parts of them not yet tried through
 
     // Whether every list has been tried through, the system's too.
