@@ -133,6 +133,18 @@ private Q_SLOTS:
             QCOMPARE(QString::fromStdString(result.keyWord.value_or("")), keyWord);
     }
 
+    // Every thread searches both languages until one plaintext reads like
+    // one of them, then that language alone; the answer is the same.
+    void findsTheLanguageOnEveryThread()
+    {
+        const testing::CipherCase c = testing::cipherCase("bg", 61000, 160, 9);
+        SolverOptions options = oneThread(7);
+        options.threads = 0;
+        const SolverResult result = solve(c.cipher, options);
+        QCOMPARE(result.plaintext, c.plain);
+        QCOMPARE(int(result.language), int(Language::Bulgarian));
+    }
+
     // The mixed model the key-word search scores by meanwhile scores a text
     // of either language near its own language's model: between the better
     // of the two less log10 2 and the better, but for rounding.
