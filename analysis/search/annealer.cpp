@@ -195,6 +195,7 @@ void Annealer::setLanguage(const GroupScore &score, const GroupScore *finer)
     m_otherScore = nullptr;
     m_otherFinish = nullptr;
     m_leadIsOther = false;
+    m_finishLeadIsOther = false;
 }
 
 int Annealer::reading(const GroupScore &first, const GroupScore *other, const GroupScore::Rescale &rescale,
@@ -227,15 +228,24 @@ int Annealer::leadScore() const
     return reading(m_score, m_otherScore, m_otherRescale, m_leadIsOther) - cribPenaltyOf();
 }
 
+int Annealer::finishLeadScore() const
+{
+    return reading(*m_finish, m_otherFinish, m_otherFinishRescale, m_finishLeadIsOther) - cribPenaltyOf();
+}
+
 int Annealer::relead()
 {
-    m_leadIsOther = false;
-    if (!m_otherScore)
-        return leadScore();
-    const int own = reading(m_score, m_otherScore, m_otherRescale, false);
-    const int other = reading(m_score, m_otherScore, m_otherRescale, true);
-    m_leadIsOther = other > own;
-    return std::max(own, other) - cribPenaltyOf();
+    m_leadIsOther = m_otherScore
+        && reading(m_score, m_otherScore, m_otherRescale, true) > reading(m_score, m_otherScore, m_otherRescale, false);
+    return leadScore();
+}
+
+int Annealer::releadFinish()
+{
+    m_finishLeadIsOther = m_otherFinish
+        && reading(*m_finish, m_otherFinish, m_otherFinishRescale, true)
+            > reading(*m_finish, m_otherFinish, m_otherFinishRescale, false);
+    return finishLeadScore();
 }
 
 int Annealer::evaluate()
@@ -288,12 +298,6 @@ void Annealer::offerCurrent(int score, CandidatePool &pool) const
     candidate.plainHash = plainHash(m_plain.data(), m_letters);
     pool.offer(candidate);
 }
-
-int Annealer::finerScore() const
-{
-    return bestOfTwo(*m_finish, m_otherFinish, m_otherFinishRescale) - cribPenaltyOf();
-}
-
 
 Annealer::Outcome Annealer::restart(const SearchPlan &plan, const Square *best, const std::atomic<bool> &stop,
                                     std::atomic<std::uint64_t> &keys, CandidatePool *pool)
@@ -375,10 +379,12 @@ Annealer::Outcome Annealer::restart(const SearchPlan &plan, const Square *best, 
 
     setSquare(outcome.square);
     decryptAll();
+    // The climbs score in the language the plaintext reads better in as
+    // they begin.
     if (outcome.finished)
-        bestScore = climb(bestScore, [this] { return scorePlain(); }, tried, stop, keys);
+        bestScore = climb(relead(), [this] { return leadScore(); }, tried, stop, keys);
     if (outcome.finished && m_finish) {
-        climb(finerScore(), [this] { return finerScore(); }, tried, stop, keys);
+        climb(releadFinish(), [this] { return finishLeadScore(); }, tried, stop, keys);
         bestScore = scorePlain();
     }
     std::copy_n(m_square.begin(), 25, outcome.square.begin());

@@ -77,8 +77,8 @@ public:
     // the better of its two readings, each placed between its language's
     // random letters and ordinary text, in the first one's units. The
     // annealing scores its moves in the language the plaintext reads better
-    // in and reads it in both every few hundred moves; the climbs score
-    // every swap in both.
+    // in and reads it in both every few hundred moves; each climb scores
+    // in the one it reads better in as the climb begins.
     void setSecondLanguage(const GroupScore *score, const GroupScore *finer);
     // Scores by these from the next restart on, in one language.
     void setLanguage(const GroupScore &score, const GroupScore *finer);
@@ -99,7 +99,6 @@ private:
     template<typename Score>
     int climb(int score, Score scoreOf, std::uint64_t &tried, const std::atomic<bool> &stop,
               std::atomic<std::uint64_t> &keys);
-    int finerScore() const;
 
     // The plaintext's reading by `first`, or by `other` in `first`'s units.
     int reading(const GroupScore &first, const GroupScore *other, const GroupScore::Rescale &rescale,
@@ -108,9 +107,12 @@ private:
     int bestOfTwo(const GroupScore &first, const GroupScore *other, const GroupScore::Rescale &rescale) const;
     int cribPenaltyOf() const;
     // The plaintext's score in the language the search leads in; and the
-    // better of both, making the better one the lead.
+    // same after making the one it reads better in the lead. The same for
+    // the finish.
     int leadScore() const;
     int relead();
+    int finishLeadScore() const;
+    int releadFinish();
 
     GroupScore m_score;
     const GroupScore *m_finish = nullptr;
@@ -119,6 +121,7 @@ private:
     GroupScore::Rescale m_otherRescale;
     GroupScore::Rescale m_otherFinishRescale;
     bool m_leadIsOther = false;
+    bool m_finishLeadIsOther = false;
     const Crib *m_crib;
     Random m_random;
     bool m_avx2 = false;
