@@ -1,5 +1,7 @@
 #include "analysis/ciphertext.h"
 
+#include "analysis/transliteration.h"
+
 namespace playfair::analysis {
 
 std::string CiphertextError::message(Language language) const
@@ -8,6 +10,10 @@ std::string CiphertextError::message(Language language) const
     switch (kind) {
     case Kind::NoLetters:
         return bulgarian ? "В текста няма нито една латинска буква." : "The text has no letters.";
+    case Kind::Cyrillic:
+        return bulgarian ? "В текста има само букви на кирилица, а шифърът Playfair се пише с латински букви."
+                         : "The text has Cyrillic letters only: a Playfair ciphertext is written in Latin letters "
+                           "(A to Z).";
     case Kind::OddLetters:
         if (letters == 1)
             return bulgarian ? "Шифърът има само една буква: тя няма двойка, значи текстът не е шифър Playfair."
@@ -85,8 +91,11 @@ std::variant<Ciphertext, CiphertextError> readCiphertext(std::string_view text, 
     }
     CiphertextError error;
     error.letters = letters.size();
-    if (letters.empty())
+    if (letters.empty()) {
+        if (hasCyrillicLetter(text))
+            error.kind = CiphertextError::Kind::Cyrillic;
         return error;
+    }
     if (const std::size_t padding = paddingAtTheEnd(letters, doubles); padding > 0) {
         ciphertext.setAside = lettersToText(letters.data() + letters.size() - padding, padding);
         letters.resize(letters.size() - padding);

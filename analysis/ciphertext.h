@@ -17,6 +17,7 @@ struct CiphertextError
 {
     enum class Kind {
         NoLetters,   // not one letter
+        Cyrillic,    // Cyrillic letters but not one Latin letter
         OddLetters,  // an odd number of letters: the last one has no pair
         DoubledPair, // a pair of two equal letters, which no square gives
     };
@@ -42,9 +43,9 @@ struct Ciphertext
     std::string note(Language language = Language::English) const;
 };
 
-// The letters of a ciphertext: ASCII letters in either case count, J as I;
-// spaces, line breaks, digits, punctuation and anything else are skipped, so
-// texts in five-letter groups read as they are.
+// The letters of a UTF-8 ciphertext: ASCII letters in either case count, J
+// as I; spaces, line breaks, digits, punctuation and anything else are
+// skipped, so texts in five-letter groups read as they are.
 //
 // Messages were sent in groups of five, the last group filled up with
 // nulls after enciphering: a run of one repeated letter at the end that no

@@ -27,6 +27,7 @@
 #include <random>
 #include <sstream>
 #include <string>
+#include <system_error>
 
 #ifdef _WIN32
 #include <io.h>
@@ -64,6 +65,34 @@ int fail(const std::string &message)
     return 2;
 }
 
+// Why a file cannot be read, from the error number opening or reading it
+// left.
+std::string reasonOf(int error)
+{
+    switch (error) {
+    case ENOENT:
+        return "there is no such file";
+    case EACCES:
+    case EPERM:
+        return "permission denied";
+    case EISDIR:
+        return "it is a folder";
+    case ENOTDIR:
+        return "a part of its path is not a folder";
+    default:
+        break;
+    }
+    std::string reason = std::generic_category().message(error);
+    if (!reason.empty() && reason[0] >= 'A' && reason[0] <= 'Z')
+        reason[0] = char(reason[0] - 'A' + 'a');
+    return reason;
+}
+
+std::string cannotRead(const std::string &what, int error)
+{
+    return "cannot read " + what + ": " + reasonOf(error) + ".";
+}
+
 std::string jsonString(const std::string &text)
 {
     std::string quoted = "\"";
@@ -81,18 +110,31 @@ std::string jsonStringOrNull(const std::optional<std::string> &text)
 }
 
 // Reads the ciphertext from `path` (standard input for "-"), at most
-// mostInputBytes, waiting for it no longer than `patience`. Returns an
-// error message, or nothing with the text read.
+// mostInputBytes, waiting for it no longer than `patience` unless a person
+// types it on the terminal. Returns an error message, or nothing with the
+// text read.
 std::optional<std::string> readInput(const std::string &path, std::chrono::milliseconds patience, std::string &text)
 {
     const bool standardInput = path == "-";
+    const bool typed = standardInput && isatty(fileno(stdin));
+    // Otherwise the program would seem to hang, waiting in silence.
+    if (typed) {
+        std::cerr << program << ": reading the ciphertext from the terminal: type or paste it, then press "
+#ifdef _WIN32
+                  << "Ctrl+Z and Enter"
+#else
+                  << "Ctrl+D on a line of its own"
+#endif
+                  << " (or give a FILE)." << std::endl;
+    }
 #ifdef _WIN32
     (void)patience;
     std::ifstream file;
     if (!standardInput) {
+        errno = 0;
         file.open(path, std::ios::binary);
         if (!file)
-            return "cannot read '" + path + "'.";
+            return cannotRead("'" + path + "'", errno);
     }
     std::istream &in = standardInput ? std::cin : file;
     text.resize(mostInputBytes + 1);
@@ -103,7 +145,7 @@ std::optional<std::string> readInput(const std::string &path, std::chrono::milli
     if (!standardInput) {
         fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
         if (fd < 0)
-            return "cannot read '" + path + "'.";
+            return cannotRead("'" + path + "'", errno);
         struct stat status{};
         if (::fstat(fd, &status) == 0 && S_ISDIR(status.st_mode)) {
             ::close(fd);
@@ -118,7 +160,7 @@ std::optional<std::string> readInput(const std::string &path, std::chrono::milli
     for (;;) {
         const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
         pollfd waiting{fd, POLLIN, 0};
-        const int ready = ::poll(&waiting, 1, int(std::clamp<std::int64_t>(left.count(), 0, 1 << 30)));
+        const int ready = ::poll(&waiting, 1, typed ? -1 : int(std::clamp<std::int64_t>(left.count(), 0, 1 << 30)));
         if (ready == 0) {
             error = "the input did not end within the time limit.";
             break;
@@ -129,7 +171,7 @@ std::optional<std::string> readInput(const std::string &path, std::chrono::milli
         if (got < 0 && (errno == EAGAIN || errno == EINTR))
             continue;
         if (got < 0) {
-            error = "cannot read '" + (standardInput ? std::string("standard input") : path) + "'.";
+            error = cannotRead(standardInput ? std::string("standard input") : "'" + path + "'", errno);
             break;
         }
         if (got == 0)

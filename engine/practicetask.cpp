@@ -113,6 +113,19 @@ PracticeTask taskOn(const QString &keyWord, const QString &square, QRandomGenera
     return task;
 }
 
+// The key word of the workspace's square: the key box's cleaned text when
+// that builds it, else the shortest key word that does; none when no key
+// word builds it.
+std::optional<QString> keyWordOf(const Workspace &ws)
+{
+    const QString square = squareOf(ws);
+    const std::optional<std::string> shortestKey = shortestKeyFor(square.toStdString());
+    if (!shortestKey)
+        return std::nullopt;
+    const QString keyWord = cleanedText(ws.Text2[0]);
+    return squareFor(keyWord) == square ? keyWord : QString::fromStdString(*shortestKey);
+}
+
 } // namespace
 
 std::optional<PairKind> kindOf(SquarePosition first, SquarePosition second)
@@ -171,23 +184,25 @@ PracticeTask PracticeTask::forKeyWord(const QString &keyWord, QRandomGenerator &
 
 PracticeTask PracticeTask::fromWorkspace(const Workspace &ws, QRandomGenerator &random)
 {
-    const QString square = squareOf(ws);
-    const std::optional<std::string> shortestKey = shortestKeyFor(square.toStdString());
-    if (!shortestKey)
-        return PracticeTask::random(random);
+    if (std::optional<PracticeTask> task = ofWorkspacePairs(ws))
+        return *task;
+    const std::optional<QString> keyWord = keyWordOf(ws);
+    return keyWord ? taskOn(*keyWord, squareOf(ws), random) : PracticeTask::random(random);
+}
 
-    QString keyWord = cleanedText(ws.Text2[0]);
-    if (squareFor(keyWord) != square)
-        keyWord = QString::fromStdString(*shortestKey);
-
+std::optional<PracticeTask> PracticeTask::ofWorkspacePairs(const Workspace &ws)
+{
+    const std::optional<QString> keyWord = keyWordOf(ws);
+    if (!keyWord)
+        return std::nullopt;
     QStringList pairs;
     for (const QString &item : ws.List1[0].items()) {
         if (item.size() == 2 && item[0] != item[1])
             pairs << item;
     }
     if (pairs.isEmpty())
-        return taskOn(keyWord, square, random);
-    return {keyWord, square, pairs};
+        return std::nullopt;
+    return PracticeTask{*keyWord, squareOf(ws), pairs};
 }
 
 const QStringList &PracticeTask::keyWords()

@@ -50,6 +50,8 @@ struct PracticeTask
     // does. A workspace without such pairs gets pairs drawn as `random` does,
     // on its square.
     static PracticeTask fromWorkspace(const Workspace &ws, QRandomGenerator &random);
+    // The same when the workspace has such pairs; else none.
+    static std::optional<PracticeTask> ofWorkspacePairs(const Workspace &ws);
 
     // The built-in key words and messages, Bulgarian ones in Latin letters.
     static const QStringList &keyWords();

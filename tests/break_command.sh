@@ -47,6 +47,7 @@ check "a file: nothing on standard error" "" "$(cat "$scratch/err")"
 
 input=$data/ciphertext_en_200.txt run --threads 1 --seed 1 --time-limit 300
 check "standard input: status" 0 "$status"
+check "standard input from a file: nothing on standard error" "" "$(cat "$scratch/err")"
 check "standard input: the plaintext in pairs" "GA ND RA VI NG IN MY AN GU IS HO FM IN DI WE NT DO WN TO TH" \
     "$(sed -n '/^Plaintext:/{n;p;}' "$scratch/out")"
 check "standard input: why it stopped" "Stopped: confident" "$(grep -o '^Stopped: [a-z-]*' "$scratch/out")"
@@ -122,6 +123,8 @@ bad() { # description, stdin text, expected message, arguments...
     check "$what: nothing on standard output" "" "$(cat "$scratch/out")"
 }
 bad "no letters" "12 345, -" "The text has no letters."
+bad "Cyrillic letters only" "Среща при моста, 7 ч." \
+    "The text has Cyrillic letters only: a Playfair ciphertext is written in Latin letters (A to Z)."
 bad "a lone letter" "A" "The text has only one letter, which has no pair, so this is no Playfair ciphertext."
 bad "a doubled pair" "ABCD EEFG" \
     "The pair EE at letter 5 holds two equal letters, which no Playfair square gives. If the message left its doubled letters as they were, as some real messages did, --doubles kept breaks it so."
@@ -133,12 +136,34 @@ bad "a crib place without a crib" "ABCD" "--crib-at needs --crib." --crib-at 3
 bad "a crib that contradicts the text" "ABCDEFGH" \
     "The crib cannot stand at letter 1: there it contradicts the ciphertext (Playfair never turns a letter into itself)." \
     --crib ABXY --crib-at 1
-bad "a missing file" "" "cannot read '$scratch/none.txt'." "$scratch/none.txt"
+bad "a missing file" "" "cannot read '$scratch/none.txt': there is no such file." "$scratch/none.txt"
+printf 'BMODZ' >"$scratch/file"
+bad "a path through a file" "" "cannot read '$scratch/file/none.txt': a part of its path is not a folder." \
+    "$scratch/file/none.txt"
+if [ "$(id -u)" -ne 0 ]; then # root reads any file
+    printf 'BMODZ' >"$scratch/locked" && chmod 000 "$scratch/locked"
+    bad "a file without read permission" "" "cannot read '$scratch/locked': permission denied." "$scratch/locked"
+fi
 bad "a folder for a file" "" "'$scratch' is a folder, not a file with a ciphertext." "$scratch"
 bad "an endless input" "" "the input is longer than 1 MiB, more than any ciphertext: give the ciphertext alone." /dev/zero
 bad "an unknown kind of square" "ABCD" "--square must be keyword, random or any, not 'round'." --square round
 bad "a missing word list" "ABCD" "the word list '$scratch/none.txt' does not exist." --word-list "$scratch/none.txt"
 bad "a folder for a word list" "ABCD" "the word list '$scratch' is a folder, not a file." --word-list "$scratch"
+
+# On a terminal, standard input is a person typing: one line on standard
+# error says how to end the input, and the program waits for it, however
+# long. script(1) gives the program a terminal and types the text and Ctrl+D.
+if command -v script >/dev/null; then
+    printf 'BMODZ BXDNA BEKUD M\n\004' |
+        timeout 60 script -qfec "'$program' --json --threads 1 --seed 1 --time-limit 1" /dev/null |
+        tr -d '\r' >"$scratch/out"
+    status=${PIPESTATUS[1]}
+    : >"$scratch/err"
+    check "a terminal: status" 0 "$status"
+    check "a terminal: one line says how to end the input" 1 \
+        "$(grep -cxF "playfair-break: reading the ciphertext from the terminal: type or paste it, then press Ctrl+D on a line of its own (or give a FILE)." "$scratch/out")"
+    check "a terminal: the text typed is read" HIDETHEGOLDINTHE "$(field plaintext)"
+fi
 
 # A pipe whose writer never closes it is given up at the time limit.
 exec {open}< <(exec sleep 60 2>/dev/null)

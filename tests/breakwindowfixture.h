@@ -30,18 +30,6 @@ inline QString pairsOf(const QString &letters)
     return pairs.join(u' ');
 }
 
-// The main window, driven as its own tests drive it, for the break windows
-// it opens.
-struct MainWindowDriver : WindowFixture
-{
-    using WindowFixture::button;
-    using WindowFixture::control;
-    using WindowFixture::encrypt;
-    using WindowFixture::list;
-    using WindowFixture::openWindow;
-    using WindowFixture::window;
-};
-
 class BreakWindowFixture
 {
 protected:
@@ -100,6 +88,13 @@ protected:
     {
         QTRY_COMPARE_WITH_TIMEOUT(BreakJob::running(), 0, 5000);
         QTRY_VERIFY(qApp->findChildren<BreakJob *>().isEmpty());
+    }
+
+    // The window closed, and with it every search.
+    void closeTheWindow()
+    {
+        window.reset();
+        endEverySearch();
     }
 };
 

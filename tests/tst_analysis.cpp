@@ -6,6 +6,8 @@
 #include "analysis/statistics/letterstatistics.h"
 #include "analysis/search/pairtables.h"
 #include "analysis/squarealignment.h"
+#include "analysis/statistics/corpus.h"
+#include "analysis/transliteration.h"
 #include "heldouttext.h"
 
 #include <QTest>
@@ -82,6 +84,9 @@ private Q_SLOTS:
             << "KRUEB QXXXX" << true << "KRUEBQXXXX" << "" << -1 << 0 << "";
         QTest::newRow("doubles kept: an odd run at the end is padding")
             << "TTSSQ XXXX" << true << "TTSSQX" << "XXX" << -1 << 0 << "";
+        QTest::newRow("Cyrillic letters only: a ciphertext is in Latin letters")
+            << "ЩКЖ ЪЮ, 12" << false << "" << "" << int(CiphertextError::Kind::Cyrillic) << 0
+            << "The text has Cyrillic letters only: a Playfair ciphertext is written in Latin letters (A to Z).";
     }
 
     void readCiphertext()
@@ -114,6 +119,34 @@ private Q_SLOTS:
         QCOMPARE(int(e.position), position);
         QCOMPARE(QString::fromStdString(e.message()), message);
         QVERIFY(!e.message(Language::Bulgarian).empty());
+    }
+
+    // The one Bulgarian transliteration: Cyrillic letters become Latin
+    // capitals, everything else stays; the statistics read Bulgarian by it.
+    void transliteration_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("latin");
+
+        QTest::newRow("a word, either case") << "Родина" << "RODINA";
+        QTest::newRow("the letters of more than one Latin letter")
+            << "щастие жаба цар чай шапка юли ябълка хляб" << "SHTASTIE ZHABA TSAR CHAY SHAPKA YULI YABALKA HLYAB";
+        QTest::newRow("ъ, ь and й") << "Възьо Йовков" << "VAZYO YOVKOV";
+        QTest::newRow("ѝ and ѐ") << "ѝ ѐ" << "I E";
+        QTest::newRow("Latin letters, digits, signs and emoji stay") << "Meet at Пловдив, 7 o'clock! 🙂"
+                                                                      << "Meet at PLOVDIV, 7 o'clock! 🙂";
+        QTest::newRow("no Cyrillic: the text as it is") << "Hide the gold" << "Hide the gold";
+    }
+
+    void transliteration()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, latin);
+        const std::string utf8 = text.toStdString();
+        QCOMPARE(QString::fromStdString(transliterated(utf8)), latin);
+        QCOMPARE(hasCyrillicLetter(utf8), latin != text);
+        // The letter statistics count Bulgarian in the same letters.
+        QCOMPARE(cleanedCorpusText(utf8, true), cleanedCorpusText(transliterated(utf8), false));
     }
 
     // Where a crib may stand in the ciphertext of HITHEGOLDINTHETRESRXLN on

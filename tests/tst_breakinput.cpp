@@ -17,48 +17,57 @@ class TestBreakInput : public QObject
 
 private Q_SLOTS:
     // A demonstration encrypts the text the textbook way on the key word's
-    // square or a random one and makes it the input with its key; one with
-    // nothing to encrypt is refused and leaves the input as it was.
+    // square or a random one and makes it the input with its key; Cyrillic
+    // in the text or the key word is written in Latin letters first, as the
+    // Bulgarian statistics are, and the status says so. One with nothing to
+    // encrypt is refused and leaves the input as it was.
     void demonstration_data()
     {
         QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("keyWord"); // "-": a random square
+        QTest::addColumn<QString>("keyWord");   // "-": a random square
+        QTest::addColumn<QString>("encrypted"); // the text in Latin letters, when it is not
+        QTest::addColumn<QString>("latinKey");  // the key word in Latin letters, when it is not
         QTest::addColumn<QString>("cipher");
         QTest::addColumn<QString>("status");
 
         QTest::newRow("a doubled letter split by X: the textbook example")
-            << "Hide the gold in the tree stump!" << "Playfair example" << "BM OD ZB XD NA BE KU DM UI XM MO UV IF"
+            << "Hide the gold in the tree stump!" << "Playfair example" << "" << "" << "BM OD ZB XD NA BE KU DM UI XM MO UV IF"
             << pressStart + "\nШифърът има само 26 букви: на толкова кратък текст пасват много квадрати. Ако знаете "
                             "дума от текста, напишете я в „Известна дума“.";
-        QTest::newRow("an odd length evened by X, J as I") << "Jumbo" << "playfair example" << "RT IH QE" << "";
-        QTest::newRow("a final X evened by Q") << "box" << "PLAYFAIR EXAMPLE" << "DK GW" << "";
-        QTest::newRow("XX split by Q") << "x x" << "PLAYFAIR EXAMPLE" << "GW GW" << "";
-        QTest::newRow("a random square") << "Attack at dawn" << "-" << "" << "";
-        QTest::newRow("Cyrillic is skipped, and the status says so")
-            << "Attack при зори" << "playfair example" << "" << "Кирилицата в текста за демонстрация е пропусната: "
-                                                                 "криптирани са само латинските букви.";
-        QTest::newRow("refused: no letters") << "12 + 30 = 42" << "-" << "-"
-                                             << "Текстът за демонстрация няма нито една латинска буква.";
-        QTest::newRow("refused: Cyrillic only") << "Среща на гарата" << "rodina" << "-"
-                                                << "Текстът за демонстрация трябва да е с латински букви: програмата "
-                                                   "пропуска кирилицата.";
-        QTest::newRow("refused: a key word without letters") << "attack at dawn" << "  " << "-"
-                                                             << "Напишете ключова дума или изберете „случаен "
-                                                                "квадрат“.";
-        // It would give the plain square, or a square of the Latin letters
-        // only, unlike the key word the class sees.
-        const QString latinKeyWord = QStringLiteral("Ключовата дума трябва да е с латински букви: програмата пропуска "
-                                                    "кирилицата.");
-        QTest::newRow("refused: a key word in Cyrillic") << "attack at dawn" << "РОДИНА" << "-" << latinKeyWord;
-        QTest::newRow("refused: a key word with Cyrillic") << "attack at dawn" << "ключ X" << "-" << latinKeyWord;
-        QTest::newRow("refused: a key word without Latin letters") << "attack at dawn" << "1234" << "-"
-                                                                   << "Ключовата дума няма нито една латинска буква.";
+        QTest::newRow("an odd length evened by X, J as I") << "Jumbo" << "playfair example" << "" << "" << "RT IH QE" << "";
+        QTest::newRow("a final X evened by Q") << "box" << "PLAYFAIR EXAMPLE" << "" << "" << "DK GW" << "";
+        QTest::newRow("XX split by Q") << "x x" << "PLAYFAIR EXAMPLE" << "" << "" << "GW GW" << "";
+        QTest::newRow("a random square") << "Attack at dawn" << "-" << "" << "" << "" << "";
+        QTest::newRow("Cyrillic among Latin letters is transliterated, and the status says so")
+            << "Attack при зори" << "playfair example" << "Attack PRI ZORI" << "" << ""
+            << "Кирилицата в текста е написана с латински букви по официалната транслитерация, на която е и "
+               "статистиката на българския: „ATTACK PRI ZORI“.";
+        QTest::newRow("a Cyrillic text, quoted at its start")
+            << "Утре сутринта ще се срещнем на гарата в Пловдив." << "-"
+            << "UTRE SUTRINTA SHTE SE SRESHTNEM NA GARATA V PLOVDIV." << "" << ""
+            << "Кирилицата в текста е написана с латински букви по официалната транслитерация, на която е и "
+               "статистиката на българския: „UTRE SUTRINTA SHTE SE SRESHTNEM NA…“.";
+        QTest::newRow("a key word in Cyrillic") << "attack at dawn" << "Родина" << "" << "RODINA" << ""
+                                                << "Ключовата дума РОДИНА е написана с латински букви: RODINA.";
+        QTest::newRow("a key word with Cyrillic, and a Cyrillic text")
+            << "Среща на гарата" << "ключ X" << "SRESHTA NA GARATA" << "KLYUCH X" << ""
+            << "Кирилицата в текста е написана с латински букви по официалната транслитерация, на която е и "
+               "статистиката на българския: „SRESHTA NA GARATA“.\nКлючовата дума КЛЮЧ X е написана с латински "
+               "букви: KLYUCH X.";
+        QTest::newRow("refused: no letters") << "12 + 30 = 42" << "-" << "" << "" << "-"
+                                             << "Текстът за демонстрация няма нито една буква.";
+        QTest::newRow("refused: a key word of spaces") << "attack at dawn" << "  " << "" << "" << "-"
+                                                       << "Напишете ключова дума или изберете „случаен квадрат“.";
+        QTest::newRow("refused: a key word without letters") << "attack at dawn" << "1234" << "" << "" << "-"
+                                                             << "Ключовата дума няма нито една буква.";
     }
 
     void demonstration()
     {
         QFETCH(QString, text);
         QFETCH(QString, keyWord);
+        QFETCH(QString, encrypted);
+        QFETCH(QString, latinKey);
         QFETCH(QString, cipher);
         QFETCH(QString, status);
 
@@ -77,9 +86,10 @@ private Q_SLOTS:
         }
         QCOMPARE(session.state(), State::Idle);
         QRandomGenerator again(11);
-        const QString square = word ? Demonstration::keySquare(*word) : Demonstration::randomSquare(again);
+        const QString square = word ? Demonstration::keySquare(latinKey.isEmpty() ? *word : latinKey)
+                                    : Demonstration::randomSquare(again);
         QCOMPARE(session.knownSquare(), square);
-        const Demonstration made = *Demonstration::make(text, square);
+        const Demonstration made = *Demonstration::make(encrypted.isEmpty() ? text : encrypted, square);
         QCOMPARE(session.ciphertext(), pairsOf(made.ciphertext));
         if (!cipher.isEmpty())
             QCOMPARE(session.ciphertext(), cipher);

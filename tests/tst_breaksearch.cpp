@@ -62,11 +62,7 @@ class TestBreakSearch : public QObject, BreakWindowFixture
 private Q_SLOTS:
     void initTestCase() { setUpApplication(*qApp); }
 
-    void cleanup()
-    {
-        window.reset();
-        endEverySearch();
-    }
+    void cleanup() { closeTheWindow(); }
 
     // 200 letters of a book the statistics never saw, on one thread with a
     // fixed seed: the search ends sure of itself, the square shows the key
@@ -178,17 +174,10 @@ private Q_SLOTS:
         QVERIFY(line->font().pointSizeF() > opened->font().pointSizeF());
         const QString named = line->text();
         QVERIFY2(named.startsWith(QStringLiteral("Ключовата дума е ")), qPrintable(named));
-        const QString shown = named.mid(QStringLiteral("Ключовата дума е ").size());
-        // The main window's phrase by name; RODINA, or another key that
-        // builds its square, in which case the note names RODINA too.
-        if (from == QStringLiteral("main"))
-            QCOMPARE(shown, keyWord);
-        QCOMPARE(Demonstration::keySquare(shown), opened->knownSquare());
-        // The note is the session's (its sentences have their own tests),
-        // and names RODINA when the solver named another key for its square.
+        // The key the text was encrypted with, by the name it was given,
+        // whatever shorter key the search names (the note may name it).
+        QCOMPARE(named, QStringLiteral("Ключовата дума е ") + keyWord);
         QCOMPARE(note->text(), opened->session().keyWordNote());
-        const bool other = cleaned(upperCased(shown)) != cleaned(upperCased(keyWord));
-        QCOMPARE(note->text().startsWith(QStringLiteral("Известният ключ %1 дава същия квадрат.\n").arg(keyWord)), other);
         QVERIFY(note->text().contains(QStringLiteral(" такива ключа, а квадратите, които шифрират различно")));
 
         QCOMPARE(opened->findChild<SquareView *>(QStringLiteral("square"))->emphasised().size(), 25);
@@ -201,12 +190,15 @@ private Q_SLOTS:
         QCOMPARE(opened->findChild<QPlainTextEdit *>(QStringLiteral("words"))->toPlainText(), QString());
     }
 
-    // Stopping, closing the window and closing the main window that owns it
-    // each end the search at once, and nothing is left running.
+    // Stopping (by Спри, or Escape wherever the focus is), closing the window
+    // and closing the main window that owns it each end the search at once,
+    // and nothing is left running.
     void stopAndClose_data()
     {
         QTest::addColumn<QString>("how");
         QTest::newRow("the stop button") << "stop";
+        QTest::newRow("Escape in the ciphertext box") << "ciphertext";
+        QTest::newRow("Escape in the plaintext") << "plaintext";
         QTest::newRow("closing the window") << "close";
         QTest::newRow("closing the main window") << "owner";
     }
@@ -226,9 +218,18 @@ private Q_SLOTS:
             !opened->findChild<QLabel *>(QStringLiteral("status"))->text().contains(QStringLiteral(" 0 ключа")), 10000);
         QCOMPARE(BreakJob::running(), 1);
 
+        const bool stopped = how != QStringLiteral("close") && how != QStringLiteral("owner");
+        auto *stop = opened->findChild<QPushButton *>(QStringLiteral("stop"));
         if (how == QStringLiteral("stop")) {
-            QTest::mouseClick(opened->findChild<QPushButton *>(QStringLiteral("stop")), Qt::LeftButton);
-            QVERIFY(!opened->findChild<QPushButton *>(QStringLiteral("stop"))->isEnabled());
+            QTest::mouseClick(stop, Qt::LeftButton);
+            QVERIFY(!stop->isEnabled());
+        } else if (stopped) {
+            // Спри says which key does the same.
+            QVERIFY(stop->toolTip().contains(QStringLiteral("Esc")));
+            QWidget *focus = opened->findChild<QWidget *>(how);
+            focus->setFocus();
+            QTest::keyClick(focus, Qt::Key_Escape);
+            QVERIFY(!stop->isEnabled());
         } else if (how == QStringLiteral("close")) {
             QVERIFY(opened->close());
         } else {
@@ -237,7 +238,7 @@ private Q_SLOTS:
         }
         // A generous bound: the benchmark measures the real time.
         QTRY_COMPARE_WITH_TIMEOUT(BreakJob::running(), 0, 2000);
-        if (how == QStringLiteral("stop")) {
+        if (stopped) {
             QTRY_VERIFY(opened->findChild<QPushButton *>(QStringLiteral("start"))->isEnabled());
             const QString status = opened->findChild<QLabel *>(QStringLiteral("status"))->text();
             QVERIFY2(status.contains(QStringLiteral(": спряно")), qPrintable(status));

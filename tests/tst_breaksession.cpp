@@ -4,6 +4,8 @@
 #include "analysis/ciphertext.h"
 #include "analysis/crib.h"
 
+#include <QRandomGenerator>
+
 #include <variant>
 
 using namespace playfair;
@@ -26,8 +28,9 @@ private Q_SLOTS:
         QTest::addColumn<QString>("states");
         QTest::addColumn<QString>("changes");
 
-        // g good text typed, b bad text typed, n new input, s start, x stop,
-        // r report, f finished, e failed
+        // g good text typed, b bad text typed, w the same letters spaced
+        // otherwise, n new input, s start, x stop, r report, f finished,
+        // e failed, a given up, o other pairs offered, O the same offered
         QTest::newRow("a search runs to its end") << "gsrrf" << "ISSSF" << ".++++";
         QTest::newRow("a search stopped: reports still count until it ends") << "gsxrf" << "ISTTF" << ".++++";
         QTest::newRow("stop asks the search to stop once") << "gsxx" << "ISTT" << ".++-";
@@ -39,9 +42,14 @@ private Q_SLOTS:
         QTest::newRow("a search that fails is refused") << "gse" << "ISR" << ".++";
         QTest::newRow("a failure while stopping is refused too") << "gsxe" << "ISTR" << ".+++";
         QTest::newRow("nothing counts after the end") << "gsfrfe" << "ISFFFF" << ".++---";
-        QTest::newRow("a finished search stays on show while the box changes") << "gsfb" << "ISFF" << ".++.";
+        QTest::newRow("new letters in the box after a finished search start afresh") << "gsfb" << "ISFI" << ".++.";
+        QTest::newRow("a finished search stays while only the spacing changes") << "gsfw" << "ISFF" << ".++.";
         QTest::newRow("new input after a finished search") << "gsfn" << "ISFI" << ".++.";
         QTest::newRow("new input is ignored during a search") << "gsn" << "ISS" << ".+.";
+        QTest::newRow("a search given up: what it sends is ignored") << "gsarf" << "ISIII" << ".++--";
+        QTest::newRow("nothing to give up before a search") << "ga" << "II" << ".-";
+        QTest::newRow("other pairs offered during a search give it up") << "gso" << "ISI" << ".++";
+        QTest::newRow("the same pairs offered leave the search alone") << "gsO" << "ISS" << ".+-";
         QTest::newRow("a finished search can start again") << "gsfsf" << "ISFSF" << ".++++";
     }
 
@@ -67,8 +75,20 @@ private Q_SLOTS:
             case 'b':
                 session.setCiphertext(QStringLiteral("BM ZZ OD"));
                 break;
+            case 'w':
+                session.setCiphertext(session.ciphertext() + QStringLiteral(" \n"));
+                break;
             case 'n':
                 session.setInput({QStringLiteral("BM OD ZB XD"), QString(), QString()});
+                break;
+            case 'a':
+                said(session.abandon());
+                break;
+            case 'o':
+                said(session.offerInput({QStringLiteral("BM OD ZB XD"), playfairExample, QString()}));
+                break;
+            case 'O':
+                said(session.offerInput({session.ciphertext(), session.knownSquare(), QString()}));
                 break;
             case 's': {
                 const int run = session.run();
@@ -89,7 +109,7 @@ private Q_SLOTS:
                 said(session.searchFailed(session.run(), QStringLiteral("Грешка.")));
                 break;
             }
-            if (wasSearching) // the box is read-only then
+            if (wasSearching && step != u'o') // the box is read-only then
                 QCOMPARE(session.ciphertext(), before);
             seen += stateName(session.state());
             changed += change;
@@ -98,6 +118,89 @@ private Q_SLOTS:
         QCOMPARE(changed, changes);
         QCOMPARE(session.isSearching(), states.endsWith(u'S') || states.endsWith(u'T'));
         QCOMPARE(session.canStop(), states.endsWith(u'S'));
+    }
+
+    // What a search found belongs to the letters it searched: every kind of
+    // new input starts afresh, with nothing of the run before on show, and
+    // the key counts as known only with the letters it came with. Spacing
+    // alone is no new input.
+    void freshAfterNewInput_data()
+    {
+        QTest::addColumn<QString>("input");
+        QTest::addColumn<bool>("fresh");
+        QTest::addColumn<bool>("keyKnown");
+
+        QTest::newRow("a ciphertext typed or pasted") << "typed" << true << false;
+        QTest::newRow("the same letters spaced otherwise") << "spaced" << false << true;
+        QTest::newRow("a demonstration") << "demonstration" << true << true;
+        QTest::newRow("a refused demonstration leaves the box and its key") << "refused demonstration" << true
+                                                                              << true;
+        QTest::newRow("the main window's pairs") << "pairs" << true << true;
+        QTest::newRow("the main window's pairs offered during the search") << "offered" << true << true;
+        QTest::newRow("a start refused on the same letters") << "refused start" << true << true;
+    }
+
+    void freshAfterNewInput()
+    {
+        QFETCH(QString, input);
+        QFETCH(bool, fresh);
+        QFETCH(bool, keyKnown);
+
+        const Demonstration known = english();
+        BreakSession session = searching({pairsOf(known.ciphertext), known.square, QString()});
+        analysis::SolverResult end = result(true, 5000, 0.5, -2.1, analysis::StopReason::Confident,
+                                            analysis::Confidence::KeyWord, 1);
+        static_cast<analysis::SolverReport &>(end) = found(playfairExample, known.prepared);
+        end.keyWord = "PLAYFAIR EXAMPLE";
+        end.keyWordInList = true;
+        end.words = "HIDE THE GOLD IN THE TREE STUMP";
+        QVERIFY(session.reportArrived(session.run(), end));
+        if (input != QStringLiteral("offered"))
+            QVERIFY(session.searchFinished(session.run(), end));
+        QVERIFY(!session.squareLetters().isEmpty() && !session.scorePoints().isEmpty());
+        QVERIFY(!session.keyWordLine().isEmpty() && !session.wordsLine().isEmpty());
+
+        const BreakInput pairs = BreakInput::fromWorkspace(
+            encrypted(QStringLiteral("rodina"), QStringLiteral("send help to the north gate")));
+        QRandomGenerator random(3);
+        if (input == QStringLiteral("typed"))
+            session.setCiphertext(QStringLiteral("BM OD ZB XD"));
+        else if (input == QStringLiteral("spaced"))
+            session.setCiphertext(QString(session.ciphertext()).replace(u' ', u'\n'));
+        else if (input == QStringLiteral("demonstration"))
+            session.demonstrate(QStringLiteral("Meet me at the old mill"), QStringLiteral("monarchy"), random);
+        else if (input == QStringLiteral("refused demonstration"))
+            session.demonstrate(QStringLiteral("12 34"), QStringLiteral("monarchy"), random);
+        else if (input == QStringLiteral("pairs"))
+            session.setInput(pairs);
+        else if (input == QStringLiteral("offered"))
+            QVERIFY(session.offerInput(pairs));
+        else {
+            session.setCrib(QStringLiteral("1944"));
+            QVERIFY(!session.start());
+        }
+
+        QVERIFY(!session.isSearching());
+        QCOMPARE(session.cipherLetters(), QString(session.ciphertext()).remove(u' ').remove(u'\n'));
+        QCOMPARE(session.keyKnown(), keyKnown);
+        if (!fresh) {
+            QCOMPARE(session.state(), State::Finished);
+            QCOMPARE(session.squareLetters(), playfairExample);
+            QCOMPARE(session.foundPlaintext(), known.prepared);
+            QVERIFY(session.inPlaceNote().startsWith(QStringLiteral("На мястото си: 25 от 25 букви.")));
+            return;
+        }
+        QVERIFY(!session.report().found);
+        QCOMPARE(session.foundPlaintext(), QString());
+        QCOMPARE(session.truePlaintext(), QString());
+        QVERIFY(!session.trueScore());
+        QVERIFY(session.scorePoints().isEmpty());
+        QCOMPARE(session.squareLetters(), QString());
+        QCOMPARE(session.rightCells(), QList<int>());
+        QCOMPARE(session.keyWordLine(), QString());
+        QCOMPARE(session.keyWordNote(), QString());
+        QCOMPARE(session.wordsLine(), QString());
+        QCOMPARE(session.inPlaceNote(), keyKnown ? testing::keyKnown : keyUnknown);
     }
 
     // Whatever a run sends after a newer run has started is ignored, and so
@@ -142,7 +245,7 @@ private Q_SLOTS:
         QCOMPARE(session.report().keysTested, std::uint64_t(1000));
         QVERIFY(!session.report().found);
         QCOMPARE(session.squareLetters(), QString());
-        QVERIFY(session.status().startsWith(QStringLiteral("Търсене: 0,5 s, проверени 1\u00A0000 ключа")));
+        QVERIFY(session.status().startsWith(QStringLiteral("Търсене: 0,5 с, проверени 1\u00A0000 ключа")));
     }
 
     // The status line in every state, with the figures written the
@@ -180,43 +283,43 @@ private Q_SLOTS:
             << "BM ZZ OD" << "" << "idle" << none << pressStart;
         QTest::newRow("searching, the first report")
             << longText << "" << "searching" << result(false, 0, 0, 0)
-            << "Търсене: 0,0 s, проверени 0 ключа, завършени опити: 7.";
+            << "Търсене: 0,0 с, проверени 0 ключа, завършени опити: 7.";
         QTest::newRow("searching, one key") << longText << "" << "searching" << result(false, 1, 0.04, 0)
-                                            << "Търсене: 0,0 s, проверени 1 ключ, завършени опити: 7.";
+                                            << "Търсене: 0,0 с, проверени 1 ключ, завършени опити: 7.";
         QTest::newRow("searching, a square found, seven digits in three groups")
             << longText << "" << "searching" << result(true, 1461274, 2.345, -1.386)
-            << "Търсене: 2,3 s, проверени 1\u00A0461\u00A0274 ключа, завършени опити: 7, оценка -1,39.";
+            << "Търсене: 2,3 с, проверени 1\u00A0461\u00A0274 ключа, завършени опити: 7, оценка -1,39.";
         QTest::newRow("searching a short text")
             << shortText << "" << "searching" << result(true, 12345, 1.2, -2.1)
-            << "Търсене: 1,2 s, проверени 12\u00A0345 ключа, завършени опити: 7, оценка -2,10.\n" + shortNote;
+            << "Търсене: 1,2 с, проверени 12\u00A0345 ключа, завършени опити: 7, оценка -2,10.\n" + shortNote;
         QTest::newRow("stopping") << longText << "" << "stopping" << result(true, 5, 1, -0.9) << "Спиране…";
         QTest::newRow("finished, searches agreed")
             << longText << "" << "finished" << result(true, 1461274, 2.5, -0.823, analysis::StopReason::Confident,
                                                      analysis::Confidence::Agreed, 3)
-            << "Спря след 2,5 s и 1\u00A0461\u00A0274 проверени ключа: резултатът е сигурен, 3 независими търсения "
+            << "Търсенето приключи след 2,5 с и 1\u00A0461\u00A0274 проверени ключа: резултатът е сигурен, 3 независими търсения "
                "стигнаха до един и същ текст, оценка -0,82.";
         QTest::newRow("finished, settled")
             << longText << "" << "finished" << result(true, 900, 0.8, -0.7, analysis::StopReason::Confident,
                                                      analysis::Confidence::Settled, 1)
-            << "Спря след 0,8 s и 900 проверени ключа: резултатът е сигурен: текстът прилича на езика и никое търсене "
+            << "Търсенето приключи след 0,8 с и 900 проверени ключа: резултатът е сигурен: текстът прилича на езика и никое търсене "
                "от този квадрат не намери по-добър, оценка -0,70.";
         QTest::newRow("finished, a key word's square far likelier than any other")
             << longText << "" << "finished"
             << result(true, 4823910, 1.04, -1.3152, analysis::StopReason::Confident, analysis::Confidence::KeyWord, 1)
-            << "Спря след 1,0 s и 4\u00A0823\u00A0910 проверени ключа: резултатът е сигурен: квадратът е от ключова "
+            << "Търсенето приключи след 1,0 с и 4\u00A0823\u00A0910 проверени ключа: резултатът е сигурен: квадратът е от ключова "
                "дума, а текстът му прилича на езика и е много по-вероятен от всеки друг намерен, оценка -1,32.";
         QTest::newRow("finished at the time limit")
             << longText << "" << "finished" << result(true, 1000000, 30.02, -1.5)
-            << "Спря след 30,0 s и 1\u00A0000\u00A0000 проверени ключа: времето за търсене изтече, оценка -1,50.";
+            << "Търсенето приключи след 30,0 с и 1\u00A0000\u00A0000 проверени ключа: времето за търсене изтече, оценка -1,50.";
         QTest::newRow("finished, stopped by the user")
             << longText << "" << "finished" << result(true, 42, 0.3, -2.25, analysis::StopReason::Cancelled)
-            << "Спря след 0,3 s и 42 проверени ключа: спряно, оценка -2,25.";
+            << "Търсенето приключи след 0,3 с и 42 проверени ключа: спряно, оценка -2,25.";
         QTest::newRow("finished without a square")
             << longText << "" << "finished" << result(false, 42, 0.3, 0, analysis::StopReason::Cancelled)
-            << "Спря след 0,3 s и 42 проверени ключа: спряно. Не е намерен квадрат.";
+            << "Търсенето приключи след 0,3 с и 42 проверени ключа: спряно. Не е намерен квадрат.";
         QTest::newRow("finished without a square that holds the known word")
             << shortText << "hide" << "finished" << result(false, 42, 30, 0)
-            << "Спря след 30,0 s и 42 проверени ключа: времето за търсене изтече. Не е намерен квадрат, при който "
+            << "Търсенето приключи след 30,0 с и 42 проверени ключа: времето за търсене изтече. Не е намерен квадрат, при който "
                "известната дума е в текста.\n" + shortNoteWithCrib;
     }
 

@@ -40,11 +40,7 @@ class TestBreakWindow : public QObject, BreakWindowFixture
 private Q_SLOTS:
     void initTestCase() { setUpApplication(*qApp); }
 
-    void cleanup()
-    {
-        window.reset();
-        endEverySearch();
-    }
+    void cleanup() { closeTheWindow(); }
 
     // The main window's menu and Ctrl+B, wherever the focus is, open the
     // break window with the cipher pairs and the square of the last Encrypt.

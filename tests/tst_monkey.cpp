@@ -122,7 +122,8 @@ class TestMonkey : public QObject
         if (broken.isEmpty())
             broken = MonkeyWorld::brokenIn(m_world.exercises, "exercise window", brokenPracticeWindow);
         if (broken.isEmpty())
-            broken = MonkeyWorld::brokenIn(m_world.breaks, "break window", brokenBreakWindow);
+            broken = MonkeyWorld::brokenIn(m_world.breaks, "break window",
+                                           [this](const BreakWindow &window) { return brokenBreakWindow(window, m_world); });
         if (!broken.isEmpty())
             return broken;
         return std::visit(Overloaded{[](const MainAction &) { return QString(); },

@@ -7,6 +7,7 @@
 #include "ui/shared/squareview.h"
 
 #include <QAction>
+#include <QClipboard>
 #include <QContextMenuEvent>
 #include <QDir>
 #include <QMenu>
@@ -255,14 +256,7 @@ private Q_SLOTS:
     {
         QFETCH(QString, how);
         window.reset();
-        struct MainWindowFixture : WindowFixture
-        {
-            using WindowFixture::box;
-            using WindowFixture::control;
-            using WindowFixture::encrypt;
-            using WindowFixture::openWindow;
-            using WindowFixture::window;
-        } main;
+        MainWindowDriver main;
         QVERIFY(main.openWindow());
         main.encrypt(QStringLiteral("rodina"), QStringLiteral("senrzx"));
 
@@ -296,15 +290,52 @@ private Q_SLOTS:
         QVERIFY(main.window->workspace() == encrypted(QStringLiteral("rodina"), QStringLiteral("senrzx")));
     }
 
+    // Answers are in Latin letters: a Cyrillic letter, typed on a Bulgarian
+    // keyboard or pasted, is not taken, and the hint says why until the
+    // next answer.
+    void cyrillicIsExplained_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("pasted");
+        QTest::newRow("typed on a Bulgarian keyboard") << "др" << false;
+        QTest::newRow("a Latin letter, then a Cyrillic one") << "Tс" << false;
+        QTest::newRow("pasted") << "ТС" << true;
+    }
+
+    void cyrillicIsExplained()
+    {
+        QFETCH(QString, text);
+        QFETCH(bool, pasted);
+        const QString latin = QStringLiteral("Отговорите се пишат с латински букви: превключете клавиатурата на "
+                                             "латиница.");
+        QLineEdit *edit = input(0);
+        edit->setFocus();
+        if (pasted) {
+            QGuiApplication::clipboard()->setText(text);
+            QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
+        } else {
+            for (QChar c : text) {
+                QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
+                QApplication::sendEvent(edit, &press);
+            }
+        }
+        QTRY_VERIFY(textOf(QStringLiteral("hint")).startsWith(latin + u'\n'));
+        QCOMPARE(edit->text(), QString(text[0]).contains(QRegularExpression(QStringLiteral("[A-Z]"))) ? text.left(1)
+                                                                                                   : QString());
+        QVERIFY(window->session().cyrillicTyped());
+        QTest::keyClick(edit, Qt::Key_Return);
+        QCOMPARE(window->session().mark(0), PracticeSession::Mark::Open);
+        QVERIFY(textOf(QStringLiteral("hint")).startsWith(latin));
+
+        answer(0, QStringLiteral("TC"));
+        QVERIFY(!textOf(QStringLiteral("hint")).contains(latin));
+        QCOMPARE(window->session().mark(0), PracticeSession::Mark::Right);
+    }
+
     void theListsAndBoxesHaveNoWindowMenu()
     {
         window.reset();
-        struct MainWindowFixture : WindowFixture
-        {
-            using WindowFixture::list;
-            using WindowFixture::openWindow;
-            using WindowFixture::window;
-        } main;
+        MainWindowDriver main;
         QVERIFY(main.openWindow());
         bool opened = false;
         QTimer::singleShot(0, this, [&opened] {

@@ -93,4 +93,17 @@ protected:
     }
 };
 
+// The main window, driven as its own tests drive it, for the windows it
+// opens.
+struct MainWindowDriver : WindowFixture
+{
+    using WindowFixture::box;
+    using WindowFixture::button;
+    using WindowFixture::control;
+    using WindowFixture::encrypt;
+    using WindowFixture::list;
+    using WindowFixture::openWindow;
+    using WindowFixture::window;
+};
+
 } // namespace playfair::testing

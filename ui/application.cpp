@@ -35,4 +35,12 @@ void showCentred(QWidget *window, QWidget *owner)
     window->activateWindow();
 }
 
+void bringForward(QWidget *window)
+{
+    if (window->isMinimized())
+        window->showNormal();
+    window->raise();
+    window->activateWindow();
+}
+
 } // namespace playfair

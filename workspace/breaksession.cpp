@@ -3,6 +3,7 @@
 #include "analysis/ciphertext.h"
 #include "analysis/crib.h"
 #include "analysis/squarealignment.h"
+#include "analysis/transliteration.h"
 #include "engine/characters.h"
 #include "engine/demonstration.h"
 #include "engine/textbook.h"
@@ -63,13 +64,16 @@ QString pairsOf(const QString &letters)
     return text;
 }
 
-bool hasCyrillic(const QString &text)
+// The beginning of a text, for a sentence that quotes it: its first words
+// up to 40 characters.
+QString quoted(const QString &text)
 {
-    for (QChar c : text) {
-        if (c.script() == QChar::Script_Cyrillic)
-            return true;
-    }
-    return false;
+    constexpr qsizetype longest = 40;
+    const QString simple = text.simplified();
+    if (simple.size() <= longest)
+        return simple;
+    const qsizetype space = simple.lastIndexOf(u' ', longest);
+    return simple.left(space > 0 ? space : longest) + u'…';
 }
 
 } // namespace
@@ -115,15 +119,43 @@ BreakInput BreakInput::fromFile(const QString &path)
 
 BreakSession::BreakSession() = default;
 
+QString BreakSession::inLatin(const QString &text)
+{
+    return QString::fromStdString(analysis::transliterated(text.toStdString()));
+}
+
 void BreakSession::setCiphertext(const QString &text)
 {
     if (isSearching())
         return;
+    const QString letters = m_inputLetters;
     m_ciphertext = text;
+    readInputLetters();
+    if (m_state == State::Finished && m_inputLetters != letters) {
+        clearResult();
+        m_state = State::Idle;
+    }
     if (m_state == State::Idle || m_state == State::Refused) {
         m_state = State::Idle;
         m_message.clear();
     }
+}
+
+void BreakSession::readInputLetters()
+{
+    m_inputLetters.clear();
+    for (QChar c : m_ciphertext) {
+        const int number = c.unicode() < 0x80 ? analysis::letterNumber(char(c.unicode())) : -1;
+        if (number >= 0)
+            m_inputLetters += QLatin1Char(analysis::letterName(number));
+    }
+    m_inputReadable = std::holds_alternative<analysis::Ciphertext>(
+        analysis::readCiphertext(m_inputLetters.toStdString()));
+}
+
+bool BreakSession::keyKnown() const
+{
+    return !m_knownSquare.isEmpty() && m_knownFor == m_inputLetters;
 }
 
 void BreakSession::setCrib(const QString &text)
@@ -154,22 +186,40 @@ void BreakSession::setInput(const BreakInput &input)
 {
     if (isSearching())
         return;
+    clearResult();
     m_ciphertext = input.ciphertext;
+    readInputLetters();
     m_knownSquare.clear();
     m_knownKeyWord.clear();
     m_knownFor.clear();
-    if (!input.trueSquare.isEmpty() && isSquare(input.trueSquare.toStdString())) {
-        const auto read = analysis::readCiphertext(input.ciphertext.toStdString());
-        if (const auto *letters = std::get_if<analysis::Ciphertext>(&read)) {
-            m_knownSquare = input.trueSquare;
-            if (!input.keyWord.trimmed().isEmpty() && Demonstration::keySquare(input.keyWord) == m_knownSquare)
-                m_knownKeyWord = input.keyWord.simplified().toUpper();
-            m_knownFor = textOf(letters->letters);
-            chooseLanguageFor(decrypted(m_knownSquare, m_knownFor));
-        }
+    if (!input.trueSquare.isEmpty() && isSquare(input.trueSquare.toStdString()) && m_inputReadable) {
+        m_knownSquare = input.trueSquare;
+        if (!input.keyWord.trimmed().isEmpty() && Demonstration::keySquare(inLatin(input.keyWord)) == m_knownSquare)
+            m_knownKeyWord = input.keyWord.simplified().toUpper();
+        m_knownFor = m_inputLetters;
+        chooseLanguageFor(decrypted(m_knownSquare, m_knownFor));
     }
     m_state = State::Idle;
     m_message = input.note;
+}
+
+bool BreakSession::offerInput(const BreakInput &input)
+{
+    if (input.ciphertext.isEmpty() || (input.ciphertext == m_ciphertext && input.trueSquare == m_knownSquare))
+        return false;
+    const bool abandoned = abandon();
+    setInput(input);
+    return abandoned;
+}
+
+bool BreakSession::abandon()
+{
+    if (!isSearching())
+        return false;
+    clearResult();
+    m_state = State::Idle;
+    m_message.clear();
+    return true;
 }
 
 void BreakSession::demonstrate(const QString &text, const std::optional<QString> &keyWord, QRandomGenerator &random)
@@ -177,6 +227,7 @@ void BreakSession::demonstrate(const QString &text, const std::optional<QString>
     if (isSearching())
         return;
     QString square;
+    QStringList notes;
     if (!keyWord) {
         square = Demonstration::randomSquare(random);
     } else {
@@ -184,30 +235,31 @@ void BreakSession::demonstrate(const QString &text, const std::optional<QString>
             refuse(QStringLiteral("Напишете ключова дума или изберете „случаен квадрат“."));
             return;
         }
-        // The square would leave out whatever is not a Latin letter, and
-        // the class would watch another key being found than the one shown.
-        if (hasCyrillic(*keyWord) || cleaned(upperCased(*keyWord)).isEmpty()) {
-            refuse(hasCyrillic(*keyWord)
-                       ? QStringLiteral("Ключовата дума трябва да е с латински букви: програмата пропуска кирилицата.")
-                       : QStringLiteral("Ключовата дума няма нито една латинска буква."));
+        const QString latinKey = inLatin(*keyWord);
+        if (cleaned(upperCased(latinKey)).isEmpty()) {
+            refuse(QStringLiteral("Ключовата дума няма нито една буква."));
             return;
         }
-        square = Demonstration::keySquare(*keyWord);
+        if (latinKey != *keyWord)
+            notes << QStringLiteral("Ключовата дума %1 е написана с латински букви: %2.")
+                         .arg(keyWord->simplified().toUpper(), latinKey.simplified().toUpper());
+        square = Demonstration::keySquare(latinKey);
     }
-    const std::optional<Demonstration> demonstration = Demonstration::make(text, square);
+    const QString latinText = inLatin(text);
+    const std::optional<Demonstration> demonstration = Demonstration::make(latinText, square);
     if (!demonstration) {
-        refuse(hasCyrillic(text) ? QStringLiteral("Текстът за демонстрация трябва да е с латински букви: "
-                                                  "програмата пропуска кирилицата.")
-                                 : QStringLiteral("Текстът за демонстрация няма нито една латинска буква."));
+        refuse(QStringLiteral("Текстът за демонстрация няма нито една буква."));
         return;
     }
+    if (latinText != text)
+        notes.prepend(QStringLiteral("Кирилицата в текста е написана с латински букви по официалната "
+                                     "транслитерация, на която е и статистиката на българския: „%1“.")
+                          .arg(quoted(latinText.toUpper())));
     BreakInput input;
     input.ciphertext = pairsOf(demonstration->ciphertext);
     input.trueSquare = demonstration->square;
     input.keyWord = keyWord.value_or(QString());
-    if (hasCyrillic(text))
-        input.note = QStringLiteral("Кирилицата в текста за демонстрация е пропусната: криптирани са само латинските "
-                                    "букви.");
+    input.note = notes.join(u'\n');
     setInput(input);
 }
 
@@ -219,8 +271,10 @@ void BreakSession::chooseLanguageFor(const QString &plainLetters)
     m_language = bulgarianText ? Language::Bulgarian : Language::English;
 }
 
+// A refusal takes the place of whatever was on show.
 void BreakSession::refuse(const QString &message)
 {
+    clearResult();
     m_state = State::Refused;
     m_message = message;
 }
@@ -229,6 +283,7 @@ std::optional<BreakSession::Search> BreakSession::start()
 {
     if (isSearching())
         return std::nullopt;
+    clearResult();
     auto read = analysis::readCiphertext(m_ciphertext.toStdString());
     if (const auto *error = std::get_if<analysis::CiphertextError>(&read)) {
         refuse(QString::fromStdString(error->message(Language::Bulgarian)));
@@ -253,11 +308,7 @@ std::optional<BreakSession::Search> BreakSession::start()
     m_searchLanguage = m_language;
 
     m_letters = textOf(search.ciphertext);
-    m_trueSquare.reset();
-    m_trueKeyWord.clear();
-    m_truePlain.clear();
-    m_trueScore.reset();
-    if (!m_knownSquare.isEmpty() && m_knownFor == m_letters) {
+    if (keyKnown()) {
         analysis::Square square{};
         analysis::squareFromText(m_knownSquare.toStdString(), square);
         m_trueSquare = square;
@@ -266,8 +317,6 @@ std::optional<BreakSession::Search> BreakSession::start()
         m_trueScore = scoreOf(m_truePlain, m_language);
     }
 
-    m_points.clear();
-    m_report = analysis::SolverResult();
     m_message.clear();
     m_state = State::Searching;
     search.run = ++m_run;
@@ -314,6 +363,27 @@ bool BreakSession::searchFailed(int run, const QString &message)
 bool BreakSession::hasSearched() const
 {
     return isSearching() || m_state == State::Finished;
+}
+
+// Nothing of the last search is left to show.
+void BreakSession::clearResult()
+{
+    m_cribGiven = false;
+    m_letters.clear();
+    m_truePlain.clear();
+    m_trueSquare.reset();
+    m_trueKeyWord.clear();
+    m_trueScore.reset();
+    m_report = analysis::SolverResult();
+    m_points.clear();
+}
+
+// The square found decrypts the text as the known key does: it is the key's
+// square, but for a shift and the letters the text does not use.
+bool BreakSession::foundIsKnownKey() const
+{
+    return hasSearched() && m_report.found && m_trueSquare && !m_truePlain.isEmpty()
+        && decrypted(QString::fromStdString(m_report.squareText), m_letters) == m_truePlain;
 }
 
 QString BreakSession::foundPlaintext() const

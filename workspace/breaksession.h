@@ -51,8 +51,10 @@ struct BreakInput
 //
 // Idle and Refused take new input; start() leads to Searching, or to
 // Refused on bad input; stop() to Stopping; the run's end to Finished and
-// its failure to Refused. A finished search stays on show until the next
-// start() or setInput(); editing the box alone leaves it there.
+// its failure to Refused. What a search found belongs to the letters it
+// searched: new input (setInput, a demonstration, a box whose letters
+// change) starts afresh, with no report, plot or marks of an earlier run,
+// and the key counts as known only for the letters it came with.
 class BreakSession
 {
 public:
@@ -82,7 +84,8 @@ public:
     analysis::Language language() const { return m_language; }
     int timeLimit() const { return m_timeLimit; } // seconds
     // New text in the ciphertext box; an opening note or a refusal gives
-    // way to the prompt.
+    // way to the prompt. When its letters change, an ended search's result
+    // goes with them.
     void setCiphertext(const QString &text);
     void setCrib(const QString &text);
     void setLanguage(analysis::Language language);
@@ -96,13 +99,26 @@ public:
     // square, is known from then on for that ciphertext, and the language
     // follows its plaintext. Ignored while a search runs.
     void setInput(const BreakInput &input);
+    // The main window's pairs offered again (Ctrl+B with the window open):
+    // taken as setInput takes them, unless there are none or the session
+    // holds them already. A running search on other input is given up
+    // first; returns whether one was, so that the window stops its thread.
+    bool offerInput(const BreakInput &input);
+    // Forgets the running search: whatever it sends from now on is
+    // ignored, and the session is Idle on the same input. Returns whether
+    // a search was running.
+    bool abandon();
     // Encrypts `text` on the square of `keyWord`, or on a square drawn from
-    // `random` when there is no key word, and makes it the input; refuses
-    // a text or a key word without Latin letters, and a key word with
-    // Cyrillic ones. Ignored while a search runs.
+    // `random` when there is no key word, and makes it the input. Cyrillic
+    // letters in either are first written in Latin letters by the
+    // transliteration the Bulgarian statistics are counted in, and the
+    // status says so. Refuses a text or a key word without letters.
+    // Ignored while a search runs.
     void demonstrate(const QString &text, const std::optional<QString> &keyWord, QRandomGenerator &random);
     // The known key's 25 letters, or empty.
     const QString &knownSquare() const { return m_knownSquare; }
+    // Whether the known key belongs to the letters in the box.
+    bool keyKnown() const;
 
     // Reads the ciphertext and the crib. On good input the state becomes
     // Searching and the search to run is returned; bad input is refused
@@ -129,15 +145,25 @@ public:
     // Under the square: whether the key is known, how much of it is found.
     QString inPlaceNote() const;
 
-    // The key word of the square found, to be shown large: "Ключовата дума
-    // е RODINA", or the key's letters when no word or phrase of the lists
-    // builds it; once a search has ended on a square from no key word, a
-    // sentence saying so; else empty. As the search goes, the key words it
-    // has tried come and go.
+    // The key word of the square found: "Ключовата дума е RODINA", or the
+    // key's letters when no word or phrase of the lists builds it; once a
+    // search has ended on a square from no key word, a sentence saying so;
+    // else empty. The known key word, as it was typed, when it builds a
+    // square that decrypts the text as the one found does. While the result
+    // is not trusted, the line names the best key so far instead. As the
+    // search goes, the key words it has tried come and go.
     QString keyWordLine() const;
-    // Under it, while a key word is named: the known key word, when it is
-    // another that builds the same square, and why key words are weak (how
-    // few of them the search tried against all squares); else empty.
+    // Whether the line states a fact, to be shown large: the known key
+    // decrypts the text as the square found does, or, with no key known,
+    // the search ended sure of its result (a key word's square far likelier
+    // than any other, searches that agree, or one that settled).
+    bool keyWordTrusted() const;
+    // Under the line: the shortest word the search names, when the known
+    // key word is another that builds the same square; while the result is
+    // not trusted, how many of the square's letters are right (or can be,
+    // when the key is not known); under a key word's square, why key words
+    // are weak (how few of them the search tried against all squares);
+    // else empty.
     QString keyWordNote() const;
     // The found plaintext divided into likely words, marked as a guess; empty
     // until the solver has divided it.
@@ -149,10 +175,11 @@ public:
     QString squareLetters() const;
     QList<int> rightCells() const;
 
-    // The paired plaintext: the last search's ciphertext letters, its
-    // plaintext once one is found (else empty), and the true plaintext when
-    // its key is known (else empty).
-    const QString &cipherLetters() const { return m_letters; }
+    // The paired plaintext: the ciphertext letters in the box (empty while
+    // they are no ciphertext), the search's plaintext once one is found
+    // (else empty), and the true plaintext while a search runs or shows
+    // its result with the key known (else empty).
+    QString cipherLetters() const { return m_inputReadable ? m_inputLetters : QString(); }
     QString foundPlaintext() const;
     const QString &truePlaintext() const { return m_truePlain; }
 
@@ -163,7 +190,14 @@ public:
     std::optional<double> trueScore() const { return m_trueScore; }
 
 private:
+    // A text with its Cyrillic letters written in Latin ones, by the
+    // transliteration the Bulgarian statistics are counted in.
+    static QString inLatin(const QString &text);
     bool hasSearched() const;
+    void clearResult();
+    void readInputLetters();
+    bool foundIsKnownKey() const;
+    QString lettersRightNote() const;
     void refuse(const QString &message);
     void chooseLanguageFor(const QString &plainLetters);
     QString shortTextNote(qsizetype letters) const;
@@ -172,14 +206,16 @@ private:
 
     // The boxes.
     QString m_ciphertext;
+    QString m_inputLetters;     // its letters, A..Z without J
+    bool m_inputReadable = false; // they are a ciphertext
     QString m_crib;
     analysis::Language m_language = analysis::Language::English;
     int m_timeLimit = 30;
     int m_threads = 0;
     std::optional<std::uint64_t> m_seed;
 
-    // The known key (and its key word, if known) and the ciphertext letters
-    // it belongs to.
+    // The known key (and its key word as typed, if known) and the
+    // ciphertext letters it belongs to.
     QString m_knownSquare;
     QString m_knownKeyWord;
     QString m_knownFor;

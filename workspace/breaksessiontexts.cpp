@@ -9,6 +9,7 @@
 
 #include <QLocale>
 
+#include <algorithm>
 #include <cmath>
 #include <variant>
 
@@ -25,7 +26,7 @@ QLocale bulgarian()
 
 QString seconds(double value)
 {
-    return QStringLiteral("%1 s").arg(bulgarian().toString(value, 'f', 1));
+    return QStringLiteral("%1 с").arg(bulgarian().toString(value, 'f', 1));
 }
 
 // A count in groups of three digits, as Bulgarian writes it: 1 461 274.
@@ -89,12 +90,12 @@ QString lines(const QString &first, const QString &second)
 
 // Functions, not constants: a QString constant is built by a static
 // constructor at every start of the program, whichever window opens.
-QString keyKnown()
+QString keyKnownNote()
 {
     return QStringLiteral("Ключът е известен: буквите, които са на мястото си, ще се оцветят в зелено.");
 }
 
-QString keyUnknown()
+QString keyUnknownNote()
 {
     return QStringLiteral("Ключът не е известен: нищо не се отбелязва.");
 }
@@ -106,9 +107,9 @@ QString BreakSession::inPlaceNote() const
 {
     const bool searched = hasSearched();
     if (!searched || !m_report.found)
-        return (searched ? m_trueSquare.has_value() : !m_knownSquare.isEmpty()) ? keyKnown() : keyUnknown();
+        return (searched ? m_trueSquare.has_value() : keyKnown()) ? keyKnownNote() : keyUnknownNote();
     if (!m_trueSquare)
-        return keyUnknown();
+        return keyUnknownNote();
     const int cells = analysis::alignedSquare(m_report.square, *m_trueSquare).count;
     const QString plain = QString::fromStdString(m_report.plaintext);
     qsizetype same = 0;
@@ -182,7 +183,7 @@ QString BreakSession::finishedStatus() const
         why = QStringLiteral("спряно");
         break;
     }
-    QString first = QStringLiteral("Спря след %1 и %2 проверени ключа: %3%4.")
+    QString first = QStringLiteral("Търсенето приключи след %1 и %2 проверени ключа: %3%4.")
                         .arg(seconds(m_report.elapsedSeconds), grouped(m_report.keysTested), why,
                              scoreClause(m_report));
     if (!m_report.found)
@@ -196,30 +197,84 @@ bool BreakSession::keyWordNamed() const
     return hasSearched() && m_report.found && m_report.keyWord && !m_report.keyWord->empty();
 }
 
+bool BreakSession::keyWordTrusted() const
+{
+    if (!hasSearched() || !m_report.found)
+        return false;
+    if (m_trueSquare)
+        return foundIsKnownKey();
+    return m_state == State::Finished && m_report.stopped == analysis::StopReason::Confident;
+}
+
 QString BreakSession::keyWordLine() const
 {
+    if (!m_trueKeyWord.isEmpty() && foundIsKnownKey()) {
+        // The key as typed, but spaced as the search names it when it was
+        // typed without the spaces (as the main window leaves a key).
+        const QString latin = inLatin(m_trueKeyWord);
+        if (latin != m_trueKeyWord)
+            return QStringLiteral("Ключовата дума е %1 (%2)").arg(m_trueKeyWord, latin);
+        const QString named = keyWordNamed() ? QString::fromStdString(*m_report.keyWord) : QString();
+        const bool spaced = QString(named).remove(u' ') == QString(m_trueKeyWord).remove(u' ')
+            && named.count(u' ') > m_trueKeyWord.count(u' ');
+        return QStringLiteral("Ключовата дума е %1").arg(spaced ? named : m_trueKeyWord);
+    }
+    const bool trusted = keyWordTrusted();
+    const QString best
+        = m_state == State::Finished ? QStringLiteral("Най-добрият намерен ключ") : QStringLiteral("Най-добрият ключ досега");
     if (keyWordNamed()) {
         const QString key = QString::fromStdString(*m_report.keyWord);
-        return m_report.keyWordInList ? QStringLiteral("Ключовата дума е %1").arg(key)
-                                      : QStringLiteral("Ключът е буквите %1 — не е дума от списъците").arg(key);
+        if (trusted)
+            return m_report.keyWordInList ? QStringLiteral("Ключовата дума е %1").arg(key)
+                                          : QStringLiteral("Ключът е буквите %1 — не е дума от списъците").arg(key);
+        return m_report.keyWordInList ? QStringLiteral("%1: %2").arg(best, key)
+                                      : QStringLiteral("%1: буквите %2 (не е дума от списъците)").arg(best, key);
     }
     // While the search runs, a square from the general search may yet turn
     // out to be a key word's: only the end says it is none.
     if (m_state == State::Finished && m_report.found)
-        return QStringLiteral("Намереният квадрат не е от ключова дума");
+        return trusted ? QStringLiteral("Намереният квадрат не е от ключова дума")
+                       : QStringLiteral("Най-добрият намерен квадрат не е от ключова дума");
     return {};
+}
+
+// How much of a square not trusted is right: counted against the known
+// key, or else at most the letters the text holds, since a letter it does
+// not hold may stand anywhere.
+QString BreakSession::lettersRightNote() const
+{
+    if (m_trueSquare)
+        return QStringLiteral("Не е ключът: на мястото си са %1 от 25 букви на квадрата.")
+            .arg(analysis::alignedSquare(m_report.square, *m_trueSquare).count);
+    QString letters = m_letters + QString::fromStdString(m_report.plaintext);
+    std::sort(letters.begin(), letters.end());
+    letters.erase(std::unique(letters.begin(), letters.end()), letters.end());
+    const QString unsure = m_state == State::Finished ? QStringLiteral("Търсенето не е сигурно в този ключ")
+                                                       : QStringLiteral("Търсенето още не е сигурно в този ключ");
+    if (letters.size() >= 25)
+        return unsure + u'.';
+    return QStringLiteral("%1: в текста има само %2 от 25-те букви, затова най-много %2 букви на квадрата може да "
+                          "са на мястото си.")
+        .arg(unsure)
+        .arg(letters.size());
 }
 
 QString BreakSession::keyWordNote() const
 {
-    if (!keyWordNamed())
+    if (keyWordLine().isEmpty())
         return {};
-    QString sameSquare;
-    if (!m_trueKeyWord.isEmpty() && keyLetters(m_trueKeyWord) != keyLetters(QString::fromStdString(*m_report.keyWord))
-        && QString::fromStdString(m_report.squareText) == m_knownSquare)
-        sameSquare = QStringLiteral("Известният ключ %1 дава същия квадрат.").arg(m_trueKeyWord);
+    const bool knownKeyNamed = !m_trueKeyWord.isEmpty() && foundIsKnownKey();
+    QString shortest;
+    if (knownKeyNamed && keyWordNamed()
+        && keyLetters(inLatin(m_trueKeyWord)) != keyLetters(QString::fromStdString(*m_report.keyWord)))
+        shortest = QStringLiteral("Търсенето я назовава с най-късата дума, която дава същия квадрат: %1.")
+                       .arg(QString::fromStdString(*m_report.keyWord));
+    if (!keyWordTrusted())
+        return lines(shortest, lettersRightNote());
+    if (!knownKeyNamed && !(keyWordNamed() && m_report.keyWordInList))
+        return shortest;
     // 25! orders of the letters, of which each 25 cyclic shifts encrypt alike.
-    return lines(sameSquare,
+    return lines(shortest,
                  QStringLiteral("Квадрат от ключова дума се намира лесно: търсенето опита само %1, а квадратите, "
                                 "които шифрират различно, са 25!/25 ≈ 6,2·10²³.")
                      .arg(suchKeys(m_report.keyWordsTested)));

@@ -19,6 +19,7 @@ void PracticeSession::setDirection(PracticeDirection direction)
     m_direction = direction;
     m_pairs = QList<PairState>(m_task.pairs.size());
     m_explained = -1;
+    m_cyrillicTyped = false;
 }
 
 QString PracticeSession::given(int pair) const
@@ -43,6 +44,8 @@ PracticeSession::Mark PracticeSession::check(int pair, const QString &typed)
         return Mark::Open;
     PairState &state = m_pairs[pair];
     const QString answer = normalised(typed);
+    if (answer.size() == 2)
+        m_cyrillicTyped = false;
     if (isClosed(pair) || answer.size() != 2 || (state.mark == Mark::Wrong && answer == state.answer))
         return state.mark;
 

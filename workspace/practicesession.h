@@ -58,6 +58,11 @@ public:
     int explainedPair() const { return m_explained; }
     void explain(int pair);
 
+    // A Cyrillic letter was typed into an answer, which takes Latin letters
+    // only: the window says so until the next answer of two letters.
+    void noteCyrillicTyped() { m_cyrillicTyped = true; }
+    bool cyrillicTyped() const { return m_cyrillicTyped; }
+
     int rightAtFirstTry() const;
     int closedCount() const;
     bool isFinished() const { return closedCount() == pairCount(); }
@@ -78,6 +83,7 @@ private:
     PracticeDirection m_direction;
     QList<PairState> m_pairs;
     int m_explained = -1;
+    bool m_cyrillicTyped = false;
 };
 
 } // namespace playfair

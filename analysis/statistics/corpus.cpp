@@ -1,53 +1,11 @@
 #include "analysis/statistics/corpus.h"
 
+#include "analysis/statistics/utf8.h"
+#include "analysis/transliteration.h"
+
 namespace playfair::analysis {
 
 namespace {
-
-// Decodes UTF-8, calling `f` with each code point; malformed bytes are skipped.
-template<typename F>
-void forEachCodePoint(std::string_view text, F f)
-{
-    std::size_t i = 0;
-    while (i < text.size()) {
-        const unsigned char lead = static_cast<unsigned char>(text[i]);
-        int length = lead < 0x80 ? 1 : (lead >> 5) == 0x6 ? 2 : (lead >> 4) == 0xE ? 3 : (lead >> 3) == 0x1E ? 4 : 0;
-        if (length == 0 || i + length > text.size()) {
-            ++i;
-            continue;
-        }
-        char32_t c = length == 1 ? lead : lead & (0x7F >> length);
-        for (int k = 1; k < length; ++k)
-            c = (c << 6) | (static_cast<unsigned char>(text[i + k]) & 0x3F);
-        f(c);
-        i += length;
-    }
-}
-
-// The Latin letters of a Cyrillic letter, or nullptr for anything else.
-const char *transliterated(char32_t c)
-{
-    // а б в г д е ж з и й к л м н о п р с т у ф х ц ч ш щ ъ ы ь э ю я
-    static const char *const lower[32] = {"A", "B",  "V",  "G",  "D",   "E", "ZH", "Z", "I", "Y",  "K",
-                                          "L", "M",  "N",  "O",  "P",   "R", "S",  "T", "U", "F",  "H",
-                                          "TS", "CH", "SH", "SHT", "A", "Y", "Y",  "E", "YU", "YA"};
-    if (c >= 0x410 && c <= 0x42F) // capitals
-        c += 0x20;
-    if (c >= 0x430 && c <= 0x44F)
-        return lower[c - 0x430];
-    switch (c) {
-    case 0x450: // ѐ
-    case 0x400:
-        return "E";
-    case 0x45D: // ѝ, the stressed и
-    case 0x40D:
-    case 0x456: // і of the old spelling
-    case 0x406:
-        return "I";
-    default:
-        return nullptr;
-    }
-}
 
 void appendCleaned(std::string &letters, char c)
 {
@@ -71,7 +29,7 @@ std::string cleanedCorpusText(std::string_view text, bool bulgarian)
         if (c < 0x80) {
             appendCleaned(letters, char(c));
         } else if (bulgarian) {
-            if (const char *latin = transliterated(c)) {
+            if (const char *latin = latinOfCyrillic(c)) {
                 for (const char *p = latin; *p; ++p)
                     appendCleaned(letters, *p);
             }
@@ -108,7 +66,7 @@ void forEachCorpusWord(std::string_view text, const std::function<void(std::stri
             ascii[0] = char(c >= U'a' ? c - U'a' + U'A' : c);
             latin = ascii;
         } else {
-            latin = transliterated(c);
+            latin = latinOfCyrillic(c);
         }
         if (latin) {
             if (current.empty())

@@ -8,9 +8,8 @@ namespace playfair::analysis {
 
 // The letters of a UTF-8 text as the program cleans a message: the capitals
 // A..Z only, J as I. With `bulgarian`, Cyrillic letters are first written in
-// Latin letters by the official Bulgarian transliteration (Щ -> SHT, Ъ -> A,
-// Ю -> YU, Я -> YA, Й -> Y, Ь -> Y, Ж -> ZH, Ц -> TS, Ч -> CH, Ш -> SH, Х -> H,
-// the other letters letter for letter).
+// Latin letters by the official Bulgarian transliteration (see
+// analysis/transliteration.h).
 std::string cleanedCorpusText(std::string_view text, bool bulgarian);
 
 // Calls `word` with each word of a UTF-8 text in capital Latin letters, J

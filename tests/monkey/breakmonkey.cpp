@@ -4,8 +4,12 @@
 #include "monkeytext.h"
 #include "monkeyworld.h"
 
+#include "analysis/transliteration.h"
 #include "engine/textbook.h"
 #include "ui/break/breakwindow.h"
+#include "ui/break/pairedtextview.h"
+#include "ui/break/scoreplot.h"
+#include "ui/shared/squareview.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -191,7 +195,10 @@ QString BreakAction::describe() const
         static const char *const starts[] = {"click Започни", "Enter in the ciphertext", "Enter in the crib"};
         return QLatin1String(starts[how]) + where;
     }
-    case Kind::Stop: return QStringLiteral("click Спри") + where;
+    case Kind::Stop: {
+        static const char *const stops[] = {"click Спри", "Escape in the ciphertext", "Escape in the paired text"};
+        return QLatin1String(stops[how]) + where;
+    }
     case Kind::Close: return QStringLiteral("close") + where;
     case Kind::Wait: return QStringLiteral("wait %1 ms").arg(how);
     }
@@ -271,7 +278,13 @@ void BreakMonkey::perform(const BreakAction &action, MonkeyWorld &world)
         enter(part(*window, "keyWord"), action);
         break;
     case Kind::RandomSquare: QTest::mouseClick(part(*window, "useRandomSquare"), Qt::LeftButton); break;
-    case Kind::Demonstrate: QTest::mouseClick(part(*window, "encrypt"), Qt::LeftButton); break;
+    case Kind::Demonstrate:
+        QTest::mouseClick(part(*window, "encrypt"), Qt::LeftButton);
+        // A demonstration made brings its key; whether it should have been
+        // made is checked after the action.
+        if (m_demonstrationEnabled && window->session().state() == State::Idle)
+            world.keyText[window] = window->session().ciphertext();
+        break;
     case Kind::Language:
     case Kind::TimeLimit: {
         QWidget *box = part(*window, action.kind == Kind::Language ? "language" : "timeLimit");
@@ -288,7 +301,15 @@ void BreakMonkey::perform(const BreakAction &action, MonkeyWorld &world)
             QTest::keyClick(box, Qt::Key_Return);
         }
         break;
-    case Kind::Stop: QTest::mouseClick(part(*window, "stop"), Qt::LeftButton); break;
+    case Kind::Stop:
+        if (action.how == 0) {
+            QTest::mouseClick(part(*window, "stop"), Qt::LeftButton);
+        } else {
+            QWidget *box = part(*window, action.how == 1 ? "ciphertext" : "plaintext");
+            box->setFocus();
+            QTest::keyClick(box, Qt::Key_Escape);
+        }
+        break;
     case Kind::Close:
         world.breaks.removeAll(window);
         window->close();
@@ -297,7 +318,41 @@ void BreakMonkey::perform(const BreakAction &action, MonkeyWorld &world)
     }
 }
 
-QString brokenBreakWindow(const BreakWindow &window)
+// A text with its Cyrillic letters in Latin ones, as a demonstration takes it.
+QString inLatin(const QString &text)
+{
+    return QString::fromStdString(analysis::transliterated(text.toStdString()));
+}
+
+// What the window shows belongs to the present input: the pairs are the
+// box's letters (none while they are no ciphertext), a search's results show
+// only while one runs or has ended on them, and the square's note speaks of
+// a known key only while the box holds the letters the key came with.
+QString brokenForTheInput(const BreakWindow &window, const MonkeyWorld &world)
+{
+    const BreakSession &session = window.session();
+    const QString letters = latinLetters(session.ciphertext());
+    const auto *pairs = part<PairedTextView>(window, "plaintext");
+    if (pairs->cipher() != (verdictOn(session.ciphertext()) == Verdict::Good ? letters : QString()))
+        return QStringLiteral("the paired text shows the pairs %1, not the box's").arg(shortened(pairs->cipher()));
+    const bool results = !pairs->plain().isEmpty() || !part<ScorePlot>(window, "scorePlot")->points().isEmpty()
+        || !part<SquareView>(window, "square")->letters().isEmpty() || part(window, "keyWordFrame")->isVisible()
+        || !part<QPlainTextEdit>(window, "words")->toPlainText().isEmpty();
+    const State state = session.state();
+    if (results && !(searching(state) || state == State::Finished))
+        return QStringLiteral("a search's results are on show in the state %1").arg(stateName(state));
+    const QString keyText = world.keyText.value(&window);
+    const bool known = !keyText.isEmpty() && latinLetters(keyText) == letters;
+    const QString note = part<QLabel>(window, "inPlace")->text();
+    const bool speaksOfKey = note.startsWith(QStringLiteral("Ключът е известен"))
+        || note.startsWith(QStringLiteral("На мястото си"));
+    if (speaksOfKey != known)
+        return known ? QStringLiteral("the square's note says \"%1\" with the key known").arg(note)
+                     : QStringLiteral("the square's note speaks of a key the box's text has none of: %1").arg(note);
+    return {};
+}
+
+QString brokenBreakWindow(const BreakWindow &window, const MonkeyWorld &world)
 {
     const BreakSession &session = window.session();
     const bool startEnabled = part(window, "start")->isEnabled();
@@ -324,7 +379,7 @@ QString brokenBreakWindow(const BreakWindow &window)
         if (part<QLabel>(window, "status")->text() != session.status())
             return QStringLiteral("the status line does not show the session's status");
     }
-    return {};
+    return brokenForTheInput(window, world);
 }
 
 QString BreakMonkey::brokenByAction(const BreakAction &action) const
@@ -379,14 +434,13 @@ QString BreakMonkey::brokenByAction(const BreakAction &action) const
                 return QStringLiteral("a disabled Криптирай made a demonstration");
             break;
         }
-        const QString letters = latinLetters(m_demoText);
-        const QString key = latinLetters(m_keyWord);
-        const bool cyrillicKey = std::any_of(m_keyWord.begin(), m_keyWord.end(),
-                                             [](QChar c) { return c.script() == QChar::Script_Cyrillic; });
-        if (letters.isEmpty() || (m_onKeyWord && (key.isEmpty() || cyrillicKey))) {
+        // Cyrillic is written in Latin letters first.
+        const QString letters = latinLetters(inLatin(m_demoText));
+        const QString key = latinLetters(inLatin(m_keyWord));
+        if (letters.isEmpty() || (m_onKeyWord && key.isEmpty())) {
             if (state != State::Refused || session.ciphertext() != m_ciphertext)
                 return QStringLiteral("a demonstration whose %1 was not refused")
-                    .arg(letters.isEmpty() ? "text has no Latin letter" : "key word is not in Latin letters");
+                    .arg(letters.isEmpty() ? "text has no letter" : "key word has no letter");
             break;
         }
         if (state != State::Idle)

@@ -18,7 +18,7 @@ struct MonkeyWorld;
 // ciphertext (good, in groups, odd, with a doubled pair, empty, very long,
 // anything), a crib, a demonstration text and key word, the random square,
 // Криптирай, the language, the time limit, Започни in three ways, Спри,
-// closing the window, or a pause while the searches run.
+// or Escape, closing the window, or a pause while the searches run.
 struct BreakAction
 {
     enum class Kind { Ciphertext, Crib, DemoText, KeyWord, RandomSquare, Demonstrate, Language, TimeLimit,
@@ -28,7 +28,8 @@ struct BreakAction
     int window = 0; // which open break window, counted round them
     // The texts: 0 replaces the box's text by typing, 1 by pasting, 2 types
     // it at the end. Start: 0 the button, 1 Enter in the ciphertext, 2 Enter
-    // in the crib. Language and TimeLimit: a key. Wait: milliseconds.
+    // in the crib. Stop: 0 the button, 1 Escape in the ciphertext, 2 Escape
+    // in the paired text. Language and TimeLimit: a key. Wait: milliseconds.
     int how = 0;
     QString text;
 
@@ -44,6 +45,7 @@ void prepareBreakWindow(BreakWindow *window, MonkeyWorld &world);
 class BreakMonkey
 {
 public:
+    // A demonstration made gives the window a known key for its text.
     void perform(const BreakAction &action, MonkeyWorld &world);
     // Remembers what the action's window holds before it.
     void before(const BreakAction &action, const MonkeyWorld &world);
@@ -69,7 +71,8 @@ private:
     bool m_demonstrationEnabled = false;
 };
 
-// What every break window shows at any time; empty if it holds.
-QString brokenBreakWindow(const BreakWindow &window);
+// What every break window shows at any time, the present input's and no
+// earlier one's; empty if it holds.
+QString brokenBreakWindow(const BreakWindow &window, const MonkeyWorld &world);
 
 } // namespace playfair::testing

@@ -52,10 +52,9 @@ QString MainAction::describe() const
     case Kind::Tab: return QStringLiteral("Tab");
     case Kind::OpenExercise:
     case Kind::OpenBreak:
-        return QStringLiteral("Ctrl+%1 in %2 (the oldest of %3 such windows closed first)")
+        return QStringLiteral("Ctrl+%1 in %2")
             .arg(QChar(kind == Kind::OpenExercise ? u'E' : u'B'))
-            .arg(QLatin1String(shortcutPlaces[target]))
-            .arg(MainMonkey::mostOpen);
+            .arg(QLatin1String(shortcutPlaces[target]));
     }
     return {};
 }
@@ -151,30 +150,41 @@ void MainMonkey::perform(const MainAction &action, MonkeyWorld &world)
     case Kind::OpenExercise:
     case Kind::OpenBreak: {
         const bool exercise = action.kind == Kind::OpenExercise;
-        const auto makeRoom = [](auto &windows) {
-            while (windows.size() >= mostOpen) {
-                if (QWidget *oldest = windows.takeFirst())
-                    oldest->close();
-            }
-        };
-        if (exercise)
-            makeRoom(world.exercises);
-        else
-            makeRoom(world.breaks);
+        PracticeWindow *practice = exercise ? MonkeyWorld::pick(world.exercises, 0) : nullptr;
+        BreakWindow *breaking = exercise ? nullptr : MonkeyWorld::pick(world.breaks, 0);
+        m_wasOpen = practice || breaking;
+        m_task.reset();
+        if (practice)
+            m_task = practice->session().task();
+        if (breaking) {
+            m_ciphertext = breaking->session().ciphertext();
+            m_knownSquare = breaking->knownSquare();
+            m_searching = breaking->isSearching();
+            m_run = breaking->session().run();
+        }
         activate(window.get());
         QWidget *focus = control(QLatin1String(shortcutPlaces[action.target]));
         focus->setFocus();
         QTest::keyClick(focus, exercise ? Qt::Key_E : Qt::Key_B, Qt::ControlModifier);
         if (exercise) {
-            if (PracticeWindow *opened = newWindow(window.get(), world.exercises)) {
-                world.exercises << opened;
-                m_opened = opened;
+            m_opened = practice;
+            if (!practice && (practice = newWindow(window.get(), world.exercises))) {
+                world.exercises << practice;
+                m_opened = practice;
             }
-        } else if (BreakWindow *opened = newWindow(window.get(), world.breaks)) {
-            world.breaks << opened;
-            m_opened = opened;
-            prepareBreakWindow(opened, world);
+            break;
         }
+        m_opened = breaking;
+        if (!breaking && (breaking = newWindow(window.get(), world.breaks))) {
+            world.breaks << breaking;
+            m_opened = breaking;
+            prepareBreakWindow(breaking, world);
+            world.keyText[breaking].clear();
+        }
+        // The main window's pairs bring their key.
+        const QString cipher = QStringList(window->workspace().List1[1].items()).join(u' ');
+        if (breaking && !cipher.isEmpty())
+            world.keyText[breaking] = cipher;
         break;
     }
     }
@@ -184,30 +194,51 @@ QString MainMonkey::brokenByOpening(const MainAction &action, const MonkeyWorld 
 {
     const Workspace &ws = window->workspace();
     if (!m_opened)
-        return QStringLiteral("no new window opened");
+        return QStringLiteral("no window opened or came forward");
     if (!m_opened->isActiveWindow())
-        return QStringLiteral("the new window is not the active one");
+        return QStringLiteral("the window is not the active one");
     QStringList pairs;
     for (const QString &pair : ws.List1[0].items()) {
         if (pair.size() == 2 && pair[0] != pair[1])
             pairs << pair;
     }
     if (action.kind == Kind::OpenExercise) {
+        if (world.exercises.size() != 1 || window->findChildren<PracticeWindow *>().size() != 1)
+            return QStringLiteral("Ctrl+E left %1 exercise windows").arg(world.exercises.size());
         const PracticeTask &task = static_cast<PracticeWindow *>(m_opened)->session().task();
+        // An open exercise keeps its task when the main window has no pairs.
+        if (m_task && pairs.isEmpty()) {
+            if (task != *m_task)
+                return QStringLiteral("Ctrl+E without pairs changed the open exercise");
+            return {};
+        }
         if (task.square != squareOf(ws))
             return QStringLiteral("the exercise has the square %1, not the main window's").arg(task.square);
         if (!pairs.isEmpty() && task.pairs != pairs)
             return QStringLiteral("the exercise has the pairs %1, not the message's").arg(task.pairs.join(u' '));
         return {};
     }
+    if (world.breaks.size() != 1 || window->findChildren<BreakWindow *>().size() != 1)
+        return QStringLiteral("Ctrl+B left %1 break windows").arg(world.breaks.size());
     const auto *opened = static_cast<BreakWindow *>(m_opened);
     const QString cipher = QStringList(ws.List1[1].items()).join(u' ');
+    // An open window keeps what it holds when the main window has no pairs
+    // or gives the ones it holds; a search on other input is given up.
+    const bool kept = m_wasOpen && (cipher.isEmpty() || (cipher == m_ciphertext && squareOf(ws) == m_knownSquare));
+    if (kept) {
+        // A search may have ended by itself meanwhile, but not been given up.
+        const bool givenUp = m_searching && opened->session().state() == BreakSession::State::Idle;
+        if (opened->session().ciphertext() != m_ciphertext || opened->knownSquare() != m_knownSquare
+            || opened->session().run() != m_run || givenUp)
+            return QStringLiteral("Ctrl+B changed the open break window, which held its pairs or got none");
+        return {};
+    }
     if (opened->session().ciphertext() != cipher)
         return QStringLiteral("the break window holds \"%1\", not the cipher pairs").arg(shortened(opened->session().ciphertext()));
     if (opened->knownSquare() != (cipher.isEmpty() ? QString() : squareOf(ws)))
         return QStringLiteral("the break window knows the key %1").arg(opened->knownSquare());
-    if (world.breaks.size() > mostOpen)
-        return QStringLiteral("%1 break windows are open").arg(world.breaks.size());
+    if (opened->isSearching() || opened->session().run() != (m_wasOpen ? m_run : 0))
+        return QStringLiteral("the break window searches, or started a search, after Ctrl+B");
     return {};
 }
 

@@ -2,8 +2,12 @@
 
 #include "windowfixture.h"
 
+#include "engine/practicetask.h"
+
 #include <QRandomGenerator>
 #include <QString>
+
+#include <optional>
 
 namespace playfair::testing {
 
@@ -11,7 +15,7 @@ struct MonkeyWorld;
 
 // A user action in the main window: typing and pasting all kinds of text,
 // both buttons, mouse and keyboard in the lists, Tab, and Ctrl+E and Ctrl+B,
-// which open the other two windows.
+// which open the other two windows or bring the open one forward.
 struct MainAction
 {
     enum class Kind { Type, Paste, Erase, Undo, Encrypt, Clear, ClickRow, ListKey, Tab, OpenExercise, OpenBreak };
@@ -32,10 +36,6 @@ struct MainAction
 class MainMonkey : public WindowFixture
 {
 public:
-    // At most this many windows of each other kind are open at once: Ctrl+E
-    // or Ctrl+B with as many open closes the oldest first.
-    static constexpr int mostOpen = 3;
-
     bool open(MonkeyWorld &world);
     void close(MonkeyWorld &world);
 
@@ -48,7 +48,14 @@ public:
 private:
     QString brokenByOpening(const MainAction &action, const MonkeyWorld &world) const;
 
-    QWidget *m_opened = nullptr; // the window Ctrl+E or Ctrl+B opened
+    QWidget *m_opened = nullptr; // the window Ctrl+E or Ctrl+B opened or brought forward
+    // What the window brought forward held before, when one was open.
+    bool m_wasOpen = false;
+    std::optional<PracticeTask> m_task;
+    QString m_ciphertext;
+    QString m_knownSquare;
+    bool m_searching = false;
+    int m_run = 0;
 };
 
 } // namespace playfair::testing

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QList>
 #include <QPointer>
 #include <QString>
@@ -24,6 +25,9 @@ struct MonkeyWorld
     QString folder;       // a temporary folder for worksheets
     quint32 seed = 0;     // the run's: each break window's searches take a seed from it
     int breaksOpened = 0; // in the run
+    // For each break window, the text its known key came with (from the main
+    // window's pairs or a demonstration); empty when it has had none.
+    QHash<const BreakWindow *, QString> keyText;
 
     // The open window an action aims at (its index taken round the open
     // ones), or none.
@@ -35,8 +39,8 @@ struct MonkeyWorld
 
     // The first rule `broken` finds in the open windows, or one gone
     // without the user closing it; empty if none.
-    template<typename W>
-    static QString brokenIn(const QList<QPointer<W>> &windows, const char *kind, QString (*broken)(const W &))
+    template<typename W, typename F>
+    static QString brokenIn(const QList<QPointer<W>> &windows, const char *kind, F broken)
     {
         for (qsizetype i = 0; i < windows.size(); ++i) {
             if (!windows[i] || !windows[i]->isVisible())

@@ -29,6 +29,8 @@ using Answer = PracticeAction::Answer;
 using Place = PracticeAction::Place;
 using Mark = PracticeSession::Mark;
 
+const QString latinReminder = QStringLiteral("Отговорите се пишат с латински букви");
+
 // What the folder holds besides the worksheets.
 const QString note = QStringLiteral("бележка.txt");
 const QString lockedSheet = QStringLiteral("заключен лист.pdf");
@@ -326,6 +328,10 @@ QString brokenPracticeWindow(const PracticeWindow &window)
         return QStringLiteral("the tally is %1 right of %2 pairs, %3 of them done").arg(right).arg(pairs).arg(session.closedCount());
     if (part<QLabel>(window, QStringLiteral("tally"))->text() != QStringLiteral("%1 от %2 от първия опит").arg(right).arg(pairs))
         return QStringLiteral("the tally shows %1").arg(part<QLabel>(window, QStringLiteral("tally"))->text());
+    const bool reminded = part<QLabel>(window, QStringLiteral("hint"))->text().startsWith(latinReminder);
+    if (reminded != session.cyrillicTyped())
+        return QStringLiteral("the hint %1 that answers are in Latin letters, the session %2")
+            .arg(reminded ? "says" : "does not say", session.cyrillicTyped() ? "has Cyrillic typed" : "has none");
     for (int i = 0; i < pairs; ++i) {
         const Mark mark = session.mark(i);
         if (session.expected(i) != rightAnswer(session, i))
@@ -371,6 +377,11 @@ QString PracticeMonkey::brokenByAnswer(const PracticeSession &session) const
         if (i != m_pair && (session.mark(i) != before.mark(i) || session.tries(i) != before.tries(i)))
             return QStringLiteral("answering pair %1 changed pair %2").arg(m_pair).arg(i);
     }
+    // A Cyrillic letter typed first into an open pair is refused and
+    // explained, until an answer of two letters is checked.
+    const bool cyrillicFirst = !m_typed.isEmpty() && m_typed[0].script() == QChar::Script_Cyrillic && m_typed[0].isLetter();
+    if (!before.isClosed(m_pair) && cyrillicFirst && kept.size() < 2 && !session.cyrillicTyped())
+        return QStringLiteral("\"%1\" typed into pair %2 was not explained").arg(m_typed).arg(m_pair);
     return {};
 }
 

@@ -8,6 +8,7 @@
 #include "ui/shared/squareview.h"
 #include "ui/shared/windowcolours.h"
 #include "ui/shared/windowparts.h"
+#include "ui/shared/wrappedlabel.h"
 
 #include <QButtonGroup>
 #include <QCloseEvent>
@@ -23,6 +24,7 @@
 #include <QRadioButton>
 #include <QRandomGenerator>
 #include <QScreen>
+#include <QShortcut>
 #include <QSignalBlocker>
 #include <QSpinBox>
 #include <QVBoxLayout>
@@ -49,14 +51,6 @@ T *named(T *widget, const char *objectName, const QString &accessibleName = QStr
     return widget;
 }
 
-QLabel *wrappedLabel(const QString &text, QWidget *parent)
-{
-    auto *label = new QLabel(text, parent);
-    label->setTextFormat(Qt::PlainText);
-    label->setWordWrap(true);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    return label;
-}
 
 } // namespace
 
@@ -76,9 +70,17 @@ BreakWindow::BreakWindow(const BreakInput &input, QWidget *parent)
 
 BreakWindow::~BreakWindow()
 {
+    forgetJob();
+}
+
+// The job's thread is asked to stop, and nothing it sends reaches the
+// window any more.
+void BreakWindow::forgetJob()
+{
     if (m_job) {
         m_job->disconnect(this);
         m_job->stop();
+        m_job = nullptr;
     }
 }
 
@@ -107,7 +109,7 @@ void BreakWindow::createControls()
     auto *squareLayout = new QVBoxLayout(squareFrame);
     m_square = named(new SquareView(squareFrame), "square", QStringLiteral("Намереният квадрат"));
     squareLayout->addWidget(m_square, 0, Qt::AlignHCenter);
-    m_inPlace = named(wrappedLabel(QString(), squareFrame), "inPlace");
+    m_inPlace = named(new WrappedLabel(QString(), squareFrame), "inPlace");
     m_inPlace->setFixedWidth(m_square->sizeHint().width() + 24);
     squareLayout->addWidget(m_inPlace);
     squareLayout->addStretch();
@@ -117,7 +119,10 @@ void BreakWindow::createControls()
     auto *scoreLayout = new QVBoxLayout(scoreFrame);
     m_plot = named(new ScorePlot(scoreFrame), "scorePlot");
     scoreLayout->addWidget(m_plot, 1);
-    m_scoreNote = named(wrappedLabel(QString(), scoreFrame), "scoreNote");
+    m_scoreNote = named(new WrappedLabel(QString(), scoreFrame), "scoreNote");
+    // Wide enough that the note takes four lines, not six, at the window's
+    // least width: the window is then less tall at its least.
+    m_scoreNote->setMinimumWidth(36 * m_scoreNote->fontMetrics().averageCharWidth());
     scoreLayout->addWidget(m_scoreNote);
     pictures->addWidget(scoreFrame, 1);
     results->addLayout(pictures);
@@ -128,7 +133,9 @@ void BreakWindow::createControls()
                              "plaintextFrame");
     auto *plainLayout = new QVBoxLayout(plainFrame);
     m_plaintext = named(new PairedTextView(plainFrame), "plaintext", QStringLiteral("Открит текст"));
-    m_plaintext->setMinimumHeight(5 * m_plaintext->fontMetrics().lineSpacing());
+    // Two lines of pairs with their plaintext, whole.
+    m_plaintext->setMinimumHeight(5 * m_plaintext->fontMetrics().lineSpacing()
+                                  + 2 * (m_plaintext->frameWidth() + int(m_plaintext->document()->documentMargin())));
     plainLayout->addWidget(m_plaintext, 1);
     // The words wrap in a box of three lines, which scrolls for a long text
     // rather than pushing the window past the screen.
@@ -146,11 +153,11 @@ void BreakWindow::createControls()
     columns->addLayout(results, 3);
     layout->addLayout(columns, 1);
 
-    m_status = named(wrappedLabel(QString(), this), "status", QStringLiteral("Състояние"));
+    m_status = named(new WrappedLabel(QString(), this), "status", QStringLiteral("Състояние"));
     m_status->setFrameShape(QFrame::Panel);
     m_status->setFrameShadow(QFrame::Sunken);
     m_status->setMargin(4);
-    m_status->setMinimumHeight(2 * fontMetrics().lineSpacing() + 12);
+    m_status->setLeastHeight(2 * fontMetrics().lineSpacing() + 12);
     m_status->setTextInteractionFlags(Qt::TextSelectableByMouse);
     setBackground(m_status, noteColour);
     layout->addWidget(m_status);
@@ -169,14 +176,10 @@ QWidget *BreakWindow::createKeyWord()
     auto *layout = new QVBoxLayout(panel);
     layout->setContentsMargins(6, 4, 6, 4);
     layout->setSpacing(2);
-    m_foundKeyWord = named(wrappedLabel(QString(), panel), "foundKeyWord", QStringLiteral("Ключовата дума"));
-    QFont large = m_foundKeyWord->font();
-    large.setPointSizeF(large.pointSizeF() * 1.5);
-    large.setBold(true);
-    m_foundKeyWord->setFont(large);
+    m_foundKeyWord = named(new WrappedLabel(QString(), panel), "foundKeyWord", QStringLiteral("Ключовата дума"));
     m_foundKeyWord->setTextInteractionFlags(Qt::TextSelectableByMouse);
     layout->addWidget(m_foundKeyWord);
-    m_keyWordNote = named(wrappedLabel(QString(), panel), "keyWordNote");
+    m_keyWordNote = named(new WrappedLabel(QString(), panel), "keyWordNote");
     layout->addWidget(m_keyWordNote);
     panel->hide();
     return panel;
@@ -191,7 +194,8 @@ QWidget *BreakWindow::createDemonstration()
 
     m_demoText = named(new QPlainTextEdit(group), "demoText", QStringLiteral("Текст за демонстрация"));
     m_demoText->setPlaceholderText(
-        QStringLiteral("Напишете или поставете текст с латински букви, на английски или на български…"));
+        QStringLiteral("Напишете или поставете текст на английски или на български; кирилицата се пише с "
+                       "латински букви…"));
     m_demoText->setTabChangesFocus(true);
     m_demoText->setFixedHeight(3 * m_demoText->fontMetrics().lineSpacing() + 12);
     layout->addWidget(m_demoText);
@@ -215,7 +219,7 @@ QWidget *BreakWindow::createDemonstration()
     key->setColumnStretch(1, 1);
     layout->addLayout(key);
 
-    layout->addWidget(wrappedLabel(
+    layout->addWidget(new WrappedLabel(
         QStringLiteral("Текстът се подготвя като истинските съобщения Playfair: между двете букви на двойка от "
                        "еднакви букви се вмъква X (Q, ако буквата е X), а накрая X изравнява нечетен брой букви "
                        "(Q след крайно X)."),
@@ -245,7 +249,7 @@ QWidget *BreakWindow::createSearchInputs()
     m_timeLimit = named(new QSpinBox(group), "timeLimit", QStringLiteral("Време за търсене"));
     m_timeLimit->setRange(5, 600);
     m_timeLimit->setValue(30);
-    m_timeLimit->setSuffix(QStringLiteral(" s"));
+    m_timeLimit->setSuffix(QStringLiteral(" с"));
     m_timeLimit->setToolTip(QStringLiteral("Търсенето спира най-късно след толкова секунди."));
     const auto label = [group](const QString &text, QWidget *buddy) {
         auto *caption = new QLabel(text, group);
@@ -264,6 +268,7 @@ QWidget *BreakWindow::createSearchInputs()
         button->setAutoDefault(false);
         button->setMinimumWidth(button->fontMetrics().horizontalAdvance(m_start->text()) + 32);
     }
+    m_stop->setToolTip(QStringLiteral("Спира търсенето; същото прави клавишът Esc."));
     settings->addWidget(m_start, 2, 2);
     settings->addWidget(m_stop, 2, 3);
     settings->setColumnStretch(1, 1);
@@ -276,6 +281,8 @@ void BreakWindow::connectControls()
     connect(m_encrypt, &QPushButton::clicked, this, &BreakWindow::makeDemonstration);
     connect(m_start, &QPushButton::clicked, this, &BreakWindow::start);
     connect(m_stop, &QPushButton::clicked, this, &BreakWindow::stop);
+    // Escape stops a search wherever the focus is in the window.
+    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this, &BreakWindow::stop);
     connect(m_crib, &QLineEdit::returnPressed, this, &BreakWindow::start);
     connect(m_useKeyWord, &QRadioButton::toggled, m_keyWord, &QLineEdit::setEnabled);
     connect(m_keyWord, &QLineEdit::textEdited, this, [this] { m_useKeyWord->setChecked(true); });
@@ -298,6 +305,13 @@ void BreakWindow::connectControls()
 void BreakWindow::setInput(const BreakInput &input)
 {
     m_session.setInput(input);
+    render();
+}
+
+void BreakWindow::offerInput(const BreakInput &input)
+{
+    if (m_session.offerInput(input))
+        forgetJob();
     render();
 }
 
@@ -390,12 +404,20 @@ void BreakWindow::render()
     const QList<int> right = m_session.rightCells();
     if (m_square->emphasised() != right)
         m_square->setEmphasised(right);
-    m_inPlace->setText(m_session.inPlaceNote());
+    m_inPlace->setWrappedText(m_session.inPlaceNote());
 
+    // Only what is beyond doubt stands large.
     const QString keyWord = m_session.keyWordLine();
-    m_foundKeyWord->setText(keyWord);
+    QFont keyWordFont = font();
+    if (m_session.keyWordTrusted()) {
+        keyWordFont.setPointSizeF(keyWordFont.pointSizeF() * 1.5);
+        keyWordFont.setBold(true);
+    }
+    if (m_foundKeyWord->font() != keyWordFont)
+        m_foundKeyWord->setFont(keyWordFont);
+    m_foundKeyWord->setWrappedText(keyWord);
     const QString keyWordNote = m_session.keyWordNote();
-    m_keyWordNote->setText(keyWordNote);
+    m_keyWordNote->setWrappedText(keyWordNote);
     m_keyWordNote->setVisible(!keyWordNote.isEmpty());
     m_keyWordFrame->setVisible(!keyWord.isEmpty());
 
@@ -409,11 +431,9 @@ void BreakWindow::render()
     m_plot->setTrueScore(m_session.trueScore());
     m_plot->setPoints(m_session.scorePoints());
     m_plot->update();
-    m_scoreNote->setText(m_session.scoreNote());
+    m_scoreNote->setWrappedText(m_session.scoreNote());
 
-    const QString status = m_session.status();
-    if (m_status->text() != status)
-        m_status->setText(status);
+    m_status->setWrappedText(m_session.status());
 }
 
 // The boxes show what the session holds; they change only where they differ
@@ -473,6 +493,16 @@ BreakWindow *openBreakWindow(const BreakInput &input, QWidget *owner)
     const QRect screen = window->screen()->availableGeometry();
     window->resize(QSize(1000, 720).boundedTo(screen.size() - QSize(16, 48)).expandedTo(window->minimumSizeHint()));
     showCentred(window, owner);
+    return window;
+}
+
+BreakWindow *showBreakWindow(const BreakInput &input, QWidget *owner)
+{
+    BreakWindow *window = openWindowOf<BreakWindow>(owner);
+    if (!window)
+        return openBreakWindow(input, owner);
+    window->offerInput(input);
+    bringForward(window);
     return window;
 }
 

@@ -23,6 +23,7 @@ class ColourButton;
 class PairedTextView;
 class ScorePlot;
 class SquareView;
+class WrappedLabel;
 
 // The break window: a class watches a statistical attack find the key of a
 // Playfair ciphertext, the square filling in while the plaintext turns from
@@ -53,6 +54,10 @@ public:
     // Puts the input's ciphertext into the box; its key, if given, is known
     // from then on for that ciphertext.
     void setInput(const BreakInput &input);
+    // The main window's pairs, given again: taken unless there are none or
+    // the window holds them already; a search on other input is stopped
+    // and forgotten first.
+    void offerInput(const BreakInput &input);
     // The known key's 25 letters, or empty.
     QString knownSquare() const { return m_session.knownSquare(); }
 
@@ -90,6 +95,7 @@ private:
     void onFinished(int run, const analysis::SolverResult &result);
     void onFailed(int run, const QString &message);
     void scheduleRender();
+    void forgetJob();
     void renderInputs();
 
     BreakSession m_session;
@@ -111,19 +117,22 @@ private:
     ColourButton *m_start = nullptr;
     ColourButton *m_stop = nullptr;
     SquareView *m_square = nullptr;
-    QLabel *m_inPlace = nullptr;
+    WrappedLabel *m_inPlace = nullptr;
     ScorePlot *m_plot = nullptr;
-    QLabel *m_scoreNote = nullptr;
+    WrappedLabel *m_scoreNote = nullptr;
     QWidget *m_keyWordFrame = nullptr;
-    QLabel *m_foundKeyWord = nullptr;
-    QLabel *m_keyWordNote = nullptr;
+    WrappedLabel *m_foundKeyWord = nullptr;
+    WrappedLabel *m_keyWordNote = nullptr;
     PairedTextView *m_plaintext = nullptr;
     QPlainTextEdit *m_words = nullptr;
-    QLabel *m_status = nullptr;
+    WrappedLabel *m_status = nullptr;
 };
 
 // Opens a break window on `input`. With an owner the window belongs to it
 // and closes with it. The window deletes itself when closed.
 BreakWindow *openBreakWindow(const BreakInput &input = {}, QWidget *owner = nullptr);
+// The break window `owner` has open, brought forward and offered `input`,
+// or a new one when it has none.
+BreakWindow *showBreakWindow(const BreakInput &input, QWidget *owner);
 
 } // namespace playfair

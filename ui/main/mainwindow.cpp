@@ -23,7 +23,6 @@
 #include <QMessageBox>
 #include <QPainter>
 #include <QPlainTextEdit>
-#include <QRandomGenerator>
 #include <QScreen>
 #include <QScrollBar>
 #include <QSignalBlocker>
@@ -115,11 +114,12 @@ MainWindow::MainWindow(QWidget *parent)
     setTabOrder();
     m_Text1[0]->setFocus();
 
-    addWindowAction(QStringLiteral("Упражнение…"), QKeySequence(Qt::CTRL | Qt::Key_E), [this] {
-        openPracticeWindow(PracticeTask::fromWorkspace(m_ws, *QRandomGenerator::global()), this);
-    });
+    // An exercise or break window already open comes forward with the
+    // present pairs rather than another opening beside it.
+    addWindowAction(QStringLiteral("Упражнение…"), QKeySequence(Qt::CTRL | Qt::Key_E),
+                    [this] { showPracticeWindow(m_ws, this); });
     addWindowAction(QStringLiteral("Разбиване на шифъра…"), QKeySequence(Qt::CTRL | Qt::Key_B),
-                    [this] { openBreakWindow(BreakInput::fromWorkspace(m_ws), this); });
+                    [this] { showBreakWindow(BreakInput::fromWorkspace(m_ws), this); });
     const std::array<QWidget *, 3> boxes{m_Text2[0], m_Text2[1], m_Text1[0]};
     for (QWidget *box : boxes)
         box->installEventFilter(this);

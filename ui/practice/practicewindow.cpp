@@ -5,6 +5,7 @@
 #include "ui/shared/squareview.h"
 #include "ui/shared/windowcolours.h"
 #include "ui/shared/windowparts.h"
+#include "ui/shared/wrappedlabel.h"
 #include "worksheet.h"
 #include "worksheetpdf.h"
 
@@ -22,9 +23,11 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QRegularExpressionValidator>
+#include <QValidator>
 #include <QStandardPaths>
 #include <QVBoxLayout>
+
+#include <functional>
 
 namespace playfair {
 
@@ -43,6 +46,34 @@ QList<int> cellsOf(const QList<SquarePosition> &positions)
         cells << p.cell();
     return cells;
 }
+
+// What an answer input takes: up to two Latin letters. A Cyrillic letter,
+// as a Bulgarian keyboard layout types it, is refused and reported.
+class AnswerValidator : public QValidator
+{
+public:
+    AnswerValidator(std::function<void()> onCyrillic, QObject *parent)
+        : QValidator(parent)
+        , m_onCyrillic(std::move(onCyrillic))
+    {
+    }
+
+    State validate(QString &input, int &) const override
+    {
+        bool latin = input.size() <= 2;
+        for (QChar c : std::as_const(input)) {
+            if (c.script() == QChar::Script_Cyrillic && c.isLetter()) {
+                m_onCyrillic();
+                return Invalid;
+            }
+            latin = latin && ((c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z'));
+        }
+        return latin ? Acceptable : Invalid;
+    }
+
+private:
+    std::function<void()> m_onCyrillic;
+};
 
 QString markText(PracticeSession::Mark mark)
 {
@@ -118,11 +149,17 @@ void PracticeWindow::createControls()
     middle->addWidget(frame, 0, Qt::AlignTop);
 
     auto *work = new QVBoxLayout;
-    m_instruction = new QLabel(this);
+    m_instruction = new WrappedLabel(QString(), this);
     m_instruction->setObjectName(QStringLiteral("instruction"));
-    m_instruction->setWordWrap(true);
     work->addWidget(m_instruction);
-    m_lettersOnly = new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[A-Za-z]{0,2}")), this);
+    // The validator is asked in the middle of an edit: the window shows the
+    // session again once the edit is done.
+    m_lettersOnly = new AnswerValidator(
+        [this] {
+            m_session.noteCyrillicTyped();
+            QMetaObject::invokeMethod(this, [this] { render(); }, Qt::QueuedConnection);
+        },
+        this);
     m_pairGrid = new QGridLayout;
     m_pairGrid->setHorizontalSpacing(10);
     m_pairGrid->setVerticalSpacing(2);
@@ -131,15 +168,14 @@ void PracticeWindow::createControls()
     middle->addLayout(work, 1);
     layout->addLayout(middle);
 
-    m_hint = new QLabel(this);
+    // As high as its text needs, so that a long explanation never squeezes
+    // the square.
+    m_hint = new WrappedLabel(QString(), this);
     m_hint->setObjectName(QStringLiteral("hint"));
-    m_hint->setTextFormat(Qt::PlainText);
-    m_hint->setWordWrap(true);
-    m_hint->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_hint->setMargin(6);
     m_hint->setFrameShape(QFrame::Panel);
     m_hint->setFrameShadow(QFrame::Sunken);
-    m_hint->setMinimumHeight(5 * fontMetrics().lineSpacing() + 16);
+    m_hint->setLeastHeight(5 * fontMetrics().lineSpacing() + 16);
     m_hint->setTextInteractionFlags(Qt::TextSelectableByMouse);
     setBackground(m_hint, QColor(255, 255, 240));
     layout->addWidget(m_hint);
@@ -304,7 +340,7 @@ void PracticeWindow::render()
                                               : QStringLiteral("ключова дума: %1").arg(task.keyWord));
     m_keyWordOnly->setEnabled(!task.keyWord.isEmpty());
     m_square->setLetters(task.square);
-    m_instruction->setText(decrypting
+    m_instruction->setWrappedText(decrypting
                                ? QStringLiteral("Декриптирайте всяка двойка: под нея напишете двете букви на текста.")
                                : QStringLiteral("Криптирайте всяка двойка: под нея напишете двете букви на шифъра."));
 
@@ -340,7 +376,7 @@ void PracticeWindow::render()
             cipherCells = cellsOf(insight.cipherPositions);
     }
     m_square->setOutlines(plainCells, cipherCells);
-    m_hint->setText(hint());
+    m_hint->setWrappedText(hint());
     m_tally->setText(tally());
 }
 
@@ -376,6 +412,8 @@ QString PracticeWindow::hint() const
     }
     if (m_session.isFinished())
         text += QStringLiteral("\nЗадачата е решена. Бутонът „Нова задача“ дава следваща.");
+    if (m_session.cyrillicTyped())
+        text = QStringLiteral("Отговорите се пишат с латински букви: превключете клавиатурата на латиница.\n") + text;
     return text;
 }
 
@@ -420,6 +458,20 @@ PracticeWindow *openPracticeWindow(const std::optional<PracticeTask> &task, QWid
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->adjustSize();
     showCentred(window, owner);
+    return window;
+}
+
+PracticeWindow *showPracticeWindow(const Workspace &ws, QWidget *owner)
+{
+    PracticeWindow *window = openWindowOf<PracticeWindow>(owner);
+    if (!window)
+        return openPracticeWindow(PracticeTask::fromWorkspace(ws, *QRandomGenerator::global()), owner);
+    // The pupil's work on the same pairs stays.
+    const std::optional<PracticeTask> task = PracticeTask::ofWorkspacePairs(ws);
+    const PracticeTask &now = window->session().task();
+    if (task && (task->square != now.square || task->pairs != now.pairs))
+        window->setTask(*task);
+    bringForward(window);
     return window;
 }
 

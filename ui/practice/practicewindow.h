@@ -18,6 +18,7 @@ class QValidator;
 namespace playfair {
 
 class SquareView;
+class WrappedLabel;
 
 // The exercise window: the pupil works a task pair by pair and the program
 // checks each answer. The PracticeSession is the single source of truth; as
@@ -75,13 +76,13 @@ private:
     QRadioButton *m_encrypt = nullptr;
     QRadioButton *m_decrypt = nullptr;
     SquareView *m_square = nullptr;
-    QLabel *m_instruction = nullptr;
+    WrappedLabel *m_instruction = nullptr;
     QValidator *m_lettersOnly = nullptr; // what an answer input takes: up to two Latin letters
     QGridLayout *m_pairGrid = nullptr;
     QList<QLabel *> m_given;
     QList<QLineEdit *> m_answers;
     QList<QLabel *> m_marks;
-    QLabel *m_hint = nullptr;
+    WrappedLabel *m_hint = nullptr;
     QLabel *m_tally = nullptr;
     QCheckBox *m_keyWordOnly = nullptr;
     QPushButton *m_save = nullptr;
@@ -92,5 +93,9 @@ private:
 // there) or else on a new random task. With an owner the window belongs to
 // it and closes with it. The window deletes itself when closed.
 PracticeWindow *openPracticeWindow(const std::optional<PracticeTask> &task = std::nullopt, QWidget *owner = nullptr);
+// Ctrl+E in the main window: the exercise window `owner` has open, brought
+// forward and given the workspace's pairs unless it has them already (or
+// there are none), or a new one on the workspace's task.
+PracticeWindow *showPracticeWindow(const Workspace &ws, QWidget *owner);
 
 } // namespace playfair
