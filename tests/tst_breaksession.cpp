@@ -377,15 +377,20 @@ private Q_SLOTS:
 
         const auto read = analysis::readCiphertext(cipher.toStdString());
         std::string message;
+        // A doubled pair's refusal also names the choice for messages that
+        // kept their doubled letters.
+        bool doubled = false;
         if (const auto *error = std::get_if<analysis::CiphertextError>(&read)) {
             message = error->message(Language::Bulgarian);
+            doubled = error->kind == analysis::CiphertextError::Kind::DoubledPair;
         } else {
             const auto made = analysis::Crib::make(crib.toStdString(), std::nullopt,
                                                    std::get<analysis::Ciphertext>(read).letters);
             QVERIFY(std::holds_alternative<analysis::CribError>(made));
             message = std::get<analysis::CribError>(made).message(Language::Bulgarian);
         }
-        QCOMPARE(session.status(), QString::fromStdString(message));
+        QVERIFY2(session.status().startsWith(QString::fromStdString(message)), qPrintable(session.status()));
+        QCOMPARE(session.status().contains(QStringLiteral("„удвоените букви са оставени“")), doubled);
 
         session.setCiphertext(QStringLiteral("BM OD ZB XD NA BE KU DM UI XM MO UV IF QR ST UV WX YZ AB CD"));
         QCOMPARE(session.state(), State::Idle);

@@ -8,6 +8,7 @@
 #include "engine/characters.h"
 
 #include <QLocale>
+#include <QStringList>
 
 #include <algorithm>
 #include <cmath>
@@ -44,10 +45,24 @@ QString keysTested(std::uint64_t keys)
     return QStringLiteral("%1 %2").arg(grouped(keys), keys == 1 ? QStringLiteral("ключ") : QStringLiteral("ключа"));
 }
 
-// ", оценка -4,39" once a square is found.
+QString languageName(Language language)
+{
+    return language == Language::English ? QStringLiteral("английски") : QStringLiteral("български");
+}
+
+// ", оценка -4,39" once a square is found; with the language found by the
+// search, in which language, and the other's.
 QString scoreClause(const analysis::SolverReport &report)
 {
-    return report.found ? QStringLiteral(", оценка %1").arg(bulgarian().toString(report.score, 'f', 2)) : QString();
+    if (!report.found)
+        return {};
+    const QString score = bulgarian().toString(report.score, 'f', 2);
+    if (!report.languageFound)
+        return QStringLiteral(", оценка %1").arg(score);
+    const Language other = report.language == Language::English ? Language::Bulgarian : Language::English;
+    return QStringLiteral(", оценка %1 на %2 (на %3 %4: езикът е намерен от търсенето)")
+        .arg(score, languageName(report.language), languageName(other),
+             bulgarian().toString(report.otherLanguageScore, 'f', 2));
 }
 
 // Why the solver trusted its answer, after "резултатът е сигурен".
@@ -78,6 +93,39 @@ QString suchKeys(std::uint64_t keys)
 QString keyLetters(const QString &keyWord)
 {
     return cleaned(upperCased(keyWord));
+}
+
+// "12", "12 и 40", "3, 12 и 40".
+QString numberList(const QList<int> &numbers)
+{
+    QString list;
+    for (qsizetype i = 0; i < numbers.size(); ++i) {
+        if (i > 0)
+            list += i + 1 == numbers.size() ? QStringLiteral(" и ") : QStringLiteral(", ");
+        list += QString::number(numbers[i]);
+    }
+    return list;
+}
+
+// How a key was written into the square, as a sentence: nothing for rows.
+QString routeSentence(SquareRoute route)
+{
+    switch (route) {
+    case SquareRoute::Rows:
+        return {};
+    case SquareRoute::Columns:
+        return QStringLiteral("Ключът е вписан в квадрата по колони, а не по редове.");
+    case SquareRoute::RowSnake:
+        return QStringLiteral("Ключът е вписан в квадрата като змийка по редове: всеки втори ред отдясно наляво.");
+    case SquareRoute::ColumnSnake:
+        return QStringLiteral("Ключът е вписан в квадрата като змийка по колони: всяка втора колона отдолу нагоре.");
+    case SquareRoute::Spiral:
+        return QStringLiteral("Ключът е вписан в квадрата по спирала: от горния ляв ъгъл по часовниковата стрелка.");
+    case SquareRoute::Diagonals:
+        return QStringLiteral("Ключът е вписан в квадрата по диагонали: от горния ляв ъгъл, всеки диагонал отдясно "
+                              "наляво надолу.");
+    }
+    return {};
 }
 
 // Two lines, or the one that is not empty.
@@ -121,12 +169,56 @@ QString BreakSession::inPlaceNote() const
 
 QString BreakSession::scoreNote() const
 {
-    const analysis::ScoreLevels levels = analysis::scoreLevels(m_language);
+    const Language language = shownLanguage();
+    const analysis::ScoreLevels levels = analysis::scoreLevels(language);
     return QStringLiteral("Оценката показва колко прилича текстът на %1: средният логаритъм от вероятността на "
                           "всяка буква след предходните четири (около %2 за случайни букви, около %3 за обикновен "
                           "текст).")
-        .arg(m_language == Language::English ? QStringLiteral("английски") : QStringLiteral("български"),
-             bulgarian().toString(levels.random, 'f', 1), bulgarian().toString(levels.typical, 'f', 1));
+        .arg(languageName(language), bulgarian().toString(levels.random, 'f', 1),
+             bulgarian().toString(levels.typical, 'f', 1));
+}
+
+QString BreakSession::setAsideNote() const
+{
+    return m_inputReadable ? m_setAsideNote : QString();
+}
+
+QList<int> BreakSession::garbledPairs() const
+{
+    QList<int> pairs;
+    if (m_state != State::Finished || !m_report.found)
+        return pairs;
+    for (std::size_t pair : m_report.garbling.pairs)
+        pairs << int(pair);
+    return pairs;
+}
+
+QString BreakSession::garbledNote() const
+{
+    if (m_state != State::Finished || !m_report.found)
+        return {};
+    const analysis::Garbling &garbling = m_report.garbling;
+    if (garbling.unreadableFrom == std::size_t(0))
+        return QStringLiteral("Текстът изобщо не се чете: намереният квадрат едва ли е ключът.");
+    QList<int> before; // the garbled pairs before the text stops reading
+    for (std::size_t pair : garbling.pairs) {
+        if (!garbling.unreadableFrom || pair < *garbling.unreadableFrom)
+            before << int(pair + 1);
+    }
+    QString garbled;
+    if (before.size() == 1)
+        garbled = QStringLiteral("Двойка %1 (подчертана) се чете много по-зле, отколкото която и да е друга двойка "
+                                 "би се чела там: вероятно е сбъркана при предаването.")
+                      .arg(before.first());
+    else if (!before.isEmpty())
+        garbled = QStringLiteral("Двойки %1 (подчертани) се четат много по-зле, отколкото които и да е други двойки "
+                                 "биха се чели там: вероятно са сбъркани при предаването.")
+                      .arg(numberList(before));
+    if (!garbling.unreadableFrom)
+        return garbled;
+    return lines(garbled, QStringLiteral("От двойка %1 нататък текстът не се чете: вероятно там е изпусната или "
+                                         "добавена буква.")
+                              .arg(*garbling.unreadableFrom + 1));
 }
 
 QString BreakSession::shortTextNote(qsizetype letters) const
@@ -148,10 +240,8 @@ QString BreakSession::status() const
             return m_message;
         if (m_ciphertext.trimmed().isEmpty())
             return QStringLiteral("Поставете шифрован текст или направете демонстрация, после натиснете „Започни“.");
-        const auto read = analysis::readCiphertext(m_ciphertext.toStdString());
-        const auto *letters = std::get_if<analysis::Ciphertext>(&read);
         return lines(QStringLiteral("Натиснете „Започни“ или Enter в полето за шифрования текст."),
-                     letters ? shortTextNote(qsizetype(letters->letters.size())) : QString());
+                     m_inputReadable ? shortTextNote(m_inputCipher.size()) : QString());
     }
     case State::Refused:
         return m_message;
@@ -264,11 +354,15 @@ QString BreakSession::keyWordNote() const
     if (keyWordLine().isEmpty())
         return {};
     const bool knownKeyNamed = !m_trueKeyWord.isEmpty() && foundIsKnownKey();
+    // The route of the key the line names: the known one's, or the one found.
+    const QString route = routeSentence(knownKeyNamed ? m_trueRoute
+                                            : keyWordNamed() ? m_report.keyRoute : SquareRoute::Rows);
     QString shortest;
     if (knownKeyNamed && keyWordNamed()
         && keyLetters(inLatin(m_trueKeyWord)) != keyLetters(QString::fromStdString(*m_report.keyWord)))
         shortest = QStringLiteral("Търсенето я назовава с най-късата дума, която дава същия квадрат: %1.")
                        .arg(QString::fromStdString(*m_report.keyWord));
+    shortest = lines(route, shortest);
     if (!keyWordTrusted())
         return lines(shortest, lettersRightNote());
     if (!knownKeyNamed && !(keyWordNamed() && m_report.keyWordInList))

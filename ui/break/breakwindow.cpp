@@ -1,6 +1,7 @@
 #include "breakwindow.h"
 
 #include "breakjob.h"
+#include "breakwindowparts.h"
 #include "pairedtextview.h"
 #include "scoreplot.h"
 #include "ui/application.h"
@@ -10,10 +11,9 @@
 #include "ui/shared/windowparts.h"
 #include "ui/shared/wrappedlabel.h"
 
-#include <QButtonGroup>
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -21,11 +21,7 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QPlainTextEdit>
-#include <QRadioButton>
-#include <QRandomGenerator>
 #include <QScreen>
-#include <QShortcut>
-#include <QSignalBlocker>
 #include <QSpinBox>
 #include <QVBoxLayout>
 
@@ -33,24 +29,10 @@ namespace playfair {
 
 namespace {
 
-using analysis::Language;
-
-const QColor startColour(0, 255, 0);
-const QColor stopColour(255, 0, 0);
-const QColor noteColour(255, 255, 240); // the status line's and the key word's panels
+using namespace breakwindowparts;
 
 // The window shows what the search has found at most this often.
 constexpr int renderInterval = 50; // ms
-
-template<typename T>
-T *named(T *widget, const char *objectName, const QString &accessibleName = QString())
-{
-    widget->setObjectName(QLatin1String(objectName));
-    if (!accessibleName.isEmpty())
-        widget->setAccessibleName(accessibleName);
-    return widget;
-}
-
 
 } // namespace
 
@@ -137,6 +119,12 @@ void BreakWindow::createControls()
     m_plaintext->setMinimumHeight(5 * m_plaintext->fontMetrics().lineSpacing()
                                   + 2 * (m_plaintext->frameWidth() + int(m_plaintext->document()->documentMargin())));
     plainLayout->addWidget(m_plaintext, 1);
+    m_garbled = named(new WrappedLabel(QString(), plainFrame), "garbled");
+    QPalette garbledText = m_garbled->palette();
+    garbledText.setColor(QPalette::WindowText, PairedTextView::garbledColour());
+    m_garbled->setPalette(garbledText);
+    m_garbled->hide();
+    plainLayout->addWidget(m_garbled);
     // The words wrap in a box of three lines, which scrolls for a long text
     // rather than pushing the window past the screen.
     m_words = named(new QPlainTextEdit(plainFrame), "words", QStringLiteral("Думите на открития текст (догадка)"));
@@ -159,7 +147,7 @@ void BreakWindow::createControls()
     m_status->setMargin(4);
     m_status->setLeastHeight(2 * fontMetrics().lineSpacing() + 12);
     m_status->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    setBackground(m_status, noteColour);
+    setBackground(m_status, noteColour());
     layout->addWidget(m_status);
 }
 
@@ -172,7 +160,7 @@ QWidget *BreakWindow::createKeyWord()
     m_keyWordFrame = panel;
     panel->setFrameShape(QFrame::Panel);
     panel->setFrameShadow(QFrame::Sunken);
-    setBackground(panel, noteColour);
+    setBackground(panel, noteColour());
     auto *layout = new QVBoxLayout(panel);
     layout->setContentsMargins(6, 4, 6, 4);
     layout->setSpacing(2);
@@ -185,123 +173,6 @@ QWidget *BreakWindow::createKeyWord()
     return panel;
 }
 
-QWidget *BreakWindow::createDemonstration()
-{
-    auto *group = named(new QGroupBox(QStringLiteral("Демонстрация: текст, криптиран с известен ключ"), this),
-                        "demonstration");
-    m_demonstration = group;
-    auto *layout = new QVBoxLayout(group);
-
-    m_demoText = named(new QPlainTextEdit(group), "demoText", QStringLiteral("Текст за демонстрация"));
-    m_demoText->setPlaceholderText(
-        QStringLiteral("Напишете или поставете текст на английски или на български; кирилицата се пише с "
-                       "латински букви…"));
-    m_demoText->setTabChangesFocus(true);
-    m_demoText->setFixedHeight(3 * m_demoText->fontMetrics().lineSpacing() + 12);
-    layout->addWidget(m_demoText);
-
-    auto *key = new QGridLayout;
-    m_useKeyWord = named(new QRadioButton(QStringLiteral("ключова дума:"), group), "useKeyWord");
-    m_keyWord = named(new QLineEdit(QStringLiteral("RODINA"), group), "keyWord", QStringLiteral("Ключова дума"));
-    m_useRandom = named(new QRadioButton(QStringLiteral("случаен квадрат"), group), "useRandomSquare");
-    auto *choice = new QButtonGroup(group);
-    choice->addButton(m_useKeyWord);
-    choice->addButton(m_useRandom);
-    m_useRandom->setChecked(true);
-    m_encrypt = named(new ColourButton(QStringLiteral("Криптирай"), startColour, group), "encrypt",
-                      QStringLiteral("Криптирай текста за демонстрация"));
-    m_encrypt->setAutoDefault(false);
-    m_encrypt->setMinimumWidth(m_encrypt->fontMetrics().horizontalAdvance(m_encrypt->text()) + 24);
-    key->addWidget(m_useKeyWord, 0, 0);
-    key->addWidget(m_keyWord, 0, 1);
-    key->addWidget(m_useRandom, 1, 0);
-    key->addWidget(m_encrypt, 1, 1, Qt::AlignRight);
-    key->setColumnStretch(1, 1);
-    layout->addLayout(key);
-
-    layout->addWidget(new WrappedLabel(
-        QStringLiteral("Текстът се подготвя като истинските съобщения Playfair: между двете букви на двойка от "
-                       "еднакви букви се вмъква X (Q, ако буквата е X), а накрая X изравнява нечетен брой букви "
-                       "(Q след крайно X)."),
-        group));
-    return group;
-}
-
-QWidget *BreakWindow::createSearchInputs()
-{
-    auto *group = named(new QGroupBox(QStringLiteral("Шифрован текст"), this), "ciphertextFrame");
-    auto *layout = new QVBoxLayout(group);
-
-    m_ciphertext = named(new QPlainTextEdit(group), "ciphertext", QStringLiteral("Шифрован текст"));
-    m_ciphertext->setPlaceholderText(
-        QStringLiteral("Поставете шифрован текст: броят се само латинските букви, J е I."));
-    m_ciphertext->setTabChangesFocus(true);
-    m_ciphertext->setMinimumHeight(2 * m_ciphertext->fontMetrics().lineSpacing() + 12);
-    m_ciphertext->installEventFilter(this);
-    layout->addWidget(m_ciphertext, 1);
-
-    auto *settings = new QGridLayout;
-    m_language = named(new QComboBox(group), "language", QStringLiteral("Език"));
-    m_language->addItem(QStringLiteral("английски"), int(Language::English));
-    m_language->addItem(QStringLiteral("български на латиница"), int(Language::Bulgarian));
-    m_crib = named(new QLineEdit(group), "crib", QStringLiteral("Известна дума"));
-    m_crib->setPlaceholderText(QStringLiteral("ако знаете дума от текста"));
-    m_timeLimit = named(new QSpinBox(group), "timeLimit", QStringLiteral("Време за търсене"));
-    m_timeLimit->setRange(5, 600);
-    m_timeLimit->setValue(30);
-    m_timeLimit->setSuffix(QStringLiteral(" с"));
-    m_timeLimit->setToolTip(QStringLiteral("Търсенето спира най-късно след толкова секунди."));
-    const auto label = [group](const QString &text, QWidget *buddy) {
-        auto *caption = new QLabel(text, group);
-        caption->setBuddy(buddy);
-        return caption;
-    };
-    settings->addWidget(label(QStringLiteral("език:"), m_language), 0, 0);
-    settings->addWidget(m_language, 0, 1, 1, 3);
-    settings->addWidget(label(QStringLiteral("известна дума:"), m_crib), 1, 0);
-    settings->addWidget(m_crib, 1, 1, 1, 3);
-    settings->addWidget(label(QStringLiteral("най-много:"), m_timeLimit), 2, 0);
-    settings->addWidget(m_timeLimit, 2, 1);
-    m_start = named(new ColourButton(QStringLiteral("Започни"), startColour, group), "start", QStringLiteral("Започни"));
-    m_stop = named(new ColourButton(QStringLiteral("Спри"), stopColour, group), "stop", QStringLiteral("Спри"));
-    for (ColourButton *button : {m_start, m_stop}) {
-        button->setAutoDefault(false);
-        button->setMinimumWidth(button->fontMetrics().horizontalAdvance(m_start->text()) + 32);
-    }
-    m_stop->setToolTip(QStringLiteral("Спира търсенето; същото прави клавишът Esc."));
-    settings->addWidget(m_start, 2, 2);
-    settings->addWidget(m_stop, 2, 3);
-    settings->setColumnStretch(1, 1);
-    layout->addLayout(settings);
-    return group;
-}
-
-void BreakWindow::connectControls()
-{
-    connect(m_encrypt, &QPushButton::clicked, this, &BreakWindow::makeDemonstration);
-    connect(m_start, &QPushButton::clicked, this, &BreakWindow::start);
-    connect(m_stop, &QPushButton::clicked, this, &BreakWindow::stop);
-    // Escape stops a search wherever the focus is in the window.
-    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this, &BreakWindow::stop);
-    connect(m_crib, &QLineEdit::returnPressed, this, &BreakWindow::start);
-    connect(m_useKeyWord, &QRadioButton::toggled, m_keyWord, &QLineEdit::setEnabled);
-    connect(m_keyWord, &QLineEdit::textEdited, this, [this] { m_useKeyWord->setChecked(true); });
-    m_keyWord->setEnabled(false);
-    connect(m_ciphertext, &QPlainTextEdit::textChanged, this, [this] {
-        m_session.setCiphertext(m_ciphertext->toPlainText());
-        render();
-    });
-    connect(m_crib, &QLineEdit::textChanged, this, [this](const QString &text) {
-        m_session.setCrib(text);
-        render();
-    });
-    connect(m_language, &QComboBox::currentIndexChanged, this, [this] {
-        m_session.setLanguage(Language(m_language->currentData().toInt()));
-        render();
-    });
-    connect(m_timeLimit, &QSpinBox::valueChanged, this, [this](int seconds) { m_session.setTimeLimit(seconds); });
-}
-
 void BreakWindow::setInput(const BreakInput &input)
 {
     m_session.setInput(input);
@@ -312,14 +183,6 @@ void BreakWindow::offerInput(const BreakInput &input)
 {
     if (m_session.offerInput(input))
         forgetJob();
-    render();
-}
-
-void BreakWindow::makeDemonstration()
-{
-    const std::optional<QString> keyWord
-        = m_useRandom->isChecked() ? std::nullopt : std::optional<QString>(m_keyWord->text());
-    m_session.demonstrate(m_demoText->toPlainText(), keyWord, *QRandomGenerator::global());
     render();
 }
 
@@ -396,6 +259,7 @@ void BreakWindow::render()
     m_demonstration->setEnabled(!searching);
     m_ciphertext->setReadOnly(searching);
     m_language->setEnabled(!searching);
+    m_doublesKept->setEnabled(!searching);
     m_crib->setEnabled(!searching);
     m_timeLimit->setEnabled(!searching);
     renderInputs();
@@ -421,7 +285,14 @@ void BreakWindow::render()
     m_keyWordNote->setVisible(!keyWordNote.isEmpty());
     m_keyWordFrame->setVisible(!keyWord.isEmpty());
 
-    m_plaintext->setTexts(m_session.cipherLetters(), m_session.foundPlaintext(), m_session.truePlaintext());
+    m_plaintext->setTexts(m_session.cipherLetters(), m_session.foundPlaintext(), m_session.truePlaintext(),
+                          m_session.garbledPairs());
+    const QString garbled = m_session.garbledNote();
+    m_garbled->setWrappedText(garbled);
+    m_garbled->setVisible(!garbled.isEmpty());
+    const QString setAside = m_session.setAsideNote();
+    m_setAside->setWrappedText(setAside);
+    m_setAside->setVisible(!setAside.isEmpty());
     const QString words = m_session.wordsLine();
     if (m_words->toPlainText() != words)
         m_words->setPlainText(words);
@@ -434,29 +305,6 @@ void BreakWindow::render()
     m_scoreNote->setWrappedText(m_session.scoreNote());
 
     m_status->setWrappedText(m_session.status());
-}
-
-// The boxes show what the session holds; they change only where they differ
-// from it, so the cursor stays where the user left it.
-void BreakWindow::renderInputs()
-{
-    if (m_ciphertext->toPlainText() != m_session.ciphertext()) {
-        const QSignalBlocker blocker(m_ciphertext);
-        m_ciphertext->setPlainText(m_session.ciphertext());
-    }
-    if (m_crib->text() != m_session.crib()) {
-        const QSignalBlocker blocker(m_crib);
-        m_crib->setText(m_session.crib());
-    }
-    const int language = m_language->findData(int(m_session.language()));
-    if (m_language->currentIndex() != language) {
-        const QSignalBlocker blocker(m_language);
-        m_language->setCurrentIndex(language);
-    }
-    if (m_timeLimit->value() != m_session.timeLimit()) {
-        const QSignalBlocker blocker(m_timeLimit);
-        m_timeLimit->setValue(m_session.timeLimit());
-    }
 }
 
 void BreakWindow::closeEvent(QCloseEvent *event)

@@ -9,6 +9,7 @@
 
 #include <optional>
 
+class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -108,10 +109,13 @@ private:
     QRadioButton *m_useKeyWord = nullptr;
     QLineEdit *m_keyWord = nullptr;
     QRadioButton *m_useRandom = nullptr;
+    QComboBox *m_demoRoute = nullptr;
+    QCheckBox *m_demoDoubles = nullptr;
     ColourButton *m_encrypt = nullptr;
     QWidget *m_demonstration = nullptr;
     QPlainTextEdit *m_ciphertext = nullptr;
     QComboBox *m_language = nullptr;
+    QCheckBox *m_doublesKept = nullptr;
     QLineEdit *m_crib = nullptr;
     QSpinBox *m_timeLimit = nullptr;
     ColourButton *m_start = nullptr;
@@ -123,7 +127,9 @@ private:
     QWidget *m_keyWordFrame = nullptr;
     WrappedLabel *m_foundKeyWord = nullptr;
     WrappedLabel *m_keyWordNote = nullptr;
+    WrappedLabel *m_setAside = nullptr;
     PairedTextView *m_plaintext = nullptr;
+    WrappedLabel *m_garbled = nullptr;
     QPlainTextEdit *m_words = nullptr;
     WrappedLabel *m_status = nullptr;
 };
