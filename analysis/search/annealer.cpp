@@ -19,9 +19,6 @@ namespace {
 
 constexpr std::size_t padding = 32;
 
-// While the language is to be found, how many moves the search makes in
-// the language it leads in before it reads the plaintext in both again.
-constexpr std::uint32_t releadEvery = 256;
 
 #ifdef PLAYFAIR_AVX2_PATH
 // Trades the letters x and y wherever they stand in the first `count` letters
@@ -233,19 +230,10 @@ int Annealer::finishLeadScore() const
     return reading(*m_finish, m_otherFinish, m_otherFinishRescale, m_finishLeadIsOther) - cribPenaltyOf();
 }
 
-int Annealer::relead()
+void Annealer::setLeads(bool fromScratchInOther, bool fromBestInOther)
 {
-    m_leadIsOther = m_otherScore
-        && reading(m_score, m_otherScore, m_otherRescale, true) > reading(m_score, m_otherScore, m_otherRescale, false);
-    return leadScore();
-}
-
-int Annealer::releadFinish()
-{
-    m_finishLeadIsOther = m_otherFinish
-        && reading(*m_finish, m_otherFinish, m_otherFinishRescale, true)
-            > reading(*m_finish, m_otherFinish, m_otherFinishRescale, false);
-    return finishLeadScore();
+    m_scratchInOther = fromScratchInOther;
+    m_bestInOther = fromBestInOther;
 }
 
 int Annealer::evaluate()
@@ -319,6 +307,8 @@ Annealer::Outcome Annealer::restart(const SearchPlan &plan, const Square *best, 
         }
     }
     setSquare(start);
+    m_leadIsOther = m_otherScore && (outcome.fromScratch ? m_scratchInOther : m_bestInOther);
+    m_finishLeadIsOther = m_otherFinish && m_leadIsOther;
 
     // A move that loses d units is taken when d >= T ln u, u uniform in (0, 1).
     const double temperature = plan.temperatureLog10 * m_score.spreadLog10 / SearchPlan::quadgramSpread / m_score.unitLog10;
@@ -326,7 +316,7 @@ Annealer::Outcome Annealer::restart(const SearchPlan &plan, const Square *best, 
         m_threshold[i] = std::int32_t(std::floor(temperature * std::log((double(i) + 0.5) / double(m_threshold.size()))));
 
     decryptAll();
-    int current = relead();
+    int current = leadScore();
     int bestScore = current;
     std::copy_n(m_square.begin(), 25, outcome.square.begin());
     std::uint64_t tried = 1;
@@ -371,20 +361,14 @@ Annealer::Outcome Annealer::restart(const SearchPlan &plan, const Square *best, 
             applyMove(kind, a, b); // every move undoes itself
             std::copy_n(m_saved.begin(), m_letters, m_plain.begin());
         }
-        // Read in both languages now and then: the search climbs the one
-        // its plaintext reads better in.
-        if (m_otherScore && move % releadEvery == releadEvery - 1)
-            current = relead();
     }
 
     setSquare(outcome.square);
     decryptAll();
-    // The climbs score in the language the plaintext reads better in as
-    // they begin.
     if (outcome.finished)
-        bestScore = climb(relead(), [this] { return leadScore(); }, tried, stop, keys);
+        bestScore = climb(leadScore(), [this] { return leadScore(); }, tried, stop, keys);
     if (outcome.finished && m_finish) {
-        climb(releadFinish(), [this] { return finishLeadScore(); }, tried, stop, keys);
+        climb(finishLeadScore(), [this] { return finishLeadScore(); }, tried, stop, keys);
         bestScore = scorePlain();
     }
     std::copy_n(m_square.begin(), 25, outcome.square.begin());

@@ -73,13 +73,14 @@ public:
     void setFinish(const GroupScore *finer) { m_finish = finer; }
 
     // While the plaintext's language is not known: a second language's
-    // scores, for the search and for the finish. A plaintext then scores as
-    // the better of its two readings, each placed between its language's
-    // random letters and ordinary text, in the first one's units. The
-    // annealing scores its moves in the language the plaintext reads better
-    // in and reads it in both every few hundred moves; each climb scores
-    // in the one it reads better in as the climb begins.
+    // scores, for the search and for the finish. Each restart climbs one of
+    // the two languages, as setLeads says; its outcome scores as the better
+    // of the plaintext's two readings, each placed between its language's
+    // random letters and ordinary text, in the first one's units.
     void setSecondLanguage(const GroupScore *score, const GroupScore *finer);
+    // The language the next restarts climb: the second one or not, for a
+    // restart from a random square and for one from the best square.
+    void setLeads(bool fromScratchInOther, bool fromBestInOther);
     // Scores by these from the next restart on, in one language.
     void setLanguage(const GroupScore &score, const GroupScore *finer);
 
@@ -106,13 +107,10 @@ private:
     // The better of a plaintext's two readings, in the first score's units.
     int bestOfTwo(const GroupScore &first, const GroupScore *other, const GroupScore::Rescale &rescale) const;
     int cribPenaltyOf() const;
-    // The plaintext's score in the language the search leads in; and the
-    // same after making the one it reads better in the lead. The same for
-    // the finish.
+    // The plaintext's score in the language the restart climbs, and the
+    // same for the finish.
     int leadScore() const;
-    int relead();
     int finishLeadScore() const;
-    int releadFinish();
 
     GroupScore m_score;
     const GroupScore *m_finish = nullptr;
@@ -122,6 +120,8 @@ private:
     GroupScore::Rescale m_otherFinishRescale;
     bool m_leadIsOther = false;
     bool m_finishLeadIsOther = false;
+    bool m_scratchInOther = false;
+    bool m_bestInOther = false;
     const Crib *m_crib;
     Random m_random;
     bool m_avx2 = false;

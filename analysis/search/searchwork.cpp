@@ -133,6 +133,7 @@ bool Shared::admit(const Judged &candidate)
     }
     changed = !before || judged[std::size_t(bestAt)].hash != bestHash;
     bestTotal.store(judged[std::size_t(bestAt)].verdict.total, std::memory_order_relaxed);
+    bestLanguage.store(int(judged[std::size_t(bestAt)].verdict.language), std::memory_order_relaxed);
     if (changed)
         ++version;
     return changed;
@@ -418,13 +419,24 @@ void SearchWork::run(std::uint64_t seed)
     double generalSeconds = 0;
     double keySeconds = 0;
     int keyRestarts = 0;
+    // While the language is to be found, the searches from random squares
+    // climb the two languages in turn (the threads out of step), and those
+    // from the best square the language the best plaintext reads in: the
+    // tables of either language alone lead a search well, and neither
+    // language's noise reads so much better than the other's that a search
+    // could choose by how its plaintext reads.
     bool settled = !m_secondScore;
+    const int thread = m_threadsStarted.fetch_add(1, std::memory_order_relaxed);
+    int generalRestarts = 0;
     while (!m_shared.halt.load(std::memory_order_relaxed)) {
         if (!settled && annealer && m_shared.settledLanguage.load(std::memory_order_relaxed) >= 0) {
             settled = true;
             const bool bulgarian = m_shared.settledLanguage.load(std::memory_order_relaxed) == int(Language::Bulgarian);
             annealer->setLanguage(bulgarian ? *m_secondScore : m_generalScore, bulgarian ? &*m_secondFinish : &m_finishScore);
         }
+        if (!settled && annealer)
+            annealer->setLeads((thread + generalRestarts) % 2 == 1,
+                               m_shared.bestLanguage.load(std::memory_order_relaxed) == int(Language::Bulgarian));
         // The system's word lists, once read, are tried before anything else.
         if (takeTask(task)) {
             runTask(task, pool);
@@ -433,10 +445,12 @@ void SearchWork::run(std::uint64_t seed)
         const Clock::time_point began = Clock::now();
         const bool keySearch = m_keyShare >= 1
             || (m_keyShare > 0 && keySeconds < m_keyBudget && keySeconds <= m_keyShare * (keySeconds + generalSeconds));
-        if (keySearch)
+        if (keySearch) {
             keyRestart(random, restartCandidates, keyRestarts++);
-        else
+        } else {
             generalRestart(*annealer, plan, restartCandidates, best, haveBest, bestVersion);
+            ++generalRestarts;
+        }
         (keySearch ? keySeconds : generalSeconds) += std::chrono::duration<double>(Clock::now() - began).count();
     }
 }

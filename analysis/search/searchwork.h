@@ -55,8 +55,10 @@ struct Shared
     int tasksLeft = 0;         // parts of all the lists and phrases not yet tried through (the system's lists aside)
     bool systemListsPending = false; // the system's lists are to be tried once read
     // While the language is to be found: the language a plaintext found
-    // reads like, once one does (-1 before), which every search then climbs alone.
+    // reads like, once one does (-1 before), which every search then climbs
+    // alone; and the language the best plaintext is read in.
     std::atomic<int> settledLanguage{-1};
+    std::atomic<int> bestLanguage{0};
     int systemTasksLeft = 0;   // parts of them not yet tried through
 
     // Whether every list has been tried through, the system's too.
@@ -146,6 +148,7 @@ private:
     double m_keyBudget = 0; // the most seconds of each thread it takes
 
     Shared m_shared;
+    std::atomic<int> m_threadsStarted{0};
     // Guarded by m_shared.mutex: the lists and the tasks.
     std::vector<List> m_lists; // reserved at the start: never moved
     std::vector<Task> m_tasks;
