@@ -111,50 +111,16 @@ Garbling findGarbledPairs(const std::vector<Letter> &plaintext, Language languag
     if (pairs == 0)
         return garbling;
 
-    // The pairs are marked worst first, on a copy of the text in which each
-    // marked pair reads as its likelier letters.
     std::vector<Letter> text = found;
     const LanguageModel &rough = LanguageModel::of(language, 4);
     const LanguageModel &fine = LanguageModel::of(language, 5);
     PairReader roughReader(rough, text);
     PairReader fineReader(fine, text);
-    const int roughThreshold = int(roughGainLog10 / rough.unitLog10());
-    const int threshold = int(gainLog10 / fine.unitLog10());
-    std::vector<int> gain(pairs);
-    std::vector<std::array<Letter, 2>> better(pairs);
-    std::vector<bool> marked(pairs, false);
-    const auto read = [&](std::size_t p) {
-        gain[p] = roughReader.bestGain(p, better[p]) >= roughThreshold ? fineReader.bestGain(p, better[p]) : 0;
-    };
-    for (std::size_t p = 0; p < pairs; ++p)
-        read(p);
-    for (;;) {
-        std::size_t worst = pairs;
-        for (std::size_t p = 0; p < pairs; ++p) {
-            if (!marked[p] && gain[p] >= threshold && (worst == pairs || gain[p] > gain[worst]))
-                worst = p;
-        }
-        if (worst == pairs)
-            break;
-        marked[worst] = true;
-        text[2 * worst] = better[worst][0];
-        text[2 * worst + 1] = better[worst][1];
-        // The pairs whose letters or context it changed are read again.
-        const std::size_t from = worst >= 2 ? worst - 2 : 0;
-        for (std::size_t p = from; p <= worst + 2 && p < pairs; ++p) {
-            if (!marked[p])
-                read(p);
-        }
-    }
-    for (std::size_t p = 0; p < pairs; ++p) {
-        if (marked[p])
-            garbling.pairs.push_back(p);
-    }
 
     // Where the text as found stops reading: the pair from which on the sum
     // of how far each letter falls below the level halfway between ordinary
-    // text and random letters is largest.
-    text = found;
+    // text and random letters is largest. The pairs after it are not
+    // looked at one by one: none of them reads.
     const double halfway = 0.5 * (fine.typicalLog10() + fine.randomLog10());
     double sum = 0;
     double most = 0;
@@ -168,6 +134,42 @@ Garbling findGarbledPairs(const std::vector<Letter> &plaintext, Language languag
     }
     if (from < pairs && most >= unreadableLog10 && pairs - from >= unreadablePairs)
         garbling.unreadableFrom = from;
+    const std::size_t reading = garbling.unreadableFrom.value_or(pairs);
+
+    // The pairs are marked worst first, on the copy of the text, in which
+    // each marked pair reads as its likelier letters.
+    const int roughThreshold = int(roughGainLog10 / rough.unitLog10());
+    const int threshold = int(gainLog10 / fine.unitLog10());
+    std::vector<int> gain(reading);
+    std::vector<std::array<Letter, 2>> better(reading);
+    std::vector<bool> marked(reading, false);
+    const auto read = [&](std::size_t p) {
+        gain[p] = roughReader.bestGain(p, better[p]) >= roughThreshold ? fineReader.bestGain(p, better[p]) : 0;
+    };
+    for (std::size_t p = 0; p < reading; ++p)
+        read(p);
+    for (;;) {
+        std::size_t worst = reading;
+        for (std::size_t p = 0; p < reading; ++p) {
+            if (!marked[p] && gain[p] >= threshold && (worst == reading || gain[p] > gain[worst]))
+                worst = p;
+        }
+        if (worst == reading)
+            break;
+        marked[worst] = true;
+        text[2 * worst] = better[worst][0];
+        text[2 * worst + 1] = better[worst][1];
+        // The pairs whose letters or context it changed are read again.
+        const std::size_t first = worst >= 2 ? worst - 2 : 0;
+        for (std::size_t p = first; p <= worst + 2 && p < reading; ++p) {
+            if (!marked[p])
+                read(p);
+        }
+    }
+    for (std::size_t p = 0; p < reading; ++p) {
+        if (marked[p])
+            garbling.pairs.push_back(p);
+    }
     return garbling;
 }
 

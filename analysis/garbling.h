@@ -21,12 +21,18 @@ namespace playfair::analysis {
 // text stops reading for good.
 struct Garbling
 {
-    std::vector<std::size_t> pairs; // the pairs likely garbled, from 0, in order
+    // The pairs likely garbled, from 0, in order: before the text stops
+    // reading, if it does (the pairs after that are not looked at one by one).
+    std::vector<std::size_t> pairs;
     // The pair from which on most pairs are garbled, when there is one:
     // the text stops reading there for good.
     std::optional<std::size_t> unreadableFrom;
     // Whether the text was longer than the letters looked at (markedLetters).
     bool cutShort = false;
+
+    // Whether it reads nowhere: it stops reading within its first three
+    // pairs, which says more of the square than of the message.
+    bool readsNowhere() const { return unreadableFrom && *unreadableFrom < 3; }
 };
 
 // How much likelier, in log10, another pair must make its surroundings for

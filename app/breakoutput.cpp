@@ -83,7 +83,7 @@ std::string messageNotes(const Ciphertext &message, const SolverResult &result)
     if (!message.setAside.empty())
         notes += "Note: " + message.note() + '\n';
     const Garbling &garbling = result.garbling;
-    if (garbling.unreadableFrom == std::size_t(0)) {
+    if (garbling.readsNowhere()) {
         notes += "Note: the plaintext does not read at all: the square found is likely not the key (a longer "
                  "--time-limit may find it).\n";
         return notes;

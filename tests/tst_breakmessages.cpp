@@ -156,7 +156,10 @@ private Q_SLOTS:
         QTest::newRow("three, counted from 1") << QList<int>{0, 3, 9} << -1 << QStringList{"Двойки 1, 4 и 10"};
         QTest::newRow("a letter lost: the text stops reading")
             << QList<int>{2, 5, 6, 7} << 5 << QStringList{"Двойка 3 (подчертана)", "От двойка 6 нататък"};
-        QTest::newRow("it reads nowhere") << QList<int>{0, 1, 2, 3} << 0 << QStringList{"изобщо не се чете"};
+        QTest::newRow("it reads nowhere") << QList<int>{} << 0 << QStringList{"изобщо не се чете"};
+        QTest::newRow("it stops reading at its third pair: nowhere") << QList<int>{} << 2
+                                                                     << QStringList{"изобщо не се чете"};
+        QTest::newRow("at its fourth pair: from there on") << QList<int>{0} << 3 << QStringList{"От двойка 4 нататък"};
     }
 
     void garbledPairs()

@@ -223,6 +223,8 @@ private Q_SLOTS:
         QTest::newRow("Bulgarian, two letters changed") << "bg" << 33000 << QList<int>{40, 101} << -1;
         QTest::newRow("English, a letter lost") << "en" << 47000 << QList<int>{} << 91;
         QTest::newRow("Bulgarian, a letter lost") << "bg" << 47000 << QList<int>{} << 57;
+        // -2: decrypted on another square, it reads nowhere, and no pair is marked.
+        QTest::newRow("English, the wrong square") << "en" << 47000 << QList<int>{} << -2;
     }
 
     void marksGarbledPairs()
@@ -238,10 +240,15 @@ private Q_SLOTS:
             cipher.pop_back(); // the count evened, as a reader sets the odd letter aside
         }
         Square square;
-        QVERIFY(squareFromText(c.square, square));
+        QVERIFY(squareFromText(lost == -2 ? testing::cipherCase("en", 0, 2, 99).square : c.square, square));
         std::vector<Letter> plain(cipher.size());
         decryptLetters(square, cipher.data(), cipher.size(), plain.data());
         const Garbling garbling = findGarbledPairs(plain, languageOf(language));
+        QCOMPARE(garbling.readsNowhere(), lost == -2);
+        if (lost == -2) {
+            QVERIFY(garbling.pairs.empty());
+            return;
+        }
 
         if (lost >= 0) {
             QVERIFY(garbling.unreadableFrom.has_value());

@@ -198,7 +198,7 @@ QString BreakSession::garbledNote() const
     if (m_state != State::Finished || !m_report.found)
         return {};
     const analysis::Garbling &garbling = m_report.garbling;
-    if (garbling.unreadableFrom == std::size_t(0))
+    if (garbling.readsNowhere())
         return QStringLiteral("Текстът изобщо не се чете: намереният квадрат едва ли е ключът.");
     QList<int> before; // the garbled pairs before the text stops reading
     for (std::size_t pair : garbling.pairs) {
