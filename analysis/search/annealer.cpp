@@ -230,12 +230,6 @@ int Annealer::finishLeadScore() const
     return reading(*m_finish, m_otherFinish, m_otherFinishRescale, m_finishLeadIsOther) - cribPenaltyOf();
 }
 
-void Annealer::setLeads(bool fromScratchInOther, bool fromBestInOther)
-{
-    m_scratchInOther = fromScratchInOther;
-    m_bestInOther = fromBestInOther;
-}
-
 int Annealer::evaluate()
 {
     decryptAll();
@@ -307,7 +301,6 @@ Annealer::Outcome Annealer::restart(const SearchPlan &plan, const Square *best, 
         }
     }
     setSquare(start);
-    m_leadIsOther = m_otherScore && (outcome.fromScratch ? m_scratchInOther : m_bestInOther);
     m_finishLeadIsOther = m_otherFinish && m_leadIsOther;
 
     // A move that loses d units is taken when d >= T ln u, u uniform in (0, 1).

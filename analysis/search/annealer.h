@@ -78,9 +78,8 @@ public:
     // of the plaintext's two readings, each placed between its language's
     // random letters and ordinary text, in the first one's units.
     void setSecondLanguage(const GroupScore *score, const GroupScore *finer);
-    // The language the next restarts climb: the second one or not, for a
-    // restart from a random square and for one from the best square.
-    void setLeads(bool fromScratchInOther, bool fromBestInOther);
+    // Whether the next restarts climb the second language.
+    void setLead(bool inOther) { m_leadIsOther = m_otherScore && inOther; }
     // Scores by these from the next restart on, in one language.
     void setLanguage(const GroupScore &score, const GroupScore *finer);
 
@@ -120,8 +119,6 @@ private:
     GroupScore::Rescale m_otherFinishRescale;
     bool m_leadIsOther = false;
     bool m_finishLeadIsOther = false;
-    bool m_scratchInOther = false;
-    bool m_bestInOther = false;
     const Crib *m_crib;
     Random m_random;
     bool m_avx2 = false;

@@ -10,6 +10,7 @@
 #include "engine/keyedsquare.h"
 
 #include <algorithm>
+#include <array>
 #include <chrono>
 #include <cmath>
 #include <limits>
@@ -265,8 +266,9 @@ void SearchWork::runTask(const Task &task, CandidatePool &pool)
     m_shared.changed.notify_all();
 }
 
-void SearchWork::generalRestart(Annealer &annealer, const SearchPlan &plan, CandidatePool &pool, Square &best,
-                                bool &haveBest, std::uint64_t &bestVersion)
+void SearchWork::generalRestart(Annealer &annealer, const SearchPlan &plan, CandidatePool &pool,
+                                std::optional<Language> climbed, Square &best, bool &haveBest,
+                                std::uint64_t &bestVersion)
 {
     pool.clear();
     const Annealer::Outcome outcome = annealer.restart(plan, haveBest ? &best : nullptr, m_shared.halt, m_shared.keys, &pool);
@@ -291,10 +293,12 @@ void SearchWork::generalRestart(Annealer &annealer, const SearchPlan &plan, Cand
     } else if (shookTheBest) {
         ++m_shared.shakenInVain;
     }
-    // Every search shakes the best square any search has found; a crib
-    // search may shake its own best when no square holds the crib yet.
-    if (top) {
-        best = top->candidate.square;
+    // Every search shakes the best square any search has found (in the
+    // language it climbs, while that is to be found); a crib search may
+    // shake its own best when no square holds the crib yet.
+    const Judged *shaken = climbed ? m_shared.bestIn(*climbed) : top;
+    if (shaken) {
+        best = shaken->candidate.square;
         bestVersion = m_shared.version;
         haveBest = true;
     } else if (!haveBest || outcome.score > annealer.scoreOf(best)) {
@@ -355,18 +359,19 @@ void SearchWork::run(std::uint64_t seed)
             annealer->setSecondLanguage(&*m_secondScore, &*m_secondFinish);
     }
     const SearchPlan plan = SearchPlan::forLength(m_searched.size());
-    Square best{};
-    bool haveBest = false;
-    std::uint64_t bestVersion = 0;
+    // The square each search shakes: the best found, or while the language
+    // is to be found the best that reads in the language the search climbs.
+    std::array<Square, 2> best{};
+    std::array<bool, 2> haveBest{};
+    std::array<std::uint64_t, 2> bestVersion{};
     double generalSeconds = 0;
     double keySeconds = 0;
     int keyRestarts = 0;
-    // While the language is to be found, the searches from random squares
-    // climb the two languages in turn (the threads out of step), and those
-    // from the best square the language the best plaintext reads in: the
-    // tables of either language alone lead a search well, and neither
-    // language's noise reads so much better than the other's that a search
-    // could choose by how its plaintext reads.
+    // While the language is to be found, the searches climb the two
+    // languages in turn (the threads out of step), each shaking its own
+    // language's best square: either language's tables alone lead a search
+    // well, and neither language's noise reads so much worse than the
+    // other's that a search could choose by how its plaintext reads.
     bool settled = !m_secondScore;
     const int thread = m_threadsStarted.fetch_add(1, std::memory_order_relaxed);
     int generalRestarts = 0;
@@ -376,9 +381,9 @@ void SearchWork::run(std::uint64_t seed)
             const bool bulgarian = m_shared.settledLanguage.load(std::memory_order_relaxed) == int(Language::Bulgarian);
             annealer->setLanguage(bulgarian ? *m_secondScore : m_generalScore, bulgarian ? &*m_secondFinish : &m_finishScore);
         }
+        const bool inOther = !settled && (thread + generalRestarts) % 2 == 1;
         if (!settled && annealer)
-            annealer->setLeads((thread + generalRestarts) % 2 == 1,
-                               m_shared.bestLanguage.load(std::memory_order_relaxed) == int(Language::Bulgarian));
+            annealer->setLead(inOther);
         // The system's word lists, once read, are tried before anything else.
         if (takeTask(task)) {
             runTask(task, pool);
@@ -390,7 +395,12 @@ void SearchWork::run(std::uint64_t seed)
         if (keySearch) {
             keyRestart(random, restartCandidates, keyRestarts++);
         } else {
-            generalRestart(*annealer, plan, restartCandidates, best, haveBest, bestVersion);
+            // Before the language is settled the chains follow the
+            // languages; after it, the first chain follows the best.
+            const std::optional<Language> climbed = settled ? std::nullopt
+                : std::optional(inOther ? Language::Bulgarian : Language::English);
+            const std::size_t chain = inOther ? 1 : 0;
+            generalRestart(*annealer, plan, restartCandidates, climbed, best[chain], haveBest[chain], bestVersion[chain]);
             ++generalRestarts;
         }
         (keySearch ? keySeconds : generalSeconds) += std::chrono::duration<double>(Clock::now() - began).count();

@@ -56,15 +56,16 @@ struct Shared
     bool systemListsPending = false; // the system's lists are to be tried once read
     // While the language is to be found: the language a plaintext found
     // reads like, once one does (-1 before), which every search then climbs
-    // alone; and the language the best plaintext is read in.
+    // alone.
     std::atomic<int> settledLanguage{-1};
-    std::atomic<int> bestLanguage{0};
     int systemTasksLeft = 0;   // parts of them not yet tried through
 
     // Whether every list has been tried through, the system's too.
     bool allListsTried() const { return tasksLeft == 0 && !systemListsPending && systemTasksLeft == 0; }
 
     const Judged *best() const { return bestAt >= 0 ? &judged[std::size_t(bestAt)] : nullptr; }
+    // The best that reads in `language`.
+    const Judged *bestIn(Language language) const;
     // The chooser's total of the best other plaintext.
     double runnerUp() const;
     // The best's rank by its own search's score among the plaintexts of that search.
@@ -124,8 +125,9 @@ private:
     void queueSystemLists();
     bool takeTask(Task &task);
     void runTask(const Task &task, CandidatePool &pool);
-    void generalRestart(Annealer &annealer, const SearchPlan &plan, CandidatePool &pool, Square &best,
-                        bool &haveBest, std::uint64_t &bestVersion);
+    // `climbed`: the language the search climbs while that is to be found.
+    void generalRestart(Annealer &annealer, const SearchPlan &plan, CandidatePool &pool,
+                        std::optional<Language> climbed, Square &best, bool &haveBest, std::uint64_t &bestVersion);
     void keyRestart(Random &random, CandidatePool &pool, int restart);
     // Judges a pool's candidates and admits them. Returns the hash of the
     // plaintext of its best candidate by the search's score, and whether

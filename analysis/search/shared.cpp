@@ -15,6 +15,16 @@ double Shared::runnerUp() const
     return second;
 }
 
+const Judged *Shared::bestIn(Language language) const
+{
+    const Judged *found = nullptr;
+    for (const Judged &candidate : judged) {
+        if (candidate.verdict.language == language && (!found || candidate.verdict.total > found->verdict.total))
+            found = &candidate;
+    }
+    return found;
+}
+
 int Shared::searchRankOfBest() const
 {
     const Judged *top = best();
@@ -57,7 +67,6 @@ bool Shared::admit(const Judged &candidate)
     }
     changed = !before || judged[std::size_t(bestAt)].hash != bestHash;
     bestTotal.store(judged[std::size_t(bestAt)].verdict.total, std::memory_order_relaxed);
-    bestLanguage.store(int(judged[std::size_t(bestAt)].verdict.language), std::memory_order_relaxed);
     if (changed)
         ++version;
     return changed;
