@@ -38,8 +38,9 @@ enum class Confidence {
 struct SolverOptions
 {
     // The plaintext's language; nothing to have the solver find it (each
-    // plaintext is read in both, the searches climb both languages'
-    // statistics mixed, and the answer names the language it reads in).
+    // plaintext is read in both, the searches climb the two languages in
+    // turn until a plaintext reads like one, and the answer names the
+    // language it reads in).
     std::optional<Language> language;
     std::chrono::milliseconds timeLimit{30000};
     std::uint64_t seed = 1;
