@@ -4,54 +4,35 @@
 
 namespace playfair::analysis {
 
-std::string CiphertextError::message(Language language) const
+std::string CiphertextError::message() const
 {
-    const bool bulgarian = language == Language::Bulgarian;
     switch (kind) {
     case Kind::NoLetters:
-        return bulgarian ? "В текста няма нито една латинска буква." : "The text has no letters.";
+        return "The text has no letters.";
     case Kind::Cyrillic:
-        return bulgarian ? "В текста има само букви на кирилица, а шифърът Playfair се пише с латински букви."
-                         : "The text has Cyrillic letters only: a Playfair ciphertext is written in Latin letters "
-                           "(A to Z).";
+        return "The text has Cyrillic letters only: a Playfair ciphertext is written in Latin letters (A to Z).";
     case Kind::OddLetters:
         if (letters == 1)
-            return bulgarian ? "Шифърът има само една буква: тя няма двойка, значи текстът не е шифър Playfair."
-                             : "The text has only one letter, which has no pair, so this is no Playfair ciphertext.";
-        return bulgarian ? "Шифърът има " + std::to_string(letters)
-                + " букви, нечетен брой: последната буква няма двойка, значи текстът не е шифър Playfair."
-                         : "The text has " + std::to_string(letters)
-                + " letters, an odd number: the last letter has no pair, so this is no Playfair ciphertext.";
-    case Kind::DoubledPair: {
-        const std::string pair(2, letter);
-        return bulgarian ? "Двойката " + pair + " на позиция " + std::to_string(position)
-                + " е от две еднакви букви, а никой квадрат не дава такъв шифър."
-                         : "The pair " + pair + " at letter " + std::to_string(position)
-                + " holds two equal letters, which no Playfair square gives.";
-    }
+            return "The text has only one letter, which has no pair, so this is no Playfair ciphertext.";
+        return "The text has " + std::to_string(letters)
+            + " letters, an odd number: the last letter has no pair, so this is no Playfair ciphertext.";
+    case Kind::DoubledPair:
+        return "The pair " + std::string(2, letter) + " at letter " + std::to_string(position)
+            + " holds two equal letters, which no Playfair square gives.";
     }
     return {};
 }
 
-std::string Ciphertext::note(Language language) const
+std::string Ciphertext::note() const
 {
     if (setAside.empty())
         return {};
-    const std::string count = std::to_string(setAside.size());
-    const bool one = setAside.size() == 1;
-    if (language == Language::Bulgarian) {
-        return one ? "Последната буква, " + setAside
-                + ", е оставена настрана: тя няма двойка, а шифрите се пращаха на групи от пет и последната група "
-                  "се допълваше."
-                   : "Последните " + count + " букви, " + setAside
-                + ", са оставени настрана: повторена буква след последната двойка, каквато никой квадрат не дава, "
-                  "значи допълнение на последната група от пет.";
-    }
-    return one ? "The last letter, " + setAside
-            + ", was set aside: it has no pair (messages went in groups of five, the last one filled up)."
-               : "The last " + count + " letters, " + setAside
-            + ", were set aside: a letter repeated after the last pair, which no Playfair square gives, so padding "
-              "that filled up the last group of five.";
+    if (setAside.size() == 1)
+        return "The last letter, " + setAside
+            + ", was set aside: it has no pair (messages went in groups of five, the last one filled up).";
+    return "The last " + std::to_string(setAside.size()) + " letters, " + setAside
+        + ", were set aside: a letter repeated after the last pair, which no Playfair square gives, so padding "
+          "that filled up the last group of five.";
 }
 
 namespace {

@@ -26,8 +26,9 @@ struct CiphertextError
     std::size_t position = 0; // DoubledPair: the 1-based position of the pair's first letter
     char letter = 0;          // DoubledPair: the doubled letter
 
-    // One sentence, in English or in Bulgarian.
-    std::string message(Language language = Language::English) const;
+    // One sentence, in English, as playfair-break prints it (the windows
+    // word it in their own language, by its kind).
+    std::string message() const;
 };
 
 // A ciphertext as it came, ready to break.
@@ -39,8 +40,9 @@ struct Ciphertext
     // there was none.
     std::string setAside;
 
-    // What was set aside, in English or in Bulgarian; empty for nothing.
-    std::string note(Language language = Language::English) const;
+    // What was set aside, in English, as playfair-break prints it (the
+    // windows word it in their own language); empty for nothing.
+    std::string note() const;
 };
 
 // The letters of a UTF-8 ciphertext: ASCII letters in either case count, J

@@ -1,5 +1,6 @@
 #include "analysis/crib.h"
 
+#include <algorithm>
 #include <map>
 #include <utility>
 
@@ -49,25 +50,21 @@ bool canStandAt(const std::vector<Letter> &word, std::size_t place, const std::v
 
 } // namespace
 
-std::string CribError::message(Language language) const
+std::string CribError::message() const
 {
-    const bool bulgarian = language == Language::Bulgarian;
     const std::string at = std::to_string(position);
     switch (kind) {
     case Kind::NoLetters:
-        return bulgarian ? "Известната дума няма нито една латинска буква." : "The crib has no letters.";
+        return "The crib has no letters.";
     case Kind::TooLong:
-        return bulgarian ? "Известната дума е по-дълга от текста." : "The crib is longer than the text.";
+        return "The crib is longer than the text.";
     case Kind::BadPosition:
-        return bulgarian ? "Позиция " + at + " е извън текста." : "Position " + at + " is outside the text.";
+        return "Position " + at + " is outside the text.";
     case Kind::CannotStandAt:
-        return bulgarian ? "Думата не може да стои на позиция " + at
-                + ": там тя противоречи на шифъра (Playfair никога не заменя буква със самата нея)."
-                         : "The crib cannot stand at letter " + at
-                + ": there it contradicts the ciphertext (Playfair never turns a letter into itself).";
+        return "The crib cannot stand at letter " + at
+            + ": there it contradicts the ciphertext (Playfair never turns a letter into itself).";
     case Kind::CannotStandAnywhere:
-        return bulgarian ? "Думата не може да стои никъде в текста: навсякъде противоречи на шифъра."
-                         : "The crib cannot stand anywhere in the text: everywhere it contradicts the ciphertext.";
+        return "The crib cannot stand anywhere in the text: everywhere it contradicts the ciphertext.";
     }
     return {};
 }
@@ -117,8 +114,51 @@ std::variant<Crib, CribError> Crib::make(std::string_view word, std::optional<st
     return crib;
 }
 
+void Crib::bindPairs(const std::vector<KnownPair> &pairs, const std::vector<Letter> &ciphertext)
+{
+    for (const KnownPair &pair : pairs) {
+        if (pair.cipher[0] == unknownLetter || pair.cipher[1] == unknownLetter)
+            continue;
+        for (std::size_t i = 0; i + 1 < ciphertext.size(); i += 2) {
+            for (int reversed = 0; reversed < 2; ++reversed) {
+                if (ciphertext[i] != pair.cipher[std::size_t(reversed)] || ciphertext[i + 1] != pair.cipher[std::size_t(1 - reversed)])
+                    continue;
+                for (std::size_t k = 0; k < 2; ++k) {
+                    const int plain = pair.plain[reversed ? 1 - k : k];
+                    if (plain != unknownLetter)
+                        m_bound.push_back({i + k, Letter(plain)});
+                }
+            }
+        }
+    }
+}
+
+std::size_t Crib::firstPlaceEnd(const KnownPair &pair, const std::vector<Letter> &ciphertext)
+{
+    for (std::size_t i = 0; i + 1 < ciphertext.size(); i += 2) {
+        const bool forward = ciphertext[i] == pair.cipher[0] && ciphertext[i + 1] == pair.cipher[1];
+        const bool backward = ciphertext[i] == pair.cipher[1] && ciphertext[i + 1] == pair.cipher[0];
+        if (forward || backward)
+            return i + 2;
+    }
+    return 0;
+}
+
+std::size_t Crib::reach() const
+{
+    std::size_t end = m_places.empty() ? 0 : m_places.back() + m_letters.size();
+    for (const auto &[position, letter] : m_bound)
+        end = std::max(end, position + 1);
+    return end;
+}
+
 int Crib::mismatches(const Letter *plaintext) const
 {
+    int bound = 0;
+    for (const auto &[position, letter] : m_bound)
+        bound += plaintext[position] != letter;
+    if (m_letters.empty())
+        return bound;
     int fewest = int(m_letters.size());
     for (std::size_t place : m_places) {
         int wrong = 0;
@@ -127,7 +167,7 @@ int Crib::mismatches(const Letter *plaintext) const
         if (wrong < fewest)
             fewest = wrong;
     }
-    return fewest;
+    return fewest + bound;
 }
 
 } // namespace playfair::analysis

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "analysis/alphabet.h"
+#include "analysis/knownpair.h"
 #include "analysis/language.h"
 
 #include <optional>
@@ -23,7 +24,9 @@ struct CribError
     Kind kind = Kind::NoLetters;
     std::size_t position = 0; // 1-based, for BadPosition and CannotStandAt
 
-    std::string message(Language language = Language::English) const;
+    // One sentence, in English, as playfair-break prints it (the windows
+    // word it in their own language, by its kind).
+    std::string message() const;
 };
 
 // A crib: a word known to stand in the plaintext, at a known letter position
@@ -32,25 +35,43 @@ struct CribError
 // equal letters (but that a message that kept its doubled letters sends one
 // as it is), and turns equal plain pairs into equal cipher pairs (and a
 // reversed pair into the reversed cipher pair).
+//
+// Known pairs bind it too: wherever the cipher pair of one stands (or the
+// reversed cipher pair), the plaintext holds its plain letters (reversed).
 class Crib
 {
 public:
+    // No word and no pairs: every plaintext holds it.
+    Crib() = default;
+
     // `position` counts letters from 0.
     static std::variant<Crib, CribError> make(std::string_view word, std::optional<std::size_t> position,
                                               const std::vector<Letter> &ciphertext);
 
+    // Binds the plain letters of the known pairs wherever their cipher
+    // pairs stand in the ciphertext. A pair with a cipher letter not known
+    // stands nowhere.
+    void bindPairs(const std::vector<KnownPair> &pairs, const std::vector<Letter> &ciphertext);
+    // The letter position (from 0) after the first place of a known pair's
+    // cipher pair or its reverse; 0 when it stands nowhere.
+    static std::size_t firstPlaceEnd(const KnownPair &pair, const std::vector<Letter> &ciphertext);
+
     const std::vector<Letter> &letters() const { return m_letters; }
     // The letter positions (from 0) where the word may stand.
     const std::vector<std::size_t> &places() const { return m_places; }
+    // The letter position after the last one the crib says anything about.
+    std::size_t reach() const;
 
     // The fewest letters of the word that a plaintext gets wrong, over the
-    // places where it may stand; 0 when the plaintext holds it.
+    // places where it may stand, and the letters of the known pairs it gets
+    // wrong; 0 when the plaintext holds them.
     int mismatches(const Letter *plaintext) const;
     bool heldBy(const Letter *plaintext) const { return mismatches(plaintext) == 0; }
 
 private:
     std::vector<Letter> m_letters;
     std::vector<std::size_t> m_places;
+    std::vector<std::pair<std::size_t, Letter>> m_bound; // a known pair's plain letter at a letter position
 };
 
 } // namespace playfair::analysis

@@ -78,20 +78,27 @@ SolverResult solve(const std::vector<Letter> &ciphertext, const SolverOptions &o
 {
     const Clock::time_point start = Clock::now();
     std::size_t searchedCount = std::min(ciphertext.size(), searchedLetters) & ~std::size_t(1);
-    std::optional<Crib> crib;
+    // The crib and the first place of each known pair must lie inside the
+    // searched letters (a square reads every place of a cipher pair alike).
     if (!options.crib.empty()) {
         auto made = Crib::make(options.crib, options.cribPosition, ciphertext);
         if (auto *error = std::get_if<CribError>(&made))
             throw *error;
-        crib = std::get<Crib>(std::move(made));
-        // The crib must lie inside the searched letters.
-        const std::size_t end = crib->places().back() + crib->letters().size();
+        const Crib &crib = std::get<Crib>(made);
+        const std::size_t end = crib.places().back() + crib.letters().size();
         searchedCount = std::max(searchedCount, (end + 1) & ~std::size_t(1));
     }
+    for (const KnownPair &pair : options.knownPairs)
+        searchedCount = std::max(searchedCount, Crib::firstPlaceEnd(pair, ciphertext));
     const std::vector<Letter> searched(ciphertext.begin(), ciphertext.begin() + std::ptrdiff_t(searchedCount));
     std::optional<Crib> searchedCrib;
-    if (crib)
+    if (!options.crib.empty())
         searchedCrib = std::get<Crib>(Crib::make(options.crib, options.cribPosition, searched));
+    if (!options.knownPairs.empty()) {
+        if (!searchedCrib)
+            searchedCrib.emplace();
+        searchedCrib->bindPairs(options.knownPairs, searched);
+    }
     const Crib *theCrib = searchedCrib ? &*searchedCrib : nullptr;
 
     // The system's word lists are read in the background, once: the search

@@ -3,6 +3,7 @@
 #include "analysis/alphabet.h"
 #include "analysis/crib.h"
 #include "analysis/garbling.h"
+#include "analysis/knownpair.h"
 #include "analysis/keywords/keywordlist.h"
 #include "analysis/language.h"
 
@@ -50,6 +51,9 @@ struct SolverOptions
     // from 0), if known. No square that contradicts it is returned.
     std::string crib;
     std::optional<std::size_t> cribPosition;
+    // Known pairs, plain = cipher: wherever a cipher pair stands in the
+    // text (or reversed), the plaintext holds the plain pair (reversed).
+    std::vector<KnownPair> knownPairs;
 
     // Which squares to try: Any runs the key-word attack and the general
     // search side by side; KeyWord only the first, Random only the second.

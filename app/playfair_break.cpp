@@ -8,9 +8,13 @@
 // ciphertext, 130 when interrupted (the best result so far is still printed).
 
 #include "analysis/ciphertext.h"
-#include "analysis/keywords/keywordlist.h"
+#include "analysis/deduction.h"
+#include "analysis/fittingkeys.h"
 #include "analysis/solver.h"
+#include "analysis/transliteration.h"
+#include "app/breakinput.h"
 #include "app/breakoutput.h"
+#include "app/knownpairs.h"
 #include "app/version.h"
 
 #include <QCommandLineParser>
@@ -18,39 +22,33 @@
 
 #include <algorithm>
 #include <atomic>
-#include <cerrno>
 #include <csignal>
 #include <cstdio>
-#include <fstream>
 #include <iostream>
 #include <iterator>
 #include <random>
 #include <sstream>
 #include <string>
-#include <system_error>
+#include <thread>
 
 #ifdef _WIN32
 #include <io.h>
 #define isatty _isatty
 #define fileno _fileno
 #else
-#include <fcntl.h>
-#include <poll.h>
-#include <sys/stat.h>
 #include <unistd.h>
 #endif
 
 using namespace playfair::analysis;
 using playfair::Doubles;
+using playfair::breakcommand::jsonString;
+using playfair::breakcommand::readInput;
+using playfair::breakcommand::withThousands;
 namespace breakcommand = playfair::breakcommand;
 
 namespace {
 
 const char program[] = "playfair-break";
-
-// No ciphertext is longer: the input is read up to this bound (as the break
-// window reads a file), so that an endless one is refused, not read for ever.
-constexpr std::size_t mostInputBytes = 1 << 20;
 
 std::atomic<bool> interrupted{false};
 
@@ -65,137 +63,9 @@ int fail(const std::string &message)
     return 2;
 }
 
-// Why a file cannot be read, from the error number opening or reading it
-// left.
-std::string reasonOf(int error)
-{
-    switch (error) {
-    case ENOENT:
-        return "there is no such file";
-    case EACCES:
-    case EPERM:
-        return "permission denied";
-    case EISDIR:
-        return "it is a folder";
-    case ENOTDIR:
-        return "a part of its path is not a folder";
-    default:
-        break;
-    }
-    std::string reason = std::generic_category().message(error);
-    if (!reason.empty() && reason[0] >= 'A' && reason[0] <= 'Z')
-        reason[0] = char(reason[0] - 'A' + 'a');
-    return reason;
-}
-
-std::string cannotRead(const std::string &what, int error)
-{
-    return "cannot read " + what + ": " + reasonOf(error) + ".";
-}
-
-std::string jsonString(const std::string &text)
-{
-    std::string quoted = "\"";
-    for (char c : text) {
-        if (c == '"' || c == '\\')
-            quoted += '\\';
-        quoted += c;
-    }
-    return quoted + '"';
-}
-
 std::string jsonStringOrNull(const std::optional<std::string> &text)
 {
     return text ? jsonString(*text) : std::string("null");
-}
-
-// Reads the ciphertext from `path` (standard input for "-"), at most
-// mostInputBytes, waiting for it no longer than `patience` unless a person
-// types it on the terminal. Returns an error message, or nothing with the
-// text read.
-std::optional<std::string> readInput(const std::string &path, std::chrono::milliseconds patience, std::string &text)
-{
-    const bool standardInput = path == "-";
-    const bool typed = standardInput && isatty(fileno(stdin));
-    // Otherwise the program would seem to hang, waiting in silence.
-    if (typed) {
-        std::cerr << program << ": reading the ciphertext from the terminal: type or paste it, then press "
-#ifdef _WIN32
-                  << "Ctrl+Z and Enter"
-#else
-                  << "Ctrl+D on a line of its own"
-#endif
-                  << " (or give a FILE)." << std::endl;
-    }
-#ifdef _WIN32
-    (void)patience;
-    std::ifstream file;
-    if (!standardInput) {
-        errno = 0;
-        file.open(path, std::ios::binary);
-        if (!file)
-            return cannotRead("'" + path + "'", errno);
-    }
-    std::istream &in = standardInput ? std::cin : file;
-    text.resize(mostInputBytes + 1);
-    in.read(text.data(), std::streamsize(text.size()));
-    text.resize(std::size_t(in.gcount()));
-#else
-    int fd = STDIN_FILENO;
-    if (!standardInput) {
-        fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-        if (fd < 0)
-            return cannotRead("'" + path + "'", errno);
-        struct stat status{};
-        if (::fstat(fd, &status) == 0 && S_ISDIR(status.st_mode)) {
-            ::close(fd);
-            return "'" + path + "' is a folder, not a file with a ciphertext.";
-        }
-    }
-    // Reads as the bytes come, and gives up on an input that does not end
-    // within the time limit (a pipe whose writer never closes it).
-    const auto deadline = std::chrono::steady_clock::now() + patience;
-    std::optional<std::string> error;
-    char buffer[1 << 16];
-    for (;;) {
-        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
-        pollfd waiting{fd, POLLIN, 0};
-        const int ready = ::poll(&waiting, 1, typed ? -1 : int(std::clamp<std::int64_t>(left.count(), 0, 1 << 30)));
-        if (ready == 0) {
-            error = "the input did not end within the time limit.";
-            break;
-        }
-        if (ready < 0 && errno == EINTR)
-            continue;
-        const ssize_t got = ::read(fd, buffer, sizeof buffer);
-        if (got < 0 && (errno == EAGAIN || errno == EINTR))
-            continue;
-        if (got < 0) {
-            error = cannotRead(standardInput ? std::string("standard input") : "'" + path + "'", errno);
-            break;
-        }
-        if (got == 0)
-            break;
-        text.append(buffer, std::size_t(got));
-        if (text.size() > mostInputBytes)
-            break;
-    }
-    if (!standardInput)
-        ::close(fd);
-    if (error)
-        return error;
-#endif
-    if (text.size() > mostInputBytes)
-        return "the input is longer than 1 MiB, more than any ciphertext: give the ciphertext alone.";
-    return std::nullopt;
-}
-
-std::string withThousands(std::uint64_t number)
-{
-    std::string digits = std::to_string(number);
-    for (int i = int(digits.size()) - 3; i > 0; i -= 3)
-        digits.insert(std::size_t(i), ",");
-    return digits;
 }
 
 std::string stopExplanation(const SolverResult &result)
@@ -273,12 +143,22 @@ int main(int argc, char *argv[])
                                       QStringLiteral("Also try the words and phrases of FILE as key words, first (one a "
                                                      "line, UTF-8; may be given more than once)."),
                                       QStringLiteral("FILE"));
+    const QCommandLineOption known(QStringLiteral("known"),
+                                   QStringLiteral("A known pair, plain = cipher, such as th=PI (? for a letter not "
+                                                  "known; may be given more than once). Without a ciphertext, print "
+                                                  "what follows from the pairs and the key words that fit."),
+                                   QStringLiteral("PAIR"));
+    const QCommandLineOption plaintext(QStringLiteral("plaintext"),
+                                       QStringLiteral("The ciphertext's plaintext, from FILE: print the square as far "
+                                                      "as the two texts fix it, and its key word."),
+                                       QStringLiteral("FILE"));
     const QCommandLineOption json(QStringLiteral("json"), QStringLiteral("Print the result as one JSON object."));
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
                                   QStringLiteral("Display this help and exit."));
     const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
                                      QStringLiteral("Display the version and exit."));
-    parser.addOptions({language, doubles, timeLimit, seed, threads, crib, cribAt, square, wordList, json, help, version});
+    parser.addOptions({language, doubles, timeLimit, seed, threads, crib, cribAt, square, wordList, known, plaintext,
+                       json, help, version});
     parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("The ciphertext (default: standard input)."),
                                  QStringLiteral("[FILE]"));
 
@@ -346,13 +226,41 @@ int main(int argc, char *argv[])
         options.wordLists.push_back(std::get<KeyWordList>(std::move(read)));
     }
 
+    std::vector<KnownPair> knownPairs;
+    for (const QString &value : parser.values(known)) {
+        auto parsed = parseKnownPair(value.toStdString());
+        if (const auto *error = std::get_if<KnownPairError>(&parsed))
+            return fail(playfair::breakcommand::knownPairMessage(*error));
+        knownPairs.push_back(std::get<KnownPair>(parsed));
+    }
+
     const QStringList files = parser.positionalArguments();
     if (files.size() > 1)
         return fail("give at most one FILE, not " + std::to_string(files.size()) + ".");
+    // With known pairs a ciphertext is optional: none on a terminal, nor in
+    // an input with no letters at all.
     std::string text;
     const std::string path = files.isEmpty() ? std::string("-") : files.first().toLocal8Bit().toStdString();
-    if (const std::optional<std::string> error = readInput(path, options.timeLimit, text))
-        return fail(*error);
+    const bool pairsAlone = !knownPairs.empty() && files.isEmpty();
+    if (!(pairsAlone && isatty(fileno(stdin)))) {
+        if (const std::optional<std::string> error = readInput(program, path, options.timeLimit, text))
+            return fail(*error);
+    }
+    const bool noCiphertext = pairsAlone && std::none_of(text.begin(), text.end(), [](char c) { return letterNumber(c) >= 0; });
+
+    FittingKeyOptions keyOptions;
+    keyOptions.wordLists = options.wordLists;
+    keyOptions.language = options.language.value_or(Language::English);
+    keyOptions.threads = options.threads > 0 ? options.threads : int(std::max(1u, std::thread::hardware_concurrency()));
+    keyOptions.letterSearch = std::min<std::chrono::milliseconds>(options.timeLimit, std::chrono::seconds(2));
+    keyOptions.seed = options.seed;
+    if (noCiphertext) {
+        if (parser.isSet(plaintext))
+            return fail("--plaintext needs the ciphertext, from FILE or standard input.");
+        DeductionInput input;
+        input.pairs = knownPairs;
+        return playfair::breakcommand::reportDeduction(input, keyOptions, parser.isSet(json), 0, std::cout);
+    }
 
     auto read = readCiphertext(text, doubledLetters);
     if (const auto *error = std::get_if<CiphertextError>(&read)) {
@@ -363,6 +271,42 @@ int main(int argc, char *argv[])
     }
     const Ciphertext message = std::get<Ciphertext>(std::move(read));
     const std::vector<Letter> &ciphertext = message.letters;
+
+    if (parser.isSet(plaintext)) {
+        std::string plainText;
+        if (const std::optional<std::string> error = readInput(program, parser.value(plaintext).toLocal8Bit().toStdString(),
+                                                               options.timeLimit, plainText))
+            return fail("--plaintext: " + *error);
+        // Left to the search, a plaintext in Cyrillic is Bulgarian.
+        const bool bulgarian = options.language ? *options.language == Language::Bulgarian : hasCyrillicLetter(plainText);
+        const std::vector<Letter> plain = preparedPlaintext(plainText, bulgarian);
+        if (plain.size() != ciphertext.size()) {
+            return fail("--plaintext: the plaintext has " + std::to_string(plain.size())
+                        + " letters as a Playfair message (an X between doubled letters, one to even the end) and "
+                          "the ciphertext " + std::to_string(ciphertext.size()) + ": give the plaintext of the whole ciphertext.");
+        }
+        DeductionInput input;
+        input.pairs = pairsOfPlaintext(plain, ciphertext);
+        const std::size_t fromPlaintext = input.pairs.size();
+        input.pairs.insert(input.pairs.end(), knownPairs.begin(), knownPairs.end());
+        input.ciphertext = ciphertext;
+        keyOptions.most = 1;
+        return playfair::breakcommand::reportDeduction(input, keyOptions, parser.isSet(json), fromPlaintext, std::cout);
+    }
+
+    // Known pairs bind the search; first they must hold together.
+    if (!knownPairs.empty()) {
+        DeductionInput input;
+        input.pairs = knownPairs;
+        const DeductionResult checked = deduce(input);
+        if (checked.consistency == Consistency::Contradictory) {
+            std::cerr << program << ": the known pairs "
+                      << playfair::breakcommand::contradictionText(input, *checked.contradiction)
+                      << " contradict each other: no square gives them all.\n";
+            return 1;
+        }
+        options.knownPairs = knownPairs;
+    }
 
     if (parser.isSet(crib)) {
         options.crib = parser.value(crib).toStdString();
@@ -394,7 +338,10 @@ int main(int argc, char *argv[])
 
     if (!result.found) {
         std::cerr << program << ": no square "
-                  << (options.crib.empty() ? "was found" : "that holds the crib was found") << " in time.\n";
+                  << (!options.crib.empty()         ? "that holds the crib was found"
+                          : !knownPairs.empty()     ? "that holds the known pairs was found"
+                                                    : "was found")
+                  << " in time.\n";
         return status;
     }
     if (parser.isSet(json)) {

@@ -66,15 +66,9 @@ using playfair::SquareRoute;
 
 namespace {
 
-int benchKeyWords(const Options &options, const std::string &raw, const std::string &text)
+int benchKeyWords(const Options &options, const HeldOutBook &book)
 {
-    // The book's words in order; a pair counts only within a sentence.
-    std::vector<std::string> words;
-    forEachCorpusWord(raw, [&words](std::string_view word, bool follows) {
-        if (!follows && !words.empty())
-            words.emplace_back(); // no pair across the gap
-        words.emplace_back(word);
-    });
+    const std::string &text = book.text;
     const char *kind = options.keys == Keys::Words ? "words of the book" : options.keys == Keys::Phrases
         ? "phrases of two words of the book"
         : "letters that form no word";
@@ -94,7 +88,7 @@ int benchKeyWords(const Options &options, const std::string &raw, const std::str
             std::vector<double> times;
             std::vector<double> keys;
             for (int t = 0; t < options.texts; ++t) {
-                const std::string key = keyOf(options.keys, words, rng);
+                const std::string key = keyOf(options.keys, book, rng);
                 std::string keyLetters;
                 for (char c : key)
                     keyLetters += c == ' ' ? "" : std::string(1, c);
@@ -272,14 +266,9 @@ int main(int argc, char *argv[])
         options.lengths = keyWords ? std::vector<int>{20, 30, 40} : std::vector<int>{40, 50, 60, 80, 100, 150, 200};
     if (options.timeLimit <= 0)
         options.timeLimit = keyWords ? 5 : 10;
-    if (options.heldout.empty()) {
-        options.heldout = std::string(PLAYFAIR_HELDOUT_DIR) + (options.language == Language::Bulgarian
-                                                                   ? "/bg_karavelov_maminoto_detentse.txt"
-                                                                   : "/en_wells_time_machine.txt");
-    }
-    std::ifstream file(options.heldout, std::ios::binary);
-    const std::string raw{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-    const std::string text = cleanedCorpusText(raw, options.language == Language::Bulgarian);
+    const HeldOutBook book = readHeldOutBook(options.language, options.heldout);
+    options.heldout = book.path;
+    const std::string &text = book.text;
     if (text.size() < 10000) {
         std::fprintf(stderr, "bench_solver: cannot read the held-out text %s\n", options.heldout.c_str());
         return 1;
@@ -288,5 +277,5 @@ int main(int argc, char *argv[])
         return benchLanguages(options, text);
     if (options.garble > 0)
         return benchGarbled(options, text);
-    return keyWords ? benchKeyWords(options, raw, text) : benchRandomSquares(options, text);
+    return keyWords ? benchKeyWords(options, book) : benchRandomSquares(options, text);
 }

@@ -210,7 +210,7 @@ int main(int argc, char **argv)
         {"exec", "… fork + exec → main() (loader, static init)"},
         {"cmdline", "… command line read"},
         {"app", "… QApplication constructor"},
-        {"setup", "… setUpApplication (names, icon, style)"},
+        {"setup", "… setUpApplication (names, icon, style; the program's language)"},
         {"window", "… window constructor"},
         {"show", "… show()"},
         {"paint", "… show() → first expose painted and flushed"},

@@ -7,6 +7,7 @@
 #include "analysis/alphabet.h"
 #include "analysis/search/random.h"
 #include "analysis/solver.h"
+#include "bench/heldoutbook.h"
 #include "engine/keyedsquare.h"
 #include "engine/textbook.h"
 
@@ -116,7 +117,7 @@ inline Square randomSquare(Random &rng)
 
 // A key of the kind asked for: a word of the book, two words that follow
 // each other in it, or letters that form no word.
-inline std::string keyOf(Keys keys, const std::vector<std::string> &words, Random &rng)
+inline std::string keyOf(Keys keys, const HeldOutBook &book, Random &rng)
 {
     if (keys == Keys::Letters) {
         const std::string alphabet = "ABCDEFGHIKLMNOPQRSTUVWXYZ";
@@ -129,13 +130,7 @@ inline std::string keyOf(Keys keys, const std::vector<std::string> &words, Rando
         }
         return key;
     }
-    for (;;) {
-        const std::size_t at = rng.below(std::uint32_t(words.size() - 1));
-        if (keys == Keys::Words && words[at].size() >= 4)
-            return words[at];
-        if (keys == Keys::Phrases && words[at].size() >= 3 && words[at + 1].size() >= 3)
-            return words[at] + " " + words[at + 1];
-    }
+    return keyOfBook(book, keys == Keys::Phrases, rng);
 }
 
 // The runs of bench/solverbench_messages.cpp: real messages' ways.

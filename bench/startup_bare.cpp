@@ -1,5 +1,6 @@
-// The toolkit's floor for startup_window: the same QApplication set-up, but a
-// plain QWidget of the window's size, 504 x 424, shown the same way. Built
+// The toolkit's floor for startup_window: the same QApplication set-up, less
+// the program's language (a bare window shows none of its texts), but a plain
+// QWidget of the window's size, 504 x 424, shown the same way. Built
 // with the same flags and the same libraries. Run by bench_startup.
 
 #include "startupprobe.h"
@@ -15,7 +16,7 @@ int main(int argc, char *argv[])
     probe.mark(probe.CommandLine); // none to read
     QApplication app(argc, argv);
     probe.mark(probe.Application);
-    playfair::setUpApplication(app);
+    playfair::setUpApplicationBasics(app);
     probe.mark(probe.SetUp);
 
     QWidget window;

@@ -17,7 +17,7 @@ int main(int argc, char *argv[])
     probe.mark(probe.CommandLine); // none to read
     QApplication app(argc, argv);
     probe.mark(probe.Application);
-    playfair::setUpApplication(app);
+    playfair::setUpApplicationBasics(app);
     probe.mark(probe.SetUp);
 
     QWidget window;

@@ -107,8 +107,9 @@ string(JOIN "\n" CPACK_PACKAGE_DESCRIPTION
     "A single-window desktop program for pupils and teachers. It cleans a key"
     "word and a message, builds the keyed 5x5 square and shows it, cuts the"
     "message into two-letter groups, encrypts each group by the three Playfair"
-    "rules and decrypts the result again. The window and the explanation of"
-    "the cipher are in Bulgarian.")
+    "rules and decrypts the result again. The windows and the explanation of"
+    "the cipher are in Bulgarian or in English, as the desktop's language"
+    "or the user's choice says.")
 set(CPACK_STRIP_FILES ON)
 set(CPACK_PACKAGE_CHECKSUM SHA256)
 
@@ -122,8 +123,10 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 # recommends them. CPack adds Installed-Size itself.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2, qt6-qpa-plugins")
-# The system's word lists, read at run time, name rarer key words.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "wamerican | wbritish, wbulgarian")
+# The system's word lists, read at run time, name rarer key words; Qt's
+# translations put its save dialog and the text boxes' menus in the
+# program's language.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "wamerican | wbritish, wbulgarian, qt6-translations-l10n")
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "${PLAYFAIR_WEB_URL}/")
 
 include(CPack)

@@ -41,8 +41,8 @@ void BuildKeySquare(Workspace &ws)
 
     const qsizetype messageLength = upperCaseBox(ws.Text2[1]);
     if (messageLength > std::numeric_limits<qint16>::max())
-        throw OverflowError(QStringLiteral("Препълване: текстът за криптиране има %1 знака, а дължината му "
-                                           "трябва да се събере в число до 32767.")
+        throw OverflowError(RuntimeError::tr("Препълване: текстът за криптиране има %1 знака, а дължината му "
+                                             "трябва да се събере в число до 32767.")
                                 .arg(messageLength));
     ws.MessageLength = qint16(messageLength);
     ws.Text2[1] = cleaned(ws.Text2[1]);

@@ -113,6 +113,52 @@ check "garbled, for a person: the note" \
     "Note: pairs 31 and 71, in brackets above, read far worse than any other pair would there: likely garbled in transmission (a letter changed)." \
     "$(grep '^Note: pairs' "$scratch/out")"
 
+list() { # name: the strings of a JSON array field, one a line
+    sed -n "s/.*\"$1\": \[\([^]]*\)\].*/\1/p" "$scratch/out" | tr -d '"' | tr ',' '\n' | sed 's/^ //'
+}
+
+# Known pairs without a ciphertext: what follows, and the key words that fit.
+# The first four pairs of the RODINA message name its key word first.
+input= run --json --known me=LF --known et=ly --known AT=EP --known th=QL
+check "known pairs: status" 0 "$status"
+check "known pairs: consistent" true "$(field consistent)"
+check "known pairs: no contradiction" null "$(field contradiction)"
+check "known pairs: the key word first" RODINA "$(list keywords | head -1)"
+check "known pairs: a square of 25 cells" 25 "$(field square | wc -c | awk '{print $1 - 1}')"
+check "known pairs: the rules of a pair" "same-column" "$(sed -n 's/.*"ET=LY", "rules": \[\([^]]*\)\].*/\1/p' "$scratch/out" | tr -d '"')"
+input= run --known me=LF --known et=ly --known AT=EP --known th=QL
+check "known pairs, for a person" "   1. RODINA" "$(grep -A1 '^Key words that fit' "$scratch/out" | tail -1)"
+input= run --json --known th=PI --known ab=CD --known ht=PI
+check "contradicting pairs: status 1" 1 "$status"
+check "contradicting pairs: not consistent" false "$(field consistent)"
+check "contradicting pairs: named by their numbers" "1, 3" "$(sed -n 's/.*"contradiction": \[\([^]]*\)\].*/\1/p' "$scratch/out")"
+input= run --known th=PI --known ab=CD --known ht=PI
+check "contradicting pairs, for a person" "Contradiction: pairs 1 and 3 (TH=PI, HT=PI) cannot all hold in one square." \
+    "$(grep '^Contradiction' "$scratch/out")"
+
+# A known plaintext with its ciphertext: the square the two fix, and its key word.
+printf 'Meet me at the school gate after the last lesson.\n' >"$scratch/plain.txt"
+input= run --plaintext "$scratch/plain.txt" "$data/ciphertext_rodina_42.txt"
+check "a known plaintext: status" 0 "$status"
+check "a known plaintext: the key word" "Key word: RODINA" "$(grep '^Key word:' "$scratch/out")"
+check "a known plaintext: the square as far as it follows" "    R O D I N|    . W X Y Z" \
+    "$(sed -n '/^Square, as far/{n;p;n;n;n;n;p;}' "$scratch/out" | paste -sd'|')"
+input= run --json --plaintext "$scratch/plain.txt" "$data/ciphertext_rodina_42.txt"
+check "a known plaintext, as JSON" RODINA "$(list keywords)"
+
+# Known pairs bind the search over a ciphertext; pairs that contradict
+# each other end it before it starts.
+input= run --json --known me=LF --known "?e=TL" --square keyword --threads 1 --seed 1 --time-limit 60 \
+    "$data/ciphertext_rodina_42.txt"
+check "known pairs with a ciphertext: the key word" RODINA "$(field keyword)"
+input= run --json --known xy=LF --square keyword --threads 1 --seed 1 --time-limit 2 "$data/ciphertext_rodina_42.txt"
+check "a known pair binds both places of its cipher pair" "XY XY" "$(field plaintext | cut -c1-2,5-6 | sed 's/../& /;s/ $//')"
+input= run --known th=PI --known ht=PI "$data/ciphertext_rodina_42.txt"
+check "contradicting pairs with a ciphertext: status 1" 1 "$status"
+check "contradicting pairs with a ciphertext: the message" \
+    "playfair-break: the known pairs 1 and 2 (TH=PI, HT=PI) contradict each other: no square gives them all." \
+    "$(cat "$scratch/err")"
+
 bad() { # description, stdin text, expected message, arguments...
     local what=$1 text=$2 message=$3
     shift 3
@@ -149,6 +195,20 @@ bad "an endless input" "" "the input is longer than 1 MiB, more than any ciphert
 bad "an unknown kind of square" "ABCD" "--square must be keyword, random or any, not 'round'." --square round
 bad "a missing word list" "ABCD" "the word list '$scratch/none.txt' does not exist." --word-list "$scratch/none.txt"
 bad "a folder for a word list" "ABCD" "the word list '$scratch' is a folder, not a file." --word-list "$scratch"
+bad "a known pair that is no pair" "" \
+    "--known 'th=P': not a known pair: give two plain letters, '=' and their two cipher letters, as in th=PI (? for a letter not known)." \
+    --known th=P
+bad "a known pair with a doubled plain letter" "" \
+    "--known 'ee=PI': the plain pair EE holds two equal letters, which no Playfair message has." --known ee=PI
+bad "a known pair with a doubled cipher letter" "" \
+    "--known 'th=PP': the cipher pair PP holds two equal letters, which no Playfair square gives." --known th=PP
+bad "a letter its own cipher letter" "" \
+    "--known 'th=TI': T would be its own cipher letter, which Playfair never gives." --known th=TI
+bad "a known plaintext without a ciphertext" "" "--plaintext needs the ciphertext, from FILE or standard input." \
+    --known th=PI --plaintext "$scratch/plain.txt"
+bad "a known plaintext of another length" "ABCD" \
+    "--plaintext: the plaintext has 42 letters as a Playfair message (an X between doubled letters, one to even the end) and the ciphertext 4: give the plaintext of the whole ciphertext." \
+    --plaintext "$scratch/plain.txt"
 
 # On a terminal, standard input is a person typing: one line on standard
 # error says how to end the input, and the program waits for it, however

@@ -171,7 +171,7 @@ private Q_SLOTS:
         }
         const BreakInput input = BreakInput::fromFile(path);
         QCOMPARE(input.ciphertext, ciphertext);
-        QCOMPARE(input.note, note.isEmpty() ? QString() : note.arg(path));
+        QCOMPARE(input.note.text(), note.isEmpty() ? QString() : note.arg(path));
         QVERIFY(input.trueSquare.isEmpty());
 
         BreakSession session;

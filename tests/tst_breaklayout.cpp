@@ -89,7 +89,8 @@ private Q_SLOTS:
         QTest::addColumn<QString>("state");
         QTest::addColumn<int>("width"); // 0: the least
 
-        for (const char *state : {"a demonstration, the key known", "a key word found", "a random square stopped"}) {
+        for (const char *state : {"a demonstration, the key known", "a demonstration in Cyrillic", "a key word found",
+                                  "a random square stopped"}) {
             QTest::addRow("%s, least width", state) << QString::fromLatin1(state) << 0;
             QTest::addRow("%s, 1100 wide", state) << QString::fromLatin1(state) << 1100;
         }
@@ -102,11 +103,18 @@ private Q_SLOTS:
         openWindow();
         window->setSearchOptions(1, 11);
         const bool keyWord = state != QStringLiteral("a random square stopped");
-        typeInto(control("demoText"), keyWord ? QStringLiteral("Meet me at the old mill after dark and bring the map.")
-                                              : QStringLiteral("Attack the north gate"));
+        const bool cyrillic = state == QStringLiteral("a demonstration in Cyrillic");
+        const QString text = cyrillic ? QStringLiteral("Срещаме се при стария мост в полунощ, донеси картата.")
+            : keyWord                 ? QStringLiteral("Meet me at the old mill after dark and bring the map.")
+                                      : QStringLiteral("Attack the north gate");
+        typeInto(control("demoText"), text);
         QTest::mouseClick(control(keyWord ? "useKeyWord" : "useRandomSquare"), Qt::LeftButton);
+        if (cyrillic)
+            typeInto(control("keyWord"), QStringLiteral("Родина"));
         QTest::mouseClick(control("encrypt"), Qt::LeftButton);
-        if (state != QStringLiteral("a demonstration, the key known")) {
+        // Both the text and the key word were written in Latin letters, a line each.
+        QVERIFY(!cyrillic || status().count(u'\n') == 1);
+        if (state != QStringLiteral("a demonstration, the key known") && !cyrillic) {
             window->start();
             if (!keyWord) {
                 QTest::qWait(1500);

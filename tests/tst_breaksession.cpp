@@ -3,6 +3,7 @@
 
 #include "analysis/ciphertext.h"
 #include "analysis/crib.h"
+#include "workspace/solvererrors.h"
 
 #include <QRandomGenerator>
 
@@ -376,20 +377,20 @@ private Q_SLOTS:
         QCOMPARE(session.run(), 0);
 
         const auto read = analysis::readCiphertext(cipher.toStdString());
-        std::string message;
+        QString message;
         // A doubled pair's refusal also names the choice for messages that
         // kept their doubled letters.
         bool doubled = false;
         if (const auto *error = std::get_if<analysis::CiphertextError>(&read)) {
-            message = error->message(Language::Bulgarian);
+            message = sentenceOf(*error).text();
             doubled = error->kind == analysis::CiphertextError::Kind::DoubledPair;
         } else {
             const auto made = analysis::Crib::make(crib.toStdString(), std::nullopt,
                                                    std::get<analysis::Ciphertext>(read).letters);
             QVERIFY(std::holds_alternative<analysis::CribError>(made));
-            message = std::get<analysis::CribError>(made).message(Language::Bulgarian);
+            message = sentenceOf(std::get<analysis::CribError>(made)).text();
         }
-        QVERIFY2(session.status().startsWith(QString::fromStdString(message)), qPrintable(session.status()));
+        QVERIFY2(session.status().startsWith(message), qPrintable(session.status()));
         QCOMPARE(session.status().contains(QStringLiteral("„удвоените букви са оставени“")), doubled);
 
         session.setCiphertext(QStringLiteral("BM OD ZB XD NA BE KU DM UI XM MO UV IF QR ST UV WX YZ AB CD"));

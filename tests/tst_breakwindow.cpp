@@ -3,6 +3,7 @@
 
 #include "analysis/ciphertext.h"
 #include "analysis/crib.h"
+#include "workspace/solvererrors.h"
 #include "engine/demonstration.h"
 #include "engine/textbook.h"
 #include "ui/application.h"
@@ -76,7 +77,8 @@ private Q_SLOTS:
             QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(250, 421), main.window->mapToGlobal(QPoint(250, 421)));
             QApplication::sendEvent(main.window.get(), &event);
             QCOMPARE(menu, (QStringList{QStringLiteral("Упражнение…\tCtrl+E"),
-                                        QStringLiteral("Разбиване на шифъра…\tCtrl+B")}));
+                                        QStringLiteral("Разбиване на шифъра…\tCtrl+B"), QStringLiteral("\t"),
+                                        QStringLiteral("Език\t")}));
         } else {
             QWidget *focus = main.control(how);
             focus->setFocus();
@@ -253,20 +255,20 @@ private Q_SLOTS:
             QTest::mouseClick(startButton(), Qt::LeftButton);
 
         const auto read = analysis::readCiphertext(cipher.toStdString());
-        std::string message;
+        QString message;
         // A doubled pair's refusal also names the choice for messages that
         // kept their doubled letters.
         bool doubled = false;
         if (const auto *error = std::get_if<analysis::CiphertextError>(&read)) {
-            message = error->message(analysis::Language::Bulgarian);
+            message = sentenceOf(*error).text();
             doubled = error->kind == analysis::CiphertextError::Kind::DoubledPair;
         } else {
             const auto made = analysis::Crib::make(crib.toStdString(), std::nullopt,
                                                    std::get<analysis::Ciphertext>(read).letters);
             QVERIFY(std::holds_alternative<analysis::CribError>(made));
-            message = std::get<analysis::CribError>(made).message(analysis::Language::Bulgarian);
+            message = sentenceOf(std::get<analysis::CribError>(made)).text();
         }
-        QVERIFY2(status().startsWith(QString::fromStdString(message)), qPrintable(status()));
+        QVERIFY2(status().startsWith(message), qPrintable(status()));
         QCOMPARE(status().contains(QStringLiteral("„удвоените букви са оставени“")), doubled);
         QCOMPARE(BreakJob::running(), 0);
         QVERIFY(startButton()->isEnabled());

@@ -5,15 +5,19 @@
 
 using namespace playfair;
 
+Q_DECLARE_METATYPE(UiLanguage)
+
 class TestCommandLine : public QObject
 {
     Q_OBJECT
 
 private Q_SLOTS:
     // Every way of starting the program: whether it goes on to a window, and
-    // if not, its exit status and the first two lines it prints.
+    // if not, its exit status and the first two lines it prints, in English
+    // and, for the help and each kind of mistake, in Bulgarian.
     void parse_data()
     {
+        QTest::addColumn<UiLanguage>("language");
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<bool>("finished");
         QTest::addColumn<int>("exitStatus");
@@ -22,47 +26,67 @@ private Q_SLOTS:
 
         const QString usage = QStringLiteral("Usage: playfair [options]");
         const QString none;
-        QTest::newRow("no arguments opens the window") << QStringList{} << false << 0 << none << none;
-        QTest::newRow("an empty argv opens the window") << QStringList() << false << 0 << none << none;
-        QTest::newRow("Qt's -platform with its value") << QStringList{"-platform", "offscreen"} << false << 0 << none << none;
-        QTest::newRow("Qt's --style=value") << QStringList{"--style=fusion"} << false << 0 << none << none;
-        QTest::newRow("Qt's -reverse flag") << QStringList{"-reverse"} << false << 0 << none << none;
+        const UiLanguage en = UiLanguage::English;
+        const UiLanguage bg = UiLanguage::Bulgarian;
+        QTest::newRow("no arguments opens the window") << en << QStringList{} << false << 0 << none << none;
+        QTest::newRow("an empty argv opens the window") << en << QStringList() << false << 0 << none << none;
+        QTest::newRow("Qt's -platform with its value") << en << QStringList{"-platform", "offscreen"} << false << 0 << none << none;
+        QTest::newRow("Qt's --style=value") << en << QStringList{"--style=fusion"} << false << 0 << none << none;
+        QTest::newRow("Qt's -reverse flag") << en << QStringList{"-reverse"} << false << 0 << none << none;
         QTest::newRow("X11's -display and -geometry")
-            << QStringList{"-display", ":1", "-geometry", "600x400"} << false << 0 << none << none;
-        QTest::newRow("--help") << QStringList{"--help"} << true << 0 << usage << QString();
-        QTest::newRow("-h") << QStringList{"-h"} << true << 0 << usage << QString();
-        QTest::newRow("help beside a Qt option") << QStringList{"-style", "fusion", "--help"} << true << 0 << usage
+            << en << QStringList{"-display", ":1", "-geometry", "600x400"} << false << 0 << none << none;
+        QTest::newRow("--help") << en << QStringList{"--help"} << true << 0 << usage << QString();
+        QTest::newRow("-h") << en << QStringList{"-h"} << true << 0 << usage << QString();
+        QTest::newRow("help beside a Qt option") << en << QStringList{"-style", "fusion", "--help"} << true << 0 << usage
                                                  << QString();
-        QTest::newRow("help wins over version") << QStringList{"--version", "--help"} << true << 0 << usage << QString();
-        QTest::newRow("--version") << QStringList{"--version"} << true << 0 << QString() << QString();
-        QTest::newRow("-v") << QStringList{"-v"} << true << 0 << QString() << QString();
+        QTest::newRow("help wins over version") << en << QStringList{"--version", "--help"} << true << 0 << usage << QString();
+        QTest::newRow("--version") << en << QStringList{"--version"} << true << 0 << QString() << QString();
+        QTest::newRow("-v") << en << QStringList{"-v"} << true << 0 << QString() << QString();
         QTest::newRow("an unknown long option")
-            << QStringList{"--bogus"} << true << 2 << "playfair: Unknown option 'bogus'." << usage;
-        QTest::newRow("an unknown short option") << QStringList{"-x"} << true << 2 << "playfair: Unknown option 'x'."
+            << en << QStringList{"--bogus"} << true << 2 << "playfair: Unknown option 'bogus'." << usage;
+        QTest::newRow("an unknown short option") << en << QStringList{"-x"} << true << 2 << "playfair: Unknown option 'x'."
                                                  << usage;
         QTest::newRow("a mistake wins over help")
-            << QStringList{"--help", "--bogus"} << true << 2 << "playfair: Unknown option 'bogus'." << usage;
+            << en << QStringList{"--help", "--bogus"} << true << 2 << "playfair: Unknown option 'bogus'." << usage;
         QTest::newRow("two unknown options, one line")
-            << QStringList{"--bogus", "--also"} << true << 2 << "playfair: Unknown options: bogus, also." << usage;
+            << en << QStringList{"--bogus", "--also"} << true << 2 << "playfair: Unknown options: bogus, also." << usage;
         QTest::newRow("a stray argument")
-            << QStringList{"message.txt"} << true << 2 << "playfair: Unexpected argument 'message.txt'." << usage;
+            << en << QStringList{"message.txt"} << true << 2 << "playfair: Unexpected argument 'message.txt'." << usage;
         QTest::newRow("a file with --practice")
-            << QStringList{"--practice", "cipher.txt"} << true << 2 << "playfair: Unexpected argument 'cipher.txt'."
+            << en << QStringList{"--practice", "cipher.txt"} << true << 2 << "playfair: Unexpected argument 'cipher.txt'."
             << usage;
         QTest::newRow("two files with --break")
-            << QStringList{"--break", "a.txt", "b.txt"} << true << 2 << "playfair: Unexpected argument 'b.txt'."
+            << en << QStringList{"--break", "a.txt", "b.txt"} << true << 2 << "playfair: Unexpected argument 'b.txt'."
             << usage;
         QTest::newRow("--break with --practice")
-            << QStringList{"--break", "--practice"} << true << 2
+            << en << QStringList{"--break", "--practice"} << true << 2
             << "playfair: --practice and --break open different windows: give one of them." << usage;
         QTest::newRow("a Qt option without its value")
-            << QStringList{"-style"} << true << 2 << "playfair: Missing value after '-style'." << usage;
+            << en << QStringList{"-style"} << true << 2 << "playfair: Missing value after '-style'." << usage;
         QTest::newRow("help is not a value of ours")
-            << QStringList{"--help=yes"} << true << 2 << "playfair: Unexpected value after '--help'." << usage;
+            << en << QStringList{"--help=yes"} << true << 2 << "playfair: Unexpected value after '--help'." << usage;
+        const QString bgUsage = QStringLiteral("Употреба: playfair [опции]");
+        QTest::newRow("--help in Bulgarian") << bg << QStringList{"--help"} << true << 0 << bgUsage
+                                             << QStringLiteral("          playfair --break [ФАЙЛ]");
+        QTest::newRow("an unknown option in Bulgarian")
+            << bg << QStringList{"--bogus"} << true << 2 << "playfair: Непозната опция „bogus“." << bgUsage;
+        QTest::newRow("two unknown options in Bulgarian")
+            << bg << QStringList{"--bogus", "-x"} << true << 2 << "playfair: Непознати опции: bogus, x." << bgUsage;
+        QTest::newRow("a stray argument in Bulgarian")
+            << bg << QStringList{"message.txt"} << true << 2 << "playfair: Неочакван аргумент „message.txt“." << bgUsage;
+        QTest::newRow("--break with --practice in Bulgarian")
+            << bg << QStringList{"--break", "--practice"} << true << 2
+            << "playfair: --practice и --break отварят различни прозорци: дайте само едното." << bgUsage;
+        QTest::newRow("a Qt option without its value, in Bulgarian")
+            << bg << QStringList{"-style"} << true << 2 << "playfair: Липсва стойност след „-style“." << bgUsage;
+        QTest::newRow("help is not a value of ours, in Bulgarian")
+            << bg << QStringList{"--help=yes"} << true << 2 << "playfair: Неочаквана стойност след „--help“."
+            << bgUsage;
     }
 
     void parse()
     {
+        QFETCH(UiLanguage, language);
         QFETCH(QStringList, arguments);
         QFETCH(bool, finished);
         QFETCH(int, exitStatus);
@@ -71,7 +95,7 @@ private Q_SLOTS:
 
         if (QByteArray(QTest::currentDataTag()) != "an empty argv opens the window")
             arguments.prepend(QStringLiteral("/usr/bin/playfair"));
-        const CommandLine commandLine = parseCommandLine(arguments);
+        const CommandLine commandLine = parseCommandLine(arguments, language);
         QCOMPARE(commandLine.finished, finished);
         QCOMPARE(commandLine.exitStatus, exitStatus);
         QCOMPARE(commandLine.window, CommandLine::Window::Main);
@@ -124,7 +148,8 @@ private Q_SLOTS:
     // The help lists our options and keeps Qt's own out of the list.
     void help()
     {
-        const QString text = parseCommandLine({QStringLiteral("playfair"), QStringLiteral("--help")}).output;
+        const QString text
+            = parseCommandLine({QStringLiteral("playfair"), QStringLiteral("--help")}, UiLanguage::English).output;
         QVERIFY2(text.contains(QLatin1String("-h, --help")), qPrintable(text));
         QVERIFY2(text.contains(QLatin1String("-v, --version")), qPrintable(text));
         QVERIFY2(text.contains(QLatin1String("--practice")), qPrintable(text));

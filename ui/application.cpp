@@ -1,6 +1,7 @@
 #include "application.h"
 
 #include "app/version.h"
+#include "translations.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -12,6 +13,12 @@
 namespace playfair {
 
 void setUpApplication(QApplication &app)
+{
+    setUpApplicationBasics(app);
+    showLanguage(startLanguage());
+}
+
+void setUpApplicationBasics(QApplication &app)
 {
     app.setApplicationName(QStringLiteral("playfair"));
     app.setApplicationVersion(QString::fromLatin1(applicationVersion));

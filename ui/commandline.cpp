@@ -1,8 +1,11 @@
 #include "commandline.h"
 
 #include "app/version.h"
+#include "translations.h"
 
 #include <QCommandLineParser>
+#include <QRegularExpression>
+#include <QTranslator>
 
 #include <cstdio>
 #include <initializer_list>
@@ -39,6 +42,46 @@ void acceptQtOptions(QCommandLineParser &parser)
     add({"reverse", "widgetcount", "nograb", "dograb", "sync"}, false);
 }
 
+// The command line's texts, Bulgarian in the code. They are written before
+// the QApplication exists, whose translators tr() would ask, so they are
+// marked with QT_TRANSLATE_NOOP and looked up here in the program's own
+// translation.
+class Texts
+{
+public:
+    explicit Texts(UiLanguage language)
+        : m_translator(programTranslator(language))
+    {
+    }
+
+    QString operator()(const char *source) const
+    {
+        const QString translated = m_translator ? m_translator->translate("CommandLine", source) : QString();
+        return translated.isEmpty() ? QString::fromUtf8(source) : translated;
+    }
+
+private:
+    const QTranslator *m_translator;
+};
+
+// QCommandLineParser's own mistakes, which it words in English, in the
+// language shown.
+QString parserError(const QCommandLineParser &parser, const Texts &text)
+{
+    const QStringList unknown = parser.unknownOptionNames();
+    if (unknown.size() == 1)
+        return text(QT_TRANSLATE_NOOP("CommandLine", "Непозната опция „%1“.")).arg(unknown.first());
+    if (unknown.size() > 1)
+        return text(QT_TRANSLATE_NOOP("CommandLine", "Непознати опции: %1.")).arg(unknown.join(QStringLiteral(", ")));
+    static const QRegularExpression value(QStringLiteral("^(Missing|Unexpected) value after '(.*)'\\.$"));
+    const QRegularExpressionMatch match = value.match(parser.errorText());
+    if (!match.hasMatch())
+        return parser.errorText();
+    return (match.captured(1) == u"Missing" ? text(QT_TRANSLATE_NOOP("CommandLine", "Липсва стойност след „%1“."))
+                                            : text(QT_TRANSLATE_NOOP("CommandLine", "Неочаквана стойност след „%1“.")))
+        .arg(match.captured(2));
+}
+
 CommandLine finished(int exitStatus, const QString &output)
 {
     CommandLine commandLine;
@@ -56,48 +99,66 @@ CommandLine parseCommandLine(const QStringList &arguments)
     // without building a parser first.
     if (arguments.size() <= 1)
         return CommandLine();
+    return parseCommandLine(arguments, startLanguage());
+}
+
+CommandLine parseCommandLine(const QStringList &arguments, UiLanguage language)
+{
+    if (arguments.size() <= 1)
+        return CommandLine();
+    const Texts text(language);
 
     QCommandLineParser parser;
     // Qt's options are written with one dash (-platform, -style).
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    parser.setApplicationDescription(QStringLiteral(
-        "Opens the window of the teaching program for the Playfair digraph cipher.\n"
-        "Qt's standard options, such as -platform, -style and -display, are accepted too."));
+    parser.setApplicationDescription(
+        text(QT_TRANSLATE_NOOP("CommandLine", "Отваря прозореца на учебната програма за диграфовия шифър Playfair."))
+        + u'\n'
+        + text(QT_TRANSLATE_NOOP("CommandLine",
+                                 "Приемат се и стандартните опции на Qt, като -platform, -style и -display.")));
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
-                                  QStringLiteral("Display this help and exit."));
+                                  text(QT_TRANSLATE_NOOP("CommandLine", "Показва тази помощ и излиза.")));
     const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
-                                     QStringLiteral("Display the version and exit."));
-    const QCommandLineOption practice(QStringLiteral("practice"),
-                                      QStringLiteral("Open the exercise window instead of the main window."));
+                                     text(QT_TRANSLATE_NOOP("CommandLine", "Показва версията и излиза.")));
+    const QCommandLineOption practice(
+        QStringLiteral("practice"),
+        text(QT_TRANSLATE_NOOP("CommandLine", "Отваря прозореца за упражнения вместо главния прозорец.")));
+    //: FILE is the name of the argument, as the help shows it.
     const QCommandLineOption breakCipher(QStringLiteral("break"),
-                                         QStringLiteral("Open the window that breaks a ciphertext without its key, "
-                                                        "with the text of FILE, if given, as the ciphertext."));
+                                         text(QT_TRANSLATE_NOOP("CommandLine",
+                                                                "Отваря прозореца, който разбива шифрован текст без "
+                                                                "ключа му, с текста на ФАЙЛ, ако е даден, като шифър.")));
     parser.addOption(help);
     parser.addOption(version);
     parser.addOption(practice);
     parser.addOption(breakCipher);
-    parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("A ciphertext, with --break."),
-                                 QStringLiteral("[FILE]"));
+    //: The name of the argument in the help, in capitals.
+    const QString file = text(QT_TRANSLATE_NOOP("CommandLine", "ФАЙЛ"));
+    parser.addPositionalArgument(file, text(QT_TRANSLATE_NOOP("CommandLine", "Шифрован текст, с --break.")),
+                                 QStringLiteral("[%1]").arg(file));
     acceptQtOptions(parser);
 
-    // Written out only when it is shown. Qt names the program after argv[0]
-    // of a running QCoreApplication, and "<executable_name>" before one
-    // exists: name it plainly instead.
-    const auto helpText = [&parser] {
-        QString text = parser.helpText();
-        const qsizetype options = text.indexOf(QLatin1String(" [options]"));
-        text.replace(0, options, QLatin1String("Usage: ") + program());
-        // FILE goes with --break only: say so in the usage.
-        text.replace(QLatin1String(" [options] [FILE]\n"),
-                     QLatin1String(" [options]\n       ") + program() + QLatin1String(" --break [FILE]\n"));
-        return text;
+    // Written out only when it is shown. Qt words its headings in English
+    // and names the program after argv[0] of a running QCoreApplication, or
+    // "<executable_name>" before one exists: the usage and the headings are
+    // written here instead. FILE goes with --break only: the usage says so.
+    const auto helpText = [&] {
+        const QString usage = text(QT_TRANSLATE_NOOP("CommandLine", "Употреба: %1 [опции]")).arg(program());
+        const QString indent(usage.indexOf(program()), u' ');
+        QString help = parser.helpText();
+        help.replace(0, help.indexOf(u'\n'), usage + u'\n' + indent + program() + QStringLiteral(" --break [%1]").arg(file));
+        help.replace(QStringLiteral("\nOptions:\n"),
+                     u'\n' + text(QT_TRANSLATE_NOOP("CommandLine", "Опции:")) + u'\n');
+        help.replace(QStringLiteral("\nArguments:\n"),
+                     u'\n' + text(QT_TRANSLATE_NOOP("CommandLine", "Аргументи:")) + u'\n');
+        return help;
     };
 
     const auto mistake = [&](const QString &error) {
         return finished(2, program() + QLatin1String(": ") + error + QLatin1Char('\n') + helpText());
     };
     if (!parser.parse(arguments))
-        return mistake(parser.errorText());
+        return mistake(parserError(parser, text));
     if (parser.isSet(help))
         return finished(0, helpText());
     if (parser.isSet(version))
@@ -105,9 +166,10 @@ CommandLine parseCommandLine(const QStringList &arguments)
     const QStringList files = parser.positionalArguments();
     const bool breaking = parser.isSet(breakCipher);
     if (files.size() > (breaking ? 1 : 0))
-        return mistake(QStringLiteral("Unexpected argument '%1'.").arg(files.at(breaking ? 1 : 0)));
+        return mistake(text(QT_TRANSLATE_NOOP("CommandLine", "Неочакван аргумент „%1“.")).arg(files.at(breaking ? 1 : 0)));
     if (breaking && parser.isSet(practice))
-        return mistake(QStringLiteral("--practice and --break open different windows: give one of them."));
+        return mistake(text(QT_TRANSLATE_NOOP("CommandLine",
+                                              "--practice и --break отварят различни прозорци: дайте само едното.")));
 
     CommandLine commandLine;
     if (parser.isSet(practice))

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "workspace/uilanguage.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -26,8 +28,10 @@ struct CommandLine
 
 // `arguments` as main() received them, the program first. Qt's own options
 // (-platform, -style, -display and the like) are accepted and left in argv
-// for QApplication to take.
+// for QApplication to take. The help and the mistakes are written in
+// `language`, or in the one the program starts in (see translations.h).
 CommandLine parseCommandLine(const QStringList &arguments);
+CommandLine parseCommandLine(const QStringList &arguments, UiLanguage language);
 
 QStringList argumentsOf(int argc, char **argv);
 

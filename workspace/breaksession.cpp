@@ -7,6 +7,7 @@
 #include "engine/characters.h"
 #include "engine/demonstration.h"
 #include "engine/textbook.h"
+#include "solvererrors.h"
 #include "workspace.h"
 
 #include <QFile>
@@ -103,16 +104,21 @@ BreakInput BreakInput::fromFile(const QString &path)
     const QFileInfo info(path);
     QFile file(path);
     if (!info.exists()) {
-        input.note = QStringLiteral("Файлът „%1“ не съществува.").arg(path);
+        input.note = {"BreakSession", QT_TRANSLATE_NOOP("BreakSession", "Файлът „%1“ не съществува."), {path}};
     } else if (info.isDir()) {
-        input.note = QStringLiteral("„%1“ е папка, а не файл с шифрован текст.").arg(path);
+        input.note = {"BreakSession", QT_TRANSLATE_NOOP("BreakSession", "„%1“ е папка, а не файл с шифрован текст."),
+                      {path}};
     } else if (!file.open(QIODevice::ReadOnly)) {
-        input.note = QStringLiteral("Файлът „%1“ не може да бъде прочетен.").arg(path);
+        input.note = {"BreakSession", QT_TRANSLATE_NOOP("BreakSession", "Файлът „%1“ не може да бъде прочетен."),
+                      {path}};
     } else {
         const QByteArray bytes = file.read(mostFileBytes + 1);
         input.ciphertext = QString::fromUtf8(bytes.left(mostFileBytes));
         if (bytes.size() > mostFileBytes)
-            input.note = QStringLiteral("Файлът „%1“ е по-дълъг от 1 MiB: прочетено е само началото му.").arg(path);
+            input.note = {"BreakSession",
+                          QT_TRANSLATE_NOOP("BreakSession",
+                                            "Файлът „%1“ е по-дълъг от 1 MiB: прочетено е само началото му."),
+                          {path}};
     }
     return input;
 }
@@ -137,7 +143,7 @@ void BreakSession::setCiphertext(const QString &text)
     }
     if (m_state == State::Idle || m_state == State::Refused) {
         m_state = State::Idle;
-        m_message.clear();
+        m_message = {};
     }
 }
 
@@ -153,7 +159,7 @@ void BreakSession::readInputLetters()
     const auto *ciphertext = std::get_if<analysis::Ciphertext>(&read);
     m_inputReadable = ciphertext != nullptr;
     m_inputCipher = ciphertext ? textOf(ciphertext->letters) : QString();
-    m_setAsideNote = ciphertext ? QString::fromStdString(ciphertext->note(Language::Bulgarian)) : QString();
+    m_setAside = ciphertext ? QString::fromStdString(ciphertext->setAside) : QString();
 }
 
 bool BreakSession::keyKnown() const
@@ -187,7 +193,7 @@ void BreakSession::setDoubles(Doubles doubles)
     }
     if (m_state == State::Refused) {
         m_state = State::Idle;
-        m_message.clear();
+        m_message = {};
     }
 }
 
@@ -246,7 +252,7 @@ bool BreakSession::abandon()
         return false;
     clearResult();
     m_state = State::Idle;
-    m_message.clear();
+    m_message = {};
     return true;
 }
 
@@ -256,41 +262,48 @@ void BreakSession::demonstrate(const QString &text, const std::optional<QString>
     if (isSearching())
         return;
     QString square;
-    QStringList notes;
+    Sentence note;
     if (!keyWord) {
         square = Demonstration::randomSquare(random);
     } else {
         if (keyWord->trimmed().isEmpty()) {
-            refuse(QStringLiteral("Напишете ключова дума или изберете „случаен квадрат“."));
+            refuse({"BreakSession",
+                    QT_TRANSLATE_NOOP("BreakSession", "Напишете ключова дума или изберете „случаен квадрат“.")});
             return;
         }
         const QString latinKey = inLatin(*keyWord);
         if (cleaned(upperCased(latinKey)).isEmpty()) {
-            refuse(QStringLiteral("Ключовата дума няма нито една буква."));
+            refuse({"BreakSession", QT_TRANSLATE_NOOP("BreakSession", "Ключовата дума няма нито една буква.")});
             return;
         }
         if (latinKey != *keyWord)
-            notes << QStringLiteral("Ключовата дума %1 е написана с латински букви: %2.")
-                         .arg(keyWord->simplified().toUpper(), latinKey.simplified().toUpper());
+            note = {"BreakSession",
+                    QT_TRANSLATE_NOOP("BreakSession", "Ключовата дума %1 е написана с латински букви: %2."),
+                    {keyWord->simplified().toUpper(), latinKey.simplified().toUpper()}};
         square = Demonstration::keySquare(latinKey, route);
     }
     const QString latinText = inLatin(text);
     const std::optional<Demonstration> demonstration = Demonstration::make(latinText, square, doubles);
     if (!demonstration) {
-        refuse(QStringLiteral("Текстът за демонстрация няма нито една буква."));
+        refuse({"BreakSession", QT_TRANSLATE_NOOP("BreakSession", "Текстът за демонстрация няма нито една буква.")});
         return;
     }
-    if (latinText != text)
-        notes.prepend(QStringLiteral("Кирилицата в текста е написана с латински букви по официалната "
-                                     "транслитерация, на която е и статистиката на българския: „%1“.")
-                          .arg(quoted(latinText.toUpper())));
+    if (latinText != text) {
+        Sentence textNote{"BreakSession",
+                          QT_TRANSLATE_NOOP("BreakSession", "Кирилицата в текста е написана с латински букви по "
+                                                            "официалната транслитерация, на която е и статистиката "
+                                                            "на българския: „%1“."),
+                          {quoted(latinText.toUpper())}};
+        textNote.addLine(note);
+        note = textNote;
+    }
     BreakInput input;
     input.ciphertext = pairsOf(demonstration->ciphertext);
     input.trueSquare = demonstration->square;
     input.keyWord = keyWord.value_or(QString());
     input.route = route;
     input.doubles = doubles;
-    input.note = notes.join(u'\n');
+    input.note = note;
     setInput(input);
 }
 
@@ -317,7 +330,7 @@ Language BreakSession::shownLanguage() const
 }
 
 // A refusal takes the place of whatever was on show.
-void BreakSession::refuse(const QString &message)
+void BreakSession::refuse(const Sentence &message)
 {
     clearResult();
     m_state = State::Refused;
@@ -331,10 +344,11 @@ std::optional<BreakSession::Search> BreakSession::start()
     clearResult();
     auto read = analysis::readCiphertext(m_ciphertext.toStdString(), m_doubles);
     if (const auto *error = std::get_if<analysis::CiphertextError>(&read)) {
-        QString message = QString::fromStdString(error->message(Language::Bulgarian));
+        Sentence message = sentenceOf(*error);
         if (error->kind == analysis::CiphertextError::Kind::DoubledPair)
-            message += QStringLiteral(" Ако в съобщението удвоените букви са оставени, без X между тях, "
-                                      "отбележете „удвоените букви са оставени“.");
+            message.addLine({"BreakSession",
+                             QT_TRANSLATE_NOOP("BreakSession", "Ако в съобщението удвоените букви са оставени, без X "
+                                                               "между тях, отбележете „удвоените букви са оставени“.")});
         refuse(message);
         return std::nullopt;
     }
@@ -349,7 +363,7 @@ std::optional<BreakSession::Search> BreakSession::start()
         options.crib = m_crib.toStdString();
         const auto crib = analysis::Crib::make(options.crib, std::nullopt, search.ciphertext);
         if (const auto *error = std::get_if<analysis::CribError>(&crib)) {
-            refuse(QString::fromStdString(error->message(Language::Bulgarian)));
+            refuse(sentenceOf(*error));
             return std::nullopt;
         }
     }
@@ -367,7 +381,7 @@ std::optional<BreakSession::Search> BreakSession::start()
         m_trueScore = scoreOf(m_truePlain, m_language.value_or(m_knownLanguage.value_or(Language::English)));
     }
 
-    m_message.clear();
+    m_message = {};
     m_state = State::Searching;
     search.run = ++m_run;
     return search;

@@ -3,7 +3,9 @@
 #include "analysis/solver.h"
 #include "engine/keyedsquare.h"
 #include "engine/textbook.h"
+#include "sentence.h"
 
+#include <QCoreApplication>
 #include <QList>
 #include <QPointF>
 #include <QString>
@@ -23,7 +25,7 @@ struct BreakInput
 {
     QString ciphertext; // any text: its letters are the ciphertext
     QString trueSquare; // the key's 25 letters row by row, when it is known
-    QString note;       // a first word for the status line, such as a file that could not be read
+    Sentence note;      // a first word for the status line, such as a file that could not be read
     // The key word the known square was built from, as typed, when known,
     // and how it was written into the square.
     QString keyWord = {};
@@ -64,6 +66,8 @@ struct BreakInput
 // and the key counts as known only for the letters it came with.
 class BreakSession
 {
+    Q_DECLARE_TR_FUNCTIONS(BreakSession)
+
 public:
     enum class State { Idle, Searching, Stopping, Finished, Refused };
 
@@ -226,7 +230,7 @@ private:
     void readInputLetters();
     bool foundIsKnownKey() const;
     QString lettersRightNote() const;
-    void refuse(const QString &message);
+    void refuse(const Sentence &message);
     void chooseLanguageFor(const QString &plainLetters);
     // The language the score is read in: chosen, found or known.
     analysis::Language shownLanguage() const;
@@ -239,7 +243,7 @@ private:
     QString m_inputLetters;     // its letters, A..Z without J
     bool m_inputReadable = false; // they are a ciphertext
     QString m_inputCipher;      // the letters read as one, without the padding set aside
-    QString m_setAsideNote;     // what was set aside, if anything
+    QString m_setAside;         // the letters set aside as padding, if any
     QString m_crib;
     std::optional<analysis::Language> m_language;
     Doubles m_doubles = Doubles::Split;
@@ -257,7 +261,7 @@ private:
 
     // The last search.
     State m_state = State::Idle;
-    QString m_message;   // why the input was refused, or the opening note
+    Sentence m_message;  // why the input was refused, or the opening note
     int m_run = 0;       // counts searches: only the last one's messages count
     std::optional<analysis::Language> m_searchLanguage; // as the search was told
     bool m_cribGiven = false;

@@ -1,14 +1,14 @@
-// The break session's sentences: the status line and the notes, in
-// Bulgarian, with the figures written the Bulgarian way.
+// The break session's sentences: the status line and the notes, in the
+// language shown, with the figures written its way.
 
 #include "breaksession.h"
 
 #include "analysis/ciphertext.h"
 #include "analysis/squarealignment.h"
 #include "engine/characters.h"
+#include "uilanguage.h"
 
-#include <QLocale>
-#include <QStringList>
+#include <QList>
 
 #include <algorithm>
 #include <cmath>
@@ -20,79 +20,45 @@ namespace {
 
 using analysis::Language;
 
-QLocale bulgarian()
-{
-    return QLocale(QLocale::Bulgarian, QLocale::Bulgaria);
-}
-
 QString seconds(double value)
 {
-    return QStringLiteral("%1 с").arg(bulgarian().toString(value, 'f', 1));
+    //: Seconds, written "3,2 с" in Bulgarian: %1 is the number in the language's form.
+    return BreakSession::tr("%1 с").arg(uiLocale().toString(value, 'f', 1));
 }
 
-// A count in groups of three digits, as Bulgarian writes it: 1 461 274.
-// (Qt 6.4's Bulgarian locale leaves the first group of a 7-digit number whole.)
+// A count in groups of three digits: 1 461 274 in Bulgarian, 1,461,274 in
+// English. (Qt 6.4's Bulgarian locale leaves the first group of a 7-digit
+// number whole.)
 QString grouped(std::uint64_t number)
 {
+    const QChar separator = uiLanguage() == UiLanguage::English ? QChar(u',') : QChar(0x00A0);
     QString digits = QString::number(qulonglong(number));
     for (qsizetype at = digits.size() - 3; at > 0; at -= 3)
-        digits.insert(at, QChar(0x00A0));
+        digits.insert(at, separator);
     return digits;
+}
+
+QString score(double value)
+{
+    return uiLocale().toString(value, 'f', 2);
 }
 
 QString keysTested(std::uint64_t keys)
 {
-    return QStringLiteral("%1 %2").arg(grouped(keys), keys == 1 ? QStringLiteral("ключ") : QStringLiteral("ключа"));
+    return keys == 1 ? BreakSession::tr("1 ключ") : BreakSession::tr("%1 ключа").arg(grouped(keys));
 }
 
-QString languageName(Language language)
+// A report's score for the status line; with the language the search found,
+// which language it was read in, and the other's.
+QString reportScore(const analysis::SolverReport &report)
 {
-    return language == Language::English ? QStringLiteral("английски") : QStringLiteral("български");
-}
-
-// ", оценка -4,39" once a square is found; with the language found by the
-// search, in which language, and the other's.
-QString scoreClause(const analysis::SolverReport &report)
-{
-    if (!report.found)
-        return {};
-    const QString score = bulgarian().toString(report.score, 'f', 2);
     if (!report.languageFound)
-        return QStringLiteral(", оценка %1").arg(score);
-    const Language other = report.language == Language::English ? Language::Bulgarian : Language::English;
-    return QStringLiteral(", оценка %1 на %2 (на %3 %4: езикът е намерен от търсенето)")
-        .arg(score, languageName(report.language), languageName(other),
-             bulgarian().toString(report.otherLanguageScore, 'f', 2));
-}
-
-// Why the solver trusted its answer, after "резултатът е сигурен".
-QString confidentWhy(const analysis::SolverResult &result)
-{
-    switch (result.confidence) {
-    case analysis::Confidence::KeyWord:
-        return QStringLiteral("резултатът е сигурен: квадратът е от ключова дума, а текстът му прилича на езика и е "
-                              "много по-вероятен от всеки друг намерен");
-    case analysis::Confidence::Settled:
-        return QStringLiteral("резултатът е сигурен: текстът прилича на езика и никое търсене от този квадрат не "
-                              "намери по-добър");
-    case analysis::Confidence::Agreed:
-    case analysis::Confidence::None:
-        break;
-    }
-    return QStringLiteral("резултатът е сигурен, %1 независими търсения стигнаха до един и същ текст")
-        .arg(result.agreeing);
-}
-
-// "4 823 910 такива ключа": of the kind just named.
-QString suchKeys(std::uint64_t keys)
-{
-    return keys == 1 ? QStringLiteral("1 такъв ключ") : QStringLiteral("%1 такива ключа").arg(grouped(keys));
-}
-
-// A key word's letters as the square is built from them.
-QString keyLetters(const QString &keyWord)
-{
-    return cleaned(upperCased(keyWord));
+        return score(report.score);
+    //: %1 is the plaintext's score in the language found, %2 its score in the other.
+    return (report.language == Language::English
+                ? BreakSession::tr("%1 на английски (на български %2: езикът е намерен от търсенето)")
+                : BreakSession::tr("%1 на български (на английски %2: езикът е намерен от търсенето)"))
+        .arg(score(report.score), score(report.otherLanguageScore));
 }
 
 // "12", "12 и 40", "3, 12 и 40".
@@ -101,7 +67,8 @@ QString numberList(const QList<int> &numbers)
     QString list;
     for (qsizetype i = 0; i < numbers.size(); ++i) {
         if (i > 0)
-            list += i + 1 == numbers.size() ? QStringLiteral(" и ") : QStringLiteral(", ");
+            //: Between the last two numbers of a list: "12 и 40".
+            list += i + 1 == numbers.size() ? BreakSession::tr(" и ") : QStringLiteral(", ");
         list += QString::number(numbers[i]);
     }
     return list;
@@ -114,18 +81,50 @@ QString routeSentence(SquareRoute route)
     case SquareRoute::Rows:
         return {};
     case SquareRoute::Columns:
-        return QStringLiteral("Ключът е вписан в квадрата по колони, а не по редове.");
+        return BreakSession::tr("Ключът е вписан в квадрата по колони, а не по редове.");
     case SquareRoute::RowSnake:
-        return QStringLiteral("Ключът е вписан в квадрата като змийка по редове: всеки втори ред отдясно наляво.");
+        return BreakSession::tr("Ключът е вписан в квадрата като змийка по редове: всеки втори ред отдясно наляво.");
     case SquareRoute::ColumnSnake:
-        return QStringLiteral("Ключът е вписан в квадрата като змийка по колони: всяка втора колона отдолу нагоре.");
+        return BreakSession::tr("Ключът е вписан в квадрата като змийка по колони: всяка втора колона отдолу "
+                                "нагоре.");
     case SquareRoute::Spiral:
-        return QStringLiteral("Ключът е вписан в квадрата по спирала: от горния ляв ъгъл по часовниковата стрелка.");
+        return BreakSession::tr("Ключът е вписан в квадрата по спирала: от горния ляв ъгъл по часовниковата "
+                                "стрелка.");
     case SquareRoute::Diagonals:
-        return QStringLiteral("Ключът е вписан в квадрата по диагонали: от горния ляв ъгъл, всеки диагонал отдясно "
-                              "наляво надолу.");
+        return BreakSession::tr("Ключът е вписан в квадрата по диагонали: от горния ляв ъгъл, всеки диагонал "
+                                "отдясно наляво надолу.");
     }
     return {};
+}
+
+// Why the solver trusted its answer, after "резултатът е сигурен".
+QString confidentWhy(const analysis::SolverResult &result)
+{
+    switch (result.confidence) {
+    case analysis::Confidence::KeyWord:
+        return BreakSession::tr("резултатът е сигурен: квадратът е от ключова дума, а текстът му прилича на езика и "
+                                "е много по-вероятен от всеки друг намерен");
+    case analysis::Confidence::Settled:
+        return BreakSession::tr("резултатът е сигурен: текстът прилича на езика и никое търсене от този квадрат не "
+                                "намери по-добър");
+    case analysis::Confidence::Agreed:
+    case analysis::Confidence::None:
+        break;
+    }
+    return BreakSession::tr("резултатът е сигурен, %1 независими търсения стигнаха до един и същ текст")
+        .arg(result.agreeing);
+}
+
+// "4 823 910 такива ключа": of the kind just named.
+QString suchKeys(std::uint64_t keys)
+{
+    return keys == 1 ? BreakSession::tr("1 такъв ключ") : BreakSession::tr("%1 такива ключа").arg(grouped(keys));
+}
+
+// A key word's letters as the square is built from them.
+QString keyLetters(const QString &keyWord)
+{
+    return cleaned(upperCased(keyWord));
 }
 
 // Two lines, or the one that is not empty.
@@ -140,14 +139,13 @@ QString lines(const QString &first, const QString &second)
 // constructor at every start of the program, whichever window opens.
 QString keyKnownNote()
 {
-    return QStringLiteral("Ключът е известен: буквите, които са на мястото си, ще се оцветят в зелено.");
+    return BreakSession::tr("Ключът е известен: буквите, които са на мястото си, ще се оцветят в зелено.");
 }
 
 QString keyUnknownNote()
 {
-    return QStringLiteral("Ключът не е известен: нищо не се отбелязва.");
+    return BreakSession::tr("Ключът не е известен: нищо не се отбелязва.");
 }
-
 
 } // namespace
 
@@ -164,23 +162,37 @@ QString BreakSession::inPlaceNote() const
     for (qsizetype i = 0; i < plain.size() && i < m_truePlain.size(); ++i)
         same += plain[i] == m_truePlain[i];
     const int percent = m_truePlain.isEmpty() ? 0 : int(std::floor(100.0 * double(same) / double(m_truePlain.size())));
-    return QStringLiteral("На мястото си: %1 от 25 букви.\nВерен текст: %2 % от буквите.").arg(cells).arg(percent);
+    return tr("На мястото си: %1 от 25 букви.\nВерен текст: %2 % от буквите.").arg(cells).arg(percent);
 }
 
 QString BreakSession::scoreNote() const
 {
     const Language language = shownLanguage();
     const analysis::ScoreLevels levels = analysis::scoreLevels(language);
-    return QStringLiteral("Оценката показва колко прилича текстът на %1: средният логаритъм от вероятността на "
-                          "всяка буква след предходните четири (около %2 за случайни букви, около %3 за обикновен "
-                          "текст).")
-        .arg(languageName(language), bulgarian().toString(levels.random, 'f', 1),
-             bulgarian().toString(levels.typical, 'f', 1));
+    const QString random = uiLocale().toString(levels.random, 'f', 1);
+    const QString typical = uiLocale().toString(levels.typical, 'f', 1);
+    if (language == Language::English)
+        return tr("Оценката показва колко прилича текстът на английски: средният логаритъм от вероятността на "
+                  "всяка буква след предходните четири (около %1 за случайни букви, около %2 за обикновен текст).")
+            .arg(random, typical);
+    return tr("Оценката показва колко прилича текстът на български: средният логаритъм от вероятността на всяка "
+              "буква след предходните четири (около %1 за случайни букви, около %2 за обикновен текст).")
+        .arg(random, typical);
 }
 
 QString BreakSession::setAsideNote() const
 {
-    return m_inputReadable ? m_setAsideNote : QString();
+    if (!m_inputReadable || m_setAside.isEmpty())
+        return {};
+    if (m_setAside.size() == 1)
+        return tr("Последната буква, %1, е оставена настрана: тя няма двойка, а шифрите се пращаха на групи от пет "
+                  "и последната група се допълваше.")
+            .arg(m_setAside);
+    //: %1 counts the letters set aside at the end of the ciphertext, %2 are those letters.
+    return tr("Последните %1 букви, %2, са оставени настрана: повторена буква след последната двойка, каквато никой "
+              "квадрат не дава, значи допълнение на последната група от пет.")
+        .arg(m_setAside.size())
+        .arg(m_setAside);
 }
 
 QList<int> BreakSession::garbledPairs() const
@@ -199,7 +211,7 @@ QString BreakSession::garbledNote() const
         return {};
     const analysis::Garbling &garbling = m_report.garbling;
     if (garbling.readsNowhere())
-        return QStringLiteral("Текстът изобщо не се чете: намереният квадрат едва ли е ключът.");
+        return tr("Текстът изобщо не се чете: намереният квадрат едва ли е ключът.");
     QList<int> before; // the garbled pairs before the text stops reading
     for (std::size_t pair : garbling.pairs) {
         if (!garbling.unreadableFrom || pair < *garbling.unreadableFrom)
@@ -207,17 +219,17 @@ QString BreakSession::garbledNote() const
     }
     QString garbled;
     if (before.size() == 1)
-        garbled = QStringLiteral("Двойка %1 (подчертана) се чете много по-зле, отколкото която и да е друга двойка "
-                                 "би се чела там: вероятно е сбъркана при предаването.")
+        garbled = tr("Двойка %1 (подчертана) се чете много по-зле, отколкото която и да е друга двойка би се чела "
+                     "там: вероятно е сбъркана при предаването.")
                       .arg(before.first());
     else if (!before.isEmpty())
-        garbled = QStringLiteral("Двойки %1 (подчертани) се четат много по-зле, отколкото които и да е други двойки "
-                                 "биха се чели там: вероятно са сбъркани при предаването.")
+        //: %1 lists the numbers of the pairs: "3, 12 и 40".
+        garbled = tr("Двойки %1 (подчертани) се четат много по-зле, отколкото които и да е други двойки биха се "
+                     "чели там: вероятно са сбъркани при предаването.")
                       .arg(numberList(before));
     if (!garbling.unreadableFrom)
         return garbled;
-    return lines(garbled, QStringLiteral("От двойка %1 нататък текстът не се чете: вероятно там е изпусната или "
-                                         "добавена буква.")
+    return lines(garbled, tr("От двойка %1 нататък текстът не се чете: вероятно там е изпусната или добавена буква.")
                               .arg(*garbling.unreadableFrom + 1));
 }
 
@@ -225,10 +237,9 @@ QString BreakSession::shortTextNote(qsizetype letters) const
 {
     if (letters == 0 || letters >= qsizetype(analysis::shortCiphertext))
         return {};
-    QString note = QStringLiteral("Шифърът има само %1 букви: на толкова кратък текст пасват много квадрати.")
-                       .arg(letters);
+    QString note = tr("Шифърът има само %1 букви: на толкова кратък текст пасват много квадрати.").arg(letters);
     if (m_crib.trimmed().isEmpty())
-        note += QStringLiteral(" Ако знаете дума от текста, напишете я в „Известна дума“.");
+        note += u' ' + tr("Ако знаете дума от текста, напишете я в „Известна дума“.");
     return note;
 }
 
@@ -237,22 +248,25 @@ QString BreakSession::status() const
     switch (m_state) {
     case State::Idle: {
         if (!m_message.isEmpty())
-            return m_message;
+            return m_message.text();
         if (m_ciphertext.trimmed().isEmpty())
-            return QStringLiteral("Поставете шифрован текст или направете демонстрация, после натиснете „Започни“.");
-        return lines(QStringLiteral("Натиснете „Започни“ или Enter в полето за шифрования текст."),
+            return tr("Поставете шифрован текст или направете демонстрация, после натиснете „Започни“.");
+        return lines(tr("Натиснете „Започни“ или Enter в полето за шифрования текст."),
                      m_inputReadable ? shortTextNote(m_inputCipher.size()) : QString());
     }
     case State::Refused:
-        return m_message;
-    case State::Searching:
-        return lines(QStringLiteral("Търсене: %1, проверени %2, завършени опити: %3%4.")
-                         .arg(seconds(m_report.elapsedSeconds), keysTested(m_report.keysTested))
-                         .arg(m_report.restarts)
-                         .arg(scoreClause(m_report)),
-                     shortTextNote(m_letters.size()));
+        return m_message.text();
+    case State::Searching: {
+        const QString time = seconds(m_report.elapsedSeconds);
+        const QString keys = keysTested(m_report.keysTested);
+        const QString searching = m_report.found
+            ? tr("Търсене: %1, проверени %2, завършени опити: %3, оценка %4.")
+                  .arg(time, keys, QString::number(m_report.restarts), reportScore(m_report))
+            : tr("Търсене: %1, проверени %2, завършени опити: %3.").arg(time, keys).arg(m_report.restarts);
+        return lines(searching, shortTextNote(m_letters.size()));
+    }
     case State::Stopping:
-        return QStringLiteral("Спиране…");
+        return tr("Спиране…");
     case State::Finished:
         break;
     }
@@ -267,18 +281,23 @@ QString BreakSession::finishedStatus() const
         why = confidentWhy(m_report);
         break;
     case analysis::StopReason::TimeLimit:
-        why = QStringLiteral("времето за търсене изтече");
+        why = tr("времето за търсене изтече");
         break;
     case analysis::StopReason::Cancelled:
-        why = QStringLiteral("спряно");
+        why = tr("спряно");
         break;
     }
-    QString first = QStringLiteral("Търсенето приключи след %1 и %2 проверени ключа: %3%4.")
-                        .arg(seconds(m_report.elapsedSeconds), grouped(m_report.keysTested), why,
-                             scoreClause(m_report));
+    const QString time = seconds(m_report.elapsedSeconds);
+    const QString keys = grouped(m_report.keysTested);
+    //: %3 says why the search stopped.
+    QString first = m_report.found
+        ? tr("Търсенето приключи след %1 и %2 проверени ключа: %3, оценка %4.")
+              .arg(time, keys, why, reportScore(m_report))
+        : tr("Търсенето приключи след %1 и %2 проверени ключа: %3.").arg(time, keys, why);
     if (!m_report.found)
-        first += m_cribGiven ? QStringLiteral(" Не е намерен квадрат, при който известната дума е в текста.")
-                             : QStringLiteral(" Не е намерен квадрат.");
+        first += u' '
+            + (m_cribGiven ? tr("Не е намерен квадрат, при който известната дума е в текста.")
+                           : tr("Не е намерен квадрат."));
     return first;
 }
 
@@ -302,29 +321,33 @@ QString BreakSession::keyWordLine() const
         // The key as typed, but spaced as the search names it when it was
         // typed without the spaces (as the main window leaves a key).
         const QString latin = inLatin(m_trueKeyWord);
-        if (latin != m_trueKeyWord)
-            return QStringLiteral("Ключовата дума е %1 (%2)").arg(m_trueKeyWord, latin);
+        if (latin != m_trueKeyWord) {
+            //: The key word as typed in Cyrillic, then in the Latin letters that build the square.
+            return tr("Ключовата дума е %1 (%2)").arg(m_trueKeyWord, latin);
+        }
         const QString named = keyWordNamed() ? QString::fromStdString(*m_report.keyWord) : QString();
         const bool spaced = QString(named).remove(u' ') == QString(m_trueKeyWord).remove(u' ')
             && named.count(u' ') > m_trueKeyWord.count(u' ');
-        return QStringLiteral("Ключовата дума е %1").arg(spaced ? named : m_trueKeyWord);
+        return tr("Ключовата дума е %1").arg(spaced ? named : m_trueKeyWord);
     }
     const bool trusted = keyWordTrusted();
-    const QString best
-        = m_state == State::Finished ? QStringLiteral("Най-добрият намерен ключ") : QStringLiteral("Най-добрият ключ досега");
     if (keyWordNamed()) {
         const QString key = QString::fromStdString(*m_report.keyWord);
         if (trusted)
-            return m_report.keyWordInList ? QStringLiteral("Ключовата дума е %1").arg(key)
-                                          : QStringLiteral("Ключът е буквите %1 — не е дума от списъците").arg(key);
-        return m_report.keyWordInList ? QStringLiteral("%1: %2").arg(best, key)
-                                      : QStringLiteral("%1: буквите %2 (не е дума от списъците)").arg(best, key);
+            return m_report.keyWordInList ? tr("Ключовата дума е %1").arg(key)
+                                          : tr("Ключът е буквите %1 — не е дума от списъците").arg(key);
+        if (m_state == State::Finished)
+            return m_report.keyWordInList
+                ? tr("Най-добрият намерен ключ: %1").arg(key)
+                : tr("Най-добрият намерен ключ: буквите %1 (не е дума от списъците)").arg(key);
+        return m_report.keyWordInList ? tr("Най-добрият ключ досега: %1").arg(key)
+                                      : tr("Най-добрият ключ досега: буквите %1 (не е дума от списъците)").arg(key);
     }
     // While the search runs, a square from the general search may yet turn
     // out to be a key word's: only the end says it is none.
     if (m_state == State::Finished && m_report.found)
-        return trusted ? QStringLiteral("Намереният квадрат не е от ключова дума")
-                       : QStringLiteral("Най-добрият намерен квадрат не е от ключова дума");
+        return trusted ? tr("Намереният квадрат не е от ключова дума")
+                       : tr("Най-добрият намерен квадрат не е от ключова дума");
     return {};
 }
 
@@ -334,18 +357,19 @@ QString BreakSession::keyWordLine() const
 QString BreakSession::lettersRightNote() const
 {
     if (m_trueSquare)
-        return QStringLiteral("Не е ключът: на мястото си са %1 от 25 букви на квадрата.")
+        return tr("Не е ключът: на мястото си са %1 от 25 букви на квадрата.")
             .arg(analysis::alignedSquare(m_report.square, *m_trueSquare).count);
     QString letters = m_letters + QString::fromStdString(m_report.plaintext);
     std::sort(letters.begin(), letters.end());
     letters.erase(std::unique(letters.begin(), letters.end()), letters.end());
-    const QString unsure = m_state == State::Finished ? QStringLiteral("Търсенето не е сигурно в този ключ")
-                                                       : QStringLiteral("Търсенето още не е сигурно в този ключ");
+    const bool finished = m_state == State::Finished;
     if (letters.size() >= 25)
-        return unsure + u'.';
-    return QStringLiteral("%1: в текста има само %2 от 25-те букви, затова най-много %2 букви на квадрата може да "
-                          "са на мястото си.")
-        .arg(unsure)
+        return finished ? tr("Търсенето не е сигурно в този ключ.") : tr("Търсенето още не е сигурно в този ключ.");
+    //: %1 counts the different letters of the ciphertext and its plaintext, fewer than 25.
+    return (finished ? tr("Търсенето не е сигурно в този ключ: в текста има само %1 от 25-те букви, затова "
+                          "най-много %1 букви на квадрата може да са на мястото си.")
+                     : tr("Търсенето още не е сигурно в този ключ: в текста има само %1 от 25-те букви, затова "
+                          "най-много %1 букви на квадрата може да са на мястото си."))
         .arg(letters.size());
 }
 
@@ -359,18 +383,22 @@ QString BreakSession::keyWordNote() const
                                             : keyWordNamed() ? m_report.keyRoute : SquareRoute::Rows);
     QString shortest;
     if (knownKeyNamed && keyWordNamed()
-        && keyLetters(inLatin(m_trueKeyWord)) != keyLetters(QString::fromStdString(*m_report.keyWord)))
-        shortest = QStringLiteral("Търсенето я назовава с най-късата дума, която дава същия квадрат: %1.")
+        && keyLetters(inLatin(m_trueKeyWord)) != keyLetters(QString::fromStdString(*m_report.keyWord))) {
+        //: Under "The key word is …": the search names that key word ("я") by %1, the shortest word that
+        //: builds the same square.
+        shortest = tr("Търсенето я назовава с най-късата дума, която дава същия квадрат: %1.")
                        .arg(QString::fromStdString(*m_report.keyWord));
+    }
     shortest = lines(route, shortest);
     if (!keyWordTrusted())
         return lines(shortest, lettersRightNote());
     if (!knownKeyNamed && !(keyWordNamed() && m_report.keyWordInList))
         return shortest;
     // 25! orders of the letters, of which each 25 cyclic shifts encrypt alike.
+    //: %1 counts the key words tried: "1 such key", "4,823,910 such keys".
     return lines(shortest,
-                 QStringLiteral("Квадрат от ключова дума се намира лесно: търсенето опита само %1, а квадратите, "
-                                "които шифрират различно, са 25!/25 ≈ 6,2·10²³.")
+                 tr("Квадрат от ключова дума се намира лесно: търсенето опита само %1, а квадратите, които шифрират "
+                    "различно, са 25!/25 ≈ 6,2·10²³.")
                      .arg(suchKeys(m_report.keyWordsTested)));
 }
 
@@ -378,7 +406,7 @@ QString BreakSession::wordsLine() const
 {
     if (!hasSearched() || !m_report.found || m_report.words.empty())
         return {};
-    return QStringLiteral("Думите (догадка): %1").arg(QString::fromStdString(m_report.words));
+    return tr("Думите (догадка): %1").arg(QString::fromStdString(m_report.words));
 }
 
 } // namespace playfair

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <stdexcept>
@@ -8,9 +9,12 @@ namespace playfair {
 
 // A run-time error raised by a workspace operation or an engine step. It ends
 // the running handler at the point where it was raised; whatever the earlier
-// steps wrote stays in the workspace. The description is meant for the user.
+// steps wrote stays in the workspace. The description is meant for the user,
+// in the language shown (RuntimeError::tr()).
 class RuntimeError : public std::runtime_error
 {
+    Q_DECLARE_TR_FUNCTIONS(RuntimeError)
+
 public:
     explicit RuntimeError(const QString &description)
         : std::runtime_error(description.toStdString())

@@ -11,7 +11,7 @@ namespace {
 void checkPosition(const ItemList &list, qint16 position)
 {
     if (position < 0 || position >= list.ListCount())
-        throw InvalidCallError(QStringLiteral("Списъкът няма ред с номер %1 (редовете са %2).")
+        throw InvalidCallError(RuntimeError::tr("Списъкът няма ред с номер %1 (редовете са %2).")
                                    .arg(position)
                                    .arg(list.ListCount()));
 }
@@ -21,7 +21,7 @@ void checkPosition(const ItemList &list, qint16 position)
 void ItemList::AddItem(const QString &item)
 {
     if (m_items.size() >= std::numeric_limits<qint16>::max())
-        throw OverflowError(QStringLiteral("Препълване: списъкът не може да има повече от 32767 реда."));
+        throw OverflowError(RuntimeError::tr("Препълване: списъкът не може да има повече от 32767 реда."));
     m_items.append(item);
 }
 

@@ -12,16 +12,44 @@ Workspace::Workspace()
 {
 }
 
+namespace {
+
+QString embeddedText(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        qFatal("The embedded explanation text %s is missing from the build.", qPrintable(path));
+    return QString::fromUtf8(file.readAll());
+}
+
+} // namespace
+
 QString Workspace::explanation()
 {
-    // Embedded at build time from workspace/explanation.txt (UTF-8, CR LF).
-    static const QString text = [] {
-        QFile file(QStringLiteral(":/playfair/explanation.txt"));
-        if (!file.open(QIODevice::ReadOnly))
-            qFatal("The embedded explanation text is missing from the build.");
-        return QString::fromUtf8(file.readAll());
-    }();
-    return text;
+    return explanation(uiLanguage());
+}
+
+QString Workspace::explanation(UiLanguage language)
+{
+    // Embedded at build time from workspace/explanation.txt and
+    // workspace/explanation.en.txt (UTF-8, CR LF), each read when first shown.
+    if (language == UiLanguage::English) {
+        static const QString english = embeddedText(QStringLiteral(":/playfair/explanation.en.txt"));
+        return english;
+    }
+    static const QString bulgarian = embeddedText(QStringLiteral(":/playfair/explanation.txt"));
+    return bulgarian;
+}
+
+void Workspace::translateExplanation(UiLanguage language)
+{
+    for (const UiLanguage from : {UiLanguage::Bulgarian, UiLanguage::English}) {
+        const QString old = explanation(from);
+        if (Text1[0].startsWith(old)) {
+            Text1[0].replace(0, old.size(), explanation(language));
+            return;
+        }
+    }
 }
 
 void Workspace::ResetWorkspace()

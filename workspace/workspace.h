@@ -2,6 +2,7 @@
 
 #include "itemlist.h"
 #include "optionalnumber.h"
+#include "uilanguage.h"
 
 #include <QString>
 
@@ -51,8 +52,15 @@ public:
     // rows the list does not have are ignored, as the user cannot pick them.
     void SelectItem(qint16 index, qint16 row);
 
-    // The explanation text that Text1[0] starts with.
+    // The explanation text that Text1[0] starts with: in the language shown
+    // now, or in `language`.
     static QString explanation();
+    static QString explanation(UiLanguage language);
+
+    // Shows the explanation in `language`: Text1[0] starts with it instead of
+    // the other language's, and the lines the Encrypts added after it stay.
+    // A Text1[0] that starts with neither is left as it is.
+    void translateExplanation(UiLanguage language);
 
     friend bool operator==(const Workspace &, const Workspace &) = default;
 };

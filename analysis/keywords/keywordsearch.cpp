@@ -1,10 +1,13 @@
 #include "analysis/keywords/keywordsearch.h"
 
 #include "analysis/crib.h"
+#include "analysis/deduction/paircheck.h"
 #include "analysis/keywords/keysquares.h"
 #include "analysis/search/pairtables.h"
 #include "analysis/statistics/mixedstatistics.h"
 #include "analysis/statistics/wordstatistics.h"
+
+#include "engine/examplekeys.h"
 
 #include <algorithm>
 #include <array>
@@ -83,10 +86,8 @@ KeyWordSearch::KeyWordSearch(const std::vector<Letter> &ciphertext, std::optiona
     , m_priors(priors)
 {
     std::size_t scored = std::min(ciphertext.size(), mostScored);
-    if (crib) {
-        for (std::size_t place : crib->places())
-            scored = std::max(scored, place + crib->letters().size());
-    }
+    if (crib)
+        scored = std::max(scored, crib->reach());
     scored = std::min((scored + 1) & ~std::size_t(1), ciphertext.size() & ~std::size_t(1));
     for (std::size_t i = 0; i + 1 < scored; i += 2) {
         m_first.push_back(ciphertext[i]);
@@ -118,6 +119,17 @@ const KeyWordList &KeyWordSearch::builtInList(Language language)
     static const KeyWordList english = wordsOf(Language::English, 3, std::size_t(-1));
     static const KeyWordList bulgarian = wordsOf(Language::Bulgarian, 3, std::size_t(-1));
     return language == Language::English ? english : bulgarian;
+}
+
+const KeyWordList &KeyWordSearch::exampleList()
+{
+    static const KeyWordList list = [] {
+        KeyWordList words;
+        for (std::string_view word : exampleKeyWords())
+            words.append(word);
+        return words;
+    }();
+    return list;
 }
 
 const KeyWordList &KeyWordSearch::phraseList(Language language)
@@ -182,12 +194,14 @@ double KeyWordSearch::scoreAbove(const Square &square, double keyLog10, double f
         add(square[cells & 0xFF]);
         add(square[cells >> 8]);
         const double sofar = lowest * double(letters) + unit * units;
-        if (sofar + optimisticLetterLog10 * (total - double(letters)) < bound && !m_crib)
+        if (sofar + optimisticLetterLog10 * (total - double(letters)) < bound && !m_crib && !m_pairs)
             return keyLog10 + sofar + optimisticLetterLog10 * (total - double(letters));
     }
     double score = keyLog10 + lowest * double(letters) + unit * units;
     if (m_crib)
         score -= cribPenaltyLog10 * m_crib->mismatches(plain.data());
+    if (m_pairs)
+        score -= cribPenaltyLog10 * m_pairs->wrongLetters(square);
     return score;
 }
 
@@ -207,7 +221,9 @@ std::uint64_t KeyWordSearch::offer(const Square &square, double keyLog10, Candid
     candidate.square = square;
     candidate.score = score;
     candidate.keyLog10 = keyLog10;
-    candidate.plainHash = plainHash(plain.data(), m_cipher.size());
+    // With no ciphertext every square reads alike: squares are told apart
+    // by their letters.
+    candidate.plainHash = m_cipher.empty() ? plainHash(square.data(), square.size()) : plainHash(plain.data(), m_cipher.size());
     pool.offer(candidate);
     return 1;
 }

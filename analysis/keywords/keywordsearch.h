@@ -15,6 +15,7 @@
 namespace playfair::analysis {
 
 class Crib;
+class PairCheck;
 
 // How likely each kind of key is before the ciphertext is read, as log10:
 // a key word from a list is one of the list's words; a phrase one of the
@@ -57,6 +58,14 @@ public:
                   const Crib *crib);
 
     const KeyPriors &priors() const { return m_priors; }
+
+    // Known pairs the squares must satisfy: each of their letters a square
+    // gets wrong costs it as much as a crib letter it gets wrong. Without a ciphertext they
+    // are all there is to score.
+    void setPairCheck(const PairCheck *pairs) { m_pairs = pairs; }
+
+    // The program's own example key words (engine/examplekeys.h), as a list.
+    static const KeyWordList &exampleList();
 
     // The built-in words of a language to try as key words: those of three
     // letters or more, the commonest first.
@@ -106,6 +115,7 @@ private:
     std::vector<Letter> m_second; // the second
     const LanguageModel &m_model;
     const Crib *m_crib;
+    const PairCheck *m_pairs = nullptr;
     KeyPriors m_priors;
 };
 

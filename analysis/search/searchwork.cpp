@@ -6,7 +6,6 @@
 #include "analysis/search/pairtables.h"
 #include "analysis/solver.h"
 
-#include "engine/examplekeys.h"
 #include "engine/keyedsquare.h"
 
 #include <algorithm>
@@ -63,18 +62,6 @@ double keySearchSeconds(std::size_t letters, SquareKind kind)
     return kind == SquareKind::KeyWord || letters <= classroomLetters ? 1e300 : keySearchBudget;
 }
 
-// The program's own example key words, as a list.
-const KeyWordList &examples()
-{
-    static const KeyWordList list = [] {
-        KeyWordList words;
-        for (std::string_view word : exampleKeyWords())
-            words.append(word);
-        return words;
-    }();
-    return list;
-}
-
 } // namespace
 
 bool SearchWork::searchesSystemLists(std::size_t letters)
@@ -115,7 +102,7 @@ SearchWork::SearchWork(const std::vector<Letter> &searched, const SolverOptions 
     const double builtInShare = 1 - exampleShare - userShare - m_systemShare;
 
     const double words = m_keyWords.priors().listWord;
-    addList(examples(), words + std::log10(exampleShare / double(examples().size())));
+    addList(KeyWordSearch::exampleList(), words + std::log10(exampleShare / double(KeyWordSearch::exampleList().size())));
     std::size_t userWords = 0;
     for (const KeyWordList &list : options.wordLists)
         userWords += list.size();

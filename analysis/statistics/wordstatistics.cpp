@@ -214,6 +214,15 @@ std::optional<double> WordStatistics::log10Of(std::string_view cleanedLetters) c
     return m_nodes[std::size_t(node)].log10p;
 }
 
+std::optional<double> WordStatistics::log10OfPhrase(std::string_view first, std::string_view second) const
+{
+    const std::int32_t a = nodeOf(first);
+    const std::int32_t b = nodeOf(second);
+    if (a < 0 || b < 0)
+        return std::nullopt;
+    return double(m_nodes[std::size_t(a)].log10p) + log10Given(a, b);
+}
+
 std::string WordStatistics::Division::text() const
 {
     std::string joined;

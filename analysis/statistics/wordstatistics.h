@@ -43,6 +43,10 @@ public:
     // log10 of a word's share of all words, by its letters as a plaintext
     // has them (J as I); nothing for a word the list does not hold.
     std::optional<double> log10Of(std::string_view cleanedLetters) const;
+    // log10 of a phrase's share: the first word's, and the second's after
+    // it by the model of a word after the one before; nothing when the list
+    // does not hold both words.
+    std::optional<double> log10OfPhrase(std::string_view first, std::string_view second) const;
 
     // A plaintext divided into words, as a reader would guess them.
     struct Division

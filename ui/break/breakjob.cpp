@@ -1,6 +1,7 @@
 #include "breakjob.h"
 
 #include "analysis/crib.h"
+#include "workspace/solvererrors.h"
 
 #include <QCoreApplication>
 
@@ -52,7 +53,7 @@ void BreakJob::run(std::stop_token stop)
         const analysis::SolverResult result = analysis::solve(m_ciphertext, m_options, stop);
         Q_EMIT finished(result);
     } catch (const analysis::CribError &error) {
-        Q_EMIT failed(QString::fromStdString(error.message(analysis::Language::Bulgarian)));
+        Q_EMIT failed(sentenceOf(error).text());
     } catch (const std::exception &error) {
         Q_EMIT failed(QString::fromLocal8Bit(error.what()));
     }

@@ -6,6 +6,7 @@
 #include "scoreplot.h"
 #include "ui/application.h"
 #include "ui/shared/colourbutton.h"
+#include "ui/shared/languagemenu.h"
 #include "ui/shared/squareview.h"
 #include "ui/shared/windowcolours.h"
 #include "ui/shared/windowparts.h"
@@ -13,6 +14,7 @@
 
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QContextMenuEvent>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -45,6 +47,7 @@ BreakWindow::BreakWindow(const BreakInput &input, QWidget *parent)
     connect(&m_renderTimer, &QTimer::timeout, this, &BreakWindow::render);
 
     createControls();
+    retranslate();
     connectControls();
     setInput(input);
     m_ciphertext->setFocus();
@@ -68,13 +71,44 @@ void BreakWindow::forgetJob()
 
 QString BreakWindow::caption()
 {
-    return QStringLiteral("Разбиване на шифъра - Playfair");
+    return tr("Разбиване на шифъра - Playfair");
+}
+
+void BreakWindow::retranslate()
+{
+    setWindowTitle(caption());
+    m_title->setText(tr("Разбиване на шифъра без ключа - диграфов шифър, cipher Playfair"));
+
+    retranslateInputs();
+
+    m_squareFrame->setTitle(tr("квадрат на Polybius"));
+    m_square->setAccessibleName(tr("Намереният квадрат"));
+    m_scoreFrame->setTitle(tr("Оценка на открития текст"));
+    m_foundKeyWord->setAccessibleName(tr("Ключовата дума"));
+    m_plainFrame->setTitle(tr("Открит текст: под всяка двойка на шифъра - нейният текст"));
+    m_plaintext->setAccessibleName(tr("Открит текст"));
+    m_words->setAccessibleName(tr("Думите на открития текст (догадка)"));
+    m_status->setAccessibleName(tr("Състояние"));
+}
+
+void BreakWindow::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange) {
+        retranslate();
+        render();
+    }
+    QWidget::changeEvent(event);
+}
+
+void BreakWindow::contextMenuEvent(QContextMenuEvent *event)
+{
+    execWindowMenu(this, {}, event->globalPos());
 }
 
 void BreakWindow::createControls()
 {
-    QVBoxLayout *layout
-        = titledLayout(this, QStringLiteral("Разбиване на шифъра без ключа - диграфов шифър, cipher Playfair"));
+    QVBoxLayout *layout = titledLayout(this, QString());
+    m_title = findChild<QLabel *>(QStringLiteral("title"), Qt::FindDirectChildrenOnly);
 
     // The inputs on the left; on the right what the search has found: the
     // square and the score over time, under them the key word, and then the
@@ -87,39 +121,37 @@ void BreakWindow::createControls()
 
     auto *results = new QVBoxLayout;
     auto *pictures = new QHBoxLayout;
-    auto *squareFrame = named(new QGroupBox(QStringLiteral("квадрат на Polybius"), this), "squareFrame");
-    auto *squareLayout = new QVBoxLayout(squareFrame);
-    m_square = named(new SquareView(squareFrame), "square", QStringLiteral("Намереният квадрат"));
+    m_squareFrame = named(new QGroupBox(this), "squareFrame");
+    auto *squareLayout = new QVBoxLayout(m_squareFrame);
+    m_square = named(new SquareView(m_squareFrame), "square");
     squareLayout->addWidget(m_square, 0, Qt::AlignHCenter);
-    m_inPlace = named(new WrappedLabel(QString(), squareFrame), "inPlace");
+    m_inPlace = named(new WrappedLabel(QString(), m_squareFrame), "inPlace");
     m_inPlace->setFixedWidth(m_square->sizeHint().width() + 24);
     squareLayout->addWidget(m_inPlace);
     squareLayout->addStretch();
-    pictures->addWidget(squareFrame);
+    pictures->addWidget(m_squareFrame);
 
-    auto *scoreFrame = named(new QGroupBox(QStringLiteral("Оценка на открития текст"), this), "scoreFrame");
-    auto *scoreLayout = new QVBoxLayout(scoreFrame);
-    m_plot = named(new ScorePlot(scoreFrame), "scorePlot");
+    m_scoreFrame = named(new QGroupBox(this), "scoreFrame");
+    auto *scoreLayout = new QVBoxLayout(m_scoreFrame);
+    m_plot = named(new ScorePlot(m_scoreFrame), "scorePlot");
     scoreLayout->addWidget(m_plot, 1);
-    m_scoreNote = named(new WrappedLabel(QString(), scoreFrame), "scoreNote");
+    m_scoreNote = named(new WrappedLabel(QString(), m_scoreFrame), "scoreNote");
     // Wide enough that the note takes four lines, not six, at the window's
     // least width: the window is then less tall at its least.
     m_scoreNote->setMinimumWidth(36 * m_scoreNote->fontMetrics().averageCharWidth());
     scoreLayout->addWidget(m_scoreNote);
-    pictures->addWidget(scoreFrame, 1);
+    pictures->addWidget(m_scoreFrame, 1);
     results->addLayout(pictures);
     results->addWidget(createKeyWord());
 
-    auto *plainFrame = named(new QGroupBox(QStringLiteral("Открит текст: под всяка двойка на шифъра - нейният текст"),
-                                           this),
-                             "plaintextFrame");
-    auto *plainLayout = new QVBoxLayout(plainFrame);
-    m_plaintext = named(new PairedTextView(plainFrame), "plaintext", QStringLiteral("Открит текст"));
+    m_plainFrame = named(new QGroupBox(this), "plaintextFrame");
+    auto *plainLayout = new QVBoxLayout(m_plainFrame);
+    m_plaintext = named(new PairedTextView(m_plainFrame), "plaintext");
     // Two lines of pairs with their plaintext, whole.
     m_plaintext->setMinimumHeight(5 * m_plaintext->fontMetrics().lineSpacing()
                                   + 2 * (m_plaintext->frameWidth() + int(m_plaintext->document()->documentMargin())));
     plainLayout->addWidget(m_plaintext, 1);
-    m_garbled = named(new WrappedLabel(QString(), plainFrame), "garbled");
+    m_garbled = named(new WrappedLabel(QString(), m_plainFrame), "garbled");
     QPalette garbledText = m_garbled->palette();
     garbledText.setColor(QPalette::WindowText, PairedTextView::garbledColour());
     m_garbled->setPalette(garbledText);
@@ -127,7 +159,7 @@ void BreakWindow::createControls()
     plainLayout->addWidget(m_garbled);
     // The words wrap in a box of three lines, which scrolls for a long text
     // rather than pushing the window past the screen.
-    m_words = named(new QPlainTextEdit(plainFrame), "words", QStringLiteral("Думите на открития текст (догадка)"));
+    m_words = named(new QPlainTextEdit(m_plainFrame), "words");
     m_words->setReadOnly(true);
     m_words->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     m_words->setLineWrapMode(QPlainTextEdit::WidgetWidth);
@@ -137,11 +169,11 @@ void BreakWindow::createControls()
     setBackground(m_words, windowColour, QPalette::Base);
     m_words->setFixedHeight(3 * m_words->fontMetrics().lineSpacing() + 2 * int(m_words->document()->documentMargin()));
     plainLayout->addWidget(m_words);
-    results->addWidget(plainFrame, 1);
+    results->addWidget(m_plainFrame, 1);
     columns->addLayout(results, 3);
     layout->addLayout(columns, 1);
 
-    m_status = named(new WrappedLabel(QString(), this), "status", QStringLiteral("Състояние"));
+    m_status = named(new WrappedLabel(QString(), this), "status");
     m_status->setFrameShape(QFrame::Panel);
     m_status->setFrameShadow(QFrame::Sunken);
     m_status->setMargin(4);
@@ -164,7 +196,7 @@ QWidget *BreakWindow::createKeyWord()
     auto *layout = new QVBoxLayout(panel);
     layout->setContentsMargins(6, 4, 6, 4);
     layout->setSpacing(2);
-    m_foundKeyWord = named(new WrappedLabel(QString(), panel), "foundKeyWord", QStringLiteral("Ключовата дума"));
+    m_foundKeyWord = named(new WrappedLabel(QString(), panel), "foundKeyWord");
     m_foundKeyWord->setTextInteractionFlags(Qt::TextSelectableByMouse);
     layout->addWidget(m_foundKeyWord);
     m_keyWordNote = named(new WrappedLabel(QString(), panel), "keyWordNote");

@@ -11,6 +11,7 @@
 
 class QCheckBox;
 class QComboBox;
+class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
@@ -82,12 +83,20 @@ public:
     static QString caption();
 
 protected:
+    // A new language: the captions and everything render() writes are shown
+    // in it; the session keeps the boxes and the search as they were.
+    void changeEvent(QEvent *event) override;
+    // The window's menu, on its background: the language.
+    void contextMenuEvent(QContextMenuEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
 
 private:
     void createControls();
+    // The fixed captions, in the language shown; those of the inputs.
+    void retranslate();
+    void retranslateInputs();
     QWidget *createKeyWord();
     QWidget *createDemonstration();
     QWidget *createSearchInputs();
@@ -105,31 +114,41 @@ private:
     QTimer m_renderTimer;
     QElapsedTimer m_sinceRender;
 
+    QLabel *m_title = nullptr;
+    QGroupBox *m_demonstration = nullptr;
     QPlainTextEdit *m_demoText = nullptr;
     QRadioButton *m_useKeyWord = nullptr;
     QLineEdit *m_keyWord = nullptr;
     QRadioButton *m_useRandom = nullptr;
-    QComboBox *m_demoRoute = nullptr;
-    QCheckBox *m_demoDoubles = nullptr;
+    QLabel *m_routeLabel = nullptr;
+    QComboBox *m_demoRoute = nullptr;     // how the key word is written in
+    QCheckBox *m_demoDoubles = nullptr;   // the demonstration keeps doubled letters
     ColourButton *m_encrypt = nullptr;
-    QWidget *m_demonstration = nullptr;
+    WrappedLabel *m_preparation = nullptr; // how a demonstration text is prepared
+    QGroupBox *m_ciphertextFrame = nullptr;
     QPlainTextEdit *m_ciphertext = nullptr;
+    WrappedLabel *m_setAside = nullptr;   // the padding set aside
+    QLabel *m_languageLabel = nullptr;
     QComboBox *m_language = nullptr;
-    QCheckBox *m_doublesKept = nullptr;
+    QCheckBox *m_doublesKept = nullptr;   // the ciphertext kept its doubled letters
+    QLabel *m_cribLabel = nullptr;
     QLineEdit *m_crib = nullptr;
+    QLabel *m_timeLimitLabel = nullptr;
     QSpinBox *m_timeLimit = nullptr;
     ColourButton *m_start = nullptr;
     ColourButton *m_stop = nullptr;
+    QGroupBox *m_squareFrame = nullptr;
     SquareView *m_square = nullptr;
     WrappedLabel *m_inPlace = nullptr;
+    QGroupBox *m_scoreFrame = nullptr;
     ScorePlot *m_plot = nullptr;
     WrappedLabel *m_scoreNote = nullptr;
     QWidget *m_keyWordFrame = nullptr;
     WrappedLabel *m_foundKeyWord = nullptr;
     WrappedLabel *m_keyWordNote = nullptr;
-    WrappedLabel *m_setAside = nullptr;
+    QGroupBox *m_plainFrame = nullptr;
     PairedTextView *m_plaintext = nullptr;
-    WrappedLabel *m_garbled = nullptr;
+    WrappedLabel *m_garbled = nullptr;    // the pairs likely garbled
     QPlainTextEdit *m_words = nullptr;
     WrappedLabel *m_status = nullptr;
 };

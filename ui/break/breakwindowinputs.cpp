@@ -1,6 +1,6 @@
 // The break window's inputs: the demonstration, the ciphertext box and the
-// settings of the search, how they pass the user's changes to the session,
-// and how they show it again.
+// settings of the search, their captions, how they pass the user's changes
+// to the session, and how they show it again.
 
 #include "breakwindow.h"
 
@@ -41,66 +41,109 @@ QString routeName(SquareRoute route)
 {
     switch (route) {
     case SquareRoute::Rows:
-        return QStringLiteral("по редове");
+        return BreakWindow::tr("по редове");
     case SquareRoute::Columns:
-        return QStringLiteral("по колони");
+        return BreakWindow::tr("по колони");
     case SquareRoute::RowSnake:
-        return QStringLiteral("змийка по редове");
+        return BreakWindow::tr("змийка по редове");
     case SquareRoute::ColumnSnake:
-        return QStringLiteral("змийка по колони");
+        return BreakWindow::tr("змийка по колони");
     case SquareRoute::Spiral:
-        return QStringLiteral("спирала");
+        return BreakWindow::tr("спирала");
     case SquareRoute::Diagonals:
-        return QStringLiteral("по диагонали");
+        return BreakWindow::tr("по диагонали");
     }
     return {};
 }
 
 } // namespace
 
+void BreakWindow::retranslateInputs()
+{
+    m_demonstration->setTitle(tr("Демонстрация: текст, криптиран с известен ключ"));
+    m_demoText->setAccessibleName(tr("Текст за демонстрация"));
+    m_demoText->setPlaceholderText(
+        tr("Напишете или поставете текст на английски или на български; кирилицата се пише с латински букви…"));
+    m_useKeyWord->setText(tr("ключова дума:"));
+    m_keyWord->setAccessibleName(tr("Ключова дума"));
+    m_useRandom->setText(tr("случаен квадрат"));
+    //: Before the way the key word is written into the square: "by rows", "by columns"…
+    m_routeLabel->setText(tr("вписана:"));
+    m_demoRoute->setAccessibleName(tr("Как се вписва ключовата дума"));
+    m_demoRoute->setToolTip(tr("Как ключовата дума и останалите букви се вписват в квадрата; спиралата върви по "
+                               "часовниковата стрелка от горния ляв ъгъл."));
+    for (SquareRoute route : squareRoutes)
+        m_demoRoute->setItemText(m_demoRoute->findData(int(route)), routeName(route));
+    m_demoDoubles->setText(tr("удвоените букви остават"));
+    m_demoDoubles->setToolTip(tr("Двойка от еднакви букви не се разделя с X и минава през шифъра непроменена, както "
+                                 "в някои истински съобщения."));
+    m_encrypt->setText(tr("Криптирай"));
+    m_encrypt->setAccessibleName(tr("Криптирай текста за демонстрация"));
+    m_encrypt->setMinimumWidth(m_encrypt->fontMetrics().horizontalAdvance(m_encrypt->text()) + 24);
+    m_preparation->setWrappedText(tr("Текстът се подготвя като истинските съобщения Playfair: между двете букви на "
+                                     "двойка от еднакви букви се вмъква X (Q, ако буквата е X), освен ако удвоените "
+                                     "букви остават, а накрая X изравнява нечетен брой букви (Q след крайно X)."));
+
+    m_ciphertextFrame->setTitle(tr("Шифрован текст"));
+    m_ciphertext->setAccessibleName(tr("Шифрован текст"));
+    m_ciphertext->setPlaceholderText(tr("Поставете шифрован текст: броят се само латинските букви, J е I."));
+    m_language->setAccessibleName(tr("Език"));
+    m_language->setItemText(m_language->findData(automaticLanguage), tr("автоматично"));
+    m_language->setToolTip(tr("„автоматично“: търсенето чете всеки текст и на двата езика и само намира езика."));
+    m_language->setItemText(m_language->findData(int(Language::English)), tr("английски"));
+    m_language->setItemText(m_language->findData(int(Language::Bulgarian)), tr("български на латиница"));
+    m_doublesKept->setText(tr("удвоените букви са оставени"));
+    m_doublesKept->setToolTip(tr("Отбележете, ако при криптирането двойките от еднакви букви не са разделени с X: "
+                                 "такава двойка в шифъра стои вместо себе си."));
+    m_crib->setAccessibleName(tr("Известна дума"));
+    m_crib->setPlaceholderText(tr("ако знаете дума от текста"));
+    m_timeLimit->setAccessibleName(tr("Време за търсене"));
+    //: The unit after the time limit's number: seconds.
+    m_timeLimit->setSuffix(tr(" с"));
+    m_timeLimit->setToolTip(tr("Търсенето спира най-късно след толкова секунди."));
+    m_languageLabel->setText(tr("език:"));
+    m_cribLabel->setText(tr("известна дума:"));
+    m_timeLimitLabel->setText(tr("най-много:"));
+    m_start->setText(tr("Започни"));
+    m_stop->setText(tr("Спри"));
+    for (ColourButton *button : {m_start, m_stop}) {
+        button->setAccessibleName(button->text());
+        button->setMinimumWidth(button->fontMetrics().horizontalAdvance(m_start->text()) + 32);
+    }
+    m_stop->setToolTip(tr("Спира търсенето; същото прави клавишът Esc."));
+}
+
 QWidget *BreakWindow::createDemonstration()
 {
-    auto *group = named(new QGroupBox(QStringLiteral("Демонстрация: текст, криптиран с известен ключ"), this),
-                        "demonstration");
+    auto *group = named(new QGroupBox(this), "demonstration");
     m_demonstration = group;
     auto *layout = new QVBoxLayout(group);
 
-    m_demoText = named(new QPlainTextEdit(group), "demoText", QStringLiteral("Текст за демонстрация"));
-    m_demoText->setPlaceholderText(
-        QStringLiteral("Напишете или поставете текст на английски или на български; кирилицата се пише с "
-                       "латински букви…"));
+    m_demoText = named(new QPlainTextEdit(group), "demoText");
     m_demoText->setTabChangesFocus(true);
     m_demoText->setFixedHeight(3 * m_demoText->fontMetrics().lineSpacing() + 12);
     layout->addWidget(m_demoText);
 
     auto *key = new QGridLayout;
-    m_useKeyWord = named(new QRadioButton(QStringLiteral("ключова дума:"), group), "useKeyWord");
-    m_keyWord = named(new QLineEdit(QStringLiteral("RODINA"), group), "keyWord", QStringLiteral("Ключова дума"));
-    m_useRandom = named(new QRadioButton(QStringLiteral("случаен квадрат"), group), "useRandomSquare");
+    m_useKeyWord = named(new QRadioButton(group), "useKeyWord");
+    m_keyWord = named(new QLineEdit(QStringLiteral("RODINA"), group), "keyWord");
+    m_useRandom = named(new QRadioButton(group), "useRandomSquare");
     auto *choice = new QButtonGroup(group);
     choice->addButton(m_useKeyWord);
     choice->addButton(m_useRandom);
     m_useRandom->setChecked(true);
-    m_demoRoute = named(new QComboBox(group), "demoRoute", QStringLiteral("Как се вписва ключовата дума"));
+    m_demoRoute = named(new QComboBox(group), "demoRoute");
     for (SquareRoute route : squareRoutes)
-        m_demoRoute->addItem(routeName(route), int(route));
-    m_demoRoute->setToolTip(QStringLiteral("Как ключовата дума и останалите букви се вписват в квадрата; спиралата "
-                                           "върви по часовниковата стрелка от горния ляв ъгъл."));
-    m_demoDoubles = named(new QCheckBox(QStringLiteral("удвоените букви остават"), group), "demoDoublesKept");
-    m_demoDoubles->setToolTip(QStringLiteral("Двойка от еднакви букви не се разделя с X и минава през шифъра "
-                                             "непроменена, както в някои истински съобщения."));
-    m_encrypt = named(new ColourButton(QStringLiteral("Криптирай"), startColour(), group), "encrypt",
-                      QStringLiteral("Криптирай текста за демонстрация"));
+        m_demoRoute->addItem(QString(), int(route));
+    m_demoDoubles = named(new QCheckBox(group), "demoDoublesKept");
+    m_encrypt = named(new ColourButton(QString(), startColour(), group), "encrypt");
     m_encrypt->setAutoDefault(false);
-    m_encrypt->setMinimumWidth(m_encrypt->fontMetrics().horizontalAdvance(m_encrypt->text()) + 24);
     auto *route = new QHBoxLayout;
-    auto *routeLabel = new QLabel(QStringLiteral("вписана:"), group);
-    routeLabel->setBuddy(m_demoRoute);
-    route->addWidget(routeLabel);
+    m_routeLabel = new QLabel(group);
+    m_routeLabel->setBuddy(m_demoRoute);
+    route->addWidget(m_routeLabel);
     route->addWidget(m_demoRoute);
     route->addStretch();
-    connect(m_useKeyWord, &QRadioButton::toggled, routeLabel, &QLabel::setEnabled);
-    routeLabel->setEnabled(false);
     key->addWidget(m_useKeyWord, 0, 0);
     key->addWidget(m_keyWord, 0, 1);
     key->addLayout(route, 1, 1);
@@ -117,22 +160,18 @@ QWidget *BreakWindow::createDemonstration()
     setTabOrder(m_demoRoute, m_encrypt);
     setTabOrder(m_encrypt, m_demoDoubles);
 
-    layout->addWidget(new WrappedLabel(
-        QStringLiteral("Текстът се подготвя като истинските съобщения Playfair: между двете букви на двойка от "
-                       "еднакви букви се вмъква X (Q, ако буквата е X), освен ако удвоените букви остават, а "
-                       "накрая X изравнява нечетен брой букви (Q след крайно X)."),
-        group));
+    m_preparation = named(new WrappedLabel(QString(), group), "preparation");
+    layout->addWidget(m_preparation);
     return group;
 }
 
 QWidget *BreakWindow::createSearchInputs()
 {
-    auto *group = named(new QGroupBox(QStringLiteral("Шифрован текст"), this), "ciphertextFrame");
+    auto *group = named(new QGroupBox(this), "ciphertextFrame");
+    m_ciphertextFrame = group;
     auto *layout = new QVBoxLayout(group);
 
-    m_ciphertext = named(new QPlainTextEdit(group), "ciphertext", QStringLiteral("Шифрован текст"));
-    m_ciphertext->setPlaceholderText(
-        QStringLiteral("Поставете шифрован текст: броят се само латинските букви, J е I."));
+    m_ciphertext = named(new QPlainTextEdit(group), "ciphertext");
     m_ciphertext->setTabChangesFocus(true);
     m_ciphertext->setMinimumHeight(2 * m_ciphertext->fontMetrics().lineSpacing() + 12);
     m_ciphertext->installEventFilter(this);
@@ -142,41 +181,34 @@ QWidget *BreakWindow::createSearchInputs()
     layout->addWidget(m_setAside);
 
     auto *settings = new QGridLayout;
-    m_language = named(new QComboBox(group), "language", QStringLiteral("Език"));
-    m_language->addItem(QStringLiteral("автоматично"), automaticLanguage);
-    m_language->addItem(QStringLiteral("английски"), int(Language::English));
-    m_language->addItem(QStringLiteral("български на латиница"), int(Language::Bulgarian));
-    m_language->setToolTip(QStringLiteral("„автоматично“: търсенето чете всеки текст и на двата езика и само "
-                                          "намира езика."));
-    m_doublesKept = named(new QCheckBox(QStringLiteral("удвоените букви са оставени"), group), "doublesKept");
-    m_doublesKept->setToolTip(QStringLiteral("Отбележете, ако при криптирането двойките от еднакви букви не са "
-                                             "разделени с X: такава двойка в шифъра стои вместо себе си."));
-    m_crib = named(new QLineEdit(group), "crib", QStringLiteral("Известна дума"));
-    m_crib->setPlaceholderText(QStringLiteral("ако знаете дума от текста"));
-    m_timeLimit = named(new QSpinBox(group), "timeLimit", QStringLiteral("Време за търсене"));
+    m_language = named(new QComboBox(group), "language");
+    m_language->addItem(QString(), automaticLanguage);
+    m_language->addItem(QString(), int(Language::English));
+    m_language->addItem(QString(), int(Language::Bulgarian));
+    m_doublesKept = named(new QCheckBox(group), "doublesKept");
+    m_crib = named(new QLineEdit(group), "crib");
+    m_timeLimit = named(new QSpinBox(group), "timeLimit");
     m_timeLimit->setRange(5, 600);
     m_timeLimit->setValue(30);
-    m_timeLimit->setSuffix(QStringLiteral(" с"));
-    m_timeLimit->setToolTip(QStringLiteral("Търсенето спира най-късно след толкова секунди."));
-    const auto label = [group](const QString &text, QWidget *buddy) {
-        auto *caption = new QLabel(text, group);
+    const auto label = [group](QWidget *buddy) {
+        auto *caption = new QLabel(group);
         caption->setBuddy(buddy);
         return caption;
     };
-    settings->addWidget(label(QStringLiteral("език:"), m_language), 0, 0);
+    m_languageLabel = label(m_language);
+    m_cribLabel = label(m_crib);
+    m_timeLimitLabel = label(m_timeLimit);
+    settings->addWidget(m_languageLabel, 0, 0);
     settings->addWidget(m_language, 0, 1, 1, 3);
     settings->addWidget(m_doublesKept, 1, 1, 1, 3);
-    settings->addWidget(label(QStringLiteral("известна дума:"), m_crib), 2, 0);
+    settings->addWidget(m_cribLabel, 2, 0);
     settings->addWidget(m_crib, 2, 1, 1, 3);
-    settings->addWidget(label(QStringLiteral("най-много:"), m_timeLimit), 3, 0);
+    settings->addWidget(m_timeLimitLabel, 3, 0);
     settings->addWidget(m_timeLimit, 3, 1);
-    m_start = named(new ColourButton(QStringLiteral("Започни"), startColour(), group), "start", QStringLiteral("Започни"));
-    m_stop = named(new ColourButton(QStringLiteral("Спри"), stopColour(), group), "stop", QStringLiteral("Спри"));
-    for (ColourButton *button : {m_start, m_stop}) {
+    m_start = named(new ColourButton(QString(), startColour(), group), "start");
+    m_stop = named(new ColourButton(QString(), stopColour(), group), "stop");
+    for (ColourButton *button : {m_start, m_stop})
         button->setAutoDefault(false);
-        button->setMinimumWidth(button->fontMetrics().horizontalAdvance(m_start->text()) + 32);
-    }
-    m_stop->setToolTip(QStringLiteral("Спира търсенето; същото прави клавишът Esc."));
     settings->addWidget(m_start, 3, 2);
     settings->addWidget(m_stop, 3, 3);
     settings->setColumnStretch(1, 1);
@@ -194,7 +226,9 @@ void BreakWindow::connectControls()
     connect(m_crib, &QLineEdit::returnPressed, this, &BreakWindow::start);
     connect(m_useKeyWord, &QRadioButton::toggled, m_keyWord, &QLineEdit::setEnabled);
     connect(m_useKeyWord, &QRadioButton::toggled, m_demoRoute, &QComboBox::setEnabled);
+    connect(m_useKeyWord, &QRadioButton::toggled, m_routeLabel, &QLabel::setEnabled);
     m_demoRoute->setEnabled(false);
+    m_routeLabel->setEnabled(false);
     connect(m_keyWord, &QLineEdit::textEdited, this, [this] { m_useKeyWord->setChecked(true); });
     m_keyWord->setEnabled(false);
     connect(m_ciphertext, &QPlainTextEdit::textChanged, this, [this] {

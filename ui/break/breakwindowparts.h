@@ -1,10 +1,9 @@
 #pragma once
 
 // What the break window's two source files share: its colours and how its
-// controls are named for tests and screen readers.
+// controls are named for tests.
 
 #include <QColor>
-#include <QString>
 
 namespace playfair::breakwindowparts {
 
@@ -25,11 +24,9 @@ inline QColor noteColour()
 }
 
 template<typename T>
-T *named(T *widget, const char *objectName, const QString &accessibleName = QString())
+T *named(T *widget, const char *objectName)
 {
     widget->setObjectName(QLatin1String(objectName));
-    if (!accessibleName.isEmpty())
-        widget->setAccessibleName(accessibleName);
     return widget;
 }
 

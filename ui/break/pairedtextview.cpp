@@ -81,7 +81,7 @@ void PairedTextView::lay()
             text += u'\n';
     }
     if (shown < m_cipher.size())
-        text += QStringLiteral("\n… и още %1 букви").arg(m_cipher.size() - shown);
+        text += u'\n' + tr("… и още %1 букви").arg(m_cipher.size() - shown);
     else if (text.endsWith(u'\n'))
         text.chop(1);
 
@@ -110,7 +110,7 @@ void PairedTextView::resizeEvent(QResizeEvent *event)
 void PairedTextView::changeEvent(QEvent *event)
 {
     QPlainTextEdit::changeEvent(event);
-    if (event->type() == QEvent::FontChange)
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::LanguageChange)
         lay();
 }
 

@@ -1,5 +1,8 @@
 #include "scoreplot.h"
 
+#include "workspace/uilanguage.h"
+
+#include <QEvent>
 #include <QLocale>
 #include <QPainter>
 #include <QPainterPath>
@@ -44,7 +47,8 @@ double tickStep(double span)
 
 QString secondsLabel(double seconds)
 {
-    return QStringLiteral("%1 с").arg(QLocale(QLocale::Bulgarian).toString(seconds, 'g', 4));
+    //: The time axis's last figure, in seconds: "30 с" in Bulgarian.
+    return ScorePlot::tr("%1 с").arg(uiLocale().toString(seconds, 'g', 4));
 }
 
 // What a name's box must keep clear of: the other landmarks' lines, the
@@ -116,7 +120,16 @@ ScorePlot::ScorePlot(QWidget *parent)
     : QWidget(parent)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
-    setAccessibleName(QStringLiteral("График на оценката"));
+    setAccessibleName(tr("График на оценката"));
+}
+
+void ScorePlot::changeEvent(QEvent *event)
+{
+    // The landmarks' names are written as the plot is painted, which the
+    // new language brings about.
+    if (event->type() == QEvent::LanguageChange)
+        setAccessibleName(tr("График на оценката"));
+    QWidget::changeEvent(event);
 }
 
 void ScorePlot::setLevels(double random, double language)
@@ -158,7 +171,7 @@ ScorePlot::Layout ScorePlot::layoutAt(QSize size) const
 {
     Layout layout;
     const QFontMetricsF metrics(smallFont());
-    const QLocale locale(QLocale::Bulgarian);
+    const QLocale locale = uiLocale();
 
     // The score axis spans the landmarks and every point, in whole units.
     double low = m_random;
@@ -202,10 +215,10 @@ ScorePlot::Layout ScorePlot::layoutAt(QSize size) const
             obstacles.boxes << QRectF(layout.line[i - 1], layout.line[i]).normalized().adjusted(-1.5, -1.5, 1.5, 1.5);
     }
 
-    layout.landmarks = {{QStringLiteral("случайни букви"), randomColour, at(0, m_random).y(), {}},
-                        {QStringLiteral("обикновен текст"), languageColour, at(0, m_language).y(), {}}};
+    layout.landmarks = {{tr("случайни букви"), randomColour, at(0, m_random).y(), {}},
+                        {tr("обикновен текст"), languageColour, at(0, m_language).y(), {}}};
     if (m_trueScore)
-        layout.landmarks.append({QStringLiteral("истинският текст"), trueColour, at(0, *m_trueScore).y(), {}});
+        layout.landmarks.append({tr("истинският текст"), trueColour, at(0, *m_trueScore).y(), {}});
     // The true text's name goes first to the right, where the step line ends
     // up, so that the two names of close lines stand apart.
     for (qsizetype i = 0; i < layout.landmarks.size(); ++i) {
@@ -230,7 +243,7 @@ void ScorePlot::paintEvent(QPaintEvent *)
     const QFont small = smallFont();
     painter.setFont(small);
     const QFontMetricsF metrics(small);
-    const QLocale locale(QLocale::Bulgarian);
+    const QLocale locale = uiLocale();
 
     const Layout layout = layoutAt(size());
     const QRectF &area = layout.area;

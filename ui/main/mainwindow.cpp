@@ -5,6 +5,7 @@
 #include "ui/break/breakwindow.h"
 #include "ui/practice/practicewindow.h"
 #include "ui/shared/colourbutton.h"
+#include "ui/shared/languagemenu.h"
 #include "ui/shared/pairtooltip.h"
 #include "ui/shared/squaremarks.h"
 #include "ui/shared/windowcolours.h"
@@ -19,7 +20,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QMenu>
 #include <QMessageBox>
 #include <QPainter>
 #include <QPlainTextEdit>
@@ -52,8 +52,8 @@ void setBackground(QWidget *widget, const QColor &colour)
     widget->setAutoFillBackground(true);
 }
 
-QLabel *makeLabel(QWidget *parent, const QString &name, const QString &caption, const QColor &colour,
-                  const QRect &geometry)
+QLabel *makeLabel(QWidget *parent, const QString &name, const QColor &colour, const QRect &geometry,
+                  const QString &caption = QString())
 {
     auto *label = new QLabel(caption, parent);
     label->setObjectName(name);
@@ -95,7 +95,6 @@ MainWindow::MainWindow(QWidget *parent)
     : QWidget(parent)
 {
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(caption());
     setWindowIcon(QIcon(QStringLiteral(":/playfair/playfair.png")));
     // A fixed border with the close button and the window menu, but neither
     // a maximise nor a minimise button.
@@ -116,16 +115,17 @@ MainWindow::MainWindow(QWidget *parent)
 
     // An exercise or break window already open comes forward with the
     // present pairs rather than another opening beside it.
-    addWindowAction(QStringLiteral("Упражнение…"), QKeySequence(Qt::CTRL | Qt::Key_E),
-                    [this] { showPracticeWindow(m_ws, this); });
-    addWindowAction(QStringLiteral("Разбиване на шифъра…"), QKeySequence(Qt::CTRL | Qt::Key_B),
-                    [this] { showBreakWindow(BreakInput::fromWorkspace(m_ws), this); });
+    m_practiceAction
+        = addWindowAction(QKeySequence(Qt::CTRL | Qt::Key_E), [this] { showPracticeWindow(m_ws, this); });
+    m_breakAction = addWindowAction(QKeySequence(Qt::CTRL | Qt::Key_B),
+                                    [this] { showBreakWindow(BreakInput::fromWorkspace(m_ws), this); });
+    retranslate();
     const std::array<QWidget *, 3> boxes{m_Text2[0], m_Text2[1], m_Text1[0]};
     for (QWidget *box : boxes)
         box->installEventFilter(this);
 
     render();
-    run(QStringLiteral("Зареждане"), [this] { m_ws.Form_Load(); });
+    run(tr("Зареждане"), [this] { m_ws.Form_Load(); });
 
     if (const QScreen *screen = this->screen())
         setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(), screen->availableGeometry()));
@@ -133,17 +133,55 @@ MainWindow::MainWindow(QWidget *parent)
 
 QString MainWindow::caption()
 {
-    return QStringLiteral(PLAYFAIR_WEB_ADDRESS " Информатика - криптиране, Playfair cipher");
+    //: The window's caption; %1 is the publisher's web address.
+    return tr("%1 Информатика - криптиране, Playfair cipher").arg(QStringLiteral(PLAYFAIR_WEB_ADDRESS));
+}
+
+void MainWindow::retranslate()
+{
+    setWindowTitle(caption());
+    m_Label1[0]->setText(tr("Информатика - диграфов шифър, cipher Playfair"));
+    m_Label1[1]->setText(tr("ключова дума:"));
+    m_Label1[2]->setText(tr("текст за криптиране:"));
+    for (int i = 0; i < 2; ++i)
+        m_Text2[i]->setAccessibleName(m_Label1[i + 1]->text());
+
+    //: The heading of the message list and of the decrypted list.
+    const QString text = tr("Текст");
+    //: The heading of the cipher list.
+    const QString cipher = tr("Шифър");
+    const std::array<QString, 3> headings{text, cipher, text};
+    const std::array<QString, 3> listNames{text, cipher, tr("Текст, декриптиран")};
+    for (int i = 0; i < 3; ++i) {
+        m_Label4[i]->setText(headings[i]);
+        m_List1[i]->setAccessibleName(listNames[i]);
+    }
+
+    m_Command1[0]->setText(tr("Криптирай"));
+    m_Command1[1]->setText(tr("Чисти"));
+    for (ColourButton *button : m_Command1)
+        button->setAccessibleName(button->text());
+    m_Text1[0]->setAccessibleName(tr("Обяснение на шифъра"));
+    m_Frame1->setTitle(tr("квадрат на Polybius"));
+    m_practiceAction->setText(tr("Упражнение…"));
+    m_breakAction->setText(tr("Разбиване на шифъра…"));
+}
+
+void MainWindow::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange) {
+        retranslate();
+        m_ws.translateExplanation(uiLanguage());
+        render();
+    }
+    QWidget::changeEvent(event);
 }
 
 void MainWindow::createControls()
 {
-    m_Label1[0] = makeLabel(this, indexed("Label1", 0), QStringLiteral("Информатика - диграфов шифър, cipher Playfair"),
-                            captionColour, fromTwips(1200, 0, 5175, 375));
-    m_Label1[1] = makeLabel(this, indexed("Label1", 1), QStringLiteral("ключова дума:"), captionColour,
-                            fromTwips(120, 480, 1575, 375));
-    m_Label1[2] = makeLabel(this, indexed("Label1", 2), QStringLiteral("текст за криптиране:"), captionColour,
-                            fromTwips(120, 960, 2295, 375));
+    m_Label1[0] = makeLabel(this, indexed("Label1", 0), captionColour, fromTwips(1200, 0, 5175, 375));
+    m_Label1[1] = makeLabel(this, indexed("Label1", 1), captionColour, fromTwips(120, 480, 1575, 375));
+    m_Label1[2] = makeLabel(this, indexed("Label1", 2), captionColour, fromTwips(120, 960, 2295, 375));
 
     const std::array<QRect, 2> boxes{fromTwips(1680, 480, 3135, 405), fromTwips(2400, 960, 5055, 405)};
     const std::array<int, 2> maxLengths{200, 40};
@@ -152,17 +190,12 @@ void MainWindow::createControls()
         m_Text2[i]->setObjectName(indexed("Text2", i));
         m_Text2[i]->setGeometry(boxes[i]);
         m_Text2[i]->setMaxLength(maxLengths[i]);
-        m_Text2[i]->setAccessibleName(m_Label1[i + 1]->text());
     }
 
-    const std::array<QString, 3> headings{QStringLiteral("Текст"), QStringLiteral("Шифър"), QStringLiteral("Текст")};
-    const std::array<QString, 3> listNames{QStringLiteral("Текст"), QStringLiteral("Шифър"),
-                                           QStringLiteral("Текст, декриптиран")};
     for (int i = 0; i < 4; ++i) {
         const int left = i < 3 ? 3480 + 840 * i : 2640;
         if (i < 3)
-            m_Label4[i] = makeLabel(this, indexed("Label4", i), headings[i], numberColour,
-                                    fromTwips(left, 1560, 735, 375));
+            m_Label4[i] = makeLabel(this, indexed("Label4", i), numberColour, fromTwips(left, 1560, 735, 375));
         m_List1[i] = new QListWidget(this);
         m_List1[i]->setObjectName(indexed("List1", i));
         m_List1[i]->setGeometry(fromTwips(left, 1920, 735, 2055));
@@ -171,21 +204,18 @@ void MainWindow::createControls()
         // A list box scrolls only up and down; its rows fit its width.
         m_List1[i]->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         m_List1[i]->setItemDelegate(new PairDelegate(m_List1[i]));
-        if (i < 3)
-            m_List1[i]->setAccessibleName(listNames[i]);
     }
     // The letter pool is working storage and is never shown.
     m_List1[3]->setFocusPolicy(Qt::NoFocus);
     m_List1[3]->hide();
 
-    m_Command1[0] = new ColourButton(QStringLiteral("Криптирай"), encryptColour, this);
-    m_Command1[1] = new ColourButton(QStringLiteral("Чисти"), clearColour, this);
+    m_Command1[0] = new ColourButton(QString(), encryptColour, this);
+    m_Command1[1] = new ColourButton(QString(), clearColour, this);
     const std::array<int, 2> buttonTops{1800, 3480};
     for (int i = 0; i < 2; ++i) {
         m_Command1[i]->setObjectName(indexed("Command1", i));
         m_Command1[i]->setGeometry(fromTwips(6120, buttonTops[i], 1335, 495));
         m_Command1[i]->setAutoDefault(false);
-        m_Command1[i]->setAccessibleName(m_Command1[i]->text());
     }
 
     m_Text1[0] = new QPlainTextEdit(this);
@@ -198,25 +228,24 @@ void MainWindow::createControls()
     explanation->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     explanation->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     explanation->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    explanation->setAccessibleName(QStringLiteral("Обяснение на шифъра"));
 }
 
 void MainWindow::createSquare()
 {
-    m_Frame1 = new QGroupBox(QStringLiteral("квадрат на Polybius"), this);
+    m_Frame1 = new QGroupBox(this);
     m_Frame1->setObjectName(QStringLiteral("Frame1"));
     m_Frame1->setGeometry(fromTwips(120, 1440, 2415, 2655));
     setBackground(m_Frame1, windowColour);
 
     for (int i = 0; i < 5; ++i) {
         const QString digit = QString::number(i + 1);
-        m_Label2[i] = makeLabel(m_Frame1, indexed("Label2", i), digit, numberColour,
-                                fromTwips(480 + 360 * i, 360, 300, 300));
-        m_Label2[i + 5] = makeLabel(m_Frame1, indexed("Label2", i + 5), digit, numberColour,
-                                    fromTwips(120, 720 + 360 * i, 300, 300));
+        m_Label2[i] = makeLabel(m_Frame1, indexed("Label2", i), numberColour, fromTwips(480 + 360 * i, 360, 300, 300),
+                                digit);
+        m_Label2[i + 5] = makeLabel(m_Frame1, indexed("Label2", i + 5), numberColour,
+                                    fromTwips(120, 720 + 360 * i, 300, 300), digit);
     }
     for (int k = 0; k < 25; ++k)
-        m_Label3[k] = makeLabel(m_Frame1, indexed("Label3", k), QString(), cellColour,
+        m_Label3[k] = makeLabel(m_Frame1, indexed("Label3", k), cellColour,
                                 fromTwips(480 + 360 * (k % 5), 720 + 360 * (k / 5), 300, 300));
 
     m_marks = new SquareMarks([this](int cell) { return m_Label3[cell]->geometry(); }, m_Frame1);
@@ -261,11 +290,12 @@ void MainWindow::run(const QString &action, const std::function<void()> &handler
     if (failure.isEmpty())
         return;
 
-    QMessageBox box(QMessageBox::Critical, caption(), QStringLiteral("„%1“ спря с грешка.").arg(action),
-                    QMessageBox::Ok, this);
+    //: %1 names what the user did: a button's caption, a list's heading.
+    QMessageBox box(QMessageBox::Critical, caption(), tr("„%1“ спря с грешка.").arg(action), QMessageBox::Ok, this);
     box.setObjectName(QStringLiteral("errorMessage"));
-    box.setInformativeText(failure + QStringLiteral("\n\nПрограмата продължава да работи: в прозореца "
-                                                    "остава това, което беше направено до грешката."));
+    box.setInformativeText(failure + QStringLiteral("\n\n")
+                           + tr("Програмата продължава да работи: в прозореца остава това, което беше направено "
+                                "до грешката."));
     box.exec();
 }
 
@@ -386,10 +416,9 @@ void MainWindow::paintEvent(QPaintEvent *)
     QPainter(this).fillRect(rect(), windowColour);
 }
 
-QAction *MainWindow::addWindowAction(const QString &text, const QKeySequence &shortcut,
-                                     const std::function<void()> &run)
+QAction *MainWindow::addWindowAction(const QKeySequence &shortcut, const std::function<void()> &run)
 {
-    auto *action = new QAction(text, this);
+    auto *action = new QAction(this);
     action->setShortcut(shortcut);
     action->setShortcutContext(Qt::WindowShortcut);
     action->setShortcutVisibleInContextMenu(true);
@@ -419,10 +448,7 @@ void MainWindow::contextMenuEvent(QContextMenuEvent *event)
         if (qobject_cast<QLineEdit *>(under) || qobject_cast<QAbstractScrollArea *>(under))
             return;
     }
-    QMenu menu(this);
-    menu.setFont(font());
-    menu.addActions(actions());
-    menu.exec(event->globalPos());
+    execWindowMenu(this, actions(), event->globalPos());
 }
 
 } // namespace playfair

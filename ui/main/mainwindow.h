@@ -52,13 +52,19 @@ protected:
     // The window's own menu, on the background and the square: the window's
     // actions with their shortcuts. The boxes and lists keep their own.
     void contextMenuEvent(QContextMenuEvent *event) override;
+    // A new language: the captions, the explanation and everything render()
+    // writes are shown in it; the workspace keeps the boxes, the square and
+    // the lists as they were.
+    void changeEvent(QEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     // An entry of the window's menu whose shortcut works anywhere in the
     // window. The windows it opens are created only when it is chosen.
-    QAction *addWindowAction(const QString &text, const QKeySequence &shortcut, const std::function<void()> &run);
+    QAction *addWindowAction(const QKeySequence &shortcut, const std::function<void()> &run);
     void createControls();
+    // The fixed captions, in the language shown.
+    void retranslate();
     void createSquare();
     void connectControls();
     void setTabOrder();
@@ -84,6 +90,8 @@ private:
     std::array<QListWidget *, 4> m_List1{};
     std::array<ColourButton *, 2> m_Command1{};
     SquareMarks *m_marks = nullptr;
+    QAction *m_practiceAction = nullptr;
+    QAction *m_breakAction = nullptr;
 };
 
 } // namespace playfair

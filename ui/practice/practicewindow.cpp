@@ -1,6 +1,7 @@
 #include "practicewindow.h"
 
 #include "ui/application.h"
+#include "ui/shared/languagemenu.h"
 #include "ui/shared/pairtooltip.h"
 #include "ui/shared/squareview.h"
 #include "ui/shared/windowcolours.h"
@@ -11,6 +12,7 @@
 
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QContextMenuEvent>
 #include <QDir>
 #include <QEvent>
 #include <QFileDialog>
@@ -75,22 +77,23 @@ private:
     std::function<void()> m_onCyrillic;
 };
 
-QString markText(PracticeSession::Mark mark)
+} // namespace
+
+QString PracticeWindow::markText(PracticeSession::Mark mark)
 {
     switch (mark) {
     case PracticeSession::Mark::Open:
         break;
     case PracticeSession::Mark::Right:
-        return QStringLiteral("✓ вярно");
+        return tr("✓ вярно");
     case PracticeSession::Mark::Wrong:
-        return QStringLiteral("✗ грешно");
+        return tr("✗ грешно");
     case PracticeSession::Mark::Revealed:
-        return QStringLiteral("✗ показан");
+        //: Under a pair answered wrong twice, whose answer is now shown.
+        return tr("✗ показан");
     }
     return {};
 }
-
-} // namespace
 
 PracticeWindow::PracticeWindow(const PracticeTask &task, QWidget *parent)
     : QWidget(parent, Qt::Window)
@@ -100,6 +103,7 @@ PracticeWindow::PracticeWindow(const PracticeTask &task, QWidget *parent)
     setUpWindow(this, QStringLiteral("PracticeWindow"), caption());
 
     createControls();
+    retranslate();
     createPairs(true);
     render();
 }
@@ -111,35 +115,68 @@ PracticeWindow::~PracticeWindow()
 
 QString PracticeWindow::caption()
 {
-    return QStringLiteral("Упражнение - шифър Playfair");
+    return tr("Упражнение - шифър Playfair");
+}
+
+void PracticeWindow::retranslate()
+{
+    setWindowTitle(caption());
+    m_title->setText(tr("Упражнение - диграфов шифър, cipher Playfair"));
+    m_direction->setText(tr("посока:"));
+    m_encrypt->setText(tr("криптиране"));
+    m_decrypt->setText(tr("декриптиране"));
+    m_squareFrame->setTitle(tr("квадрат на Polybius"));
+    m_keyWordOnly->setText(tr("в листа само ключовата дума"));
+    m_keyWordOnly->setToolTip(tr("По-труден лист: вместо квадрата е дадена ключовата дума и празна мрежа, в която "
+                                 "ученикът сам строи квадрата."));
+    m_save->setText(tr("Запази като PDF…"));
+    m_save->setToolTip(tr("Лист А4 за тази задача: на първата страница задачата, на втората отговорите с правилото "
+                          "за всяка двойка."));
+    m_next->setText(tr("Нова задача"));
+}
+
+void PracticeWindow::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange) {
+        retranslate();
+        render();
+    }
+    QWidget::changeEvent(event);
+}
+
+void PracticeWindow::contextMenuEvent(QContextMenuEvent *event)
+{
+    execWindowMenu(this, {}, event->globalPos());
 }
 
 void PracticeWindow::createControls()
 {
-    QVBoxLayout *layout = titledLayout(this, QStringLiteral("Упражнение - диграфов шифър, cipher Playfair"));
+    QVBoxLayout *layout = titledLayout(this, QString());
+    m_title = findChild<QLabel *>(QStringLiteral("title"), Qt::FindDirectChildrenOnly);
 
     auto *top = new QHBoxLayout;
     m_keyWord = colouredLabel(QStringLiteral("keyWord"), captionColour, this);
     m_keyWord->setMargin(4);
     top->addWidget(m_keyWord);
     top->addStretch();
-    auto *direction = new QLabel(QStringLiteral("посока:"), this);
-    m_encrypt = new QRadioButton(QStringLiteral("криптиране"), this);
-    m_decrypt = new QRadioButton(QStringLiteral("декриптиране"), this);
+    m_direction = new QLabel(this);
+    m_encrypt = new QRadioButton(this);
+    m_decrypt = new QRadioButton(this);
     m_encrypt->setObjectName(QStringLiteral("encrypt"));
     m_decrypt->setObjectName(QStringLiteral("decrypt"));
     auto *directions = new QButtonGroup(this);
     directions->addButton(m_encrypt);
     directions->addButton(m_decrypt);
     m_encrypt->setChecked(true);
-    direction->setBuddy(m_encrypt);
-    top->addWidget(direction);
+    m_direction->setBuddy(m_encrypt);
+    top->addWidget(m_direction);
     top->addWidget(m_encrypt);
     top->addWidget(m_decrypt);
     layout->addLayout(top);
 
     auto *middle = new QHBoxLayout;
-    auto *frame = new QGroupBox(QStringLiteral("квадрат на Polybius"), this);
+    m_squareFrame = new QGroupBox(this);
+    QGroupBox *frame = m_squareFrame;
     frame->setObjectName(QStringLiteral("squareFrame"));
     auto *frameLayout = new QVBoxLayout(frame);
     m_square = new SquareView(frame);
@@ -185,15 +222,11 @@ void PracticeWindow::createControls()
     m_tally->setMargin(4);
     bottom->addWidget(m_tally);
     bottom->addStretch();
-    m_keyWordOnly = new QCheckBox(QStringLiteral("в листа само ключовата дума"), this);
+    m_keyWordOnly = new QCheckBox(this);
     m_keyWordOnly->setObjectName(QStringLiteral("keyWordOnly"));
-    m_keyWordOnly->setToolTip(QStringLiteral("По-труден лист: вместо квадрата е дадена ключовата дума и празна "
-                                             "мрежа, в която ученикът сам строи квадрата."));
-    m_save = new QPushButton(QStringLiteral("Запази като PDF…"), this);
+    m_save = new QPushButton(this);
     m_save->setObjectName(QStringLiteral("saveWorksheet"));
-    m_save->setToolTip(QStringLiteral("Лист А4 за тази задача: на първата страница задачата, на втората отговорите "
-                                    "с правилото за всяка двойка."));
-    m_next = new QPushButton(QStringLiteral("Нова задача"), this);
+    m_next = new QPushButton(this);
     m_next->setObjectName(QStringLiteral("newTask"));
     bottom->addWidget(m_keyWordOnly);
     bottom->addWidget(m_save);
@@ -237,7 +270,6 @@ void PracticeWindow::createPairs(bool focusFirst)
 
         auto *answer = new QLineEdit(this);
         answer->setObjectName(QStringLiteral("answer%1").arg(i + 1));
-        answer->setAccessibleName(QStringLiteral("Двойка %1").arg(i + 1));
         answer->setMaxLength(2);
         answer->setValidator(m_lettersOnly);
         answer->setAlignment(Qt::AlignCenter);
@@ -336,18 +368,19 @@ void PracticeWindow::render()
 {
     const PracticeTask &task = m_session.task();
     const bool decrypting = m_session.decrypting();
-    m_keyWord->setText(task.keyWord.isEmpty() ? QStringLiteral("ключова дума: няма (квадратът е азбуката по ред)")
-                                              : QStringLiteral("ключова дума: %1").arg(task.keyWord));
+    m_keyWord->setText(task.keyWord.isEmpty() ? tr("ключова дума: няма (квадратът е азбуката по ред)")
+                                              : tr("ключова дума: %1").arg(task.keyWord));
     m_keyWordOnly->setEnabled(!task.keyWord.isEmpty());
     m_square->setLetters(task.square);
     m_instruction->setWrappedText(decrypting
-                               ? QStringLiteral("Декриптирайте всяка двойка: под нея напишете двете букви на текста.")
-                               : QStringLiteral("Криптирайте всяка двойка: под нея напишете двете букви на шифъра."));
+                                      ? tr("Декриптирайте всяка двойка: под нея напишете двете букви на текста.")
+                                      : tr("Криптирайте всяка двойка: под нея напишете двете букви на шифъра."));
 
     for (int i = 0; i < m_session.pairCount(); ++i) {
         const PracticeSession::Mark mark = m_session.mark(i);
         m_given[i]->setText(QStringLiteral("%1. %2").arg(i + 1).arg(m_session.given(i)));
         QLineEdit *answer = m_answers[i];
+        answer->setAccessibleName(tr("Двойка %1").arg(i + 1));
         if (mark == PracticeSession::Mark::Right && answer->text() != m_session.answer(i))
             answer->setText(m_session.answer(i));
         if (mark == PracticeSession::Mark::Revealed && answer->text() != m_session.expected(i))
@@ -386,9 +419,10 @@ QString PracticeWindow::hint() const
     const int pair = m_session.explainedPair();
     QString text;
     if (pair < 0) {
-        text = QStringLiteral("Под всяка двойка напишете %1 и натиснете Enter. При грешка квадратът показва буквите "
-                              "на двойката, а тук пише кое правило важи за нея.")
-                   .arg(decrypting ? QStringLiteral("текста ѝ") : QStringLiteral("шифъра ѝ"));
+        text = decrypting ? tr("Под всяка двойка напишете текста ѝ и натиснете Enter. При грешка квадратът показва "
+                               "буквите на двойката, а тук пише кое правило важи за нея.")
+                          : tr("Под всяка двойка напишете шифъра ѝ и натиснете Enter. При грешка квадратът показва "
+                               "буквите на двойката, а тук пише кое правило важи за нея.");
     } else {
         const RowInsight insight = m_session.insight(pair);
         const QString answer = m_session.answer(pair);
@@ -396,30 +430,33 @@ QString PracticeWindow::hint() const
         case PracticeSession::Mark::Open:
             break;
         case PracticeSession::Mark::Right:
-            text = QStringLiteral("Двойка %1: %2 → %3 е вярно.").arg(pair + 1).arg(m_session.given(pair), answer);
+            text = tr("Двойка %1: %2 → %3 е вярно.").arg(pair + 1).arg(m_session.given(pair), answer);
             break;
         case PracticeSession::Mark::Wrong:
-            text = QStringLiteral("Двойка %1: %2 не е вярно. %3 Опитайте отново.\n%4")
+            //: %3 is the rule of the pair, %4 says how the square outlines its letters.
+            text = tr("Двойка %1: %2 не е вярно. %3 Опитайте отново.\n%4")
                        .arg(QString::number(pair + 1), answer, ruleSentence(insight, decrypting, false),
                             marksLegend());
             break;
         case PracticeSession::Mark::Revealed:
-            text = QStringLiteral("Двойка %1: %2 също не е вярно. Вярното е %3. %4\n%5")
+            //: %4 is the rule of the pair with where each letter goes, %5 says how the square outlines its letters.
+            text = tr("Двойка %1: %2 също не е вярно. Вярното е %3. %4\n%5")
                        .arg(QString::number(pair + 1), answer, m_session.expected(pair),
                             ruleSentence(insight, decrypting, true), marksLegend());
             break;
         }
     }
     if (m_session.isFinished())
-        text += QStringLiteral("\nЗадачата е решена. Бутонът „Нова задача“ дава следваща.");
+        text += u'\n' + tr("Задачата е решена. Бутонът „Нова задача“ дава следваща.");
     if (m_session.cyrillicTyped())
-        text = QStringLiteral("Отговорите се пишат с латински букви: превключете клавиатурата на латиница.\n") + text;
+        text = tr("Отговорите се пишат с латински букви: превключете клавиатурата на латиница.") + u'\n' + text;
     return text;
 }
 
 QString PracticeWindow::tally() const
 {
-    return QStringLiteral("%1 от %2 от първия опит").arg(m_session.rightAtFirstTry()).arg(m_session.pairCount());
+    //: The tally: how many pairs of all were right at the first try.
+    return tr("%1 от %2 от първия опит").arg(m_session.rightAtFirstTry()).arg(m_session.pairCount());
 }
 
 bool PracticeWindow::saveWorksheet(const QString &path, bool squareShown) const
@@ -430,8 +467,10 @@ bool PracticeWindow::saveWorksheet(const QString &path, bool squareShown) const
 void PracticeWindow::askAndSaveWorksheet()
 {
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Запази като PDF"),
-                                                      QDir(folder).filePath(QStringLiteral("упражнение-playfair.pdf")),
+    //: The save dialog's title.
+    const QString path = QFileDialog::getSaveFileName(this, tr("Запази като PDF"),
+                                                      //: The worksheet's file name that the save dialog proposes.
+                                                      QDir(folder).filePath(tr("упражнение-playfair.pdf")),
                                                       QStringLiteral("PDF (*.pdf)"));
     if (!path.isEmpty())
         saveWorksheetAs(path);
@@ -443,7 +482,7 @@ bool PracticeWindow::saveWorksheetAs(QString path)
         path += QStringLiteral(".pdf");
     if (saveWorksheet(path, !m_keyWordOnly->isChecked()))
         return true;
-    QMessageBox::warning(this, caption(), QStringLiteral("Листът не можа да бъде записан в %1.").arg(path));
+    QMessageBox::warning(this, caption(), tr("Листът не можа да бъде записан в %1.").arg(path));
     return false;
 }
 

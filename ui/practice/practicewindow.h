@@ -9,6 +9,7 @@
 
 class QCheckBox;
 class QGridLayout;
+class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -57,11 +58,19 @@ public:
     static QString caption();
 
 protected:
+    // A new language: the captions and everything render() writes are shown
+    // in it; the session keeps the answers and the marks as they were.
+    void changeEvent(QEvent *event) override;
+    // The window's menu, on its background: the language.
+    void contextMenuEvent(QContextMenuEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
 
 private:
+    static QString markText(PracticeSession::Mark mark);
     void createControls();
+    // The fixed captions, in the language shown.
+    void retranslate();
     void createPairs(bool focusFirst);
     void releaseInputs();
     void check(int pair, bool moveOn);
@@ -72,9 +81,12 @@ private:
     PracticeSession m_session;
     QRandomGenerator m_random;
 
+    QLabel *m_title = nullptr;
     QLabel *m_keyWord = nullptr;
+    QLabel *m_direction = nullptr;
     QRadioButton *m_encrypt = nullptr;
     QRadioButton *m_decrypt = nullptr;
+    QGroupBox *m_squareFrame = nullptr;
     SquareView *m_square = nullptr;
     WrappedLabel *m_instruction = nullptr;
     QValidator *m_lettersOnly = nullptr; // what an answer input takes: up to two Latin letters

@@ -116,19 +116,17 @@ void drawExercise(SheetPainter &page, const Worksheet &sheet)
     page.setFont(18, true);
     qreal y = page.text(sheet.title, 0, 0, width, Qt::AlignHCenter) + 5;
     page.setFont(12);
-    y = page.text(QStringLiteral("Име: ______________________________    Клас: __________    Дата: ______________"),
-                  0, y, width)
-        + 6;
+    y = page.text(sheet.pupilLine, 0, y, width) + 6;
     y = page.text(sheet.instruction, 0, y, width) + 6;
 
     if (sheet.squareShown) {
         page.setFont(12);
-        if (!sheet.keyWord.isEmpty())
-            y = page.text(QStringLiteral("Ключова дума: %1").arg(sheet.keyWord), 0, y, width, Qt::AlignHCenter) + 3;
+        if (!sheet.keyWordLine.isEmpty())
+            y = page.text(sheet.keyWordLine, 0, y, width, Qt::AlignHCenter) + 3;
         y = page.square((width - SheetPainter::squareWidth(11)) / 2, y, 11, sheet.square) + 9;
     } else {
         page.setFont(16, true);
-        y = page.text(QStringLiteral("Ключова дума: %1").arg(sheet.keyWord), 0, y, width, Qt::AlignHCenter) + 4;
+        y = page.text(sheet.keyWordLine, 0, y, width, Qt::AlignHCenter) + 4;
         y = page.square((width - SheetPainter::squareWidth(11)) / 2, y, 11, QString()) + 9;
     }
 
@@ -159,10 +157,7 @@ void drawKey(QPdfWriter &writer, SheetPainter &page, const Worksheet &sheet)
     page.setFont(18, true);
     qreal y = page.text(sheet.keyTitle, 0, 0, width, Qt::AlignHCenter) + 4;
     page.setFont(12);
-    const QString key = sheet.keyWord.isEmpty()
-        ? QStringLiteral("Без ключова дума: квадратът е азбуката по ред.")
-        : QStringLiteral("Ключова дума: %1").arg(sheet.keyWord);
-    y = page.text(key + QStringLiteral(" · ") + sheet.title, 0, y, width, Qt::AlignHCenter) + 3;
+    y = page.text(sheet.keyLine, 0, y, width, Qt::AlignHCenter) + 3;
     y = page.square((width - SheetPainter::squareWidth(8)) / 2, y, 8, sheet.square) + 7;
 
     const qreal ruleLeft = 32;
@@ -172,7 +167,7 @@ void drawKey(QPdfWriter &writer, SheetPainter &page, const Worksheet &sheet)
         if (y + needed > page.height()) {
             writer.newPage();
             page.setFont(14, true);
-            y = page.text(sheet.keyTitle + QStringLiteral(" (продължение)"), 0, 0, width, Qt::AlignHCenter) + 4;
+            y = page.text(sheet.keyContinued, 0, 0, width, Qt::AlignHCenter) + 4;
         }
         page.setFont(12, true);
         page.text(QStringLiteral("%1. %2 → %3").arg(i + 1).arg(sheet.given[i], sheet.answers[i]), 0, y - 0.5,

@@ -45,7 +45,6 @@ SquareView::SquareView(QWidget *parent)
     }
     for (int k = 0; k < 25; ++k) {
         m_cells[k] = makeLabel(this, QStringLiteral("cell_%1").arg(k), QString(), cellColour);
-        m_cells[k]->setAccessibleName(QStringLiteral("ред %1, колона %2").arg(k / 5 + 1).arg(k % 5 + 1));
         grid->addWidget(m_cells[k], k / 5 + 1, k % 5 + 1);
     }
     grid->setSizeConstraint(QLayout::SetFixedSize);
@@ -54,6 +53,13 @@ SquareView::SquareView(QWidget *parent)
     m_marks->setObjectName(QStringLiteral("SquareMarks"));
     m_marks->raise();
     applyFont();
+    nameCells();
+}
+
+void SquareView::nameCells()
+{
+    for (int k = 0; k < 25; ++k)
+        m_cells[k]->setAccessibleName(tr("ред %1, колона %2").arg(k / 5 + 1).arg(k % 5 + 1));
 }
 
 void SquareView::applyFont()
@@ -134,6 +140,8 @@ void SquareView::changeEvent(QEvent *event)
     QWidget::changeEvent(event);
     if (event->type() == QEvent::FontChange)
         applyFont();
+    if (event->type() == QEvent::LanguageChange)
+        nameCells();
 }
 
 } // namespace playfair

@@ -46,6 +46,8 @@ protected:
 
 private:
     void applyFont();
+    // The cells' names for screen readers: "row 2, column 4".
+    void nameCells();
 
     std::array<QLabel *, 10> m_numbers{};
     std::array<QLabel *, 25> m_cells{};

@@ -1,0 +1,35 @@
+#pragma once
+
+// playfair-break's report on known pairs: what follows from them (and from
+// a known plaintext) about the square, and the key words that fit.
+
+#include "analysis/deduction.h"
+#include "analysis/fittingkeys.h"
+
+#include <cstdint>
+#include <ostream>
+#include <string>
+
+namespace playfair::breakcommand {
+
+// A number with commas between thousands: 1,000.
+std::string withThousands(std::uint64_t number);
+
+// A string as JSON writes it.
+std::string jsonString(const std::string &text);
+
+// Why a --known pair is refused, in one line.
+std::string knownPairMessage(const analysis::KnownPairError &error);
+
+// The known pairs that contradict each other, named by their numbers (from
+// 1) and spelt out: "1 and 3 (TH=PI, HT=PI)".
+std::string contradictionText(const analysis::DeductionInput &input, const analysis::Premises &premises);
+
+// Prints what follows from the input's pairs as text or as one JSON object.
+// `fromPlaintext`: how many of the pairs a known plaintext gave (they come
+// first and are not listed one by one); then the key word alone is wanted.
+// Returns the exit status: 0 when the pairs can hold together, else 1.
+int reportDeduction(const analysis::DeductionInput &input, const analysis::FittingKeyOptions &keyOptions, bool json,
+                    std::size_t fromPlaintext, std::ostream &out);
+
+} // namespace playfair::breakcommand
