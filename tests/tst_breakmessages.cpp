@@ -52,8 +52,10 @@ private Q_SLOTS:
         session.setDoubles(kept ? Doubles::Kept : Doubles::Split);
         QCOMPARE(session.doubles(), kept ? Doubles::Kept : Doubles::Split);
         QCOMPARE(session.setAsideNote().isEmpty(), setAside.isEmpty());
-        if (!setAside.isEmpty())
+        if (!setAside.isEmpty()) {
             QVERIFY2(session.setAsideNote().contains(setAside), qPrintable(session.setAsideNote()));
+            QVERIFY(session.status().endsWith(session.setAsideNote())); // the status line's last line
+        }
         const std::optional<BreakSession::Search> search = session.start();
         if (searched == QStringLiteral("-")) {
             QVERIFY(!search);
@@ -185,6 +187,8 @@ private Q_SLOTS:
         QCOMPARE(session.garbledNote().isEmpty(), said.isEmpty());
         for (const QString &part : said)
             QVERIFY2(session.garbledNote().contains(part), qPrintable(session.garbledNote()));
+        // The status line ends with it.
+        QVERIFY(session.status().endsWith(session.garbledNote()));
     }
 
     // Left to the search, the language is not given to it; the one it

@@ -159,16 +159,16 @@ public:
     const analysis::SolverResult &report() const { return m_report; }
 
     // The status line: what to do, how the search goes, why it stopped;
-    // with the score, the language it is read in when the search found it.
+    // with the score, the language it is read in when the search found it;
+    // then the letters set aside and, at the end, the pairs likely garbled.
     QString status() const;
     // What the score means, for the language chosen or found.
     QString scoreNote() const;
-    // Under the ciphertext: the letters set aside at its end as padding;
-    // empty when none are.
+    // The letters set aside at the ciphertext's end as padding; empty when
+    // none are.
     QString setAsideNote() const;
-    // Under the plaintext, once the search has ended: the pairs likely
-    // garbled in transmission and where the plaintext stops reading; empty
-    // when it reads throughout.
+    // Once the search has ended: the pairs likely garbled in transmission
+    // and where the plaintext stops reading; empty when it reads throughout.
     QString garbledNote() const;
     // The pairs (from 0) of the plaintext shown that read far worse than
     // the rest, once the search has ended.

@@ -251,8 +251,9 @@ QString BreakSession::status() const
             return m_message.text();
         if (m_ciphertext.trimmed().isEmpty())
             return tr("Поставете шифрован текст или направете демонстрация, после натиснете „Започни“.");
-        return lines(tr("Натиснете „Започни“ или Enter в полето за шифрования текст."),
-                     m_inputReadable ? shortTextNote(m_inputCipher.size()) : QString());
+        return lines(lines(tr("Натиснете „Започни“ или Enter в полето за шифрования текст."),
+                           m_inputReadable ? shortTextNote(m_inputCipher.size()) : QString()),
+                     setAsideNote());
     }
     case State::Refused:
         return m_message.text();
@@ -263,14 +264,14 @@ QString BreakSession::status() const
             ? tr("Търсене: %1, проверени %2, завършени опити: %3, оценка %4.")
                   .arg(time, keys, QString::number(m_report.restarts), reportScore(m_report))
             : tr("Търсене: %1, проверени %2, завършени опити: %3.").arg(time, keys).arg(m_report.restarts);
-        return lines(searching, shortTextNote(m_letters.size()));
+        return lines(lines(searching, shortTextNote(m_letters.size())), setAsideNote());
     }
     case State::Stopping:
         return tr("Спиране…");
     case State::Finished:
         break;
     }
-    return lines(finishedStatus(), shortTextNote(m_letters.size()));
+    return lines(lines(lines(finishedStatus(), shortTextNote(m_letters.size())), setAsideNote()), garbledNote());
 }
 
 QString BreakSession::finishedStatus() const

@@ -151,12 +151,6 @@ void BreakWindow::createControls()
     m_plaintext->setMinimumHeight(5 * m_plaintext->fontMetrics().lineSpacing()
                                   + 2 * (m_plaintext->frameWidth() + int(m_plaintext->document()->documentMargin())));
     plainLayout->addWidget(m_plaintext, 1);
-    m_garbled = named(new WrappedLabel(QString(), m_plainFrame), "garbled");
-    QPalette garbledText = m_garbled->palette();
-    garbledText.setColor(QPalette::WindowText, PairedTextView::garbledColour());
-    m_garbled->setPalette(garbledText);
-    m_garbled->hide();
-    plainLayout->addWidget(m_garbled);
     // The words wrap in a box of three lines, which scrolls for a long text
     // rather than pushing the window past the screen.
     m_words = named(new QPlainTextEdit(m_plainFrame), "words");
@@ -319,12 +313,7 @@ void BreakWindow::render()
 
     m_plaintext->setTexts(m_session.cipherLetters(), m_session.foundPlaintext(), m_session.truePlaintext(),
                           m_session.garbledPairs());
-    const QString garbled = m_session.garbledNote();
-    m_garbled->setWrappedText(garbled);
-    m_garbled->setVisible(!garbled.isEmpty());
-    const QString setAside = m_session.setAsideNote();
-    m_setAside->setWrappedText(setAside);
-    m_setAside->setVisible(!setAside.isEmpty());
+
     const QString words = m_session.wordsLine();
     if (m_words->toPlainText() != words)
         m_words->setPlainText(words);

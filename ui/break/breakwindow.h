@@ -127,7 +127,6 @@ private:
     WrappedLabel *m_preparation = nullptr; // how a demonstration text is prepared
     QGroupBox *m_ciphertextFrame = nullptr;
     QPlainTextEdit *m_ciphertext = nullptr;
-    WrappedLabel *m_setAside = nullptr;   // the padding set aside
     QLabel *m_languageLabel = nullptr;
     QComboBox *m_language = nullptr;
     QCheckBox *m_doublesKept = nullptr;   // the ciphertext kept its doubled letters
@@ -148,7 +147,6 @@ private:
     WrappedLabel *m_keyWordNote = nullptr;
     QGroupBox *m_plainFrame = nullptr;
     PairedTextView *m_plaintext = nullptr;
-    WrappedLabel *m_garbled = nullptr;    // the pairs likely garbled
     QPlainTextEdit *m_words = nullptr;
     WrappedLabel *m_status = nullptr;
 };

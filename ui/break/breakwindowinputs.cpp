@@ -176,9 +176,6 @@ QWidget *BreakWindow::createSearchInputs()
     m_ciphertext->setMinimumHeight(2 * m_ciphertext->fontMetrics().lineSpacing() + 12);
     m_ciphertext->installEventFilter(this);
     layout->addWidget(m_ciphertext, 1);
-    m_setAside = named(new WrappedLabel(QString(), group), "setAside");
-    m_setAside->hide();
-    layout->addWidget(m_setAside);
 
     auto *settings = new QGridLayout;
     m_language = named(new QComboBox(group), "language");
