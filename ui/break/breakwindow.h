@@ -9,6 +9,7 @@
 
 #include <optional>
 
+class QCheckBox;
 class QComboBox;
 class QGroupBox;
 class QLabel;
@@ -93,8 +94,9 @@ protected:
 
 private:
     void createControls();
-    // The fixed captions, in the language shown.
+    // The fixed captions, in the language shown; those of the inputs.
     void retranslate();
+    void retranslateInputs();
     QWidget *createKeyWord();
     QWidget *createDemonstration();
     QWidget *createSearchInputs();
@@ -118,12 +120,16 @@ private:
     QRadioButton *m_useKeyWord = nullptr;
     QLineEdit *m_keyWord = nullptr;
     QRadioButton *m_useRandom = nullptr;
+    QLabel *m_routeLabel = nullptr;
+    QComboBox *m_demoRoute = nullptr;     // how the key word is written in
+    QCheckBox *m_demoDoubles = nullptr;   // the demonstration keeps doubled letters
     ColourButton *m_encrypt = nullptr;
     WrappedLabel *m_preparation = nullptr; // how a demonstration text is prepared
     QGroupBox *m_ciphertextFrame = nullptr;
     QPlainTextEdit *m_ciphertext = nullptr;
     QLabel *m_languageLabel = nullptr;
     QComboBox *m_language = nullptr;
+    QCheckBox *m_doublesKept = nullptr;   // the ciphertext kept its doubled letters
     QLabel *m_cribLabel = nullptr;
     QLineEdit *m_crib = nullptr;
     QLabel *m_timeLimitLabel = nullptr;
