@@ -271,7 +271,7 @@ private Q_SLOTS:
         }
         QVERIFY(!LetterStatistics::fromBytes(reinterpret_cast<const std::uint8_t *>("PFQ4"), 4));
         QCOMPARE(languageFromCode("bg"), std::optional<Language>(Language::Bulgarian));
-        QCOMPARE(languageFromCode("de"), std::optional<Language>());
+        QVERIFY(!languageFromCode("de").has_value());
     }
 };
 
