@@ -3,6 +3,8 @@
 #include "analysis/alphabet.h"
 #include "analysis/language.h"
 
+#include "engine/textbook.h"
+
 #include <string>
 #include <string_view>
 #include <variant>
@@ -29,10 +31,31 @@ struct CiphertextError
     std::string message() const;
 };
 
+// A ciphertext as it came, ready to break.
+struct Ciphertext
+{
+    std::vector<Letter> letters; // the letters to break: an even count
+    // Padding set aside after the last real pair: a run of one letter
+    // (or a last odd letter) that no square gives, as capitals; empty when
+    // there was none.
+    std::string setAside;
+
+    // What was set aside, in English, as playfair-break prints it (the
+    // windows word it in their own language); empty for nothing.
+    std::string note() const;
+};
+
 // The letters of a UTF-8 ciphertext: ASCII letters in either case count, J
 // as I; spaces, line breaks, digits, punctuation and anything else are
 // skipped, so texts in five-letter groups read as they are.
-std::variant<std::vector<Letter>, CiphertextError> readCiphertext(std::string_view text);
+//
+// Messages were sent in groups of five, the last group filled up with
+// nulls after enciphering: a run of one repeated letter at the end that no
+// square can give (a doubled pair, unless `doubles` is Kept, or an odd
+// count) is set aside, all of it but, when the count asks for it, its first
+// letter, which ends the last real pair. So is a last odd letter alone.
+// With Doubles::Kept a doubled pair stands for itself and is no error.
+std::variant<Ciphertext, CiphertextError> readCiphertext(std::string_view text, Doubles doubles = Doubles::Split);
 
 // Below this many letters many squares fit a ciphertext equally well.
 inline constexpr std::size_t shortCiphertext = 40;

@@ -13,8 +13,13 @@ using Pair = std::pair<Letter, Letter>;
 // Whether the word can stand at `place` of the ciphertext.
 bool canStandAt(const std::vector<Letter> &word, std::size_t place, const std::vector<Letter> &ciphertext)
 {
+    // A letter never encrypts to itself, but in a doubled pair of a message
+    // that kept its doubled letters, which stands for itself.
     for (std::size_t i = 0; i < word.size(); ++i) {
-        if (word[i] == ciphertext[place + i])
+        const std::size_t at = place + i;
+        const std::size_t pair = at - at % 2;
+        const bool doubled = pair + 1 < ciphertext.size() && ciphertext[pair] == ciphertext[pair + 1];
+        if ((word[i] == ciphertext[at]) != doubled)
             return false;
     }
     // The whole pairs the word covers: plain pair -> cipher pair must be one
@@ -28,6 +33,10 @@ bool canStandAt(const std::vector<Letter> &word, std::size_t place, const std::v
     for (std::size_t start = place + place % 2; start + 1 < place + word.size(); start += 2) {
         const Pair plain{word[start - place], word[start - place + 1]};
         const Pair cipher{ciphertext[start], ciphertext[start + 1]};
+        // A doubled pair stands for itself (the letters above matched it),
+        // and nothing else gives one.
+        if (cipher.first == cipher.second)
+            continue;
         if (plain.first == plain.second)
             return false;
         const Pair reversedPlain{plain.second, plain.first};

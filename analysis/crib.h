@@ -32,7 +32,8 @@ struct CribError
 // A crib: a word known to stand in the plaintext, at a known letter position
 // or anywhere. Only the places where the word can stand at all are tried:
 // Playfair never turns a letter into itself, never makes a plain pair of two
-// equal letters, and turns equal plain pairs into equal cipher pairs (and a
+// equal letters (but that a message that kept its doubled letters sends one
+// as it is), and turns equal plain pairs into equal cipher pairs (and a
 // reversed pair into the reversed cipher pair).
 //
 // Known pairs bind it too: wherever the cipher pair of one stands (or the

@@ -122,8 +122,10 @@ SolverResult solve(const std::vector<Letter> &ciphertext, const SolverOptions &o
     // The best any random square could do: a plaintext reading as well as
     // the best one in twenty of real texts, with a random square's odds. A
     // key word's plaintext far above it, however poorly it reads, is the key.
-    const double randomCeiling =
-        work.priors().randomSquare + double(letters) * (chooser.model().typicalLog10() + 1.5 / std::sqrt(double(letters)));
+    const auto randomCeiling = [&](Language language) {
+        return work.priors().randomSquare
+            + double(letters) * (Chooser::model(language).typicalLog10() + 1.5 / std::sqrt(double(letters)));
+    };
     // Confident when a key word's square reads like the language far above
     // every other plaintext; when enough searches from random squares
     // reached the chooser's plaintext and it reads like the language; or, on
@@ -134,7 +136,8 @@ SolverResult solve(const std::vector<Letter> &ciphertext, const SolverOptions &o
         if (!best)
             return Confidence::None;
         const double mean = best->verdict.meanLetterLog10;
-        const bool readsLikeTheLanguage = mean >= chooser.readsLikeTheLanguage(letters);
+        const Language language = best->verdict.language;
+        const bool readsLikeTheLanguage = mean >= chooser.readsLikeTheLanguage(letters, language);
         if (best->fromKeyWord() && best->verdict.total - shared.runnerUp() >= keyWordMargin
             && (best->candidate.origin != KeyOrigin::KeySearch || shared.keySearchAgreeing >= 2)) {
             // A single word whose plaintext reads very well is trusted once
@@ -148,16 +151,16 @@ SolverResult solve(const std::vector<Letter> &ciphertext, const SolverOptions &o
             const std::optional<KeyName> key = work.keyOf(best->candidate);
             const bool singleWord = best->candidate.origin == KeyOrigin::ListWord && key
                 && key->text.find(' ') == std::string::npos;
-            if (singleWord && mean >= chooser.readsVeryWell(letters) && shared.wordTasksLeft == 0)
+            if (singleWord && mean >= chooser.readsVeryWell(letters, language) && shared.wordTasksLeft == 0)
                 return Confidence::KeyWord;
             const bool listsTried = shared.allListsTried() || (work.fromFavouredList(best->candidate) && shared.tasksLeft == 0);
-            if (listsTried && (readsLikeTheLanguage || best->verdict.total - randomCeiling >= keyWordOverRandom))
+            if (listsTried && (readsLikeTheLanguage || best->verdict.total - randomCeiling(language) >= keyWordOverRandom))
                 return Confidence::KeyWord;
         }
         if (readsLikeTheLanguage && shared.agreeing >= needed)
             return Confidence::Agreed;
         if (letters >= settledFromLetters && shared.shakenInVain >= shakesInVain
-            && best->verdict.meanLetterLog10 >= chooser.readsWell(letters))
+            && mean >= chooser.readsWell(letters, language))
             return Confidence::Settled;
         return Confidence::None;
     };
@@ -189,14 +192,21 @@ SolverResult solve(const std::vector<Letter> &ciphertext, const SolverOptions &o
             if (name) {
                 out.keyWord = name->text;
                 out.keyWordInList = name->inList;
+                out.keyRoute = name->route;
                 out.square = name->square;
             }
         }
         out.squareText = squareToText(out.square);
         out.plaintext = lettersToText(plain.data(), plain.size());
-        out.score = chooser.model().meanLog10(plain.data(), plain.size());
+        out.language = best->verdict.language;
+        out.languageFound = !options.language;
+        out.score = Chooser::model(out.language).meanLog10(plain.data(), plain.size());
+        if (out.languageFound) {
+            const Language other = out.language == Language::English ? Language::Bulgarian : Language::English;
+            out.otherLanguageScore = Chooser::model(other).meanLog10(plain.data(), plain.size());
+        }
         if (final || plain.size() <= searchedLetters)
-            out.words = WordStatistics::of(options.language).divide(plain.data(), plain.size()).text();
+            out.words = WordStatistics::of(out.language).divide(plain.data(), plain.size()).text();
     };
 
     Clock::time_point lastProgress = start;
@@ -239,6 +249,12 @@ SolverResult solve(const std::vector<Letter> &ciphertext, const SolverOptions &o
     result.searchRank = shared.searchRankOfBest();
     if (const Judged *best = shared.best())
         result.chosenTotal = best->verdict.total;
+    if (result.found) {
+        std::vector<Letter> plain(result.plaintext.size());
+        for (std::size_t i = 0; i < plain.size(); ++i)
+            plain[i] = Letter(letterNumber(result.plaintext[i]));
+        result.garbling = findGarbledPairs(plain, result.language);
+    }
     return result;
 }
 

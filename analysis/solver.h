@@ -2,9 +2,12 @@
 
 #include "analysis/alphabet.h"
 #include "analysis/crib.h"
+#include "analysis/garbling.h"
 #include "analysis/knownpair.h"
 #include "analysis/keywords/keywordlist.h"
 #include "analysis/language.h"
+
+#include "engine/keyedsquare.h"
 
 #include <chrono>
 #include <cstdint>
@@ -35,7 +38,11 @@ enum class Confidence {
 
 struct SolverOptions
 {
-    Language language = Language::English;
+    // The plaintext's language; nothing to have the solver find it (each
+    // plaintext is read in both, the searches climb the two languages in
+    // turn until a plaintext reads like one, and the answer names the
+    // language it reads in).
+    std::optional<Language> language;
     std::chrono::milliseconds timeLimit{30000};
     std::uint64_t seed = 1;
     int threads = 0; // 0: one per core
@@ -72,13 +79,20 @@ struct SolverReport
     std::string plaintext;    // the whole ciphertext decrypted
     std::string words;        // the plaintext divided into likely words: a reading aid, a guess
     // The chooser's view of the plaintext: its mean log10 probability a
-    // letter by the order-5 letter model (see scoreLevels).
+    // letter by the order-5 letter model of its language (see scoreLevels).
     double score = 0;
+    // The plaintext's language: the one given, or the one it reads in.
+    Language language = Language::English;
+    bool languageFound = false; // found by the solver, not given
+    // When found: the plaintext's score in the other language, which it
+    // reads worse in.
+    double otherLanguageScore = 0;
     // The key word the square comes from: a word or phrase of a list, or
     // only the key's letters (keyWordInList false); nothing when it comes
     // from no key word (and always with SquareKind::Random).
     std::optional<std::string> keyWord;
     bool keyWordInList = false;
+    SquareRoute keyRoute = SquareRoute::Rows; // how the key word was written into the square
     std::uint64_t keysTested = 0;
     std::uint64_t keyWordsTested = 0; // of them, key words and their phrases and letters
     double elapsedSeconds = 0;
@@ -101,6 +115,9 @@ struct SolverResult : SolverReport
     int candidates = 0;
     int searchRank = 0;
     double chosenTotal = 0; // the chooser's score of the answer (see Chooser), with its key's odds
+    // The pairs of the plaintext that read far worse than the rest, likely
+    // garbled in transmission, and where it stops reading, if it does.
+    Garbling garbling;
 };
 
 // Where the reported score stands: a letter of ordinary text, and a letter

@@ -11,6 +11,9 @@
 #include "analysis/deduction.h"
 #include "analysis/fittingkeys.h"
 #include "analysis/solver.h"
+#include "analysis/transliteration.h"
+#include "app/breakinput.h"
+#include "app/breakoutput.h"
 #include "app/knownpairs.h"
 #include "app/version.h"
 
@@ -19,16 +22,13 @@
 
 #include <algorithm>
 #include <atomic>
-#include <cerrno>
 #include <csignal>
 #include <cstdio>
-#include <fstream>
 #include <iostream>
 #include <iterator>
 #include <random>
 #include <sstream>
 #include <string>
-#include <system_error>
 #include <thread>
 
 #ifdef _WIN32
@@ -36,23 +36,19 @@
 #define isatty _isatty
 #define fileno _fileno
 #else
-#include <fcntl.h>
-#include <poll.h>
-#include <sys/stat.h>
 #include <unistd.h>
 #endif
 
 using namespace playfair::analysis;
+using playfair::Doubles;
 using playfair::breakcommand::jsonString;
+using playfair::breakcommand::readInput;
 using playfair::breakcommand::withThousands;
+namespace breakcommand = playfair::breakcommand;
 
 namespace {
 
 const char program[] = "playfair-break";
-
-// No ciphertext is longer: the input is read up to this bound (as the break
-// window reads a file), so that an endless one is refused, not read for ever.
-constexpr std::size_t mostInputBytes = 1 << 20;
 
 std::atomic<bool> interrupted{false};
 
@@ -67,129 +63,9 @@ int fail(const std::string &message)
     return 2;
 }
 
-// Why a file cannot be read, from the error number opening or reading it
-// left.
-std::string reasonOf(int error)
-{
-    switch (error) {
-    case ENOENT:
-        return "there is no such file";
-    case EACCES:
-    case EPERM:
-        return "permission denied";
-    case EISDIR:
-        return "it is a folder";
-    case ENOTDIR:
-        return "a part of its path is not a folder";
-    default:
-        break;
-    }
-    std::string reason = std::generic_category().message(error);
-    if (!reason.empty() && reason[0] >= 'A' && reason[0] <= 'Z')
-        reason[0] = char(reason[0] - 'A' + 'a');
-    return reason;
-}
-
-std::string cannotRead(const std::string &what, int error)
-{
-    return "cannot read " + what + ": " + reasonOf(error) + ".";
-}
-
 std::string jsonStringOrNull(const std::optional<std::string> &text)
 {
     return text ? jsonString(*text) : std::string("null");
-}
-
-// Reads the ciphertext from `path` (standard input for "-"), at most
-// mostInputBytes, waiting for it no longer than `patience` unless a person
-// types it on the terminal. Returns an error message, or nothing with the
-// text read.
-std::optional<std::string> readInput(const std::string &path, std::chrono::milliseconds patience, std::string &text)
-{
-    const bool standardInput = path == "-";
-    const bool typed = standardInput && isatty(fileno(stdin));
-    // Otherwise the program would seem to hang, waiting in silence.
-    if (typed) {
-        std::cerr << program << ": reading the ciphertext from the terminal: type or paste it, then press "
-#ifdef _WIN32
-                  << "Ctrl+Z and Enter"
-#else
-                  << "Ctrl+D on a line of its own"
-#endif
-                  << " (or give a FILE)." << std::endl;
-    }
-#ifdef _WIN32
-    (void)patience;
-    std::ifstream file;
-    if (!standardInput) {
-        errno = 0;
-        file.open(path, std::ios::binary);
-        if (!file)
-            return cannotRead("'" + path + "'", errno);
-    }
-    std::istream &in = standardInput ? std::cin : file;
-    text.resize(mostInputBytes + 1);
-    in.read(text.data(), std::streamsize(text.size()));
-    text.resize(std::size_t(in.gcount()));
-#else
-    int fd = STDIN_FILENO;
-    if (!standardInput) {
-        fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-        if (fd < 0)
-            return cannotRead("'" + path + "'", errno);
-        struct stat status{};
-        if (::fstat(fd, &status) == 0 && S_ISDIR(status.st_mode)) {
-            ::close(fd);
-            return "'" + path + "' is a folder, not a file with a ciphertext.";
-        }
-    }
-    // Reads as the bytes come, and gives up on an input that does not end
-    // within the time limit (a pipe whose writer never closes it).
-    const auto deadline = std::chrono::steady_clock::now() + patience;
-    std::optional<std::string> error;
-    char buffer[1 << 16];
-    for (;;) {
-        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
-        pollfd waiting{fd, POLLIN, 0};
-        const int ready = ::poll(&waiting, 1, typed ? -1 : int(std::clamp<std::int64_t>(left.count(), 0, 1 << 30)));
-        if (ready == 0) {
-            error = "the input did not end within the time limit.";
-            break;
-        }
-        if (ready < 0 && errno == EINTR)
-            continue;
-        const ssize_t got = ::read(fd, buffer, sizeof buffer);
-        if (got < 0 && (errno == EAGAIN || errno == EINTR))
-            continue;
-        if (got < 0) {
-            error = cannotRead(standardInput ? std::string("standard input") : "'" + path + "'", errno);
-            break;
-        }
-        if (got == 0)
-            break;
-        text.append(buffer, std::size_t(got));
-        if (text.size() > mostInputBytes)
-            break;
-    }
-    if (!standardInput)
-        ::close(fd);
-    if (error)
-        return error;
-#endif
-    if (text.size() > mostInputBytes)
-        return "the input is longer than 1 MiB, more than any ciphertext: give the ciphertext alone.";
-    return std::nullopt;
-}
-
-std::string inPairs(const std::string &letters)
-{
-    std::string pairs;
-    for (std::size_t i = 0; i < letters.size(); i += 2) {
-        if (i > 0)
-            pairs += (i % 40 == 0) ? '\n' : ' ';
-        pairs += letters.substr(i, 2);
-    }
-    return pairs;
 }
 
 std::string stopExplanation(const SolverResult &result)
@@ -239,9 +115,14 @@ int main(int argc, char *argv[])
         "Finds the key square of a Playfair ciphertext without the key. Reads the ciphertext\n"
         "from FILE, or from standard input; only letters count (J as I), all else is ignored."));
     const QCommandLineOption language(QStringLiteral("language"),
-                                      QStringLiteral("The plaintext's language: en (English, the default) or bg "
-                                                     "(Bulgarian in Latin letters)."),
-                                      QStringLiteral("en|bg"), QStringLiteral("en"));
+                                      QStringLiteral("The plaintext's language: auto (found by the search, the "
+                                                     "default), en (English) or bg (Bulgarian in Latin letters)."),
+                                      QStringLiteral("auto|en|bg"), QStringLiteral("auto"));
+    const QCommandLineOption doubles(QStringLiteral("doubles"),
+                                     QStringLiteral("What the message did with doubled letters: split (by a filler, "
+                                                    "the textbook way, the default) or kept (left as they were: a "
+                                                    "doubled pair of the ciphertext stands for itself)."),
+                                     QStringLiteral("split|kept"), QStringLiteral("split"));
     const QCommandLineOption timeLimit(QStringLiteral("time-limit"),
                                        QStringLiteral("Stop after SECONDS at the latest (default 30)."),
                                        QStringLiteral("SECONDS"), QStringLiteral("30"));
@@ -276,8 +157,8 @@ int main(int argc, char *argv[])
                                   QStringLiteral("Display this help and exit."));
     const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
                                      QStringLiteral("Display the version and exit."));
-    parser.addOptions({language, timeLimit, seed, threads, crib, cribAt, square, wordList, known, plaintext, json, help,
-                       version});
+    parser.addOptions({language, doubles, timeLimit, seed, threads, crib, cribAt, square, wordList, known, plaintext,
+                       json, help, version});
     parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("The ciphertext (default: standard input)."),
                                  QStringLiteral("[FILE]"));
 
@@ -299,10 +180,16 @@ int main(int argc, char *argv[])
     }
 
     SolverOptions options;
-    const auto chosenLanguage = languageFromCode(parser.value(language).toStdString());
-    if (!chosenLanguage)
-        return fail("--language must be en or bg, not '" + parser.value(language).toStdString() + "'.");
-    options.language = *chosenLanguage;
+    const std::string languageName = parser.value(language).toStdString();
+    if (languageName != "auto") {
+        options.language = languageFromCode(languageName);
+        if (!options.language)
+            return fail("--language must be auto, en or bg, not '" + languageName + "'.");
+    }
+    const std::string doublesName = parser.value(doubles).toStdString();
+    if (doublesName != "split" && doublesName != "kept")
+        return fail("--doubles must be split or kept, not '" + doublesName + "'.");
+    const Doubles doubledLetters = doublesName == "kept" ? Doubles::Kept : Doubles::Split;
 
     bool ok = false;
     const double seconds = parser.value(timeLimit).toDouble(&ok);
@@ -356,14 +243,14 @@ int main(int argc, char *argv[])
     const std::string path = files.isEmpty() ? std::string("-") : files.first().toLocal8Bit().toStdString();
     const bool pairsAlone = !knownPairs.empty() && files.isEmpty();
     if (!(pairsAlone && isatty(fileno(stdin)))) {
-        if (const std::optional<std::string> error = readInput(path, options.timeLimit, text))
+        if (const std::optional<std::string> error = readInput(program, path, options.timeLimit, text))
             return fail(*error);
     }
     const bool noCiphertext = pairsAlone && std::none_of(text.begin(), text.end(), [](char c) { return letterNumber(c) >= 0; });
 
     FittingKeyOptions keyOptions;
     keyOptions.wordLists = options.wordLists;
-    keyOptions.language = options.language;
+    keyOptions.language = options.language.value_or(Language::English);
     keyOptions.threads = options.threads > 0 ? options.threads : int(std::max(1u, std::thread::hardware_concurrency()));
     keyOptions.letterSearch = std::min<std::chrono::milliseconds>(options.timeLimit, std::chrono::seconds(2));
     keyOptions.seed = options.seed;
@@ -375,17 +262,24 @@ int main(int argc, char *argv[])
         return playfair::breakcommand::reportDeduction(input, keyOptions, parser.isSet(json), 0, std::cout);
     }
 
-    auto read = readCiphertext(text);
-    if (const auto *error = std::get_if<CiphertextError>(&read))
+    auto read = readCiphertext(text, doubledLetters);
+    if (const auto *error = std::get_if<CiphertextError>(&read)) {
+        if (error->kind == CiphertextError::Kind::DoubledPair)
+            return fail(error->message() + " If the message left its doubled letters as they were, as some real "
+                                           "messages did, --doubles kept breaks it so.");
         return fail(error->message());
-    const std::vector<Letter> ciphertext = std::get<std::vector<Letter>>(std::move(read));
+    }
+    const Ciphertext message = std::get<Ciphertext>(std::move(read));
+    const std::vector<Letter> &ciphertext = message.letters;
 
     if (parser.isSet(plaintext)) {
         std::string plainText;
-        if (const std::optional<std::string> error = readInput(parser.value(plaintext).toLocal8Bit().toStdString(),
+        if (const std::optional<std::string> error = readInput(program, parser.value(plaintext).toLocal8Bit().toStdString(),
                                                                options.timeLimit, plainText))
             return fail("--plaintext: " + *error);
-        const std::vector<Letter> plain = preparedPlaintext(plainText, options.language == Language::Bulgarian);
+        // Left to the search, a plaintext in Cyrillic is Bulgarian.
+        const bool bulgarian = options.language ? *options.language == Language::Bulgarian : hasCyrillicLetter(plainText);
+        const std::vector<Letter> plain = preparedPlaintext(plainText, bulgarian);
         if (plain.size() != ciphertext.size()) {
             return fail("--plaintext: the plaintext has " + std::to_string(plain.size())
                         + " letters as a Playfair message (an X between doubled letters, one to even the end) and "
@@ -456,7 +350,8 @@ int main(int argc, char *argv[])
                   << ", \"keyword\": " << jsonStringOrNull(result.keyWord) << ", \"score\": " << result.score
                   << ", \"elapsed\": " << result.elapsedSeconds << ", \"keys_tested\": " << result.keysTested
                   << ", \"stopped\": " << jsonString(std::string(stopReasonCode(result.stopped)))
-                  << ", \"language\": " << jsonString(std::string(languageCode(options.language))) << "}\n";
+                  << ", \"language\": " << jsonString(std::string(languageCode(result.language)))
+                  << breakcommand::messageJson(message, doubledLetters, result) << "}\n";
         return status;
     }
 
@@ -472,18 +367,20 @@ int main(int argc, char *argv[])
     if (!result.keyWord)
         out << "none (the square comes from no key word)\n";
     else if (result.keyWordInList)
-        out << *result.keyWord << '\n';
+        out << *result.keyWord << breakcommand::routePhrase(result.keyRoute) << '\n';
     else
-        out << *result.keyWord << " (the key's letters: no word or phrase of the lists builds this square)\n";
-    out << "\nPlaintext:\n" << inPairs(result.plaintext) << "\n";
+        out << *result.keyWord << breakcommand::routePhrase(result.keyRoute)
+            << " (the key's letters: no word or phrase of the lists builds this square)\n";
+    out << "\nPlaintext:\n" << breakcommand::pairsWithMarks(result.plaintext, result.garbling) << "\n";
     out << "\nWords (a guess):\n" << result.words << "\n\n";
-    const ScoreLevels levels = scoreLevels(options.language);
+    const ScoreLevels levels = scoreLevels(result.language);
     char score[200];
     std::snprintf(score, sizeof score,
                   "%.2f (the mean log10 probability of a letter after the four before it: %.2f for ordinary %s, "
                   "%.2f for random letters)",
-                  result.score, levels.typical, options.language == Language::Bulgarian ? "Bulgarian" : "English",
+                  result.score, levels.typical, result.language == Language::Bulgarian ? "Bulgarian" : "English",
                   levels.random);
+    out << "Language: " << breakcommand::languageLine(result) << '\n';
     out << "Score:   " << score << '\n';
     out << "Chosen:  among " << result.candidates << " different plaintexts the searches found, by five-letter "
         << "statistics and how well it divides into words\n";
@@ -499,6 +396,8 @@ int main(int argc, char *argv[])
         out << "\nNote: with only " << ciphertext.size() << " letters, many squares may fit so short a text: "
             << "the plaintext above may not be the one sent. A known word (--crib) helps.\n";
     }
+    if (const std::string notes = breakcommand::messageNotes(message, result); !notes.empty())
+        out << '\n' << notes;
     std::cout << out.str();
     return status;
 }

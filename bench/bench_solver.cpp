@@ -6,7 +6,18 @@
 //
 //     bench_solver [--language en|bg] [--texts N] [--time-limit S] [--threads T]
 //                  [--lengths 40,50,...] [--seed S] [--crib N] [--heldout FILE]
-//                  [--keywords words|phrases|letters]
+//                  [--keywords words|phrases|letters] [--route ROUTE|all]
+//                  [--doubles split|kept] [--auto-language 1]
+//                  [--compare-language 1] [--garble N]
+//
+// --language picks the held-out book and the language the solver is told;
+// --auto-language 1 leaves the language to the solver, and
+// --compare-language 1 breaks each text both ways, named and found, taking
+// them in turns, and prints the two side by side (100 to 200 letters by
+// default). --doubles kept prepares the plaintexts with their doubled letters
+// left in. --garble N changes 1 to N letters of each ciphertext (150 letters
+// by default) and counts a text solved when its square is right, with how
+// many of the garbled pairs the result marks.
 //
 // On random squares (the default) it splits the texts not solved into those
 // the search missed (the true plaintext scores higher than the answer) and
@@ -20,10 +31,11 @@
 // With --keywords, every square is made from a key word, as the main window
 // makes it: words of the held-out book itself (4 letters or more), phrases of
 // two words that follow each other in it, or 5 to 10 letters that form no
-// word. It counts the texts solved and those whose key word was named (a
-// word, phrase or letters whose square decrypts the text as the key's does),
-// with the median and
-// the worst time to the end of the search. The default lengths are then 20,
+// word, written in by rows or by --route (all: a row for each route, on the
+// same texts and keys). It counts the texts solved and those whose key word
+// and route were named (a word, phrase or letters whose square by the route
+// named decrypts the text as the key's does), with the median and the worst
+// time to the end of the search. The default lengths are then 20,
 // 30 and 40 letters and the time limit 5 s.
 
 #include "analysis/search/chooser.h"
@@ -34,7 +46,7 @@
 #include "analysis/search/pairtables.h"
 #include "analysis/search/random.h"
 #include "analysis/solver.h"
-#include "heldoutbook.h"
+#include "bench/solvercases.h"
 #include "engine/textbook.h"
 
 #include <algorithm>
@@ -48,164 +60,68 @@
 #include <vector>
 
 using namespace playfair::analysis;
+using namespace playfair::bench;
+using playfair::Doubles;
+using playfair::SquareRoute;
 
 namespace {
 
-enum class Keys { Random, Words, Phrases, Letters };
-
-struct Options
-{
-    Language language = Language::English;
-    int texts = 20;
-    double timeLimit = 0; // 0: 10 s on random squares, 5 s on key words
-    int threads = 2;
-    std::vector<int> lengths;
-    std::uint64_t seed = 2026;
-    int crib = 0;
-    bool untilFound = false;
-    std::string heldout;
-    Keys keys = Keys::Random;
-};
-
-std::vector<int> parseLengths(const std::string &text)
-{
-    std::vector<int> lengths;
-    std::stringstream stream(text);
-    std::string item;
-    while (std::getline(stream, item, ','))
-        lengths.push_back(std::atoi(item.c_str()));
-    return lengths;
-}
-
-double median(std::vector<double> values)
-{
-    if (values.empty())
-        return 0;
-    std::sort(values.begin(), values.end());
-    const std::size_t n = values.size();
-    return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
-}
-
-std::vector<Letter> lettersOf(const std::string &text)
-{
-    std::vector<Letter> letters;
-    for (char letter : text)
-        letters.push_back(Letter(letterNumber(letter)));
-    return letters;
-}
-
-struct Case
-{
-    std::string plain; // prepared, `length` letters
-    Square square{};
-    std::string key;   // the key word, for squares made from one
-    std::vector<Letter> cipher;
-};
-
-// A passage of the book, prepared, without its square yet.
-Case makeCase(const std::string &text, std::size_t length, Random &rng)
-{
-    Case c;
-    const std::size_t start = rng.below(std::uint32_t(text.size() - 2 * length));
-    c.plain = playfair::preparedMessage(text.substr(start, 2 * length)).substr(0, length);
-    return c;
-}
-
-void encryptOn(Case &c, const Square &square)
-{
-    c.square = square;
-    c.cipher = lettersOf(playfair::transformedPairs(squareToText(c.square), c.plain, +1));
-}
-
-// The solver's options for one text: the benchmark's language, limit and
-// threads, and a seed of its own.
-SolverOptions solverOptionsFor(const Options &options, Random &rng)
-{
-    SolverOptions solverOptions;
-    solverOptions.language = options.language;
-    solverOptions.timeLimit = std::chrono::milliseconds(std::int64_t(options.timeLimit * 1000));
-    solverOptions.threads = options.threads;
-    solverOptions.seed = rng.next();
-    return solverOptions;
-}
-
-Square randomSquare(Random &rng)
-{
-    Square square;
-    for (int cell = 0; cell < 25; ++cell)
-        square[cell] = Letter(cell);
-    for (int cell = 24; cell > 0; --cell)
-        std::swap(square[cell], square[rng.below(cell + 1)]);
-    return square;
-}
-
-// A key of the kind asked for: a word of the book, two words that follow
-// each other in it, or letters that form no word.
-std::string keyOf(Keys keys, const playfair::bench::HeldOutBook &book, Random &rng)
-{
-    if (keys == Keys::Letters) {
-        const std::string alphabet = "ABCDEFGHIKLMNOPQRSTUVWXYZ";
-        std::string key;
-        const std::size_t length = 5 + rng.below(6);
-        while (key.size() < length) {
-            const char letter = alphabet[rng.below(25)];
-            if (key.find(letter) == std::string::npos)
-                key += letter;
-        }
-        return key;
-    }
-    return playfair::bench::keyOfBook(book, keys == Keys::Phrases, rng);
-}
-
-int benchKeyWords(const Options &options, const playfair::bench::HeldOutBook &book)
+int benchKeyWords(const Options &options, const HeldOutBook &book)
 {
     const std::string &text = book.text;
     const char *kind = options.keys == Keys::Words ? "words of the book" : options.keys == Keys::Phrases
         ? "phrases of two words of the book"
         : "letters that form no word";
-    std::printf("Key words: %s; held-out text %s (%zu letters); language %s; %d texts a length; time limit %.0f s; "
-                "%d threads\n\n",
+    std::printf("Key words: %s; held-out text %s (%zu letters); language %s%s; %d texts a length; time limit %.0f s; "
+                "%d threads%s\n\n",
                 kind, options.heldout.c_str(), text.size(), std::string(languageCode(options.language)).c_str(),
-                options.texts, options.timeLimit, options.threads);
-    std::printf("| Letters | Solved | Key word named | Median time | Worst time | Keys tested, median |\n");
-    std::printf("|---:|---:|---:|---:|---:|---:|\n");
-    Random rng(options.seed);
-    for (int length : options.lengths) {
-        int solved = 0;
-        int named = 0;
-        std::vector<double> times;
-        std::vector<double> keys;
-        for (int t = 0; t < options.texts; ++t) {
-            const std::string key = keyOf(options.keys, book, rng);
-            std::string keyLetters;
-            for (char c : key)
-                keyLetters += c == ' ' ? "" : std::string(1, c);
-            Case c = makeCase(text, std::size_t(length), rng);
-            encryptOn(c, keySquareOf(keyLetters));
-            SolverOptions solverOptions = solverOptionsFor(options, rng);
-            const SolverResult result = solve(c.cipher, solverOptions);
-            const bool right = result.plaintext == c.plain;
-            std::string namedLetters;
-            for (char ch : result.keyWord.value_or(""))
-                namedLetters += ch == ' ' ? "" : std::string(1, ch);
-            // The key named is right when its square decrypts the text as
-            // the true one does: letters the text does not use may stand
-            // anywhere.
-            std::vector<Letter> byName(c.cipher.size());
-            decryptLetters(keySquareOf(namedLetters), c.cipher.data(), c.cipher.size(), byName.data());
-            const bool rightKey = result.keyWord && lettersToText(byName.data(), byName.size()) == c.plain;
-            solved += right;
-            named += right && rightKey;
-            times.push_back(result.elapsedSeconds);
-            keys.push_back(double(result.keysTested));
-            std::fprintf(stderr, "  %d letters, key %s: %s, named %s, %.2f s (%s)\n", length, key.c_str(),
-                         right ? "solved" : "not solved", result.keyWord.value_or("-").c_str(), result.elapsedSeconds,
-                         std::string(stopReasonCode(result.stopped)).c_str());
+                options.autoLanguage ? ", found by the solver" : "", options.texts, options.timeLimit, options.threads,
+                options.doubles == Doubles::Kept ? "; doubled letters kept" : "");
+    std::printf("| Route | Letters | Solved | Key word and route named | Median time | Worst time | Keys tested, median |\n");
+    std::printf("|---|---:|---:|---:|---:|---:|---:|\n");
+    // Each route's rows are made from the same texts and keys.
+    for (SquareRoute route : options.routes) {
+        Random rng(options.seed);
+        for (int length : options.lengths) {
+            int solved = 0;
+            int named = 0;
+            std::vector<double> times;
+            std::vector<double> keys;
+            for (int t = 0; t < options.texts; ++t) {
+                const std::string key = keyOf(options.keys, book, rng);
+                std::string keyLetters;
+                for (char c : key)
+                    keyLetters += c == ' ' ? "" : std::string(1, c);
+                Case c = makeCase(text, std::size_t(length), rng, options.doubles);
+                encryptOn(c, keySquareOf(keyLetters, route));
+                SolverOptions solverOptions = solverOptionsFor(options, rng);
+                const SolverResult result = solve(c.cipher, solverOptions);
+                const bool right = result.plaintext == c.plain;
+                std::string namedLetters;
+                for (char ch : result.keyWord.value_or(""))
+                    namedLetters += ch == ' ' ? "" : std::string(1, ch);
+                // The key and route named are right when their square
+                // decrypts the text as the true one does: letters the text
+                // does not use may stand anywhere.
+                std::vector<Letter> byName(c.cipher.size());
+                decryptLetters(keySquareOf(namedLetters, result.keyRoute), c.cipher.data(), c.cipher.size(),
+                               byName.data());
+                const bool rightKey = result.keyWord && lettersToText(byName.data(), byName.size()) == c.plain;
+                solved += right;
+                named += right && rightKey;
+                times.push_back(result.elapsedSeconds);
+                keys.push_back(double(result.keysTested));
+                std::fprintf(stderr, "  %s, %d letters, key %s: %s, named %s by %s, %.2f s (%s)\n",
+                             std::string(routeCode(route)).c_str(), length, key.c_str(), right ? "solved" : "not solved",
+                             result.keyWord.value_or("-").c_str(), std::string(routeCode(result.keyRoute)).c_str(),
+                             result.elapsedSeconds, std::string(stopReasonCode(result.stopped)).c_str());
+            }
+            std::printf("| %s | %d | %d %% (%d of %d) | %d %% | %.2f s | %.2f s | %.1f M |\n",
+                        std::string(routeCode(route)).c_str(), length, 100 * solved / options.texts, solved,
+                        options.texts, 100 * named / options.texts, median(times),
+                        *std::max_element(times.begin(), times.end()), median(keys) / 1e6);
+            std::fflush(stdout);
         }
-        std::printf("| %d | %d %% (%d of %d) | %d %% | %.2f s | %.2f s | %.1f M |\n", length, 100 * solved / options.texts,
-                    solved, options.texts, 100 * named / options.texts, median(times),
-                    *std::max_element(times.begin(), times.end()), median(keys) / 1e6);
-        std::fflush(stdout);
     }
     return 0;
 }
@@ -233,7 +149,7 @@ int benchRandomSquares(const Options &options, const std::string &text)
         for (int t = 0; t < options.texts; ++t) {
             // The passage is drawn before its square, so that the texts stay
             // the same from one version of the solver to the next.
-            Case c = makeCase(text, std::size_t(length), rng);
+            Case c = makeCase(text, std::size_t(length), rng, options.doubles);
             encryptOn(c, randomSquare(rng));
             SolverOptions solverOptions = solverOptionsFor(options, rng);
             if (options.crib > 0) {
@@ -321,6 +237,17 @@ int main(int argc, char *argv[])
             options.crib = std::atoi(value.c_str());
         else if (name == "--until-found")
             options.untilFound = value == "1";
+        else if (name == "--auto-language")
+            options.autoLanguage = value == "1";
+        else if (name == "--compare-language")
+            options.compareLanguage = value == "1";
+        else if (name == "--doubles" && (value == "split" || value == "kept"))
+            options.doubles = value == "kept" ? Doubles::Kept : Doubles::Split;
+        else if (name == "--route" && (value == "all" || playfair::routeFromCode(value)))
+            options.routes = value == "all" ? std::vector<SquareRoute>(playfair::squareRoutes.begin(), playfair::squareRoutes.end())
+                                            : std::vector<SquareRoute>{*playfair::routeFromCode(value)};
+        else if (name == "--garble")
+            options.garble = std::atoi(value.c_str());
         else if (name == "--heldout")
             options.heldout = value;
         else if (name == "--keywords" && (value == "words" || value == "phrases" || value == "letters"))
@@ -331,16 +258,24 @@ int main(int argc, char *argv[])
         }
     }
     const bool keyWords = options.keys != Keys::Random;
-    if (options.lengths.empty())
+    if (options.lengths.empty() && options.compareLanguage)
+        options.lengths = {100, 150, 200};
+    else if (options.lengths.empty() && options.garble > 0)
+        options.lengths = {150};
+    else if (options.lengths.empty())
         options.lengths = keyWords ? std::vector<int>{20, 30, 40} : std::vector<int>{40, 50, 60, 80, 100, 150, 200};
     if (options.timeLimit <= 0)
         options.timeLimit = keyWords ? 5 : 10;
-    const playfair::bench::HeldOutBook book = playfair::bench::readHeldOutBook(options.language, options.heldout);
+    const HeldOutBook book = readHeldOutBook(options.language, options.heldout);
     options.heldout = book.path;
     const std::string &text = book.text;
     if (text.size() < 10000) {
         std::fprintf(stderr, "bench_solver: cannot read the held-out text %s\n", options.heldout.c_str());
         return 1;
     }
+    if (options.compareLanguage)
+        return benchLanguages(options, text);
+    if (options.garble > 0)
+        return benchGarbled(options, text);
     return keyWords ? benchKeyWords(options, book) : benchRandomSquares(options, text);
 }

@@ -8,7 +8,7 @@
 
 namespace playfair {
 
-std::optional<Demonstration> Demonstration::make(const QString &text, const QString &square)
+std::optional<Demonstration> Demonstration::make(const QString &text, const QString &square, Doubles doubles)
 {
     const QString letters = cleaned(upperCased(text));
     const std::string squareLetters = square.toStdString();
@@ -16,15 +16,15 @@ std::optional<Demonstration> Demonstration::make(const QString &text, const QStr
         return std::nullopt;
     Demonstration demonstration;
     demonstration.square = square;
-    const std::string prepared = preparedMessage(letters.toStdString());
+    const std::string prepared = preparedMessage(letters.toStdString(), doubles);
     demonstration.prepared = QString::fromStdString(prepared);
     demonstration.ciphertext = QString::fromStdString(transformedPairs(squareLetters, prepared, +1));
     return demonstration;
 }
 
-QString Demonstration::keySquare(const QString &keyWord)
+QString Demonstration::keySquare(const QString &keyWord, SquareRoute route)
 {
-    return QString::fromStdString(keyedSquare(cleaned(upperCased(keyWord)).toStdString()));
+    return QString::fromStdString(keyedSquare(cleaned(upperCased(keyWord)).toStdString(), route));
 }
 
 QString Demonstration::randomSquare(QRandomGenerator &random)

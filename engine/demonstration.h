@@ -1,5 +1,8 @@
 #pragma once
 
+#include "keyedsquare.h"
+#include "textbook.h"
+
 #include <QString>
 
 #include <optional>
@@ -12,7 +15,8 @@ namespace playfair {
 // a class to watch it being broken: cleaned as the program cleans a message
 // (capitals A..Z only, J as I), prepared the textbook way (an X between the
 // two letters of a doubled pair, a Q if the letter is X, and an X to even the
-// end, a Q after a final X) and encrypted pair by pair on a known square.
+// end, a Q after a final X) or with its doubled letters kept as they are,
+// and encrypted pair by pair on a known square.
 struct Demonstration
 {
     QString square;     // the 25 letters row by row
@@ -21,11 +25,13 @@ struct Demonstration
 
     // None when the text has no letter to encrypt. `square` is a square of
     // the 25 letters (see keySquare and randomSquare).
-    static std::optional<Demonstration> make(const QString &text, const QString &square);
+    static std::optional<Demonstration> make(const QString &text, const QString &square,
+                                             Doubles doubles = Doubles::Split);
 
     // The square the program builds from a key word, as Encrypt builds it
-    // in the main window (the plain square for a word without letters).
-    static QString keySquare(const QString &keyWord);
+    // in the main window (the plain square for a word without letters),
+    // its letters written in by `route`.
+    static QString keySquare(const QString &keyWord, SquareRoute route = SquareRoute::Rows);
     // The 25 letters in an order drawn at random.
     static QString randomSquare(QRandomGenerator &random);
 };

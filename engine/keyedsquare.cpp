@@ -21,10 +21,39 @@ struct LetterPool
 
 } // namespace
 
-std::string keyedSquare(std::string_view cleanedKey)
+std::string_view routeCode(SquareRoute route)
+{
+    switch (route) {
+    case SquareRoute::Rows:
+        return "rows";
+    case SquareRoute::Columns:
+        return "columns";
+    case SquareRoute::RowSnake:
+        return "row-snake";
+    case SquareRoute::ColumnSnake:
+        return "column-snake";
+    case SquareRoute::Spiral:
+        return "spiral";
+    case SquareRoute::Diagonals:
+        return "diagonals";
+    }
+    return {};
+}
+
+std::optional<SquareRoute> routeFromCode(std::string_view code)
+{
+    for (SquareRoute route : squareRoutes) {
+        if (routeCode(route) == code)
+            return route;
+    }
+    return std::nullopt;
+}
+
+std::string keyedSquare(std::string_view cleanedKey, SquareRoute route)
 {
     std::string square(25, ' ');
-    const auto setCell = [&square](int cell, char letter) { square[std::size_t(cell)] = letter; };
+    const std::array<int, 25> cells = routeCells(route);
+    const auto setCell = [&square, &cells](int cell, char letter) { square[std::size_t(cells[std::size_t(cell)])] = letter; };
     LetterPool pool;
     pool.letters.reserve(25);
     fillKeyPool(pool);
@@ -35,16 +64,17 @@ std::string keyedSquare(std::string_view cleanedKey)
     return square;
 }
 
-std::optional<std::string> shortestKeyFor(std::string_view square)
+std::optional<std::string> shortestKeyFor(std::string_view square, SquareRoute route)
 {
     if (!isSquare(square))
         return std::nullopt;
-    // The letters after the key run in alphabetical order, so the key ends
-    // where that run begins.
-    std::size_t start = square.size();
-    while (start > 0 && (start == square.size() || square[start - 1] < square[start]))
+    // The letters after the key run in alphabetical order along the route,
+    // so the key ends where that run begins.
+    const std::string written = readAlong(std::string(square), route);
+    std::size_t start = written.size();
+    while (start > 0 && (start == written.size() || written[start - 1] < written[start]))
         --start;
-    return std::string(square.substr(0, start));
+    return written.substr(0, start);
 }
 
 } // namespace playfair

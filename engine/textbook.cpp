@@ -7,7 +7,7 @@
 
 namespace playfair {
 
-std::string preparedMessage(std::string_view cleanedLetters)
+std::string preparedMessage(std::string_view cleanedLetters, Doubles doubles)
 {
     std::string prepared;
     prepared.reserve(cleanedLetters.size() + cleanedLetters.size() / 8 + 2);
@@ -16,7 +16,7 @@ std::string preparedMessage(std::string_view cleanedLetters)
         const char first = cleanedLetters[i];
         const char filler = first == 'X' ? 'Q' : 'X';
         prepared += first;
-        if (i + 1 < cleanedLetters.size() && cleanedLetters[i + 1] != first) {
+        if (i + 1 < cleanedLetters.size() && (cleanedLetters[i + 1] != first || doubles == Doubles::Kept)) {
             prepared += cleanedLetters[i + 1];
             i += 2;
         } else {

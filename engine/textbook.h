@@ -10,14 +10,22 @@ namespace playfair {
 // solver, its benchmark and the break window's demonstration texts use; the
 // rules themselves are the ones of rules.h.
 
-// Prepares a cleaned message the textbook way: an X between the two letters
-// of a doubled pair (a Q if the letter is X) and an X to even the end (a Q
-// after a final X), so that every pair holds two different letters.
-std::string preparedMessage(std::string_view cleanedLetters);
+// What a message's doubled letters become. The textbook way splits a pair
+// of two equal letters with a filler, so that no pair holds two equal
+// letters; some real messages (the Pacific coastwatchers' of 1943, for one)
+// kept them, and a doubled pair went through the cipher unchanged: both
+// letters stand in one cell, which no rule moves.
+enum class Doubles { Split, Kept };
+
+// Prepares a cleaned message: with Doubles::Split the textbook way, an X
+// between the two letters of a doubled pair (a Q if the letter is X), so
+// that every pair holds two different letters; with Doubles::Kept cut into
+// pairs as it stands. Either way an X evens the end (a Q after a final X).
+std::string preparedMessage(std::string_view cleanedLetters, Doubles doubles = Doubles::Split);
 
 // Encrypts (`step` +1) or decrypts (`step` -1) letters pair by pair on
-// `square`. The text has an even number of letters and no pair of two equal
-// letters, as a prepared message or a ciphertext has.
+// `square`. The text has an even number of letters, as a prepared message or
+// a ciphertext has; a pair of two equal letters stays as it is.
 std::string transformedPairs(std::string_view square, std::string_view text, int step);
 
 // Whether `square` holds each of the 25 letters exactly once.

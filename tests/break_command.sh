@@ -68,6 +68,51 @@ input= run --json --square keyword --word-list "$scratch/class.txt" --threads 1 
     "$data/ciphertext_rodina_42.txt"
 check "a class's word list: the key word" RODINA "$(field keyword)"
 
+# A message as it stands in the book: five-letter groups, the last filled up
+# with X after enciphering, doubled letters left as they were, the key word
+# written in by columns, the language not given.
+plain=$(tr -d '\n' <"$data/plaintext_harbour_kept.txt")
+input= run --json --doubles kept --threads 1 --seed 1 --time-limit 120 "$data/ciphertext_harbour_kept.txt"
+check "doubles kept: status" 0 "$status"
+check "doubles kept: the plaintext, doubled letters and all" "$plain" "$(field plaintext)"
+check "doubles kept: the key word" HARBOUR "$(field keyword)"
+check "doubles kept: its route" columns "$(field route)"
+check "doubles kept: the language, found" "en true" "$(field language) $(field language_found)"
+check "doubles kept: the padding set aside" XXX "$(field set_aside)"
+input= run --doubles kept --threads 1 --seed 1 --time-limit 120 "$data/ciphertext_harbour_kept.txt"
+check "doubles kept, for a person: the key word and route" "Key word: HARBOUR, written in by columns" \
+    "$(grep '^Key word:' "$scratch/out")"
+check "doubles kept, for a person: the padding" \
+    "Note: The last 3 letters, XXX, were set aside: a letter repeated after the last pair, which no Playfair square gives, so padding that filled up the last group of five." \
+    "$(grep '^Note: The last' "$scratch/out")"
+input= run --threads 1 --seed 1 --time-limit 120 "$data/ciphertext_harbour_kept.txt"
+check "doubles split: the doubled pair refused" \
+    "playfair-break: The pair LL at letter 43 holds two equal letters, which no Playfair square gives. If the message left its doubled letters as they were, as some real messages did, --doubles kept breaks it so." \
+    "$(cat "$scratch/err")"
+
+# A Bulgarian message on a square written in as a spiral, its language left
+# to the search.
+plain=$(tr -d '\n' <"$data/plaintext_rodina_spiral.txt")
+input= run --json --threads 1 --seed 1 --time-limit 120 "$data/ciphertext_rodina_spiral.txt"
+check "a spiral: the plaintext" "$plain" "$(field plaintext)"
+check "a spiral: the key word and route" "RODINA spiral" "$(field keyword) $(field route)"
+check "a spiral: the language found" "bg true" "$(field language) $(field language_found)"
+input= run --threads 1 --seed 1 --time-limit 120 "$data/ciphertext_rodina_spiral.txt"
+check "a spiral, for a person: the language" "Language: Bulgarian (in Latin letters), found by the search" \
+    "$(grep -o '^Language: [^:]*' "$scratch/out")"
+
+# Two letters garbled in transmission: the text still breaks, and their
+# pairs are marked.
+input= run --json --language en --threads 1 --seed 1 --time-limit 120 "$data/ciphertext_en_200_garbled.txt"
+check "garbled: the key word" MONARCHY "$(field keyword)"
+check "garbled: the pairs marked" "[31, 71]" "$(sed -n 's/.*"garbled": \(\[[^]]*\]\).*/\1/p' "$scratch/out")"
+check "garbled: the text reads on" null "$(field unreadable_from)"
+input= run --language en --threads 1 --seed 1 --time-limit 120 "$data/ciphertext_en_200_garbled.txt"
+check "garbled, for a person: the marks" "ST ON [MT] HE" "$(grep -o 'ST ON \[MT\] HE' "$scratch/out")"
+check "garbled, for a person: the note" \
+    "Note: pairs 31 and 71, in brackets above, read far worse than any other pair would there: likely garbled in transmission (a letter changed)." \
+    "$(grep '^Note: pairs' "$scratch/out")"
+
 list() { # name: the strings of a JSON array field, one a line
     sed -n "s/.*\"$1\": \[\([^]]*\)\].*/\1/p" "$scratch/out" | tr -d '"' | tr ',' '\n' | sed 's/^ //'
 }
@@ -126,10 +171,11 @@ bad() { # description, stdin text, expected message, arguments...
 bad "no letters" "12 345, -" "The text has no letters."
 bad "Cyrillic letters only" "Среща при моста, 7 ч." \
     "The text has Cyrillic letters only: a Playfair ciphertext is written in Latin letters (A to Z)."
-bad "an odd count" "ABCDE" \
-    "The text has 5 letters, an odd number: the last letter has no pair, so this is no Playfair ciphertext."
-bad "a doubled pair" "ABCD EEFG" "The pair EE at letter 5 holds two equal letters, which no Playfair square gives."
-bad "an unknown language" "ABCD" "--language must be en or bg, not 'de'." --language de
+bad "a lone letter" "A" "The text has only one letter, which has no pair, so this is no Playfair ciphertext."
+bad "a doubled pair" "ABCD EEFG" \
+    "The pair EE at letter 5 holds two equal letters, which no Playfair square gives. If the message left its doubled letters as they were, as some real messages did, --doubles kept breaks it so."
+bad "an unknown language" "ABCD" "--language must be auto, en or bg, not 'de'." --language de
+bad "an unknown way with doubles" "ABCD" "--doubles must be split or kept, not 'twice'." --doubles twice
 bad "a time limit of 0" "ABCD" "--time-limit must be a number of seconds above 0, not '0'." --time-limit 0
 bad "no threads" "ABCD" "--threads must be a whole number from 1, not '0'." --threads 0
 bad "a crib place without a crib" "ABCD" "--crib-at needs --crib." --crib-at 3

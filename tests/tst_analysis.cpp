@@ -40,49 +40,77 @@ class TestAnalysis : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    // Letters count, padding after the last pair is set aside, and what no
+    // square gives is refused; with doubled letters kept a doubled pair is
+    // a pair like any other.
     void readCiphertext_data()
     {
         QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("kept");
         QTest::addColumn<QString>("letters"); // empty when the text is refused
+        QTest::addColumn<QString>("setAside");
         QTest::addColumn<int>("error");
         QTest::addColumn<int>("position");
         QTest::addColumn<QString>("message");
 
         QTest::newRow("five-letter groups over lines")
-            << "BMZBX DNABE\nKUDMU IMOEM RU" << "BMZBXDNABEKUDMUIMOEMRU" << -1 << 0 << "";
+            << "BMZBX DNABE\nKUDMU IMOEM RU" << false << "BMZBXDNABEKUDMUIMOEMRU" << "" << -1 << 0 << "";
         QTest::newRow("either case, J as I, digits and signs skipped")
-            << "bm-Zj 12 x!d" << "BMZIXD" << -1 << 0 << "";
-        QTest::newRow("no letters") << " 12 ,.\n" << "" << int(CiphertextError::Kind::NoLetters) << 0
+            << "bm-Zj 12 x!d" << false << "BMZIXD" << "" << -1 << 0 << "";
+        QTest::newRow("no letters") << " 12 ,.\n" << false << "" << "" << int(CiphertextError::Kind::NoLetters) << 0
                                     << "The text has no letters.";
-        QTest::newRow("an odd number of letters")
-            << "ABC" << "" << int(CiphertextError::Kind::OddLetters) << 0
-            << "The text has 3 letters, an odd number: the last letter has no pair, so this is no Playfair ciphertext.";
+        QTest::newRow("a last odd letter set aside") << "ABC" << false << "AB" << "C" << -1 << 0 << "";
+        QTest::newRow("four nulls after the last pair") << "KRUEB QXXXX" << false << "KRUEBQ" << "XXXX" << -1 << 0 << "";
+        QTest::newRow("nulls after a pair ending in the same letter")
+            << "KRUEB XXXXX" << false << "KRUEBX" << "XXXX" << -1 << 0 << "";
+        QTest::newRow("an odd run of nulls") << "KRUEBQ ZZZ" << false << "KRUEBQ" << "ZZZ" << -1 << 0 << "";
+        QTest::newRow("a lone run is no padding but a refusal")
+            << "XXXX" << false << "" << "" << int(CiphertextError::Kind::DoubledPair) << 1
+            << "The pair XX at letter 1 holds two equal letters, which no Playfair square gives.";
+        QTest::newRow("a lone odd letter") << "A" << false << "" << "" << int(CiphertextError::Kind::OddLetters) << 0
+                                           << "The text has only one letter, which has no pair, so this is no "
+                                              "Playfair ciphertext.";
+        QTest::newRow("an odd run alone") << "AAA" << false << "" << "" << int(CiphertextError::Kind::OddLetters) << 0
+                                          << "The text has 3 letters, an odd number: the last letter has no pair, so "
+                                             "this is no Playfair ciphertext.";
         QTest::newRow("a doubled pair, named by its first letter")
-            << "AB CD EE FG" << "" << int(CiphertextError::Kind::DoubledPair) << 5
+            << "AB CD EE FG" << false << "" << "" << int(CiphertextError::Kind::DoubledPair) << 5
             << "The pair EE at letter 5 holds two equal letters, which no Playfair square gives.";
-        QTest::newRow("J and I make a doubled pair") << "ABJI" << "" << int(CiphertextError::Kind::DoubledPair) << 3
-                                                     << "The pair II at letter 3 holds two equal letters, which no "
-                                                        "Playfair square gives.";
-        QTest::newRow("equal letters across pairs are fine") << "ABBA" << "ABBA" << -1 << 0 << "";
-        QTest::newRow("Cyrillic letters do not count")
-            << "АБ AB" << "AB" << -1 << 0 << "";
+        QTest::newRow("J and I make a doubled pair")
+            << "ABJICD" << false << "" << "" << int(CiphertextError::Kind::DoubledPair) << 3
+            << "The pair II at letter 3 holds two equal letters, which no Playfair square gives.";
+        QTest::newRow("equal letters across pairs are fine") << "ABBA" << false << "ABBA" << "" << -1 << 0 << "";
+        QTest::newRow("Cyrillic letters do not count") << "АБ AB" << false << "AB" << "" << -1 << 0 << "";
+        QTest::newRow("doubles kept: a doubled pair stands") << "AB CD EE FG" << true << "ABCDEEFG" << "" << -1 << 0 << "";
+        QTest::newRow("doubles kept: an even run at the end stands")
+            << "KRUEB QXXXX" << true << "KRUEBQXXXX" << "" << -1 << 0 << "";
+        QTest::newRow("doubles kept: an odd run at the end is padding")
+            << "TTSSQ XXXX" << true << "TTSSQX" << "XXX" << -1 << 0 << "";
         QTest::newRow("Cyrillic letters only: a ciphertext is in Latin letters")
-            << "ЩКЖ ЪЮ, 12" << "" << int(CiphertextError::Kind::Cyrillic) << 0
+            << "ЩКЖ ЪЮ, 12" << false << "" << "" << int(CiphertextError::Kind::Cyrillic) << 0
             << "The text has Cyrillic letters only: a Playfair ciphertext is written in Latin letters (A to Z).";
     }
 
     void readCiphertext()
     {
         QFETCH(QString, text);
+        QFETCH(bool, kept);
         QFETCH(QString, letters);
+        QFETCH(QString, setAside);
         QFETCH(int, error);
         QFETCH(int, position);
         QFETCH(QString, message);
 
-        const auto read = analysis::readCiphertext(text.toStdString());
+        const auto read = analysis::readCiphertext(text.toStdString(), kept ? Doubles::Kept : Doubles::Split);
         if (error < 0) {
-            QVERIFY(std::holds_alternative<std::vector<Letter>>(read));
-            QCOMPARE(QString::fromStdString(textOf(std::get<std::vector<Letter>>(read))), letters);
+            QVERIFY(std::holds_alternative<Ciphertext>(read));
+            const Ciphertext &ciphertext = std::get<Ciphertext>(read);
+            QCOMPARE(QString::fromStdString(textOf(ciphertext.letters)), letters);
+            QCOMPARE(QString::fromStdString(ciphertext.setAside), setAside);
+            // The note names the letters set aside.
+            const QString note = QString::fromStdString(ciphertext.note());
+            QCOMPARE(note.isEmpty(), setAside.isEmpty());
+            QVERIFY(setAside.isEmpty() || note.contains(setAside));
             return;
         }
         QVERIFY(std::holds_alternative<CiphertextError>(read));
@@ -283,7 +311,7 @@ private Q_SLOTS:
         }
         QVERIFY(!LetterStatistics::fromBytes(reinterpret_cast<const std::uint8_t *>("PFQ4"), 4));
         QCOMPARE(languageFromCode("bg"), std::optional<Language>(Language::Bulgarian));
-        QCOMPARE(languageFromCode("de"), std::optional<Language>());
+        QVERIFY(!languageFromCode("de").has_value());
     }
 };
 

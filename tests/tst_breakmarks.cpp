@@ -157,34 +157,45 @@ private Q_SLOTS:
         QCOMPARE(session.levels().typical, bulgarian.typical);
     }
 
-    // A known key's plaintext chooses the language, and the score note
-    // speaks of it.
+    // A known key's plaintext is read in its language, and the score note
+    // speaks of it; a language chosen in the box follows it, one left to
+    // the search stays so.
     void language_data()
     {
         QTest::addColumn<QString>("text");
-        QTest::addColumn<int>("chosen");
+        QTest::addColumn<int>("before"); // the box: -1 automatic, else the language
+        QTest::addColumn<int>("after");
         QTest::addColumn<QString>("named");
 
-        QTest::newRow("English") << "Attack at dawn; hold the bridge until noon." << int(Language::English)
-                                 << "английски";
-        QTest::newRow("Bulgarian in Latin letters")
-            << "Utre sutrinta shte se sreshtnem na garata v Plovdiv, kakto se dogovorihme minalata sedmitsa."
-            << int(Language::Bulgarian) << "български";
-        QTest::newRow("under 8 letters leave the choice as it was") << "Utre" << int(Language::English)
-                                                                     << "английски";
+        const QString english = QStringLiteral("Attack at dawn; hold the bridge until noon.");
+        const QString bulgarian
+            = QStringLiteral("Utre sutrinta shte se sreshtnem na garata v Plovdiv, kakto se dogovorihme minalata sedmitsa.");
+        QTest::newRow("English, left to the search") << english << -1 << -1 << "английски";
+        QTest::newRow("Bulgarian, left to the search") << bulgarian << -1 << -1 << "български";
+        QTest::newRow("English chosen, a Bulgarian text")
+            << bulgarian << int(Language::English) << int(Language::Bulgarian) << "български";
+        QTest::newRow("Bulgarian chosen, an English text")
+            << english << int(Language::Bulgarian) << int(Language::English) << "английски";
+        QTest::newRow("under 8 letters leave the choice as it was")
+            << "Utre" << int(Language::Bulgarian) << int(Language::Bulgarian) << "български";
     }
 
     void language()
     {
         QFETCH(QString, text);
-        QFETCH(int, chosen);
+        QFETCH(int, before);
+        QFETCH(int, after);
         QFETCH(QString, named);
 
         BreakSession session;
+        const auto box = [](int code) { return code < 0 ? std::nullopt : std::optional(Language(code)); };
+        session.setLanguage(box(before));
         QRandomGenerator random(5);
         session.demonstrate(text, QStringLiteral("rodina"), random);
-        QCOMPARE(int(session.language()), chosen);
-        const analysis::ScoreLevels levels = analysis::scoreLevels(Language(chosen));
+        QCOMPARE(session.language(), box(after));
+        const Language read = named == QStringLiteral("български") ? Language::Bulgarian : Language::English;
+        const analysis::ScoreLevels levels = analysis::scoreLevels(read);
+        QCOMPARE(session.levels().typical, levels.typical);
         const QLocale bulgarian(QLocale::Bulgarian);
         QCOMPARE(session.scoreNote(),
                  QStringLiteral("Оценката показва колко прилича текстът на %1: средният логаритъм от вероятността на "

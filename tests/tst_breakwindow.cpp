@@ -8,6 +8,7 @@
 #include "engine/textbook.h"
 #include "ui/application.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QContextMenuEvent>
 #include <QMenu>
@@ -22,10 +23,10 @@ using namespace playfair::testing;
 namespace {
 
 // The letters of a text, as the solver reads a ciphertext.
-QString lettersIn(const QString &text)
+QString lettersIn(const QString &text, Doubles doubles = Doubles::Split)
 {
-    const auto read = analysis::readCiphertext(text.toStdString());
-    const auto &letters = std::get<std::vector<analysis::Letter>>(read);
+    const auto read = analysis::readCiphertext(text.toStdString(), doubles);
+    const auto &letters = std::get<analysis::Ciphertext>(read).letters;
     return QString::fromStdString(analysis::lettersToText(letters.data(), letters.size()));
 }
 
@@ -131,8 +132,11 @@ private Q_SLOTS:
         QVERIFY2(!status().contains(QStringLiteral("„Известна дума“")), qPrintable(status()));
         QCOMPARE(status(), window->session().status());
 
+        // The language is left to the search until one is chosen.
         auto *language = control<QComboBox>("language");
+        QVERIFY(!window->session().language().has_value());
         language->setFocus();
+        QTest::keyClick(language, Qt::Key_Down);
         QTest::keyClick(language, Qt::Key_Down);
         QCOMPARE(window->session().language(), analysis::Language::Bulgarian);
         QCOMPARE(control<QLabel>("scoreNote")->text(), window->session().scoreNote());
@@ -145,31 +149,42 @@ private Q_SLOTS:
     }
 
     // The demonstration's controls: the text encrypted on the key word's
-    // square or on a random one goes into the box in pairs, and the
-    // language box follows its plaintext.
+    // square, written in by the route chosen, or on a random one, its
+    // doubled letters split or kept, goes into the box in pairs; the
+    // language stays for the search to find, the score read meanwhile in
+    // the language of the plaintext.
     void demonstration_data()
     {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("keyWord"); // empty: a random square
+        QTest::addColumn<QString>("route");
+        QTest::addColumn<bool>("kept");
         QTest::addColumn<QString>("cipher");
         QTest::addColumn<QString>("prepared");
         QTest::addColumn<QString>("language");
 
         const QString english = QStringLiteral("английски");
         QTest::newRow("a doubled letter split by X: the textbook example")
-            << "Hide the gold in the tree stump!" << "Playfair example"
+            << "Hide the gold in the tree stump!" << "Playfair example" << "rows" << false
             << "BM OD ZB XD NA BE KU DM UI XM MO UV IF" << "HIDETHEGOLDINTHETREXESTUMP" << english;
-        QTest::newRow("a random square") << "Attack at dawn; hold the bridge until noon." << "" << ""
+        QTest::newRow("a key word by columns, its doubled letters kept")
+            << "Hide the gold in the tree stump!" << "Playfair example" << "columns" << true << ""
+            << "HIDETHEGOLDINTHETREESTUMPX" << english;
+        QTest::newRow("a key word as a spiral") << "Attack at dawn; hold the bridge until noon." << "garden" << "spiral"
+                                                << false << "" << "ATTACKATDAWNHOLDTHEBRIDGEUNTILNOON" << english;
+        QTest::newRow("a random square") << "Attack at dawn; hold the bridge until noon." << "" << "rows" << false << ""
                                          << "ATTACKATDAWNHOLDTHEBRIDGEUNTILNOON" << english;
         QTest::newRow("Bulgarian in Latin letters is recognised")
             << "Utre sutrinta shte se sreshtnem na garata v Plovdiv, kakto se dogovorihme minalata sedmitsa."
-            << "rodina" << "" << "" << QStringLiteral("български на латиница");
+            << "rodina" << "rows" << false << "" << "" << QStringLiteral("български");
     }
 
     void demonstration()
     {
         QFETCH(QString, text);
         QFETCH(QString, keyWord);
+        QFETCH(QString, route);
+        QFETCH(bool, kept);
         QFETCH(QString, cipher);
         QFETCH(QString, prepared);
         QFETCH(QString, language);
@@ -182,21 +197,31 @@ private Q_SLOTS:
             QTest::mouseClick(control("useKeyWord"), Qt::LeftButton);
             typeInto(control("keyWord"), keyWord);
         }
+        const SquareRoute way = *routeFromCode(route.toStdString());
+        auto *routes = control<QComboBox>("demoRoute");
+        QCOMPARE(routes->isEnabled(), !keyWord.isEmpty());
+        routes->setCurrentIndex(routes->findData(int(way)));
+        if (kept)
+            QTest::mouseClick(control("demoDoublesKept"), Qt::LeftButton);
         QTest::mouseClick(control("encrypt"), Qt::LeftButton);
 
         const QString shown = ciphertext()->toPlainText();
         if (!cipher.isEmpty())
             QCOMPARE(shown, cipher);
-        QCOMPARE(shown, pairsOf(lettersIn(shown)));
+        QCOMPARE(shown, pairsOf(lettersIn(shown, kept ? Doubles::Kept : Doubles::Split)));
         const QString square = window->knownSquare();
         QVERIFY(isSquare(square.toStdString()));
         if (!keyWord.isEmpty())
-            QCOMPARE(square, Demonstration::keySquare(keyWord));
-        const QString decrypted
-            = QString::fromStdString(transformedPairs(square.toStdString(), lettersIn(shown).toStdString(), -1));
+            QCOMPARE(square, Demonstration::keySquare(keyWord, way));
+        const QString decrypted = QString::fromStdString(
+            transformedPairs(square.toStdString(), lettersIn(shown, kept ? Doubles::Kept : Doubles::Split).toStdString(), -1));
         if (!prepared.isEmpty())
             QCOMPARE(decrypted, prepared);
-        QCOMPARE(control<QComboBox>("language")->currentText(), language);
+        // A ciphertext that kept its doubled letters is read as one.
+        QCOMPARE(control<QCheckBox>("doublesKept")->isChecked(), kept);
+        QCOMPARE(window->session().doubles(), kept ? Doubles::Kept : Doubles::Split);
+        QCOMPARE(control<QComboBox>("language")->currentText(), QStringLiteral("автоматично"));
+        QVERIFY(control<QLabel>("scoreNote")->text().contains(language));
         QCOMPARE(control<QLabel>("inPlace")->text(),
                  QStringLiteral("Ключът е известен: буквите, които са на мястото си, ще се оцветят в зелено."));
     }
@@ -212,7 +237,7 @@ private Q_SLOTS:
         QTest::addColumn<bool>("byEnter");
 
         QTest::newRow("no letters") << "12 34 !?" << "" << false;
-        QTest::newRow("a pair of equal letters, by Enter") << "BM OD ZZ" << "" << true;
+        QTest::newRow("a pair of equal letters, by Enter") << "BM ZZ OD" << "" << true;
         QTest::newRow("a crib that contradicts the text") << "BM OD" << "bmod" << false;
     }
 
@@ -232,15 +257,20 @@ private Q_SLOTS:
 
         const auto read = analysis::readCiphertext(cipher.toStdString());
         QString message;
+        // A doubled pair's refusal also names the choice for messages that
+        // kept their doubled letters.
+        bool doubled = false;
         if (const auto *error = std::get_if<analysis::CiphertextError>(&read)) {
             message = sentenceOf(*error).text();
+            doubled = error->kind == analysis::CiphertextError::Kind::DoubledPair;
         } else {
             const auto made = analysis::Crib::make(crib.toStdString(), std::nullopt,
-                                                   std::get<std::vector<analysis::Letter>>(read));
+                                                   std::get<analysis::Ciphertext>(read).letters);
             QVERIFY(std::holds_alternative<analysis::CribError>(made));
             message = sentenceOf(std::get<analysis::CribError>(made)).text();
         }
-        QCOMPARE(status(), message);
+        QVERIFY2(status().startsWith(message), qPrintable(status()));
+        QCOMPARE(status().contains(QStringLiteral("„удвоените букви са оставени“")), doubled);
         QCOMPARE(BreakJob::running(), 0);
         QVERIFY(startButton()->isEnabled());
         QVERIFY(!stopButton()->isEnabled());

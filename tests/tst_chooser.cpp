@@ -233,8 +233,8 @@ private Q_SLOTS:
             QVERIFY2(std::abs(mean - model.typicalLog10()) < 0.12, language);
             QVERIFY(model.randomLog10() < model.typicalLog10() - 1);
             const Chooser chooser(lang, letters);
-            QVERIFY(chooser.readsLikeTheLanguage(40) < chooser.readsWell(40));
-            QVERIFY(chooser.readsWell(40) < model.typicalLog10());
+            QVERIFY(chooser.readsLikeTheLanguage(40, lang) < chooser.readsWell(40, lang));
+            QVERIFY(chooser.readsWell(40, lang) < model.typicalLog10());
         }
     }
 };

@@ -108,6 +108,39 @@ private Q_SLOTS:
         }
     }
 
+    // Each route writes the key's letters and the rest of the alphabet into
+    // the square by its own plan, starting top left; its shortest key, read
+    // back along the route, is the key again.
+    void squareByRoute_data()
+    {
+        QTest::addColumn<QString>("route");
+        QTest::addColumn<QString>("square");
+
+        // GARDEN, then BCFHIKLMOPQSTUVWXYZ.
+        QTest::newRow("rows") << "rows" << "GARDENBCFHIKLMOPQSTUVWXYZ";
+        QTest::newRow("columns") << "columns" << "GNIPVABKQWRCLSXDFMTYEHOUZ";
+        QTest::newRow("a snake by rows") << "row-snake" << "GARDEHFCBNIKLMOUTSQPVWXYZ";
+        QTest::newRow("a snake by columns") << "column-snake" << "GHIUVAFKTWRCLSXDBMQYENOPZ";
+        QTest::newRow("a spiral, clockwise from the top left") << "spiral" << "GARDEPQSTNOYZUBMXWVCLKIHF";
+        QTest::newRow("diagonals, each from its top right end") << "diagonals" << "GADBIRECKPNFLQUHMSVXOTWYZ";
+    }
+
+    void squareByRoute()
+    {
+        QFETCH(QString, route);
+        QFETCH(QString, square);
+
+        const std::optional<SquareRoute> way = routeFromCode(route.toStdString());
+        QVERIFY(way.has_value());
+        QCOMPARE(QString::fromStdString(std::string(routeCode(*way))), route);
+        QCOMPARE(QString::fromStdString(keyedSquare("GARDEN", *way)), square);
+        QCOMPARE(QString::fromStdString(readAlong(square.toStdString(), *way)), QStringLiteral("GARDENBCFHIKLMOPQSTUVWXYZ"));
+        QCOMPARE(QString::fromStdString(shortestKeyFor(square.toStdString(), *way).value_or("?")), QStringLiteral("GARDEN"));
+        // Read by rows, a square written in by another route has a longer key.
+        if (*way != SquareRoute::Rows)
+            QVERIFY(shortestKeyFor(square.toStdString())->size() > 6);
+    }
+
     void aSecondBuildAppendsASecondTraceLine()
     {
         Workspace ws = builtFrom(QStringLiteral("HELLO"));

@@ -127,6 +127,36 @@ private Q_SLOTS:
         QCOMPARE(squareToText(keySquareOf(named->text)), squareToText(square));
     }
 
+    // A key square written in by another route than rows is named with its
+    // route, in any shift, a list word or a key's letters alike.
+    void namesTheRouteOfASquare_data()
+    {
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QString>("route");
+        QTest::addColumn<bool>("inList");
+
+        for (SquareRoute route : squareRoutes)
+            QTest::addRow("WINDOW by %s", routeCode(route).data()) << "WINDOW" << QString::fromLatin1(routeCode(route)) << true;
+        QTest::newRow("letters that form no word, as a spiral") << "QZKV" << "spiral" << false;
+        QTest::newRow("letters that form no word, by diagonals") << "QZKV" << "diagonals" << false;
+    }
+
+    void namesTheRouteOfASquare()
+    {
+        QFETCH(QString, key);
+        QFETCH(QString, route);
+        QFETCH(bool, inList);
+        const SquareRoute way = *routeFromCode(route.toStdString());
+        const KeyNamer namer({&KeyWordSearch::builtInList(Language::English)}, {});
+        const Square square = keySquareOf(key.toStdString(), way);
+        const auto named = namer.name(shiftedSquare(square, 3, 1));
+        QVERIFY(named.has_value());
+        QCOMPARE(QString::fromStdString(named->text), key);
+        QCOMPARE(named->inList, inList);
+        QCOMPARE(QString::fromLatin1(routeCode(named->route)), route);
+        QCOMPARE(squareToText(named->square), squareToText(square));
+    }
+
     void namesNoKeyForARandomSquare()
     {
         Square square;
@@ -164,7 +194,9 @@ private Q_SLOTS:
         std::swap(found[20], found[22]); // T and W, unused in the tail
         const std::uint32_t used = KeyNamer::allLetters & ~(1u << letterNumber('V')) & ~(1u << letterNumber('Z'))
             & ~(1u << letterNumber('T')) & ~(1u << letterNumber('W'));
-        const auto [letters, square] = KeyNamer::shortestKey(shiftedSquare(found, 2, 3), used);
+        const KeyName shortest = KeyNamer::shortestKey(shiftedSquare(found, 2, 3), used);
+        const std::string &letters = shortest.text;
+        const Square &square = shortest.square;
         QCOMPARE(letters.size(), std::size_t(9)); // REMB?IDLY: any unused letter may stand for V
         QCOMPARE(squareToText(keySquareOf(letters)), squareToText(square));
         for (int cell = 0; cell < 25; ++cell) {
@@ -209,6 +241,37 @@ private Q_SLOTS:
         QCOMPARE(result.squareText, square);
         QCOMPARE(result.stopped, StopReason::Confident);
         QCOMPARE(result.confidence, Confidence::KeyWord);
+    }
+
+    // A classroom text on a key word written in by any route breaks as fast
+    // as one by rows, its key word and route named.
+    void breaksAKeyWordOnEveryRoute_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QString>("route");
+
+        for (SquareRoute route : squareRoutes) {
+            QTest::addRow("an English text on WINDOW by %s", routeCode(route).data())
+                << "en" << "WINDOW" << QString::fromLatin1(routeCode(route));
+        }
+        QTest::newRow("a Bulgarian text on MLADOST as a snake by columns") << "bg" << "MLADOST" << "column-snake";
+    }
+
+    void breaksAKeyWordOnEveryRoute()
+    {
+        QFETCH(QString, language);
+        QFETCH(QString, key);
+        QFETCH(QString, route);
+        const SquareRoute way = *routeFromCode(route.toStdString());
+        const std::string square = squareToText(keySquareOf(key.toStdString(), way));
+        const testing::CipherCase c = testing::cipherCaseOn(language.toStdString(), 12000, 40, square);
+        const SolverResult result = solve(c.cipher, classroom(9));
+        QCOMPARE(QString::fromStdString(result.plaintext), QString::fromStdString(c.plain));
+        QCOMPARE(QString::fromStdString(result.keyWord.value_or("")), key);
+        QCOMPARE(QString::fromLatin1(routeCode(result.keyRoute)), route);
+        QCOMPARE(result.squareText, square);
+        QCOMPARE(result.stopped, StopReason::Confident);
     }
 
     // Every thread takes parts of the lists in turn while the system's word

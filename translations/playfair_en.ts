@@ -219,6 +219,61 @@ Right text: %2% of the letters.</translation>
         <extracomment>Under &quot;The key word is …&quot;: the search names that key word (&quot;я&quot;) by %1, the shortest word that builds the same square.</extracomment>
         <translation>The search names it by the shortest word that builds the same square: %1.</translation>
     </message>
+    <message>
+        <source>Ако в съобщението удвоените букви са оставени, без X между тях, отбележете „удвоените букви са оставени“.</source>
+        <translation>If the message left its doubled letters as they were, with no X between them, tick “doubled letters were left”.</translation>
+    </message>
+    <message>
+        <source>%1 на английски (на български %2: езикът е намерен от търсенето)</source>
+        <extracomment>%1 is the plaintext&apos;s score in the language found, %2 its score in the other.</extracomment>
+        <translation>%1 in English (%2 in Bulgarian: the search found the language)</translation>
+    </message>
+    <message>
+        <source>%1 на български (на английски %2: езикът е намерен от търсенето)</source>
+        <translation>%1 in Bulgarian (%2 in English: the search found the language)</translation>
+    </message>
+    <message>
+        <source> и </source>
+        <extracomment>Between the last two numbers of a list: &quot;12 и 40&quot;.</extracomment>
+        <translation> and </translation>
+    </message>
+    <message>
+        <source>Ключът е вписан в квадрата по колони, а не по редове.</source>
+        <translation>The key was written into the square by columns, not by rows.</translation>
+    </message>
+    <message>
+        <source>Ключът е вписан в квадрата като змийка по редове: всеки втори ред отдясно наляво.</source>
+        <translation>The key was written into the square as a snake by rows: every other row from right to left.</translation>
+    </message>
+    <message>
+        <source>Ключът е вписан в квадрата като змийка по колони: всяка втора колона отдолу нагоре.</source>
+        <translation>The key was written into the square as a snake by columns: every other column from the bottom up.</translation>
+    </message>
+    <message>
+        <source>Ключът е вписан в квадрата по спирала: от горния ляв ъгъл по часовниковата стрелка.</source>
+        <translation>The key was written into the square as a spiral: from the top left corner, clockwise.</translation>
+    </message>
+    <message>
+        <source>Ключът е вписан в квадрата по диагонали: от горния ляв ъгъл, всеки диагонал отдясно наляво надолу.</source>
+        <translation>The key was written into the square by diagonals: from the top left corner, each diagonal from right to left, downwards.</translation>
+    </message>
+    <message>
+        <source>Текстът изобщо не се чете: намереният квадрат едва ли е ключът.</source>
+        <translation>The text does not read at all: the square found is hardly the key.</translation>
+    </message>
+    <message>
+        <source>Двойка %1 (подчертана) се чете много по-зле, отколкото която и да е друга двойка би се чела там: вероятно е сбъркана при предаването.</source>
+        <translation>Pair %1 (underlined) reads far worse than any other pair would there: it was likely garbled in transmission.</translation>
+    </message>
+    <message>
+        <source>Двойки %1 (подчертани) се четат много по-зле, отколкото които и да е други двойки биха се чели там: вероятно са сбъркани при предаването.</source>
+        <extracomment>%1 lists the numbers of the pairs: &quot;3, 12 и 40&quot;.</extracomment>
+        <translation>Pairs %1 (underlined) read far worse than any other pairs would there: they were likely garbled in transmission.</translation>
+    </message>
+    <message>
+        <source>От двойка %1 нататък текстът не се чете: вероятно там е изпусната или добавена буква.</source>
+        <translation>From pair %1 on the text does not read: a letter was likely lost or added there.</translation>
+    </message>
 </context>
 <context>
     <name>ByHandSession</name>
@@ -903,6 +958,15 @@ Right text: %2% of the letters.</translation>
         <source>В текста има само букви на кирилица, а шифърът Playfair се пише с латински букви.</source>
         <translation>The text has Cyrillic letters only, and a Playfair ciphertext is written in Latin letters.</translation>
     </message>
+    <message>
+        <source>Последната буква, %1, е оставена настрана: тя няма двойка, а шифрите се пращаха на групи от пет и последната група се допълваше.</source>
+        <translation>The last letter, %1, was set aside: it has no pair, and ciphertexts went in groups of five, the last one filled up.</translation>
+    </message>
+    <message>
+        <source>Последните %1 букви, %2, са оставени настрана: повторена буква след последната двойка, каквато никой квадрат не дава, значи допълнение на последната група от пет.</source>
+        <extracomment>%1 counts the letters set aside at the end of the ciphertext, %2 are those letters.</extracomment>
+        <translation>The last %1 letters, %2, were set aside: a letter repeated after the last pair, which no square gives, so padding that filled up the last group of five.</translation>
+    </message>
 </context>
 <context>
     <name>Worksheet</name>
@@ -999,10 +1063,6 @@ Right text: %2% of the letters.</translation>
     <message>
         <source>Криптирай текста за демонстрация</source>
         <translation>Encrypt the demonstration text</translation>
-    </message>
-    <message>
-        <source>Текстът се подготвя като истинските съобщения Playfair: между двете букви на двойка от еднакви букви се вмъква X (Q, ако буквата е X), а накрая X изравнява нечетен брой букви (Q след крайно X).</source>
-        <translation>The text is prepared as real Playfair messages were: an X goes between the two letters of a pair of equal letters (a Q if the letter is X), and at the end an X evens an odd number of letters (a Q after a final X).</translation>
     </message>
     <message>
         <source>Шифрован текст</source>
@@ -1108,6 +1168,71 @@ Right text: %2% of the letters.</translation>
     <message>
         <source>Разбиване на ръка…</source>
         <translation>Break it by hand…</translation>
+    </message>
+    <message>
+        <source>по редове</source>
+        <translation>by rows</translation>
+    </message>
+    <message>
+        <source>по колони</source>
+        <translation>by columns</translation>
+    </message>
+    <message>
+        <source>змийка по редове</source>
+        <translation>snake by rows</translation>
+    </message>
+    <message>
+        <source>змийка по колони</source>
+        <translation>snake by columns</translation>
+    </message>
+    <message>
+        <source>спирала</source>
+        <translation>spiral</translation>
+    </message>
+    <message>
+        <source>по диагонали</source>
+        <translation>by diagonals</translation>
+    </message>
+    <message>
+        <source>вписана:</source>
+        <extracomment>Before the way the key word is written into the square: &quot;by rows&quot;, &quot;by columns&quot;…</extracomment>
+        <translation>written in:</translation>
+    </message>
+    <message>
+        <source>Как се вписва ключовата дума</source>
+        <translation>How the key word is written in</translation>
+    </message>
+    <message>
+        <source>Как ключовата дума и останалите букви се вписват в квадрата; спиралата върви по часовниковата стрелка от горния ляв ъгъл.</source>
+        <translation>How the key word and the other letters are written into the square; the spiral runs clockwise from the top left corner.</translation>
+    </message>
+    <message>
+        <source>удвоените букви остават</source>
+        <translation>doubled letters stay</translation>
+    </message>
+    <message>
+        <source>Двойка от еднакви букви не се разделя с X и минава през шифъра непроменена, както в някои истински съобщения.</source>
+        <translation>A pair of two equal letters is not split by an X and goes through the cipher unchanged, as in some real messages.</translation>
+    </message>
+    <message>
+        <source>Текстът се подготвя като истинските съобщения Playfair: между двете букви на двойка от еднакви букви се вмъква X (Q, ако буквата е X), освен ако удвоените букви остават, а накрая X изравнява нечетен брой букви (Q след крайно X).</source>
+        <translation>The text is prepared as real Playfair messages were: an X goes between the two letters of a pair of equal letters (a Q if the letter is X), unless doubled letters stay, and at the end an X evens an odd number of letters (a Q after a final X).</translation>
+    </message>
+    <message>
+        <source>автоматично</source>
+        <translation>automatic</translation>
+    </message>
+    <message>
+        <source>„автоматично“: търсенето чете всеки текст и на двата езика и само намира езика.</source>
+        <translation>“automatic”: the search reads every text in both languages and finds the language itself.</translation>
+    </message>
+    <message>
+        <source>удвоените букви са оставени</source>
+        <translation>doubled letters were left</translation>
+    </message>
+    <message>
+        <source>Отбележете, ако при криптирането двойките от еднакви букви не са разделени с X: такава двойка в шифъра стои вместо себе си.</source>
+        <translation>Tick this if the pairs of equal letters were not split by an X when encrypting: such a pair in the ciphertext stands for itself.</translation>
     </message>
 </context>
 <context>

@@ -155,8 +155,11 @@ void BreakSession::readInputLetters()
         if (number >= 0)
             m_inputLetters += QLatin1Char(analysis::letterName(number));
     }
-    m_inputReadable = std::holds_alternative<std::vector<analysis::Letter>>(
-        analysis::readCiphertext(m_inputLetters.toStdString()));
+    const auto read = analysis::readCiphertext(m_inputLetters.toStdString(), m_doubles);
+    const auto *ciphertext = std::get_if<analysis::Ciphertext>(&read);
+    m_inputReadable = ciphertext != nullptr;
+    m_inputCipher = ciphertext ? textOf(ciphertext->letters) : QString();
+    m_setAside = ciphertext ? QString::fromStdString(ciphertext->setAside) : QString();
 }
 
 bool BreakSession::keyKnown() const
@@ -170,10 +173,28 @@ void BreakSession::setCrib(const QString &text)
         m_crib = text;
 }
 
-void BreakSession::setLanguage(Language language)
+void BreakSession::setLanguage(std::optional<Language> language)
 {
     if (!isSearching())
         m_language = language;
+}
+
+void BreakSession::setDoubles(Doubles doubles)
+{
+    if (isSearching() || doubles == m_doubles)
+        return;
+    // The letters read another way are another ciphertext.
+    m_doubles = doubles;
+    const QString letters = m_inputCipher;
+    readInputLetters();
+    if (m_state == State::Finished && m_inputCipher != letters) {
+        clearResult();
+        m_state = State::Idle;
+    }
+    if (m_state == State::Refused) {
+        m_state = State::Idle;
+        m_message = {};
+    }
 }
 
 void BreakSession::setTimeLimit(int seconds)
@@ -194,16 +215,23 @@ void BreakSession::setInput(const BreakInput &input)
         return;
     clearResult();
     m_ciphertext = input.ciphertext;
+    if (input.doubles)
+        m_doubles = *input.doubles;
     readInputLetters();
     m_knownSquare.clear();
     m_knownKeyWord.clear();
+    m_knownRoute = SquareRoute::Rows;
     m_knownFor.clear();
+    m_knownLanguage.reset();
     if (!input.trueSquare.isEmpty() && isSquare(input.trueSquare.toStdString()) && m_inputReadable) {
         m_knownSquare = input.trueSquare;
-        if (!input.keyWord.trimmed().isEmpty() && Demonstration::keySquare(inLatin(input.keyWord)) == m_knownSquare)
+        if (!input.keyWord.trimmed().isEmpty()
+            && Demonstration::keySquare(inLatin(input.keyWord), input.route) == m_knownSquare) {
             m_knownKeyWord = input.keyWord.simplified().toUpper();
+            m_knownRoute = input.route;
+        }
         m_knownFor = m_inputLetters;
-        chooseLanguageFor(decrypted(m_knownSquare, m_knownFor));
+        chooseLanguageFor(decrypted(m_knownSquare, m_inputCipher));
     }
     m_state = State::Idle;
     m_message = input.note;
@@ -228,7 +256,8 @@ bool BreakSession::abandon()
     return true;
 }
 
-void BreakSession::demonstrate(const QString &text, const std::optional<QString> &keyWord, QRandomGenerator &random)
+void BreakSession::demonstrate(const QString &text, const std::optional<QString> &keyWord, QRandomGenerator &random,
+                               SquareRoute route, Doubles doubles)
 {
     if (isSearching())
         return;
@@ -251,10 +280,10 @@ void BreakSession::demonstrate(const QString &text, const std::optional<QString>
             note = {"BreakSession",
                     QT_TRANSLATE_NOOP("BreakSession", "Ключовата дума %1 е написана с латински букви: %2."),
                     {keyWord->simplified().toUpper(), latinKey.simplified().toUpper()}};
-        square = Demonstration::keySquare(latinKey);
+        square = Demonstration::keySquare(latinKey, route);
     }
     const QString latinText = inLatin(text);
-    const std::optional<Demonstration> demonstration = Demonstration::make(latinText, square);
+    const std::optional<Demonstration> demonstration = Demonstration::make(latinText, square, doubles);
     if (!demonstration) {
         refuse({"BreakSession", QT_TRANSLATE_NOOP("BreakSession", "Текстът за демонстрация няма нито една буква.")});
         return;
@@ -272,16 +301,32 @@ void BreakSession::demonstrate(const QString &text, const std::optional<QString>
     input.ciphertext = pairsOf(demonstration->ciphertext);
     input.trueSquare = demonstration->square;
     input.keyWord = keyWord.value_or(QString());
+    input.route = route;
+    input.doubles = doubles;
     input.note = note;
     setInput(input);
 }
 
+// A known plaintext's language: a language chosen in the box follows it; one
+// left to the search stays so, and the score is read in it meanwhile.
 void BreakSession::chooseLanguageFor(const QString &plainLetters)
 {
     if (plainLetters.size() < 8)
         return;
     const bool bulgarianText = scoreOf(plainLetters, Language::Bulgarian) > scoreOf(plainLetters, Language::English);
-    m_language = bulgarianText ? Language::Bulgarian : Language::English;
+    m_knownLanguage = bulgarianText ? Language::Bulgarian : Language::English;
+    if (m_language)
+        m_language = m_knownLanguage;
+}
+
+Language BreakSession::shownLanguage() const
+{
+    const std::optional<Language> chosen = isSearching() ? m_searchLanguage : m_language;
+    if (chosen)
+        return *chosen;
+    if (hasSearched() && m_report.found)
+        return m_report.language;
+    return m_knownLanguage.value_or(Language::English);
 }
 
 // A refusal takes the place of whatever was on show.
@@ -297,13 +342,18 @@ std::optional<BreakSession::Search> BreakSession::start()
     if (isSearching())
         return std::nullopt;
     clearResult();
-    auto read = analysis::readCiphertext(m_ciphertext.toStdString());
+    auto read = analysis::readCiphertext(m_ciphertext.toStdString(), m_doubles);
     if (const auto *error = std::get_if<analysis::CiphertextError>(&read)) {
-        refuse(sentenceOf(*error));
+        Sentence message = sentenceOf(*error);
+        if (error->kind == analysis::CiphertextError::Kind::DoubledPair)
+            message.addLine({"BreakSession",
+                             QT_TRANSLATE_NOOP("BreakSession", "Ако в съобщението удвоените букви са оставени, без X "
+                                                               "между тях, отбележете „удвоените букви са оставени“.")});
+        refuse(message);
         return std::nullopt;
     }
     Search search;
-    search.ciphertext = std::move(std::get<std::vector<analysis::Letter>>(read));
+    search.ciphertext = std::move(std::get<analysis::Ciphertext>(read).letters);
     analysis::SolverOptions &options = search.options;
     options.language = m_language;
     options.timeLimit = std::chrono::seconds(m_timeLimit);
@@ -318,7 +368,7 @@ std::optional<BreakSession::Search> BreakSession::start()
         }
     }
     m_cribGiven = !options.crib.empty();
-    m_searchLanguage = options.language;
+    m_searchLanguage = m_language;
 
     m_letters = textOf(search.ciphertext);
     if (keyKnown()) {
@@ -326,8 +376,9 @@ std::optional<BreakSession::Search> BreakSession::start()
         analysis::squareFromText(m_knownSquare.toStdString(), square);
         m_trueSquare = square;
         m_trueKeyWord = m_knownKeyWord;
+        m_trueRoute = m_knownRoute;
         m_truePlain = decrypted(m_knownSquare, m_letters);
-        m_trueScore = scoreOf(m_truePlain, options.language);
+        m_trueScore = scoreOf(m_truePlain, m_language.value_or(m_knownLanguage.value_or(Language::English)));
     }
 
     m_message = {};
@@ -386,6 +437,7 @@ void BreakSession::clearResult()
     m_truePlain.clear();
     m_trueSquare.reset();
     m_trueKeyWord.clear();
+    m_trueRoute = SquareRoute::Rows;
     m_trueScore.reset();
     m_report = analysis::SolverResult();
     m_points.clear();
@@ -406,7 +458,7 @@ QString BreakSession::foundPlaintext() const
 
 BreakSession::Levels BreakSession::levels() const
 {
-    const analysis::ScoreLevels language = analysis::scoreLevels(isSearching() ? m_searchLanguage : m_language);
+    const analysis::ScoreLevels language = analysis::scoreLevels(shownLanguage());
     return {language.random, language.typical};
 }
 

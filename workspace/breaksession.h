@@ -1,6 +1,8 @@
 #pragma once
 
 #include "analysis/solver.h"
+#include "engine/keyedsquare.h"
+#include "engine/textbook.h"
 #include "sentence.h"
 
 #include <QCoreApplication>
@@ -24,8 +26,13 @@ struct BreakInput
     QString ciphertext; // any text: its letters are the ciphertext
     QString trueSquare; // the key's 25 letters row by row, when it is known
     Sentence note;      // a first word for the status line, such as a file that could not be read
-    // The key word the known square was built from, as typed, when known.
+    // The key word the known square was built from, as typed, when known,
+    // and how it was written into the square.
     QString keyWord = {};
+    SquareRoute route = SquareRoute::Rows;
+    // What the message did with its doubled letters, when that is known (a
+    // demonstration knows it); else the session's choice stands.
+    std::optional<Doubles> doubles = {};
 
     // The main window's cipher pairs and its square, with the key word
     // while it still builds that square, after an Encrypt; nothing before
@@ -85,14 +92,20 @@ public:
     // change: the window keeps their controls read-only then.
     const QString &ciphertext() const { return m_ciphertext; }
     const QString &crib() const { return m_crib; }
-    analysis::Language language() const { return m_language; }
+    // The language box: a language, or nothing for the search to find it
+    // (the default).
+    std::optional<analysis::Language> language() const { return m_language; }
+    // Whether the ciphertext kept its doubled letters (a doubled pair then
+    // stands for itself) or split them, the textbook way (the default).
+    Doubles doubles() const { return m_doubles; }
     int timeLimit() const { return m_timeLimit; } // seconds
     // New text in the ciphertext box; an opening note or a refusal gives
     // way to the prompt. When its letters change, an ended search's result
     // goes with them.
     void setCiphertext(const QString &text);
     void setCrib(const QString &text);
-    void setLanguage(analysis::Language language);
+    void setLanguage(std::optional<analysis::Language> language);
+    void setDoubles(Doubles doubles);
     void setTimeLimit(int seconds);
 
     // Every search draws a fresh seed and uses every core, unless fixed
@@ -100,8 +113,9 @@ public:
     void setSearchOptions(int threads, std::optional<std::uint64_t> seed);
 
     // Puts the input's ciphertext into the box; its key, if given and a
-    // square, is known from then on for that ciphertext, and the language
-    // follows its plaintext. Ignored while a search runs.
+    // square, is known from then on for that ciphertext, and a language
+    // chosen in the box follows its plaintext (left to the search, it stays
+    // so). Ignored while a search runs.
     void setInput(const BreakInput &input);
     // The main window's pairs offered again (Ctrl+B with the window open):
     // taken as setInput takes them, unless there are none or the session
@@ -112,13 +126,15 @@ public:
     // ignored, and the session is Idle on the same input. Returns whether
     // a search was running.
     bool abandon();
-    // Encrypts `text` on the square of `keyWord`, or on a square drawn from
-    // `random` when there is no key word, and makes it the input. Cyrillic
-    // letters in either are first written in Latin letters by the
-    // transliteration the Bulgarian statistics are counted in, and the
-    // status says so. Refuses a text or a key word without letters.
-    // Ignored while a search runs.
-    void demonstrate(const QString &text, const std::optional<QString> &keyWord, QRandomGenerator &random);
+    // Encrypts `text` on the square of `keyWord`, written in by `route`, or
+    // on a square drawn from `random` when there is no key word, with its
+    // doubled letters split or kept, and makes it the input (and the
+    // doubled letters' choice). Cyrillic letters in either are first written
+    // in Latin letters by the transliteration the Bulgarian statistics are
+    // counted in, and the status says so. Refuses a text or a key word
+    // without letters. Ignored while a search runs.
+    void demonstrate(const QString &text, const std::optional<QString> &keyWord, QRandomGenerator &random,
+                     SquareRoute route = SquareRoute::Rows, Doubles doubles = Doubles::Split);
     // The known key's 25 letters, or empty.
     const QString &knownSquare() const { return m_knownSquare; }
     // Whether the known key belongs to the letters in the box.
@@ -142,10 +158,21 @@ public:
     // The last search's latest report, or its result once it has finished.
     const analysis::SolverResult &report() const { return m_report; }
 
-    // The status line: what to do, how the search goes, why it stopped.
+    // The status line: what to do, how the search goes, why it stopped;
+    // with the score, the language it is read in when the search found it;
+    // then the letters set aside and, at the end, the pairs likely garbled.
     QString status() const;
-    // What the score means, for the chosen language.
+    // What the score means, for the language chosen or found.
     QString scoreNote() const;
+    // The letters set aside at the ciphertext's end as padding; empty when
+    // none are.
+    QString setAsideNote() const;
+    // Once the search has ended: the pairs likely garbled in transmission
+    // and where the plaintext stops reading; empty when it reads throughout.
+    QString garbledNote() const;
+    // The pairs (from 0) of the plaintext shown that read far worse than
+    // the rest, once the search has ended.
+    QList<int> garbledPairs() const;
     // Under the square: whether the key is known, how much of it is found.
     QString inPlaceNote() const;
 
@@ -183,7 +210,8 @@ public:
     // they are no ciphertext), the search's plaintext once one is found
     // (else empty), and the true plaintext while a search runs or shows
     // its result with the key known (else empty).
-    QString cipherLetters() const { return m_inputReadable ? m_inputLetters : QString(); }
+    // The letters set aside as padding are not shown.
+    QString cipherLetters() const { return m_inputReadable ? m_inputCipher : QString(); }
     QString foundPlaintext() const;
     const QString &truePlaintext() const { return m_truePlain; }
 
@@ -204,6 +232,8 @@ private:
     QString lettersRightNote() const;
     void refuse(const Sentence &message);
     void chooseLanguageFor(const QString &plainLetters);
+    // The language the score is read in: chosen, found or known.
+    analysis::Language shownLanguage() const;
     QString shortTextNote(qsizetype letters) const;
     QString finishedStatus() const;
     bool keyWordNamed() const;
@@ -212,8 +242,11 @@ private:
     QString m_ciphertext;
     QString m_inputLetters;     // its letters, A..Z without J
     bool m_inputReadable = false; // they are a ciphertext
+    QString m_inputCipher;      // the letters read as one, without the padding set aside
+    QString m_setAside;         // the letters set aside as padding, if any
     QString m_crib;
-    analysis::Language m_language = analysis::Language::English;
+    std::optional<analysis::Language> m_language;
+    Doubles m_doubles = Doubles::Split;
     int m_timeLimit = 30;
     int m_threads = 0;
     std::optional<std::uint64_t> m_seed;
@@ -222,18 +255,21 @@ private:
     // ciphertext letters it belongs to.
     QString m_knownSquare;
     QString m_knownKeyWord;
+    SquareRoute m_knownRoute = SquareRoute::Rows;
     QString m_knownFor;
+    std::optional<analysis::Language> m_knownLanguage; // its plaintext's
 
     // The last search.
     State m_state = State::Idle;
     Sentence m_message;  // why the input was refused, or the opening note
     int m_run = 0;       // counts searches: only the last one's messages count
-    analysis::Language m_searchLanguage = analysis::Language::English;
+    std::optional<analysis::Language> m_searchLanguage; // as the search was told
     bool m_cribGiven = false;
     QString m_letters;   // its ciphertext letters
     QString m_truePlain; // its true plaintext, when the key is known
     std::optional<analysis::Square> m_trueSquare;
     QString m_trueKeyWord;
+    SquareRoute m_trueRoute = SquareRoute::Rows;
     std::optional<double> m_trueScore;
     analysis::SolverResult m_report;
     QList<QPointF> m_points;

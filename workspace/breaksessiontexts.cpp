@@ -2,11 +2,14 @@
 // language shown, with the figures written its way.
 
 #include "breaksession.h"
+#include "solvererrors.h"
 
 #include "analysis/ciphertext.h"
 #include "analysis/squarealignment.h"
 #include "engine/characters.h"
 #include "uilanguage.h"
+
+#include <QList>
 
 #include <algorithm>
 #include <cmath>
@@ -44,6 +47,55 @@ QString score(double value)
 QString keysTested(std::uint64_t keys)
 {
     return keys == 1 ? BreakSession::tr("1 ключ") : BreakSession::tr("%1 ключа").arg(grouped(keys));
+}
+
+// A report's score for the status line; with the language the search found,
+// which language it was read in, and the other's.
+QString reportScore(const analysis::SolverReport &report)
+{
+    if (!report.languageFound)
+        return score(report.score);
+    //: %1 is the plaintext's score in the language found, %2 its score in the other.
+    return (report.language == Language::English
+                ? BreakSession::tr("%1 на английски (на български %2: езикът е намерен от търсенето)")
+                : BreakSession::tr("%1 на български (на английски %2: езикът е намерен от търсенето)"))
+        .arg(score(report.score), score(report.otherLanguageScore));
+}
+
+// "12", "12 и 40", "3, 12 и 40".
+QString numberList(const QList<int> &numbers)
+{
+    QString list;
+    for (qsizetype i = 0; i < numbers.size(); ++i) {
+        if (i > 0)
+            //: Between the last two numbers of a list: "12 и 40".
+            list += i + 1 == numbers.size() ? BreakSession::tr(" и ") : QStringLiteral(", ");
+        list += QString::number(numbers[i]);
+    }
+    return list;
+}
+
+// How a key was written into the square, as a sentence: nothing for rows.
+QString routeSentence(SquareRoute route)
+{
+    switch (route) {
+    case SquareRoute::Rows:
+        return {};
+    case SquareRoute::Columns:
+        return BreakSession::tr("Ключът е вписан в квадрата по колони, а не по редове.");
+    case SquareRoute::RowSnake:
+        return BreakSession::tr("Ключът е вписан в квадрата като змийка по редове: всеки втори ред отдясно наляво.");
+    case SquareRoute::ColumnSnake:
+        return BreakSession::tr("Ключът е вписан в квадрата като змийка по колони: всяка втора колона отдолу "
+                                "нагоре.");
+    case SquareRoute::Spiral:
+        return BreakSession::tr("Ключът е вписан в квадрата по спирала: от горния ляв ъгъл по часовниковата "
+                                "стрелка.");
+    case SquareRoute::Diagonals:
+        return BreakSession::tr("Ключът е вписан в квадрата по диагонали: от горния ляв ъгъл, всеки диагонал "
+                                "отдясно наляво надолу.");
+    }
+    return {};
 }
 
 // Why the solver trusted its answer, after "резултатът е сигурен".
@@ -116,16 +168,60 @@ QString BreakSession::inPlaceNote() const
 
 QString BreakSession::scoreNote() const
 {
-    const analysis::ScoreLevels levels = analysis::scoreLevels(m_language);
+    const Language language = shownLanguage();
+    const analysis::ScoreLevels levels = analysis::scoreLevels(language);
     const QString random = uiLocale().toString(levels.random, 'f', 1);
     const QString typical = uiLocale().toString(levels.typical, 'f', 1);
-    if (m_language == Language::English)
+    if (language == Language::English)
         return tr("Оценката показва колко прилича текстът на английски: средният логаритъм от вероятността на "
                   "всяка буква след предходните четири (около %1 за случайни букви, около %2 за обикновен текст).")
             .arg(random, typical);
     return tr("Оценката показва колко прилича текстът на български: средният логаритъм от вероятността на всяка "
               "буква след предходните четири (около %1 за случайни букви, около %2 за обикновен текст).")
         .arg(random, typical);
+}
+
+QString BreakSession::setAsideNote() const
+{
+    return m_inputReadable ? setAsideSentence(m_setAside).text() : QString();
+}
+
+QList<int> BreakSession::garbledPairs() const
+{
+    QList<int> pairs;
+    if (m_state != State::Finished || !m_report.found)
+        return pairs;
+    for (std::size_t pair : m_report.garbling.pairs)
+        pairs << int(pair);
+    return pairs;
+}
+
+QString BreakSession::garbledNote() const
+{
+    if (m_state != State::Finished || !m_report.found)
+        return {};
+    const analysis::Garbling &garbling = m_report.garbling;
+    if (garbling.readsNowhere())
+        return tr("Текстът изобщо не се чете: намереният квадрат едва ли е ключът.");
+    QList<int> before; // the garbled pairs before the text stops reading
+    for (std::size_t pair : garbling.pairs) {
+        if (!garbling.unreadableFrom || pair < *garbling.unreadableFrom)
+            before << int(pair + 1);
+    }
+    QString garbled;
+    if (before.size() == 1)
+        garbled = tr("Двойка %1 (подчертана) се чете много по-зле, отколкото която и да е друга двойка би се чела "
+                     "там: вероятно е сбъркана при предаването.")
+                      .arg(before.first());
+    else if (!before.isEmpty())
+        //: %1 lists the numbers of the pairs: "3, 12 и 40".
+        garbled = tr("Двойки %1 (подчертани) се четат много по-зле, отколкото които и да е други двойки биха се "
+                     "чели там: вероятно са сбъркани при предаването.")
+                      .arg(numberList(before));
+    if (!garbling.unreadableFrom)
+        return garbled;
+    return lines(garbled, tr("От двойка %1 нататък текстът не се чете: вероятно там е изпусната или добавена буква.")
+                              .arg(*garbling.unreadableFrom + 1));
 }
 
 QString BreakSession::shortTextNote(qsizetype letters) const
@@ -146,10 +242,9 @@ QString BreakSession::status() const
             return m_message.text();
         if (m_ciphertext.trimmed().isEmpty())
             return tr("Поставете шифрован текст или направете демонстрация, после натиснете „Започни“.");
-        const auto read = analysis::readCiphertext(m_ciphertext.toStdString());
-        const auto *letters = std::get_if<std::vector<analysis::Letter>>(&read);
-        return lines(tr("Натиснете „Започни“ или Enter в полето за шифрования текст."),
-                     letters ? shortTextNote(qsizetype(letters->size())) : QString());
+        return lines(lines(tr("Натиснете „Започни“ или Enter в полето за шифрования текст."),
+                           m_inputReadable ? shortTextNote(m_inputCipher.size()) : QString()),
+                     setAsideNote());
     }
     case State::Refused:
         return m_message.text();
@@ -158,16 +253,16 @@ QString BreakSession::status() const
         const QString keys = keysTested(m_report.keysTested);
         const QString searching = m_report.found
             ? tr("Търсене: %1, проверени %2, завършени опити: %3, оценка %4.")
-                  .arg(time, keys, QString::number(m_report.restarts), score(m_report.score))
+                  .arg(time, keys, QString::number(m_report.restarts), reportScore(m_report))
             : tr("Търсене: %1, проверени %2, завършени опити: %3.").arg(time, keys).arg(m_report.restarts);
-        return lines(searching, shortTextNote(m_letters.size()));
+        return lines(lines(searching, shortTextNote(m_letters.size())), setAsideNote());
     }
     case State::Stopping:
         return tr("Спиране…");
     case State::Finished:
         break;
     }
-    return lines(finishedStatus(), shortTextNote(m_letters.size()));
+    return lines(lines(lines(finishedStatus(), shortTextNote(m_letters.size())), setAsideNote()), garbledNote());
 }
 
 QString BreakSession::finishedStatus() const
@@ -189,7 +284,7 @@ QString BreakSession::finishedStatus() const
     //: %3 says why the search stopped.
     QString first = m_report.found
         ? tr("Търсенето приключи след %1 и %2 проверени ключа: %3, оценка %4.")
-              .arg(time, keys, why, score(m_report.score))
+              .arg(time, keys, why, reportScore(m_report))
         : tr("Търсенето приключи след %1 и %2 проверени ключа: %3.").arg(time, keys, why);
     if (!m_report.found)
         first += u' '
@@ -275,6 +370,9 @@ QString BreakSession::keyWordNote() const
     if (keyWordLine().isEmpty())
         return {};
     const bool knownKeyNamed = !m_trueKeyWord.isEmpty() && foundIsKnownKey();
+    // The route of the key the line names: the known one's, or the one found.
+    const QString route = routeSentence(knownKeyNamed ? m_trueRoute
+                                            : keyWordNamed() ? m_report.keyRoute : SquareRoute::Rows);
     QString shortest;
     if (knownKeyNamed && keyWordNamed()
         && keyLetters(inLatin(m_trueKeyWord)) != keyLetters(QString::fromStdString(*m_report.keyWord))) {
@@ -283,6 +381,7 @@ QString BreakSession::keyWordNote() const
         shortest = tr("Търсенето я назовава с най-късата дума, която дава същия квадрат: %1.")
                        .arg(QString::fromStdString(*m_report.keyWord));
     }
+    shortest = lines(route, shortest);
     if (!keyWordTrusted())
         return lines(shortest, lettersRightNote());
     if (!knownKeyNamed && !(keyWordNamed() && m_report.keyWordInList))

@@ -65,4 +65,21 @@ Sentence sentenceOf(const analysis::CribError &error)
     return {"SolverError", QT_TRANSLATE_NOOP("SolverError", "Известната дума няма нито една латинска буква.")};
 }
 
+Sentence setAsideSentence(const QString &setAside)
+{
+    if (setAside.isEmpty())
+        return {};
+    if (setAside.size() == 1)
+        return {"SolverError",
+                QT_TRANSLATE_NOOP("SolverError", "Последната буква, %1, е оставена настрана: тя няма двойка, а шифрите "
+                                                 "се пращаха на групи от пет и последната група се допълваше."),
+                {setAside}};
+    //: %1 counts the letters set aside at the end of the ciphertext, %2 are those letters.
+    return {"SolverError",
+            QT_TRANSLATE_NOOP("SolverError", "Последните %1 букви, %2, са оставени настрана: повторена буква след "
+                                             "последната двойка, каквато никой квадрат не дава, значи допълнение на "
+                                             "последната група от пет."),
+            {number(setAside.size()), setAside}};
+}
+
 } // namespace playfair

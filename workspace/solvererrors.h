@@ -14,4 +14,8 @@ struct CribError;
 Sentence sentenceOf(const analysis::CiphertextError &error);
 Sentence sentenceOf(const analysis::CribError &error);
 
+// The note on the padding set aside after a ciphertext's last real pair
+// (`analysis::Ciphertext::setAside`); empty when nothing was set aside.
+Sentence setAsideSentence(const QString &setAside);
+
 } // namespace playfair

@@ -5,6 +5,7 @@
 #include "engine/keyedsquare.h"
 
 #include <array>
+#include <tuple>
 
 namespace playfair::analysis {
 
@@ -138,15 +139,18 @@ std::optional<Square> asKeySquare(const Square &square, std::uint32_t used, int 
 
 } // namespace
 
-std::pair<std::string, Square> KeyNamer::shortestKey(const Square &square, std::uint32_t used)
+KeyName KeyNamer::shortestKey(const Square &square, std::uint32_t used)
 {
-    std::pair<std::string, Square> best{std::string(25, ' '), square};
-    for (int s = 0; s < 25; ++s) {
-        const Square shifted = shiftedSquare(square, s / 5, s % 5);
-        for (int length = 0; length < int(best.first.size()); ++length) {
-            if (const std::optional<Square> arranged = asKeySquare(shifted, used, length)) {
-                best = {lettersToText(arranged->data(), std::size_t(length)), *arranged};
-                break;
+    KeyName best{std::string(25, ' '), false, square, SquareRoute::Rows};
+    for (SquareRoute route : squareRoutes) {
+        for (int s = 0; s < 25; ++s) {
+            const Square written = readAlong(shiftedSquare(square, s / 5, s % 5), route);
+            for (int length = 0; length < int(best.text.size()); ++length) {
+                if (const std::optional<Square> arranged = asKeySquare(written, used, length)) {
+                    best = {lettersToText(arranged->data(), std::size_t(length)), false, writtenInBy(*arranged, route),
+                            route};
+                    break;
+                }
             }
         }
     }
@@ -155,42 +159,73 @@ std::pair<std::string, Square> KeyNamer::shortestKey(const Square &square, std::
 
 std::optional<KeyName> KeyNamer::name(const Square &found, std::uint32_t used) const
 {
-    std::array<Square, 25> shifts;
+    // Each shift of the found square read along each route: a key's
+    // letters, written in by that route, are compared with them in turn.
+    // Every route starts in the top left cell.
+    std::array<std::array<Square, 25>, squareRoutes.size()> readings;
     std::array<int, letterCount> shiftStarting{}; // the shift whose top left cell holds each letter
     for (int s = 0; s < 25; ++s) {
-        shifts[std::size_t(s)] = shiftedSquare(found, s / 5, s % 5);
-        shiftStarting[shifts[std::size_t(s)][0]] = s;
+        const Square shifted = shiftedSquare(found, s / 5, s % 5);
+        shiftStarting[shifted[0]] = s;
+        for (SquareRoute route : squareRoutes)
+            readings[std::size_t(route)][std::size_t(s)] = readAlong(shifted, route);
     }
-    // The shifts a key starting with `letter` may be compared with: the one
-    // with the letter first, or, for a letter not used, those with an
-    // unused letter first.
-    const auto shiftsFor = [&](int letter) {
-        std::vector<int> candidates;
-        if (used >> letter & 1) {
-            candidates.push_back(shiftStarting[std::size_t(letter)]);
-        } else {
-            for (int s = 0; s < 25; ++s) {
-                if (!(used >> shifts[std::size_t(s)][0] & 1))
-                    candidates.push_back(s);
+    // The shifts with each letter second along each route.
+    std::array<std::array<int, letterCount>, squareRoutes.size()> shiftWithSecond{};
+    for (SquareRoute route : squareRoutes) {
+        for (int s = 0; s < 25; ++s)
+            shiftWithSecond[std::size_t(route)][readings[std::size_t(route)][std::size_t(s)][1]] = s;
+    }
+    const auto isUsed = [used](int letter) { return (used >> letter & 1) != 0; };
+    // An entry's first two different letters (-1 for none).
+    const auto firstTwo = [](std::string_view entry) {
+        std::pair<int, int> letters{-1, -1};
+        for (char c : entry) {
+            const int letter = letterNumber(c);
+            if (letter < 0 || letter == letters.first)
+                continue;
+            if (letters.first < 0) {
+                letters.first = letter;
+            } else {
+                letters.second = letter;
+                break;
             }
         }
-        return candidates;
+        return letters;
     };
-    const auto firstLetter = [](std::string_view entry) {
-        for (char c : entry) {
-            if (const int letter = letterNumber(c); letter >= 0)
-                return letter;
+    // Calls `walk` with each reading along `route` a key starting with the
+    // letters `first` and `second` may be compared with: the shift with a
+    // used first letter first, or with a used second letter second, and
+    // otherwise every shift whose first two cells hold letters not used.
+    const auto forEachStart = [&](SquareRoute route, int first, int second, auto &&walk) {
+        const auto &along = readings[std::size_t(route)];
+        if (isUsed(first)) {
+            const Square &reading = along[std::size_t(shiftStarting[std::size_t(first)])];
+            if (second < 0 || reading[1] == second || (!isUsed(second) && !isUsed(reading[1])))
+                walk(reading);
+        } else if (second >= 0 && isUsed(second)) {
+            const Square &reading = along[std::size_t(shiftWithSecond[std::size_t(route)][std::size_t(second)])];
+            if (!isUsed(reading[0]))
+                walk(reading);
+        } else {
+            for (const Square &reading : along) {
+                if (!isUsed(reading[0]) && (second < 0 || !isUsed(reading[1])))
+                    walk(reading);
+            }
         }
-        return -1;
     };
 
-    // A single word before any phrase; then the shortest.
+    // A single word before any phrase; then the shortest; then by rows
+    // before any other route.
     std::string best;
-    std::pair<bool, std::size_t> bestRank;
-    const auto offer = [&](std::string candidate) {
-        const std::pair<bool, std::size_t> rank{candidate.find(' ') != std::string::npos, keyLettersOf(candidate).size()};
+    SquareRoute bestRoute = SquareRoute::Rows;
+    std::tuple<bool, std::size_t, int> bestRank;
+    const auto offer = [&](std::string candidate, SquareRoute route) {
+        const std::tuple<bool, std::size_t, int> rank{candidate.find(' ') != std::string::npos,
+                                                      keyLettersOf(candidate).size(), int(route)};
         if (best.empty() || rank < bestRank) {
             best = std::move(candidate);
+            bestRoute = route;
             bestRank = rank;
         }
     };
@@ -198,15 +233,18 @@ std::optional<KeyName> KeyNamer::name(const Square &found, std::uint32_t used) c
     for (const KeyWordList *list : m_lists) {
         for (std::size_t i = 0; i < list->size(); ++i) {
             const std::string_view entry = list->at(i);
-            const int first = firstLetter(entry);
+            const auto [first, second] = firstTwo(entry);
             if (first < 0)
                 continue;
-            for (int s : shiftsFor(first)) {
-                Walk walk(shifts[std::size_t(s)], used);
-                if (walk.place(entry) && walk.restAgrees()) {
-                    offer(std::string(entry));
-                    break;
-                }
+            for (SquareRoute route : squareRoutes) {
+                bool named = false;
+                forEachStart(route, first, second, [&](const Square &reading) {
+                    Walk walk(reading, used);
+                    if (!named && walk.place(entry) && walk.restAgrees()) {
+                        offer(std::string(entry), route);
+                        named = true;
+                    }
+                });
             }
         }
     }
@@ -214,30 +252,32 @@ std::optional<KeyName> KeyNamer::name(const Square &found, std::uint32_t used) c
         for (const KeyWordList *list : m_phraseLists) {
             for (std::size_t i = 0; i < list->size(); ++i) {
                 const std::string_view firstWord = list->at(i);
-                const int first = firstLetter(firstWord);
+                const auto [first, second] = firstTwo(firstWord);
                 if (first < 0)
                     continue;
-                for (int s : shiftsFor(first)) {
-                    Walk start(shifts[std::size_t(s)], used);
-                    if (!start.place(firstWord))
-                        continue;
-                    for (std::size_t j = 0; j < list->size(); ++j) {
-                        Walk walk = start;
-                        if (walk.place(list->at(j)) && walk.cells() > start.cells() && walk.restAgrees())
-                            offer(std::string(firstWord) + " " + std::string(list->at(j)));
-                    }
+                for (SquareRoute route : squareRoutes) {
+                    forEachStart(route, first, second, [&](const Square &reading) {
+                        Walk start(reading, used);
+                        if (!start.place(firstWord))
+                            return;
+                        for (std::size_t j = 0; j < list->size(); ++j) {
+                            Walk walk = start;
+                            if (walk.place(list->at(j)) && walk.cells() > start.cells() && walk.restAgrees())
+                                offer(std::string(firstWord) + " " + std::string(list->at(j)), route);
+                        }
+                    });
                 }
             }
         }
     }
     if (!best.empty())
-        return KeyName{best, true, keySquareOf(keyLettersOf(best))};
+        return KeyName{best, true, keySquareOf(keyLettersOf(best), bestRoute), bestRoute};
 
     // No word builds it: the shortest key of any shift, if short.
-    auto [key, square] = shortestKey(found, used);
-    if (key.empty() || key.size() > longestLetterKey)
+    KeyName letters = shortestKey(found, used);
+    if (letters.text.empty() || letters.text.size() > longestLetterKey)
         return std::nullopt;
-    return KeyName{key, false, square};
+    return letters;
 }
 
 } // namespace playfair::analysis

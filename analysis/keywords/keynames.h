@@ -3,6 +3,8 @@
 #include "analysis/alphabet.h"
 #include "analysis/keywords/keywordlist.h"
 
+#include "engine/keyedsquare.h"
+
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -16,11 +18,13 @@ struct KeyName
     std::string text;    // a word or phrase (J kept), or the key's distinct letters
     bool inList = false; // a word or phrase of a list, not just letters
     Square square{};     // the square the key builds, which decrypts as the found one
+    SquareRoute route = SquareRoute::Rows; // how the key was written in
 };
 
 // Names the key word of a found square: the shortest word of the lists, or
 // if none, the shortest phrase (the first of equally short ones, lists in the
-// order given, each the commonest first) whose square, built by the program's own construction,
+// order given, each the commonest first) whose square, built by the
+// program's own construction and written in by any route (rows first),
 // decrypts the text as the found square does; else, when a short key builds
 // it, that key's letters; else nothing: the square comes from no key word.
 //
@@ -48,10 +52,10 @@ public:
     // whose shortest key is longer is worth no look through a long list.
     static constexpr std::size_t longestWordKey = 18;
 
-    // The shortest key of any cyclic shift of `square`, the letters not
-    // `used` rearranged among the cells they hold as suits it best, and the
-    // square it builds.
-    static std::pair<std::string, Square> shortestKey(const Square &square, std::uint32_t used = allLetters);
+    // The shortest key of any cyclic shift of `square` by any route (rows
+    // first of equally short ones), the letters not `used` rearranged among
+    // the cells they hold as suits it best, with the square it builds.
+    static KeyName shortestKey(const Square &square, std::uint32_t used = allLetters);
 
 private:
     std::vector<const KeyWordList *> m_lists;

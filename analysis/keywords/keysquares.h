@@ -67,8 +67,9 @@ struct KeySquareBuilder
             setCell, scan);
     }
 
-    // The square: the key's letters, then the rest of the alphabet in order.
-    // The builder is spent.
+    // The key's letters, then the rest of the alphabet in order: the
+    // letters in the order they are written in, which by rows is the
+    // square (see writtenInBy for the other routes). The builder is spent.
     Square finish()
     {
         fillRemainingCells(pool, placed, [this](int cell, Letter letter) { square[std::size_t(cell)] = letter; });
@@ -76,11 +77,11 @@ struct KeySquareBuilder
     }
 };
 
-inline Square keySquareOf(std::string_view key)
+inline Square keySquareOf(std::string_view key, SquareRoute route = SquareRoute::Rows)
 {
     KeySquareBuilder builder = KeySquareBuilder::start();
     builder.place(key);
-    return builder.finish();
+    return writtenInBy(builder.finish(), route);
 }
 
 } // namespace playfair::analysis

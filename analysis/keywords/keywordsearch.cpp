@@ -4,6 +4,7 @@
 #include "analysis/deduction/paircheck.h"
 #include "analysis/keywords/keysquares.h"
 #include "analysis/search/pairtables.h"
+#include "analysis/statistics/mixedstatistics.h"
 #include "analysis/statistics/wordstatistics.h"
 
 #include "engine/examplekeys.h"
@@ -72,12 +73,15 @@ KeyPriors KeyPriors::forKind(SquareKind kind, std::size_t phrases)
         priors.keyOfLength[k] = log10Of(noList / 25) - log10Arrangements(k);
     priors.keyOfLength[0] = priors.keyOfLength[1];
     priors.randomSquare = log10Of(random) - (log10Arrangements(25) - std::log10(25.0));
+    // Half the key squares by rows, the rest shared by the other routes.
+    for (SquareRoute route : squareRoutes)
+        priors.route[int(route)] = std::log10(route == SquareRoute::Rows ? 0.5 : 0.5 / double(squareRoutes.size() - 1));
     return priors;
 }
 
-KeyWordSearch::KeyWordSearch(const std::vector<Letter> &ciphertext, Language language, const KeyPriors &priors,
-                             const Crib *crib)
-    : m_model(LanguageModel::of(language, 4))
+KeyWordSearch::KeyWordSearch(const std::vector<Letter> &ciphertext, std::optional<Language> language,
+                             const KeyPriors &priors, const Crib *crib)
+    : m_model(language ? LanguageModel::of(*language, 4) : mixedLanguageModel())
     , m_crib(crib)
     , m_priors(priors)
 {
@@ -255,7 +259,11 @@ std::uint64_t KeyWordSearch::tryEntries(const KeyWordList &words, double keyLog1
         KeySquareBuilder builder = KeySquareBuilder::start();
         builder.place(keyLetters(words.at(i)));
         candidate.entry = std::uint32_t(i);
-        tried += offer(builder.finish(), keyLog10, candidate, pool);
+        const Square written = builder.finish();
+        for (SquareRoute route : squareRoutes) {
+            candidate.route = route;
+            tried += offer(writtenInBy(written, route), keyLog10 + m_priors.route[int(route)], candidate, pool);
+        }
     }
     return tried;
 }
@@ -283,7 +291,7 @@ std::uint64_t KeyWordSearch::tryPhrases(Language language, std::size_t begin, st
             if (builder.placed == start.placed)
                 continue;
             candidate.second = std::uint32_t(second);
-            tried += offer(builder.finish(), m_priors.phrase, candidate, pool);
+            tried += offer(builder.finish(), m_priors.phrase + m_priors.route[int(SquareRoute::Rows)], candidate, pool);
         }
     }
     return tried;
@@ -292,12 +300,21 @@ std::uint64_t KeyWordSearch::tryPhrases(Language language, std::size_t begin, st
 std::uint64_t KeyWordSearch::searchKeys(Random &random, const Candidate *from, CandidatePool &pool,
                                         const std::atomic<bool> &stop) const
 {
-    // The key as its distinct letters, in order.
+    // The key as its distinct letters, in order, and the route it is
+    // written in by: the candidate's, or half the time rows and else any
+    // other, kept for the whole search (a key half right on one route is
+    // nothing on another).
     std::array<Letter, 25> key{};
     int length = 0;
     std::array<bool, 25> used{};
+    SquareRoute route = SquareRoute::Rows;
     if (from) {
-        const std::optional<std::string> shortest = shortestKeyFor(squareToText(from->square));
+        route = from->route;
+    } else if (random.below(2) == 1) {
+        route = squareRoutes[1 + random.below(std::uint32_t(squareRoutes.size() - 1))];
+    }
+    if (from) {
+        const std::optional<std::string> shortest = shortestKeyFor(squareToText(from->square), route);
         for (char c : shortest.value_or(std::string())) {
             const Letter letter = Letter(letterNumber(c));
             key[std::size_t(length++)] = letter;
@@ -315,16 +332,20 @@ std::uint64_t KeyWordSearch::searchKeys(Random &random, const Candidate *from, C
             key[std::size_t(i)] = letter;
         }
     }
-    const auto squareOf = [](const std::array<Letter, 25> &letters, int count) {
+    const auto squareOf = [route](const std::array<Letter, 25> &letters, int count) {
         std::string text(std::size_t(count), ' ');
         for (int i = 0; i < count; ++i)
             text[std::size_t(i)] = letterName(letters[std::size_t(i)]);
-        return keySquareOf(text);
+        return keySquareOf(text, route);
+    };
+    const auto keyLog10 = [this, route](int keyLength) {
+        return m_priors.keyOfLength[keyLength] + m_priors.route[int(route)];
     };
 
     Candidate candidate;
     candidate.origin = KeyOrigin::KeySearch;
-    double current = scoreOf(squareOf(key, length), m_priors.keyOfLength[length]);
+    candidate.route = route;
+    double current = scoreOf(squareOf(key, length), keyLog10(length));
     std::uint64_t tried = 1;
     const double cooling = std::pow(keyCold / keyHot, 1.0 / keyMoves);
     double temperature = keyHot;
@@ -382,7 +403,7 @@ std::uint64_t KeyWordSearch::searchKeys(Random &random, const Candidate *from, C
         // Metropolis with the threshold drawn first, so that a square sure to
         // fall below it is given up early.
         const double threshold = current + temperature * std::log10(1.0 - (double(random.below(1u << 30)) + 0.5) / double(1u << 30));
-        const double score = scoreAbove(square, m_priors.keyOfLength[nextLength], std::min(threshold, pool.threshold()));
+        const double score = scoreAbove(square, keyLog10(nextLength), std::min(threshold, pool.threshold()));
         ++tried;
         if (score < threshold)
             continue;
@@ -393,7 +414,7 @@ std::uint64_t KeyWordSearch::searchKeys(Random &random, const Candidate *from, C
             used[key[std::size_t(k)]] = true;
         current = score;
         if (score > pool.threshold())
-            offer(square, m_priors.keyOfLength[length], candidate, pool);
+            offer(square, keyLog10(length), candidate, pool);
     }
     return tried;
 }

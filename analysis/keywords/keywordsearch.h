@@ -32,6 +32,9 @@ struct KeyPriors
     double phrase = 0;     // for each phrase of two common words
     double keyOfLength[26] = {}; // for each key of so many distinct letters, in no list
     double randomSquare = 0;     // for each square of the general search
+    // How a key's square was written in, added to its key's odds: by rows
+    // mostly, by each other route now and then (see SquareRoute).
+    double route[squareRoutes.size()] = {};
 
     static KeyPriors forKind(SquareKind kind, std::size_t phrases);
 };
@@ -39,7 +42,9 @@ struct KeyPriors
 // The key-word attack. A square made from a key word is one of a few
 // million rather than one of 10^25: it tries the words and phrases of word
 // lists as keys, and searches over keys' letters for keys in no list, each
-// square built by the program's own construction. Candidates are scored by
+// square built by the program's own construction. A list's words are tried
+// written in by every route, the phrases of two common words by rows only
+// (the search over keys' letters finds them on the other routes). Candidates are scored by
 // the order-4 letter model plus how likely their key is, and offered to a
 // pool for the chooser.
 //
@@ -48,7 +53,8 @@ struct KeyPriors
 class KeyWordSearch
 {
 public:
-    KeyWordSearch(const std::vector<Letter> &ciphertext, Language language, const KeyPriors &priors,
+    // `language` nothing: both languages' models mixed (see mixedLanguageModel).
+    KeyWordSearch(const std::vector<Letter> &ciphertext, std::optional<Language> language, const KeyPriors &priors,
                   const Crib *crib);
 
     const KeyPriors &priors() const { return m_priors; }

@@ -19,6 +19,7 @@ namespace {
 
 constexpr std::size_t padding = 32;
 
+
 #ifdef PLAYFAIR_AVX2_PATH
 // Trades the letters x and y wherever they stand in the first `count` letters
 // (rounded up to 32: the buffer is padded with bytes that are no letter).
@@ -174,12 +175,59 @@ void Annealer::decryptSwapped(Letter x, Letter y)
     }
 }
 
+void Annealer::setSecondLanguage(const GroupScore *score, const GroupScore *finer)
+{
+    m_otherScore = score;
+    m_otherFinish = finer;
+    if (score)
+        m_otherRescale = m_score.rescaleFrom(*score);
+    if (finer && m_finish)
+        m_otherFinishRescale = m_finish->rescaleFrom(*finer);
+}
+
+void Annealer::setLanguage(const GroupScore &score, const GroupScore *finer)
+{
+    m_score = score;
+    m_finish = finer;
+    m_otherScore = nullptr;
+    m_otherFinish = nullptr;
+    m_leadIsOther = false;
+    m_finishLeadIsOther = false;
+}
+
+int Annealer::reading(const GroupScore &first, const GroupScore *other, const GroupScore::Rescale &rescale,
+                      bool inOther) const
+{
+    if (!inOther || !other)
+        return first.sum(m_plain.data(), m_letters);
+    const double groups = double(m_letters >= std::size_t(other->order) ? m_letters - std::size_t(other->order) + 1 : 0);
+    return int(std::lround(rescale.a * double(other->sum(m_plain.data(), m_letters)) + rescale.b * groups));
+}
+
+int Annealer::bestOfTwo(const GroupScore &first, const GroupScore *other, const GroupScore::Rescale &rescale) const
+{
+    const int own = reading(first, other, rescale, false);
+    return other ? std::max(own, reading(first, other, rescale, true)) : own;
+}
+
+int Annealer::cribPenaltyOf() const
+{
+    return m_crib ? cribPenalty * m_crib->mismatches(m_plain.data()) : 0;
+}
+
 int Annealer::scorePlain() const
 {
-    int score = m_score.sum(m_plain.data(), m_letters);
-    if (m_crib)
-        score -= cribPenalty * m_crib->mismatches(m_plain.data());
-    return score;
+    return bestOfTwo(m_score, m_otherScore, m_otherRescale) - cribPenaltyOf();
+}
+
+int Annealer::leadScore() const
+{
+    return reading(m_score, m_otherScore, m_otherRescale, m_leadIsOther) - cribPenaltyOf();
+}
+
+int Annealer::finishLeadScore() const
+{
+    return reading(*m_finish, m_otherFinish, m_otherFinishRescale, m_finishLeadIsOther) - cribPenaltyOf();
 }
 
 int Annealer::evaluate()
@@ -233,15 +281,6 @@ void Annealer::offerCurrent(int score, CandidatePool &pool) const
     pool.offer(candidate);
 }
 
-int Annealer::finerScore() const
-{
-    int score = m_finish->sum(m_plain.data(), m_letters);
-    if (m_crib)
-        score -= cribPenalty * m_crib->mismatches(m_plain.data());
-    return score;
-}
-
-
 Annealer::Outcome Annealer::restart(const SearchPlan &plan, const Square *best, const std::atomic<bool> &stop,
                                     std::atomic<std::uint64_t> &keys, CandidatePool *pool)
 {
@@ -262,13 +301,15 @@ Annealer::Outcome Annealer::restart(const SearchPlan &plan, const Square *best, 
         }
     }
     setSquare(start);
+    m_finishLeadIsOther = m_otherFinish && m_leadIsOther;
 
     // A move that loses d units is taken when d >= T ln u, u uniform in (0, 1).
     const double temperature = plan.temperatureLog10 * m_score.spreadLog10 / SearchPlan::quadgramSpread / m_score.unitLog10;
     for (std::size_t i = 0; i < m_threshold.size(); ++i)
         m_threshold[i] = std::int32_t(std::floor(temperature * std::log((double(i) + 0.5) / double(m_threshold.size()))));
 
-    int current = evaluate();
+    decryptAll();
+    int current = leadScore();
     int bestScore = current;
     std::copy_n(m_square.begin(), 25, outcome.square.begin());
     std::uint64_t tried = 1;
@@ -293,7 +334,7 @@ Annealer::Outcome Annealer::restart(const SearchPlan &plan, const Square *best, 
             applyMove(kind, a, b);
             decryptAll();
         }
-        const int score = scorePlain();
+        const int score = leadScore();
         if (++tried % 1024 == 0) {
             keys.fetch_add(1024, std::memory_order_relaxed);
             if (stop.load(std::memory_order_relaxed)) {
@@ -318,9 +359,9 @@ Annealer::Outcome Annealer::restart(const SearchPlan &plan, const Square *best, 
     setSquare(outcome.square);
     decryptAll();
     if (outcome.finished)
-        bestScore = climb(bestScore, [this] { return scorePlain(); }, tried, stop, keys);
+        bestScore = climb(leadScore(), [this] { return leadScore(); }, tried, stop, keys);
     if (outcome.finished && m_finish) {
-        climb(finerScore(), [this] { return finerScore(); }, tried, stop, keys);
+        climb(finishLeadScore(), [this] { return finishLeadScore(); }, tried, stop, keys);
         bestScore = scorePlain();
     }
     std::copy_n(m_square.begin(), 25, outcome.square.begin());

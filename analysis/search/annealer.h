@@ -72,6 +72,17 @@ public:
     // optimum beside it. Null for none.
     void setFinish(const GroupScore *finer) { m_finish = finer; }
 
+    // While the plaintext's language is not known: a second language's
+    // scores, for the search and for the finish. Each restart climbs one of
+    // the two languages, as setLeads says; its outcome scores as the better
+    // of the plaintext's two readings, each placed between its language's
+    // random letters and ordinary text, in the first one's units.
+    void setSecondLanguage(const GroupScore *score, const GroupScore *finer);
+    // Whether the next restarts climb the second language.
+    void setLead(bool inOther) { m_leadIsOther = m_otherScore && inOther; }
+    // Scores by these from the next restart on, in one language.
+    void setLanguage(const GroupScore &score, const GroupScore *finer);
+
 private:
     void setSquare(const Square &square);
     void offerCurrent(int score, CandidatePool &pool) const;
@@ -88,10 +99,26 @@ private:
     template<typename Score>
     int climb(int score, Score scoreOf, std::uint64_t &tried, const std::atomic<bool> &stop,
               std::atomic<std::uint64_t> &keys);
-    int finerScore() const;
+
+    // The plaintext's reading by `first`, or by `other` in `first`'s units.
+    int reading(const GroupScore &first, const GroupScore *other, const GroupScore::Rescale &rescale,
+                bool inOther) const;
+    // The better of a plaintext's two readings, in the first score's units.
+    int bestOfTwo(const GroupScore &first, const GroupScore *other, const GroupScore::Rescale &rescale) const;
+    int cribPenaltyOf() const;
+    // The plaintext's score in the language the restart climbs, and the
+    // same for the finish.
+    int leadScore() const;
+    int finishLeadScore() const;
 
     GroupScore m_score;
     const GroupScore *m_finish = nullptr;
+    const GroupScore *m_otherScore = nullptr;
+    const GroupScore *m_otherFinish = nullptr;
+    GroupScore::Rescale m_otherRescale;
+    GroupScore::Rescale m_otherFinishRescale;
+    bool m_leadIsOther = false;
+    bool m_finishLeadIsOther = false;
     const Crib *m_crib;
     Random m_random;
     bool m_avx2 = false;

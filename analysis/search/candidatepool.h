@@ -2,6 +2,8 @@
 
 #include "analysis/alphabet.h"
 
+#include "engine/keyedsquare.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <vector>
@@ -27,6 +29,7 @@ struct Candidate
     std::uint32_t list = 0;    // ListWord and Phrase: the list and its entries
     std::uint32_t entry = 0;
     std::uint32_t second = 0;  // Phrase: the second word's entry
+    SquareRoute route = SquareRoute::Rows; // but Square: how the key was written in
 };
 
 // The best distinct plaintexts a search has met: at most `capacity`

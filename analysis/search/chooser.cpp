@@ -2,32 +2,48 @@
 
 #include "analysis/search/pairtables.h"
 
+#include <algorithm>
+#include <array>
 #include <cmath>
 
 namespace playfair::analysis {
 
-Chooser::Chooser(Language language, const std::vector<Letter> &ciphertext)
-    : m_model(LanguageModel::of(language, 5))
-    , m_words(WordStatistics::of(language))
-    , m_ciphertext(ciphertext)
+Chooser::Chooser(std::optional<Language> language, const std::vector<Letter> &ciphertext)
+    : m_ciphertext(ciphertext)
 {
+    if (language)
+        m_languages = {*language};
+    else
+        m_languages = {Language::English, Language::Bulgarian};
 }
 
 Chooser::Verdict Chooser::judge(const Square &square, double keyLog10, double above) const
 {
     std::vector<Letter> plain(m_ciphertext.size());
     decryptLetters(square, m_ciphertext.data(), m_ciphertext.size(), plain.data());
-    Verdict verdict;
-    verdict.letters = m_model.log10Probability(plain.data(), plain.size());
+    std::array<double, 2> letters{};
+    double bestLetters = -1e300;
+    for (std::size_t i = 0; i < m_languages.size(); ++i) {
+        letters[i] = model(m_languages[i]).log10Probability(plain.data(), plain.size());
+        bestLetters = std::max(bestLetters, letters[i]);
+    }
     // A text's division into words scores near its letters; one that trails
     // by more than this is not divided.
     constexpr double hopeless = 40;
-    verdict.words = verdict.letters + keyLog10 < above - hopeless
-        ? verdict.letters
-        : m_words.divide(plain.data(), plain.size()).log10Probability;
-    verdict.keyLog10 = keyLog10;
-    verdict.total = (1 - wordsWeight) * verdict.letters + wordsWeight * verdict.words + keyLog10;
-    verdict.meanLetterLog10 = plain.empty() ? 0 : verdict.letters / double(plain.size());
+    Verdict verdict;
+    for (std::size_t i = 0; i < m_languages.size(); ++i) {
+        Verdict reading;
+        reading.language = m_languages[i];
+        reading.letters = letters[i];
+        reading.words = reading.letters + keyLog10 < above - hopeless || reading.letters < bestLetters - hopeless
+            ? reading.letters
+            : WordStatistics::of(reading.language).divide(plain.data(), plain.size()).log10Probability;
+        reading.keyLog10 = keyLog10;
+        reading.total = (1 - wordsWeight) * reading.letters + wordsWeight * reading.words + keyLog10;
+        reading.meanLetterLog10 = plain.empty() ? 0 : reading.letters / double(plain.size());
+        if (i == 0 || reading.total > verdict.total)
+            verdict = reading;
+    }
     return verdict;
 }
 
@@ -47,22 +63,25 @@ double belowTypical(std::size_t letters, double spread, double longShare)
 
 } // namespace
 
-double Chooser::readsLikeTheLanguage(std::size_t letters) const
+double Chooser::readsLikeTheLanguage(std::size_t letters, Language language) const
 {
-    const double spread = m_model.typicalLog10() - m_model.randomLog10();
-    return m_model.typicalLog10() - belowTypical(letters, 2.1, 0.3 * spread);
+    const LanguageModel &m = model(language);
+    const double spread = m.typicalLog10() - m.randomLog10();
+    return m.typicalLog10() - belowTypical(letters, 2.1, 0.3 * spread);
 }
 
-double Chooser::readsVeryWell(std::size_t letters) const
+double Chooser::readsVeryWell(std::size_t letters, Language language) const
 {
-    const double spread = m_model.typicalLog10() - m_model.randomLog10();
-    return m_model.typicalLog10() - belowTypical(letters, 0.7, 0.1 * spread);
+    const LanguageModel &m = model(language);
+    const double spread = m.typicalLog10() - m.randomLog10();
+    return m.typicalLog10() - belowTypical(letters, 0.7, 0.1 * spread);
 }
 
-double Chooser::readsWell(std::size_t letters) const
+double Chooser::readsWell(std::size_t letters, Language language) const
 {
-    const double spread = m_model.typicalLog10() - m_model.randomLog10();
-    return m_model.typicalLog10() - belowTypical(letters, 1.4, 0.2 * spread);
+    const LanguageModel &m = model(language);
+    const double spread = m.typicalLog10() - m.randomLog10();
+    return m.typicalLog10() - belowTypical(letters, 1.4, 0.2 * spread);
 }
 
 } // namespace playfair::analysis

@@ -9,6 +9,7 @@
 #include "engine/keyedsquare.h"
 
 #include <algorithm>
+#include <array>
 #include <chrono>
 #include <cmath>
 #include <limits>
@@ -68,75 +69,22 @@ bool SearchWork::searchesSystemLists(std::size_t letters)
     return letters < phrasesBelow;
 }
 
-double Shared::runnerUp() const
-{
-    double second = -std::numeric_limits<double>::infinity();
-    for (std::size_t i = 0; i < judged.size(); ++i) {
-        if (int(i) != bestAt)
-            second = std::max(second, judged[i].verdict.total);
-    }
-    return second;
-}
-
-int Shared::searchRankOfBest() const
-{
-    const Judged *top = best();
-    if (!top)
-        return 0;
-    int rank = 1;
-    for (const Judged &other : judged) {
-        if (other.fromKeyWord() == top->fromKeyWord() && other.candidate.score > top->candidate.score)
-            ++rank;
-    }
-    return rank;
-}
-
-bool Shared::admit(const Judged &candidate)
-{
-    const Judged *before = best();
-    const std::uint64_t bestHash = before ? before->hash : 0;
-    bool changed = false;
-    auto same = std::find_if(judged.begin(), judged.end(), [&](const Judged &j) { return j.hash == candidate.hash; });
-    if (same != judged.end()) {
-        // The same plaintext by a likelier key (a key word the general search
-        // found as a square) keeps the likelier key.
-        if (!(candidate.verdict.total > same->verdict.total))
-            return false;
-        *same = candidate;
-    } else if (judged.size() < mostJudged) {
-        judged.push_back(candidate);
-    } else {
-        auto lowest = std::min_element(judged.begin(), judged.end(), [](const Judged &a, const Judged &b) {
-            return a.verdict.total < b.verdict.total;
-        });
-        if (!(candidate.verdict.total > lowest->verdict.total))
-            return false;
-        *lowest = candidate;
-    }
-    bestAt = 0;
-    for (std::size_t i = 1; i < judged.size(); ++i) {
-        if (judged[i].verdict.total > judged[std::size_t(bestAt)].verdict.total)
-            bestAt = int(i);
-    }
-    changed = !before || judged[std::size_t(bestAt)].hash != bestHash;
-    bestTotal.store(judged[std::size_t(bestAt)].verdict.total, std::memory_order_relaxed);
-    if (changed)
-        ++version;
-    return changed;
-}
-
 SearchWork::SearchWork(const std::vector<Letter> &searched, const SolverOptions &options, const Crib *crib,
                        const Chooser &chooser)
     : m_searched(searched)
     , m_options(options)
     , m_crib(crib)
     , m_chooser(chooser)
-    , m_generalScore(GroupScore::of(LetterStatistics::of(options.language)))
-    , m_finishScore(GroupScore::of(chooser.model()))
+    , m_generalScore(GroupScore::of(LetterStatistics::of(options.language.value_or(Language::English))))
+    , m_finishScore(GroupScore::of(Chooser::model(options.language.value_or(Language::English))))
     , m_keyWords(searched, options.language, KeyPriors::forKind(options.squares, KeyWordSearch::phraseCount()), crib)
     , m_keyShare(keySearchShare(searched.size(), options.squares))
     , m_keyBudget(keySearchSeconds(searched.size(), options.squares))
 {
+    if (!options.language) {
+        m_secondScore = GroupScore::of(LetterStatistics::of(Language::Bulgarian));
+        m_secondFinish = GroupScore::of(Chooser::model(Language::Bulgarian));
+    }
     m_lists.reserve(options.wordLists.size() + 12);
     if (options.squares == SquareKind::Random)
         return;
@@ -270,6 +218,12 @@ std::pair<std::uint64_t, bool> SearchWork::admit(const CandidatePool &pool)
     std::lock_guard lock(m_shared.mutex);
     for (const Judged &j : judged)
         changed = m_shared.admit(j) || changed;
+    // The language is settled by a plaintext that reads like it: noise of
+    // either language comes nowhere near.
+    const Judged *chosen = m_shared.best();
+    if (m_chooser.findsTheLanguage() && chosen && m_shared.settledLanguage.load(std::memory_order_relaxed) < 0
+        && chosen->verdict.meanLetterLog10 >= m_chooser.readsLikeTheLanguage(m_searched.size(), chosen->verdict.language))
+        m_shared.settledLanguage.store(int(chosen->verdict.language), std::memory_order_relaxed);
     return {topHash, changed};
 }
 
@@ -299,8 +253,9 @@ void SearchWork::runTask(const Task &task, CandidatePool &pool)
     m_shared.changed.notify_all();
 }
 
-void SearchWork::generalRestart(Annealer &annealer, const SearchPlan &plan, CandidatePool &pool, Square &best,
-                                bool &haveBest, std::uint64_t &bestVersion)
+void SearchWork::generalRestart(Annealer &annealer, const SearchPlan &plan, CandidatePool &pool,
+                                std::optional<Language> climbed, Square &best, bool &haveBest,
+                                std::uint64_t &bestVersion)
 {
     pool.clear();
     const Annealer::Outcome outcome = annealer.restart(plan, haveBest ? &best : nullptr, m_shared.halt, m_shared.keys, &pool);
@@ -325,10 +280,12 @@ void SearchWork::generalRestart(Annealer &annealer, const SearchPlan &plan, Cand
     } else if (shookTheBest) {
         ++m_shared.shakenInVain;
     }
-    // Every search shakes the best square any search has found; a crib
-    // search may shake its own best when no square holds the crib yet.
-    if (top) {
-        best = top->candidate.square;
+    // Every search shakes the best square any search has found (in the
+    // language it climbs, while that is to be found); a crib search may
+    // shake its own best when no square holds the crib yet.
+    const Judged *shaken = climbed ? m_shared.bestIn(*climbed) : top;
+    if (shaken) {
+        best = shaken->candidate.square;
         bestVersion = m_shared.version;
         haveBest = true;
     } else if (!haveBest || outcome.score > annealer.scoreOf(best)) {
@@ -385,15 +342,35 @@ void SearchWork::run(std::uint64_t seed)
     if (m_keyShare < 1) {
         annealer.emplace(m_generalScore, m_searched, m_crib, random.next());
         annealer->setFinish(&m_finishScore);
+        if (m_secondScore)
+            annealer->setSecondLanguage(&*m_secondScore, &*m_secondFinish);
     }
     const SearchPlan plan = SearchPlan::forLength(m_searched.size());
-    Square best{};
-    bool haveBest = false;
-    std::uint64_t bestVersion = 0;
+    // The square each search shakes: the best found, or while the language
+    // is to be found the best that reads in the language the search climbs.
+    std::array<Square, 2> best{};
+    std::array<bool, 2> haveBest{};
+    std::array<std::uint64_t, 2> bestVersion{};
     double generalSeconds = 0;
     double keySeconds = 0;
     int keyRestarts = 0;
+    // While the language is to be found, the searches climb the two
+    // languages in turn (the threads out of step), each shaking its own
+    // language's best square: either language's tables alone lead a search
+    // well, and neither language's noise reads so much worse than the
+    // other's that a search could choose by how its plaintext reads.
+    bool settled = !m_secondScore;
+    const int thread = m_threadsStarted.fetch_add(1, std::memory_order_relaxed);
+    int generalRestarts = 0;
     while (!m_shared.halt.load(std::memory_order_relaxed)) {
+        if (!settled && annealer && m_shared.settledLanguage.load(std::memory_order_relaxed) >= 0) {
+            settled = true;
+            const bool bulgarian = m_shared.settledLanguage.load(std::memory_order_relaxed) == int(Language::Bulgarian);
+            annealer->setLanguage(bulgarian ? *m_secondScore : m_generalScore, bulgarian ? &*m_secondFinish : &m_finishScore);
+        }
+        const bool inOther = !settled && (thread + generalRestarts) % 2 == 1;
+        if (!settled && annealer)
+            annealer->setLead(inOther);
         // The system's word lists, once read, are tried before anything else.
         if (takeTask(task)) {
             runTask(task, pool);
@@ -402,10 +379,17 @@ void SearchWork::run(std::uint64_t seed)
         const Clock::time_point began = Clock::now();
         const bool keySearch = m_keyShare >= 1
             || (m_keyShare > 0 && keySeconds < m_keyBudget && keySeconds <= m_keyShare * (keySeconds + generalSeconds));
-        if (keySearch)
+        if (keySearch) {
             keyRestart(random, restartCandidates, keyRestarts++);
-        else
-            generalRestart(*annealer, plan, restartCandidates, best, haveBest, bestVersion);
+        } else {
+            // Before the language is settled the chains follow the
+            // languages; after it, the first chain follows the best.
+            const std::optional<Language> climbed = settled ? std::nullopt
+                : std::optional(inOther ? Language::Bulgarian : Language::English);
+            const std::size_t chain = inOther ? 1 : 0;
+            generalRestart(*annealer, plan, restartCandidates, climbed, best[chain], haveBest[chain], bestVersion[chain]);
+            ++generalRestarts;
+        }
         (keySearch ? keySeconds : generalSeconds) += std::chrono::duration<double>(Clock::now() - began).count();
     }
 }
@@ -419,14 +403,16 @@ std::optional<KeyName> SearchWork::keyOf(const Candidate &candidate) const
 {
     switch (candidate.origin) {
     case KeyOrigin::ListWord:
-        return KeyName{std::string(m_lists[candidate.list].words->at(candidate.entry)), true, candidate.square};
+        return KeyName{std::string(m_lists[candidate.list].words->at(candidate.entry)), true, candidate.square,
+                       candidate.route};
     case KeyOrigin::Phrase: {
         const KeyWordList &words = KeyWordSearch::phraseList(candidate.list ? Language::Bulgarian : Language::English);
         return KeyName{std::string(words.at(candidate.entry)) + " " + std::string(words.at(candidate.second)), true,
-                       candidate.square};
+                       candidate.square, candidate.route};
     }
     case KeyOrigin::KeySearch:
-        return KeyName{shortestKeyFor(squareToText(candidate.square)).value_or(std::string()), false, candidate.square};
+        return KeyName{shortestKeyFor(squareToText(candidate.square), candidate.route).value_or(std::string()), false,
+                       candidate.square, candidate.route};
     case KeyOrigin::Square:
         break;
     }
@@ -452,7 +438,7 @@ std::optional<KeyName> SearchWork::nameKey(const Square &square, std::uint32_t u
         return name;
     // A short key no list of the search names may be a rarer word of the
     // system's lists: they are read now if they have not been yet.
-    if (KeyNamer::shortestKey(square, used).first.size() > KeyNamer::longestWordKey)
+    if (KeyNamer::shortestKey(square, used).text.size() > KeyNamer::longestWordKey)
         return name;
     for (const KeyWordList &list : SystemWordLists::instance().lists()) {
         if (std::find(lists.begin(), lists.end(), &list) == lists.end())

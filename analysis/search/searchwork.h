@@ -54,12 +54,18 @@ struct Shared
     int wordTasksLeft = 0;     // parts of the lists of single words not yet tried through
     int tasksLeft = 0;         // parts of all the lists and phrases not yet tried through (the system's lists aside)
     bool systemListsPending = false; // the system's lists are to be tried once read
+    // While the language is to be found: the language a plaintext found
+    // reads like, once one does (-1 before), which every search then climbs
+    // alone.
+    std::atomic<int> settledLanguage{-1};
     int systemTasksLeft = 0;   // parts of them not yet tried through
 
     // Whether every list has been tried through, the system's too.
     bool allListsTried() const { return tasksLeft == 0 && !systemListsPending && systemTasksLeft == 0; }
 
     const Judged *best() const { return bestAt >= 0 ? &judged[std::size_t(bestAt)] : nullptr; }
+    // The best that reads in `language`.
+    const Judged *bestIn(Language language) const;
     // The chooser's total of the best other plaintext.
     double runnerUp() const;
     // The best's rank by its own search's score among the plaintexts of that search.
@@ -119,8 +125,9 @@ private:
     void queueSystemLists();
     bool takeTask(Task &task);
     void runTask(const Task &task, CandidatePool &pool);
-    void generalRestart(Annealer &annealer, const SearchPlan &plan, CandidatePool &pool, Square &best,
-                        bool &haveBest, std::uint64_t &bestVersion);
+    // `climbed`: the language the search climbs while that is to be found.
+    void generalRestart(Annealer &annealer, const SearchPlan &plan, CandidatePool &pool,
+                        std::optional<Language> climbed, Square &best, bool &haveBest, std::uint64_t &bestVersion);
     void keyRestart(Random &random, CandidatePool &pool, int restart);
     // Judges a pool's candidates and admits them. Returns the hash of the
     // plaintext of its best candidate by the search's score, and whether
@@ -134,11 +141,16 @@ private:
     const Chooser &m_chooser;
     GroupScore m_generalScore;
     GroupScore m_finishScore; // the chooser's letter model, that every general search ends with
+    // While the language is to be found: the second language's, beside
+    // the first's (see Annealer::setSecondLanguage).
+    std::optional<GroupScore> m_secondScore;
+    std::optional<GroupScore> m_secondFinish;
     KeyWordSearch m_keyWords;
     double m_keyShare = 0;  // of each thread's time, for the search over keys' letters
     double m_keyBudget = 0; // the most seconds of each thread it takes
 
     Shared m_shared;
+    std::atomic<int> m_threadsStarted{0};
     // Guarded by m_shared.mutex: the lists and the tasks.
     std::vector<List> m_lists; // reserved at the start: never moved
     std::vector<Task> m_tasks;

@@ -77,6 +77,8 @@ GroupScore GroupScore::of(const LetterStatistics &statistics)
     score.order = LetterStatistics::order;
     score.unitLog10 = statistics.unitLog10();
     score.spreadLog10 = statistics.typicalLog10() - statistics.randomLog10();
+    score.floorLog10 = statistics.floorLog10();
+    score.randomLog10 = statistics.randomLog10();
     return score;
 }
 
@@ -87,8 +89,22 @@ GroupScore GroupScore::of(const LanguageModel &model)
     score.order = model.order();
     score.unitLog10 = model.unitLog10();
     score.spreadLog10 = model.typicalLog10() - model.randomLog10();
+    score.floorLog10 = model.floorLog10();
+    score.randomLog10 = model.randomLog10();
     score.model = &model;
     return score;
+}
+
+GroupScore::Rescale GroupScore::rescaleFrom(const GroupScore &other) const
+{
+    // A group of `other` at log10 v stands (v - random') / spread' of the
+    // way from random letters to ordinary text; here that is random +
+    // the same share of this spread.
+    const double share = spreadLog10 / other.spreadLog10;
+    Rescale rescale;
+    rescale.a = share * other.unitLog10 / unitLog10;
+    rescale.b = (randomLog10 + share * (other.floorLog10 - other.randomLog10) - floorLog10) / unitLog10;
+    return rescale;
 }
 
 int GroupScore::sum(const Letter *letters, std::size_t count) const

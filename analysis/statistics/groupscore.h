@@ -22,6 +22,8 @@ struct GroupScore
     // How far apart, in log10 per group, ordinary text and random letters
     // stand: searches set their temperature by it.
     double spreadLog10 = 0;
+    double floorLog10 = 0;  // what table value 0 stands for
+    double randomLog10 = 0; // a group of random letters, on average
     const LanguageModel *model = nullptr;
 
     static GroupScore of(const LetterStatistics &statistics);
@@ -29,6 +31,16 @@ struct GroupScore
 
     // The score of `count` letters.
     int sum(const Letter *letters, std::size_t count) const;
+
+    // How a sum of `other`'s units reads in this score's units, each
+    // language's letters placed alike between its random letters and its
+    // ordinary text: a * sum + b * groups.
+    struct Rescale
+    {
+        double a = 1;
+        double b = 0;
+    };
+    Rescale rescaleFrom(const GroupScore &other) const;
 
     // Whether this processor takes the AVX2 path.
     static bool avx2();

@@ -32,18 +32,41 @@ using State = BreakSession::State;
 
 enum class Verdict { Good, NoLetters, OddLetters, DoubledPair };
 
+// The letters of a ciphertext as a message is read (its doubled letters
+// split): the run of one letter at its end that makes a doubled pair or an
+// odd count is padding, all of it but the letter that ends the last pair,
+// when the count leaves one; what is left must be pairs of two letters.
+QString readLetters(const QString &ciphertext, Verdict *verdict = nullptr)
+{
+    QString letters = latinLetters(ciphertext);
+    qsizetype run = letters.isEmpty() ? 0 : 1;
+    while (run < letters.size() && letters[letters.size() - 1 - run] == letters.back())
+        ++run;
+    if (letters.size() % 2 != 0 || run >= 2) {
+        qsizetype real = letters.size() - run + 1;
+        real -= real % 2;
+        if (real >= 2)
+            letters.truncate(real);
+    }
+    Verdict found = Verdict::Good;
+    if (letters.isEmpty())
+        found = Verdict::NoLetters;
+    else if (letters.size() % 2 != 0)
+        found = Verdict::OddLetters;
+    for (qsizetype i = 0; found == Verdict::Good && i < letters.size(); i += 2) {
+        if (letters[i] == letters[i + 1])
+            found = Verdict::DoubledPair;
+    }
+    if (verdict)
+        *verdict = found;
+    return letters;
+}
+
 Verdict verdictOn(const QString &ciphertext)
 {
-    const QString letters = latinLetters(ciphertext);
-    if (letters.isEmpty())
-        return Verdict::NoLetters;
-    if (letters.size() % 2 != 0)
-        return Verdict::OddLetters;
-    for (qsizetype i = 0; i < letters.size(); i += 2) {
-        if (letters[i] == letters[i + 1])
-            return Verdict::DoubledPair;
-    }
-    return Verdict::Good;
+    Verdict verdict;
+    readLetters(ciphertext, &verdict);
+    return verdict;
 }
 
 // A text's letters cut into pairs the textbook way.
@@ -306,7 +329,7 @@ QString brokenForTheInput(const BreakWindow &window, const MonkeyWorld &world)
     const BreakSession &session = window.session();
     const QString letters = latinLetters(session.ciphertext());
     const auto *pairs = part<PairedTextView>(window, "plaintext");
-    if (pairs->cipher() != (verdictOn(session.ciphertext()) == Verdict::Good ? letters : QString()))
+    if (pairs->cipher() != (verdictOn(session.ciphertext()) == Verdict::Good ? readLetters(session.ciphertext()) : QString()))
         return QStringLiteral("the paired text shows the pairs %1, not the box's").arg(shortened(pairs->cipher()));
     const bool results = !pairs->plain().isEmpty() || !part<ScorePlot>(window, "scorePlot")->points().isEmpty()
         || !part<SquareView>(window, "square")->letters().isEmpty() || part(window, "keyWordFrame")->isVisible()

@@ -1,6 +1,7 @@
 #include "breakwindow.h"
 
 #include "breakjob.h"
+#include "breakwindowparts.h"
 #include "pairedtextview.h"
 #include "scoreplot.h"
 #include "ui/byhand/byhandwindow.h"
@@ -14,10 +15,10 @@
 
 #include <QAction>
 #include <QButtonGroup>
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QContextMenuEvent>
 #include <QComboBox>
-#include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -25,11 +26,7 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QPlainTextEdit>
-#include <QRadioButton>
-#include <QRandomGenerator>
 #include <QScreen>
-#include <QShortcut>
-#include <QSignalBlocker>
 #include <QSpinBox>
 #include <QVBoxLayout>
 
@@ -37,21 +34,10 @@ namespace playfair {
 
 namespace {
 
-using analysis::Language;
-
-const QColor startColour(0, 255, 0);
-const QColor stopColour(255, 0, 0);
-const QColor noteColour(255, 255, 240); // the status line's and the key word's panels
+using namespace breakwindowparts;
 
 // The window shows what the search has found at most this often.
 constexpr int renderInterval = 50; // ms
-
-template<typename T>
-T *named(T *widget, const char *objectName)
-{
-    widget->setObjectName(QLatin1String(objectName));
-    return widget;
-}
 
 } // namespace
 
@@ -97,42 +83,7 @@ void BreakWindow::retranslate()
     m_title->setText(tr("Разбиване на шифъра без ключа - диграфов шифър, cipher Playfair"));
 
     m_byHandAction->setText(tr("Разбиване на ръка…"));
-    m_demonstration->setTitle(tr("Демонстрация: текст, криптиран с известен ключ"));
-    m_demoText->setAccessibleName(tr("Текст за демонстрация"));
-    m_demoText->setPlaceholderText(
-        tr("Напишете или поставете текст на английски или на български; кирилицата се пише с латински букви…"));
-    m_useKeyWord->setText(tr("ключова дума:"));
-    m_keyWord->setAccessibleName(tr("Ключова дума"));
-    m_useRandom->setText(tr("случаен квадрат"));
-    m_encrypt->setText(tr("Криптирай"));
-    m_encrypt->setAccessibleName(tr("Криптирай текста за демонстрация"));
-    m_encrypt->setMinimumWidth(m_encrypt->fontMetrics().horizontalAdvance(m_encrypt->text()) + 24);
-    m_preparation->setWrappedText(tr("Текстът се подготвя като истинските съобщения Playfair: между двете букви на "
-                                     "двойка от еднакви букви се вмъква X (Q, ако буквата е X), а накрая X изравнява "
-                                     "нечетен брой букви (Q след крайно X)."));
-
-    m_ciphertextFrame->setTitle(tr("Шифрован текст"));
-    m_ciphertext->setAccessibleName(tr("Шифрован текст"));
-    m_ciphertext->setPlaceholderText(tr("Поставете шифрован текст: броят се само латинските букви, J е I."));
-    m_language->setAccessibleName(tr("Език"));
-    m_language->setItemText(m_language->findData(int(Language::English)), tr("английски"));
-    m_language->setItemText(m_language->findData(int(Language::Bulgarian)), tr("български на латиница"));
-    m_crib->setAccessibleName(tr("Известна дума"));
-    m_crib->setPlaceholderText(tr("ако знаете дума от текста"));
-    m_timeLimit->setAccessibleName(tr("Време за търсене"));
-    //: The unit after the time limit's number: seconds.
-    m_timeLimit->setSuffix(tr(" с"));
-    m_timeLimit->setToolTip(tr("Търсенето спира най-късно след толкова секунди."));
-    m_languageLabel->setText(tr("език:"));
-    m_cribLabel->setText(tr("известна дума:"));
-    m_timeLimitLabel->setText(tr("най-много:"));
-    m_start->setText(tr("Започни"));
-    m_stop->setText(tr("Спри"));
-    for (ColourButton *button : {m_start, m_stop}) {
-        button->setAccessibleName(button->text());
-        button->setMinimumWidth(button->fontMetrics().horizontalAdvance(m_start->text()) + 32);
-    }
-    m_stop->setToolTip(tr("Спира търсенето; същото прави клавишът Esc."));
+    retranslateInputs();
 
     m_squareFrame->setTitle(tr("квадрат на Polybius"));
     m_square->setAccessibleName(tr("Намереният квадрат"));
@@ -236,7 +187,7 @@ void BreakWindow::createControls()
     m_status->setMargin(4);
     m_status->setLeastHeight(2 * fontMetrics().lineSpacing() + 12);
     m_status->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    setBackground(m_status, noteColour);
+    setBackground(m_status, noteColour());
     layout->addWidget(m_status);
 
     // The window's menu: the ciphertext to break by hand.
@@ -257,7 +208,7 @@ QWidget *BreakWindow::createKeyWord()
     m_keyWordFrame = panel;
     panel->setFrameShape(QFrame::Panel);
     panel->setFrameShadow(QFrame::Sunken);
-    setBackground(panel, noteColour);
+    setBackground(panel, noteColour());
     auto *layout = new QVBoxLayout(panel);
     layout->setContentsMargins(6, 4, 6, 4);
     layout->setSpacing(2);
@@ -270,110 +221,6 @@ QWidget *BreakWindow::createKeyWord()
     return panel;
 }
 
-QWidget *BreakWindow::createDemonstration()
-{
-    auto *group = named(new QGroupBox(this), "demonstration");
-    m_demonstration = group;
-    auto *layout = new QVBoxLayout(group);
-
-    m_demoText = named(new QPlainTextEdit(group), "demoText");
-    m_demoText->setTabChangesFocus(true);
-    m_demoText->setFixedHeight(3 * m_demoText->fontMetrics().lineSpacing() + 12);
-    layout->addWidget(m_demoText);
-
-    auto *key = new QGridLayout;
-    m_useKeyWord = named(new QRadioButton(group), "useKeyWord");
-    m_keyWord = named(new QLineEdit(QStringLiteral("RODINA"), group), "keyWord");
-    m_useRandom = named(new QRadioButton(group), "useRandomSquare");
-    auto *choice = new QButtonGroup(group);
-    choice->addButton(m_useKeyWord);
-    choice->addButton(m_useRandom);
-    m_useRandom->setChecked(true);
-    m_encrypt = named(new ColourButton(QString(), startColour, group), "encrypt");
-    m_encrypt->setAutoDefault(false);
-    key->addWidget(m_useKeyWord, 0, 0);
-    key->addWidget(m_keyWord, 0, 1);
-    key->addWidget(m_useRandom, 1, 0);
-    key->addWidget(m_encrypt, 1, 1, Qt::AlignRight);
-    key->setColumnStretch(1, 1);
-    layout->addLayout(key);
-
-    m_preparation = named(new WrappedLabel(QString(), group), "preparation");
-    layout->addWidget(m_preparation);
-    return group;
-}
-
-QWidget *BreakWindow::createSearchInputs()
-{
-    auto *group = named(new QGroupBox(this), "ciphertextFrame");
-    m_ciphertextFrame = group;
-    auto *layout = new QVBoxLayout(group);
-
-    m_ciphertext = named(new QPlainTextEdit(group), "ciphertext");
-    m_ciphertext->setTabChangesFocus(true);
-    m_ciphertext->setMinimumHeight(2 * m_ciphertext->fontMetrics().lineSpacing() + 12);
-    m_ciphertext->installEventFilter(this);
-    layout->addWidget(m_ciphertext, 1);
-
-    auto *settings = new QGridLayout;
-    m_language = named(new QComboBox(group), "language");
-    m_language->addItem(QString(), int(Language::English));
-    m_language->addItem(QString(), int(Language::Bulgarian));
-    m_crib = named(new QLineEdit(group), "crib");
-    m_timeLimit = named(new QSpinBox(group), "timeLimit");
-    m_timeLimit->setRange(5, 600);
-    m_timeLimit->setValue(30);
-    const auto label = [group](QWidget *buddy) {
-        auto *caption = new QLabel(group);
-        caption->setBuddy(buddy);
-        return caption;
-    };
-    m_languageLabel = label(m_language);
-    m_cribLabel = label(m_crib);
-    m_timeLimitLabel = label(m_timeLimit);
-    settings->addWidget(m_languageLabel, 0, 0);
-    settings->addWidget(m_language, 0, 1, 1, 3);
-    settings->addWidget(m_cribLabel, 1, 0);
-    settings->addWidget(m_crib, 1, 1, 1, 3);
-    settings->addWidget(m_timeLimitLabel, 2, 0);
-    settings->addWidget(m_timeLimit, 2, 1);
-    m_start = named(new ColourButton(QString(), startColour, group), "start");
-    m_stop = named(new ColourButton(QString(), stopColour, group), "stop");
-    for (ColourButton *button : {m_start, m_stop})
-        button->setAutoDefault(false);
-    settings->addWidget(m_start, 2, 2);
-    settings->addWidget(m_stop, 2, 3);
-    settings->setColumnStretch(1, 1);
-    layout->addLayout(settings);
-    return group;
-}
-
-void BreakWindow::connectControls()
-{
-    connect(m_encrypt, &QPushButton::clicked, this, &BreakWindow::makeDemonstration);
-    connect(m_start, &QPushButton::clicked, this, &BreakWindow::start);
-    connect(m_stop, &QPushButton::clicked, this, &BreakWindow::stop);
-    // Escape stops a search wherever the focus is in the window.
-    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this, &BreakWindow::stop);
-    connect(m_crib, &QLineEdit::returnPressed, this, &BreakWindow::start);
-    connect(m_useKeyWord, &QRadioButton::toggled, m_keyWord, &QLineEdit::setEnabled);
-    connect(m_keyWord, &QLineEdit::textEdited, this, [this] { m_useKeyWord->setChecked(true); });
-    m_keyWord->setEnabled(false);
-    connect(m_ciphertext, &QPlainTextEdit::textChanged, this, [this] {
-        m_session.setCiphertext(m_ciphertext->toPlainText());
-        render();
-    });
-    connect(m_crib, &QLineEdit::textChanged, this, [this](const QString &text) {
-        m_session.setCrib(text);
-        render();
-    });
-    connect(m_language, &QComboBox::currentIndexChanged, this, [this] {
-        m_session.setLanguage(Language(m_language->currentData().toInt()));
-        render();
-    });
-    connect(m_timeLimit, &QSpinBox::valueChanged, this, [this](int seconds) { m_session.setTimeLimit(seconds); });
-}
-
 void BreakWindow::setInput(const BreakInput &input)
 {
     m_session.setInput(input);
@@ -384,14 +231,6 @@ void BreakWindow::offerInput(const BreakInput &input)
 {
     if (m_session.offerInput(input))
         forgetJob();
-    render();
-}
-
-void BreakWindow::makeDemonstration()
-{
-    const std::optional<QString> keyWord
-        = m_useRandom->isChecked() ? std::nullopt : std::optional<QString>(m_keyWord->text());
-    m_session.demonstrate(m_demoText->toPlainText(), keyWord, *QRandomGenerator::global());
     render();
 }
 
@@ -468,6 +307,7 @@ void BreakWindow::render()
     m_demonstration->setEnabled(!searching);
     m_ciphertext->setReadOnly(searching);
     m_language->setEnabled(!searching);
+    m_doublesKept->setEnabled(!searching);
     m_crib->setEnabled(!searching);
     m_timeLimit->setEnabled(!searching);
     renderInputs();
@@ -493,7 +333,9 @@ void BreakWindow::render()
     m_keyWordNote->setVisible(!keyWordNote.isEmpty());
     m_keyWordFrame->setVisible(!keyWord.isEmpty());
 
-    m_plaintext->setTexts(m_session.cipherLetters(), m_session.foundPlaintext(), m_session.truePlaintext());
+    m_plaintext->setTexts(m_session.cipherLetters(), m_session.foundPlaintext(), m_session.truePlaintext(),
+                          m_session.garbledPairs());
+
     const QString words = m_session.wordsLine();
     if (m_words->toPlainText() != words)
         m_words->setPlainText(words);
@@ -506,29 +348,6 @@ void BreakWindow::render()
     m_scoreNote->setWrappedText(m_session.scoreNote());
 
     m_status->setWrappedText(m_session.status());
-}
-
-// The boxes show what the session holds; they change only where they differ
-// from it, so the cursor stays where the user left it.
-void BreakWindow::renderInputs()
-{
-    if (m_ciphertext->toPlainText() != m_session.ciphertext()) {
-        const QSignalBlocker blocker(m_ciphertext);
-        m_ciphertext->setPlainText(m_session.ciphertext());
-    }
-    if (m_crib->text() != m_session.crib()) {
-        const QSignalBlocker blocker(m_crib);
-        m_crib->setText(m_session.crib());
-    }
-    const int language = m_language->findData(int(m_session.language()));
-    if (m_language->currentIndex() != language) {
-        const QSignalBlocker blocker(m_language);
-        m_language->setCurrentIndex(language);
-    }
-    if (m_timeLimit->value() != m_session.timeLimit()) {
-        const QSignalBlocker blocker(m_timeLimit);
-        m_timeLimit->setValue(m_session.timeLimit());
-    }
 }
 
 void BreakWindow::closeEvent(QCloseEvent *event)

@@ -10,6 +10,7 @@
 #include <optional>
 
 class QAction;
+class QCheckBox;
 class QComboBox;
 class QGroupBox;
 class QLabel;
@@ -94,9 +95,10 @@ protected:
 
 private:
     void createControls();
-    // The fixed captions, in the language shown.
+    // The fixed captions, in the language shown; those of the inputs.
     void retranslate();
     void openByHand();
+    void retranslateInputs();
     QWidget *createKeyWord();
     QWidget *createDemonstration();
     QWidget *createSearchInputs();
@@ -121,12 +123,16 @@ private:
     QRadioButton *m_useKeyWord = nullptr;
     QLineEdit *m_keyWord = nullptr;
     QRadioButton *m_useRandom = nullptr;
+    QLabel *m_routeLabel = nullptr;
+    QComboBox *m_demoRoute = nullptr;     // how the key word is written in
+    QCheckBox *m_demoDoubles = nullptr;   // the demonstration keeps doubled letters
     ColourButton *m_encrypt = nullptr;
     WrappedLabel *m_preparation = nullptr; // how a demonstration text is prepared
     QGroupBox *m_ciphertextFrame = nullptr;
     QPlainTextEdit *m_ciphertext = nullptr;
     QLabel *m_languageLabel = nullptr;
     QComboBox *m_language = nullptr;
+    QCheckBox *m_doublesKept = nullptr;   // the ciphertext kept its doubled letters
     QLabel *m_cribLabel = nullptr;
     QLineEdit *m_crib = nullptr;
     QLabel *m_timeLimitLabel = nullptr;

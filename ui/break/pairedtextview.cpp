@@ -31,6 +31,11 @@ QColor PairedTextView::rightColour()
     return {160, 255, 160};
 }
 
+QColor PairedTextView::garbledColour()
+{
+    return {220, 0, 0};
+}
+
 int PairedTextView::pairsPerLine() const
 {
     const int letter = qMax(1, fontMetrics().horizontalAdvance(u'M'));
@@ -39,13 +44,15 @@ int PairedTextView::pairsPerLine() const
     return qMax(1, (room + letter) / (3 * letter));
 }
 
-void PairedTextView::setTexts(const QString &cipher, const QString &plain, const QString &truth)
+void PairedTextView::setTexts(const QString &cipher, const QString &plain, const QString &truth,
+                              const QList<int> &garbled)
 {
-    if (cipher == m_cipher && plain == m_plain && truth == m_truth)
+    if (cipher == m_cipher && plain == m_plain && truth == m_truth && garbled == m_garbled)
         return;
     m_cipher = cipher;
     m_plain = plain;
     m_truth = truth;
+    m_garbled = garbled;
     m_laidPairs = 0;
     lay();
 }
@@ -79,9 +86,9 @@ void PairedTextView::lay()
         text.chop(1);
 
     m_laidPairs = perLine;
-    m_highlighter->setLayout(perLine, groups, m_truth);
+    m_highlighter->setLayout(perLine, groups, m_truth, m_garbled);
     if (text == toPlainText()) {
-        if (m_truth != m_markedTruth)
+        if (m_truth != m_markedTruth || m_garbled != m_markedGarbled)
             m_highlighter->rehighlight();
     } else {
         QScrollBar *bar = verticalScrollBar();
@@ -90,6 +97,7 @@ void PairedTextView::lay()
         bar->setValue(top);
     }
     m_markedTruth = m_truth;
+    m_markedGarbled = m_garbled;
 }
 
 void PairedTextView::resizeEvent(QResizeEvent *event)

@@ -37,7 +37,8 @@ bool ByHandSession::startBoard()
         m_change.note = sentenceOf(*error);
         return false;
     }
-    const auto &letters = std::get<std::vector<Letter>>(read);
+    const Ciphertext &ciphertext = std::get<Ciphertext>(read);
+    const std::vector<Letter> &letters = ciphertext.letters;
     ByHandBoard board;
     board.ciphertext = QString::fromStdString(lettersToText(letters.data(), std::min(letters.size(), mostLetters)));
     board.guesses = QStringList(board.pairCount(), QString());
@@ -49,6 +50,7 @@ bool ByHandSession::startBoard()
                                QT_TRANSLATE_NOOP("ByHandSession", "Текстът има %1 букви: на дъската са първите %2, "
                                                                   "колкото се разбиват на ръка."),
                                {QString::number(letters.size()), QString::number(mostLetters)});
+    change.note.addLine(setAsideSentence(QString::fromStdString(ciphertext.setAside)));
     setBoard(std::move(board), change);
     return true;
 }
