@@ -191,12 +191,7 @@ void BreakWindow::createControls()
     layout->addWidget(m_status);
 
     // The window's menu: the ciphertext to break by hand.
-    m_byHandAction = new QAction(this);
-    m_byHandAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
-    m_byHandAction->setShortcutContext(Qt::WindowShortcut);
-    m_byHandAction->setShortcutVisibleInContextMenu(true);
-    connect(m_byHandAction, &QAction::triggered, this, &BreakWindow::openByHand);
-    addAction(m_byHandAction);
+    m_byHandAction = addWindowAction(this, QKeySequence(Qt::CTRL | Qt::Key_R), [this] { openByHand(); });
 }
 
 // The key word of the square found, large, and under it why a key word is

@@ -8,6 +8,7 @@
 #include "pairboard.h"
 #include "squareeditor.h"
 #include "ui/shared/colourbutton.h"
+#include "ui/shared/windowparts.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -27,13 +28,7 @@ using analysis::Language;
 void ByHandWindow::createActions()
 {
     const auto add = [this](const QKeySequence &shortcut, const std::function<void()> &run) {
-        auto *action = new QAction(this);
-        action->setShortcut(shortcut);
-        action->setShortcutContext(Qt::WindowShortcut);
-        action->setShortcutVisibleInContextMenu(true);
-        connect(action, &QAction::triggered, this, run);
-        addAction(action);
-        return action;
+        return addWindowAction(this, shortcut, run);
     };
     m_undoAction = add(QKeySequence::Undo, [this] {
         m_session.undo();

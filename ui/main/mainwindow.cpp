@@ -10,6 +10,7 @@
 #include "ui/shared/pairtooltip.h"
 #include "ui/shared/squaremarks.h"
 #include "ui/shared/windowcolours.h"
+#include "ui/shared/windowparts.h"
 #include "workspace/errors.h"
 
 #include <QAction>
@@ -115,12 +116,13 @@ MainWindow::MainWindow(QWidget *parent)
     m_Text1[0]->setFocus();
 
     // An exercise, break or by-hand window already open comes forward with
-    // the present pairs rather than another opening beside it.
+    // the present pairs rather than another opening beside it; each is made
+    // only when its action is chosen.
     m_practiceAction
-        = addWindowAction(QKeySequence(Qt::CTRL | Qt::Key_E), [this] { showPracticeWindow(m_ws, this); });
-    m_breakAction = addWindowAction(QKeySequence(Qt::CTRL | Qt::Key_B),
+        = addWindowAction(this, QKeySequence(Qt::CTRL | Qt::Key_E), [this] { showPracticeWindow(m_ws, this); });
+    m_breakAction = addWindowAction(this, QKeySequence(Qt::CTRL | Qt::Key_B),
                                     [this] { showBreakWindow(BreakInput::fromWorkspace(m_ws), this); });
-    m_byHandAction = addWindowAction(QKeySequence(Qt::CTRL | Qt::Key_R),
+    m_byHandAction = addWindowAction(this, QKeySequence(Qt::CTRL | Qt::Key_R),
                                      [this] { showByHandWindow(BreakInput::fromWorkspace(m_ws), this); });
     retranslate();
     const std::array<QWidget *, 3> boxes{m_Text2[0], m_Text2[1], m_Text1[0]};
@@ -420,16 +422,6 @@ void MainWindow::paintEvent(QPaintEvent *)
     QPainter(this).fillRect(rect(), windowColour);
 }
 
-QAction *MainWindow::addWindowAction(const QKeySequence &shortcut, const std::function<void()> &run)
-{
-    auto *action = new QAction(this);
-    action->setShortcut(shortcut);
-    action->setShortcutContext(Qt::WindowShortcut);
-    action->setShortcutVisibleInContextMenu(true);
-    connect(action, &QAction::triggered, this, run);
-    addAction(action);
-    return action;
-}
 
 bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 {

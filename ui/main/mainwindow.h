@@ -59,9 +59,6 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    // An entry of the window's menu whose shortcut works anywhere in the
-    // window. The windows it opens are created only when it is chosen.
-    QAction *addWindowAction(const QKeySequence &shortcut, const std::function<void()> &run);
     void createControls();
     // The fixed captions, in the language shown.
     void retranslate();

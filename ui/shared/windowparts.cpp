@@ -2,7 +2,9 @@
 
 #include "windowcolours.h"
 
+#include <QAction>
 #include <QIcon>
+#include <QKeySequence>
 #include <QLabel>
 #include <QVBoxLayout>
 
@@ -48,6 +50,17 @@ QVBoxLayout *titledLayout(QWidget *window, const QString &title)
     band->setText(title);
     layout->addWidget(band);
     return layout;
+}
+
+QAction *addWindowAction(QWidget *window, const QKeySequence &shortcut, const std::function<void()> &run)
+{
+    auto *action = new QAction(window);
+    action->setShortcut(shortcut);
+    action->setShortcutContext(Qt::WindowShortcut);
+    action->setShortcutVisibleInContextMenu(true);
+    QObject::connect(action, &QAction::triggered, window, run);
+    window->addAction(action);
+    return action;
 }
 
 } // namespace playfair

@@ -2,7 +2,11 @@
 
 #include <QPalette>
 
+#include <functional>
+
+class QAction;
 class QColor;
+class QKeySequence;
 class QLabel;
 class QString;
 class QVBoxLayout;
@@ -26,5 +30,10 @@ QLabel *colouredLabel(const QString &name, const QColor &colour, QWidget *parent
 // The layout of `window`, with 8-pixel margins and spacing and the title
 // band on top in the caption colour, as the main window has it.
 QVBoxLayout *titledLayout(QWidget *window, const QString &title);
+
+// An action of `window` that `shortcut` triggers while the window is
+// active, shown with its shortcut in the window's context menu; it runs
+// `run`.
+QAction *addWindowAction(QWidget *window, const QKeySequence &shortcut, const std::function<void()> &run);
 
 } // namespace playfair
