@@ -46,14 +46,6 @@ QRect fromTwips(int left, int top, int width, int height)
 const QColor encryptColour(0, 255, 0);
 const QColor clearColour(255, 0, 0);
 
-void setBackground(QWidget *widget, const QColor &colour)
-{
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::Window, colour);
-    widget->setPalette(palette);
-    widget->setAutoFillBackground(true);
-}
-
 QLabel *makeLabel(QWidget *parent, const QString &name, const QColor &colour, const QRect &geometry,
                   const QString &caption = QString())
 {
