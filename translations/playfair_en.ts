@@ -1429,6 +1429,42 @@ Right text: %2% of the letters.</translation>
     </message>
 </context>
 <context>
+    <name>playfair::HandbookWindow</name>
+    <message>
+        <source>bg</source>
+        <extracomment>The folder of the handbook&apos;s pages in the language of this translation: &quot;en&quot; for English.</extracomment>
+        <translation>en</translation>
+    </message>
+    <message>
+        <source>„%1“ не е намерено.</source>
+        <translation>“%1” was not found.</translation>
+    </message>
+    <message>
+        <source>Ръководство - Playfair</source>
+        <translation>Handbook - Playfair</translation>
+    </message>
+    <message>
+        <source>Назад</source>
+        <translation>Back</translation>
+    </message>
+    <message>
+        <source>Напред</source>
+        <translation>Forward</translation>
+    </message>
+    <message>
+        <source>Съдържание</source>
+        <translation>Contents</translation>
+    </message>
+    <message>
+        <source>Търсене в ръководството</source>
+        <translation>Search the handbook</translation>
+    </message>
+    <message>
+        <source>Помощ</source>
+        <translation>Help</translation>
+    </message>
+</context>
+<context>
     <name>playfair::MainWindow</name>
     <message>
         <source>Зареждане</source>

@@ -4,6 +4,7 @@
 #include "pairdelegate.h"
 #include "ui/break/breakwindow.h"
 #include "ui/byhand/byhandwindow.h"
+#include "ui/help/handbook.h"
 #include "ui/practice/practicewindow.h"
 #include "ui/shared/colourbutton.h"
 #include "ui/shared/languagemenu.h"
@@ -116,6 +117,7 @@ MainWindow::MainWindow(QWidget *parent)
                                     [this] { showBreakWindow(BreakInput::fromWorkspace(m_ws), this); });
     m_byHandAction = addWindowAction(this, QKeySequence(Qt::CTRL | Qt::Key_R),
                                      [this] { showByHandWindow(BreakInput::fromWorkspace(m_ws), this); });
+    addHelpShortcut(this);
     retranslate();
     const std::array<QWidget *, 3> boxes{m_Text2[0], m_Text2[1], m_Text1[0]};
     for (QWidget *box : boxes)

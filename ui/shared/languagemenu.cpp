@@ -1,5 +1,6 @@
 #include "languagemenu.h"
 
+#include "ui/help/handbook.h"
 #include "ui/translations.h"
 
 #include <QActionGroup>
@@ -48,6 +49,7 @@ void execWindowMenu(QWidget *window, const QList<QAction *> &actions, const QPoi
         menu.addSeparator();
     }
     addLanguageMenu(&menu);
+    addHelpAction(&menu, window);
     menu.exec(globalPos);
 }
 

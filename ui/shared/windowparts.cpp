@@ -2,6 +2,8 @@
 
 #include "windowcolours.h"
 
+#include "ui/help/handbook.h"
+
 #include <QAction>
 #include <QIcon>
 #include <QKeySequence>
@@ -19,6 +21,7 @@ void setUpWindow(QWidget *window, const QString &objectName, const QString &capt
     font.setPointSize(12);
     font.setStyleHint(QFont::Serif);
     window->setFont(font);
+    addHelpShortcut(window);
 }
 
 void setBackground(QWidget *widget, const QColor &colour, QPalette::ColorRole role)

@@ -17,7 +17,8 @@ namespace playfair {
 // Parts the exercise and break windows are built of alike.
 
 // Names the window, gives it its caption, the program's icon and the
-// main window's font: Times New Roman (or a serif like it), 12 points.
+// main window's font: Times New Roman (or a serif like it), 12 points, and
+// F1 for the handbook at the window's page.
 void setUpWindow(QWidget *window, const QString &objectName, const QString &caption);
 
 // Gives `widget` a background of `colour`: its own (QPalette::Window) or
