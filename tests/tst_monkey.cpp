@@ -7,7 +7,8 @@
 // stopped and closed in the break windows, several searching at once;
 // guesses, letters in the square, probable words, key words, Undo and Redo,
 // the lesson and boards saved and opened in the by-hand windows, whose key
-// words are looked for on threads of their own. After every action
+// words are looked for on threads of their own; now and then F1 in any of
+// them and the handbook's search and buttons. After every action
 // each window must agree with its session and keep its rules, and the main
 // window's workspace must be what its model says; at the end of a run,
 // closing the main window must end every search. A failure prints the seed
@@ -20,6 +21,7 @@
 
 #include "monkey/breakmonkey.h"
 #include "monkey/byhandmonkey.h"
+#include "monkey/handbookmonkey.h"
 #include "monkey/lastwords.h"
 #include "monkey/mainmonkey.h"
 #include "monkey/monkeyworld.h"
@@ -48,7 +50,7 @@ using namespace playfair::testing;
 
 namespace {
 
-using Action = std::variant<MainAction, PracticeAction, BreakAction, ByHandAction>;
+using Action = std::variant<MainAction, PracticeAction, BreakAction, ByHandAction, HandbookAction>;
 
 template<typename... Ts>
 struct Overloaded : Ts...
@@ -56,9 +58,12 @@ struct Overloaded : Ts...
     using Ts::operator()...;
 };
 
-// Two actions in five in the main window, one in five in each of the others.
+// Two actions in five in the main window, one in five in each of the others;
+// one in twenty before them with the handbook.
 Action randomAction(QRandomGenerator &random)
 {
+    if (random.bounded(20) == 0)
+        return HandbookAction::random(random);
     const int pick = random.bounded(5);
     if (pick < 2)
         return MainAction::random(random);
@@ -107,6 +112,7 @@ class TestMonkey : public QObject
     PracticeMonkey m_practice;
     BreakMonkey m_break;
     ByHandMonkey m_byHand;
+    HandbookMonkey m_handbook;
     std::unique_ptr<QTemporaryDir> m_folder;
     std::unique_ptr<QTemporaryDir> m_boardFolder;
 
@@ -124,7 +130,8 @@ class TestMonkey : public QObject
                               [this](const ByHandAction &a) {
                                   m_byHand.before(a, m_world);
                                   m_byHand.perform(a, m_world);
-                              }},
+                              },
+                              [this](const HandbookAction &a) { m_handbook.perform(a, m_world); }},
                    action);
         // What the event loop does between two of the user's actions: the
         // searches' reports, the windows closed.
@@ -148,12 +155,15 @@ class TestMonkey : public QObject
                                            [this](const BreakWindow &window) { return brokenBreakWindow(window, m_world); });
         if (broken.isEmpty())
             broken = MonkeyWorld::brokenIn(m_world.byHands, "by-hand window", brokenByHandWindow);
+        if (broken.isEmpty())
+            broken = brokenHandbook(m_world);
         if (!broken.isEmpty())
             return broken;
         return std::visit(Overloaded{[](const MainAction &) { return QString(); },
                                      [this](const PracticeAction &a) { return m_practice.brokenRule(a, m_world); },
                                      [this](const BreakAction &a) { return m_break.brokenRule(a); },
-                                     [this](const ByHandAction &a) { return m_byHand.brokenRule(a, m_world); }},
+                                     [this](const ByHandAction &a) { return m_byHand.brokenRule(a, m_world); },
+                                     [this](const HandbookAction &a) { return m_handbook.brokenRule(a, m_world); }},
                           action);
     }
 
@@ -301,9 +311,9 @@ private Q_SLOTS:
             ++seed;
         } while (seed <= 3 || clock.elapsed() < seconds * 1000LL);
         qInfo("%d seeds, %lld actions, %lld s, no broken rule: %d searches started, %d worksheets saved and %d "
-              "refused, %d actions in by-hand windows, %d of them changing the board",
+              "refused, %d actions in by-hand windows, %d of them changing the board, %d handbooks opened by F1",
               int(seed - 1), actions, clock.elapsed() / 1000, m_break.searches, m_practice.saved, m_practice.notSaved,
-              m_byHand.actions, m_byHand.changes);
+              m_byHand.actions, m_byHand.changes, m_handbook.opened);
     }
 };
 

@@ -317,7 +317,8 @@ QString ByHandMonkey::brokenByAction(const ByHandAction &action, const MonkeyWor
             return m_couldRedo ? QStringLiteral("Redo changed nothing") : QStringLiteral("Redo with nothing to redo changed the board");
         break;
     case Kind::UndoRedo:
-        if (board != m_board)
+        // With nothing to undo, Отмени is disabled and Повтори alone redoes.
+        if (m_couldUndo && board != m_board)
             return QStringLiteral("Undo, then Redo, did not give back the board");
         break;
     case Kind::Save:
