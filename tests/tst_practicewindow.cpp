@@ -13,6 +13,9 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QPageSize>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTableWidget>
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -290,6 +293,90 @@ private Q_SLOTS:
             const int pair = tries.first().section(u'=', 0, 0).toInt() - 1;
             QVERIFY(!hint.contains(window->session().expected(pair)));
         }
+    }
+
+    // "Check a text": work done on paper typed in and marked pair by pair.
+    void checkingAText_data()
+    {
+        QTest::addColumn<PracticeDirection>("direction");
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QString>("answer");
+        QTest::addColumn<QStringList>("marks"); // the table's last column, row by row
+        QTest::addColumn<QString>("note");      // in the sentence under the square
+        QTest::addColumn<QString>("score");
+
+        const auto E = PracticeDirection::Encrypt;
+        const auto D = PracticeDirection::Decrypt;
+        // Hello, world! is HE LX LO WO RL DX, on RODINA LB KY HI OB IG CD.
+        QTest::newRow("all right") << E << "rodina" << "Hello, world!" << "lbky hiob igcd"
+                                   << QStringList(6, QStringLiteral("✓ вярно")) << "Всички двойки са вярни."
+                                   << "6 от 6 двойки вярно";
+        QTest::newRow("a forgotten filler marks only the doubled pair")
+            << E << "RODINA" << "Hello, world!" << "LB LL BO DO KI"
+            << QStringList{"✓ вярно", "✗ грешно", "✓ вярно", "✓ вярно", "✓ вярно"}
+            << "Двойка 2: В LL двете букви са еднакви: между тях се пише X, а двойката е LX."
+            << "4 от 5 двойки вярно";
+        QTest::newRow("a slip named") << E << "RODINA" << "Hello, world!" << "BL KY HI OB IG CD"
+                                      << QStringList{"✗ обратен ред на буквите", "✓ вярно", "✓ вярно", "✓ вярно",
+                                                     "✓ вярно", "✓ вярно"}
+                                      << "Посочете ред на таблицата" << "5 от 6 двойки вярно";
+        QTest::newRow("decrypting, the fillers left out")
+            << D << "RODINA" << "LBKYHIOBIGCD" << "hello world" << QStringList(6, QStringLiteral("✓ вярно"))
+            << "Двойка 2: Пълнителят X е изпуснат при четенето, както е прието: това не е грешка."
+            << "6 от 6 двойки вярно";
+        QTest::newRow("Cyrillic only in the key") << E << "Родина" << "Hello" << "LB" << QStringList{}
+                                                  << "Ключовата дума няма латински букви." << "";
+        QTest::newRow("no answer") << E << "RODINA" << "Hello" << "" << QStringList{}
+                                   << "Отговорът на ученика няма латински букви." << "";
+    }
+
+    void checkingAText()
+    {
+        QFETCH(PracticeDirection, direction);
+        QFETCH(QString, key);
+        QFETCH(QString, message);
+        QFETCH(QString, answer);
+        QFETCH(QStringList, marks);
+        QFETCH(QString, note);
+        QFETCH(QString, score);
+
+        if (direction == PracticeDirection::Decrypt)
+            window->findChild<QRadioButton *>(QStringLiteral("decrypt"))->click();
+        QTest::mouseClick(window->findChild<QPushButton *>(QStringLiteral("checkMode")), Qt::LeftButton);
+        QVERIFY(window->textCheck().isActive());
+        // A Cyrillic key is pasted, as the test's key events type Latin only.
+        auto *keyWord = window->findChild<QLineEdit *>(QStringLiteral("checkKeyWord"));
+        if (key.front().script() == QChar::Script_Cyrillic) {
+            QGuiApplication::clipboard()->setText(key);
+            QTest::keyClick(keyWord, Qt::Key_V, Qt::ControlModifier);
+        } else {
+            QTest::keyClicks(keyWord, key);
+        }
+        QCOMPARE(window->textCheck().keyWord(), key);
+        QTest::keyClicks(window->findChild<QPlainTextEdit *>(QStringLiteral("checkMessage")), message);
+        QTest::keyClicks(window->findChild<QPlainTextEdit *>(QStringLiteral("checkAnswer")), answer);
+        QTest::mouseClick(window->findChild<QPushButton *>(QStringLiteral("checkText")), Qt::LeftButton);
+
+        auto *table = window->findChild<QTableWidget *>(QStringLiteral("checkPairs"));
+        QStringList shown;
+        for (int row = 0; row < table->rowCount(); ++row)
+            shown << table->item(row, 3)->text();
+        QCOMPARE(shown, marks);
+        const QString hint = textOf(QStringLiteral("hint"));
+        QVERIFY2(hint.contains(note), qPrintable(hint));
+        QCOMPARE(textOf(QStringLiteral("tally")), score);
+        if (!score.isEmpty())
+            QCOMPARE(square()->letters(), rodinaTask.square);
+
+        // Changing a text drops the marks until checked again; leaving the
+        // mode shows the exercise as it was.
+        QTest::keyClicks(window->findChild<QPlainTextEdit *>(QStringLiteral("checkAnswer")), QStringLiteral("Q"));
+        QCOMPARE(table->rowCount(), 0);
+        QTest::mouseClick(window->findChild<QPushButton *>(QStringLiteral("checkMode")), Qt::LeftButton);
+        QVERIFY(input(0)->isVisible());
+        QCOMPARE(square()->letters(), rodinaTask.square);
+        QCOMPARE(textOf(QStringLiteral("tally")), tally(0));
     }
 
     void enterMovesOnAndGoingBackExplainsAgain()
