@@ -47,17 +47,17 @@ struct Step
 };
 
 // A least-cost path from (0, 0) to (xEnd, yEnd) through states (x, y),
-// kept within a band around the diagonal so that long texts stay cheap.
-// `moves(x, y, add)` offers the moves from a state: add(step, cost) with
-// dx, dy of 0 to 2, never both 0.
+// kept within a band around `reference` (y for each x: 0 at 0, yEnd at xEnd,
+// never falling) so that long texts stay cheap. `moves(x, y, add)` offers
+// the moves from a state: add(step, cost) with dx, dy of 0 to 2, never both 0.
 template<typename Moves>
-std::vector<std::pair<Step, std::pair<int, int>>> cheapestPath(int xEnd, int yEnd, Moves moves)
+std::vector<std::pair<Step, std::pair<int, int>>> cheapestPath(int xEnd, int yEnd, const std::vector<int> &reference,
+                                                               Moves moves)
 {
     const long long cells = 24'000'000;
     const int band = int(std::clamp<long long>(cells / (2LL * (xEnd + 1)), 4, 48));
     const int width = 2 * band + 1;
-    const auto reference = [&](int x) { return xEnd == 0 ? 0 : int((long long)x * yEnd / xEnd); };
-    const auto slot = [&](int x, int y) { return y - reference(x) + band; };
+    const auto slot = [&](int x, int y) { return y - reference[std::size_t(x)] + band; };
 
     std::vector<Step> choice(std::size_t(xEnd + 1) * std::size_t(width));
     std::array<std::vector<int>, 3> cost;
@@ -67,8 +67,8 @@ std::vector<std::pair<Step, std::pair<int, int>>> cheapestPath(int xEnd, int yEn
 
     for (int x = 0; x <= xEnd; ++x) {
         std::vector<int> &row = cost[std::size_t(x % 3)];
-        const int low = std::max(0, reference(x) - band);
-        const int high = std::min(yEnd, reference(x) + band);
+        const int low = std::max(0, reference[std::size_t(x)] - band);
+        const int high = std::min(yEnd, reference[std::size_t(x)] + band);
         for (int y = low; y <= high; ++y) {
             const int here = row[std::size_t(slot(x, y))];
             if (here == INT_MAX)
@@ -96,6 +96,8 @@ std::vector<std::pair<Step, std::pair<int, int>>> cheapestPath(int xEnd, int yEn
     std::vector<std::pair<Step, std::pair<int, int>>> path;
     int x = xEnd;
     int y = yEnd;
+    if (slot(x, y) < 0 || slot(x, y) >= width)
+        return path;
     while (x > 0 || y > 0) {
         const Step step = choice[std::size_t(x) * std::size_t(width) + std::size_t(slot(x, y))];
         if (step.tag == Start)
@@ -151,7 +153,24 @@ void encrypting(const Worker &w, std::string_view message, const std::vector<std
     const int pieceCount = int(pieces.size());
     const auto matches = [&](int k, char a, char b) { return pieces[std::size_t(k)] == w.image(a, b, +1); };
 
-    const auto path = cheapestPath(n, pieceCount, [&](int i, int k, auto add) {
+    // The band follows the textbook's preparation, stretched to the
+    // answer's length: a right answer lies on it.
+    std::vector<int> textbookPairs(std::size_t(n + 1), 0);
+    int made = 0;
+    for (int i = 0; i < n;) {
+        textbookPairs[std::size_t(i)] = made;
+        const bool two = i + 1 < n && message[std::size_t(i + 1)] != message[std::size_t(i)];
+        if (two)
+            textbookPairs[std::size_t(i + 1)] = made;
+        i += two ? 2 : 1;
+        ++made;
+    }
+    textbookPairs[std::size_t(n)] = made;
+    std::vector<int> reference(std::size_t(n + 1));
+    for (int i = 0; i <= n; ++i)
+        reference[std::size_t(i)] = int((long long)textbookPairs[std::size_t(i)] * pieceCount / std::max(made, 1));
+
+    const auto path = cheapestPath(n, pieceCount, reference, [&](int i, int k, auto add) {
         const bool more = k < pieceCount;
         const bool fullPiece = more && pieces[std::size_t(k)].size() == 2;
         if (i < n) {
@@ -259,7 +278,11 @@ void decrypting(const Worker &w, std::string_view cipher, std::string_view plain
         return e[1] == textbookFiller(e[0]) && (j + 1 == pairCount || expected[std::size_t(j + 1)][0] == e[0]);
     };
 
-    const auto path = cheapestPath(pairCount, letters, [&](int j, int p, auto add) {
+    std::vector<int> reference(std::size_t(pairCount + 1));
+    for (int j = 0; j <= pairCount; ++j)
+        reference[std::size_t(j)] = pairCount == 0 ? 0 : int((long long)j * letters / pairCount);
+
+    const auto path = cheapestPath(pairCount, letters, reference, [&](int j, int p, auto add) {
         if (j < pairCount) {
             const std::string &e = expected[std::size_t(j)];
             if (p + 2 <= letters)

@@ -470,10 +470,6 @@ void PracticeWindow::render()
     m_keyWordOnly->setVisible(!checking);
     m_save->setVisible(!checking);
     m_next->setVisible(!checking);
-    if (checking) {
-        renderCheck();
-        return;
-    }
     m_square->setWrongCells({});
 
     const PracticeTask &task = m_session.task();
@@ -523,6 +519,9 @@ void PracticeWindow::render()
     m_square->setOutlines(plainCells, cipherCells);
     m_hint->setWrappedText(hint());
     m_tally->setText(tally());
+    // The exercise stays as it is underneath, for when the mode ends.
+    if (checking)
+        renderCheck();
 }
 
 QString PracticeWindow::hint() const
