@@ -320,7 +320,7 @@ private Q_SLOTS:
         QTest::newRow("a slip named") << E << "RODINA" << "Hello, world!" << "BL KY HI OB IG CD"
                                       << QStringList{"✗ обратен ред на буквите", "✓ вярно", "✓ вярно", "✓ вярно",
                                                      "✓ вярно", "✓ вярно"}
-                                      << "Посочете ред на таблицата" << "5 от 6 двойки вярно";
+                                      << "Изберете ред на таблицата" << "5 от 6 двойки вярно";
         QTest::newRow("decrypting, the fillers left out")
             << D << "RODINA" << "LBKYHIOBIGCD" << "hello world" << QStringList(6, QStringLiteral("✓ вярно"))
             << "Двойка 2: Пълнителят X е изпуснат при четенето, както е прието: това не е грешка."
@@ -368,6 +368,23 @@ private Q_SLOTS:
         QCOMPARE(textOf(QStringLiteral("tally")), score);
         if (!score.isEmpty())
             QCOMPARE(square()->letters(), rodinaTask.square);
+
+        // A wrong row clicked: its slip in words, its wrong letters red.
+        for (int row = 0; row < table->rowCount(); ++row) {
+            const auto &pair = window->textCheck().result().pairs[std::size_t(row)];
+            if (!pair.slip || pair.answer.size() != 2)
+                continue;
+            const QRect cell = table->visualItemRect(table->item(row, 0));
+            QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, cell.center());
+            QCOMPARE(window->textCheck().explainedRow(), row);
+            const QString explained = textOf(QStringLiteral("hint"));
+            QVERIFY2(explained.startsWith(QStringLiteral("Двойка %1: ").arg(row + 1)), qPrintable(explained));
+            QVERIFY(!square()->wrongCells().isEmpty());
+            if (QString::fromStdString(pair.answer) == QStringLiteral("BL"))
+                QVERIFY2(explained.contains(QStringLiteral("Буквите B и L са верните, но в обратен ред")),
+                         qPrintable(explained));
+            break;
+        }
 
         // Changing a text drops the marks until checked again; leaving the
         // mode shows the exercise as it was.

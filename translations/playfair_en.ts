@@ -1968,12 +1968,29 @@ Right text: %2% of the letters.</translation>
         <translation>All pairs are right.</translation>
     </message>
     <message>
-        <source>Посочете ред на таблицата, за да видите грешката на двойката.</source>
-        <translation>Point at a row of the table to see the pair&apos;s mistake.</translation>
-    </message>
-    <message>
         <source>В червено са клетките на грешните букви на отговора.</source>
         <translation>The cells of the answer&apos;s wrong letters are red.</translation>
+    </message>
+    <message>
+        <source>Тази буква остава сама и не се брои.</source>
+        <translation>This letter stands alone and is not counted.</translation>
+    </message>
+    <message>
+        <source>Вярно е.</source>
+        <translation>It is right.</translation>
+    </message>
+    <message>
+        <source>Тази двойка не е вярна: вижте бележките по-долу.</source>
+        <translation>This pair is not right: see the notes below.</translation>
+    </message>
+    <message>
+        <source>Двойка %1: %2 → %3. %4</source>
+        <extracomment>The explained row of the text check: its number, the pair, the pupil&apos;s letters, what is wrong.</extracomment>
+        <translation>Pair %1: %2 → %3. %4</translation>
+    </message>
+    <message>
+        <source>Изберете ред на таблицата, за да видите грешката на двойката.</source>
+        <translation>Select a row of the table to see the pair&apos;s mistake.</translation>
     </message>
 </context>
 <context>

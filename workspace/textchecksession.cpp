@@ -10,6 +10,12 @@ void TextCheckSession::drop()
     m_checked = false;
     m_problem = Problem::None;
     m_result = {};
+    m_explained = -1;
+}
+
+void TextCheckSession::explain(int row)
+{
+    m_explained = row >= 0 && row < int(m_result.pairs.size()) ? row : -1;
 }
 
 void TextCheckSession::setDirection(PracticeDirection direction)

@@ -42,6 +42,10 @@ public:
     Problem problem() const { return m_problem; }
     const TextCheck &result() const { return m_result; }
 
+    // The row of the result the window explains, or -1 for none.
+    int explainedRow() const { return m_explained; }
+    void explain(int row);
+
     // The letters a text counts: A..Z in capitals, with J turned into I
     // unless `keepJ`; everything else is skipped.
     static QString letters(const QString &text, bool keepJ = false);
@@ -57,6 +61,7 @@ private:
     bool m_checked = false;
     Problem m_problem = Problem::None;
     TextCheck m_result;
+    int m_explained = -1;
 };
 
 } // namespace playfair

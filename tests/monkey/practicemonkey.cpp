@@ -193,7 +193,7 @@ QString checkText(const PracticeAction &action, const TextCheckSession &check)
         return action.box == 0 ? QStringLiteral("Rodina") : QStringLiteral("Meet me at the bridge, balloon at noon!");
     case CheckContent::Cyrillic: return QStringLiteral("Среща при моста в 7 ч.");
     case CheckContent::Empty: return {};
-    case CheckContent::Long: return QStringLiteral("Attack at dawn, hold the hill! ").repeated(400 + action.number);
+    case CheckContent::Long: return QStringLiteral("Attack at dawn, hold the hill! ").repeated(100 + action.number);
     case CheckContent::Anything: return action.text;
     }
     return {};

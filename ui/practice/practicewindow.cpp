@@ -239,10 +239,6 @@ void PracticeWindow::createControls()
     m_tally->setMargin(4);
     bottom->addWidget(m_tally);
     bottom->addStretch();
-    m_checkMode = new QPushButton(this);
-    m_checkMode->setObjectName(QStringLiteral("checkMode"));
-    m_checkMode->setCheckable(true);
-    bottom->addWidget(m_checkMode);
     m_keyWordOnly = new QCheckBox(this);
     m_keyWordOnly->setObjectName(QStringLiteral("keyWordOnly"));
     m_save = new QPushButton(this);
@@ -252,6 +248,10 @@ void PracticeWindow::createControls()
     bottom->addWidget(m_keyWordOnly);
     bottom->addWidget(m_save);
     bottom->addWidget(m_next);
+    m_checkMode = new QPushButton(this);
+    m_checkMode->setObjectName(QStringLiteral("checkMode"));
+    m_checkMode->setCheckable(true);
+    bottom->addWidget(m_checkMode);
     layout->addLayout(bottom);
 
     connect(m_encrypt, &QRadioButton::toggled, this, [this](bool checked) {
@@ -281,7 +281,7 @@ void PracticeWindow::createCheckPage()
     m_checkAnswerLabel->setBuddy(m_checkAnswer);
     for (QPlainTextEdit *edit : {m_checkMessage, m_checkAnswer}) {
         edit->setTabChangesFocus(true);
-        edit->setFixedHeight(3 * fontMetrics().lineSpacing() + 12);
+        edit->setFixedHeight(2 * fontMetrics().lineSpacing() + 12);
     }
     m_checkButton = new QPushButton(page);
     m_checkButton->setObjectName(QStringLiteral("checkText"));
@@ -290,7 +290,8 @@ void PracticeWindow::createCheckPage()
     m_checkPairs->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_checkPairs->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_checkPairs->horizontalHeader()->setStretchLastSection(true);
-    m_checkPairs->setMinimumHeight(6 * fontMetrics().lineSpacing());
+    m_checkPairs->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_checkPairs->setMinimumHeight(9 * fontMetrics().lineSpacing());
 
     form->addWidget(m_checkKeyLabel, 0, 0);
     form->addWidget(m_checkKey, 0, 1);
@@ -320,6 +321,10 @@ void PracticeWindow::createCheckPage()
         render();
     });
     connect(m_checkKey, &QLineEdit::returnPressed, m_checkButton, &QPushButton::click);
+    connect(m_checkPairs, &QTableWidget::currentCellChanged, this, [this](int row) {
+        m_textCheck.explain(row);
+        render();
+    });
 }
 
 void PracticeWindow::setCheckingText(bool checking)
@@ -393,6 +398,7 @@ void PracticeWindow::createPairs(bool focusFirst)
     QWidget::setTabOrder(previous, m_keyWordOnly);
     QWidget::setTabOrder(m_keyWordOnly, m_save);
     QWidget::setTabOrder(m_save, m_next);
+    QWidget::setTabOrder(m_next, m_checkMode);
     if (focusFirst && !m_answers.isEmpty())
         m_answers.first()->setFocus();
 }
@@ -600,6 +606,7 @@ void PracticeWindow::renderCheck()
 
     const TextCheck &result = m_textCheck.result();
     const int rows = m_textCheck.isChecked() ? int(result.pairs.size()) : 0;
+    const QSignalBlocker tableBlocker(m_checkPairs);
     m_checkPairs->setRowCount(rows);
     QStringList numbers;
     for (int i = 0; i < rows; ++i) {
@@ -619,7 +626,10 @@ void PracticeWindow::renderCheck()
             if (why.isEmpty() && pair.slip->slip != Slip::Unknown)
                 why = rightLetterSentence(*pair.slip, answer);
         }
-        const QStringList cells{given, QString::fromStdString(pair.expected), answer, mark};
+        const auto shown = [](const std::string &letters) {
+            return letters.empty() ? QStringLiteral("–") : QString::fromStdString(letters);
+        };
+        const QStringList cells{shown(pair.given), shown(pair.expected), shown(pair.answer), mark};
         for (int column = 0; column < 4; ++column) {
             auto *item = new QTableWidgetItem(cells[column]);
             if (pair.counted)
@@ -629,6 +639,28 @@ void PracticeWindow::renderCheck()
         }
     }
     m_checkPairs->setVerticalHeaderLabels(numbers);
+    const int explained = m_textCheck.explainedRow();
+    if (explained >= 0 && explained < rows) {
+        m_checkPairs->setCurrentCell(explained, 0);
+        // The pair's letters outlined, its answer's wrong letters in red.
+        const CheckedPair &pair = result.pairs[std::size_t(explained)];
+        const std::string square = m_textCheck.square().toStdString();
+        QList<int> given;
+        QList<int> wrong;
+        for (std::size_t i = 0; i < pair.given.size(); ++i)
+            given << cellOf(square, pair.given[i]);
+        for (std::size_t i = 0; pair.slip && i < pair.answer.size(); ++i) {
+            if (i >= pair.expected.size() || pair.answer[i] != pair.expected[i])
+                wrong << cellOf(square, pair.answer[i]);
+        }
+        given.removeAll(-1);
+        wrong.removeAll(-1);
+        if (decrypting)
+            m_square->setOutlines({}, given);
+        else
+            m_square->setOutlines(given, {});
+        m_square->setWrongCells(wrong);
+    }
     m_hint->setWrappedText(checkNotes());
     m_tally->setText(m_textCheck.isChecked()
                          //: The text check's score: pairs right of all pairs.
@@ -657,6 +689,26 @@ QString PracticeWindow::checkNotes() const
                  "„Провери“. Текстът се подготвя по учебника и всяка двойка се отбелязва като вярна или с грешката ѝ.");
     const TextCheck &result = m_textCheck.result();
     QStringList lines;
+    const int explained = m_textCheck.explainedRow();
+    if (explained >= 0) {
+        const CheckedPair &pair = result.pairs[std::size_t(explained)];
+        const QString given = pair.given.empty() ? QStringLiteral("–") : QString::fromStdString(pair.given);
+        const QString answer = pair.answer.empty() ? QStringLiteral("–") : QString::fromStdString(pair.answer);
+        QString why;
+        if (!pair.counted)
+            why = tr("Тази буква остава сама и не се брои.");
+        else if (!pair.slip)
+            why = tr("Вярно е.");
+        else if (pair.expected.empty() || pair.answer.empty() || pair.given.empty())
+            why = tr("Тази двойка не е вярна: вижте бележките по-долу.");
+        else {
+            why = slipSentence(*pair.slip, given, answer, m_textCheck.decrypting());
+            if (why.isEmpty())
+                why = rightLetterSentence(*pair.slip, answer);
+        }
+        //: The explained row of the text check: its number, the pair, the pupil's letters, what is wrong.
+        lines << tr("Двойка %1: %2 → %3. %4").arg(QString::number(explained + 1), given, answer, why);
+    }
     for (const PreparationNote &note : result.preparation) {
         const CheckedPair *pair = note.pair >= 0 ? &result.pairs[std::size_t(note.pair)] : nullptr;
         const QString sentence = preparationSentence(note, pair ? QString::fromStdString(pair->given) : QString(),
@@ -666,7 +718,7 @@ QString PracticeWindow::checkNotes() const
     if (result.right == result.total)
         lines << tr("Всички двойки са вярни.");
     else
-        lines << tr("Посочете ред на таблицата, за да видите грешката на двойката.");
+        lines << tr("Изберете ред на таблицата, за да видите грешката на двойката.");
     return lines.join(u'\n');
 }
 
