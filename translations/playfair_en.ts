@@ -905,49 +905,6 @@ Right text: %2% of the letters.</translation>
     </message>
 </context>
 <context>
-    <name>PracticeWindow</name>
-    <message>
-        <source>преписана без промяна</source>
-        <translation>copied unchanged</translation>
-    </message>
-    <message>
-        <source>обратен ред на буквите</source>
-        <translation>letters in the wrong order</translation>
-    </message>
-    <message>
-        <source>преместено в обратна посока</source>
-        <translation>moved the wrong way</translation>
-    </message>
-    <message>
-        <source>обратната посока</source>
-        <translation>the other direction</translation>
-    </message>
-    <message>
-        <source>без пренасяне през ръба</source>
-        <translation>not carried round the edge</translation>
-    </message>
-    <message>
-        <source>друго правило</source>
-        <translation>the wrong rule</translation>
-    </message>
-    <message>
-        <source>две клетки вместо една</source>
-        <translation>two cells instead of one</translation>
-    </message>
-    <message>
-        <source>друг квадрат</source>
-        <translation>another square</translation>
-    </message>
-    <message>
-        <source>една буква вярна</source>
-        <translation>one letter right</translation>
-    </message>
-    <message>
-        <source>грешно</source>
-        <translation>wrong</translation>
-    </message>
-</context>
-<context>
     <name>RuntimeError</name>
     <message>
         <source>Списъкът няма ред с номер %1 (редовете са %2).</source>
@@ -1991,6 +1948,46 @@ Right text: %2% of the letters.</translation>
     <message>
         <source>Изберете ред на таблицата, за да видите грешката на двойката.</source>
         <translation>Select a row of the table to see the pair&apos;s mistake.</translation>
+    </message>
+    <message>
+        <source>преписана без промяна</source>
+        <translation>copied unchanged</translation>
+    </message>
+    <message>
+        <source>обратен ред на буквите</source>
+        <translation>letters in the wrong order</translation>
+    </message>
+    <message>
+        <source>преместено в обратна посока</source>
+        <translation>moved the wrong way</translation>
+    </message>
+    <message>
+        <source>обратната посока</source>
+        <translation>the other direction</translation>
+    </message>
+    <message>
+        <source>без пренасяне през ръба</source>
+        <translation>not carried round the edge</translation>
+    </message>
+    <message>
+        <source>друго правило</source>
+        <translation>the wrong rule</translation>
+    </message>
+    <message>
+        <source>две клетки вместо една</source>
+        <translation>two cells instead of one</translation>
+    </message>
+    <message>
+        <source>друг квадрат</source>
+        <translation>another square</translation>
+    </message>
+    <message>
+        <source>една буква вярна</source>
+        <translation>one letter right</translation>
+    </message>
+    <message>
+        <source>грешно</source>
+        <translation>wrong</translation>
     </message>
 </context>
 <context>

@@ -571,16 +571,16 @@ namespace {
 
 // A slip in a word or two, for the text check's table.
 const char *const slipNames[] = {
-    QT_TRANSLATE_NOOP("PracticeWindow", "преписана без промяна"),
-    QT_TRANSLATE_NOOP("PracticeWindow", "обратен ред на буквите"),
-    QT_TRANSLATE_NOOP("PracticeWindow", "преместено в обратна посока"),
-    QT_TRANSLATE_NOOP("PracticeWindow", "обратната посока"),
-    QT_TRANSLATE_NOOP("PracticeWindow", "без пренасяне през ръба"),
-    QT_TRANSLATE_NOOP("PracticeWindow", "друго правило"),
-    QT_TRANSLATE_NOOP("PracticeWindow", "две клетки вместо една"),
-    QT_TRANSLATE_NOOP("PracticeWindow", "друг квадрат"),
-    QT_TRANSLATE_NOOP("PracticeWindow", "една буква вярна"),
-    QT_TRANSLATE_NOOP("PracticeWindow", "грешно"),
+    QT_TRANSLATE_NOOP("playfair::PracticeWindow", "преписана без промяна"),
+    QT_TRANSLATE_NOOP("playfair::PracticeWindow", "обратен ред на буквите"),
+    QT_TRANSLATE_NOOP("playfair::PracticeWindow", "преместено в обратна посока"),
+    QT_TRANSLATE_NOOP("playfair::PracticeWindow", "обратната посока"),
+    QT_TRANSLATE_NOOP("playfair::PracticeWindow", "без пренасяне през ръба"),
+    QT_TRANSLATE_NOOP("playfair::PracticeWindow", "друго правило"),
+    QT_TRANSLATE_NOOP("playfair::PracticeWindow", "две клетки вместо една"),
+    QT_TRANSLATE_NOOP("playfair::PracticeWindow", "друг квадрат"),
+    QT_TRANSLATE_NOOP("playfair::PracticeWindow", "една буква вярна"),
+    QT_TRANSLATE_NOOP("playfair::PracticeWindow", "грешно"),
 };
 
 } // namespace
