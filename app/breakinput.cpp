@@ -61,13 +61,13 @@ std::string cannotRead(const std::string &what, int error)
 // types it on the terminal. Returns an error message, or nothing with the
 // text read.
 std::optional<std::string> readInput(const char *program, const std::string &path, std::chrono::milliseconds patience,
-                                     std::string &text)
+                                     std::string &text, const char *what)
 {
     const bool standardInput = path == "-";
     const bool typed = standardInput && isatty(fileno(stdin));
     // Otherwise the program would seem to hang, waiting in silence.
     if (typed) {
-        std::cerr << program << ": reading the ciphertext from the terminal: type or paste it, then press "
+        std::cerr << program << ": reading the " << what << " from the terminal: type or paste it, then press "
 #ifdef _WIN32
                   << "Ctrl+Z and Enter"
 #else
@@ -97,7 +97,7 @@ std::optional<std::string> readInput(const char *program, const std::string &pat
         struct stat status{};
         if (::fstat(fd, &status) == 0 && S_ISDIR(status.st_mode)) {
             ::close(fd);
-            return "'" + path + "' is a folder, not a file with a ciphertext.";
+            return "'" + path + "' is a folder, not a file with a " + what + ".";
         }
     }
     // Reads as the bytes come, and gives up on an input that does not end
@@ -134,7 +134,7 @@ std::optional<std::string> readInput(const char *program, const std::string &pat
         return error;
 #endif
     if (text.size() > mostInputBytes)
-        return "the input is longer than 1 MiB, more than any ciphertext: give the ciphertext alone.";
+        return std::string("the input is longer than 1 MiB, more than any ") + what + ": give the " + what + " alone.";
     return std::nullopt;
 }
 

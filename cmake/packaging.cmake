@@ -28,7 +28,7 @@ endif()
 # page is checked whether or not its program is built yet, and installed
 # with its program.
 find_program(GZIP gzip)
-foreach(program playfair playfair-break)
+foreach(program playfair playfair-break playfair-check)
     set(page ${CMAKE_CURRENT_BINARY_DIR}/man/${program}.1)
     configure_file(${PROJECT_SOURCE_DIR}/docs/man/${program}.1.in ${page} @ONLY)
     if(PLAYFAIR_BUILD_TESTS AND TARGET ${program})

@@ -13,6 +13,9 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QPageSize>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTableWidget>
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -135,9 +138,9 @@ private Q_SLOTS:
             << QStringList{"TC", "→ T"} << 0;
         QTest::newRow("encrypt, wrong out of column 5")
             << E << 1 << QStringList{"OR"} << false << "✗ грешно" << "OR" << QList<int>{4, 0} << QList<int>{}
-            << QStringList{"Един и същ ред 1: всяка буква се заменя със съседната вдясно, а след колона 5 идва "
-                           "колона 1. Опитайте отново."}
-            << QStringList{"RO"} << 0;
+            << QStringList{"Буквите O и R са верните, но в обратен ред: първа се пише буквата, която заменя N. "
+                           "Опитайте отново."}
+            << QStringList{"RO", "Един и същ ред"} << 0;
         QTest::newRow("encrypt, the same wrong answer again is one try")
             << E << 0 << QStringList{"TS", "ts"} << false << "✗ грешно" << "TS" << QList<int>{17, 8} << QList<int>{}
             << QStringList{"Опитайте отново"} << QStringList{"TC"} << 0;
@@ -163,11 +166,12 @@ private Q_SLOTS:
                                                 << QStringList{} << 1;
         QTest::newRow("decrypt, wrong: the cipher cells and the rule, not the answer")
             << D << 0 << QStringList{"ES"} << false << "✗ грешно" << "ES" << QList<int>{} << QList<int>{18, 7}
-            << QStringList{"Двойка 1: ES не е вярно.", rectangleOfTC, "Опитайте отново."}
-            << QStringList{"SE", "S (ред", "→"} << 0;
+            << QStringList{"Двойка 1: ES не е вярно.", "Буквите E и S са верните, но в обратен ред: първа се пише "
+                           "буквата, която заменя T, а тя стои в реда на T. Опитайте отново."}
+            << QStringList{"SE", "S (ред", "→", rectangleOfTC} << 0;
         QTest::newRow("decrypt, wrong out of row 1")
             << D << 2 << QStringList{"NZ"} << false << "✗ грешно" << "NZ" << QList<int>{} << QList<int>{4, 9}
-            << QStringList{"Една и съща колона 5: всяка буква се заменя с буквата над нея, а преди ред 1 идва ред 5."}
+            << QStringList{"Буквите N и Z са верните, но в обратен ред: първа се пише буквата, която заменя N."}
             << QStringList{"ZN"} << 0;
         QTest::newRow("decrypt, second wrong reveals the answer")
             << D << 0 << QStringList{"ES", "ST"} << true << "✗ показан" << "SE" << QList<int>{17, 8}
@@ -207,6 +211,189 @@ private Q_SLOTS:
             QVERIFY2(!sentence.contains(text), qPrintable(QStringLiteral("«%1» in: %2").arg(text, sentence)));
         QCOMPARE(textOf(QStringLiteral("tally")), tally(right));
         QCOMPARE(square()->letters(), rodinaTask.square);
+    }
+
+    // A first wrong answer names the slip that gave it and marks the cells
+    // of its wrong letters; a second gives the answer.
+    void slipsAreNamed_data()
+    {
+        QTest::addColumn<PracticeDirection>("direction");
+        QTest::addColumn<QStringList>("tries"); // "pair=answer", pairs counted from 1; the last one is explained
+        QTest::addColumn<QString>("sentence");
+        QTest::addColumn<QList<int>>("wrongCells");
+
+        const auto E = PracticeDirection::Encrypt;
+        const auto D = PracticeDirection::Decrypt;
+        QTest::newRow("rectangle, letters swapped")
+            << E << QStringList{"1=CT"}
+            << "Двойка 1: CT не е вярно. Буквите C и T са верните, но в обратен ред: първа се пише буквата, която "
+               "заменя S, а тя стои в реда на S. Опитайте отново."
+            << QList<int>{7, 18};
+        QTest::newRow("row moved left") << E << QStringList{"4=NR"}
+                                        << "R и O са в един ред, а сте ги преместили наляво: при криптиране всяка "
+                                           "буква се заменя със съседната вдясно."
+                                        << QList<int>{4, 0};
+        QTest::newRow("row moved right decrypting")
+            << D << QStringList{"4=DI"}
+            << "O и D са в един ред, а сте ги преместили надясно: при декриптиране всяка буква се заменя със "
+               "съседната вляво."
+            << QList<int>{2, 3};
+        QTest::newRow("on to the next row at the right edge")
+            << E << QStringList{"2=AO"}
+            << "N е на края на реда и сте минали на съседния ред. След колона 5 идва колона 1 на същия ред."
+            << QList<int>{5};
+        QTest::newRow("stopped at the bottom edge")
+            << E << QStringList{"3=ZF"}
+            << "Z е на ръба на квадрата и сте я оставили на мястото ѝ. След ред 5 идва ред 1 на същата колона."
+            << QList<int>{24};
+        QTest::newRow("two cells on") << E << QStringList{"4=DI"}
+                                      << "R и O са в един ред и сте преместили всяка с две клетки, а се мести само "
+                                         "с една."
+                                      << QList<int>{2, 3};
+        QTest::newRow("rectangle moved along its rows")
+            << E << QStringList{"1=TF"}
+            << "S и E са в различни редове и колони, а сте ги преместили по редовете им." << QList<int>{9};
+        QTest::newRow("plain alphabet square")
+            << E << QStringList{"1=UC"} << "Отговорът е от квадрата на азбуката по ред, без ключовата дума."
+            << QList<int>{19};
+        QTest::newRow("the given pair copied")
+            << E << QStringList{"1=SE"} << "Преписали сте дадената двойка SE без промяна" << QList<int>{17, 8};
+        QTest::newRow("one letter right, the other by another rule")
+            << E << QStringList{"1=TL"}
+            << "Първата буква, T, е вярна, втората не е. Грешната буква е намерена по друго правило, не по правилото "
+               "на двойката."
+            << QList<int>{13};
+        QTest::newRow("the other direction twice") << E << QStringList{"4=NR", "5=VR"}
+                                                   << "Както и в двойка 4, сте декриптирали вместо да криптирате"
+                                                   << QList<int>{20, 0};
+        QTest::newRow("nothing explains it: the rule again")
+            << E << QStringList{"1=WY"}
+            << "Нито една от двете букви не е вярна. Правоъгълник: S (ред 4, колона 3) и E (ред 2, колона 4)"
+            << QList<int>{21, 23};
+        QTest::newRow("the second wrong answer gives the answer")
+            << E << QStringList{"1=CT", "1=WY"} << "Двойка 1: WY също не е вярно. Вярното е TC." << QList<int>{};
+    }
+
+    void slipsAreNamed()
+    {
+        QFETCH(PracticeDirection, direction);
+        QFETCH(QStringList, tries);
+        QFETCH(QString, sentence);
+        QFETCH(QList<int>, wrongCells);
+
+        if (direction == PracticeDirection::Decrypt)
+            window->findChild<QRadioButton *>(QStringLiteral("decrypt"))->click();
+        for (const QString &typed : tries)
+            answer(typed.section(u'=', 0, 0).toInt() - 1, typed.section(u'=', 1));
+        const QString hint = textOf(QStringLiteral("hint"));
+        QVERIFY2(hint.contains(sentence), qPrintable(hint));
+        QCOMPARE(square()->wrongCells(), wrongCells);
+        if (tries.size() == 1) {
+            // Never the answer itself.
+            const int pair = tries.first().section(u'=', 0, 0).toInt() - 1;
+            QVERIFY(!hint.contains(window->session().expected(pair)));
+        }
+    }
+
+    // "Check a text": work done on paper typed in and marked pair by pair.
+    void checkingAText_data()
+    {
+        QTest::addColumn<PracticeDirection>("direction");
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QString>("answer");
+        QTest::addColumn<QStringList>("marks"); // the table's last column, row by row
+        QTest::addColumn<QString>("note");      // in the sentence under the square
+        QTest::addColumn<QString>("score");
+
+        const auto E = PracticeDirection::Encrypt;
+        const auto D = PracticeDirection::Decrypt;
+        // Hello, world! is HE LX LO WO RL DX, on RODINA LB KY HI OB IG CD.
+        QTest::newRow("all right") << E << "rodina" << "Hello, world!" << "lbky hiob igcd"
+                                   << QStringList(6, QStringLiteral("✓ вярно")) << "Всички двойки са вярни."
+                                   << "6 от 6 двойки вярно";
+        QTest::newRow("a forgotten filler marks only the doubled pair")
+            << E << "RODINA" << "Hello, world!" << "LB LL BO DO KI"
+            << QStringList{"✓ вярно", "✗ грешно", "✓ вярно", "✓ вярно", "✓ вярно"}
+            << "Двойка 2: В LL двете букви са еднакви: между тях се пише X, а двойката е LX."
+            << "4 от 5 двойки вярно";
+        QTest::newRow("a slip named") << E << "RODINA" << "Hello, world!" << "BL KY HI OB IG CD"
+                                      << QStringList{"✗ обратен ред на буквите", "✓ вярно", "✓ вярно", "✓ вярно",
+                                                     "✓ вярно", "✓ вярно"}
+                                      << "Изберете ред на таблицата" << "5 от 6 двойки вярно";
+        QTest::newRow("decrypting, the fillers left out")
+            << D << "RODINA" << "LBKYHIOBIGCD" << "hello world" << QStringList(6, QStringLiteral("✓ вярно"))
+            << "Двойка 2: Пълнителят X е изпуснат при четенето, както е прието: това не е грешка."
+            << "6 от 6 двойки вярно";
+        QTest::newRow("Cyrillic only in the key") << E << "Родина" << "Hello" << "LB" << QStringList{}
+                                                  << "Ключовата дума няма латински букви." << "";
+        QTest::newRow("no answer") << E << "RODINA" << "Hello" << "" << QStringList{}
+                                   << "Отговорът на ученика няма латински букви." << "";
+    }
+
+    void checkingAText()
+    {
+        QFETCH(PracticeDirection, direction);
+        QFETCH(QString, key);
+        QFETCH(QString, message);
+        QFETCH(QString, answer);
+        QFETCH(QStringList, marks);
+        QFETCH(QString, note);
+        QFETCH(QString, score);
+
+        if (direction == PracticeDirection::Decrypt)
+            window->findChild<QRadioButton *>(QStringLiteral("decrypt"))->click();
+        QTest::mouseClick(window->findChild<QPushButton *>(QStringLiteral("checkMode")), Qt::LeftButton);
+        QVERIFY(window->textCheck().isActive());
+        // A Cyrillic key is pasted, as the test's key events type Latin only.
+        auto *keyWord = window->findChild<QLineEdit *>(QStringLiteral("checkKeyWord"));
+        if (key.front().script() == QChar::Script_Cyrillic) {
+            QGuiApplication::clipboard()->setText(key);
+            QTest::keyClick(keyWord, Qt::Key_V, Qt::ControlModifier);
+        } else {
+            QTest::keyClicks(keyWord, key);
+        }
+        QCOMPARE(window->textCheck().keyWord(), key);
+        QTest::keyClicks(window->findChild<QPlainTextEdit *>(QStringLiteral("checkMessage")), message);
+        QTest::keyClicks(window->findChild<QPlainTextEdit *>(QStringLiteral("checkAnswer")), answer);
+        QTest::mouseClick(window->findChild<QPushButton *>(QStringLiteral("checkText")), Qt::LeftButton);
+
+        auto *table = window->findChild<QTableWidget *>(QStringLiteral("checkPairs"));
+        QStringList shown;
+        for (int row = 0; row < table->rowCount(); ++row)
+            shown << table->item(row, 3)->text();
+        QCOMPARE(shown, marks);
+        const QString hint = textOf(QStringLiteral("hint"));
+        QVERIFY2(hint.contains(note), qPrintable(hint));
+        QCOMPARE(textOf(QStringLiteral("tally")), score);
+        if (!score.isEmpty())
+            QCOMPARE(square()->letters(), rodinaTask.square);
+
+        // A wrong row clicked: its slip in words, its wrong letters red.
+        for (int row = 0; row < table->rowCount(); ++row) {
+            const auto &pair = window->textCheck().result().pairs[std::size_t(row)];
+            if (!pair.slip || pair.answer.size() != 2)
+                continue;
+            const QRect cell = table->visualItemRect(table->item(row, 0));
+            QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, cell.center());
+            QCOMPARE(window->textCheck().explainedRow(), row);
+            const QString explained = textOf(QStringLiteral("hint"));
+            QVERIFY2(explained.startsWith(QStringLiteral("Двойка %1: ").arg(row + 1)), qPrintable(explained));
+            QVERIFY(!square()->wrongCells().isEmpty());
+            if (QString::fromStdString(pair.answer) == QStringLiteral("BL"))
+                QVERIFY2(explained.contains(QStringLiteral("Буквите B и L са верните, но в обратен ред")),
+                         qPrintable(explained));
+            break;
+        }
+
+        // Changing a text drops the marks until checked again; leaving the
+        // mode shows the exercise as it was.
+        QTest::keyClicks(window->findChild<QPlainTextEdit *>(QStringLiteral("checkAnswer")), QStringLiteral("Q"));
+        QCOMPARE(table->rowCount(), 0);
+        QTest::mouseClick(window->findChild<QPushButton *>(QStringLiteral("checkMode")), Qt::LeftButton);
+        QVERIFY(input(0)->isVisible());
+        QCOMPARE(square()->letters(), rodinaTask.square);
+        QCOMPARE(textOf(QStringLiteral("tally")), tally(0));
     }
 
     void enterMovesOnAndGoingBackExplainsAgain()

@@ -920,6 +920,193 @@ Right text: %2% of the letters.</translation>
     </message>
 </context>
 <context>
+    <name>Slips</name>
+    <message>
+        <source>Преди колона 1 идва колона 5 на същия ред.</source>
+        <translation>Before column 1 comes column 5 of the same row.</translation>
+    </message>
+    <message>
+        <source>След колона 5 идва колона 1 на същия ред.</source>
+        <translation>After column 5 comes column 1 of the same row.</translation>
+    </message>
+    <message>
+        <source>Преди ред 1 идва ред 5 на същата колона.</source>
+        <translation>Before row 1 comes row 5 of the same column.</translation>
+    </message>
+    <message>
+        <source>След ред 5 идва ред 1 на същата колона.</source>
+        <translation>After row 5 comes row 1 of the same column.</translation>
+    </message>
+    <message>
+        <source>Грешната буква е преписана от дадената двойка.</source>
+        <translation>The wrong letter is copied from the given pair.</translation>
+    </message>
+    <message>
+        <source>На мястото на грешната буква стои буквата, която заменя другата буква на двойката.</source>
+        <translation>In the wrong letter&apos;s place stands the letter that replaces the pair&apos;s other letter.</translation>
+    </message>
+    <message>
+        <source>Грешната буква е преместена в обратната посока.</source>
+        <translation>The wrong letter was moved the wrong way.</translation>
+    </message>
+    <message>
+        <source>Грешната буква не е пренесена през ръба на квадрата.</source>
+        <translation>The wrong letter was not carried round the edge of the square.</translation>
+    </message>
+    <message>
+        <source>Грешната буква е намерена по друго правило, не по правилото на двойката.</source>
+        <translation>The wrong letter was found by another rule, not by the pair&apos;s rule.</translation>
+    </message>
+    <message>
+        <source>Грешната буква е преместена с две клетки вместо с една.</source>
+        <translation>The wrong letter was moved two cells instead of one.</translation>
+    </message>
+    <message>
+        <source>Грешната буква е взета от друг квадрат, не от квадрата на задачата.</source>
+        <translation>The wrong letter was taken from another square, not from the task&apos;s square.</translation>
+    </message>
+    <message>
+        <source>Преписали сте дадената двойка %1 без промяна, а всяка буква трябва да се замени по правилото на двойката.</source>
+        <translation>You copied the given pair %1 unchanged, but each letter must be replaced by the pair&apos;s rule.</translation>
+    </message>
+    <message>
+        <source>Буквите %1 и %2 са верните, но в обратен ред: първа се пише буквата, която заменя %3, а тя стои в реда на %3.</source>
+        <translation>You have the right letters, %1 and %2, in the wrong order: the letter that replaces %3 comes first, and it stands in %3&apos;s row.</translation>
+    </message>
+    <message>
+        <source>Буквите %1 и %2 са верните, но в обратен ред: първа се пише буквата, която заменя %3.</source>
+        <translation>You have the right letters, %1 and %2, in the wrong order: the letter that replaces %3 comes first.</translation>
+    </message>
+    <message>
+        <source>%1 и %2 са в един ред, а сте ги преместили надясно: при декриптиране всяка буква се заменя със съседната вляво.</source>
+        <translation>%1 and %2 are in one row, and you moved them to the right: decrypting, each letter is replaced by its neighbour on the left.</translation>
+    </message>
+    <message>
+        <source>%1 и %2 са в един ред, а сте ги преместили наляво: при криптиране всяка буква се заменя със съседната вдясно.</source>
+        <translation>%1 and %2 are in one row, and you moved them to the left: encrypting, each letter is replaced by its neighbour on the right.</translation>
+    </message>
+    <message>
+        <source>%1 и %2 са в една колона, а сте ги преместили надолу: при декриптиране всяка буква се заменя с буквата над нея.</source>
+        <translation>%1 and %2 are in one column, and you moved them down: decrypting, each letter is replaced by the letter above it.</translation>
+    </message>
+    <message>
+        <source>%1 и %2 са в една колона, а сте ги преместили нагоре: при криптиране всяка буква се заменя с буквата под нея.</source>
+        <translation>%1 and %2 are in one column, and you moved them up: encrypting, each letter is replaced by the letter below it.</translation>
+    </message>
+    <message>
+        <source>Както и в двойка %1, сте криптирали вместо да декриптирате: при декриптиране редът мести буквите наляво, а колоната – нагоре.</source>
+        <translation>As in pair %1, you encrypted instead of decrypting: decrypting, a row moves the letters to the left and a column moves them up.</translation>
+    </message>
+    <message>
+        <source>Както и в двойка %1, сте декриптирали вместо да криптирате: при криптиране редът мести буквите надясно, а колоната – надолу.</source>
+        <translation>As in pair %1, you decrypted instead of encrypting: encrypting, a row moves the letters to the right and a column moves them down.</translation>
+    </message>
+    <message>
+        <source>Целият текст е криптиран вместо декриптиран: при декриптиране редът мести буквите наляво, а колоната – нагоре.</source>
+        <translation>The whole text was encrypted instead of decrypted: decrypting, a row moves the letters to the left and a column moves them up.</translation>
+    </message>
+    <message>
+        <source>Целият текст е декриптиран вместо криптиран: при криптиране редът мести буквите надясно, а колоната – надолу.</source>
+        <translation>The whole text was decrypted instead of encrypted: encrypting, a row moves the letters to the right and a column moves them down.</translation>
+    </message>
+    <message>
+        <source>%1 е на ръба на квадрата и сте я оставили на мястото ѝ.</source>
+        <translation>%1 is at the edge of the square, and you left it where it was.</translation>
+    </message>
+    <message>
+        <source>%1 е на края на реда и сте минали на съседния ред.</source>
+        <translation>%1 is at the end of the row, and you went on into the next row.</translation>
+    </message>
+    <message>
+        <source>%1 е на края на колоната и сте минали в съседната колона.</source>
+        <translation>%1 is at the end of the column, and you went on into the next column.</translation>
+    </message>
+    <message>
+        <source>%1 и %2 са в различни редове и колони, а сте ги преместили по редовете им. В правоъгълник всяка буква се заменя с буквата от своя ред в колоната на другата.</source>
+        <translation>%1 and %2 are in different rows and columns, and you moved them along their rows. In a rectangle each letter is replaced by the letter of its own row in the other&apos;s column.</translation>
+    </message>
+    <message>
+        <source>%1 и %2 са в различни редове и колони, а сте ги преместили по колоните им. В правоъгълник всяка буква се заменя с буквата от своя ред в колоната на другата.</source>
+        <translation>%1 and %2 are in different rows and columns, and you moved them along their columns. In a rectangle each letter is replaced by the letter of its own row in the other&apos;s column.</translation>
+    </message>
+    <message>
+        <source>%1 и %2 са в един ред, а сте ги разменили като в правоъгълник. В един ред всяка буква се заменя със съседната си в реда.</source>
+        <translation>%1 and %2 are in one row, and you swapped them as in a rectangle. In one row each letter is replaced by its neighbour in the row.</translation>
+    </message>
+    <message>
+        <source>%1 и %2 са в една колона, а сте ги разменили като в правоъгълник. В една колона всяка буква се заменя със съседната си в колоната.</source>
+        <translation>%1 and %2 are in one column, and you swapped them as in a rectangle. In one column each letter is replaced by its neighbour in the column.</translation>
+    </message>
+    <message>
+        <source>%1 и %2 са в един ред, а сте ги преместили по колоните. В един ред буквите се местят по реда.</source>
+        <translation>%1 and %2 are in one row, and you moved them along the columns. In one row the letters move along the row.</translation>
+    </message>
+    <message>
+        <source>%1 и %2 са в една колона, а сте ги преместили по редовете. В една колона буквите се местят по колоната.</source>
+        <translation>%1 and %2 are in one column, and you moved them along the rows. In one column the letters move along the column.</translation>
+    </message>
+    <message>
+        <source>%1 и %2 са в един ред и сте преместили всяка с две клетки, а се мести само с една.</source>
+        <translation>%1 and %2 are in one row, and you moved each two cells, but a letter moves only one.</translation>
+    </message>
+    <message>
+        <source>%1 и %2 са в една колона и сте преместили всяка с две клетки, а се мести само с една.</source>
+        <translation>%1 and %2 are in one column, and you moved each two cells, but a letter moves only one.</translation>
+    </message>
+    <message>
+        <source>Отговорът е от квадрата на азбуката по ред, без ключовата дума. Търсете буквите в квадрата на задачата.</source>
+        <translation>The answer comes from the square of the plain alphabet, without the key word. Look the letters up in the task&apos;s square.</translation>
+    </message>
+    <message>
+        <source>Отговорът е от квадрата на друга ключова дума. Търсете буквите в квадрата на задачата.</source>
+        <translation>The answer comes from the square of another key word. Look the letters up in the task&apos;s square.</translation>
+    </message>
+    <message>
+        <source>Първата буква, %1, е вярна, втората не е.</source>
+        <translation>The first letter, %1, is right; the second is not.</translation>
+    </message>
+    <message>
+        <source>Втората буква, %1, е вярна, първата не е.</source>
+        <translation>The second letter, %1, is right; the first is not.</translation>
+    </message>
+    <message>
+        <source>Нито една от двете букви не е вярна.</source>
+        <translation>Neither letter is right.</translation>
+    </message>
+    <message>
+        <source>В %1 двете букви са еднакви: между тях се пише X, а двойката е %2.</source>
+        <translation>In %1 the two letters are the same: an X goes between them, and the pair is %2.</translation>
+    </message>
+    <message>
+        <source>В %1 пълнителят %2 не е нужен: там буквите не са двойно, а двойката е %3.</source>
+        <translation>In %1 the filler %2 is not needed: no letter is doubled there, and the pair is %3.</translation>
+    </message>
+    <message>
+        <source>В %1 пълнителят е %2, а по учебника е X (Q след X): двойката е %3.</source>
+        <translation>In %1 the filler is %2, where the textbook writes X (Q after an X): the pair is %3.</translation>
+    </message>
+    <message>
+        <source>Последната буква %1 е останала сама: тя се допълва с X до двойка.</source>
+        <translation>The last letter %1 was left alone: an X makes it a pair.</translation>
+    </message>
+    <message>
+        <source>Написано е J: в квадрата няма J и то се брои като I.</source>
+        <translation>J is written: the square has no J, and it counts as I.</translation>
+    </message>
+    <message>
+        <source>За двойката %1 в отговора няма нищо.</source>
+        <translation>The answer has nothing for the pair %1.</translation>
+    </message>
+    <message>
+        <source>Тези букви на отговора не отговарят на нито една двойка.</source>
+        <translation>These letters of the answer belong to no pair of the text.</translation>
+    </message>
+    <message>
+        <source>Пълнителят %1 е изпуснат при четенето, както е прието: това не е грешка.</source>
+        <translation>The filler %1 is left out in reading, as is usual: this is no mistake.</translation>
+    </message>
+</context>
+<context>
     <name>SolverError</name>
     <message>
         <source>Шифърът има %1 букви, нечетен брой: последната буква няма двойка, значи текстът не е шифър Playfair.</source>
@@ -1647,7 +1834,7 @@ Right text: %2% of the letters.</translation>
     <message>
         <source>Двойка %1: %2 не е вярно. %3 Опитайте отново.
 %4</source>
-        <extracomment>%3 is the rule of the pair, %4 says how the square outlines its letters.</extracomment>
+        <extracomment>%3 names the slip that gave the wrong answer (or the pair&apos;s rule), %4 says how the square marks the cells.</extracomment>
         <translation>Pair %1: %2 is not right. %3 Try again.
 %4</translation>
     </message>
@@ -1684,6 +1871,159 @@ Right text: %2% of the letters.</translation>
     <message>
         <source>Отговорите се пишат с латински букви: превключете клавиатурата на латиница.</source>
         <translation>Answers are written in Latin letters: switch the keyboard to a Latin layout.</translation>
+    </message>
+    <message>
+        <source>Провери текст</source>
+        <translation>Check a text</translation>
+    </message>
+    <message>
+        <source>Проверка на текст, криптиран или декриптиран на хартия: всяка двойка се отбелязва като вярна или с грешката ѝ.</source>
+        <translation>Checks a text encrypted or decrypted on paper: each pair is marked right or with its mistake.</translation>
+    </message>
+    <message>
+        <source>&amp;Ключова дума:</source>
+        <translation>&amp;Key word:</translation>
+    </message>
+    <message>
+        <source>Провери</source>
+        <translation>Check</translation>
+    </message>
+    <message>
+        <source>Двойка</source>
+        <translation>Pair</translation>
+    </message>
+    <message>
+        <source>Вярно</source>
+        <translation>Right answer</translation>
+    </message>
+    <message>
+        <source>Отговор</source>
+        <translation>Answer</translation>
+    </message>
+    <message>
+        <source>Оценка</source>
+        <translation>Mark</translation>
+    </message>
+    <message>
+        <source>&amp;Шифър:</source>
+        <translation>&amp;Ciphertext:</translation>
+    </message>
+    <message>
+        <source>&amp;Текст:</source>
+        <translation>&amp;Message:</translation>
+    </message>
+    <message>
+        <source>Текст на &amp;ученика:</source>
+        <translation>&amp;Pupil&apos;s plaintext:</translation>
+    </message>
+    <message>
+        <source>Шифър на &amp;ученика:</source>
+        <translation>&amp;Pupil&apos;s ciphertext:</translation>
+    </message>
+    <message>
+        <source>не се брои</source>
+        <translation>not counted</translation>
+    </message>
+    <message>
+        <source>%1 от %2 двойки вярно</source>
+        <translation>%1 of %2 pairs right</translation>
+    </message>
+    <message>
+        <source>Ключовата дума няма латински букви.</source>
+        <translation>The key word has no Latin letters.</translation>
+    </message>
+    <message>
+        <source>Шифърът няма двойка латински букви.</source>
+        <translation>The ciphertext has no pair of Latin letters.</translation>
+    </message>
+    <message>
+        <source>Текстът няма латински букви.</source>
+        <translation>The message has no Latin letters.</translation>
+    </message>
+    <message>
+        <source>Отговорът на ученика няма латински букви.</source>
+        <translation>The pupil&apos;s answer has no Latin letters.</translation>
+    </message>
+    <message>
+        <source>Напишете ключовата дума, шифъра и текста, който ученикът е получил на хартия, и натиснете „Провери“. Всяка двойка се отбелязва като вярна или с грешката ѝ.</source>
+        <translation>Type the key word, the ciphertext and the plaintext the pupil found on paper, and press “Check”. Each pair is marked right or with its mistake.</translation>
+    </message>
+    <message>
+        <source>Напишете ключовата дума, текста и шифъра, който ученикът е получил на хартия, и натиснете „Провери“. Текстът се подготвя по учебника и всяка двойка се отбелязва като вярна или с грешката ѝ.</source>
+        <translation>Type the key word, the message and the ciphertext the pupil made on paper, and press “Check”. The message is prepared the textbook way, and each pair is marked right or with its mistake.</translation>
+    </message>
+    <message>
+        <source>Двойка %1: %2</source>
+        <translation>Pair %1: %2</translation>
+    </message>
+    <message>
+        <source>Всички двойки са вярни.</source>
+        <translation>All pairs are right.</translation>
+    </message>
+    <message>
+        <source>В червено са клетките на грешните букви на отговора.</source>
+        <translation>The cells of the answer&apos;s wrong letters are red.</translation>
+    </message>
+    <message>
+        <source>Тази буква остава сама и не се брои.</source>
+        <translation>This letter stands alone and is not counted.</translation>
+    </message>
+    <message>
+        <source>Вярно е.</source>
+        <translation>It is right.</translation>
+    </message>
+    <message>
+        <source>Тази двойка не е вярна: вижте бележките по-долу.</source>
+        <translation>This pair is not right: see the notes below.</translation>
+    </message>
+    <message>
+        <source>Двойка %1: %2 → %3. %4</source>
+        <extracomment>The explained row of the text check: its number, the pair, the pupil&apos;s letters, what is wrong.</extracomment>
+        <translation>Pair %1: %2 → %3. %4</translation>
+    </message>
+    <message>
+        <source>Изберете ред на таблицата, за да видите грешката на двойката.</source>
+        <translation>Select a row of the table to see the pair&apos;s mistake.</translation>
+    </message>
+    <message>
+        <source>преписана без промяна</source>
+        <translation>copied unchanged</translation>
+    </message>
+    <message>
+        <source>обратен ред на буквите</source>
+        <translation>letters in the wrong order</translation>
+    </message>
+    <message>
+        <source>преместено в обратна посока</source>
+        <translation>moved the wrong way</translation>
+    </message>
+    <message>
+        <source>обратната посока</source>
+        <translation>the other direction</translation>
+    </message>
+    <message>
+        <source>без пренасяне през ръба</source>
+        <translation>not carried round the edge</translation>
+    </message>
+    <message>
+        <source>друго правило</source>
+        <translation>the wrong rule</translation>
+    </message>
+    <message>
+        <source>две клетки вместо една</source>
+        <translation>two cells instead of one</translation>
+    </message>
+    <message>
+        <source>друг квадрат</source>
+        <translation>another square</translation>
+    </message>
+    <message>
+        <source>една буква вярна</source>
+        <translation>one letter right</translation>
+    </message>
+    <message>
+        <source>грешно</source>
+        <translation>wrong</translation>
     </message>
 </context>
 <context>

@@ -51,12 +51,39 @@ PracticeSession::Mark PracticeSession::check(int pair, const QString &typed)
 
     ++state.tries;
     state.answer = answer;
-    if (answer == expected(pair))
+    state.slip.reset();
+    state.slipAlsoIn = -1;
+    if (answer == expected(pair)) {
         state.mark = Mark::Right;
-    else
+    } else {
         state.mark = state.tries >= 2 ? Mark::Revealed : Mark::Wrong;
+        state.slip = findSlip(m_task.square.toStdString(), given(pair).toStdString(), decrypting() ? -1 : +1,
+                              answer.toStdString());
+        for (int other = 0; state.slip && state.slip->slip == Slip::Direction && other < pairCount(); ++other) {
+            const std::optional<SlipFinding> &before = m_pairs[other].slip;
+            if (other != pair && before && (before->slip == Slip::Direction || before->slip == Slip::OtherDirection)) {
+                state.slip->slip = Slip::OtherDirection;
+                state.slipAlsoIn = other;
+            }
+        }
+    }
     m_explained = pair;
     return state.mark;
+}
+
+QList<int> PracticeSession::wrongCells(int pair) const
+{
+    QList<int> cells;
+    if (mark(pair) == Mark::Open || mark(pair) == Mark::Right)
+        return cells;
+    const QString &answer = m_pairs[pair].answer;
+    const QString right = expected(pair);
+    for (int i = 0; i < answer.size() && i < right.size(); ++i) {
+        const int cell = cellOf(m_task.square.toStdString(), answer[i].toLatin1());
+        if (answer[i] != right[i] && cell >= 0 && !cells.contains(cell))
+            cells << cell;
+    }
+    return cells;
 }
 
 void PracticeSession::explain(int pair)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/mistakes.h"
 #include "engine/practicetask.h"
 #include "engine/rowinsight.h"
 #include "workspace.h"
@@ -53,6 +54,16 @@ public:
     // but two letters, and any answer to a closed pair, changes nothing.
     Mark check(int pair, const QString &typed);
 
+    // The slip that explains the last wrong answer (engine/mistakes.h);
+    // none while the pair is open or right. A row or column pair moved the
+    // other way, as another pair was before, is named OtherDirection, and
+    // slipAlsoIn gives that other pair; else it is -1.
+    std::optional<SlipFinding> slip(int pair) const { return m_pairs[pair].slip; }
+    int slipAlsoIn(int pair) const { return m_pairs[pair].slipAlsoIn; }
+    // The cells (0..24) of the last answer's letters that are not right in
+    // their place: where the pupil's wrong letters came from.
+    QList<int> wrongCells(int pair) const;
+
     // The pair whose result the window explains (the one checked last, or an
     // answered one the pupil went back to), or -1 for none.
     int explainedPair() const { return m_explained; }
@@ -76,6 +87,8 @@ private:
         Mark mark = Mark::Open;
         int tries = 0;
         QString answer;
+        std::optional<SlipFinding> slip;
+        int slipAlsoIn = -1;
     };
 
     PracticeTask m_task;

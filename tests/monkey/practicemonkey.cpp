@@ -3,6 +3,7 @@
 #include "monkeytext.h"
 #include "monkeyworld.h"
 
+#include "engine/keyedsquare.h"
 #include "engine/textbook.h"
 #include "ui/practice/practicewindow.h"
 
@@ -12,11 +13,14 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
+#include <QTableWidget>
 #include <QTest>
 
+#include <algorithm>
 #include <csignal>
 #include <sys/resource.h>
 
@@ -159,6 +163,42 @@ std::optional<QByteArray> contentsOf(const QString &path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(unreadable)");
 }
 
+using CheckContent = PracticeAction::CheckContent;
+
+const char *const checkBoxes[] = {"checkKeyWord", "checkMessage", "checkAnswer"};
+
+// The right answer to the text check's texts, worked without the window:
+// the message prepared the textbook way and encrypted, or the ciphertext
+// decrypted. Empty when the texts give none.
+QString rightCheckAnswer(const TextCheckSession &check)
+{
+    const QString key = latinLetters(check.keyWord());
+    const QString text = latinLetters(check.message());
+    if (key.isEmpty() || text.size() < 2)
+        return {};
+    const std::string square = keyedSquare(key.toStdString());
+    if (check.decrypting()) {
+        const std::string cipher = text.left(text.size() - text.size() % 2).toStdString();
+        return QString::fromStdString(transformedPairs(square, cipher, -1));
+    }
+    return QString::fromStdString(transformedPairs(square, preparedMessage(text.toStdString()), +1));
+}
+
+QString checkText(const PracticeAction &action, const TextCheckSession &check)
+{
+    switch (action.content) {
+    case CheckContent::Right:
+        if (action.box == 2)
+            return rightCheckAnswer(check).toLower();
+        return action.box == 0 ? QStringLiteral("Rodina") : QStringLiteral("Meet me at the bridge, balloon at noon!");
+    case CheckContent::Cyrillic: return QStringLiteral("Среща при моста в 7 ч.");
+    case CheckContent::Empty: return {};
+    case CheckContent::Long: return QStringLiteral("Attack at dawn, hold the hill! ").repeated(100 + action.number);
+    case CheckContent::Anything: return action.text;
+    }
+    return {};
+}
+
 } // namespace
 
 QString PracticeAction::describe() const
@@ -188,6 +228,15 @@ QString PracticeAction::describe() const
     }
     case Kind::Close: return QStringLiteral("close") + where;
     case Kind::Tab: return QStringLiteral("Tab") + where;
+    case Kind::CheckMode: return QStringLiteral("click Провери текст") + where;
+    case Kind::CheckText: {
+        static const char *const contents[] = {"the right text", "Cyrillic", "nothing", "a very long text", "anything"};
+        return QStringLiteral("%1 %2%3 into %4 and click Провери")
+                   .arg(pasted ? "paste" : "type", QLatin1String(contents[int(content)]),
+                        content == CheckContent::Anything ? QStringLiteral(" \"%1\"").arg(shortened(text)) : QString(),
+                        QLatin1String(checkBoxes[box]))
+            + where;
+    }
     }
     return {};
 }
@@ -223,6 +272,19 @@ PracticeAction PracticeAction::random(QRandomGenerator &random)
         action.kind = Kind::Close;
     } else {
         action.kind = Kind::Tab;
+    }
+    // The text check, as often as the rest together.
+    const int check = random.bounded(80);
+    if (check < 4) {
+        action.kind = Kind::CheckMode;
+    } else if (check < 40) {
+        action.kind = Kind::CheckText;
+        action.box = random.bounded(3);
+        action.content = CheckContent(random.bounded(5));
+        // Long texts are pasted: typed, they would take minutes.
+        action.pasted = action.content == CheckContent::Long || random.bounded(2) == 0;
+        action.number = random.bounded(100);
+        action.text = random.bounded(2) ? randomText(random, 12) : randomPairs(random, random.bounded(40));
     }
     return action;
 }
@@ -312,7 +374,74 @@ void PracticeMonkey::perform(const PracticeAction &action, MonkeyWorld &world)
     case Kind::Tab:
         QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : window, Qt::Key_Tab);
         break;
+    case Kind::CheckMode: QTest::mouseClick(part(*window, QStringLiteral("checkMode")), Qt::LeftButton); break;
+    case Kind::CheckText: {
+        if (!window->textCheck().isActive())
+            QTest::mouseClick(part(*window, QStringLiteral("checkMode")), Qt::LeftButton);
+        QWidget *box = part(*window, QLatin1String(checkBoxes[action.box]));
+        const QString text = checkText(action, window->textCheck());
+        QTest::mouseClick(box, Qt::LeftButton);
+        eraseText(box);
+        if (action.pasted)
+            pasteText(box, text);
+        else
+            typeText(box, text);
+        m_rightAnswerGiven = action.box == 2 && action.content == CheckContent::Right && !text.isEmpty();
+        if (action.box != 2 && !rightCheckAnswer(window->textCheck()).isEmpty()) {
+            // The answer box given the right answer of the texts as they are now.
+            QWidget *answer = part(*window, QLatin1String(checkBoxes[2]));
+            eraseText(answer);
+            pasteText(answer, rightCheckAnswer(window->textCheck()));
+            m_rightAnswerGiven = true;
+        }
+        QTest::mouseClick(part(*window, QStringLiteral("checkText")), Qt::LeftButton);
+        break;
     }
+    }
+}
+
+// What the text check shows after Провери.
+QString PracticeMonkey::brokenByCheck(const PracticeWindow &window) const
+{
+    const TextCheckSession &check = window.textCheck();
+    if (!check.isActive())
+        return QStringLiteral("the text check is off after a text was checked");
+    if (part<QLineEdit>(window, QStringLiteral("checkKeyWord"))->text() != check.keyWord()
+        || part<QPlainTextEdit>(window, QStringLiteral("checkMessage"))->toPlainText() != check.message()
+        || part<QPlainTextEdit>(window, QStringLiteral("checkAnswer"))->toPlainText() != check.answer())
+        return QStringLiteral("the boxes show other texts than the session holds");
+    const bool keyLetters = !latinLetters(check.keyWord()).isEmpty();
+    if (keyLetters == (check.problem() == TextCheckSession::Problem::NoKeyLetters))
+        return QStringLiteral("the key \"%1\" and the problem found disagree").arg(shortened(check.keyWord()));
+    const auto *table = part<QTableWidget>(window, QStringLiteral("checkPairs"));
+    if (check.problem() != TextCheckSession::Problem::None) {
+        if (check.isChecked() || table->rowCount() != 0)
+            return QStringLiteral("a check that could not be made shows marks");
+        return {};
+    }
+    const TextCheck &result = check.result();
+    if (!check.isChecked() || table->rowCount() != int(result.pairs.size()))
+        return QStringLiteral("the table has %1 rows for %2 pairs").arg(table->rowCount()).arg(result.pairs.size());
+    const int marked = int(std::count_if(result.pairs.begin(), result.pairs.end(), [](const CheckedPair &p) { return p.right(); }));
+    if (result.right != marked || result.right > result.total || result.total > int(result.pairs.size()))
+        return QStringLiteral("the score %1 of %2 for %3 pairs marked right").arg(result.right).arg(result.total).arg(marked);
+    const QString score = QStringLiteral("%1 от %2 двойки вярно").arg(result.right).arg(result.total);
+    if (part<QLabel>(window, QStringLiteral("tally"))->text() != score)
+        return QStringLiteral("the score shows %1, not %2").arg(part<QLabel>(window, QStringLiteral("tally"))->text(), score);
+    for (int row = 0; row < table->rowCount(); ++row) {
+        const bool right = table->item(row, 3)->text() == QStringLiteral("✓ вярно");
+        if (right != result.pairs[std::size_t(row)].right())
+            return QStringLiteral("row %1 is marked \"%2\"").arg(row + 1).arg(table->item(row, 3)->text());
+    }
+    if (m_rightAnswerGiven) {
+        if (result.right != result.total)
+            return QStringLiteral("the right answer scores %1 of %2").arg(result.right).arg(result.total);
+        for (const PreparationNote &note : result.preparation) {
+            if (note.slip != PreparationSlip::FillerLeftOut)
+                return QStringLiteral("the right answer has the preparation note %1").arg(QLatin1String(preparationCode(note.slip)));
+        }
+    }
+    return {};
 }
 
 QString brokenPracticeWindow(const PracticeWindow &window)
@@ -326,10 +455,11 @@ QString brokenPracticeWindow(const PracticeWindow &window)
     const int right = session.rightAtFirstTry();
     if (right > session.closedCount() || session.closedCount() > pairs)
         return QStringLiteral("the tally is %1 right of %2 pairs, %3 of them done").arg(right).arg(pairs).arg(session.closedCount());
-    if (part<QLabel>(window, QStringLiteral("tally"))->text() != QStringLiteral("%1 от %2 от първия опит").arg(right).arg(pairs))
+    if (!window.textCheck().isActive()
+        && part<QLabel>(window, QStringLiteral("tally"))->text() != QStringLiteral("%1 от %2 от първия опит").arg(right).arg(pairs))
         return QStringLiteral("the tally shows %1").arg(part<QLabel>(window, QStringLiteral("tally"))->text());
     const bool reminded = part<QLabel>(window, QStringLiteral("hint"))->text().startsWith(latinReminder);
-    if (reminded != session.cyrillicTyped())
+    if (!window.textCheck().isActive() && reminded != session.cyrillicTyped())
         return QStringLiteral("the hint %1 that answers are in Latin letters, the session %2")
             .arg(reminded ? "says" : "does not say", session.cyrillicTyped() ? "has Cyrillic typed" : "has none");
     for (int i = 0; i < pairs; ++i) {
@@ -449,6 +579,7 @@ QString PracticeMonkey::brokenRule(const PracticeAction &action, const MonkeyWor
         break;
     }
     case Kind::Save: return brokenBySaving(world);
+    case Kind::CheckText: return brokenByCheck(*m_window);
     default:
         for (int i = 0; i < session.pairCount(); ++i) {
             if (session.mark(i) != before.mark(i) || session.tries(i) != before.tries(i) || session.task() != before.task())

@@ -21,10 +21,14 @@ struct MonkeyWorld;
 // pair (right, wrong, in lower case, in Cyrillic letters that look Latin,
 // empty, anything) and handed in by Enter or Tab, the direction, Нова
 // задача, the check box for the harder sheet, a worksheet saved to a place
-// that takes it or not, Tab, closing the window.
+// that takes it or not, Tab, closing the window; "Провери текст" turned on
+// or off, and a text typed or pasted into one of its boxes (the key word,
+// the message, the pupil's answer: the right answer, Cyrillic, empty, very
+// long, anything) and checked.
 struct PracticeAction
 {
-    enum class Kind { Answer, Direction, NewTask, KeyWordOnly, Save, Close, Tab };
+    enum class Kind { Answer, Direction, NewTask, KeyWordOnly, Save, Close, Tab, CheckMode, CheckText };
+    enum class CheckContent { Right, Cyrillic, Empty, Long, Anything };
     enum class Answer { Right, Wrong, LowerCase, Cyrillic, Empty, Anything };
     // Where a worksheet goes: the temporary folder, a folder and a name in
     // Cyrillic letters, a name without ".pdf", a folder that cannot be
@@ -41,6 +45,9 @@ struct PracticeAction
     Place place = Place::Plain;
     int number = 0;     // Save: which of a few file names; Direction: 0 encrypt, 1 decrypt
     int bytes = 0;      // FullDisk: how much fits
+    int box = 0;        // CheckText: 0 the key word, 1 the message, 2 the answer
+    bool pasted = false; // CheckText: pasted rather than typed
+    CheckContent content = CheckContent::Right;
 
     QString describe() const;
     static PracticeAction random(QRandomGenerator &random);
@@ -68,6 +75,7 @@ public:
 private:
     QString brokenByAnswer(const PracticeSession &session) const;
     QString brokenBySaving(const MonkeyWorld &world) const;
+    QString brokenByCheck(const PracticeWindow &window) const;
 
     QPointer<PracticeWindow> m_window; // the action's, while it is open
     std::optional<PracticeSession> m_session; // as it was before the action
@@ -76,6 +84,7 @@ private:
     QString m_path;                    // the worksheet's file, ".pdf" added
     std::optional<QByteArray> m_file;  // what it held before, if it was there
     bool m_saved = false;              // what saveWorksheetAs returned
+    bool m_rightAnswerGiven = false;   // the text check's answer is the right one of its texts
 };
 
 // What every exercise window shows at any time; empty if it holds.

@@ -7,6 +7,7 @@
 #include "ui/shared/windowcolours.h"
 #include "ui/shared/windowparts.h"
 #include "ui/shared/wrappedlabel.h"
+#include "workspace/slipsentence.h"
 #include "worksheet.h"
 #include "worksheetpdf.h"
 
@@ -19,12 +20,16 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPainter>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStackedWidget>
+#include <QTableWidget>
 #include <QValidator>
 #include <QStandardPaths>
 #include <QVBoxLayout>
@@ -133,6 +138,12 @@ void PracticeWindow::retranslate()
     m_save->setToolTip(tr("Лист А4 за тази задача: на първата страница задачата, на втората отговорите с правилото "
                           "за всяка двойка."));
     m_next->setText(tr("Нова задача"));
+    m_checkMode->setText(tr("Провери текст"));
+    m_checkMode->setToolTip(tr("Проверка на текст, криптиран или декриптиран на хартия: всяка двойка се отбелязва "
+                               "като вярна или с грешката ѝ."));
+    m_checkKeyLabel->setText(tr("&Ключова дума:"));
+    m_checkButton->setText(tr("Провери"));
+    m_checkPairs->setHorizontalHeaderLabels({tr("Двойка"), tr("Вярно"), tr("Отговор"), tr("Оценка")});
 }
 
 void PracticeWindow::changeEvent(QEvent *event)
@@ -185,7 +196,11 @@ void PracticeWindow::createControls()
     frameLayout->addStretch();
     middle->addWidget(frame, 0, Qt::AlignTop);
 
-    auto *work = new QVBoxLayout;
+    m_pages = new QStackedWidget(this);
+    m_pages->setObjectName(QStringLiteral("pages"));
+    auto *exercisePage = new QWidget(m_pages);
+    auto *work = new QVBoxLayout(exercisePage);
+    work->setContentsMargins(0, 0, 0, 0);
     m_instruction = new WrappedLabel(QString(), this);
     m_instruction->setObjectName(QStringLiteral("instruction"));
     work->addWidget(m_instruction);
@@ -202,7 +217,9 @@ void PracticeWindow::createControls()
     m_pairGrid->setVerticalSpacing(2);
     work->addLayout(m_pairGrid);
     work->addStretch();
-    middle->addLayout(work, 1);
+    m_pages->addWidget(exercisePage);
+    createCheckPage();
+    middle->addWidget(m_pages, 1);
     layout->addLayout(middle);
 
     // As high as its text needs, so that a long explanation never squeezes
@@ -231,13 +248,93 @@ void PracticeWindow::createControls()
     bottom->addWidget(m_keyWordOnly);
     bottom->addWidget(m_save);
     bottom->addWidget(m_next);
+    m_checkMode = new QPushButton(this);
+    m_checkMode->setObjectName(QStringLiteral("checkMode"));
+    m_checkMode->setCheckable(true);
+    bottom->addWidget(m_checkMode);
     layout->addLayout(bottom);
 
     connect(m_encrypt, &QRadioButton::toggled, this, [this](bool checked) {
         setDirection(checked ? PracticeDirection::Encrypt : PracticeDirection::Decrypt);
     });
     connect(m_save, &QPushButton::clicked, this, &PracticeWindow::askAndSaveWorksheet);
+    connect(m_checkMode, &QPushButton::toggled, this, &PracticeWindow::setCheckingText);
     connect(m_next, &QPushButton::clicked, this, &PracticeWindow::newTask);
+}
+
+void PracticeWindow::createCheckPage()
+{
+    auto *page = new QWidget(m_pages);
+    auto *form = new QGridLayout(page);
+    form->setContentsMargins(0, 0, 0, 0);
+    m_checkKeyLabel = new QLabel(page);
+    m_checkKey = new QLineEdit(page);
+    m_checkKey->setObjectName(QStringLiteral("checkKeyWord"));
+    m_checkKeyLabel->setBuddy(m_checkKey);
+    m_checkMessageLabel = new QLabel(page);
+    m_checkMessage = new QPlainTextEdit(page);
+    m_checkMessage->setObjectName(QStringLiteral("checkMessage"));
+    m_checkMessageLabel->setBuddy(m_checkMessage);
+    m_checkAnswerLabel = new QLabel(page);
+    m_checkAnswer = new QPlainTextEdit(page);
+    m_checkAnswer->setObjectName(QStringLiteral("checkAnswer"));
+    m_checkAnswerLabel->setBuddy(m_checkAnswer);
+    for (QPlainTextEdit *edit : {m_checkMessage, m_checkAnswer}) {
+        edit->setTabChangesFocus(true);
+        edit->setFixedHeight(2 * fontMetrics().lineSpacing() + 12);
+    }
+    m_checkButton = new QPushButton(page);
+    m_checkButton->setObjectName(QStringLiteral("checkText"));
+    m_checkPairs = new QTableWidget(0, 4, page);
+    m_checkPairs->setObjectName(QStringLiteral("checkPairs"));
+    m_checkPairs->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_checkPairs->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_checkPairs->horizontalHeader()->setStretchLastSection(true);
+    m_checkPairs->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_checkPairs->setMinimumHeight(9 * fontMetrics().lineSpacing());
+
+    form->addWidget(m_checkKeyLabel, 0, 0);
+    form->addWidget(m_checkKey, 0, 1);
+    form->addWidget(m_checkMessageLabel, 1, 0, Qt::AlignTop);
+    form->addWidget(m_checkMessage, 1, 1);
+    form->addWidget(m_checkAnswerLabel, 2, 0, Qt::AlignTop);
+    form->addWidget(m_checkAnswer, 2, 1);
+    form->addWidget(m_checkButton, 3, 1, Qt::AlignLeft);
+    form->addWidget(m_checkPairs, 4, 0, 1, 2);
+    form->setRowStretch(4, 1);
+    m_pages->addWidget(page);
+
+    connect(m_checkKey, &QLineEdit::textEdited, this, [this](const QString &text) {
+        m_textCheck.setKeyWord(text);
+        render();
+    });
+    connect(m_checkMessage, &QPlainTextEdit::textChanged, this, [this] {
+        m_textCheck.setMessage(m_checkMessage->toPlainText());
+        render();
+    });
+    connect(m_checkAnswer, &QPlainTextEdit::textChanged, this, [this] {
+        m_textCheck.setAnswer(m_checkAnswer->toPlainText());
+        render();
+    });
+    connect(m_checkButton, &QPushButton::clicked, this, [this] {
+        m_textCheck.check();
+        render();
+    });
+    connect(m_checkKey, &QLineEdit::returnPressed, m_checkButton, &QPushButton::click);
+    connect(m_checkPairs, &QTableWidget::currentCellChanged, this, [this](int row) {
+        m_textCheck.explain(row);
+        render();
+    });
+}
+
+void PracticeWindow::setCheckingText(bool checking)
+{
+    if (checking == m_textCheck.isActive())
+        return;
+    m_textCheck.setActive(checking);
+    render();
+    if (checking)
+        m_checkKey->setFocus(Qt::OtherFocusReason);
 }
 
 // Inputs that are going away must not report a lost focus into a new task
@@ -301,6 +398,7 @@ void PracticeWindow::createPairs(bool focusFirst)
     QWidget::setTabOrder(previous, m_keyWordOnly);
     QWidget::setTabOrder(m_keyWordOnly, m_save);
     QWidget::setTabOrder(m_save, m_next);
+    QWidget::setTabOrder(m_next, m_checkMode);
     if (focusFirst && !m_answers.isEmpty())
         m_answers.first()->setFocus();
 }
@@ -319,8 +417,11 @@ void PracticeWindow::newTask()
 
 void PracticeWindow::setDirection(PracticeDirection direction)
 {
-    if (direction == m_session.direction())
+    m_textCheck.setDirection(direction);
+    if (direction == m_session.direction()) {
+        render();
         return;
+    }
     m_session.setDirection(direction);
     createPairs(false);
     render();
@@ -366,6 +467,17 @@ bool PracticeWindow::eventFilter(QObject *watched, QEvent *event)
 
 void PracticeWindow::render()
 {
+    const bool checking = m_textCheck.isActive();
+    m_pages->setCurrentIndex(checking ? 1 : 0);
+    {
+        const QSignalBlocker blocker(m_checkMode);
+        m_checkMode->setChecked(checking);
+    }
+    m_keyWordOnly->setVisible(!checking);
+    m_save->setVisible(!checking);
+    m_next->setVisible(!checking);
+    m_square->setWrongCells({});
+
     const PracticeTask &task = m_session.task();
     const bool decrypting = m_session.decrypting();
     m_keyWord->setText(task.keyWord.isEmpty() ? tr("ключова дума: няма (квадратът е азбуката по ред)")
@@ -400,6 +512,8 @@ void PracticeWindow::render()
     QList<int> plainCells;
     QList<int> cipherCells;
     const int explained = m_session.explainedPair();
+    if (explained >= 0 && m_session.mark(explained) == PracticeSession::Mark::Wrong)
+        m_square->setWrongCells(m_session.wrongCells(explained));
     if (explained >= 0) {
         const RowInsight insight = m_session.insight(explained);
         const PracticeSession::Mark mark = m_session.mark(explained);
@@ -411,6 +525,9 @@ void PracticeWindow::render()
     m_square->setOutlines(plainCells, cipherCells);
     m_hint->setWrappedText(hint());
     m_tally->setText(tally());
+    // The exercise stays as it is underneath, for when the mode ends.
+    if (checking)
+        renderCheck();
 }
 
 QString PracticeWindow::hint() const
@@ -433,10 +550,7 @@ QString PracticeWindow::hint() const
             text = tr("Двойка %1: %2 → %3 е вярно.").arg(pair + 1).arg(m_session.given(pair), answer);
             break;
         case PracticeSession::Mark::Wrong:
-            //: %3 is the rule of the pair, %4 says how the square outlines its letters.
-            text = tr("Двойка %1: %2 не е вярно. %3 Опитайте отново.\n%4")
-                       .arg(QString::number(pair + 1), answer, ruleSentence(insight, decrypting, false),
-                            marksLegend());
+            text = wrongHint(pair);
             break;
         case PracticeSession::Mark::Revealed:
             //: %4 is the rule of the pair with where each letter goes, %5 says how the square outlines its letters.
@@ -451,6 +565,180 @@ QString PracticeWindow::hint() const
     if (m_session.cyrillicTyped())
         text = tr("Отговорите се пишат с латински букви: превключете клавиатурата на латиница.") + u'\n' + text;
     return text;
+}
+
+namespace {
+
+// A slip in a word or two, for the text check's table.
+const char *const slipNames[] = {
+    QT_TRANSLATE_NOOP("playfair::PracticeWindow", "преписана без промяна"),
+    QT_TRANSLATE_NOOP("playfair::PracticeWindow", "обратен ред на буквите"),
+    QT_TRANSLATE_NOOP("playfair::PracticeWindow", "преместено в обратна посока"),
+    QT_TRANSLATE_NOOP("playfair::PracticeWindow", "обратната посока"),
+    QT_TRANSLATE_NOOP("playfair::PracticeWindow", "без пренасяне през ръба"),
+    QT_TRANSLATE_NOOP("playfair::PracticeWindow", "друго правило"),
+    QT_TRANSLATE_NOOP("playfair::PracticeWindow", "две клетки вместо една"),
+    QT_TRANSLATE_NOOP("playfair::PracticeWindow", "друг квадрат"),
+    QT_TRANSLATE_NOOP("playfair::PracticeWindow", "една буква вярна"),
+    QT_TRANSLATE_NOOP("playfair::PracticeWindow", "грешно"),
+};
+
+} // namespace
+
+void PracticeWindow::renderCheck()
+{
+    const bool decrypting = m_textCheck.decrypting();
+    const QString key = m_textCheck.cleanedKey();
+    m_keyWord->setText(tr("ключова дума: %1").arg(key.isEmpty() ? QStringLiteral("–") : key));
+    m_square->setLetters(key.isEmpty() ? QString() : m_textCheck.square());
+    m_square->setOutlines({}, {});
+    m_square->setWrongCells({});
+    m_checkMessageLabel->setText(decrypting ? tr("&Шифър:") : tr("&Текст:"));
+    m_checkAnswerLabel->setText(decrypting ? tr("Текст на &ученика:") : tr("Шифър на &ученика:"));
+    if (m_checkKey->text() != m_textCheck.keyWord())
+        m_checkKey->setText(m_textCheck.keyWord());
+    for (auto [edit, text] : {std::pair{m_checkMessage, m_textCheck.message()}, {m_checkAnswer, m_textCheck.answer()}}) {
+        if (edit->toPlainText() != text) {
+            const QSignalBlocker blocker(edit);
+            edit->setPlainText(text);
+        }
+    }
+
+    const TextCheck &result = m_textCheck.result();
+    const int rows = m_textCheck.isChecked() ? int(result.pairs.size()) : 0;
+    const QSignalBlocker tableBlocker(m_checkPairs);
+    m_checkPairs->setRowCount(rows);
+    QStringList numbers;
+    for (int i = 0; i < rows; ++i) {
+        const CheckedPair &pair = result.pairs[std::size_t(i)];
+        numbers << QString::number(i + 1);
+        const QString given = QString::fromStdString(pair.given);
+        const QString answer = QString::fromStdString(pair.answer);
+        QString mark;
+        QString why;
+        if (!pair.counted)
+            mark = tr("не се брои");
+        else if (!pair.slip)
+            mark = tr("✓ вярно");
+        else {
+            mark = QStringLiteral("✗ %1").arg(tr(slipNames[int(pair.slip->slip)]));
+            why = slipSentence(*pair.slip, given, answer, decrypting);
+            if (why.isEmpty() && pair.slip->slip != Slip::Unknown)
+                why = rightLetterSentence(*pair.slip, answer);
+        }
+        const auto shown = [](const std::string &letters) {
+            return letters.empty() ? QStringLiteral("–") : QString::fromStdString(letters);
+        };
+        const QStringList cells{shown(pair.given), shown(pair.expected), shown(pair.answer), mark};
+        for (int column = 0; column < 4; ++column) {
+            auto *item = new QTableWidgetItem(cells[column]);
+            if (pair.counted)
+                item->setBackground(pair.slip ? wrongColour : rightColour);
+            item->setToolTip(why);
+            m_checkPairs->setItem(i, column, item);
+        }
+    }
+    m_checkPairs->setVerticalHeaderLabels(numbers);
+    const int explained = m_textCheck.explainedRow();
+    if (explained >= 0 && explained < rows) {
+        m_checkPairs->setCurrentCell(explained, 0);
+        // The pair's letters outlined, its answer's wrong letters in red.
+        const CheckedPair &pair = result.pairs[std::size_t(explained)];
+        const std::string square = m_textCheck.square().toStdString();
+        QList<int> given;
+        QList<int> wrong;
+        for (std::size_t i = 0; i < pair.given.size(); ++i)
+            given << cellOf(square, pair.given[i]);
+        for (std::size_t i = 0; pair.slip && i < pair.answer.size(); ++i) {
+            if (i >= pair.expected.size() || pair.answer[i] != pair.expected[i])
+                wrong << cellOf(square, pair.answer[i]);
+        }
+        given.removeAll(-1);
+        wrong.removeAll(-1);
+        if (decrypting)
+            m_square->setOutlines({}, given);
+        else
+            m_square->setOutlines(given, {});
+        m_square->setWrongCells(wrong);
+    }
+    m_hint->setWrappedText(checkNotes());
+    m_tally->setText(m_textCheck.isChecked()
+                         //: The text check's score: pairs right of all pairs.
+                         ? tr("%1 от %2 двойки вярно").arg(result.right).arg(result.total)
+                         : QString());
+}
+
+QString PracticeWindow::checkNotes() const
+{
+    switch (m_textCheck.problem()) {
+    case TextCheckSession::Problem::NoKeyLetters:
+        return tr("Ключовата дума няма латински букви.");
+    case TextCheckSession::Problem::NoMessageLetters:
+        return m_textCheck.decrypting() ? tr("Шифърът няма двойка латински букви.")
+                                        : tr("Текстът няма латински букви.");
+    case TextCheckSession::Problem::NoAnswerLetters:
+        return tr("Отговорът на ученика няма латински букви.");
+    case TextCheckSession::Problem::None:
+        break;
+    }
+    if (!m_textCheck.isChecked())
+        return m_textCheck.decrypting()
+            ? tr("Напишете ключовата дума, шифъра и текста, който ученикът е получил на хартия, и натиснете "
+                 "„Провери“. Всяка двойка се отбелязва като вярна или с грешката ѝ.")
+            : tr("Напишете ключовата дума, текста и шифъра, който ученикът е получил на хартия, и натиснете "
+                 "„Провери“. Текстът се подготвя по учебника и всяка двойка се отбелязва като вярна или с грешката ѝ.");
+    const TextCheck &result = m_textCheck.result();
+    QStringList lines;
+    const int explained = m_textCheck.explainedRow();
+    if (explained >= 0) {
+        const CheckedPair &pair = result.pairs[std::size_t(explained)];
+        const QString given = pair.given.empty() ? QStringLiteral("–") : QString::fromStdString(pair.given);
+        const QString answer = pair.answer.empty() ? QStringLiteral("–") : QString::fromStdString(pair.answer);
+        QString why;
+        if (!pair.counted)
+            why = tr("Тази буква остава сама и не се брои.");
+        else if (!pair.slip)
+            why = tr("Вярно е.");
+        else if (pair.expected.empty() || pair.answer.empty() || pair.given.empty())
+            why = tr("Тази двойка не е вярна: вижте бележките по-долу.");
+        else {
+            why = slipSentence(*pair.slip, given, answer, m_textCheck.decrypting());
+            if (why.isEmpty())
+                why = rightLetterSentence(*pair.slip, answer);
+        }
+        //: The explained row of the text check: its number, the pair, the pupil's letters, what is wrong.
+        lines << tr("Двойка %1: %2 → %3. %4").arg(QString::number(explained + 1), given, answer, why);
+    }
+    for (const PreparationNote &note : result.preparation) {
+        const CheckedPair *pair = note.pair >= 0 ? &result.pairs[std::size_t(note.pair)] : nullptr;
+        const QString sentence = preparationSentence(note, pair ? QString::fromStdString(pair->given) : QString(),
+                                                     pair ? QString::fromStdString(pair->textbook) : QString());
+        lines << (pair ? tr("Двойка %1: %2").arg(note.pair + 1).arg(sentence) : sentence);
+    }
+    if (result.right == result.total)
+        lines << tr("Всички двойки са вярни.");
+    else
+        lines << tr("Изберете ред на таблицата, за да видите грешката на двойката.");
+    return lines.join(u'\n');
+}
+
+// The first wrong answer: the slip that gave it, or, when none did, which
+// letter is right and the rule again.
+QString PracticeWindow::wrongHint(int pair) const
+{
+    const bool decrypting = m_session.decrypting();
+    const QString answer = m_session.answer(pair);
+    const std::optional<SlipFinding> slip = m_session.slip(pair);
+    QString why = slip ? slipSentence(*slip, m_session.given(pair), answer, decrypting, m_session.slipAlsoIn(pair) + 1)
+                       : QString();
+    if (why.isEmpty()) {
+        const SlipFinding none = slip.value_or(SlipFinding{});
+        why = rightLetterSentence(none, answer) + u' ' + ruleSentence(m_session.insight(pair), decrypting, false);
+    }
+    //: %3 names the slip that gave the wrong answer (or the pair's rule), %4 says how the square marks the cells.
+    return tr("Двойка %1: %2 не е вярно. %3 Опитайте отново.\n%4")
+        .arg(QString::number(pair + 1), answer, why,
+             marksLegend() + u' ' + tr("В червено са клетките на грешните букви на отговора."));
 }
 
 QString PracticeWindow::tally() const

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "workspace/practicesession.h"
+#include "workspace/textchecksession.h"
 
 #include <QRandomGenerator>
 #include <QWidget>
@@ -12,8 +13,11 @@ class QGridLayout;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
+class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
+class QStackedWidget;
+class QTableWidget;
 class QValidator;
 
 namespace playfair {
@@ -29,7 +33,14 @@ class WrappedLabel;
 // rule, and the tally.
 //
 // An answer is checked on Enter or when its input loses the focus. Going
-// back to an answered pair explains it again.
+// back to an answered pair explains it again. After a first wrong answer the
+// sentence names the slip that gave it (engine/mistakes.h) and the square
+// marks the cells of the wrong letters; after a second it gives the answer.
+//
+// "Check a text" turns the window into a marker of work done on paper: the
+// TextCheckSession holds the key word, the message and the pupil's answer,
+// and render() shows its marks pair by pair, the preparation's slips and
+// the score.
 class PracticeWindow : public QWidget
 {
     Q_OBJECT
@@ -39,6 +50,8 @@ public:
     ~PracticeWindow() override;
 
     const PracticeSession &session() const { return m_session; }
+    const TextCheckSession &textCheck() const { return m_textCheck; }
+    void setCheckingText(bool checking);
 
     // Starts `task` in the direction chosen now.
     void setTask(const PracticeTask &task);
@@ -77,8 +90,13 @@ private:
     void askAndSaveWorksheet();
     QString hint() const;
     QString tally() const;
+    QString wrongHint(int pair) const;
+    void createCheckPage();
+    void renderCheck();
+    QString checkNotes() const;
 
     PracticeSession m_session;
+    TextCheckSession m_textCheck;
     QRandomGenerator m_random;
 
     QLabel *m_title = nullptr;
@@ -99,6 +117,16 @@ private:
     QCheckBox *m_keyWordOnly = nullptr;
     QPushButton *m_save = nullptr;
     QPushButton *m_next = nullptr;
+    QPushButton *m_checkMode = nullptr;
+    QStackedWidget *m_pages = nullptr;
+    QLabel *m_checkKeyLabel = nullptr;
+    QLabel *m_checkMessageLabel = nullptr;
+    QLabel *m_checkAnswerLabel = nullptr;
+    QLineEdit *m_checkKey = nullptr;
+    QPlainTextEdit *m_checkMessage = nullptr;
+    QPlainTextEdit *m_checkAnswer = nullptr;
+    QPushButton *m_checkButton = nullptr;
+    QTableWidget *m_checkPairs = nullptr;
 };
 
 // Opens an exercise window: on `task` (the main window's, when opened from

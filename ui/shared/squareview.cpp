@@ -108,13 +108,28 @@ QList<int> SquareView::cipherCells() const
 void SquareView::setEmphasised(const QList<int> &cells)
 {
     m_emphasised = cells;
+    colourCells();
+}
+
+void SquareView::setWrongCells(const QList<int> &cells)
+{
+    if (cells == m_wrong)
+        return;
+    m_wrong = cells;
+    colourCells();
+}
+
+void SquareView::colourCells()
+{
     for (int k = 0; k < 25; ++k) {
-        const bool emphasised = cells.contains(k);
+        const bool emphasised = m_emphasised.contains(k);
         QFont font = m_cells[k]->font();
-        font.setBold(emphasised);
+        font.setBold(emphasised || m_wrong.contains(k));
         m_cells[k]->setFont(font);
         QPalette palette = m_cells[k]->palette();
-        palette.setColor(QPalette::Window, emphasised ? emphasisColour() : cellColour);
+        palette.setColor(QPalette::Window, emphasised         ? emphasisColour()
+                                           : m_wrong.contains(k) ? wrongColour()
+                                                                 : cellColour);
         m_cells[k]->setPalette(palette);
     }
 }
@@ -127,6 +142,11 @@ QRect SquareView::cellRect(int cell) const
 QColor SquareView::emphasisColour()
 {
     return {160, 255, 160};
+}
+
+QColor SquareView::wrongColour()
+{
+    return {255, 150, 150};
 }
 
 void SquareView::resizeEvent(QResizeEvent *event)

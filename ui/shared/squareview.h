@@ -35,10 +35,16 @@ public:
     void setEmphasised(const QList<int> &cells);
     QList<int> emphasised() const { return m_emphasised; }
 
+    // Cells marked as wrong (a light red cell), such as where a pupil's wrong
+    // letter came from; emphasis wins where a cell is both.
+    void setWrongCells(const QList<int> &cells);
+    QList<int> wrongCells() const { return m_wrong; }
+
     // A cell's rectangle in this widget's coordinates.
     QRect cellRect(int cell) const;
 
     static QColor emphasisColour();
+    static QColor wrongColour();
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
@@ -48,11 +54,13 @@ private:
     void applyFont();
     // The cells' names for screen readers: "row 2, column 4".
     void nameCells();
+    void colourCells();
 
     std::array<QLabel *, 10> m_numbers{};
     std::array<QLabel *, 25> m_cells{};
     SquareMarks *m_marks = nullptr;
     QList<int> m_emphasised;
+    QList<int> m_wrong;
 };
 
 } // namespace playfair
