@@ -35,14 +35,24 @@ struct CiphertextError
 struct Ciphertext
 {
     std::vector<Letter> letters; // the letters to break: an even count
-    // Padding set aside after the last real pair: a run of one letter
-    // (or a last odd letter) that no square gives, as capitals; empty when
-    // there was none.
+    // Padding set aside after the last real pair, as capitals: letters that
+    // no square gives there (a run of one letter, a last odd letter, the
+    // fewest letters without which the text is a ciphertext); empty when
+    // there were none.
     std::string setAside;
+    // How many more letters at the end of `letters` (an even count) may be
+    // padding a square does give, such as nulls of X and Q: the solver sets
+    // them aside only when its plaintext reads far better without them
+    // (SolverOptions::paddingAllowed). At most five letters are padding in
+    // all, and a text of a few pairs has none to spare.
+    std::size_t paddingAllowed = 0;
 
     // What was set aside, in English, as playfair-break prints it (the
     // windows word it in their own language); empty for nothing.
     std::string note() const;
+    // The letters set aside in all when the solver read the last
+    // `paddingRead` of `letters` as padding too (SolverReport::padding).
+    std::string setAsideWith(std::size_t paddingRead) const;
 };
 
 // The letters of a UTF-8 ciphertext: ASCII letters in either case count, J
@@ -53,9 +63,32 @@ struct Ciphertext
 // nulls after enciphering: a run of one repeated letter at the end that no
 // square can give (a doubled pair, unless `doubles` is Kept, or an odd
 // count) is set aside, all of it but, when the count asks for it, its first
-// letter, which ends the last real pair. So is a last odd letter alone.
-// With Doubles::Kept a doubled pair stands for itself and is no error.
+// letter, which ends the last real pair. Otherwise, when the text as it
+// stands is no ciphertext (an odd count, a doubled pair among its last
+// letters), the fewest of its last five letters without which it is one
+// are set aside. With Doubles::Kept a doubled pair stands for itself and is
+// no error.
 std::variant<Ciphertext, CiphertextError> readCiphertext(std::string_view text, Doubles doubles = Doubles::Split);
+
+// What was set aside at the end of a ciphertext, in English, as
+// playfair-break prints it; `byReading`: some of the letters were set aside
+// because the plaintext reads far better without them. Empty for nothing.
+std::string setAsideNote(const std::string &setAside, bool byReading);
+
+// Padding a square does give, found by reading: how many of the last
+// `allowed` letters (an even count) of a ciphertext of `count` letters read
+// as letters at random rather than as the language in `plaintext`, the
+// ciphertext decrypted; 0, 2 or 4. Padding of the fillers X and Q is the
+// likelier; any other must make the text far likelier still.
+struct PaddingReading
+{
+    std::size_t letters = 0;
+    // The log10 probability of those letters read as padding: letters at
+    // random, times the odds of padding of their kind.
+    double log10Probability = 0;
+};
+PaddingReading paddingByReading(const Letter *ciphertext, const Letter *plaintext, std::size_t count,
+                                std::size_t allowed, Language language);
 
 // Below this many letters many squares fit a ciphertext equally well.
 inline constexpr std::size_t shortCiphertext = 40;

@@ -107,7 +107,9 @@ SolverResult solve(const std::vector<Letter> &ciphertext, const SolverOptions &o
         && SearchWork::searchesSystemLists(searched.size()))
         SystemWordLists::instance().startReading();
 
-    const Chooser chooser(options.language, searched);
+    // Padding stands at the end of the whole text only.
+    const Chooser chooser(options.language, searched,
+                          searched.size() == ciphertext.size() ? options.paddingAllowed : 0);
     SearchWork work(searched, options, theCrib, chooser);
 
     const int threads = options.threads > 0 ? options.threads : int(std::max(1u, std::thread::hardware_concurrency()));
@@ -166,7 +168,6 @@ SolverResult solve(const std::vector<Letter> &ciphertext, const SolverOptions &o
     };
     const Clock::time_point deadline = start + options.timeLimit;
     SolverResult result;
-    result.shortText = ciphertext.size() < shortCiphertext;
 
     // What a report says, with the mutex held; naming the key word of a
     // square from the general search takes a look through every list, so
@@ -184,6 +185,10 @@ SolverResult solve(const std::vector<Letter> &ciphertext, const SolverOptions &o
         out.square = best->candidate.square;
         std::vector<Letter> plain(ciphertext.size());
         decryptLetters(out.square, ciphertext.data(), ciphertext.size(), plain.data());
+        out.padding = paddingByReading(ciphertext.data(), plain.data(), plain.size(), options.paddingAllowed,
+                                       best->verdict.language)
+                          .letters;
+        plain.resize(plain.size() - out.padding);
         if (options.squares != SquareKind::Random) {
             std::uint32_t used = 0;
             for (std::size_t i = 0; i < plain.size(); ++i)
@@ -245,6 +250,7 @@ SolverResult solve(const std::vector<Letter> &ciphertext, const SolverOptions &o
     workers.clear(); // joins them: each stops within a few thousand keys
     lock.lock();
     report(result, true);
+    result.shortText = ciphertext.size() - result.padding < shortCiphertext;
     result.candidates = int(shared.judged.size());
     result.searchRank = shared.searchRankOfBest();
     if (const Judged *best = shared.best())

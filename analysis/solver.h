@@ -54,6 +54,11 @@ struct SolverOptions
     // Known pairs, plain = cipher: wherever a cipher pair stands in the
     // text (or reversed), the plaintext holds the plain pair (reversed).
     std::vector<KnownPair> knownPairs;
+    // At most this many letters at the end of the ciphertext (an even
+    // count) may be padding that a square gives, such as nulls of X and Q
+    // (Ciphertext::paddingAllowed): they are set aside when the plaintext
+    // reads far better without them.
+    std::size_t paddingAllowed = 0;
 
     // Which squares to try: Any runs the key-word attack and the general
     // search side by side; KeyWord only the first, Random only the second.
@@ -76,7 +81,10 @@ struct SolverReport
     bool found = false;       // false until a search has finished (and, with a crib, held it)
     Square square{};
     std::string squareText;   // 25 letters, row by row
-    std::string plaintext;    // the whole ciphertext decrypted
+    std::string plaintext;    // the ciphertext decrypted, up to the padding
+    // The letters at the end of the ciphertext read as padding (see
+    // SolverOptions::paddingAllowed); the plaintext stops before them.
+    std::size_t padding = 0;
     std::string words;        // the plaintext divided into likely words: a reading aid, a guess
     // The chooser's view of the plaintext: its mean log10 probability a
     // letter by the order-5 letter model of its language (see scoreLevels).

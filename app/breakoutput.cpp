@@ -80,8 +80,8 @@ std::string pairsWithMarks(const std::string &plaintext, const Garbling &garblin
 std::string messageNotes(const Ciphertext &message, const SolverResult &result)
 {
     std::string notes;
-    if (!message.setAside.empty())
-        notes += "Note: " + message.note() + '\n';
+    if (const std::string setAside = message.setAsideWith(result.padding); !setAside.empty())
+        notes += "Note: " + setAsideNote(setAside, result.padding > 0) + '\n';
     const Garbling &garbling = result.garbling;
     if (garbling.readsNowhere()) {
         notes += "Note: the plaintext does not read at all: the square found is likely not the key (a longer "
@@ -114,7 +114,7 @@ std::string messageJson(const Ciphertext &message, Doubles doubles, const Solver
     json += result.keyWord ? "\"" + std::string(routeCode(result.keyRoute)) + "\"" : std::string("null");
     json += std::string(", \"language_found\": ") + (result.languageFound ? "true" : "false");
     json += std::string(", \"doubles\": ") + (doubles == Doubles::Kept ? "\"kept\"" : "\"split\"");
-    json += ", \"set_aside\": \"" + message.setAside + "\"";
+    json += ", \"set_aside\": \"" + message.setAsideWith(result.padding) + "\"";
     json += ", \"garbled\": [";
     for (std::size_t i = 0; i < result.garbling.pairs.size(); ++i)
         json += (i > 0 ? ", " : "") + std::to_string(result.garbling.pairs[i] + 1);

@@ -271,6 +271,7 @@ int main(int argc, char *argv[])
     }
     const Ciphertext message = std::get<Ciphertext>(std::move(read));
     const std::vector<Letter> &ciphertext = message.letters;
+    options.paddingAllowed = message.paddingAllowed;
 
     if (parser.isSet(plaintext)) {
         std::string plainText;
@@ -393,7 +394,7 @@ int main(int argc, char *argv[])
     out << "Stopped: " << stopExplanation(result) << '\n';
     out << "Seed:    " << options.seed << " (--seed " << options.seed << " repeats the run on one thread)\n";
     if (result.shortText) {
-        out << "\nNote: with only " << ciphertext.size() << " letters, many squares may fit so short a text: "
+        out << "\nNote: with only " << ciphertext.size() - result.padding << " letters, many squares may fit so short a text: "
             << "the plaintext above may not be the one sent. A known word (--crib) helps.\n";
     }
     if (const std::string notes = breakcommand::messageNotes(message, result); !notes.empty())

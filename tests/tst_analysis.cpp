@@ -64,6 +64,13 @@ private Q_SLOTS:
         QTest::newRow("nulls after a pair ending in the same letter")
             << "KRUEB XXXXX" << false << "KRUEBX" << "XXXX" << -1 << 0 << "";
         QTest::newRow("an odd run of nulls") << "KRUEBQ ZZZ" << false << "KRUEBQ" << "ZZZ" << -1 << 0 << "";
+        QTest::newRow("a doubled pair before a last odd letter: both set aside")
+            << "KRUEB QTMAG XXQ" << false << "KRUEBQTMAG" << "XXQ" << -1 << 0 << "";
+        QTest::newRow("two doubled pairs at the end set aside")
+            << "KRUEB QTMAG XXQQ" << false << "KRUEBQTMAG" << "XXQQ" << -1 << 0 << "";
+        QTest::newRow("a short text keeps a doubled pair and is refused")
+            << "ABXXQ" << false << "" << "" << int(CiphertextError::Kind::DoubledPair) << 3
+            << "The pair XX at letter 3 holds two equal letters, which no Playfair square gives.";
         QTest::newRow("a lone run is no padding but a refusal")
             << "XXXX" << false << "" << "" << int(CiphertextError::Kind::DoubledPair) << 1
             << "The pair XX at letter 1 holds two equal letters, which no Playfair square gives.";

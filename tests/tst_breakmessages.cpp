@@ -69,6 +69,26 @@ private Q_SLOTS:
         QCOMPARE(session.cipherLetters(), searched);
     }
 
+    // Padding the search read as such (nulls a square gives) is set aside
+    // once it reports: the pairs shown stop before it and the status names
+    // it, after what no square gives.
+    void setsAsideThePaddingTheSearchRead()
+    {
+        BreakSession session;
+        session.setCiphertext(QStringLiteral("BMODZ BKRUE BQXQX"));
+        session.setSearchOptions(1, 3);
+        const std::optional<BreakSession::Search> search = session.start();
+        QVERIFY(search);
+        QCOMPARE(search->ciphertext.size(), std::size_t(14)); // the last odd X aside
+        QCOMPARE(search->options.paddingAllowed, std::size_t(4));
+        analysis::SolverResult result = found(playfairExample, QStringLiteral("HIDETHEGOLDI"));
+        result.padding = 2;
+        QVERIFY(session.searchFinished(session.run(), result));
+        QCOMPARE(session.cipherLetters(), QStringLiteral("BMODZBKRUEBQ"));
+        QVERIFY2(session.setAsideNote().contains(QStringLiteral("XQX")), qPrintable(session.setAsideNote()));
+        QVERIFY(session.status().contains(session.setAsideNote()));
+    }
+
     // Choosing anew how doubled letters were handled reads the box again:
     // a result shown goes when the letters read change, and stays when not.
     void choosingTheDoublesAnew_data()

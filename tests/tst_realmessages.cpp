@@ -207,6 +207,51 @@ private Q_SLOTS:
             QCOMPARE(QString::fromStdString(result.keyWord.value_or("")), keyWord);
     }
 
+    // Padding after the last pair, of every kind (nulls, a group of five
+    // filled out with X and Q, letters that no square gives there), is set
+    // aside and named, and the text breaks; a text without padding keeps
+    // its last pair.
+    void setsAsidePaddingOfEveryKind_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<int>("offset");
+        QTest::addColumn<QString>("keyWord");
+        QTest::addColumn<QString>("padding");
+
+        QTest::newRow("no padding: the last pair stays") << "en" << 12000 << "HARBOUR" << "";
+        QTest::newRow("no padding, Bulgarian: the last pair stays") << "bg" << 12000 << "MLADOST" << "";
+        QTest::newRow("a null X") << "en" << 12000 << "HARBOUR" << "X";
+        QTest::newRow("two nulls, X and Q") << "en" << 12000 << "HARBOUR" << "XQ";
+        QTest::newRow("a group of five filled out with XQX") << "en" << 12000 << "HARBOUR" << "XQX";
+        QTest::newRow("four nulls, QXQX") << "en" << 12000 << "HARBOUR" << "QXQX";
+        QTest::newRow("five nulls, XQXQX") << "bg" << 12000 << "MLADOST" << "XQXQX";
+        QTest::newRow("a run of one letter, ZZZ") << "en" << 12000 << "HARBOUR" << "ZZZ";
+        QTest::newRow("a doubled pair with a letter before it, KVV") << "bg" << 12000 << "MLADOST" << "KVV";
+        QTest::newRow("nulls of any letters, MD") << "en" << 12000 << "HARBOUR" << "MD";
+        QTest::newRow("nulls of any letters, Bulgarian, GBWK") << "bg" << 12000 << "MLADOST" << "GBWK";
+        QTest::newRow("nulls of any letters, odd, RLBUS") << "en" << 12000 << "HARBOUR" << "RLBUS";
+    }
+
+    void setsAsidePaddingOfEveryKind()
+    {
+        QFETCH(QString, language);
+        QFETCH(int, offset);
+        QFETCH(QString, keyWord);
+        QFETCH(QString, padding);
+        const testing::CipherCase c
+            = testing::cipherCaseOn(language.toStdString(), std::size_t(offset), 40, keyedSquare(keyWord.toStdString()));
+        const auto read = readCiphertext(c.cipherText + padding.toStdString());
+        QVERIFY(std::holds_alternative<Ciphertext>(read));
+        const Ciphertext &message = std::get<Ciphertext>(read);
+        SolverOptions options = oneThread(5);
+        options.paddingAllowed = message.paddingAllowed;
+        const SolverResult result = solve(message.letters, options);
+        QCOMPARE(result.plaintext, c.plain);
+        QCOMPARE(QString::fromStdString(message.setAsideWith(result.padding)), padding);
+        QCOMPARE(QString::fromStdString(result.keyWord.value_or("")), keyWord);
+        QCOMPARE(result.stopped, StopReason::Confident);
+    }
+
     // The pairs a changed letter garbles are marked, and few others; a lost
     // letter is found where the text stops reading.
     void marksGarbledPairs_data()

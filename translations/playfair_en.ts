@@ -1154,6 +1154,16 @@ Right text: %2% of the letters.</translation>
         <extracomment>%1 counts the letters set aside at the end of the ciphertext, %2 are those letters.</extracomment>
         <translation>The last %1 letters, %2, were set aside: a letter repeated after the last pair, which no square gives, so padding that filled up the last group of five.</translation>
     </message>
+    <message>
+        <source>Последните %1 букви, %2, са оставени настрана: без тях откритият текст се чете много по-добре, значи са допълнение след последната двойка, до пълна група от пет.</source>
+        <extracomment>%1 counts the letters set aside at the end of the ciphertext, %2 are those letters.</extracomment>
+        <translation>The last %1 letters, %2, were set aside: the plaintext reads far better without them, so padding after the last pair that filled up the last group of five.</translation>
+    </message>
+    <message>
+        <source>Последните %1 букви, %2, са оставени настрана: без тях текстът е шифър на Playfair (четен брой букви, нито една двойка от две еднакви букви), значи са допълнение на последната група от пет.</source>
+        <extracomment>%1 counts the letters set aside at the end of the ciphertext, %2 are those letters.</extracomment>
+        <translation>The last %1 letters, %2, were set aside: without them the text is a Playfair ciphertext (an even count, no pair of two equal letters), so padding that filled up the last group of five.</translation>
+    </message>
 </context>
 <context>
     <name>Worksheet</name>

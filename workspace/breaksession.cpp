@@ -355,6 +355,7 @@ std::optional<BreakSession::Search> BreakSession::start()
     Search search;
     search.ciphertext = std::move(std::get<analysis::Ciphertext>(read).letters);
     analysis::SolverOptions &options = search.options;
+    options.paddingAllowed = std::get<analysis::Ciphertext>(read).paddingAllowed;
     options.language = m_language;
     options.timeLimit = std::chrono::seconds(m_timeLimit);
     options.threads = m_threads;
@@ -449,6 +450,21 @@ bool BreakSession::foundIsKnownKey() const
 {
     return hasSearched() && m_report.found && m_trueSquare && !m_truePlain.isEmpty()
         && decrypted(QString::fromStdString(m_report.squareText), m_letters) == m_truePlain;
+}
+
+qsizetype BreakSession::paddingRead() const
+{
+    return hasSearched() && m_report.found ? qsizetype(m_report.padding) : 0;
+}
+
+QString BreakSession::cipherLetters() const
+{
+    return m_inputReadable ? m_inputCipher.chopped(std::min(paddingRead(), m_inputCipher.size())) : QString();
+}
+
+QString BreakSession::truePlaintext() const
+{
+    return m_truePlain.chopped(std::min(paddingRead(), m_truePlain.size()));
 }
 
 QString BreakSession::foundPlaintext() const

@@ -210,10 +210,11 @@ public:
     // they are no ciphertext), the search's plaintext once one is found
     // (else empty), and the true plaintext while a search runs or shows
     // its result with the key known (else empty).
-    // The letters set aside as padding are not shown.
-    QString cipherLetters() const { return m_inputReadable ? m_inputCipher : QString(); }
+    // The letters set aside as padding, and those the search read as
+    // padding, are not shown.
+    QString cipherLetters() const;
     QString foundPlaintext() const;
-    const QString &truePlaintext() const { return m_truePlain; }
+    QString truePlaintext() const;
 
     // The score plot: the best score over the last search's time, the
     // language's levels and the true plaintext's score when the key is known.
@@ -226,6 +227,8 @@ private:
     // transliteration the Bulgarian statistics are counted in.
     static QString inLatin(const QString &text);
     bool hasSearched() const;
+    // How many of the last letters searched the search read as padding.
+    qsizetype paddingRead() const;
     void clearResult();
     void readInputLetters();
     bool foundIsKnownKey() const;

@@ -159,10 +159,11 @@ QString BreakSession::inPlaceNote() const
         return keyUnknownNote();
     const int cells = analysis::alignedSquare(m_report.square, *m_trueSquare).count;
     const QString plain = QString::fromStdString(m_report.plaintext);
+    const QString truePlain = truePlaintext();
     qsizetype same = 0;
-    for (qsizetype i = 0; i < plain.size() && i < m_truePlain.size(); ++i)
-        same += plain[i] == m_truePlain[i];
-    const int percent = m_truePlain.isEmpty() ? 0 : int(std::floor(100.0 * double(same) / double(m_truePlain.size())));
+    for (qsizetype i = 0; i < plain.size() && i < truePlain.size(); ++i)
+        same += plain[i] == truePlain[i];
+    const int percent = truePlain.isEmpty() ? 0 : int(std::floor(100.0 * double(same) / double(truePlain.size())));
     return tr("На мястото си: %1 от 25 букви.\nВерен текст: %2 % от буквите.").arg(cells).arg(percent);
 }
 
@@ -183,7 +184,10 @@ QString BreakSession::scoreNote() const
 
 QString BreakSession::setAsideNote() const
 {
-    return m_inputReadable ? setAsideSentence(m_setAside).text() : QString();
+    if (!m_inputReadable)
+        return {};
+    const qsizetype padding = std::min(paddingRead(), m_inputCipher.size());
+    return setAsideSentence(m_inputCipher.right(padding) + m_setAside, padding > 0).text();
 }
 
 QList<int> BreakSession::garbledPairs() const
@@ -255,14 +259,14 @@ QString BreakSession::status() const
             ? tr("Търсене: %1, проверени %2, завършени опити: %3, оценка %4.")
                   .arg(time, keys, QString::number(m_report.restarts), reportScore(m_report))
             : tr("Търсене: %1, проверени %2, завършени опити: %3.").arg(time, keys).arg(m_report.restarts);
-        return lines(lines(searching, shortTextNote(m_letters.size())), setAsideNote());
+        return lines(lines(searching, shortTextNote(m_letters.size() - paddingRead())), setAsideNote());
     }
     case State::Stopping:
         return tr("Спиране…");
     case State::Finished:
         break;
     }
-    return lines(lines(lines(finishedStatus(), shortTextNote(m_letters.size())), setAsideNote()), garbledNote());
+    return lines(lines(lines(finishedStatus(), shortTextNote(m_letters.size() - paddingRead())), setAsideNote()), garbledNote());
 }
 
 QString BreakSession::finishedStatus() const

@@ -65,7 +65,7 @@ Sentence sentenceOf(const analysis::CribError &error)
     return {"SolverError", QT_TRANSLATE_NOOP("SolverError", "Известната дума няма нито една латинска буква.")};
 }
 
-Sentence setAsideSentence(const QString &setAside)
+Sentence setAsideSentence(const QString &setAside, bool byReading)
 {
     if (setAside.isEmpty())
         return {};
@@ -74,6 +74,20 @@ Sentence setAsideSentence(const QString &setAside)
                 QT_TRANSLATE_NOOP("SolverError", "Последната буква, %1, е оставена настрана: тя няма двойка, а шифрите "
                                                  "се пращаха на групи от пет и последната група се допълваше."),
                 {setAside}};
+    if (byReading)
+        //: %1 counts the letters set aside at the end of the ciphertext, %2 are those letters.
+        return {"SolverError",
+                QT_TRANSLATE_NOOP("SolverError", "Последните %1 букви, %2, са оставени настрана: без тях откритият "
+                                                 "текст се чете много по-добре, значи са допълнение след последната "
+                                                 "двойка, до пълна група от пет."),
+                {number(setAside.size()), setAside}};
+    if (setAside.count(setAside.front()) != setAside.size())
+        //: %1 counts the letters set aside at the end of the ciphertext, %2 are those letters.
+        return {"SolverError",
+                QT_TRANSLATE_NOOP("SolverError", "Последните %1 букви, %2, са оставени настрана: без тях текстът е "
+                                                 "шифър на Playfair (четен брой букви, нито една двойка от две еднакви "
+                                                 "букви), значи са допълнение на последната група от пет."),
+                {number(setAside.size()), setAside}};
     //: %1 counts the letters set aside at the end of the ciphertext, %2 are those letters.
     return {"SolverError",
             QT_TRANSLATE_NOOP("SolverError", "Последните %1 букви, %2, са оставени настрана: повторена буква след "

@@ -16,6 +16,8 @@ Sentence sentenceOf(const analysis::CribError &error);
 
 // The note on the padding set aside after a ciphertext's last real pair
 // (`analysis::Ciphertext::setAside`); empty when nothing was set aside.
-Sentence setAsideSentence(const QString &setAside);
+// `byReading`: some of them were set aside because the plaintext reads far
+// better without them.
+Sentence setAsideSentence(const QString &setAside, bool byReading = false);
 
 } // namespace playfair

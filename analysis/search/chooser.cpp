@@ -1,5 +1,6 @@
 #include "analysis/search/chooser.h"
 
+#include "analysis/ciphertext.h"
 #include "analysis/search/pairtables.h"
 
 #include <algorithm>
@@ -8,8 +9,9 @@
 
 namespace playfair::analysis {
 
-Chooser::Chooser(std::optional<Language> language, const std::vector<Letter> &ciphertext)
+Chooser::Chooser(std::optional<Language> language, const std::vector<Letter> &ciphertext, std::size_t paddingAllowed)
     : m_ciphertext(ciphertext)
+    , m_paddingAllowed(paddingAllowed)
 {
     if (language)
         m_languages = {*language};
@@ -22,9 +24,13 @@ Chooser::Verdict Chooser::judge(const Square &square, double keyLog10, double ab
     std::vector<Letter> plain(m_ciphertext.size());
     decryptLetters(square, m_ciphertext.data(), m_ciphertext.size(), plain.data());
     std::array<double, 2> letters{};
+    std::array<PaddingReading, 2> padding{};
     double bestLetters = -1e300;
     for (std::size_t i = 0; i < m_languages.size(); ++i) {
-        letters[i] = model(m_languages[i]).log10Probability(plain.data(), plain.size());
+        if (m_paddingAllowed > 0)
+            padding[i] = paddingByReading(m_ciphertext.data(), plain.data(), plain.size(), m_paddingAllowed, m_languages[i]);
+        letters[i] = model(m_languages[i]).log10Probability(plain.data(), plain.size() - padding[i].letters)
+            + padding[i].log10Probability;
         bestLetters = std::max(bestLetters, letters[i]);
     }
     // A text's division into words scores near its letters; one that trails
@@ -35,12 +41,16 @@ Chooser::Verdict Chooser::judge(const Square &square, double keyLog10, double ab
         Verdict reading;
         reading.language = m_languages[i];
         reading.letters = letters[i];
+        const std::size_t read = plain.size() - padding[i].letters;
+        reading.padding = padding[i].letters;
         reading.words = reading.letters + keyLog10 < above - hopeless || reading.letters < bestLetters - hopeless
             ? reading.letters
-            : WordStatistics::of(reading.language).divide(plain.data(), plain.size()).log10Probability;
+            : WordStatistics::of(reading.language).divide(plain.data(), read).log10Probability
+                + padding[i].log10Probability;
         reading.keyLog10 = keyLog10;
         reading.total = (1 - wordsWeight) * reading.letters + wordsWeight * reading.words + keyLog10;
-        reading.meanLetterLog10 = plain.empty() ? 0 : reading.letters / double(plain.size());
+        reading.meanLetterLog10
+            = read == 0 ? 0 : (reading.letters - padding[i].log10Probability) / double(read);
         if (i == 0 || reading.total > verdict.total)
             verdict = reading;
     }

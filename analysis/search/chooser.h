@@ -25,7 +25,10 @@ class Chooser
 public:
     // `ciphertext`: the letters the candidates' plaintexts are read from;
     // `language`: the plaintext's, or nothing when it is to be found.
-    Chooser(std::optional<Language> language, const std::vector<Letter> &ciphertext);
+    // `paddingAllowed`: how many letters at the end may be padding
+    // (SolverOptions::paddingAllowed); a plaintext is read without them when
+    // it reads far better so, and they count as letters at random.
+    Chooser(std::optional<Language> language, const std::vector<Letter> &ciphertext, std::size_t paddingAllowed = 0);
 
     struct Verdict
     {
@@ -33,7 +36,8 @@ public:
         double words = 0;    // the same by its division into words
         double keyLog10 = 0; // how likely its key is
         double total = 0;    // what the chooser ranks by
-        double meanLetterLog10 = 0; // `letters` per letter
+        double meanLetterLog10 = 0; // `letters` per letter, without the padding
+        std::size_t padding = 0;    // letters at the end read as padding
         Language language = Language::English; // the language it was read in
     };
 
@@ -69,6 +73,7 @@ public:
 private:
     std::vector<Language> m_languages;
     std::vector<Letter> m_ciphertext;
+    std::size_t m_paddingAllowed = 0;
 };
 
 } // namespace playfair::analysis
