@@ -1,0 +1,58 @@
+#include "classsetcommand.h"
+
+#include "ui/commandline.h"
+#include "ui/translations.h"
+#include "worksheet.h"
+#include "worksheetpdf.h"
+
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QRandomGenerator>
+
+#include <cstdio>
+
+namespace playfair {
+
+namespace {
+
+class ClassSetCommand
+{
+    Q_DECLARE_TR_FUNCTIONS(ClassSetCommand)
+
+public:
+    static QString written(quint32 setNumber, const QString &path)
+    {
+        //: What playfair --class-set prints when the file is written.
+        return tr("Комплект %1 е записан в %2.").arg(QString::number(setNumber), path);
+    }
+    static QString notWritten(const QString &path)
+    {
+        return tr("Комплектът не можа да бъде записан в %1.").arg(path);
+    }
+};
+
+} // namespace
+
+int writeClassSetOf(const CommandLine &commandLine, int &argc, char **argv)
+{
+    // The PDF's text needs Qt's fonts, which need a GUI application, but
+    // nothing is shown: the offscreen platform works without a display.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    showLanguage(startLanguage());
+
+    ClassSetChoices choices = commandLine.classSetChoices;
+    if (choices.setNumber == 0)
+        choices.setNumber = QRandomGenerator::global()->bounded(1u, ClassSet::largestSetNumber + 1);
+    const ClassSet set = ClassSet::draw(choices);
+    if (!writeClassSetPdf(ClassSetPrint::forSet(set), commandLine.outputFile)) {
+        std::fputs(qPrintable(QStringLiteral("playfair: ") + ClassSetCommand::notWritten(commandLine.outputFile) + u'\n'),
+                   stderr);
+        return 1;
+    }
+    std::fputs(qPrintable(ClassSetCommand::written(choices.setNumber, commandLine.outputFile) + u'\n'), stdout);
+    std::fflush(stdout);
+    return 0;
+}
+
+} // namespace playfair
