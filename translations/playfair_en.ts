@@ -726,6 +726,73 @@ Right text: %2% of the letters.</translation>
     </message>
 </context>
 <context>
+    <name>ClassSetCommand</name>
+    <message>
+        <source>Комплект %1 е записан в %2.</source>
+        <extracomment>What playfair --class-set prints when the file is written.</extracomment>
+        <translation>Class set %1 written to %2.</translation>
+    </message>
+    <message>
+        <source>Комплектът не можа да бъде записан в %1.</source>
+        <translation>The class set could not be written to %1.</translation>
+    </message>
+</context>
+<context>
+    <name>ClassSetPrint</name>
+    <message>
+        <source>Вариант %1</source>
+        <translation>Variant %1</translation>
+    </message>
+    <message>
+        <source>Комплект %1 - шифър Playfair</source>
+        <translation>Class set %1 - Playfair cipher</translation>
+    </message>
+    <message>
+        <source>Отговори на комплект %1</source>
+        <translation>Answers to class set %1</translation>
+    </message>
+    <message>
+        <source>квадратът е даден</source>
+        <translation>the square is given</translation>
+    </message>
+    <message>
+        <source>дадена е само ключовата дума</source>
+        <translation>only the key word is given</translation>
+    </message>
+    <message>
+        <source>Един вариант · %1 двойки · %2</source>
+        <extracomment>%1 the pairs on the sheet, %2 the kind of sheet.</extracomment>
+        <translation>One variant · %1 pairs · %2</translation>
+    </message>
+    <message>
+        <source>%1 варианта · по %2 двойки · %3</source>
+        <extracomment>%1 variants, %2 pairs each, %3 the kind of sheet.</extracomment>
+        <translation>%1 variants · %2 pairs each · %3</translation>
+    </message>
+    <message>
+        <source>%1 (продължение)</source>
+        <translation>%1 (continued)</translation>
+    </message>
+    <message>
+        <source>Комплект %1 · вариант %2 от %3</source>
+        <extracomment>On every sheet of a class set: the set&apos;s number, the variant&apos;s and how many there are.</extracomment>
+        <translation>Class set %1 · variant %2 of %3</translation>
+    </message>
+    <message>
+        <source>декриптиране</source>
+        <translation>decrypt</translation>
+    </message>
+    <message>
+        <source>криптиране</source>
+        <translation>encrypt</translation>
+    </message>
+    <message>
+        <source>Вариант %1 · %2 · %3</source>
+        <extracomment>In the answer key: the variant, the pupil&apos;s name and the direction.</extracomment>
+        <translation>Variant %1 · %2 · %3</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>Непозната опция „%1“.</source>
@@ -800,6 +867,95 @@ Right text: %2% of the letters.</translation>
     <message>
         <source>--practice, --break и --by-hand отварят различни прозорци: дайте само едното.</source>
         <translation>--practice, --break and --by-hand open different windows: give one of them.</translation>
+    </message>
+    <message>
+        <source>Файлът с имената „%1“ не може да бъде прочетен.</source>
+        <translation>The names file '%1' cannot be read.</translation>
+    </message>
+    <message>
+        <source>Файлът с имената „%1“ е по-голям от 1 MB: това не е списък на клас.</source>
+        <translation>The names file '%1' is larger than 1 MB: that is no class list.</translation>
+    </message>
+    <message>
+        <source>Във файла с имената „%1“ няма нито едно име.</source>
+        <translation>The names file '%1' has no names in it.</translation>
+    </message>
+    <message>
+        <source>--class-set иска брой варианти от 1 до 40, а не „%1“.</source>
+        <translation>--class-set takes a number of variants from 1 to 40, not '%1'.</translation>
+    </message>
+    <message>
+        <source>--class-set иска --output ФАЙЛ.pdf: файлът, в който да запише комплекта.</source>
+        <translation>--class-set needs --output FILE.pdf: the file to write the set to.</translation>
+    </message>
+    <message>
+        <source>--pairs иска брой двойки от 5 до 20, а не „%1“.</source>
+        <translation>--pairs takes a number of pairs from 5 to 20, not '%1'.</translation>
+    </message>
+    <message>
+        <source>--set-number иска номер от 1 до 999999, а не „%1“.</source>
+        <translation>--set-number takes a number from 1 to 999999, not '%1'.</translation>
+    </message>
+    <message>
+        <source>--decrypt и --mixed са различни посоки: дайте само едната.</source>
+        <translation>--decrypt and --mixed are different directions: give one of them.</translation>
+    </message>
+    <message>
+        <source>Във файла с имената „%1“ има %2 имена, а вариантите са %3: дайте --class-set %2.</source>
+        <translation>The names file '%1' has %2 names but the variants are %3: give --class-set %2.</translation>
+    </message>
+    <message>
+        <source>БРОЙ</source>
+        <extracomment>The names of the arguments in the help, in capitals.</extracomment>
+        <translation>N</translation>
+    </message>
+    <message>
+        <source>ФАЙЛ.pdf</source>
+        <translation>FILE.pdf</translation>
+    </message>
+    <message>
+        <source>НОМЕР</source>
+        <translation>NUMBER</translation>
+    </message>
+    <message>
+        <source>Записва комплект за класа от БРОЙ варианта (1 до 40) на упражнението в един PDF файл, с отговорите накрая, без да отваря прозорец.</source>
+        <translation>Writes a class set of N variants (1 to 40) of the exercise to one PDF file, with the answers at the end, without opening a window.</translation>
+    </message>
+    <message>
+        <source>PDF файлът на комплекта.</source>
+        <translation>The class set's PDF file.</translation>
+    </message>
+    <message>
+        <source>Имената на учениците, по едно на ред, в текстов файл (UTF-8): първите листове са с техните имена, останалите с номера на варианта.</source>
+        <translation>The pupils' names, one a line, in a text file (UTF-8): the first sheets carry their names, the others the variant's number.</translation>
+    </message>
+    <message>
+        <source>Номерът на комплекта (1 до 999999): със същия номер и същия избор се получава същият комплект. Без него се тегли нов номер.</source>
+        <translation>The set's number (1 to 999999): the same number and the same choices give the same set. Without it a new number is drawn.</translation>
+    </message>
+    <message>
+        <source>Всички варианти са за декриптиране.</source>
+        <translation>Every variant is for decrypting.</translation>
+    </message>
+    <message>
+        <source>Нечетните варианти са за криптиране, четните за декриптиране.</source>
+        <translation>Odd variants are for encrypting, even ones for decrypting.</translation>
+    </message>
+    <message>
+        <source>Двойките на всеки лист, от 5 до 20 (10, ако не е дадено).</source>
+        <translation>The pairs on each sheet, 5 to 20 (10 if not given).</translation>
+    </message>
+    <message>
+        <source>В листовете само ключовата дума и празна мрежа вместо квадрата.</source>
+        <translation>Sheets with only the key word and an empty grid instead of the square.</translation>
+    </message>
+    <message>
+        <source>--class-set не отваря прозорец: не може заедно с --practice, --break и --by-hand.</source>
+        <translation>--class-set opens no window: it cannot go with --practice, --break or --by-hand.</translation>
+    </message>
+    <message>
+        <source>--%1 върви с --class-set.</source>
+        <translation>--%1 goes with --class-set.</translation>
     </message>
 </context>
 <context>
@@ -1024,6 +1180,28 @@ Right text: %2% of the letters.</translation>
     <message>
         <source>Постройте квадрата на Polybius от ключовата дума %1 в празната мрежа: първо буквите на ключовата дума без повторенията, после останалите букви на азбуката по ред, без J (J се пише като I).</source>
         <translation>Build the Polybius square of the key word %1 in the empty grid: first the letters of the key word without repeats, then the other letters of the alphabet in order, without J (J is written as I).</translation>
+    </message>
+    <message>
+        <source>правоъгълник</source>
+        <translation>rectangle</translation>
+    </message>
+    <message>
+        <source>ред %1</source>
+        <translation>row %1</translation>
+    </message>
+    <message>
+        <source>ред %1, през края</source>
+        <extracomment>The row rule where a letter goes round the edge of the square.</extracomment>
+        <translation>row %1, round the edge</translation>
+    </message>
+    <message>
+        <source>колона %1</source>
+        <translation>column %1</translation>
+    </message>
+    <message>
+        <source>колона %1, през края</source>
+        <extracomment>The column rule where a letter goes round the edge of the square.</extracomment>
+        <translation>column %1, round the edge</translation>
     </message>
 </context>
 <context>
@@ -1429,6 +1607,93 @@ Right text: %2% of the letters.</translation>
     </message>
 </context>
 <context>
+    <name>playfair::ClassSetDialog</name>
+    <message>
+        <source>Напишете имената на учениците, по едно на ред.</source>
+        <translation>Type the pupils' names, one a line.</translation>
+    </message>
+    <message>
+        <source>Имената са %1, а вариантите са най-много %2.</source>
+        <translation>There are %1 names, but a set has at most %2 variants.</translation>
+    </message>
+    <message>
+        <source>Изборът не дава комплект.</source>
+        <translation>These choices make no set.</translation>
+    </message>
+    <message>
+        <source>Комплект за класа</source>
+        <translation>Class set</translation>
+    </message>
+    <message>
+        <source>Брой варианти:</source>
+        <translation>Number of variants:</translation>
+    </message>
+    <message>
+        <source>Лист за всеки ученик, с името му (по едно име на ред):</source>
+        <translation>A sheet for each pupil, with the pupil's name (one name a line):</translation>
+    </message>
+    <message>
+        <source>Посока:</source>
+        <translation>Direction:</translation>
+    </message>
+    <message>
+        <source>криптиране</source>
+        <translation>encrypt</translation>
+    </message>
+    <message>
+        <source>декриптиране</source>
+        <translation>decrypt</translation>
+    </message>
+    <message>
+        <source>смесено: нечетните криптират, четните декриптират</source>
+        <translation>mixed: odd variants encrypt, even ones decrypt</translation>
+    </message>
+    <message>
+        <source>Двойки на лист:</source>
+        <translation>Pairs a sheet:</translation>
+    </message>
+    <message>
+        <source>Лист:</source>
+        <translation>Sheet:</translation>
+    </message>
+    <message>
+        <source>квадратът е даден</source>
+        <translation>the square is given</translation>
+    </message>
+    <message>
+        <source>само ключовата дума и празна мрежа</source>
+        <translation>only the key word and an empty grid</translation>
+    </message>
+    <message>
+        <source>Номер на комплекта:</source>
+        <translation>Set number:</translation>
+    </message>
+    <message>
+        <source>Същият номер със същия избор дава същия комплект.</source>
+        <translation>The same number with the same choices gives the same set.</translation>
+    </message>
+    <message>
+        <source>Нов номер</source>
+        <translation>New number</translation>
+    </message>
+    <message>
+        <source>Запази като PDF…</source>
+        <translation>Save as PDF…</translation>
+    </message>
+    <message>
+        <source>Отказ</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Един лист и отговорите му, в един PDF файл.</source>
+        <translation>One sheet and its answers, in one PDF file.</translation>
+    </message>
+    <message>
+        <source>%1 различни листа и отговорите на всички, в един PDF файл.</source>
+        <translation>%1 different sheets and the answers to them all, in one PDF file.</translation>
+    </message>
+</context>
+<context>
     <name>playfair::MainWindow</name>
     <message>
         <source>Зареждане</source>
@@ -1648,6 +1913,27 @@ Right text: %2% of the letters.</translation>
     <message>
         <source>Отговорите се пишат с латински букви: превключете клавиатурата на латиница.</source>
         <translation>Answers are written in Latin letters: switch the keyboard to a Latin layout.</translation>
+    </message>
+    <message>
+        <source>Комплект за класа…</source>
+        <translation>Class set…</translation>
+    </message>
+    <message>
+        <source>Различна задача за всеки ученик и отговорите на всички, в един PDF файл за печат.</source>
+        <translation>A different task for each pupil and the answers to them all, in one PDF file to print.</translation>
+    </message>
+    <message>
+        <source>Запази комплекта като PDF</source>
+        <translation>Save the class set as PDF</translation>
+    </message>
+    <message>
+        <source>комплект-%1.pdf</source>
+        <extracomment>The class set&apos;s file name that the save dialog proposes; %1 is the set&apos;s number.</extracomment>
+        <translation>class-set-%1.pdf</translation>
+    </message>
+    <message>
+        <source>Комплектът не можа да бъде записан в %1.</source>
+        <translation>The class set could not be written to %1.</translation>
     </message>
 </context>
 <context>

@@ -321,13 +321,14 @@ CommandLine parseCommandLine(const QStringList &arguments, UiLanguage language)
 
     if (parser.isSet(classSet)) {
         if (int(parser.isSet(practice)) + int(breaking) + int(byHandSet) > 0)
-            return mistake(text(QT_TRANSLATE_NOOP("CommandLine", "--class-set не отваря прозорец: не може заедно с "
+            return classSetMistake(text(QT_TRANSLATE_NOOP("CommandLine", "--class-set не отваря прозорец: не може заедно с "
                                                                  "--practice, --break и --by-hand.")));
         return classSetOf(parser, {classSet, output, names, setNumber, decrypt, mixed, pairs, keyWordOnly}, text);
     }
     for (const QCommandLineOption *option : {&output, &names, &setNumber, &decrypt, &mixed, &pairs, &keyWordOnly}) {
         if (parser.isSet(*option))
-            return mistake(text(QT_TRANSLATE_NOOP("CommandLine", "--%1 върви с --class-set.")).arg(option->names().first()));
+            return classSetMistake(
+                text(QT_TRANSLATE_NOOP("CommandLine", "--%1 върви с --class-set.")).arg(option->names().first()));
     }
 
     CommandLine commandLine;

@@ -8,7 +8,8 @@ namespace {
 
 // The marks that make text run the other way or embed a run of it
 // (U+202A to U+202E, U+2066 to U+2069): in a name they would turn the
-// heading and whatever follows it round.
+// heading and whatever follows it round. A byte order mark (U+FEFF) and
+// the replacement character of undecodable bytes (U+FFFD) go too.
 bool reordersText(char32_t c)
 {
     return (c >= 0x202A && c <= 0x202E) || (c >= 0x2066 && c <= 0x2069);
@@ -85,7 +86,7 @@ QString ClassSet::cleanedName(const QString &name)
             continue;
         }
         if (reordersText(c) || category == QChar::Other_Surrogate || category == QChar::Other_NotAssigned
-            || c == 0xFFFD)
+            || c == 0xFFFD || c == 0xFEFF)
             continue;
         if (space)
             kept += u' ';

@@ -62,7 +62,7 @@ public:
     static QStringList namesOf(const QString &text);
     // A name fit for a heading: control characters and the invisible marks
     // that reorder text (bidirectional embeddings, overrides and isolates)
-    // removed, runs of spaces made one, trimmed, and cut to longestName
+    // removed (and a byte order mark or undecodable bytes), runs of spaces made one, trimmed, and cut to longestName
     // characters with "…" when longer. Right-to-left letters stay as they are.
     static QString cleanedName(const QString &name);
 
