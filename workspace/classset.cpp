@@ -81,12 +81,12 @@ QString ClassSet::cleanedName(const QString &name)
     bool space = false;
     for (char32_t c : QStringView(name).toUcs4()) {
         const QChar::Category category = QChar::category(c);
-        if (QChar::isSpace(c) || category == QChar::Other_Control) {
+        if (QChar::isSpace(c)) {
             space = !kept.isEmpty();
             continue;
         }
-        if (reordersText(c) || category == QChar::Other_Surrogate || category == QChar::Other_NotAssigned
-            || c == 0xFFFD || c == 0xFEFF)
+        if (category == QChar::Other_Control || category == QChar::Other_Surrogate
+            || category == QChar::Other_NotAssigned || reordersText(c) || c == 0xFFFD || c == 0xFEFF)
             continue;
         if (space)
             kept += u' ';

@@ -60,7 +60,8 @@ public:
     // The names of a list typed or read from a file, one a line: each
     // cleaned as `cleanedName` does, the empty ones left out.
     static QStringList namesOf(const QString &text);
-    // A name fit for a heading: control characters and the invisible marks
+    // A name fit for a heading: tabs and line breaks made spaces, other
+    // control characters and the invisible marks
     // that reorder text (bidirectional embeddings, overrides and isolates)
     // removed (and a byte order mark or undecodable bytes), runs of spaces made one, trimmed, and cut to longestName
     // characters with "…" when longer. Right-to-left letters stay as they are.
