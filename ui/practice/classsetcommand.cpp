@@ -31,6 +31,17 @@ public:
     }
 };
 
+QtMessageHandler qtHandler = nullptr;
+
+// Qt's own notes (such as the one on a missing XDG_RUNTIME_DIR, as under
+// cron) are left out, so that standard error holds only the command's own
+// line for a teacher's script to log; its errors still go through.
+void quietHandler(QtMsgType type, const QMessageLogContext &context, const QString &message)
+{
+    if (type == QtCriticalMsg || type == QtFatalMsg)
+        qtHandler(type, context, message);
+}
+
 } // namespace
 
 int writeClassSetOf(const CommandLine &commandLine, int &argc, char **argv)
@@ -38,6 +49,7 @@ int writeClassSetOf(const CommandLine &commandLine, int &argc, char **argv)
     // The PDF's text needs Qt's fonts, which need a GUI application, but
     // nothing is shown: the offscreen platform works without a display.
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    qtHandler = qInstallMessageHandler(quietHandler);
     QGuiApplication app(argc, argv);
     showLanguage(startLanguage());
 
