@@ -125,7 +125,9 @@ void ClassSetDialog::createControls()
     m_sheet->setCurrentIndex(m_choices.squareShown ? 0 : 1);
 
     const auto changed = [this] { collect(); };
+    // Both, as the one checked may tell before the other is unchecked.
     connect(m_byNumber, &QRadioButton::toggled, this, changed);
+    connect(m_byNamesButton, &QRadioButton::toggled, this, changed);
     connect(m_variants, &QSpinBox::valueChanged, this, changed);
     connect(m_names, &QPlainTextEdit::textChanged, this, [this] {
         // Typing a name chooses the list.
