@@ -24,6 +24,8 @@ ClassSetDialog::ClassSetDialog(const ClassSetChoices &choices, QWidget *parent)
     , m_numbered(choices.names.isEmpty() ? choices.variants : 25)
 {
     setObjectName(QStringLiteral("ClassSetDialog"));
+    // The exercise window's font, as its other parts have it.
+    setAttribute(Qt::WA_WindowPropagation);
     createControls();
     retranslate();
     {
@@ -73,10 +75,13 @@ void ClassSetDialog::createControls()
     m_names->setTabChangesFocus(true);
     m_names->setLineWrapMode(QPlainTextEdit::NoWrap);
     m_names->setMinimumHeight(fontMetrics().lineSpacing() * 7);
-    sheets->addWidget(m_byNumber, 0, 0);
-    sheets->addWidget(m_variants, 0, 1, Qt::AlignLeft);
-    sheets->addWidget(m_byNamesButton, 1, 0, 1, 2);
-    sheets->addWidget(m_names, 2, 0, 1, 2);
+    auto *count = new QHBoxLayout;
+    count->addWidget(m_byNumber);
+    count->addWidget(m_variants);
+    count->addStretch();
+    sheets->addLayout(count, 0, 0);
+    sheets->addWidget(m_byNamesButton, 1, 0);
+    sheets->addWidget(m_names, 2, 0);
     layout->addLayout(sheets);
 
     auto *form = new QFormLayout;
@@ -91,7 +96,10 @@ void ClassSetDialog::createControls()
     m_pairs->setRange(PracticeTask::minPairCount, PracticeTask::maxPairCount);
     m_pairsLabel = new QLabel(this);
     m_pairsLabel->setBuddy(m_pairs);
-    form->addRow(m_pairsLabel, m_pairs);
+    auto *pairs = new QHBoxLayout;
+    pairs->addWidget(m_pairs);
+    pairs->addStretch();
+    form->addRow(m_pairsLabel, pairs);
     m_sheet = new QComboBox(this);
     m_sheet->setObjectName(QStringLiteral("sheet"));
     m_sheet->addItems({QString(), QString()});
@@ -102,6 +110,8 @@ void ClassSetDialog::createControls()
     m_setNumber = new QSpinBox(this);
     m_setNumber->setObjectName(QStringLiteral("setNumber"));
     m_setNumber->setRange(1, int(ClassSet::largestSetNumber));
+    // Room for six digits, whatever the number shown first.
+    m_setNumber->setMinimumWidth(fontMetrics().horizontalAdvance(QStringLiteral("9999999")) + 30);
     m_newSetNumber = new QPushButton(this);
     m_newSetNumber->setObjectName(QStringLiteral("newSetNumber"));
     m_newSetNumber->setAutoDefault(false);
