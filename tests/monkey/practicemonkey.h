@@ -1,5 +1,6 @@
 #pragma once
 
+#include "workspace/classset.h"
 #include "workspace/practicesession.h"
 
 #include <QByteArray>
@@ -21,10 +22,11 @@ struct MonkeyWorld;
 // pair (right, wrong, in lower case, in Cyrillic letters that look Latin,
 // empty, anything) and handed in by Enter or Tab, the direction, Нова
 // задача, the check box for the harder sheet, a worksheet saved to a place
-// that takes it or not, Tab, closing the window.
+// that takes it or not, a class set (of any choices, some that make no set,
+// names of any text) saved the same way, Tab, closing the window.
 struct PracticeAction
 {
-    enum class Kind { Answer, Direction, NewTask, KeyWordOnly, Save, Close, Tab };
+    enum class Kind { Answer, Direction, NewTask, KeyWordOnly, Save, ClassSet, Close, Tab };
     enum class Answer { Right, Wrong, LowerCase, Cyrillic, Empty, Anything };
     // Where a worksheet goes: the temporary folder, a folder and a name in
     // Cyrillic letters, a name without ".pdf", a folder that cannot be
@@ -41,6 +43,7 @@ struct PracticeAction
     Place place = Place::Plain;
     int number = 0;     // Save: which of a few file names; Direction: 0 encrypt, 1 decrypt
     int bytes = 0;      // FullDisk: how much fits
+    ClassSetChoices classSet; // ClassSet: the teacher's choices, as the dialog would pass them
 
     QString describe() const;
     static PracticeAction random(QRandomGenerator &random);
@@ -64,6 +67,7 @@ public:
 
     int saved = 0;    // worksheets written
     int notSaved = 0; // and refused
+    int classSets = 0; // of them class sets written
 
 private:
     QString brokenByAnswer(const PracticeSession &session) const;
@@ -75,7 +79,10 @@ private:
     QString m_typed;                   // what was typed into it
     QString m_path;                    // the worksheet's file, ".pdf" added
     std::optional<QByteArray> m_file;  // what it held before, if it was there
-    bool m_saved = false;              // what saveWorksheetAs returned
+    bool m_saved = false;              // what saveWorksheetAs or saveClassSetAs returned
+    int m_fewestPages = 2;             // the pages the file saved may have
+    int m_mostPages = 3;
+    QString m_refusal;                 // what the message of a file not saved says, besides the file's name
 };
 
 // What every exercise window shows at any time; empty if it holds.
