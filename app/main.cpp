@@ -3,6 +3,7 @@
 #include "ui/byhand/byhandwindow.h"
 #include "ui/commandline.h"
 #include "ui/main/mainwindow.h"
+#include "ui/practice/classsetcommand.h"
 #include "ui/practice/practicewindow.h"
 
 #include <QApplication>
@@ -13,6 +14,9 @@ int main(int argc, char *argv[])
     const playfair::CommandLine commandLine = playfair::parseCommandLine(playfair::argumentsOf(argc, argv));
     if (commandLine.finished)
         return playfair::finishCommandLine(commandLine);
+    // A class set is written without a window.
+    if (commandLine.classSet)
+        return playfair::writeClassSetOf(commandLine, argc, argv);
 
     QApplication app(argc, argv);
     playfair::setUpApplication(app);

@@ -69,7 +69,9 @@ bool hasEveryKind(const PracticeTask &task)
 // Pairs from the built-in messages on `square`: a whole message when one of
 // them has every kind of pair (so that a decrypted task reads as a message),
 // else one pair of each kind and more drawn from all messages, in random order.
-PracticeTask taskOn(const QString &keyWord, const QString &square, QRandomGenerator &random)
+// `fewest` to `most` pairs, none of them a whole message whose pairs are in `taken`.
+PracticeTask taskOn(const QString &keyWord, const QString &square, QRandomGenerator &random, int fewest = fewestPairs,
+                    int most = mostPairs, const QList<QStringList> &taken = {})
 {
     PracticeTask task{keyWord, square, {}};
     const QStringList &messages = PracticeTask::messages();
@@ -80,7 +82,7 @@ PracticeTask taskOn(const QString &keyWord, const QString &square, QRandomGenera
     shuffle(order, random);
     for (int i : order) {
         task.pairs = pairsOf(cleanedText(messages[i]));
-        if (task.pairs.size() >= fewestPairs && task.pairs.size() <= mostPairs && hasEveryKind(task))
+        if (task.pairs.size() >= fewest && task.pairs.size() <= most && hasEveryKind(task) && !taken.contains(task.pairs))
             return task;
     }
 
@@ -101,7 +103,7 @@ PracticeTask taskOn(const QString &keyWord, const QString &square, QRandomGenera
         if (at >= 0)
             chosen << pool[at];
     }
-    const int count = fewestPairs + random.bounded(mostPairs - fewestPairs + 1);
+    const int count = fewest + random.bounded(most - fewest + 1);
     for (const QString &pair : std::as_const(pool)) {
         if (chosen.size() >= count)
             break;
@@ -180,6 +182,14 @@ PracticeTask PracticeTask::forKeyWord(const QString &keyWord, QRandomGenerator &
 {
     const QString cleanedKey = cleanedText(keyWord);
     return taskOn(cleanedKey, squareFor(cleanedKey), random);
+}
+
+PracticeTask PracticeTask::forKeyWord(const QString &keyWord, QRandomGenerator &random, int pairCount,
+                                      const QList<QStringList> &taken)
+{
+    Q_ASSERT(pairCount >= minPairCount && pairCount <= maxPairCount);
+    const QString cleanedKey = cleanedText(keyWord);
+    return taskOn(cleanedKey, squareFor(cleanedKey), random, pairCount, pairCount, taken);
 }
 
 PracticeTask PracticeTask::fromWorkspace(const Workspace &ws, QRandomGenerator &random)

@@ -43,6 +43,13 @@ struct PracticeTask
     // The same generator state gives the same task.
     static PracticeTask random(QRandomGenerator &random);
     static PracticeTask forKeyWord(const QString &keyWord, QRandomGenerator &random);
+    // The same with `pairCount` pairs (minPairCount to maxPairCount), and
+    // none of the built-in messages whose pairs are among `taken`.
+    static PracticeTask forKeyWord(const QString &keyWord, QRandomGenerator &random, int pairCount,
+                                   const QList<QStringList> &taken = {});
+    // One pair of each kind at least, and as many as a sheet holds.
+    static constexpr int minPairCount = 5;
+    static constexpr int maxPairCount = 20;
 
     // The task of the main window's workspace: its square and the message
     // pairs that give a cipher pair. The key word is the key box's cleaned

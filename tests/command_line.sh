@@ -59,4 +59,34 @@ check "--bogus: then the usage" "Usage: $name [options]" "$(sed -n 2p "$scratch/
 check "--bogus: nothing on standard output" "" "$(cat "$scratch/out")"
 show "$before"
 
+# The class set of the main program: one PDF, one line naming it and the
+# set's number, and no window (there is no display).
+if [ "$name" = playfair ]; then
+    before=$failures
+    run --class-set 3 --output "$scratch/set.pdf" --set-number 42 --mixed
+    check "--class-set: status" 0 "$status"
+    check "--class-set: one line naming the file and the set" "Class set 42 written to $scratch/set.pdf." "$(cat "$scratch/out")"
+    check "--class-set: nothing on standard error" "" "$(cat "$scratch/err")"
+    check "--class-set: a whole PDF" "%%EOF" "$(tail -c 6 "$scratch/set.pdf" | tr -d '\r\n')"
+    show "$before"
+
+    for bad in "0" "41" "3 --pairs 4" "3 --names $scratch/missing.txt" "3 --decrypt --mixed"; do
+        before=$failures
+        # shellcheck disable=SC2086 # the words of $bad are arguments
+        run --class-set $bad --output "$scratch/bad.pdf"
+        check "--class-set $bad: status" 2 "$status"
+        check "--class-set $bad: one line on standard error" 1 "$(wc -l <"$scratch/err")"
+        check "--class-set $bad: nothing on standard output" "" "$(cat "$scratch/out")"
+        check "--class-set $bad: no file" no "$([ -e "$scratch/bad.pdf" ] && echo yes || echo no)"
+        show "$before"
+    done
+
+    before=$failures
+    run --class-set 3 --output "$scratch/no/such/folder/set.pdf"
+    check "--class-set to a missing folder: status" 1 "$status"
+    check "--class-set to a missing folder: one line" \
+        "playfair: The class set could not be written to $scratch/no/such/folder/set.pdf." "$(cat "$scratch/err")"
+    show "$before"
+fi
+
 exit $((failures > 0))

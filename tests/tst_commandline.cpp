@@ -1,6 +1,8 @@
 #include "ui/commandline.h"
 
+#include <QFile>
 #include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QTest>
 
 using namespace playfair;
@@ -156,6 +158,114 @@ private Q_SLOTS:
         QCOMPARE(commandLine.file, file);
     }
 
+    // --class-set and its options: the choices they make, or the one line
+    // of a mistake with status 2. In the arguments, NAMES stands for a file
+    // of three names (one blank line, one of control characters only),
+    // EMPTY for a file with no names, FOLDER for a folder, MISSING for a
+    // file that is not there and HUGE for one of 2 MB.
+    void classSet_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("error"); // empty: no mistake
+        QTest::addColumn<QString>("choices"); // variants/names/direction/pairs/square/set number
+
+        const QString none;
+        QTest::newRow("the least") << QStringList{"--class-set", "25", "--output", "set.pdf"} << none
+                                   << "25/0/E/10/square/0";
+        QTest::newRow("everything") << QStringList{"--class-set", "40", "--output", "set.pdf", "--names", "NAMES",
+                                                   "--set-number", "999999", "--mixed", "--pairs", "20",
+                                                   "--key-word-only"}
+                                    << none << "40/3/M/20/key word/999999";
+        QTest::newRow("decrypt, one variant, 5 pairs")
+            << QStringList{"--decrypt", "--pairs=5", "--class-set=1", "--output=a b.pdf", "--set-number", "1"} << none
+            << "1/0/D/5/square/1";
+        QTest::newRow("as many names as variants") << QStringList{"--class-set", "3", "--output", "x.pdf", "--names", "NAMES"}
+                                                   << none << "3/3/E/10/square/0";
+        const auto mistake = [](const char *name, const QStringList &arguments, const char *error) {
+            QTest::newRow(name) << arguments << QString::fromUtf8(error) << QString();
+        };
+        mistake("0 variants", {"--class-set", "0", "--output", "x.pdf"},
+                "playfair: --class-set takes a number of variants from 1 to 40, not '0'.");
+        mistake("41 variants", {"--class-set", "41", "--output", "x.pdf"},
+                "playfair: --class-set takes a number of variants from 1 to 40, not '41'.");
+        mistake("variants not a number", {"--class-set", "many", "--output", "x.pdf"},
+                "playfair: --class-set takes a number of variants from 1 to 40, not 'many'.");
+        mistake("no output", {"--class-set", "5"}, "playfair: --class-set needs --output FILE.pdf: the file to write the set to.");
+        mistake("4 pairs", {"--class-set", "5", "--output", "x.pdf", "--pairs", "4"},
+                "playfair: --pairs takes a number of pairs from 5 to 20, not '4'.");
+        mistake("21 pairs", {"--class-set", "5", "--output", "x.pdf", "--pairs", "21"},
+                "playfair: --pairs takes a number of pairs from 5 to 20, not '21'.");
+        mistake("set number 0", {"--class-set", "5", "--output", "x.pdf", "--set-number", "0"},
+                "playfair: --set-number takes a number from 1 to 999999, not '0'.");
+        mistake("set number too large", {"--class-set", "5", "--output", "x.pdf", "--set-number", "99999999999"},
+                "playfair: --set-number takes a number from 1 to 999999, not '99999999999'.");
+        mistake("two directions", {"--class-set", "5", "--output", "x.pdf", "--decrypt", "--mixed"},
+                "playfair: --decrypt and --mixed are different directions: give one of them.");
+        mistake("more names than variants", {"--class-set", "2", "--output", "x.pdf", "--names", "NAMES"},
+                "playfair: The names file 'NAMES' has 3 names but the variants are 2: give --class-set 3.");
+        mistake("a names file that is not there", {"--class-set", "5", "--output", "x.pdf", "--names", "MISSING"},
+                "playfair: The names file 'MISSING' cannot be read.");
+        mistake("a folder for a names file", {"--class-set", "5", "--output", "x.pdf", "--names", "FOLDER"},
+                "playfair: The names file 'FOLDER' cannot be read.");
+        mistake("a names file with no names", {"--class-set", "5", "--output", "x.pdf", "--names", "EMPTY"},
+                "playfair: The names file 'EMPTY' has no names in it.");
+        mistake("a names file too large", {"--class-set", "5", "--output", "x.pdf", "--names", "HUGE"},
+                "playfair: The names file 'HUGE' is larger than 1 MB: that is no class list.");
+        mistake("an option of the set without it", {"--pairs", "5"}, "playfair: --pairs goes with --class-set.");
+        mistake("a class set and a window", {"--class-set", "5", "--output", "x.pdf", "--practice"},
+                "playfair: --class-set opens no window: it cannot go with --practice, --break or --by-hand.");
+    }
+
+    void classSet()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, error);
+        QFETCH(QString, choices);
+
+        QTemporaryDir folder;
+        const auto write = [&folder](const QString &name, const QByteArray &bytes) {
+            QFile file(folder.filePath(name));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(bytes);
+        };
+        write(QStringLiteral("names.txt"), "Иван Петров\n\n\x01\x02\nМария\r\n\xd8\xb9\xd9\x84\xd9\x8a\n");
+        write(QStringLiteral("empty.txt"), "\n  \n\t\n");
+        write(QStringLiteral("huge.txt"), QByteArray(2 << 20, 'A'));
+        const QHash<QString, QString> files{{QStringLiteral("NAMES"), folder.filePath(QStringLiteral("names.txt"))},
+                                            {QStringLiteral("EMPTY"), folder.filePath(QStringLiteral("empty.txt"))},
+                                            {QStringLiteral("HUGE"), folder.filePath(QStringLiteral("huge.txt"))},
+                                            {QStringLiteral("FOLDER"), folder.path()},
+                                            {QStringLiteral("MISSING"), folder.filePath(QStringLiteral("missing.txt"))}};
+        for (QString &argument : arguments)
+            argument = files.value(argument, argument);
+        for (auto it = files.cbegin(); it != files.cend(); ++it)
+            error.replace(u'\'' + it.key() + u'\'', u'\'' + it.value() + u'\'');
+        arguments.prepend(QStringLiteral("playfair"));
+
+        const CommandLine commandLine = parseCommandLine(arguments, UiLanguage::English);
+        if (!error.isEmpty()) {
+            QVERIFY(commandLine.finished);
+            QCOMPARE(commandLine.exitStatus, 2);
+            QCOMPARE(commandLine.output, error + u'\n'); // one line, without the help
+            return;
+        }
+        QVERIFY2(!commandLine.finished, qPrintable(commandLine.output));
+        QVERIFY(commandLine.classSet);
+        const ClassSetChoices &made = commandLine.classSetChoices;
+        const char *directions = "EDM";
+        QCOMPARE(QStringLiteral("%1/%2/%3/%4/%5/%6")
+                     .arg(made.variants)
+                     .arg(made.names.size())
+                     .arg(QLatin1Char(directions[int(made.direction)]))
+                     .arg(made.pairs)
+                     .arg(made.squareShown ? "square" : "key word")
+                     .arg(made.setNumber),
+                 choices);
+        QVERIFY(commandLine.outputFile.endsWith(QLatin1String(".pdf")));
+        if (!made.names.isEmpty())
+            QCOMPARE(made.names, (QStringList{QStringLiteral("Иван Петров"), QStringLiteral("Мария"), QStringLiteral("علي")}));
+    }
+
     // The help lists our options and keeps Qt's own out of the list.
     void help()
     {
@@ -168,6 +278,11 @@ private Q_SLOTS:
         QCOMPARE(text.section(u'\n', 1, 1), QStringLiteral("       playfair --break [FILE]"));
         QCOMPARE(text.section(u'\n', 2, 2), QStringLiteral("       playfair --by-hand [FILE]"));
         QVERIFY2(text.contains(QLatin1String("--by-hand")), qPrintable(text));
+        QCOMPARE(text.section(u'\n', 3, 3),
+                 QStringLiteral("       playfair --class-set N --output FILE.pdf [--names FILE] [--set-number NUMBER]"));
+        for (const char *option : {"--class-set <N>", "--output <FILE.pdf>", "--names <FILE>", "--set-number <NUMBER>",
+                                   "--decrypt", "--mixed", "--pairs <N>", "--key-word-only"})
+            QVERIFY2(text.contains(QLatin1String(option)), option);
         for (const char *hidden : {"--platform", "--style", "--display", "--widgetcount", "<executable_name>"})
             QVERIFY2(!text.contains(QLatin1String(hidden)), hidden);
     }

@@ -7,6 +7,7 @@
 #include "helpers.h"
 
 #include "ui/application.h"
+#include "ui/practice/classsetdialog.h"
 #include "ui/practice/practicewindow.h"
 #include "ui/practice/worksheet.h"
 #include "ui/translations.h"
@@ -335,6 +336,7 @@ private Q_SLOTS:
         QTest::newRow("Clear") << "main" << "Command1_1" << "Clear";
         QTest::newRow("New task") << "practice" << "newTask" << "New task";
         QTest::newRow("Save as PDF") << "practice" << "saveWorksheet" << "Save as PDF…";
+        QTest::newRow("Class set") << "practice" << "classSet" << "Class set…";
         QTest::newRow("Start") << "break" << "start" << "Start";
         QTest::newRow("Stop") << "break" << "stop" << "Stop";
     }
@@ -358,7 +360,7 @@ private Q_SLOTS:
     void noCyrillicInAnyWindow_data()
     {
         QTest::addColumn<QString>("what");
-        for (const char *what : {"windows", "menus", "worksheet", "error message", "demonstration", "search"})
+        for (const char *what : {"windows", "menus", "worksheet", "class set", "error message", "demonstration", "search"})
             QTest::newRow(what) << what;
     }
 
@@ -380,6 +382,23 @@ private Q_SLOTS:
                 const Worksheet sheet = Worksheet::forTask(task, PracticeDirection::Decrypt, squareShown);
                 texts << sheet.title << sheet.pupilLine << sheet.instruction << sheet.keyWordLine << sheet.givenHeading
                       << sheet.answerHeading << sheet.rules << sheet.keyTitle << sheet.keyLine << sheet.keyContinued;
+            }
+        } else if (what == u"class set") {
+            ClassSetChoices choices;
+            choices.variants = 4;
+            choices.direction = ClassSetDirection::Mixed;
+            choices.names = QStringList{QStringLiteral("Anna")};
+            const ClassSetPrint print = ClassSetPrint::forSet(ClassSet::draw(choices));
+            texts << print.title << print.keyTitle << print.keyLine << print.keyContinued;
+            for (const Worksheet &sheet : print.sheets)
+                texts << sheet.heading << sheet.setLine << sheet.keyHeading << sheet.ruleNames << sheet.title
+                      << sheet.instruction << sheet.givenHeading;
+            ClassSetDialog dialog(choices, windows.practice);
+            dialog.show();
+            texts << textsOf(&dialog) << dialog.windowTitle();
+            for (auto *box : dialog.findChildren<QComboBox *>()) {
+                for (int i = 0; i < box->count(); ++i)
+                    texts << box->itemText(i);
             }
         } else if (what == u"error message") {
             QTimer::singleShot(0, [&texts] {

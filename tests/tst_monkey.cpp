@@ -2,7 +2,7 @@
 // all four at once: the main window as before (typing and pasting all kinds
 // of text, both buttons, mouse and keyboard in the lists, Tab) with Ctrl+E,
 // Ctrl+B and Ctrl+R, which open exercise, break and by-hand windows beside
-// it; answers, directions, new tasks and worksheets saved anywhere in the
+// it; answers, directions, new tasks, worksheets and class sets saved anywhere in the
 // exercise windows; ciphertexts, cribs, demonstrations, searches started,
 // stopped and closed in the break windows, several searching at once;
 // guesses, letters in the square, probable words, key words, Undo and Redo,
@@ -85,7 +85,7 @@ bool isSave(const Action &action)
 {
     const auto *practice = std::get_if<PracticeAction>(&action);
     const auto *byHand = std::get_if<ByHandAction>(&action);
-    return (practice && practice->kind == PracticeAction::Kind::Save)
+    return (practice && (practice->kind == PracticeAction::Kind::Save || practice->kind == PracticeAction::Kind::ClassSet))
         || (byHand && (byHand->kind == ByHandAction::Kind::Save || byHand->kind == ByHandAction::Kind::Open));
 }
 
@@ -310,10 +310,11 @@ private Q_SLOTS:
             actions += count;
             ++seed;
         } while (seed <= 3 || clock.elapsed() < seconds * 1000LL);
-        qInfo("%d seeds, %lld actions, %lld s, no broken rule: %d searches started, %d worksheets saved and %d "
-              "refused, %d actions in by-hand windows, %d of them changing the board, %d handbooks opened by F1",
-              int(seed - 1), actions, clock.elapsed() / 1000, m_break.searches, m_practice.saved, m_practice.notSaved,
-              m_byHand.actions, m_byHand.changes, m_handbook.opened);
+        qInfo("%d seeds, %lld actions, %lld s, no broken rule: %d searches started, %d worksheets and class sets saved (%d "
+              "of them class sets) and %d refused, %d actions in by-hand windows, %d of them changing the board, %d "
+              "handbooks opened by F1",
+              int(seed - 1), actions, clock.elapsed() / 1000, m_break.searches, m_practice.saved, m_practice.classSets,
+              m_practice.notSaved, m_byHand.actions, m_byHand.changes, m_handbook.opened);
     }
 };
 

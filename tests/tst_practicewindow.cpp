@@ -2,12 +2,20 @@
 #include "windowfixture.h"
 
 #include "ui/application.h"
+#include "ui/practice/classsetdialog.h"
 #include "ui/practice/practicewindow.h"
 #include "ui/practice/worksheet.h"
 #include "ui/shared/squareview.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QClipboard>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFileDialog>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSpinBox>
 #include <QContextMenuEvent>
 #include <QDir>
 #include <QMenu>
@@ -663,6 +671,138 @@ private Q_SLOTS:
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll(), earlier);
         QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("лист.pdf")});
+    }
+
+    // "Комплект за класа…" opens the dialog on the window's choices (the
+    // harder sheet ticked, the direction shown); what the teacher chooses
+    // there goes through the save dialog into one whole PDF.
+    void theClassSetButtonSavesTheSetChosen()
+    {
+        QTest::mouseClick(window->findChild<QCheckBox *>(QStringLiteral("keyWordOnly")), Qt::LeftButton);
+        QTest::mouseClick(window->findChild<QRadioButton *>(QStringLiteral("decrypt")), Qt::LeftButton);
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("7б клас"));
+        std::optional<ClassSetChoices> shown;
+        QStringList told;
+        QTimer driver;
+        connect(&driver, &QTimer::timeout, this, [&] {
+            QWidget *modal = QApplication::activeModalWidget();
+            if (auto *dialog = qobject_cast<ClassSetDialog *>(modal)) {
+                shown = dialog->choices();
+                auto *variants = dialog->findChild<QSpinBox *>(QStringLiteral("variants"));
+                variants->selectAll();
+                QTest::keyClicks(variants, QStringLiteral("7"));
+                dialog->findChild<QSpinBox *>(QStringLiteral("setNumber"))->setValue(314);
+                QTest::mouseClick(dialog->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok), Qt::LeftButton);
+            } else if (auto *files = qobject_cast<QFileDialog *>(modal)) {
+                told << files->selectedFiles().value(0);
+                files->selectFile(path);
+                static_cast<QDialog *>(files)->accept(); // QFileDialog::accept is protected
+            } else if (auto *box = qobject_cast<QMessageBox *>(modal)) {
+                told << box->text();
+                box->reject();
+            }
+        });
+        driver.start(20);
+        QTest::mouseClick(window->findChild<QPushButton *>(QStringLiteral("classSet")), Qt::LeftButton);
+        driver.stop();
+
+        QVERIFY(shown);
+        QVERIFY(!shown->squareShown);
+        QCOMPARE(shown->direction, ClassSetDirection::Decrypt);
+        QVERIFY(shown->setNumber >= 1 && shown->setNumber <= ClassSet::largestSetNumber);
+        QCOMPARE(told.size(), 1); // the file dialog, no message
+        QVERIFY2(told[0].endsWith(QStringLiteral("комплект-314.pdf")), qPrintable(told[0]));
+        QFile file(path + QStringLiteral(".pdf"));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray pdf = file.readAll();
+        QVERIFY(pdf.trimmed().endsWith("%%EOF"));
+        QCOMPARE(pagesOf(pdf), 7 + 2);
+
+        // Opened again, the dialog starts from the set saved, with a new number.
+        const ClassSetChoices again = window->classSetChoices();
+        QCOMPARE(again.variants, 7);
+        QVERIFY(!again.squareShown);
+    }
+
+    // The dialog shows its choices and what is wrong with them: names typed
+    // choose a sheet for each pupil, too many names or none stop it.
+    void theClassSetDialogCollectsTheChoices()
+    {
+        ClassSetDialog dialog(ClassSetChoices{});
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        auto *names = dialog.findChild<QPlainTextEdit *>(QStringLiteral("names"));
+        auto *summary = dialog.findChild<QLabel *>(QStringLiteral("summary"));
+        QPushButton *ok = dialog.findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok);
+        QCOMPARE(dialog.choices().variants, 25);
+        QVERIFY(!dialog.byNames());
+        QCOMPARE(summary->text(), QStringLiteral("25 различни листа и отговорите на всички, в един PDF файл."));
+
+        for (const char *line : {"  Ivan Petrov", "", "Maria   Ivanova"}) {
+            QTest::keyClicks(names, QLatin1String(line));
+            QTest::keyClick(names, Qt::Key_Return);
+        }
+        QVERIFY(dialog.byNames());
+        QCOMPARE(dialog.choices().names, (QStringList{QStringLiteral("Ivan Petrov"), QStringLiteral("Maria Ivanova")}));
+        QCOMPARE(dialog.choices().variants, 2);
+        QVERIFY(ok->isEnabled());
+
+        QStringList many;
+        for (int i = 1; i <= 41; ++i)
+            many << QStringLiteral("Ученик %1").arg(i);
+        names->setPlainText(many.join(u'\n'));
+        QCOMPARE(summary->text(), QStringLiteral("Имената са 41, а вариантите са най-много 40."));
+        QVERIFY(!ok->isEnabled());
+        names->clear();
+        QCOMPARE(summary->text(), QStringLiteral("Напишете имената на учениците, по едно на ред."));
+        QVERIFY(!ok->isEnabled());
+
+        auto *byNumber = dialog.findChild<QRadioButton *>(QStringLiteral("byNumber"));
+        QTest::mouseClick(byNumber, Qt::LeftButton, {}, QPoint(8, byNumber->height() / 2)); // on its circle
+        QVERIFY(ok->isEnabled());
+        QCOMPARE(dialog.choices().variants, 25);
+        QVERIFY(dialog.choices().names.isEmpty());
+        dialog.findChild<QComboBox *>(QStringLiteral("direction"))->setCurrentIndex(2);
+        dialog.findChild<QComboBox *>(QStringLiteral("sheet"))->setCurrentIndex(1);
+        dialog.findChild<QSpinBox *>(QStringLiteral("pairs"))->setValue(99);
+        QCOMPARE(dialog.choices().direction, ClassSetDirection::Mixed);
+        QVERIFY(!dialog.choices().squareShown);
+        QCOMPARE(dialog.choices().pairs, PracticeTask::maxPairCount);
+    }
+
+    // A class set that does not fit on the disk leaves no file and says so.
+    void aClassSetThatDoesNotFitLeavesNoFile()
+    {
+        QTemporaryDir folder;
+        QStringList told;
+        QTimer closer;
+        connect(&closer, &QTimer::timeout, this, [&told] {
+            if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+                told << box->text();
+                box->reject();
+            }
+        });
+        closer.start(10);
+        ClassSetChoices choices;
+        choices.setNumber = 5;
+        std::signal(SIGXFSZ, SIG_IGN);
+        rlimit unlimited{};
+        getrlimit(RLIMIT_FSIZE, &unlimited);
+        rlimit limit = unlimited;
+        limit.rlim_cur = 20000;
+        setrlimit(RLIMIT_FSIZE, &limit);
+        const bool saved = window->saveClassSetAs(choices, folder.filePath(QStringLiteral("комплект")));
+        setrlimit(RLIMIT_FSIZE, &unlimited);
+        choices.variants = 0;
+        const bool savedNone = window->saveClassSetAs(choices, folder.filePath(QStringLiteral("празен.pdf")));
+
+        QVERIFY(!saved);
+        QVERIFY(!savedNone);
+        QCOMPARE(told, (QStringList{QStringLiteral("Комплектът не можа да бъде записан в %1.")
+                                        .arg(folder.filePath(QStringLiteral("комплект.pdf"))),
+                                    QStringLiteral("Напишете имената на учениците, по едно на ред.")}));
+        QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList());
     }
 
     void theSquareViewEmphasisesCells()

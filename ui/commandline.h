@@ -1,5 +1,6 @@
 #pragma once
 
+#include "workspace/classset.h"
 #include "workspace/uilanguage.h"
 
 #include <QString>
@@ -18,6 +19,12 @@ struct CommandLine
     // The file given with --break or --by-hand, whose text is the
     // ciphertext; may be empty.
     QString file;
+
+    // --class-set: the set to write to `outputFile` with no window. A set
+    // number of 0 (none given) is drawn when the set is made.
+    bool classSet = false;
+    ClassSetChoices classSetChoices;
+    QString outputFile;
 
     // Set for --help, --version and mistakes: print `output` and end with
     // `exitStatus` (0 after help or version, printed to standard output; 2

@@ -5,6 +5,7 @@
 
 #include "engine/keyedsquare.h"
 #include "engine/textbook.h"
+#include "ui/practice/classsetdialog.h"
 #include "ui/practice/practicewindow.h"
 
 #include <QCheckBox>
@@ -226,6 +227,21 @@ QString PracticeAction::describe() const
             + (this->place == Place::FullDisk ? QStringLiteral(" %1 bytes").arg(bytes) : QString());
         return QStringLiteral("save the worksheet (file %1) to %2").arg(number).arg(place) + where;
     }
+    case Kind::ClassSet: {
+        static const char *const directions[] = {"encrypt", "decrypt", "mixed"};
+        const ClassSetChoices &set = classSet;
+        return QStringLiteral("save a class set of %1 variants, %2 names (\"%3\"), %4, %5 pairs, %6, number %7 (file %8) "
+                              "to %9")
+                   .arg(set.variants)
+                   .arg(set.names.size())
+                   .arg(shortened(set.names.join(u'|')), QLatin1String(directions[int(set.direction)]))
+                   .arg(set.pairs)
+                   .arg(set.squareShown ? "square given" : "key word only")
+                   .arg(set.setNumber)
+                   .arg(number)
+                   .arg(QLatin1String(place == Place::FullDisk ? "a disk full after some bytes" : "its place"))
+            + QStringLiteral(" %1 bytes, place %2").arg(bytes).arg(int(place)) + where;
+    }
     case Kind::Close: return QStringLiteral("close") + where;
     case Kind::Tab: return QStringLiteral("Tab") + where;
     case Kind::CheckMode: return QStringLiteral("click Провери текст") + where;
@@ -263,11 +279,27 @@ PracticeAction PracticeAction::random(QRandomGenerator &random)
         action.kind = Kind::NewTask;
     } else if (pick < 32) {
         action.kind = Kind::KeyWordOnly;
-    } else if (pick < 37) {
+    } else if (pick < 36) {
         action.kind = Kind::Save;
         action.place = Place(random.bounded(8));
         action.number = random.bounded(4);
         action.bytes = random.bounded(60000);
+    } else if (pick < 37) {
+        action.kind = Kind::ClassSet;
+        action.place = Place(random.bounded(8));
+        action.number = random.bounded(4);
+        action.bytes = random.bounded(300000);
+        ClassSetChoices &set = action.classSet;
+        set.variants = random.bounded(ClassSet::mostVariants + 3); // 0 and 41, 42 make no set
+        set.pairs = PracticeTask::minPairCount - 1 + random.bounded(PracticeTask::maxPairCount - PracticeTask::minPairCount + 3);
+        set.direction = ClassSetDirection(random.bounded(3));
+        set.squareShown = random.bounded(2) == 0;
+        set.setNumber = random.bounded(ClassSet::largestSetNumber + 2); // 0 and one too many
+        if (random.bounded(3) == 0) {
+            const int names = random.bounded(set.variants + 2);
+            for (int i = 0; i < names; ++i)
+                set.names << (random.bounded(6) == 0 ? randomText(random, 8).repeated(300) : randomText(random, 6));
+        }
     } else if (pick < 38) {
         action.kind = Kind::Close;
     } else {
@@ -361,10 +393,28 @@ void PracticeMonkey::perform(const PracticeAction &action, MonkeyWorld &world)
         const QString path = pathFor(action, world.folder);
         m_path = path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive) ? path : path + QStringLiteral(".pdf");
         m_file = contentsOf(m_path);
+        m_fewestPages = 2;
+        m_mostPages = 3;
+        m_refusal.clear();
         std::optional<FullDisk> full;
         if (action.place == Place::FullDisk)
             full.emplace(action.bytes);
         m_saved = window->saveWorksheetAs(path);
+        break;
+    }
+    case Kind::ClassSet: {
+        const QString path = pathFor(action, world.folder);
+        m_path = path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive) ? path : path + QStringLiteral(".pdf");
+        m_file = contentsOf(m_path);
+        // A set's sheets, then its key, four or five variants a page.
+        const int variants = action.classSet.variants;
+        m_fewestPages = variants + (variants + 4) / 5;
+        m_mostPages = variants + (variants + 3) / 4;
+        m_refusal = ClassSetDialog::problemText(action.classSet);
+        std::optional<FullDisk> full;
+        if (action.place == Place::FullDisk)
+            full.emplace(action.bytes);
+        m_saved = window->saveClassSetAs(action.classSet, path);
         break;
     }
     case Kind::Close:
@@ -522,14 +572,19 @@ QString PracticeMonkey::brokenBySaving(const MonkeyWorld &world) const
         if (!world.messages.isEmpty())
             return QStringLiteral("a saved worksheet came with the message: ") + world.messages.join(u'|');
         const int pages = now ? pagesOfCompletePdf(*now) : -1;
-        if (pages < 2 || pages > 3)
-            return QStringLiteral("the saved worksheet %1 is no complete PDF of two pages (%2 bytes, %3 pages)")
+        if (pages < m_fewestPages || pages > m_mostPages)
+            return QStringLiteral("the saved file %1 is no complete PDF of %2 to %3 pages (%4 bytes, %5 pages)")
                 .arg(m_path)
+                .arg(m_fewestPages)
+                .arg(m_mostPages)
                 .arg(now ? now->size() : -1)
                 .arg(pages);
+        if (!m_refusal.isEmpty())
+            return QStringLiteral("a class set was saved of choices that make none: ") + m_refusal;
     } else {
-        if (world.messages.size() != 1 || !world.messages.first().contains(m_path))
-            return QStringLiteral("a worksheet that was not saved told the user: ") + world.messages.join(u'|');
+        const QString expected = m_refusal.isEmpty() ? m_path : m_refusal;
+        if (world.messages.size() != 1 || !world.messages.first().contains(expected))
+            return QStringLiteral("a file that was not saved told the user: ") + world.messages.join(u'|');
         if (now != m_file)
             return QStringLiteral("a worksheet that was not saved left %1 with %2 bytes (%3 before)")
                 .arg(m_path)
@@ -551,8 +606,9 @@ QString PracticeMonkey::brokenBySaving(const MonkeyWorld &world) const
 
 QString PracticeMonkey::brokenRule(const PracticeAction &action, const MonkeyWorld &world)
 {
-    if (action.kind == Kind::Save)
+    if (action.kind == Kind::Save || action.kind == Kind::ClassSet)
         ++(m_saved ? saved : notSaved);
+    classSets += int(action.kind == Kind::ClassSet && m_saved);
     if (!m_window)
         return {}; // no exercise window was open, or the action closed it
     const PracticeSession &session = m_window->session();
@@ -578,8 +634,12 @@ QString PracticeMonkey::brokenRule(const PracticeAction &action, const MonkeyWor
         }
         break;
     }
-    case Kind::Save: return brokenBySaving(world);
     case Kind::CheckText: return brokenByCheck(*m_window);
+    case Kind::Save:
+    case Kind::ClassSet:
+        if (const QString broken = brokenBySaving(world); !broken.isEmpty() || action.kind == Kind::Save)
+            return broken;
+        [[fallthrough]]; // a class set leaves the pupil's work as it was
     default:
         for (int i = 0; i < session.pairCount(); ++i) {
             if (session.mark(i) != before.mark(i) || session.tries(i) != before.tries(i) || session.task() != before.task())

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "workspace/classset.h"
 #include "workspace/practicesession.h"
 
 #include <QByteArray>
@@ -21,13 +22,14 @@ struct MonkeyWorld;
 // pair (right, wrong, in lower case, in Cyrillic letters that look Latin,
 // empty, anything) and handed in by Enter or Tab, the direction, Нова
 // задача, the check box for the harder sheet, a worksheet saved to a place
-// that takes it or not, Tab, closing the window; "Провери текст" turned on
-// or off, and a text typed or pasted into one of its boxes (the key word,
-// the message, the pupil's answer: the right answer, Cyrillic, empty, very
-// long, anything) and checked.
+// that takes it or not, a class set (of any choices, some that make no set,
+// names of any text) saved the same way, Tab, closing the window; "Провери
+// текст" turned on or off, and a text typed or pasted into one of its boxes
+// (the key word, the message, the pupil's answer: the right answer,
+// Cyrillic, empty, very long, anything) and checked.
 struct PracticeAction
 {
-    enum class Kind { Answer, Direction, NewTask, KeyWordOnly, Save, Close, Tab, CheckMode, CheckText };
+    enum class Kind { Answer, Direction, NewTask, KeyWordOnly, Save, ClassSet, Close, Tab, CheckMode, CheckText };
     enum class CheckContent { Right, Cyrillic, Empty, Long, Anything };
     enum class Answer { Right, Wrong, LowerCase, Cyrillic, Empty, Anything };
     // Where a worksheet goes: the temporary folder, a folder and a name in
@@ -48,6 +50,7 @@ struct PracticeAction
     int box = 0;        // CheckText: 0 the key word, 1 the message, 2 the answer
     bool pasted = false; // CheckText: pasted rather than typed
     CheckContent content = CheckContent::Right;
+    ClassSetChoices classSet; // ClassSet: the teacher's choices, as the dialog would pass them
 
     QString describe() const;
     static PracticeAction random(QRandomGenerator &random);
@@ -71,6 +74,7 @@ public:
 
     int saved = 0;    // worksheets written
     int notSaved = 0; // and refused
+    int classSets = 0; // of them class sets written
 
 private:
     QString brokenByAnswer(const PracticeSession &session) const;
@@ -83,7 +87,10 @@ private:
     QString m_typed;                   // what was typed into it
     QString m_path;                    // the worksheet's file, ".pdf" added
     std::optional<QByteArray> m_file;  // what it held before, if it was there
-    bool m_saved = false;              // what saveWorksheetAs returned
+    bool m_saved = false;              // what saveWorksheetAs or saveClassSetAs returned
+    int m_fewestPages = 2;             // the pages the file saved may have
+    int m_mostPages = 3;
+    QString m_refusal;                 // what the message of a file not saved says, besides the file's name
     bool m_rightAnswerGiven = false;   // the text check's answer is the right one of its texts
 };
 

@@ -8,6 +8,7 @@
 #include "ui/shared/windowparts.h"
 #include "ui/shared/wrappedlabel.h"
 #include "workspace/slipsentence.h"
+#include "classsetdialog.h"
 #include "worksheet.h"
 #include "worksheetpdf.h"
 
@@ -137,6 +138,8 @@ void PracticeWindow::retranslate()
     m_save->setText(tr("Запази като PDF…"));
     m_save->setToolTip(tr("Лист А4 за тази задача: на първата страница задачата, на втората отговорите с правилото "
                           "за всяка двойка."));
+    m_classSet->setText(tr("Комплект за класа…"));
+    m_classSet->setToolTip(tr("Различна задача за всеки ученик и отговорите на всички, в един PDF файл за печат."));
     m_next->setText(tr("Нова задача"));
     m_checkMode->setText(tr("Провери текст"));
     m_checkMode->setToolTip(tr("Проверка на текст, криптиран или декриптиран на хартия: всяка двойка се отбелязва "
@@ -243,10 +246,13 @@ void PracticeWindow::createControls()
     m_keyWordOnly->setObjectName(QStringLiteral("keyWordOnly"));
     m_save = new QPushButton(this);
     m_save->setObjectName(QStringLiteral("saveWorksheet"));
+    m_classSet = new QPushButton(this);
+    m_classSet->setObjectName(QStringLiteral("classSet"));
     m_next = new QPushButton(this);
     m_next->setObjectName(QStringLiteral("newTask"));
     bottom->addWidget(m_keyWordOnly);
     bottom->addWidget(m_save);
+    bottom->addWidget(m_classSet);
     bottom->addWidget(m_next);
     m_checkMode = new QPushButton(this);
     m_checkMode->setObjectName(QStringLiteral("checkMode"));
@@ -259,6 +265,7 @@ void PracticeWindow::createControls()
     });
     connect(m_save, &QPushButton::clicked, this, &PracticeWindow::askAndSaveWorksheet);
     connect(m_checkMode, &QPushButton::toggled, this, &PracticeWindow::setCheckingText);
+    connect(m_classSet, &QPushButton::clicked, this, &PracticeWindow::askAndSaveClassSet);
     connect(m_next, &QPushButton::clicked, this, &PracticeWindow::newTask);
 }
 
@@ -397,7 +404,8 @@ void PracticeWindow::createPairs(bool focusFirst)
     }
     QWidget::setTabOrder(previous, m_keyWordOnly);
     QWidget::setTabOrder(m_keyWordOnly, m_save);
-    QWidget::setTabOrder(m_save, m_next);
+    QWidget::setTabOrder(m_save, m_classSet);
+    QWidget::setTabOrder(m_classSet, m_next);
     QWidget::setTabOrder(m_next, m_checkMode);
     if (focusFirst && !m_answers.isEmpty())
         m_answers.first()->setFocus();
@@ -772,6 +780,51 @@ bool PracticeWindow::saveWorksheetAs(QString path)
         return true;
     QMessageBox::warning(this, caption(), tr("Листът не можа да бъде записан в %1.").arg(path));
     return false;
+}
+
+ClassSetChoices PracticeWindow::classSetChoices()
+{
+    ClassSetChoices choices;
+    if (m_lastClassSet) {
+        choices = *m_lastClassSet;
+    } else {
+        choices.squareShown = !m_keyWordOnly->isChecked();
+        choices.direction = m_session.decrypting() ? ClassSetDirection::Decrypt : ClassSetDirection::Encrypt;
+    }
+    choices.setNumber = m_random.bounded(1u, ClassSet::largestSetNumber + 1);
+    return choices;
+}
+
+void PracticeWindow::askAndSaveClassSet()
+{
+    ClassSetDialog dialog(classSetChoices(), this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    const ClassSetChoices choices = dialog.choices();
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    const QString path = QFileDialog::getSaveFileName(
+        this, tr("Запази комплекта като PDF"),
+        //: The class set's file name that the save dialog proposes; %1 is the set's number.
+        QDir(folder).filePath(tr("комплект-%1.pdf").arg(choices.setNumber)), QStringLiteral("PDF (*.pdf)"));
+    if (!path.isEmpty())
+        saveClassSetAs(choices, path);
+}
+
+bool PracticeWindow::saveClassSetAs(const ClassSetChoices &choices, QString path)
+{
+    if (!path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive))
+        path += QStringLiteral(".pdf");
+    const QString problem = ClassSetDialog::problemText(choices);
+    if (!problem.isEmpty()) {
+        QMessageBox::warning(this, caption(), problem);
+        return false;
+    }
+    if (!writeClassSetPdf(ClassSetPrint::forSet(ClassSet::draw(choices)), path)) {
+        QMessageBox::warning(this, caption(), tr("Комплектът не можа да бъде записан в %1.").arg(path));
+        return false;
+    }
+    m_lastClassSet = choices;
+    return true;
 }
 
 void PracticeWindow::paintEvent(QPaintEvent *)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "workspace/classset.h"
 #include "workspace/practicesession.h"
 #include "workspace/textchecksession.h"
 
@@ -66,6 +67,15 @@ public:
     // the user in a message box when that fails. Returns whether it saved.
     bool saveWorksheetAs(QString path);
 
+    // Draws the class set of `choices` and saves it to `path` (".pdf" added
+    // as above), telling the user in a message box when that fails. Returns
+    // whether it saved.
+    bool saveClassSetAs(const ClassSetChoices &choices, QString path);
+    // What "Комплект за класа…" starts from: the choices of the last set
+    // saved (the key word check box and the direction shown now before the
+    // first), with a new set number.
+    ClassSetChoices classSetChoices();
+
     void render();
 
     static QString caption();
@@ -88,6 +98,7 @@ private:
     void releaseInputs();
     void check(int pair, bool moveOn);
     void askAndSaveWorksheet();
+    void askAndSaveClassSet();
     QString hint() const;
     QString tally() const;
     QString wrongHint(int pair) const;
@@ -116,6 +127,8 @@ private:
     QLabel *m_tally = nullptr;
     QCheckBox *m_keyWordOnly = nullptr;
     QPushButton *m_save = nullptr;
+    QPushButton *m_classSet = nullptr;
+    std::optional<ClassSetChoices> m_lastClassSet; // the choices of the last set saved
     QPushButton *m_next = nullptr;
     QPushButton *m_checkMode = nullptr;
     QStackedWidget *m_pages = nullptr;

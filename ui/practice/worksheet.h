@@ -1,5 +1,6 @@
 #pragma once
 
+#include "workspace/classset.h"
 #include "workspace/practicesession.h"
 
 #include <QCoreApplication>
@@ -32,6 +33,13 @@ public:
     QStringList answers;   // their answers, for the key
     QStringList rules;     // each pair's rule, with where each letter goes
 
+    // On a sheet of a class set: its heading ("Вариант 3" or the pupil's
+    // name) and the line with the set's number; empty on a single sheet.
+    QString heading;
+    QString setLine;
+    QString keyHeading;   // the variant in the set's answer key: "Вариант 3 · Иван Петров · криптиране"
+    QStringList ruleNames; // each pair's rule in a few words, for the set's answer key
+
     QString keyTitle;     // the heading of page 2
     QString keyLine;      // under it: the key word (or that there is none) and the title
     QString keyContinued; // the heading of the key's next page, when it needs one
@@ -39,6 +47,28 @@ public:
     // `squareShown` false gives the harder sheet; a task without a key word
     // always shows its square.
     static Worksheet forTask(const PracticeTask &task, PracticeDirection direction, bool squareShown);
+    // A pair's rule in a few words ("ред 3, през края"); `first` is where
+    // its first plain letter stands.
+    static QString ruleName(PairKind kind, SquarePosition first);
+};
+
+// What a class set's PDF shows: a worksheet per variant, headed with the
+// variant or the pupil's name and the set's number, then the answer key of
+// every variant, several a page.
+struct ClassSetPrint
+{
+    Q_DECLARE_TR_FUNCTIONS(ClassSetPrint)
+
+public:
+    QString title;           // the document's title
+    QList<Worksheet> sheets; // in the order of the variants
+    QString keyTitle;        // the heading of the key's pages, with the set's number
+    QString keyLine;         // under it: how many variants, the pairs, the sheet
+    QString keyContinued;    // the heading of the key's later pages
+
+    static ClassSetPrint forSet(const ClassSet &set);
+    // "Вариант 3", or the pupil's name.
+    static QString headingOf(const ClassSetVariant &variant);
 };
 
 } // namespace playfair

@@ -8,6 +8,9 @@
 #include <QPdfWriter>
 #include <QSaveFile>
 
+#include <algorithm>
+#include <functional>
+
 namespace playfair {
 
 namespace {
@@ -19,6 +22,14 @@ const QColor numberFill(215, 215, 255);
 const QColor cellFill(255, 215, 170);
 const QColor givenFill(235, 235, 235);
 const QColor lineColour(60, 60, 60);
+
+// The class set's key, in millimetres: the cells of its small squares, the
+// line of a pair and the line above each variant's square.
+constexpr qreal keyCell = 5;
+constexpr qreal keyLineHeight = 4.8;
+constexpr qreal keyBlockHeaderHeight = 6;
+constexpr qreal keyBlockGap = 5;
+constexpr qreal keyBlockTop = 1.5 + keyBlockHeaderHeight + 1; // the rule, the line, a gap
 
 // Draws on the pages of one PDF file; lengths are in millimetres from the
 // top-left corner of the printable area.
@@ -105,6 +116,25 @@ public:
 
     static qreal squareWidth(qreal cell) { return cell * 1.12 * 5 + cell; }
 
+    // How wide `text` is at the current font, in millimetres.
+    qreal textWidth(const QString &text) const
+    {
+        return m_painter.fontMetrics().horizontalAdvance(text) * 25.4 / dotsPerInch;
+    }
+
+    // `text` cut short with "…" to fit `boxWidth`.
+    QString elided(const QString &text, qreal boxWidth) const
+    {
+        return m_painter.fontMetrics().elidedText(text, Qt::ElideRight, int(px(boxWidth)));
+    }
+
+    // A thin horizontal rule.
+    void line(qreal left, qreal top, qreal length)
+    {
+        m_painter.setPen(QPen(lineColour, px(0.3)));
+        m_painter.drawLine(QPointF(px(left), px(top)), QPointF(px(left + length), px(top)));
+    }
+
 private:
     QPdfWriter &m_writer;
     QPainter &m_painter;
@@ -113,8 +143,22 @@ private:
 void drawExercise(SheetPainter &page, const Worksheet &sheet)
 {
     const qreal width = page.width();
-    page.setFont(18, true);
-    qreal y = page.text(sheet.title, 0, 0, width, Qt::AlignHCenter) + 5;
+    qreal y = 0;
+    if (!sheet.heading.isEmpty()) {
+        // The set's number at the right, the heading beside it, cut short
+        // with "…" if even a cleaned name is wider than its room.
+        page.setFont(10);
+        const qreal numberWidth = page.textWidth(sheet.setLine) + 2;
+        page.label(sheet.setLine, width - numberWidth, 0, numberWidth, 9, Qt::AlignRight | Qt::AlignVCenter);
+        page.setFont(20, true);
+        page.label(page.elided(sheet.heading, width - numberWidth - 4), 0, 0, width - numberWidth - 4, 9,
+                   Qt::AlignLeft | Qt::AlignVCenter);
+        y = 9;
+        page.line(0, y + 1.5, width);
+        y += 5;
+    }
+    page.setFont(sheet.heading.isEmpty() ? 18 : 15, true);
+    y = page.text(sheet.title, 0, y, width, Qt::AlignHCenter) + 5;
     page.setFont(12);
     y = page.text(sheet.pupilLine, 0, y, width) + 6;
     y = page.text(sheet.instruction, 0, y, width) + 6;
@@ -177,13 +221,70 @@ void drawKey(QPdfWriter &writer, SheetPainter &page, const Worksheet &sheet)
     }
 }
 
-} // namespace
-
-bool writeWorksheetPdf(const Worksheet &sheet, const QString &path)
+// How tall the key's block of a variant of `pairs` pairs is, gap included.
+qreal classSetKeyBlockHeight(int pairs)
 {
-    // The sheet goes into a temporary file beside `path`, which takes its
+    const qreal pairsHeight = keyLineHeight * ((pairs + 1) / 2);
+    return keyBlockTop + std::max(SheetPainter::squareWidth(keyCell), pairsHeight) + keyBlockGap;
+}
+
+// The answer key of a class set: under the heading, a block for each
+// variant with its key word, its square and its pairs with their answers and
+// rules, as many blocks a page as fit whole.
+void drawClassSetKey(QPdfWriter &writer, SheetPainter &page, const ClassSetPrint &set)
+{
+    const qreal width = page.width();
+    const auto heading = [&](const QString &title) {
+        page.setFont(16, true);
+        qreal y = page.text(title, 0, 0, width, Qt::AlignHCenter) + 1;
+        page.setFont(10.5);
+        return page.text(set.keyLine, 0, y, width, Qt::AlignHCenter) + 4;
+    };
+    qreal y = heading(set.keyTitle);
+    for (const Worksheet &sheet : set.sheets) {
+        const qreal height = classSetKeyBlockHeight(int(sheet.given.size()));
+        if (y + height > page.height()) {
+            writer.newPage();
+            y = heading(set.keyContinued);
+        }
+        const qreal blockTop = y;
+        page.line(0, y, width);
+        y += 1.5;
+        page.setFont(11, true);
+        const qreal keyWordWidth = page.textWidth(sheet.keyWordLine) + 2;
+        page.label(page.elided(sheet.keyHeading, width - keyWordWidth - 4), 0, y, width - keyWordWidth - 4,
+                   keyBlockHeaderHeight, Qt::AlignLeft | Qt::AlignVCenter);
+        page.setFont(11);
+        page.label(sheet.keyWordLine, width - keyWordWidth, y, keyWordWidth, keyBlockHeaderHeight,
+                   Qt::AlignRight | Qt::AlignVCenter);
+        y = blockTop + keyBlockTop;
+        page.square(0, y, keyCell, sheet.square);
+
+        // The pairs in two columns beside the square, down the first column first.
+        const qreal left = SheetPainter::squareWidth(keyCell) + 7;
+        const qreal columnWidth = (width - left) / 2;
+        const int rows = (int(sheet.given.size()) + 1) / 2;
+        for (int i = 0; i < sheet.given.size(); ++i) {
+            const qreal x = left + columnWidth * (i / rows);
+            const qreal top = y + keyLineHeight * (i % rows);
+            page.setFont(10.5, true);
+            page.label(QStringLiteral("%1.").arg(i + 1), x, top, 7, keyLineHeight, Qt::AlignRight | Qt::AlignVCenter);
+            page.label(QStringLiteral("%1 → %2").arg(sheet.given[i], sheet.answers[i]), x + 8, top, 20,
+                       keyLineHeight, Qt::AlignLeft | Qt::AlignVCenter);
+            page.setFont(9.5);
+            page.label(page.elided(sheet.ruleNames.value(i), columnWidth - 30), x + 28, top, columnWidth - 30,
+                       keyLineHeight, Qt::AlignLeft | Qt::AlignVCenter);
+        }
+        y = blockTop + height;
+    }
+}
+
+// Writes the pages `draw` draws to `path`, whole or not at all.
+bool writePdf(const QString &path, const QString &title, const std::function<void(QPdfWriter &, SheetPainter &)> &draw)
+{
+    // The sheets go into a temporary file beside `path`, which takes its
     // name only once every byte is written: a disk that fills up leaves no
-    // half a sheet behind, and an earlier sheet of that name stays whole.
+    // half a sheet behind, and an earlier file of that name stays whole.
     // (QPdfWriter itself reports success whatever the writes did.)
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
@@ -193,16 +294,14 @@ bool writeWorksheetPdf(const Worksheet &sheet, const QString &path)
         writer.setResolution(dotsPerInch);
         writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
                                          QMarginsF(18, 15, 18, 15), QPageLayout::Millimeter));
-        writer.setTitle(sheet.title);
+        writer.setTitle(title);
         writer.setCreator(QStringLiteral("Playfair"));
 
         QPainter painter;
         if (!painter.begin(&writer))
             return false;
         SheetPainter page(writer, painter);
-        drawExercise(page, sheet);
-        writer.newPage();
-        drawKey(writer, page, sheet);
+        draw(writer, page);
         painter.end();
     }
     // commit() misses a failure to write what is still in the file's
@@ -210,6 +309,28 @@ bool writeWorksheetPdf(const Worksheet &sheet, const QString &path)
     if (!file.flush())
         file.cancelWriting();
     return file.commit();
+}
+
+} // namespace
+
+bool writeWorksheetPdf(const Worksheet &sheet, const QString &path)
+{
+    return writePdf(path, sheet.title, [&sheet](QPdfWriter &writer, SheetPainter &page) {
+        drawExercise(page, sheet);
+        writer.newPage();
+        drawKey(writer, page, sheet);
+    });
+}
+
+bool writeClassSetPdf(const ClassSetPrint &set, const QString &path)
+{
+    return writePdf(path, set.title, [&set](QPdfWriter &writer, SheetPainter &page) {
+        for (const Worksheet &sheet : set.sheets) {
+            drawExercise(page, sheet);
+            writer.newPage();
+        }
+        drawClassSetKey(writer, page, set);
+    });
 }
 
 } // namespace playfair
