@@ -6,6 +6,7 @@
 #include "ui/shared/squareview.h"
 #include "ui/shared/windowcolours.h"
 #include "ui/shared/windowparts.h"
+#include "ui/shared/zoom.h"
 #include "ui/shared/wrappedlabel.h"
 #include "worksheet.h"
 #include "worksheetpdf.h"
@@ -106,6 +107,7 @@ PracticeWindow::PracticeWindow(const PracticeTask &task, QWidget *parent)
     retranslate();
     createPairs(true);
     render();
+    followZoom(this);
 }
 
 PracticeWindow::~PracticeWindow()
@@ -141,6 +143,8 @@ void PracticeWindow::changeEvent(QEvent *event)
         retranslate();
         render();
     }
+    if (event->type() == QEvent::FontChange && m_hint)
+        fitToFont();
     QWidget::changeEvent(event);
 }
 
@@ -212,7 +216,6 @@ void PracticeWindow::createControls()
     m_hint->setMargin(6);
     m_hint->setFrameShape(QFrame::Panel);
     m_hint->setFrameShadow(QFrame::Sunken);
-    m_hint->setLeastHeight(5 * fontMetrics().lineSpacing() + 16);
     m_hint->setTextInteractionFlags(Qt::TextSelectableByMouse);
     setBackground(m_hint, QColor(255, 255, 240));
     layout->addWidget(m_hint);
@@ -240,6 +243,16 @@ void PracticeWindow::createControls()
     connect(m_next, &QPushButton::clicked, this, &PracticeWindow::newTask);
 }
 
+// What is measured from the font: at the start, for new pairs and at
+// every zoom.
+void PracticeWindow::fitToFont()
+{
+    m_hint->setLeastHeight(5 * fontMetrics().lineSpacing() + 16);
+    const int inputWidth = fontMetrics().horizontalAdvance(QStringLiteral("WW")) + 24;
+    for (QLineEdit *answer : std::as_const(m_answers))
+        answer->setMinimumWidth(inputWidth);
+}
+
 // Inputs that are going away must not report a lost focus into a new task
 // or into a window being destroyed.
 void PracticeWindow::releaseInputs()
@@ -260,7 +273,6 @@ void PracticeWindow::createPairs(bool focusFirst)
     m_answers.clear();
     m_marks.clear();
 
-    const int inputWidth = fontMetrics().horizontalAdvance(QStringLiteral("WW")) + 24;
     for (int i = 0; i < m_session.pairCount(); ++i) {
         const int row = 3 * (i / pairsPerRow);
         const int column = i % pairsPerRow;
@@ -273,7 +285,6 @@ void PracticeWindow::createPairs(bool focusFirst)
         answer->setMaxLength(2);
         answer->setValidator(m_lettersOnly);
         answer->setAlignment(Qt::AlignCenter);
-        answer->setMinimumWidth(inputWidth);
         answer->installEventFilter(this);
         m_pairGrid->addWidget(answer, row + 1, column);
         connect(answer, &QLineEdit::returnPressed, this, [this, i] { check(i, true); });
@@ -293,6 +304,7 @@ void PracticeWindow::createPairs(bool focusFirst)
         m_answers << answer;
         m_marks << mark;
     }
+    fitToFont();
     QWidget *previous = m_decrypt;
     for (QLineEdit *answer : std::as_const(m_answers)) {
         QWidget::setTabOrder(previous, answer);

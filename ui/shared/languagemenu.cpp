@@ -1,6 +1,7 @@
 #include "languagemenu.h"
 
 #include "ui/translations.h"
+#include "zoom.h"
 
 #include <QActionGroup>
 #include <QCoreApplication>
@@ -48,6 +49,7 @@ void execWindowMenu(QWidget *window, const QList<QAction *> &actions, const QPoi
         menu.addSeparator();
     }
     addLanguageMenu(&menu);
+    addZoomMenu(&menu);
     menu.exec(globalPos);
 }
 

@@ -110,7 +110,8 @@ void SquareView::setEmphasised(const QList<int> &cells)
     m_emphasised = cells;
     for (int k = 0; k < 25; ++k) {
         const bool emphasised = cells.contains(k);
-        QFont font = m_cells[k]->font();
+        // Only the weight: the size stays the view's, which grows with the zoom.
+        QFont font;
         font.setBold(emphasised);
         m_cells[k]->setFont(font);
         QPalette palette = m_cells[k]->palette();
