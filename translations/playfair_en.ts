@@ -1027,6 +1027,30 @@ Right text: %2% of the letters.</translation>
     </message>
 </context>
 <context>
+    <name>ZoomMenu</name>
+    <message>
+        <source>Мащаб</source>
+        <translation>Zoom</translation>
+    </message>
+    <message>
+        <source>Увеличи</source>
+        <translation>Zoom In</translation>
+    </message>
+    <message>
+        <source>Намали</source>
+        <translation>Zoom Out</translation>
+    </message>
+    <message>
+        <source>Нормален размер</source>
+        <translation>Actual Size</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <extracomment>A step of the zoom: %1 is a number such as 150.</extracomment>
+        <translation>%1%</translation>
+    </message>
+</context>
+<context>
     <name>playfair::BreakWindow</name>
     <message>
         <source>Разбиване на шифъра - Playfair</source>

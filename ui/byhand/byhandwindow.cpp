@@ -203,12 +203,7 @@ QWidget *ByHandWindow::createLesson()
     m_stepTitle->setFont(bold);
     heading->addWidget(m_stepTitle, 1);
     m_stepDone = named(new QLabel(m_lesson), "stepDone");
-    // Dark green and bold, by palette and weight rather than a style sheet,
-    // so that its size follows the window's (the zoom).
-    QPalette done = m_stepDone->palette();
-    done.setColor(QPalette::WindowText, QColor(0, 100, 0));
-    m_stepDone->setPalette(done);
-    m_stepDone->setFont(bold);
+    m_stepDone->setStyleSheet(QStringLiteral("color: #006400; font-weight: bold"));
     heading->addWidget(m_stepDone);
     m_back = named(new QPushButton(m_lesson), "back");
     m_show = named(new QPushButton(m_lesson), "show");

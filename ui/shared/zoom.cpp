@@ -77,6 +77,24 @@ void keepOnScreen(QWidget *window, const QRect &frameBefore, const QSize &sizeBe
     window->move(place.topLeft());
 }
 
+// The application's font grown by the zoom too: it is the font of the
+// message boxes and dialogs, and of the controls that a style sheet gives
+// a weight or a colour, which take their font from the application rather
+// than from their window. Left alone until a zoom other than 100 % is shown.
+void applyApplicationFont(int percent)
+{
+    static std::optional<QFont> atFirst;
+    if (!atFirst) {
+        if (percent == 100)
+            return;
+        atFirst = QApplication::font();
+    }
+    QFont font = *atFirst;
+    font.setPointSizeF(atFirst->pointSizeF() * percent / 100.0);
+    if (font != QApplication::font())
+        QApplication::setFont(font);
+}
+
 void applyZoom(QWidget *window, int percent)
 {
     const int before = window->property(percentProperty).isValid() ? window->property(percentProperty).toInt() : 100;
@@ -93,6 +111,12 @@ void applyZoom(QWidget *window, int percent)
     // Every control that does not set its own size of font takes it from
     // the window, and the window and its controls measure again (FontChange).
     window->setFont(font);
+    // A control with a style sheet takes its font from the application and
+    // the sheet when it is polished, and only then.
+    for (QWidget *child : window->findChildren<QWidget *>()) {
+        if (!child->styleSheet().isEmpty())
+            child->setStyleSheet(child->styleSheet());
+    }
 
     // A window not sized yet takes its size when it opens.
     const bool sized = window->isVisible() || window->testAttribute(Qt::WA_Resized);
@@ -162,6 +186,7 @@ int zoomed(int pixels)
 void showZoom(int percent)
 {
     shown() = nearestStep(percent);
+    applyApplicationFont(*shown());
     const QWidgetList windows = QApplication::topLevelWidgets();
     for (QWidget *window : windows) {
         if (window->property(followsProperty).toBool())
@@ -202,8 +227,10 @@ void followZoom(QWidget *window)
     addShortcut(window, "zoomInShortcut", {zoomInKey(), QKeySequence(Qt::CTRL | Qt::Key_Equal)}, &zoomIn);
     addShortcut(window, "zoomOutShortcut", {zoomOutKey()}, &zoomOut);
     addShortcut(window, "zoomResetShortcut", {zoomResetKey()}, &zoomReset);
-    if (zoomPercent() != 100)
+    if (zoomPercent() != 100) {
+        applyApplicationFont(zoomPercent());
         applyZoom(window, zoomPercent());
+    }
 }
 
 QRect scaledRect(const QRect &rect, int percent)
