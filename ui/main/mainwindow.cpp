@@ -126,8 +126,13 @@ MainWindow::MainWindow(QWidget *parent)
     run(tr("Зареждане"), [this] { m_ws.Form_Load(); });
     followZoom(this);
 
-    if (const QScreen *screen = this->screen())
-        setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(), screen->availableGeometry()));
+    if (const QScreen *screen = this->screen()) {
+        // Zoomed larger than the screen, its top-left corner stays on it.
+        const QRect available = screen->availableGeometry();
+        QRect place = QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(), available);
+        place.moveTopLeft({std::max(place.left(), available.left()), std::max(place.top(), available.top())});
+        setGeometry(place);
+    }
 }
 
 QString MainWindow::caption()
