@@ -1,7 +1,7 @@
-// Nothing overlaps at any size the exercise and break windows allow: every
-// wrapped text has the height it needs, no control covers another, and the
-// score plot names its lines clear of the other lines, the step line and
-// its dot.
+// Nothing overlaps at any size the exercise and break windows allow, at
+// 100 %, 200 % and 300 % zoom: every wrapped text has the height it needs,
+// no control covers another, and the score plot names its lines clear of
+// the other lines, the step line and its dot.
 
 #include "breakwindowfixture.h"
 
@@ -11,6 +11,7 @@
 #include "ui/byhand/byhandwindow.h"
 #include "ui/practice/practicewindow.h"
 #include "ui/shared/wrappedlabel.h"
+#include "ui/shared/zoom.h"
 #include "workspace/byhand/lesson.h"
 
 #include <QAbstractScrollArea>
@@ -82,19 +83,27 @@ class TestBreakLayout : public QObject, BreakWindowFixture
 private Q_SLOTS:
     void initTestCase() { setUpApplication(*qApp); }
 
-    void cleanup() { closeTheWindow(); }
+    void cleanup()
+    {
+        closeTheWindow();
+        showZoom(100);
+    }
 
     // The break window in the states with the most text, at its least width
-    // and a wider one.
+    // and a wider one, opened at each zoom.
     void breakWindowAtItsLeast_data()
     {
         QTest::addColumn<QString>("state");
         QTest::addColumn<int>("width"); // 0: the least
+        QTest::addColumn<int>("zoom");
 
-        for (const char *state : {"a demonstration, the key known", "a demonstration in Cyrillic", "a key word found",
-                                  "a random square stopped"}) {
-            QTest::addRow("%s, least width", state) << QString::fromLatin1(state) << 0;
-            QTest::addRow("%s, 1100 wide", state) << QString::fromLatin1(state) << 1100;
+        for (const int zoom : {100, 200, 300}) {
+            for (const char *state : {"a demonstration, the key known", "a demonstration in Cyrillic",
+                                      "a key word found", "a random square stopped"}) {
+                QTest::addRow("%s, least width, %d %%", state, zoom) << QString::fromLatin1(state) << 0 << zoom;
+                QTest::addRow("%s, %d wide, %d %%", state, 11 * zoom, zoom)
+                    << QString::fromLatin1(state) << 11 * zoom << zoom;
+            }
         }
     }
 
@@ -102,6 +111,8 @@ private Q_SLOTS:
     {
         QFETCH(QString, state);
         QFETCH(int, width);
+        QFETCH(int, zoom);
+        showZoom(zoom);
         openWindow();
         window->setSearchOptions(1, 11);
         const bool keyWord = state != QStringLiteral("a random square stopped");
@@ -134,10 +145,19 @@ private Q_SLOTS:
                                                    .arg(window->height())));
     }
 
+    void exerciseWindowAtItsLeast_data()
+    {
+        QTest::addColumn<int>("zoom");
+        QTest::newRow("100 %") << 100;
+        QTest::newRow("200 %") << 200;
+        QTest::newRow("300 %") << 300;
+    }
+
     // The exercise window at its least size with the longest hint: a
-    // second wrong answer, with Cyrillic typed after it.
+    // second wrong answer, with Cyrillic typed after it; zoomed while open.
     void exerciseWindowAtItsLeast()
     {
+        QFETCH(int, zoom);
         PracticeWindow exercise(PracticeTask{QStringLiteral("RODINA"), QStringLiteral("RODINABCEFGHKLMPQSTUVWXYZ"),
                                              QStringLiteral("SE NR ZN RO RA HK DN IE").split(u' ')});
         exercise.show();
@@ -151,6 +171,7 @@ private Q_SLOTS:
         QKeyEvent cyrillic(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QStringLiteral("д"));
         QApplication::sendEvent(exercise.findChild<QLineEdit *>(QStringLiteral("answer2")), &cyrillic);
         QTRY_VERIFY(exercise.session().cyrillicTyped());
+        showZoom(zoom);
         shrink(&exercise, 0);
         const QString overlap = overlapIn(&exercise);
         QVERIFY2(overlap.isEmpty(), qPrintable(overlap));
@@ -160,17 +181,21 @@ private Q_SLOTS:
     // this in English too), mid-lesson
     // with a guess not taken, and with a long ciphertext: nothing overlaps,
     // and 1000 wide it needs no more height than a 1024 × 768 screen leaves
-    // under a window frame.
+    // under a window frame; zoomed while open.
     void byHandWindowAtItsLeast_data()
     {
         QTest::addColumn<bool>("lesson");
-        QTest::newRow("mid-lesson") << true;
-        QTest::newRow("a ciphertext longer than a board") << false;
+        QTest::addColumn<int>("zoom");
+        for (const int zoom : {100, 200, 300}) {
+            QTest::addRow("mid-lesson, %d %%", zoom) << true << zoom;
+            QTest::addRow("a ciphertext longer than a board, %d %%", zoom) << false << zoom;
+        }
     }
 
     void byHandWindowAtItsLeast()
     {
         QFETCH(bool, lesson);
+        QFETCH(int, zoom);
         BreakInput input;
         input.ciphertext = lesson ? QString() : Lesson::example().ciphertext().repeated(10);
         ByHandWindow byHand(input);
@@ -188,12 +213,13 @@ private Q_SLOTS:
             QTest::keyClick(box, Qt::Key_Return);
             QTest::mouseClick(byHand.findChild<QPushButton *>(QStringLiteral("hintButton")), Qt::LeftButton);
         }
-        for (const int width : {1000, 0}) {
+        showZoom(zoom);
+        for (const int width : {10 * zoom, 0}) {
             shrink(&byHand, width);
             const QString overlap = overlapIn(&byHand);
             QVERIFY2(overlap.isEmpty(),
                      qPrintable(QStringLiteral("%1 at %2×%3").arg(overlap).arg(byHand.width()).arg(byHand.height())));
-            QVERIFY2(width == 0 || byHand.height() <= 720,
+            QVERIFY2(width == 0 || zoom > 100 || byHand.height() <= 720,
                      qPrintable(QStringLiteral("%1×%2").arg(byHand.width()).arg(byHand.height())));
         }
     }

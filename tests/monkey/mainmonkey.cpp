@@ -8,6 +8,7 @@
 #include "ui/break/breakwindow.h"
 #include "ui/byhand/byhandwindow.h"
 #include "ui/practice/practicewindow.h"
+#include "ui/shared/zoom.h"
 
 #include <QScrollBar>
 
@@ -57,6 +58,8 @@ QString MainAction::describe() const
         return QStringLiteral("Ctrl+%1 in %2")
             .arg(QChar(kind == Kind::OpenExercise ? u'E' : kind == Kind::OpenBreak ? u'B' : u'R'))
             .arg(QLatin1String(shortcutPlaces[target]));
+    case Kind::Zoom:
+        return QStringLiteral("Ctrl+%1 in open window %2").arg(QKeySequence(key).toString()).arg(target);
     }
     return {};
 }
@@ -66,7 +69,7 @@ MainAction MainAction::random(QRandomGenerator &random)
     MainAction action;
     action.target = random.bounded(2);
     action.row = random.bounded(45);
-    switch (random.bounded(24)) {
+    switch (random.bounded(26)) {
     case 0: case 1: case 2: case 3:
         action.kind = Kind::Type;
         action.text = randomText(random, 12);
@@ -97,6 +100,13 @@ MainAction MainAction::random(QRandomGenerator &random)
         action.kind = random.bounded(2) == 0 ? Kind::OpenExercise : Kind::OpenBreak;
         action.target = random.bounded(int(std::size(shortcutPlaces)));
         break;
+    case 24: case 25: {
+        static const Qt::Key keys[] = {Qt::Key_Plus, Qt::Key_Equal, Qt::Key_Minus, Qt::Key_0};
+        action.kind = Kind::Zoom;
+        action.target = random.bounded(4);
+        action.key = keys[random.bounded(4)];
+        break;
+    }
     default:
         action.kind = Kind::OpenByHand;
         action.target = random.bounded(int(std::size(shortcutPlaces)));
@@ -107,6 +117,8 @@ MainAction MainAction::random(QRandomGenerator &random)
 
 bool MainMonkey::open(MonkeyWorld &world)
 {
+    // Each run starts at the normal size, whatever an earlier one chose.
+    showZoom(100);
     const bool opened = openWindow();
     world.main = window.get();
     return opened;
@@ -154,6 +166,20 @@ void MainMonkey::perform(const MainAction &action, MonkeyWorld &world)
         QTest::keyClick(list(action.target), action.key);
         break;
     case Kind::Tab: QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : window.get(), Qt::Key_Tab); break;
+    case Kind::Zoom: {
+        // In the main window or one the user has open, where the focus is.
+        QList<QWidget *> open{window.get()};
+        for (QWidget *other : {static_cast<QWidget *>(MonkeyWorld::pick(world.exercises, 0)),
+                               static_cast<QWidget *>(MonkeyWorld::pick(world.breaks, 0)),
+                               static_cast<QWidget *>(MonkeyWorld::pick(world.byHands, 0))}) {
+            if (other)
+                open << other;
+        }
+        QWidget *where = open[action.target % open.size()];
+        activate(where);
+        QTest::keyClick(where->focusWidget() ? where->focusWidget() : where, action.key, Qt::ControlModifier);
+        break;
+    }
     case Kind::OpenByHand: {
         ByHandWindow *byHand = MonkeyWorld::pick(world.byHands, 0);
         m_wasOpen = byHand;
@@ -325,6 +351,25 @@ QString MainMonkey::brokenRule(const MainAction &action, const Workspace &before
     for (const QString &pair : ws.List1[1].items()) {
         if (pair.size() != 2 || pair[0] == pair[1])
             return QStringLiteral("the cipher pair %1").arg(pair);
+    }
+    // At every zoom the main window is the described one multiplied, and
+    // every open window has the zoom's font.
+    const int zoom = zoomPercent();
+    if (window->size() != QSize(qRound(504 * zoom / 100.0), qRound(424 * zoom / 100.0)))
+        return QStringLiteral("the main window is %1×%2 at %3 %").arg(window->width()).arg(window->height()).arg(zoom);
+    QList<const QWidget *> open{window.get()};
+    for (const auto &exercise : world.exercises)
+        open << exercise.data();
+    for (const auto &breaking : world.breaks)
+        open << breaking.data();
+    for (const auto &byHand : world.byHands)
+        open << byHand.data();
+    for (const QWidget *shown : open) {
+        if (shown && shown->font().pointSizeF() != 12.0 * zoom / 100)
+            return QStringLiteral("%1 has a font of %2 points at %3 %")
+                .arg(shown->objectName())
+                .arg(shown->font().pointSizeF())
+                .arg(zoom);
     }
 
     switch (action.kind) {

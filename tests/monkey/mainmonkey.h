@@ -15,14 +15,15 @@ struct MonkeyWorld;
 
 // A user action in the main window: typing and pasting all kinds of text,
 // both buttons, mouse and keyboard in the lists, Tab, and Ctrl+E, Ctrl+B and
-// Ctrl+R, which open the other windows or bring the open one forward.
+// Ctrl+R, which open the other windows or bring the open one forward; and
+// the zoom's keys in any open window.
 struct MainAction
 {
     enum class Kind { Type, Paste, Erase, Undo, Encrypt, Clear, ClickRow, ListKey, Tab, OpenExercise, OpenBreak,
-                      OpenByHand };
+                      OpenByHand, Zoom };
 
     Kind kind = Kind::Tab;
-    int target = 0; // box or list index; for Ctrl+E and Ctrl+B the control with the focus
+    int target = 0; // box or list index; for Ctrl+E and Ctrl+B the control with the focus; for the zoom the window
     int row = 0;    // list row, or cursor position in a box
     QString text;
     Qt::Key key = Qt::Key_unknown;

@@ -11,6 +11,7 @@
 #include "ui/shared/squareview.h"
 #include "ui/shared/windowcolours.h"
 #include "ui/shared/windowparts.h"
+#include "ui/shared/zoom.h"
 #include "ui/shared/wrappedlabel.h"
 
 #include <QAction>
@@ -50,10 +51,12 @@ BreakWindow::BreakWindow(const BreakInput &input, QWidget *parent)
     connect(&m_renderTimer, &QTimer::timeout, this, &BreakWindow::render);
 
     createControls();
+    fitToFont();
     retranslate();
     connectControls();
     setInput(input);
     m_ciphertext->setFocus();
+    followZoom(this);
 }
 
 BreakWindow::~BreakWindow()
@@ -101,6 +104,13 @@ void BreakWindow::changeEvent(QEvent *event)
         retranslate();
         render();
     }
+    if (event->type() == QEvent::FontChange && m_status) {
+        // The buttons' widths are measured from their texts, and the key
+        // word's font from the window's.
+        fitToFont();
+        retranslate();
+        render();
+    }
     QWidget::changeEvent(event);
 }
 
@@ -140,7 +150,6 @@ void BreakWindow::createControls()
     m_square = named(new SquareView(m_squareFrame), "square");
     squareLayout->addWidget(m_square, 0, Qt::AlignHCenter);
     m_inPlace = named(new WrappedLabel(QString(), m_squareFrame), "inPlace");
-    m_inPlace->setFixedWidth(m_square->sizeHint().width() + 24);
     squareLayout->addWidget(m_inPlace);
     squareLayout->addStretch();
     pictures->addWidget(m_squareFrame);
@@ -150,9 +159,6 @@ void BreakWindow::createControls()
     m_plot = named(new ScorePlot(m_scoreFrame), "scorePlot");
     scoreLayout->addWidget(m_plot, 1);
     m_scoreNote = named(new WrappedLabel(QString(), m_scoreFrame), "scoreNote");
-    // Wide enough that the note takes four lines, not six, at the window's
-    // least width: the window is then less tall at its least.
-    m_scoreNote->setMinimumWidth(36 * m_scoreNote->fontMetrics().averageCharWidth());
     scoreLayout->addWidget(m_scoreNote);
     pictures->addWidget(m_scoreFrame, 1);
     results->addLayout(pictures);
@@ -161,9 +167,6 @@ void BreakWindow::createControls()
     m_plainFrame = named(new QGroupBox(this), "plaintextFrame");
     auto *plainLayout = new QVBoxLayout(m_plainFrame);
     m_plaintext = named(new PairedTextView(m_plainFrame), "plaintext");
-    // Two lines of pairs with their plaintext, whole.
-    m_plaintext->setMinimumHeight(5 * m_plaintext->fontMetrics().lineSpacing()
-                                  + 2 * (m_plaintext->frameWidth() + int(m_plaintext->document()->documentMargin())));
     plainLayout->addWidget(m_plaintext, 1);
     // The words wrap in a box of three lines, which scrolls for a long text
     // rather than pushing the window past the screen.
@@ -175,7 +178,6 @@ void BreakWindow::createControls()
     m_words->setFrameShape(QFrame::NoFrame);
     m_words->setFocusPolicy(Qt::ClickFocus);
     setBackground(m_words, windowColour, QPalette::Base);
-    m_words->setFixedHeight(3 * m_words->fontMetrics().lineSpacing() + 2 * int(m_words->document()->documentMargin()));
     plainLayout->addWidget(m_words);
     results->addWidget(m_plainFrame, 1);
     columns->addLayout(results, 3);
@@ -185,13 +187,32 @@ void BreakWindow::createControls()
     m_status->setFrameShape(QFrame::Panel);
     m_status->setFrameShadow(QFrame::Sunken);
     m_status->setMargin(4);
-    m_status->setLeastHeight(2 * fontMetrics().lineSpacing() + 12);
     m_status->setTextInteractionFlags(Qt::TextSelectableByMouse);
     setBackground(m_status, noteColour());
     layout->addWidget(m_status);
 
     // The window's menu: the ciphertext to break by hand.
     m_byHandAction = addWindowAction(this, QKeySequence(Qt::CTRL | Qt::Key_R), [this] { openByHand(); });
+}
+
+// What is measured from the font: at the start and at every zoom.
+void BreakWindow::fitToFont()
+{
+    m_demoText->setFixedHeight(3 * m_demoText->fontMetrics().lineSpacing() + 12);
+    m_ciphertext->setMinimumHeight(2 * m_ciphertext->fontMetrics().lineSpacing() + 12);
+    m_inPlace->setFixedWidth(m_square->sizeHint().width() + 24);
+    // Wide enough that the note takes four lines, not six, at the window's
+    // least width: the window is then less tall at its least.
+    m_scoreNote->setMinimumWidth(36 * m_scoreNote->fontMetrics().averageCharWidth());
+    // The plaintext's fixed font at the window's size.
+    QFont fixed = m_plaintext->font();
+    fixed.setPointSizeF(font().pointSizeF());
+    m_plaintext->setFont(fixed);
+    // Two lines of pairs with their plaintext, whole.
+    m_plaintext->setMinimumHeight(5 * m_plaintext->fontMetrics().lineSpacing()
+                                  + 2 * (m_plaintext->frameWidth() + int(m_plaintext->document()->documentMargin())));
+    m_words->setFixedHeight(3 * m_words->fontMetrics().lineSpacing() + 2 * int(m_words->document()->documentMargin()));
+    m_status->setLeastHeight(2 * fontMetrics().lineSpacing() + 12);
 }
 
 // The key word of the square found, large, and under it why a key word is
@@ -377,7 +398,7 @@ BreakWindow *openBreakWindow(const BreakInput &input, QWidget *owner)
     window->setAttribute(Qt::WA_DeleteOnClose);
     // Room for the plaintext, within the screen less a window frame.
     const QRect screen = window->screen()->availableGeometry();
-    window->resize(QSize(1000, 720).boundedTo(screen.size() - QSize(16, 48)).expandedTo(window->minimumSizeHint()));
+    window->resize(QSize(zoomed(1000), zoomed(720)).boundedTo(screen.size() - QSize(16, 48)).expandedTo(window->minimumSizeHint()));
     showCentred(window, owner);
     return window;
 }

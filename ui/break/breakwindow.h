@@ -97,6 +97,7 @@ private:
     void createControls();
     // The fixed captions, in the language shown; those of the inputs.
     void retranslate();
+    void fitToFont();
     void openByHand();
     void retranslateInputs();
     QWidget *createKeyWord();

@@ -121,7 +121,6 @@ QWidget *BreakWindow::createDemonstration()
 
     m_demoText = named(new QPlainTextEdit(group), "demoText");
     m_demoText->setTabChangesFocus(true);
-    m_demoText->setFixedHeight(3 * m_demoText->fontMetrics().lineSpacing() + 12);
     layout->addWidget(m_demoText);
 
     auto *key = new QGridLayout;
@@ -173,7 +172,6 @@ QWidget *BreakWindow::createSearchInputs()
 
     m_ciphertext = named(new QPlainTextEdit(group), "ciphertext");
     m_ciphertext->setTabChangesFocus(true);
-    m_ciphertext->setMinimumHeight(2 * m_ciphertext->fontMetrics().lineSpacing() + 12);
     m_ciphertext->installEventFilter(this);
     layout->addWidget(m_ciphertext, 1);
 

@@ -150,14 +150,16 @@ void ScorePlot::setPoints(const QList<QPointF> &points)
     m_points = points;
 }
 
+// Both grow with the font, which grows with the zoom; the sizes are
+// those of the window's font, 12 points.
 QSize ScorePlot::sizeHint() const
 {
-    return {320, 170};
+    return (QSizeF(320, 170) * (font().pointSizeF() / 12)).toSize();
 }
 
 QSize ScorePlot::minimumSizeHint() const
 {
-    return {240, 130};
+    return (QSizeF(240, 130) * (font().pointSizeF() / 12)).toSize();
 }
 
 QFont ScorePlot::smallFont() const

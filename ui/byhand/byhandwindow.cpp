@@ -7,6 +7,7 @@
 #include "ui/shared/languagemenu.h"
 #include "ui/shared/windowcolours.h"
 #include "ui/shared/windowparts.h"
+#include "ui/shared/zoom.h"
 #include "ui/shared/wrappedlabel.h"
 
 #include <QAction>
@@ -44,6 +45,21 @@ T *named(T *widget, const char *objectName)
     return widget;
 }
 
+void setLeastLines(QPlainTextEdit *text, int lines)
+{
+    text->setMinimumHeight(lines * text->fontMetrics().lineSpacing() + 2 * int(text->document()->documentMargin()) + 4);
+}
+
+// The fixed font of the pieces and the plaintext, a point smaller than the
+// window's at 100 %.
+QFont fixedFont(const QFont &windowFont)
+{
+    QFont fixed(QStringLiteral("DejaVu Sans Mono"));
+    fixed.setStyleHint(QFont::TypeWriter);
+    fixed.setPointSizeF(windowFont.pointSizeF() * 11 / 12);
+    return fixed;
+}
+
 // A read-only text of `lines` lines at least, on the window's colour.
 QPlainTextEdit *readOnlyText(QWidget *parent, const char *objectName, int lines)
 {
@@ -54,7 +70,7 @@ QPlainTextEdit *readOnlyText(QWidget *parent, const char *objectName, int lines)
     text->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     text->setTabChangesFocus(true);
     setBackground(text, QColor(255, 255, 240), QPalette::Base);
-    text->setMinimumHeight(lines * text->fontMetrics().lineSpacing() + 2 * int(text->document()->documentMargin()) + 4);
+    setLeastLines(text, lines);
     return text;
 }
 
@@ -65,6 +81,7 @@ ByHandWindow::ByHandWindow(const BreakInput &input, QWidget *parent)
 {
     setUpWindow(this, QStringLiteral("ByHandWindow"), caption());
     createControls();
+    fitToFont();
     createActions();
     retranslate();
     connectControls();
@@ -72,6 +89,28 @@ ByHandWindow::ByHandWindow(const BreakInput &input, QWidget *parent)
         m_session.setInput(input.ciphertext, input.note);
     followSession();
     m_ciphertext->setFocus();
+    followZoom(this);
+}
+
+// What is measured from the font: at the start and at every zoom.
+void ByHandWindow::fitToFont()
+{
+    m_board->setMinimumHeight(2 * (3 * fontMetrics().height() + 12));
+    m_ciphertext->setFixedHeight(2 * m_ciphertext->fontMetrics().lineSpacing() + 12);
+    setLeastLines(m_notes, 4);
+    setLeastLines(m_stepText, 3);
+    setLeastLines(m_tally, 4);
+    m_places->setMinimumHeight(3 * m_places->fontMetrics().lineSpacing());
+    m_keys->setMinimumHeight(3 * m_keys->fontMetrics().lineSpacing());
+    // Room for the counts of a long text; the board takes what is left.
+    m_tools->setMinimumHeight(5 * fontMetrics().lineSpacing());
+    m_tools->setMaximumHeight(8 * fontMetrics().lineSpacing());
+    for (QPlainTextEdit *text : {m_pieces, m_plaintext}) {
+        const QFont fixed = fixedFont(font());
+        text->setFont(fixed);
+        text->setFixedHeight(3 * QFontMetrics(fixed).lineSpacing() + 12);
+    }
+    m_words->setFixedHeight(2 * m_words->fontMetrics().lineSpacing() + 8);
 }
 
 ByHandWindow::~ByHandWindow()
@@ -98,7 +137,6 @@ void ByHandWindow::createControls()
     m_boardFrame = named(new QGroupBox(this), "boardFrame");
     auto *boardLayout = new QVBoxLayout(m_boardFrame);
     m_board = named(new PairBoard(m_boardFrame), "board");
-    m_board->setMinimumHeight(2 * (3 * fontMetrics().height() + 12));
     boardLayout->addWidget(m_board);
     left->addWidget(m_boardFrame, 1);
     left->addWidget(createPlaintext());
@@ -122,7 +160,6 @@ QWidget *ByHandWindow::createTopRow()
     auto *layout = new QHBoxLayout(m_ciphertextFrame);
     m_ciphertext = named(new QPlainTextEdit(m_ciphertextFrame), "ciphertext");
     m_ciphertext->setTabChangesFocus(true);
-    m_ciphertext->setFixedHeight(2 * m_ciphertext->fontMetrics().lineSpacing() + 12);
     m_ciphertext->installEventFilter(this);
     layout->addWidget(m_ciphertext, 1);
 
@@ -161,7 +198,7 @@ QWidget *ByHandWindow::createLesson()
     layout->setSpacing(4);
     auto *heading = new QHBoxLayout;
     m_stepTitle = named(new WrappedLabel(QString(), m_lesson), "stepTitle");
-    QFont bold = m_stepTitle->font();
+    QFont bold; // the weight alone: the size grows with the zoom
     bold.setBold(true);
     m_stepTitle->setFont(bold);
     heading->addWidget(m_stepTitle, 1);
@@ -195,7 +232,6 @@ QWidget *ByHandWindow::createTools()
     m_placeWord = named(new QPushButton(wordPage), "placeWord");
     m_placeWord->setAutoDefault(false);
     m_places = named(new QListWidget(wordPage), "places");
-    m_places->setMinimumHeight(3 * m_places->fontMetrics().lineSpacing());
     wordLayout->addWidget(m_word, 0, 0);
     wordLayout->addWidget(m_placeWord, 0, 1);
     wordLayout->addWidget(m_places, 1, 0, 1, 2);
@@ -205,7 +241,6 @@ QWidget *ByHandWindow::createTools()
     auto *keyLayout = new QGridLayout(keyPage);
     m_keyNote = named(new WrappedLabel(QString(), keyPage), "keyNote");
     m_keys = named(new QListWidget(keyPage), "keyWords");
-    m_keys->setMinimumHeight(3 * m_keys->fontMetrics().lineSpacing());
     m_ownKey = named(new QLineEdit(keyPage), "ownKeyWord");
     m_applyKey = named(new ColourButton(QString(), applyColour, keyPage), "applyKey");
     m_applyKey->setAutoDefault(false);
@@ -214,9 +249,6 @@ QWidget *ByHandWindow::createTools()
     keyLayout->addWidget(m_ownKey, 2, 0);
     keyLayout->addWidget(m_applyKey, 2, 1);
     m_tools->addTab(keyPage, QString());
-    // Room for the counts of a long text; the board takes what is left.
-    m_tools->setMinimumHeight(5 * fontMetrics().lineSpacing());
-    m_tools->setMaximumHeight(8 * fontMetrics().lineSpacing());
     return m_tools;
 }
 
@@ -229,11 +261,6 @@ QWidget *ByHandWindow::createSquare()
     m_squareNote = named(new WrappedLabel(QString(), m_squareFrame), "squareNote");
     layout->addWidget(m_squareNote);
     m_pieces = readOnlyText(m_squareFrame, "pieces", 3);
-    QFont fixed(QStringLiteral("DejaVu Sans Mono"));
-    fixed.setStyleHint(QFont::TypeWriter);
-    fixed.setPointSize(font().pointSize() - 1);
-    m_pieces->setFont(fixed);
-    m_pieces->setFixedHeight(3 * QFontMetrics(fixed).lineSpacing() + 12);
     layout->addWidget(m_pieces);
     auto *hintRow = new QHBoxLayout;
     m_hintButton = named(new ColourButton(QString(), hintColour, m_squareFrame), "hintButton");
@@ -251,16 +278,10 @@ QWidget *ByHandWindow::createPlaintext()
     auto *layout = new QVBoxLayout(m_plainFrame);
     layout->setSpacing(2);
     m_plaintext = readOnlyText(m_plainFrame, "plaintext", 2);
-    QFont fixed(QStringLiteral("DejaVu Sans Mono"));
-    fixed.setStyleHint(QFont::TypeWriter);
-    fixed.setPointSize(font().pointSize() - 1);
-    m_plaintext->setFont(fixed);
-    m_plaintext->setFixedHeight(3 * QFontMetrics(fixed).lineSpacing() + 12);
     layout->addWidget(m_plaintext);
     m_words = readOnlyText(m_plainFrame, "words", 1);
     m_words->setFrameShape(QFrame::NoFrame);
     setBackground(m_words, windowColour, QPalette::Base);
-    m_words->setFixedHeight(2 * m_words->fontMetrics().lineSpacing() + 8);
     m_words->hide(); // until the plaintext is whole
     layout->addWidget(m_words);
     return m_plainFrame;
@@ -272,6 +293,8 @@ void ByHandWindow::changeEvent(QEvent *event)
         retranslate();
         render();
     }
+    if (event->type() == QEvent::FontChange && m_board)
+        fitToFont();
     QWidget::changeEvent(event);
 }
 
@@ -317,7 +340,7 @@ ByHandWindow *openByHandWindow(const BreakInput &input, QWidget *owner)
     auto *window = new ByHandWindow(input, owner);
     window->setAttribute(Qt::WA_DeleteOnClose);
     const QRect screen = window->screen()->availableGeometry();
-    window->resize(QSize(1100, 800).boundedTo(screen.size() - QSize(16, 48)).expandedTo(window->minimumSizeHint()));
+    window->resize(QSize(zoomed(1100), zoomed(800)).boundedTo(screen.size() - QSize(16, 48)).expandedTo(window->minimumSizeHint()));
     showCentred(window, owner);
     return window;
 }

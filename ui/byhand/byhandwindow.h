@@ -78,6 +78,7 @@ private:
     void createActions();
     void connectControls();
     void retranslate();
+    void fitToFont();
     // After every action: a key-word search the session asks for, then render().
     void followSession();
     void startKeySearch(ByHandSession::KeySearch search);

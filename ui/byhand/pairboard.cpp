@@ -55,16 +55,13 @@ void PairBoard::rebuild(const QList<Pair> &pairs)
     m_ciphers.clear();
     m_boxes.clear();
     m_shownCiphers.clear();
-    const int width = fontMetrics().horizontalAdvance(QStringLiteral("WWW")) + 8;
     for (int i = 0; i < int(pairs.size()); ++i) {
         auto *cell = new QWidget(m_content);
         auto *layout = new QVBoxLayout(cell);
         layout->setContentsMargins(0, 0, 0, 0);
         layout->setSpacing(1);
         auto *number = new QLabel(QString::number(i + 1), cell);
-        QFont small = number->font();
-        small.setPointSizeF(small.pointSizeF() * 0.75);
-        number->setFont(small);
+        number->setObjectName(QStringLiteral("number%1").arg(i + 1));
         number->setAlignment(Qt::AlignCenter);
         auto *cipher = new QLabel(pairs[i].cipher, cell);
         cipher->setObjectName(QStringLiteral("cipher%1").arg(i + 1));
@@ -72,7 +69,6 @@ void PairBoard::rebuild(const QList<Pair> &pairs)
         auto *box = new QLineEdit(cell);
         box->setObjectName(QStringLiteral("pair%1").arg(i + 1));
         box->setAlignment(Qt::AlignCenter);
-        box->setFixedWidth(width);
         QPalette palette = box->palette();
         palette.setColor(QPalette::PlaceholderText, followingColour);
         box->setPalette(palette);
@@ -97,10 +93,31 @@ void PairBoard::rebuild(const QList<Pair> &pairs)
     }
     for (int i = 1; i < int(m_boxes.size()); ++i)
         setTabOrder(m_boxes[i - 1], m_boxes[i]);
-    m_columns = 0;
+    sizeCells();
     retranslate();
-    arrange();
     Q_EMIT boxesMade();
+}
+
+// The pair's number small, its box wide enough for three letters, in the
+// board's font; then as many pairs a row as fit.
+void PairBoard::sizeCells()
+{
+    QFont small = font();
+    small.setPointSizeF(small.pointSizeF() * 0.75);
+    const int width = fontMetrics().horizontalAdvance(QStringLiteral("WWW")) + 8;
+    for (int i = 0; i < int(m_cells.size()); ++i) {
+        m_cells[i]->findChild<QLabel *>(QStringLiteral("number%1").arg(i + 1))->setFont(small);
+        m_boxes[i]->setFixedWidth(width);
+    }
+    m_columns = 0;
+    arrange();
+}
+
+void PairBoard::changeEvent(QEvent *event)
+{
+    QScrollArea::changeEvent(event);
+    if (event->type() == QEvent::FontChange)
+        sizeCells();
 }
 
 void PairBoard::arrange()

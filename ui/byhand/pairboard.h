@@ -48,11 +48,14 @@ Q_SIGNALS:
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
+    // A larger font (the zoom) makes wider boxes.
+    void changeEvent(QEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void rebuild(const QList<Pair> &pairs);
     void arrange();
+    void sizeCells();
 
     QWidget *m_content = nullptr;
     QGridLayout *m_grid = nullptr;

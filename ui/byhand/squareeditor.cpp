@@ -3,6 +3,7 @@
 #include "ui/shared/squareview.h"
 #include "ui/shared/windowcolours.h"
 
+#include <QEvent>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -23,12 +24,10 @@ SquareEditor::SquareEditor(QWidget *parent)
     auto *grid = new QGridLayout(this);
     grid->setContentsMargins(2, 2, 2, 2);
     grid->setSpacing(3);
-    const int side = qMax(22, fontMetrics().height() + 4);
     for (int i = 0; i < 5; ++i) {
         for (int k : {i, i + 5}) {
             auto *number = new QLabel(QString::number(i + 1), this);
             number->setAlignment(Qt::AlignCenter);
-            number->setFixedSize(side, side);
             number->setAutoFillBackground(true);
             QPalette palette = number->palette();
             palette.setColor(QPalette::Window, numberColour);
@@ -42,7 +41,6 @@ SquareEditor::SquareEditor(QWidget *parent)
         auto *box = new QLineEdit(this);
         box->setObjectName(QStringLiteral("cell_%1").arg(k));
         box->setAlignment(Qt::AlignCenter);
-        box->setFixedSize(side, side);
         box->setFrame(false);
         QPalette palette = box->palette();
         palette.setColor(QPalette::Base, cellColour);
@@ -57,7 +55,24 @@ SquareEditor::SquareEditor(QWidget *parent)
     for (int k = 1; k < 25; ++k)
         setTabOrder(m_cells[std::size_t(k - 1)], m_cells[std::size_t(k)]);
     grid->setSizeConstraint(QLayout::SetFixedSize);
+    sizeCells();
     retranslate();
+}
+
+void SquareEditor::sizeCells()
+{
+    const int side = qMax(22, fontMetrics().height() + 4);
+    for (QLabel *number : m_numbers)
+        number->setFixedSize(side, side);
+    for (QLineEdit *box : m_cells)
+        box->setFixedSize(side, side);
+}
+
+void SquareEditor::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::FontChange && m_cells[0])
+        sizeCells();
 }
 
 void SquareEditor::showSquare(const QString &letters, const QList<int> &placedCells, const QList<int> &runCells,

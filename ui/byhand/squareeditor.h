@@ -34,7 +34,13 @@ Q_SIGNALS:
     // A letter typed into a cell, or the cell emptied.
     void letterTyped(int cell, const QString &text);
 
+protected:
+    // A larger font (the zoom) makes larger cells.
+    void changeEvent(QEvent *event) override;
+
 private:
+    void sizeCells();
+
     std::array<QLabel *, 10> m_numbers{};
     std::array<QLineEdit *, 25> m_cells{};
 };

@@ -12,6 +12,7 @@
 #include "ui/shared/squaremarks.h"
 #include "ui/shared/windowcolours.h"
 #include "ui/shared/windowparts.h"
+#include "ui/shared/zoom.h"
 #include "workspace/errors.h"
 
 #include <QAction>
@@ -125,9 +126,15 @@ MainWindow::MainWindow(QWidget *parent)
 
     render();
     run(tr("Зареждане"), [this] { m_ws.Form_Load(); });
+    followZoom(this);
 
-    if (const QScreen *screen = this->screen())
-        setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(), screen->availableGeometry()));
+    if (const QScreen *screen = this->screen()) {
+        // Zoomed larger than the screen, its top-left corner stays on it.
+        const QRect available = screen->availableGeometry();
+        QRect place = QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(), available);
+        place.moveTopLeft({std::max(place.left(), available.left()), std::max(place.top(), available.top())});
+        setGeometry(place);
+    }
 }
 
 QString MainWindow::caption()
@@ -174,6 +181,10 @@ void MainWindow::changeEvent(QEvent *event)
         m_ws.translateExplanation(uiLanguage());
         render();
     }
+    // The zoom: the fixed geometry grows with the font (m_Frame1 is not
+    // there yet when the constructor sets the font at 100 %).
+    if (event->type() == QEvent::FontChange && m_Frame1)
+        scaleFixedGeometry(this, {this, m_Frame1});
     QWidget::changeEvent(event);
 }
 

@@ -6,6 +6,7 @@
 #include "ui/shared/squareview.h"
 #include "ui/shared/windowcolours.h"
 #include "ui/shared/windowparts.h"
+#include "ui/shared/zoom.h"
 #include "ui/shared/wrappedlabel.h"
 #include "workspace/slipsentence.h"
 #include "classsetdialog.h"
@@ -112,6 +113,7 @@ PracticeWindow::PracticeWindow(const PracticeTask &task, QWidget *parent)
     retranslate();
     createPairs(true);
     render();
+    followZoom(this);
 }
 
 PracticeWindow::~PracticeWindow()
@@ -155,6 +157,8 @@ void PracticeWindow::changeEvent(QEvent *event)
         retranslate();
         render();
     }
+    if (event->type() == QEvent::FontChange && m_hint)
+        fitToFont();
     QWidget::changeEvent(event);
 }
 
@@ -232,7 +236,6 @@ void PracticeWindow::createControls()
     m_hint->setMargin(6);
     m_hint->setFrameShape(QFrame::Panel);
     m_hint->setFrameShadow(QFrame::Sunken);
-    m_hint->setLeastHeight(5 * fontMetrics().lineSpacing() + 16);
     m_hint->setTextInteractionFlags(Qt::TextSelectableByMouse);
     setBackground(m_hint, QColor(255, 255, 240));
     layout->addWidget(m_hint);
@@ -344,6 +347,21 @@ void PracticeWindow::setCheckingText(bool checking)
         m_checkKey->setFocus(Qt::OtherFocusReason);
 }
 
+// What is measured from the font: at the start, for new pairs and at
+// every zoom.
+void PracticeWindow::fitToFont()
+{
+    m_hint->setLeastHeight(5 * fontMetrics().lineSpacing() + 16);
+    const int inputWidth = fontMetrics().horizontalAdvance(QStringLiteral("WW")) + 24;
+    for (QLineEdit *answer : std::as_const(m_answers))
+        answer->setMinimumWidth(inputWidth);
+    if (m_checkMessage) {
+        for (QPlainTextEdit *edit : {m_checkMessage, m_checkAnswer})
+            edit->setFixedHeight(2 * fontMetrics().lineSpacing() + 12);
+        m_checkPairs->setMinimumHeight(9 * fontMetrics().lineSpacing());
+    }
+}
+
 // Inputs that are going away must not report a lost focus into a new task
 // or into a window being destroyed.
 void PracticeWindow::releaseInputs()
@@ -364,7 +382,6 @@ void PracticeWindow::createPairs(bool focusFirst)
     m_answers.clear();
     m_marks.clear();
 
-    const int inputWidth = fontMetrics().horizontalAdvance(QStringLiteral("WW")) + 24;
     for (int i = 0; i < m_session.pairCount(); ++i) {
         const int row = 3 * (i / pairsPerRow);
         const int column = i % pairsPerRow;
@@ -377,7 +394,6 @@ void PracticeWindow::createPairs(bool focusFirst)
         answer->setMaxLength(2);
         answer->setValidator(m_lettersOnly);
         answer->setAlignment(Qt::AlignCenter);
-        answer->setMinimumWidth(inputWidth);
         answer->installEventFilter(this);
         m_pairGrid->addWidget(answer, row + 1, column);
         connect(answer, &QLineEdit::returnPressed, this, [this, i] { check(i, true); });
@@ -397,6 +413,7 @@ void PracticeWindow::createPairs(bool focusFirst)
         m_answers << answer;
         m_marks << mark;
     }
+    fitToFont();
     QWidget *previous = m_decrypt;
     for (QLineEdit *answer : std::as_const(m_answers)) {
         QWidget::setTabOrder(previous, answer);

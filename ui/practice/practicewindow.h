@@ -95,6 +95,7 @@ private:
     // The fixed captions, in the language shown.
     void retranslate();
     void createPairs(bool focusFirst);
+    void fitToFont();
     void releaseInputs();
     void check(int pair, bool moveOn);
     void askAndSaveWorksheet();

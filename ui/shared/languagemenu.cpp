@@ -2,6 +2,7 @@
 
 #include "ui/help/handbook.h"
 #include "ui/translations.h"
+#include "zoom.h"
 
 #include <QActionGroup>
 #include <QCoreApplication>
@@ -49,6 +50,7 @@ void execWindowMenu(QWidget *window, const QList<QAction *> &actions, const QPoi
         menu.addSeparator();
     }
     addLanguageMenu(&menu);
+    addZoomMenu(&menu);
     addHelpAction(&menu, window);
     menu.exec(globalPos);
 }

@@ -15,8 +15,8 @@ namespace playfair {
 void addLanguageMenu(QMenu *menu);
 
 // Shows a window's own menu at `globalPos`, in the window's font: its
-// `actions`, then the language submenu and the handbook ("Помощ"). Returns
-// when the menu closes.
+// `actions`, then the language and zoom submenus and the handbook ("Помощ").
+// Returns when the menu closes.
 void execWindowMenu(QWidget *window, const QList<QAction *> &actions, const QPoint &globalPos);
 
 } // namespace playfair

@@ -123,7 +123,8 @@ void SquareView::colourCells()
 {
     for (int k = 0; k < 25; ++k) {
         const bool emphasised = m_emphasised.contains(k);
-        QFont font = m_cells[k]->font();
+        // Only the weight: the size stays the view's, which grows with the zoom.
+        QFont font;
         font.setBold(emphasised || m_wrong.contains(k));
         m_cells[k]->setFont(font);
         QPalette palette = m_cells[k]->palette();
