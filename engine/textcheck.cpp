@@ -19,6 +19,7 @@ enum Tag : std::uint8_t {
     TextbookFiller, // a doubled letter or the odd end with its textbook filler
     DoubleKept,     // a doubled pair without a filler
     NeedlessFiller, // a filler where none was due
+    FillerFirst,    // a filler before a letter whose double ended the pair before
     WrongFiller,    // another filler where one was due
     OddAlone,       // the last letter left alone as a single letter
     OddDropped,     // the last letter left out
@@ -195,6 +196,14 @@ void encrypting(const Worker &w, std::string_view message, const std::vector<std
                 else
                     add(Step{std::uint8_t(fillerDue ? WrongFiller : NeedlessFiller), 1, 1, filler}, slipCost + mark);
             }
+            // A filler put between doubled letters that fell into two
+            // pairs anyway: it starts the pair of the second letter.
+            if (i > 0 && message[std::size_t(i - 1)] == a && fullPiece) {
+                for (char filler : {'X', 'Q', 'Z'}) {
+                    if (filler != a)
+                        add(Step{FillerFirst, 1, 1, filler}, slipCost + (matches(k, filler, a) ? 0 : wrongCost));
+                }
+            }
             if (i + 1 == n) {
                 if (more && pieces[std::size_t(k)].size() == 1)
                     add(Step{OddAlone, 1, 1, a}, slipCost);
@@ -225,6 +234,10 @@ void encrypting(const Worker &w, std::string_view message, const std::vector<std
             if (step.tag == WrongFiller)
                 check.preparation.push_back({PreparationSlip::WrongFiller, index, step.letter});
             break;
+        case FillerFirst:
+            row.given = {step.letter, a};
+            check.preparation.push_back({PreparationSlip::NeedlessFiller, index, step.letter});
+            break;
         case DoubleKept:
             row.given = {a, a};
             check.preparation.push_back({PreparationSlip::MissingFiller, index, a});
@@ -252,7 +265,8 @@ void encrypting(const Worker &w, std::string_view message, const std::vector<std
         if (row.given.size() == 2 && step.tag != DoubleKept)
             row.expected = w.image(row.given[0], row.given[1], +1);
         row.slip = row.counted ? w.slipOf(row.given, row.expected, row.answer, +1) : std::nullopt;
-        if (step.tag == DoubleKept || step.tag == NeedlessFiller || step.tag == WrongFiller || step.tag == OddAlone) {
+        if (step.tag == DoubleKept || step.tag == NeedlessFiller || step.tag == FillerFirst || step.tag == WrongFiller
+            || step.tag == OddAlone) {
             // What the textbook has where the pupil's preparation turned: its
             // pair starting with the same message letter.
             const std::string prepared = preparedMessage(message.substr(0, std::size_t(i)));

@@ -139,6 +139,9 @@ void TestMistakes::wholeMessage_data()
     QTest::newRow("filler where none was due")
         << "HELOWORLD" << 1 << "HE LX OW OR LD" << QStringList{} << QStringList{"needless-filler@1"}
         << QStringList{} << 5 << 5;
+    QTest::newRow("filler between doubled letters already in two pairs")
+        << "ABELLS" << 1 << "AB EL XL SX" << QStringList{} << QStringList{"needless-filler@2"} << QStringList{} << 4
+        << 4;
     QTest::newRow("Q as the filler") << "HELLOWORLD" << 1 << "HE LQ LO WO RL DX" << QStringList{}
                                      << QStringList{"wrong-filler@1"} << QStringList{} << 6 << 6;
     QTest::newRow("Z evening the end") << "HELLOWORLD" << 1 << "HE LX LO WO RL DZ" << QStringList{}

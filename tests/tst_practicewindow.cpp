@@ -404,6 +404,15 @@ private Q_SLOTS:
         QCOMPARE(textOf(QStringLiteral("tally")), tally(0));
     }
 
+    // The main window's square of another key word, worked by mistake.
+    void anotherKeyWordsSquareIsNamed()
+    {
+        window->alsoTry(QStringLiteral("PLAYFIRBCDEGHKMNOQSTUVWXZ"));
+        answer(0, QStringLiteral("NK"));
+        QVERIFY2(textOf(QStringLiteral("hint")).contains(QStringLiteral("Отговорът е от квадрата на друга ключова дума.")),
+                 qPrintable(textOf(QStringLiteral("hint"))));
+    }
+
     void enterMovesOnAndGoingBackExplainsAgain()
     {
         answer(0, QStringLiteral("XX"));

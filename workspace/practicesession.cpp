@@ -1,6 +1,7 @@
 #include "practicesession.h"
 
 #include "engine/characters.h"
+#include "engine/textbook.h"
 
 #include <utility>
 
@@ -20,6 +21,12 @@ void PracticeSession::setDirection(PracticeDirection direction)
     m_pairs = QList<PairState>(m_task.pairs.size());
     m_explained = -1;
     m_cyrillicTyped = false;
+}
+
+void PracticeSession::alsoTry(const QString &square)
+{
+    if (square != m_task.square && isSquare(square.toStdString()) && !m_otherSquares.contains(square))
+        m_otherSquares << square;
 }
 
 QString PracticeSession::given(int pair) const
@@ -57,8 +64,11 @@ PracticeSession::Mark PracticeSession::check(int pair, const QString &typed)
         state.mark = Mark::Right;
     } else {
         state.mark = state.tries >= 2 ? Mark::Revealed : Mark::Wrong;
+        std::vector<std::string> others;
+        for (const QString &square : std::as_const(m_otherSquares))
+            others.push_back(square.toStdString());
         state.slip = findSlip(m_task.square.toStdString(), given(pair).toStdString(), decrypting() ? -1 : +1,
-                              answer.toStdString());
+                              answer.toStdString(), others);
         for (int other = 0; state.slip && state.slip->slip == Slip::Direction && other < pairCount(); ++other) {
             const std::optional<SlipFinding> &before = m_pairs[other].slip;
             if (other != pair && before && (before->slip == Slip::Direction || before->slip == Slip::OtherDirection)) {

@@ -7,6 +7,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 namespace playfair {
 
@@ -38,6 +39,13 @@ public:
 
     // Starts the same task afresh in `direction`.
     void setDirection(PracticeDirection direction);
+
+    // Another square a pupil may have worked on by mistake (the main
+    // window's, built from another key word): a wrong answer that the right
+    // rule on it gives is named as worked on another square. The plain
+    // alphabet's is always tried; a text that is no square is ignored.
+    void alsoTry(const QString &square);
+    const QStringList &otherSquares() const { return m_otherSquares; }
 
     // Pairs are counted from 0 to pairCount() - 1.
     int pairCount() const { return int(m_pairs.size()); }
@@ -97,6 +105,7 @@ private:
     QList<PairState> m_pairs;
     int m_explained = -1;
     bool m_cyrillicTyped = false;
+    QStringList m_otherSquares;
 };
 
 } // namespace playfair

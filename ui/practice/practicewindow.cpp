@@ -430,7 +430,10 @@ void PracticeWindow::createPairs(bool focusFirst)
 
 void PracticeWindow::setTask(const PracticeTask &task)
 {
+    const QStringList others = m_session.otherSquares();
     m_session = PracticeSession(task, m_session.direction());
+    for (const QString &square : others)
+        m_session.alsoTry(square);
     createPairs(true);
     render();
 }
@@ -868,6 +871,12 @@ PracticeWindow *showPracticeWindow(const Workspace &ws, QWidget *owner)
     const PracticeTask &now = window->session().task();
     if (task && (task->square != now.square || task->pairs != now.pairs))
         window->setTask(*task);
+    // The main window's square, built from another key word, is the other
+    // square a pupil works on by mistake.
+    QString square;
+    for (const QString &cell : ws.Label3)
+        square += cell;
+    window->alsoTry(square);
     bringForward(window);
     return window;
 }

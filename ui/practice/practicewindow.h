@@ -53,6 +53,8 @@ public:
     const PracticeSession &session() const { return m_session; }
     const TextCheckSession &textCheck() const { return m_textCheck; }
     void setCheckingText(bool checking);
+    // See PracticeSession::alsoTry.
+    void alsoTry(const QString &square) { m_session.alsoTry(square); }
 
     // Starts `task` in the direction chosen now.
     void setTask(const PracticeTask &task);
