@@ -3,31 +3,14 @@
 #include "handbookwindow.h"
 
 #include <QMenu>
-#include <QShortcut>
 
 namespace playfair {
-
-namespace {
-
-QKeySequence helpKey()
-{
-    return QKeySequence(Qt::Key_F1);
-}
-
-} // namespace
-
-void addHelpShortcut(QWidget *window)
-{
-    auto *shortcut = new QShortcut(helpKey(), window);
-    shortcut->setObjectName(QStringLiteral("helpShortcut"));
-    QObject::connect(shortcut, &QShortcut::activated, window, [window] { showHandbook(window); });
-}
 
 void addHelpAction(QMenu *menu, QWidget *window)
 {
     QAction *help = menu->addAction(HandbookWindow::tr("Помощ"));
     help->setObjectName(QStringLiteral("helpAction"));
-    help->setShortcut(helpKey());
+    help->setShortcut(QKeySequence(Qt::Key_F1));
     help->setShortcutVisibleInContextMenu(true);
     QObject::connect(help, &QAction::triggered, window, [window] { showHandbook(window); });
 }
