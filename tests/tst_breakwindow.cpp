@@ -79,7 +79,7 @@ private Q_SLOTS:
             QCOMPARE(menu, (QStringList{QStringLiteral("Упражнение…\tCtrl+E"),
                                         QStringLiteral("Разбиване на шифъра…\tCtrl+B"),
                                         QStringLiteral("Разбиване на ръка…\tCtrl+R"), QStringLiteral("\t"),
-                                        QStringLiteral("Език\t")}));
+                                        QStringLiteral("Език\t"), QStringLiteral("Мащаб\t")}));
         } else {
             QWidget *focus = main.control(how);
             focus->setFocus();

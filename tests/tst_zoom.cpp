@@ -14,6 +14,7 @@
 
 #include <QGroupBox>
 #include <QMenu>
+#include <QScrollArea>
 #include <QSettings>
 #include <QTimer>
 
@@ -250,7 +251,8 @@ private Q_SLOTS:
     // The three windows the main window opens, open while the zoom
     // changes: every text of theirs grows (some are smaller than the
     // window's by design, none less than 0.7 of it) and the squares' cells
-    // with it.
+    // with it; and each stays within the screen (800 × 600 here), scrolling
+    // what it cannot show.
     void everyWindowFollowsAtOnce()
     {
         QFETCH(int, percent);
@@ -276,6 +278,10 @@ private Q_SLOTS:
             }
             const int side = other->findChild<QWidget *>(QStringLiteral("cell_0"))->height();
             QVERIFY2(side >= cellSides.value(other) * percent / 100 * 0.85, qPrintable(QString::number(side)));
+            const QSize room = other->screen()->availableGeometry().size();
+            QVERIFY2(other->width() <= room.width() && other->height() <= room.height(),
+                     qPrintable(QStringLiteral("%1 is %2×%3").arg(other->objectName()).arg(other->width()).arg(other->height())));
+            QVERIFY(other->findChild<QScrollArea *>(QStringLiteral("zoomScroll")));
         }
     }
 };

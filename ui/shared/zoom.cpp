@@ -1,13 +1,17 @@
 #include "zoom.h"
 
+#include "windowcolours.h"
+
 #include <QActionGroup>
 #include <QApplication>
 #include <QCoreApplication>
 #include <QLayout>
 #include <QMenu>
 #include <QScreen>
+#include <QScrollArea>
 #include <QSettings>
 #include <QShortcut>
+#include <QVBoxLayout>
 #include <QWidget>
 
 #include <algorithm>
@@ -25,6 +29,7 @@ constexpr char percentProperty[] = "playfairZoom";
 constexpr char baseFontProperty[] = "playfairFontAt100";
 constexpr char baseSizeProperty[] = "playfairSizeAt100";
 constexpr char baseGeometryProperty[] = "playfairGeometryAt100";
+constexpr char scrollsProperty[] = "playfairScrolls";
 
 QString zoomKey()
 {
@@ -95,6 +100,37 @@ void applyApplicationFont(int percent)
         QApplication::setFont(font);
 }
 
+// A window built with layouts that needs more than `room` at the zoom
+// shown (the break window at 300 % on a small screen) gets its controls in
+// a scroll area that fills it, once and for good: it can then be as small
+// as the screen, and the user scrolls to what lies beyond.
+void scrollIfTooLarge(QWidget *window, const QSize &room)
+{
+    QLayout *layout = window->layout();
+    if (!layout || window->property(scrollsProperty).toBool())
+        return;
+    layout->activate();
+    const QSize least = window->minimumSizeHint();
+    if (least.width() <= room.width() && least.height() <= room.height())
+        return;
+    auto *content = new QWidget;
+    content->setObjectName(QStringLiteral("zoomedContent"));
+    content->setLayout(layout); // takes the layout and its controls from the window
+    auto *area = new QScrollArea(window);
+    area->setObjectName(QStringLiteral("zoomScroll"));
+    area->setFrameShape(QFrame::NoFrame);
+    area->setWidgetResizable(true);
+    QPalette palette = area->viewport()->palette();
+    palette.setColor(QPalette::Window, windowColour);
+    area->viewport()->setPalette(palette);
+    area->viewport()->setAutoFillBackground(true);
+    area->setWidget(content);
+    auto *whole = new QVBoxLayout(window);
+    whole->setContentsMargins(0, 0, 0, 0);
+    whole->addWidget(area);
+    window->setProperty(scrollsProperty, true);
+}
+
 void applyZoom(QWidget *window, int percent)
 {
     const int before = window->property(percentProperty).isValid() ? window->property(percentProperty).toInt() : 100;
@@ -120,16 +156,22 @@ void applyZoom(QWidget *window, int percent)
 
     // A window not sized yet takes its size when it opens.
     const bool sized = window->isVisible() || window->testAttribute(Qt::WA_Resized);
+    const QScreen *screen = window->screen();
+    // The room a window has on the screen, less its frame (or, not shown
+    // yet, what a frame usually takes).
+    const QSize frame = window->isVisible() ? frameBefore.size() - sizeBefore : QSize(16, 48);
+    const QSize room = screen ? screen->availableGeometry().size() - frame : QSize();
+    if (screen && percent > 100 && window->minimumSize() != window->maximumSize())
+        scrollIfTooLarge(window, room);
     if (sized && window->minimumSize() != window->maximumSize()) {
         // A window built with layouts grows with the zoom, within the
-        // screen, but never below what its controls need at the new size:
-        // that may be more than a small screen has at 300 %.
+        // screen, but never below what its controls need at the new size.
         if (QLayout *layout = window->layout())
             layout->activate();
         const double growth = double(percent) / before;
         QSize size(qRound(sizeBefore.width() * growth), qRound(sizeBefore.height() * growth));
-        if (const QScreen *screen = window->screen())
-            size = size.boundedTo(screen->availableGeometry().size() - (frameBefore.size() - sizeBefore));
+        if (screen)
+            size = size.boundedTo(room);
         window->resize(size.expandedTo(window->minimumSizeHint()).expandedTo(window->minimumSize()));
     }
     if (window->isVisible())
