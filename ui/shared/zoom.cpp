@@ -83,9 +83,8 @@ void keepOnScreen(QWidget *window, const QRect &frameBefore, const QSize &sizeBe
 }
 
 // The application's font grown by the zoom too: it is the font of the
-// message boxes and dialogs, and of the controls that a style sheet gives
-// a weight or a colour, which take their font from the application rather
-// than from their window. Left alone until a zoom other than 100 % is shown.
+// message boxes and the file dialogs, which set no font of their own. Left
+// alone until a zoom other than 100 % is shown.
 void applyApplicationFont(int percent)
 {
     static std::optional<QFont> atFirst;
