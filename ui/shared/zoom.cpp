@@ -7,10 +7,12 @@
 #include <QCoreApplication>
 #include <QLayout>
 #include <QMenu>
+#include <QProxyStyle>
 #include <QScreen>
 #include <QScrollArea>
 #include <QSettings>
 #include <QShortcut>
+#include <QStyleFactory>
 #include <QVBoxLayout>
 #include <QWidget>
 
@@ -82,21 +84,59 @@ void keepOnScreen(QWidget *window, const QRect &frameBefore, const QSize &sizeBe
     window->move(place.topLeft());
 }
 
-// The application's font grown by the zoom too: it is the font of the
-// message boxes and the file dialogs, which set no font of their own. Left
-// alone until a zoom other than 100 % is shown.
-void applyApplicationFont(int percent)
+// The program's style with what it draws at a fixed number of pixels (the
+// scroll bars, the check boxes' and radio buttons' indicators) grown by a
+// zoom.
+class ZoomedStyle : public QProxyStyle
 {
-    static std::optional<QFont> atFirst;
-    if (!atFirst) {
+public:
+    ZoomedStyle(const QString &base, int percent)
+        : QProxyStyle(QStyleFactory::create(base))
+        , m_percent(percent)
+    {
+    }
+
+    int pixelMetric(PixelMetric metric, const QStyleOption *option, const QWidget *widget) const override
+    {
+        const int value = QProxyStyle::pixelMetric(metric, option, widget);
+        switch (metric) {
+        case PM_ScrollBarExtent:
+        case PM_ScrollBarSliderMin:
+        case PM_IndicatorWidth:
+        case PM_IndicatorHeight:
+        case PM_ExclusiveIndicatorWidth:
+        case PM_ExclusiveIndicatorHeight:
+            return scaled(value, m_percent);
+        default:
+            return value;
+        }
+    }
+
+private:
+    int m_percent;
+};
+
+// The application's font and style grown by the zoom too: the font is the
+// one of the message boxes and the file dialogs, which set no font of their
+// own. Left alone until a zoom other than 100 % is shown.
+void applyApplicationZoom(int percent)
+{
+    static std::optional<QFont> fontAtFirst;
+    static QString styleAtFirst;
+    if (!fontAtFirst) {
         if (percent == 100)
             return;
-        atFirst = QApplication::font();
+        fontAtFirst = QApplication::font();
+        styleAtFirst = QApplication::style()->name();
     }
-    QFont font = *atFirst;
-    font.setPointSizeF(atFirst->pointSizeF() * percent / 100.0);
+    QFont font = *fontAtFirst;
+    font.setPointSizeF(fontAtFirst->pointSizeF() * percent / 100.0);
     if (font != QApplication::font())
         QApplication::setFont(font);
+    if (percent == 100)
+        QApplication::setStyle(QStyleFactory::create(styleAtFirst));
+    else
+        QApplication::setStyle(new ZoomedStyle(styleAtFirst, percent));
 }
 
 // A window built with layouts that needs more than `room` at the zoom
@@ -227,7 +267,7 @@ int zoomed(int pixels)
 void showZoom(int percent)
 {
     shown() = nearestStep(percent);
-    applyApplicationFont(*shown());
+    applyApplicationZoom(*shown());
     const QWidgetList windows = QApplication::topLevelWidgets();
     for (QWidget *window : windows) {
         if (window->property(followsProperty).toBool())
@@ -269,7 +309,7 @@ void followZoom(QWidget *window)
     addShortcut(window, "zoomOutShortcut", {zoomOutKey()}, &zoomOut);
     addShortcut(window, "zoomResetShortcut", {zoomResetKey()}, &zoomReset);
     if (zoomPercent() != 100) {
-        applyApplicationFont(zoomPercent());
+        applyApplicationZoom(zoomPercent());
         applyZoom(window, zoomPercent());
     }
 }
