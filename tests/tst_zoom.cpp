@@ -244,8 +244,10 @@ private Q_SLOTS:
     void everyWindowFollowsAtOnce_data()
     {
         QTest::addColumn<int>("percent");
-        QTest::newRow("200 %") << 200;
-        QTest::newRow("300 %") << 300;
+        QTest::addColumn<bool>("stepByStep");
+        QTest::newRow("200 % at once") << 200 << false;
+        QTest::newRow("300 % at once") << 300 << false;
+        QTest::newRow("300 % step by step") << 300 << true;
     }
 
     // The three windows the main window opens, open while the zoom
@@ -256,6 +258,7 @@ private Q_SLOTS:
     void everyWindowFollowsAtOnce()
     {
         QFETCH(int, percent);
+        QFETCH(bool, stepByStep);
         encrypt(QStringLiteral("rodina"), QStringLiteral("send help to the north gate"));
         for (const Qt::Key key : {Qt::Key_E, Qt::Key_B, Qt::Key_R})
             QTest::keyClick(window.get(), key, Qt::ControlModifier);
@@ -268,7 +271,14 @@ private Q_SLOTS:
             QVERIFY(cell);
             cellSides.insert(other, cell->height());
         }
+        for (const int step : zoomSteps()) {
+            if (stepByStep && step < percent) {
+                showZoom(step);
+                QCoreApplication::processEvents();
+            }
+        }
         showZoom(percent);
+        QCoreApplication::processEvents();
         for (QWidget *other : windows) {
             const double least = 0.7 * 12 * percent / 100;
             for (const QWidget *widget : other->findChildren<QWidget *>()) {
