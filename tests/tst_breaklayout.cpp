@@ -17,6 +17,7 @@
 #include <QAbstractScrollArea>
 #include <QGroupBox>
 #include <QLineEdit>
+#include <QScrollArea>
 #include <QSpinBox>
 
 using namespace playfair;
@@ -68,6 +69,12 @@ QString overlapIn(const QWidget *container)
         }
         if (isContainer(child)) {
             if (const QString inside = overlapIn(child); !inside.isEmpty())
+                return inside;
+        }
+        // A window too large for the screen at its zoom scrolls its controls.
+        if (const auto *area = qobject_cast<const QScrollArea *>(child);
+            area && area->objectName() == QStringLiteral("zoomScroll")) {
+            if (const QString inside = overlapIn(area->widget()); !inside.isEmpty())
                 return inside;
         }
     }

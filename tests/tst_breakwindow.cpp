@@ -79,7 +79,8 @@ private Q_SLOTS:
             QCOMPARE(menu, (QStringList{QStringLiteral("Упражнение…\tCtrl+E"),
                                         QStringLiteral("Разбиване на шифъра…\tCtrl+B"),
                                         QStringLiteral("Разбиване на ръка…\tCtrl+R"), QStringLiteral("\t"),
-                                        QStringLiteral("Език\t"), QStringLiteral("Помощ\tF1")}));
+                                        QStringLiteral("Език\t"), QStringLiteral("Мащаб\t"),
+                                        QStringLiteral("Помощ\tF1")}));
         } else {
             QWidget *focus = main.control(how);
             focus->setFocus();

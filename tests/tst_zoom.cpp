@@ -14,6 +14,7 @@
 
 #include <QGroupBox>
 #include <QMenu>
+#include <QScrollArea>
 #include <QSettings>
 #include <QTimer>
 
@@ -243,17 +244,21 @@ private Q_SLOTS:
     void everyWindowFollowsAtOnce_data()
     {
         QTest::addColumn<int>("percent");
-        QTest::newRow("200 %") << 200;
-        QTest::newRow("300 %") << 300;
+        QTest::addColumn<bool>("stepByStep");
+        QTest::newRow("200 % at once") << 200 << false;
+        QTest::newRow("300 % at once") << 300 << false;
+        QTest::newRow("300 % step by step") << 300 << true;
     }
 
     // The three windows the main window opens, open while the zoom
     // changes: every text of theirs grows (some are smaller than the
     // window's by design, none less than 0.7 of it) and the squares' cells
-    // with it.
+    // with it; and each stays within the screen (800 × 600 here), scrolling
+    // what it cannot show.
     void everyWindowFollowsAtOnce()
     {
         QFETCH(int, percent);
+        QFETCH(bool, stepByStep);
         encrypt(QStringLiteral("rodina"), QStringLiteral("send help to the north gate"));
         for (const Qt::Key key : {Qt::Key_E, Qt::Key_B, Qt::Key_R})
             QTest::keyClick(window.get(), key, Qt::ControlModifier);
@@ -266,7 +271,14 @@ private Q_SLOTS:
             QVERIFY(cell);
             cellSides.insert(other, cell->height());
         }
+        for (const int step : zoomSteps()) {
+            if (stepByStep && step < percent) {
+                showZoom(step);
+                QCoreApplication::processEvents();
+            }
+        }
         showZoom(percent);
+        QCoreApplication::processEvents();
         for (QWidget *other : windows) {
             const double least = 0.7 * 12 * percent / 100;
             for (const QWidget *widget : other->findChildren<QWidget *>()) {
@@ -276,6 +288,10 @@ private Q_SLOTS:
             }
             const int side = other->findChild<QWidget *>(QStringLiteral("cell_0"))->height();
             QVERIFY2(side >= cellSides.value(other) * percent / 100 * 0.85, qPrintable(QString::number(side)));
+            const QSize room = other->screen()->availableGeometry().size();
+            QVERIFY2(other->width() <= room.width() && other->height() <= room.height(),
+                     qPrintable(QStringLiteral("%1 is %2×%3").arg(other->objectName()).arg(other->width()).arg(other->height())));
+            QVERIFY(other->findChild<QScrollArea *>(QStringLiteral("zoomScroll")));
         }
     }
 };

@@ -1,13 +1,19 @@
 #include "zoom.h"
 
+#include "windowcolours.h"
+
 #include <QActionGroup>
 #include <QApplication>
 #include <QCoreApplication>
 #include <QLayout>
 #include <QMenu>
+#include <QProxyStyle>
 #include <QScreen>
+#include <QScrollArea>
 #include <QSettings>
 #include <QShortcut>
+#include <QStyleFactory>
+#include <QVBoxLayout>
 #include <QWidget>
 
 #include <algorithm>
@@ -25,6 +31,7 @@ constexpr char percentProperty[] = "playfairZoom";
 constexpr char baseFontProperty[] = "playfairFontAt100";
 constexpr char baseSizeProperty[] = "playfairSizeAt100";
 constexpr char baseGeometryProperty[] = "playfairGeometryAt100";
+constexpr char scrollsProperty[] = "playfairScrolls";
 
 QString zoomKey()
 {
@@ -77,22 +84,90 @@ void keepOnScreen(QWidget *window, const QRect &frameBefore, const QSize &sizeBe
     window->move(place.topLeft());
 }
 
-// The application's font grown by the zoom too: it is the font of the
-// message boxes and dialogs, and of the controls that a style sheet gives
-// a weight or a colour, which take their font from the application rather
-// than from their window. Left alone until a zoom other than 100 % is shown.
-void applyApplicationFont(int percent)
+// The program's style with what it draws at a fixed number of pixels (the
+// scroll bars, the check boxes' and radio buttons' indicators) grown by a
+// zoom.
+class ZoomedStyle : public QProxyStyle
 {
-    static std::optional<QFont> atFirst;
-    if (!atFirst) {
+public:
+    ZoomedStyle(const QString &base, int percent)
+        : QProxyStyle(QStyleFactory::create(base))
+        , m_percent(percent)
+    {
+    }
+
+    int pixelMetric(PixelMetric metric, const QStyleOption *option, const QWidget *widget) const override
+    {
+        const int value = QProxyStyle::pixelMetric(metric, option, widget);
+        switch (metric) {
+        case PM_ScrollBarExtent:
+        case PM_ScrollBarSliderMin:
+        case PM_IndicatorWidth:
+        case PM_IndicatorHeight:
+        case PM_ExclusiveIndicatorWidth:
+        case PM_ExclusiveIndicatorHeight:
+            return scaled(value, m_percent);
+        default:
+            return value;
+        }
+    }
+
+private:
+    int m_percent;
+};
+
+// The application's font and style grown by the zoom too: the font is the
+// one of the message boxes and the file dialogs, which set no font of their
+// own. Left alone until a zoom other than 100 % is shown.
+void applyApplicationZoom(int percent)
+{
+    static std::optional<QFont> fontAtFirst;
+    static QString styleAtFirst;
+    if (!fontAtFirst) {
         if (percent == 100)
             return;
-        atFirst = QApplication::font();
+        fontAtFirst = QApplication::font();
+        styleAtFirst = QApplication::style()->name();
     }
-    QFont font = *atFirst;
-    font.setPointSizeF(atFirst->pointSizeF() * percent / 100.0);
+    QFont font = *fontAtFirst;
+    font.setPointSizeF(fontAtFirst->pointSizeF() * percent / 100.0);
     if (font != QApplication::font())
         QApplication::setFont(font);
+    if (percent == 100)
+        QApplication::setStyle(QStyleFactory::create(styleAtFirst));
+    else
+        QApplication::setStyle(new ZoomedStyle(styleAtFirst, percent));
+}
+
+// A window built with layouts that needs more than `room` at the zoom
+// shown (the break window at 300 % on a small screen) gets its controls in
+// a scroll area that fills it, once and for good: it can then be as small
+// as the screen, and the user scrolls to what lies beyond.
+void scrollIfTooLarge(QWidget *window, const QSize &room)
+{
+    QLayout *layout = window->layout();
+    if (!layout || window->property(scrollsProperty).toBool())
+        return;
+    layout->activate();
+    const QSize least = window->minimumSizeHint();
+    if (least.width() <= room.width() && least.height() <= room.height())
+        return;
+    auto *content = new QWidget;
+    content->setObjectName(QStringLiteral("zoomedContent"));
+    content->setLayout(layout); // takes the layout and its controls from the window
+    auto *area = new QScrollArea(window);
+    area->setObjectName(QStringLiteral("zoomScroll"));
+    area->setFrameShape(QFrame::NoFrame);
+    area->setWidgetResizable(true);
+    QPalette palette = area->viewport()->palette();
+    palette.setColor(QPalette::Window, windowColour);
+    area->viewport()->setPalette(palette);
+    area->viewport()->setAutoFillBackground(true);
+    area->setWidget(content);
+    auto *whole = new QVBoxLayout(window);
+    whole->setContentsMargins(0, 0, 0, 0);
+    whole->addWidget(area);
+    window->setProperty(scrollsProperty, true);
 }
 
 void applyZoom(QWidget *window, int percent)
@@ -120,16 +195,22 @@ void applyZoom(QWidget *window, int percent)
 
     // A window not sized yet takes its size when it opens.
     const bool sized = window->isVisible() || window->testAttribute(Qt::WA_Resized);
+    const QScreen *screen = window->screen();
+    // The room a window has on the screen, less its frame (or, not shown
+    // yet, what a frame usually takes).
+    const QSize frame = window->isVisible() ? frameBefore.size() - sizeBefore : QSize(16, 48);
+    const QSize room = screen ? screen->availableGeometry().size() - frame : QSize();
+    if (screen && percent > 100 && window->minimumSize() != window->maximumSize())
+        scrollIfTooLarge(window, room);
     if (sized && window->minimumSize() != window->maximumSize()) {
         // A window built with layouts grows with the zoom, within the
-        // screen, but never below what its controls need at the new size:
-        // that may be more than a small screen has at 300 %.
+        // screen, but never below what its controls need at the new size.
         if (QLayout *layout = window->layout())
             layout->activate();
         const double growth = double(percent) / before;
         QSize size(qRound(sizeBefore.width() * growth), qRound(sizeBefore.height() * growth));
-        if (const QScreen *screen = window->screen())
-            size = size.boundedTo(screen->availableGeometry().size() - (frameBefore.size() - sizeBefore));
+        if (screen)
+            size = size.boundedTo(room);
         window->resize(size.expandedTo(window->minimumSizeHint()).expandedTo(window->minimumSize()));
     }
     if (window->isVisible())
@@ -186,7 +267,7 @@ int zoomed(int pixels)
 void showZoom(int percent)
 {
     shown() = nearestStep(percent);
-    applyApplicationFont(*shown());
+    applyApplicationZoom(*shown());
     const QWidgetList windows = QApplication::topLevelWidgets();
     for (QWidget *window : windows) {
         if (window->property(followsProperty).toBool())
@@ -228,7 +309,7 @@ void followZoom(QWidget *window)
     addShortcut(window, "zoomOutShortcut", {zoomOutKey()}, &zoomOut);
     addShortcut(window, "zoomResetShortcut", {zoomResetKey()}, &zoomReset);
     if (zoomPercent() != 100) {
-        applyApplicationFont(zoomPercent());
+        applyApplicationZoom(zoomPercent());
         applyZoom(window, zoomPercent());
     }
 }
