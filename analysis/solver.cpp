@@ -166,7 +166,10 @@ SolverResult solve(const std::vector<Letter> &ciphertext, const SolverOptions &o
             return Confidence::Settled;
         return Confidence::None;
     };
-    const Clock::time_point deadline = start + options.timeLimit;
+    // A limit beyond what the clock can count is none.
+    const Clock::time_point deadline = options.timeLimit >= std::chrono::duration_cast<std::chrono::milliseconds>(Clock::time_point::max() - start)
+        ? Clock::time_point::max()
+        : start + std::chrono::duration_cast<Clock::duration>(options.timeLimit);
     SolverResult result;
 
     // What a report says, with the mutex held; naming the key word of a

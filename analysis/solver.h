@@ -36,6 +36,10 @@ enum class Confidence {
     KeyWord, // a key word's square whose plaintext reads like the language, far likelier than any other found
 };
 
+// A time limit that never comes: a hunt that runs until it is confident or
+// asked to stop.
+inline constexpr std::chrono::milliseconds noTimeLimit = std::chrono::milliseconds::max();
+
 struct SolverOptions
 {
     // The plaintext's language; nothing to have the solver find it (each
@@ -43,7 +47,7 @@ struct SolverOptions
     // turn until a plaintext reads like one, and the answer names the
     // language it reads in).
     std::optional<Language> language;
-    std::chrono::milliseconds timeLimit{30000};
+    std::chrono::milliseconds timeLimit{30000}; // or noTimeLimit
     std::uint64_t seed = 1;
     int threads = 0; // 0: one per core
 

@@ -124,7 +124,9 @@ int main(int argc, char *argv[])
                                                     "doubled pair of the ciphertext stands for itself)."),
                                      QStringLiteral("split|kept"), QStringLiteral("split"));
     const QCommandLineOption timeLimit(QStringLiteral("time-limit"),
-                                       QStringLiteral("Stop after SECONDS at the latest (default 30)."),
+                                       QStringLiteral("Stop after SECONDS at the latest (default 30); 0 or none: "
+                                                      "no limit, a hunt that runs until the answer is beyond doubt "
+                                                      "or Ctrl+C ends it with the best result so far."),
                                        QStringLiteral("SECONDS"), QStringLiteral("30"));
     const QCommandLineOption seed(QStringLiteral("seed"), QStringLiteral("Start the random search from N, to repeat a run."),
                                   QStringLiteral("N"));
@@ -192,10 +194,15 @@ int main(int argc, char *argv[])
     const Doubles doubledLetters = doublesName == "kept" ? Doubles::Kept : Doubles::Split;
 
     bool ok = false;
-    const double seconds = parser.value(timeLimit).toDouble(&ok);
-    if (!ok || !(seconds > 0) || seconds > 86400)
-        return fail("--time-limit must be a number of seconds above 0, not '" + parser.value(timeLimit).toStdString() + "'.");
-    options.timeLimit = std::chrono::milliseconds(std::int64_t(seconds * 1000));
+    const QString limitText = parser.value(timeLimit).trimmed();
+    const double seconds = limitText == QLatin1String("none") ? 0 : limitText.toDouble(&ok);
+    if ((!ok && limitText != QLatin1String("none")) || !(seconds >= 0) || seconds > 86400)
+        return fail("--time-limit must be a number of seconds, 0 or none for no limit, not '" + limitText.toStdString()
+                    + "'.");
+    const bool hunt = seconds == 0;
+    options.timeLimit = hunt ? noTimeLimit : std::chrono::milliseconds(std::int64_t(seconds * 1000));
+    // The input is awaited within the time limit, or the default's with none.
+    const std::chrono::milliseconds patience = hunt ? std::chrono::seconds(30) : options.timeLimit;
 
     if (parser.isSet(seed)) {
         options.seed = parser.value(seed).toULongLong(&ok);
@@ -243,7 +250,7 @@ int main(int argc, char *argv[])
     const std::string path = files.isEmpty() ? std::string("-") : files.first().toLocal8Bit().toStdString();
     const bool pairsAlone = !knownPairs.empty() && files.isEmpty();
     if (!(pairsAlone && isatty(fileno(stdin)))) {
-        if (const std::optional<std::string> error = readInput(program, path, options.timeLimit, text))
+        if (const std::optional<std::string> error = readInput(program, path, patience, text))
             return fail(*error);
     }
     const bool noCiphertext = pairsAlone && std::none_of(text.begin(), text.end(), [](char c) { return letterNumber(c) >= 0; });
@@ -276,7 +283,7 @@ int main(int argc, char *argv[])
     if (parser.isSet(plaintext)) {
         std::string plainText;
         if (const std::optional<std::string> error = readInput(program, parser.value(plaintext).toLocal8Bit().toStdString(),
-                                                               options.timeLimit, plainText))
+                                                               patience, plainText))
             return fail("--plaintext: " + *error);
         // Left to the search, a plaintext in Cyrillic is Bulgarian.
         const bool bulgarian = options.language ? *options.language == Language::Bulgarian : hasCyrillicLetter(plainText);

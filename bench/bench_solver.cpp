@@ -8,7 +8,7 @@
 //                  [--lengths 40,50,...] [--seed S] [--crib N] [--heldout FILE]
 //                  [--keywords words|phrases|letters] [--route ROUTE|all]
 //                  [--doubles split|kept] [--auto-language 1]
-//                  [--compare-language 1] [--garble N]
+//                  [--compare-language 1] [--garble N] [--padding xq|any]
 //
 // --language picks the held-out book and the language the solver is told;
 // --auto-language 1 leaves the language to the solver, and
@@ -36,8 +36,12 @@
 // and route were named (a word, phrase or letters whose square by the route
 // named decrypts the text as the key's does), with the median and the worst
 // time to the end of the search. The default lengths are then 20,
-// 30 and 40 letters and the time limit 5 s.
+// 30 and 40 letters and the time limit 5 s. --padding xq|any pads each
+// ciphertext after its last pair with 1 to 5 letters, X and Q or any, read
+// as playfair-break reads a message; a text then counts as solved only
+// when the padding set aside is exactly the letters added.
 
+#include "analysis/ciphertext.h"
 #include "analysis/search/chooser.h"
 #include "analysis/statistics/corpus.h"
 #include "analysis/keywords/keysquares.h"
@@ -95,8 +99,25 @@ int benchKeyWords(const Options &options, const HeldOutBook &book)
                 Case c = makeCase(text, std::size_t(length), rng, options.doubles);
                 encryptOn(c, keySquareOf(keyLetters, route));
                 SolverOptions solverOptions = solverOptionsFor(options, rng);
-                const SolverResult result = solve(c.cipher, solverOptions);
-                const bool right = result.plaintext == c.plain;
+                std::string padding;
+                if (options.padding != Padding::None) {
+                    const std::size_t letters = 1 + rng.below(5);
+                    for (std::size_t i = 0; i < letters; ++i)
+                        padding += options.padding == Padding::Fillers ? (rng.below(2) ? 'X' : 'Q')
+                                                                      : letterName(int(rng.below(25)));
+                }
+                const auto read = readCiphertext(lettersToText(c.cipher.data(), c.cipher.size()) + padding,
+                                                 options.doubles);
+                if (!std::holds_alternative<Ciphertext>(read)) {
+                    std::fprintf(stderr, "  %d letters: the padded text %s is refused\n", length, padding.c_str());
+                    times.push_back(0);
+                    keys.push_back(0);
+                    continue;
+                }
+                const Ciphertext &message = std::get<Ciphertext>(read);
+                solverOptions.paddingAllowed = message.paddingAllowed;
+                const SolverResult result = solve(message.letters, solverOptions);
+                const bool right = result.plaintext == c.plain && message.setAsideWith(result.padding) == padding;
                 std::string namedLetters;
                 for (char ch : result.keyWord.value_or(""))
                     namedLetters += ch == ' ' ? "" : std::string(1, ch);
@@ -111,8 +132,10 @@ int benchKeyWords(const Options &options, const HeldOutBook &book)
                 named += right && rightKey;
                 times.push_back(result.elapsedSeconds);
                 keys.push_back(double(result.keysTested));
-                std::fprintf(stderr, "  %s, %d letters, key %s: %s, named %s by %s, %.2f s (%s)\n",
-                             std::string(routeCode(route)).c_str(), length, key.c_str(), right ? "solved" : "not solved",
+                std::fprintf(stderr, "  %s, %d letters, key %s, padding %s: %s, named %s by %s, %.2f s (%s)\n",
+                             std::string(routeCode(route)).c_str(), length, key.c_str(),
+                             (padding + " set aside " + message.setAsideWith(result.padding)).c_str(),
+                             right ? "solved" : "not solved",
                              result.keyWord.value_or("-").c_str(), std::string(routeCode(result.keyRoute)).c_str(),
                              result.elapsedSeconds, std::string(stopReasonCode(result.stopped)).c_str());
             }
@@ -246,6 +269,8 @@ int main(int argc, char *argv[])
         else if (name == "--route" && (value == "all" || playfair::routeFromCode(value)))
             options.routes = value == "all" ? std::vector<SquareRoute>(playfair::squareRoutes.begin(), playfair::squareRoutes.end())
                                             : std::vector<SquareRoute>{*playfair::routeFromCode(value)};
+        else if (name == "--padding" && (value == "xq" || value == "any"))
+            options.padding = value == "xq" ? Padding::Fillers : Padding::Any;
         else if (name == "--garble")
             options.garble = std::atoi(value.c_str());
         else if (name == "--heldout")

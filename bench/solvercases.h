@@ -22,6 +22,7 @@ namespace playfair::bench {
 using namespace playfair::analysis;
 
 enum class Keys { Random, Words, Phrases, Letters };
+enum class Padding { None, Fillers, Any };
 
 struct Options
 {
@@ -40,6 +41,7 @@ struct Options
     Doubles doubles = Doubles::Split;
     std::vector<SquareRoute> routes{SquareRoute::Rows}; // for key-word squares, a table row each
     int garble = 0; // at most this many letters of each ciphertext changed
+    Padding padding = Padding::None; // 1 to 5 letters after the last pair, on key-word squares
 };
 
 inline std::vector<int> parseLengths(const std::string &text)

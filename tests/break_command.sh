@@ -176,7 +176,8 @@ bad "a doubled pair" "ABCD EEFG" \
     "The pair EE at letter 5 holds two equal letters, which no Playfair square gives. If the message left its doubled letters as they were, as some real messages did, --doubles kept breaks it so."
 bad "an unknown language" "ABCD" "--language must be auto, en or bg, not 'de'." --language de
 bad "an unknown way with doubles" "ABCD" "--doubles must be split or kept, not 'twice'." --doubles twice
-bad "a time limit of 0" "ABCD" "--time-limit must be a number of seconds above 0, not '0'." --time-limit 0
+bad "a negative time limit" "ABCD" "--time-limit must be a number of seconds, 0 or none for no limit, not '-1'." \
+    --time-limit -1
 bad "no threads" "ABCD" "--threads must be a whole number from 1, not '0'." --threads 0
 bad "a crib place without a crib" "ABCD" "--crib-at needs --crib." --crib-at 3
 bad "a crib that contradicts the text" "ABCDEFGH" \
@@ -224,6 +225,16 @@ if command -v script >/dev/null; then
         "$(grep -cxF "playfair-break: reading the ciphertext from the terminal: type or paste it, then press Ctrl+D on a line of its own (or give a FILE)." "$scratch/out")"
     check "a terminal: the text typed is read" HIDETHEGOLDINTHE "$(field plaintext)"
 fi
+
+# A hunt with no time limit ends when the answer is beyond doubt, or on
+# Ctrl+C (SIGINT) with the best result so far and status 130.
+input= run --json --threads 1 --seed 1 --time-limit none "$data/ciphertext_rodina_42.txt"
+check "no time limit: the key word" "RODINA confident" "$(field keyword) $(field stopped)"
+timeout --preserve-status -s INT 2 "$program" --json --square random --threads 1 --seed 1 --time-limit 0 \
+    <"$data/ciphertext_rodina_42.txt" >"$scratch/out" 2>"$scratch/err"
+status=$?
+check "no time limit, Ctrl+C: status 130" 130 "$status"
+check "no time limit, Ctrl+C: the best so far, cancelled" cancelled "$(field stopped)"
 
 # A pipe whose writer never closes it is given up at the time limit.
 exec {open}< <(exec sleep 60 2>/dev/null)

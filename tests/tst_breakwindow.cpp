@@ -147,6 +147,12 @@ private Q_SLOTS:
         timeLimit->setFocus();
         QTest::keyClick(timeLimit, Qt::Key_Up);
         QCOMPARE(window->session().timeLimit(), 31);
+        // Up to an hour, for a long hunt; no more.
+        timeLimit->selectAll();
+        QTest::keyClicks(timeLimit, QStringLiteral("3600"));
+        QCOMPARE(window->session().timeLimit(), 3600);
+        QTest::keyClick(timeLimit, Qt::Key_Up);
+        QCOMPARE(window->session().timeLimit(), 3600);
     }
 
     // The demonstration's controls: the text encrypted on the key word's

@@ -16,6 +16,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <atomic>
 #include <fstream>
 
 using namespace playfair;
@@ -203,6 +204,46 @@ private Q_SLOTS:
             if (used >> key[std::size_t(cell)] & 1)
                 QCOMPARE(square[std::size_t(cell)], key[std::size_t(cell)]);
         }
+    }
+
+    // While the language is to be found, a key counts by the language its
+    // plaintext reads better in, each scored by its own model: an English
+    // text's key as well as with English named, a Bulgarian's as with
+    // Bulgarian named; once the language is settled, by that one alone. A
+    // wrong key's noise gains no more than the better of its two readings.
+    void scoresEachKeyInItsOwnLanguage_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("keyWord");
+        QTest::addColumn<bool>("rightKey");
+
+        QTest::newRow("an English text on its key") << "en" << "WINDOW" << true;
+        QTest::newRow("a Bulgarian text on its key") << "bg" << "MLADOST" << true;
+        QTest::newRow("an English text on a wrong key") << "en" << "MLADOST" << false;
+        QTest::newRow("a Bulgarian text on a wrong key") << "bg" << "WINDOW" << false;
+    }
+
+    void scoresEachKeyInItsOwnLanguage()
+    {
+        QFETCH(QString, language);
+        QFETCH(QString, keyWord);
+        QFETCH(bool, rightKey);
+        const Language own = language == QLatin1String("bg") ? Language::Bulgarian : Language::English;
+        const Language other = own == Language::English ? Language::Bulgarian : Language::English;
+        const std::string square = keyedSquare(rightKey ? keyWord.toStdString() : std::string("WINDOW"));
+        const testing::CipherCase c = testing::cipherCaseOn(language.toStdString(), 7000, 30, square);
+        Square tried{};
+        squareFromText(keyedSquare(keyWord.toStdString()), tried);
+        const KeyPriors priors = KeyPriors::forKind(SquareKind::Any, KeyWordSearch::phraseCount());
+        const double inOwn = KeyWordSearch(c.cipher, own, priors, nullptr).scoreOf(tried, -3);
+        const double inOther = KeyWordSearch(c.cipher, other, priors, nullptr).scoreOf(tried, -3);
+        KeyWordSearch found(c.cipher, std::nullopt, priors, nullptr);
+        QCOMPARE(found.scoreOf(tried, -3), std::max(inOwn, inOther));
+        if (rightKey)
+            QCOMPARE(found.scoreOf(tried, -3), inOwn);
+        std::atomic<int> settled{int(other)};
+        found.setSettledLanguage(&settled);
+        QCOMPARE(found.scoreOf(tried, -3), inOther);
     }
 
     void breaksAShortClassroomText_data()

@@ -7,7 +7,6 @@
 #include "analysis/search/chooser.h"
 #include "analysis/search/pairtables.h"
 #include "analysis/solver.h"
-#include "analysis/statistics/mixedstatistics.h"
 #include "heldouttext.h"
 
 #include <QTest>
@@ -143,32 +142,6 @@ private Q_SLOTS:
         const SolverResult result = solve(c.cipher, options);
         QCOMPARE(result.plaintext, c.plain);
         QCOMPARE(int(result.language), int(Language::Bulgarian));
-    }
-
-    // The mixed model the key-word search scores by meanwhile scores a text
-    // of either language near its own language's model: between the better
-    // of the two less log10 2 and the better, but for rounding.
-    void theMixedModelScoresEitherLanguage_data()
-    {
-        QTest::addColumn<QString>("language");
-        QTest::newRow("English") << "en";
-        QTest::newRow("Bulgarian") << "bg";
-    }
-
-    void theMixedModelScoresEitherLanguage()
-    {
-        QFETCH(QString, language);
-        const std::vector<Letter> text = lettersOf(testing::heldOutText(language.toStdString()).substr(9000, 400));
-        const auto mean = [&text](const LanguageModel &model) { return model.meanLog10(text.data(), text.size()); };
-        const double english = mean(LanguageModel::of(Language::English, 4));
-        const double bulgarian = mean(LanguageModel::of(Language::Bulgarian, 4));
-        const LanguageModel &mixed = mixedLanguageModel();
-        const double rounding = mixed.unitLog10();
-        QVERIFY2(mean(mixed) <= std::max(english, bulgarian) + rounding, qPrintable(QString::number(mean(mixed))));
-        QVERIFY2(mean(mixed) >= std::max(english, bulgarian) - std::log10(2.0) - rounding,
-                 qPrintable(QString::number(mean(mixed))));
-        QCOMPARE(mixed.order(), 4);
-        QVERIFY(mixed.typicalLog10() > mixed.randomLog10() + 1);
     }
 
     // A message that kept its doubled letters: its doubled pairs went through

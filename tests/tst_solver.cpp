@@ -17,6 +17,18 @@ using namespace std::chrono_literals;
 
 namespace {
 
+// How soon the solver stops when asked: ThreadSanitizer runs the search some
+// twenty times slower.
+#if defined(__SANITIZE_THREAD__)
+constexpr auto stopsWithin = 1000ms;
+#else
+constexpr auto stopsWithin = 50ms;
+#endif
+
+} // namespace
+
+namespace {
+
 SolverOptions oneThread(std::uint64_t seed, Language language = Language::English)
 {
     SolverOptions options;
@@ -185,27 +197,57 @@ private Q_SLOTS:
     // A stop request ends the search at once, with the best result so far.
     // The bound here is generous for slow and sanitized builds; the
     // benchmark measures the real time.
+    // A stop request ends the search within a few milliseconds, with the
+    // best result so far, whether the search has a time limit or hunts
+    // with none.
+    void stopsWhenAsked_data()
+    {
+        QTest::addColumn<bool>("hunt");
+        QTest::newRow("a time limit of two minutes") << false;
+        QTest::newRow("no time limit: a hunt") << true;
+    }
+
     void stopsWhenAsked()
     {
+        QFETCH(bool, hunt);
+        using Clock = std::chrono::steady_clock;
         const testing::CipherCase c = testing::cipherCase("en", 3000, 40, 2);
-        SolverOptions options;
-        options.threads = 2;
-        options.timeLimit = 120s;
-        std::atomic<bool> found{false};
-        options.onProgress = [&](const SolverReport &report) { found = found || report.found; };
-        std::stop_source stop;
-        SolverResult result;
-        std::thread solver([&] { result = solve(c.cipher, options, stop.get_token()); });
-        const auto started = std::chrono::steady_clock::now();
-        while (!found && std::chrono::steady_clock::now() - started < 60s)
-            std::this_thread::sleep_for(10ms);
-        const auto asked = std::chrono::steady_clock::now();
-        stop.request_stop();
-        solver.join();
-        const auto took = std::chrono::steady_clock::now() - asked;
-        QCOMPARE(result.stopped, StopReason::Cancelled);
-        QVERIFY2(took < 500ms, qPrintable(QString::number(std::chrono::duration<double>(took).count())));
-        QVERIFY(result.found);
+        // The searches halt within a few milliseconds; then the answer is
+        // made ready (its key word looked up in every list), and the
+        // solver returns. Other work on a loaded machine may delay any one
+        // stop: the fastest of three shows what the solver itself takes, and
+        // none is slow.
+        auto fastest = Clock::duration::max();
+        for (std::uint64_t seed = 1; seed <= 3; ++seed) {
+            SolverOptions options;
+            options.threads = 2;
+            options.seed = seed;
+            options.timeLimit = hunt ? noTimeLimit : 120s;
+            std::atomic<bool> found{false};
+            options.onProgress = [&](const SolverReport &report) { found = found || report.found; };
+            std::stop_source stop;
+            SolverResult result;
+            Clock::time_point solving;
+            std::thread solver([&] {
+                solving = Clock::now();
+                result = solve(c.cipher, options, stop.get_token());
+            });
+            const auto started = Clock::now();
+            while (!found && Clock::now() - started < 60s)
+                std::this_thread::sleep_for(10ms);
+            const auto asked = Clock::now();
+            stop.request_stop();
+            solver.join();
+            const auto took = Clock::now() - asked;
+            QCOMPARE(result.stopped, StopReason::Cancelled);
+            QVERIFY(result.found);
+            QVERIFY2(took < 10 * stopsWithin, qPrintable(QString::number(std::chrono::duration<double>(took).count())));
+            // The result's time is taken once the searches have halted.
+            const auto halted = solving + std::chrono::duration_cast<Clock::duration>(
+                                              std::chrono::duration<double>(result.elapsedSeconds));
+            fastest = std::min(fastest, halted - asked);
+        }
+        QVERIFY2(fastest < stopsWithin, qPrintable(QString::number(std::chrono::duration<double>(fastest).count())));
     }
 };
 

@@ -1496,10 +1496,6 @@ Right text: %2% of the letters.</translation>
         <translation>Time for the search</translation>
     </message>
     <message>
-        <source>Търсенето спира най-късно след толкова секунди.</source>
-        <translation>The search stops after this many seconds at the latest.</translation>
-    </message>
-    <message>
         <source>език:</source>
         <translation>language:</translation>
     </message>
@@ -1632,6 +1628,10 @@ Right text: %2% of the letters.</translation>
     <message>
         <source>Отбележете, ако при криптирането двойките от еднакви букви не са разделени с X: такава двойка в шифъра стои вместо себе си.</source>
         <translation>Tick this if the pairs of equal letters were not split by an X when encrypting: such a pair in the ciphertext stands for itself.</translation>
+    </message>
+    <message>
+        <source>Търсенето спира най-късно след толкова секунди: до един час, за дълго търсене на кратък шифър.</source>
+        <translation>The search stops after this many seconds at the latest: up to an hour, for a long hunt on a short ciphertext.</translation>
     </message>
 </context>
 <context>

@@ -15,6 +15,7 @@
 #include <QRandomGenerator>
 #include <QStringList>
 
+#include <algorithm>
 #include <variant>
 
 namespace playfair {
@@ -200,7 +201,7 @@ void BreakSession::setDoubles(Doubles doubles)
 void BreakSession::setTimeLimit(int seconds)
 {
     if (!isSearching())
-        m_timeLimit = seconds;
+        m_timeLimit = std::clamp(seconds, shortestTimeLimit, longestTimeLimit);
 }
 
 void BreakSession::setSearchOptions(int threads, std::optional<std::uint64_t> seed)

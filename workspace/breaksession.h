@@ -99,6 +99,9 @@ public:
     // stands for itself) or split them, the textbook way (the default).
     Doubles doubles() const { return m_doubles; }
     int timeLimit() const { return m_timeLimit; } // seconds
+    // The time limit's range: an hour at most, for a long hunt on a short text.
+    static constexpr int shortestTimeLimit = 5;
+    static constexpr int longestTimeLimit = 3600;
     // New text in the ciphertext box; an opening note or a refusal gives
     // way to the prompt. When its letters change, an ended search's result
     // goes with them.

@@ -4,7 +4,6 @@
 #include "analysis/deduction/paircheck.h"
 #include "analysis/keywords/keysquares.h"
 #include "analysis/search/pairtables.h"
-#include "analysis/statistics/mixedstatistics.h"
 #include "analysis/statistics/wordstatistics.h"
 
 #include "engine/examplekeys.h"
@@ -81,10 +80,13 @@ KeyPriors KeyPriors::forKind(SquareKind kind, std::size_t phrases)
 
 KeyWordSearch::KeyWordSearch(const std::vector<Letter> &ciphertext, std::optional<Language> language,
                              const KeyPriors &priors, const Crib *crib)
-    : m_model(language ? LanguageModel::of(*language, 4) : mixedLanguageModel())
-    , m_crib(crib)
+    : m_crib(crib)
     , m_priors(priors)
 {
+    if (language)
+        m_models = {&LanguageModel::of(*language, 4)};
+    else
+        m_models = {&LanguageModel::of(Language::English, 4), &LanguageModel::of(Language::Bulgarian, 4)};
     std::size_t scored = std::min(ciphertext.size(), mostScored);
     if (crib)
         scored = std::max(scored, crib->reach());
@@ -165,39 +167,63 @@ double KeyWordSearch::scoreAbove(const Square &square, double keyLog10, double f
     for (int cell = 0; cell < 25; ++cell)
         cellOf[square[std::size_t(cell)]] = Letter(cell);
     const std::uint16_t *decrypt = PairTables::get().decrypt.data();
-    const std::uint8_t *opening[4] = {nullptr, m_model.table(1), m_model.table(2), m_model.table(3)};
-    const std::uint8_t *full = m_model.table(4);
-    const double unit = m_model.unitLog10();
-    const double lowest = m_model.floorLog10();
+    // The models scored in: the language's, or both while it is to be
+    // found, until it is settled.
+    const int settled = m_settled && m_models.size() > 1 ? m_settled->load(std::memory_order_relaxed) : -1;
+    std::array<const LanguageModel *, 2> models{};
+    std::size_t count = 0;
+    for (std::size_t i = 0; i < m_models.size(); ++i) {
+        if (settled < 0 || int(i) == settled)
+            models[count++] = m_models[i];
+    }
+    std::array<std::array<const std::uint8_t *, 5>, 2> tables{};
+    std::array<double, 2> unit{};
+    std::array<double, 2> lowest{};
+    for (std::size_t m = 0; m < count; ++m) {
+        for (int n = 1; n <= 4; ++n)
+            tables[m][std::size_t(n)] = models[m]->table(n);
+        unit[m] = models[m]->unitLog10();
+        lowest[m] = models[m]->floorLog10();
+    }
 
     // Each thread's own buffer, as long as the letters scored: they reach as
     // far as the crib's last place.
     thread_local std::vector<Letter> plain;
     plain.resize(m_cipher.size());
     std::uint32_t context = 0;
-    int units = 0;
+    std::array<int, 2> units{};
     std::size_t letters = 0;
     const auto add = [&](Letter letter) {
         plain[letters] = letter;
         context = (context * 25 + letter) % (25 * 25 * 25 * 25);
-        units += letters < 3 ? opening[letters + 1][context] : full[context];
+        const std::size_t order = letters < 3 ? letters + 1 : 4;
+        for (std::size_t m = 0; m < count; ++m)
+            units[m] += tables[m][order][context];
         ++letters;
     };
-    // A square is given up once its score could not reach the floor even
-    // if every letter still to come were as likely as the likeliest text
-    // ever keeps up (a square it gives up would have to make the rest of
-    // its text more than twice as likely, letter by letter, as real text).
+    // The log10 probability of the letters so far in the language they read better in.
+    const auto sofar = [&] {
+        double best = lowest[0] * double(letters) + unit[0] * units[0];
+        if (count > 1)
+            best = std::max(best, lowest[1] * double(letters) + unit[1] * units[1]);
+        return best;
+    };
+    // A square is given up once its score could not reach the floor in
+    // either language even if every letter still to come were as likely as
+    // the likeliest text ever keeps up (a square it gives up would have to
+    // make the rest of its text more than twice as likely, letter by
+    // letter, as real text).
     const double bound = floor - keyLog10;
     const double total = double(m_first.size() * 2);
     for (std::size_t i = 0; i < m_first.size(); ++i) {
         const std::uint16_t cells = decrypt[25 * cellOf[m_first[i]] + cellOf[m_second[i]]];
         add(square[cells & 0xFF]);
         add(square[cells >> 8]);
-        const double sofar = lowest * double(letters) + unit * units;
-        if (sofar + optimisticLetterLog10 * (total - double(letters)) < bound && !m_crib && !m_pairs)
-            return keyLog10 + sofar + optimisticLetterLog10 * (total - double(letters));
+        const double read = sofar();
+        if (read + optimisticLetterLog10 * (total - double(letters)) < bound && !m_crib && !m_pairs)
+            return keyLog10 + read + optimisticLetterLog10 * (total - double(letters));
     }
-    double score = keyLog10 + lowest * double(letters) + unit * units;
+    double score = keyLog10 + sofar();
     if (m_crib)
         score -= cribPenaltyLog10 * m_crib->mismatches(plain.data());
     if (m_pairs)

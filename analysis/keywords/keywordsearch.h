@@ -46,16 +46,24 @@ struct KeyPriors
 // written in by every route, the phrases of two common words by rows only
 // (the search over keys' letters finds them on the other routes). Candidates are scored by
 // the order-4 letter model plus how likely their key is, and offered to a
-// pool for the chooser.
+// pool for the chooser. While the language is to be found, each key is
+// scored by both languages' models, each alone, and counts by the better:
+// a key's plaintext reads as well as it can in its own language, where the
+// two models mixed would let neither read fully.
 //
 // One object serves all the solver's threads: its methods are const, and
 // each thread brings its own pool and random numbers.
 class KeyWordSearch
 {
 public:
-    // `language` nothing: both languages' models mixed (see mixedLanguageModel).
+    // `language` nothing: each key scored in both languages, by the better.
     KeyWordSearch(const std::vector<Letter> &ciphertext, std::optional<Language> language, const KeyPriors &priors,
                   const Crib *crib);
+
+    // Where the language, while it is to be found, is settled: a Language
+    // as an int, or -1 while it is not. Once it is, keys are scored in that
+    // language alone. The atomic must outlive the search.
+    void setSettledLanguage(const std::atomic<int> *settled) { m_settled = settled; }
 
     const KeyPriors &priors() const { return m_priors; }
 
@@ -113,7 +121,9 @@ private:
     std::vector<Letter> m_cipher; // the scored letters
     std::vector<Letter> m_first;  // the first letter of each scored cipher pair
     std::vector<Letter> m_second; // the second
-    const LanguageModel &m_model;
+    // The model of each language scored in: one, or English and Bulgarian.
+    std::vector<const LanguageModel *> m_models;
+    const std::atomic<int> *m_settled = nullptr;
     const Crib *m_crib;
     const PairCheck *m_pairs = nullptr;
     KeyPriors m_priors;

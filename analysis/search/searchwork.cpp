@@ -82,6 +82,7 @@ SearchWork::SearchWork(const std::vector<Letter> &searched, const SolverOptions 
     , m_keyBudget(keySearchSeconds(searched.size(), options.squares))
 {
     if (!options.language) {
+        m_keyWords.setSettledLanguage(&m_shared.settledLanguage);
         m_secondScore = GroupScore::of(LetterStatistics::of(Language::Bulgarian));
         m_secondFinish = GroupScore::of(Chooser::model(Language::Bulgarian));
     }

@@ -100,7 +100,8 @@ void BreakWindow::retranslateInputs()
     m_timeLimit->setAccessibleName(tr("Време за търсене"));
     //: The unit after the time limit's number: seconds.
     m_timeLimit->setSuffix(tr(" с"));
-    m_timeLimit->setToolTip(tr("Търсенето спира най-късно след толкова секунди."));
+    m_timeLimit->setToolTip(tr("Търсенето спира най-късно след толкова секунди: до един час, за дълго търсене "
+                               "на кратък шифър."));
     m_languageLabel->setText(tr("език:"));
     m_cribLabel->setText(tr("известна дума:"));
     m_timeLimitLabel->setText(tr("най-много:"));
@@ -183,7 +184,8 @@ QWidget *BreakWindow::createSearchInputs()
     m_doublesKept = named(new QCheckBox(group), "doublesKept");
     m_crib = named(new QLineEdit(group), "crib");
     m_timeLimit = named(new QSpinBox(group), "timeLimit");
-    m_timeLimit->setRange(5, 600);
+    m_timeLimit->setRange(BreakSession::shortestTimeLimit, BreakSession::longestTimeLimit);
+    m_timeLimit->setAccelerated(true);
     m_timeLimit->setValue(30);
     const auto label = [group](QWidget *buddy) {
         auto *caption = new QLabel(group);
