@@ -42,11 +42,31 @@ QString readLetters(const QString &ciphertext, Verdict *verdict = nullptr)
     qsizetype run = letters.isEmpty() ? 0 : 1;
     while (run < letters.size() && letters[letters.size() - 1 - run] == letters.back())
         ++run;
+    const QString all = letters;
     if (letters.size() % 2 != 0 || run >= 2) {
         qsizetype real = letters.size() - run + 1;
         real -= real % 2;
         if (real >= 2)
             letters.truncate(real);
+    }
+    // Else the fewest of the last five letters without which the rest is
+    // pairs of two different letters, with ten letters left at least.
+    const auto stands = [&all](qsizetype count) {
+        if (count < 2 || count % 2 != 0)
+            return false;
+        for (qsizetype i = 0; i < count; i += 2) {
+            if (all[i] == all[i + 1])
+                return false;
+        }
+        return true;
+    };
+    if (!stands(letters.size())) {
+        for (qsizetype padding = all.size() - letters.size() + 1; padding <= 5 && padding < all.size(); ++padding) {
+            if ((padding == 1 || all.size() - padding >= 10) && stands(all.size() - padding)) {
+                letters = all.left(all.size() - padding);
+                break;
+            }
+        }
     }
     Verdict found = Verdict::Good;
     if (letters.isEmpty())
@@ -329,7 +349,10 @@ QString brokenForTheInput(const BreakWindow &window, const MonkeyWorld &world)
     const BreakSession &session = window.session();
     const QString letters = latinLetters(session.ciphertext());
     const auto *pairs = part<PairedTextView>(window, "plaintext");
-    if (pairs->cipher() != (verdictOn(session.ciphertext()) == Verdict::Good ? readLetters(session.ciphertext()) : QString()))
+    // A search may read the last few letters as padding, and show the pairs before them.
+    const QString expected = verdictOn(session.ciphertext()) == Verdict::Good ? readLetters(session.ciphertext()) : QString();
+    const qsizetype paddingRead = session.report().found ? qsizetype(session.report().padding) : 0;
+    if (pairs->cipher() != expected && (paddingRead == 0 || pairs->cipher() != expected.chopped(std::min(paddingRead, expected.size()))))
         return QStringLiteral("the paired text shows the pairs %1, not the box's").arg(shortened(pairs->cipher()));
     const bool results = !pairs->plain().isEmpty() || !part<ScorePlot>(window, "scorePlot")->points().isEmpty()
         || !part<SquareView>(window, "square")->letters().isEmpty() || part(window, "keyWordFrame")->isVisible()
