@@ -692,6 +692,7 @@ private Q_SLOTS:
         QTemporaryDir folder;
         const QString path = folder.filePath(QStringLiteral("7б клас"));
         std::optional<ClassSetChoices> shown;
+        std::optional<ClassSetChoices> chosen;
         QStringList told;
         QTimer driver;
         connect(&driver, &QTimer::timeout, this, [&] {
@@ -702,11 +703,15 @@ private Q_SLOTS:
                 variants->selectAll();
                 QTest::keyClicks(variants, QStringLiteral("7"));
                 dialog->findChild<QSpinBox *>(QStringLiteral("setNumber"))->setValue(314);
+                chosen = dialog->choices();
                 QTest::mouseClick(dialog->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok), Qt::LeftButton);
             } else if (auto *files = qobject_cast<QFileDialog *>(modal)) {
+                // The name it proposes; the file itself is saved below, as
+                // the dialog's answer would save it (a file dialog driven by
+                // a timer accepts before its folder has loaded on a busy
+                // machine).
                 told << files->selectedFiles().value(0);
-                files->selectFile(path);
-                static_cast<QDialog *>(files)->accept(); // QFileDialog::accept is protected
+                files->reject();
             } else if (auto *box = qobject_cast<QMessageBox *>(modal)) {
                 told << box->text();
                 box->reject();
@@ -722,6 +727,10 @@ private Q_SLOTS:
         QVERIFY(shown->setNumber >= 1 && shown->setNumber <= ClassSet::largestSetNumber);
         QCOMPARE(told.size(), 1); // the file dialog, no message
         QVERIFY2(told[0].endsWith(QStringLiteral("комплект-314.pdf")), qPrintable(told[0]));
+        QVERIFY(chosen);
+        QCOMPARE(chosen->variants, 7);
+        QCOMPARE(chosen->setNumber, 314);
+        QVERIFY(window->saveClassSetAs(*chosen, path));
         QFile file(path + QStringLiteral(".pdf"));
         QVERIFY(file.open(QIODevice::ReadOnly));
         const QByteArray pdf = file.readAll();
