@@ -178,17 +178,6 @@ std::string withThousands(std::uint64_t number)
     return grouped;
 }
 
-std::string jsonString(const std::string &text)
-{
-    std::string quoted = "\"";
-    for (char c : text) {
-        if (c == '"' || c == '\\')
-            quoted += '\\';
-        quoted += c;
-    }
-    return quoted + '"';
-}
-
 std::string knownPairMessage(const KnownPairError &error)
 {
     const std::string pair = "--known '" + error.text + "': ";

@@ -5,6 +5,7 @@
 
 #include "analysis/deduction.h"
 #include "analysis/fittingkeys.h"
+#include "app/jsontext.h"
 
 #include <cstdint>
 #include <ostream>
@@ -12,11 +13,10 @@
 
 namespace playfair::breakcommand {
 
+using playfair::jsonString;
+
 // A number with commas between thousands: 1,000.
 std::string withThousands(std::uint64_t number);
-
-// A string as JSON writes it.
-std::string jsonString(const std::string &text);
 
 // Why a --known pair is refused, in one line.
 std::string knownPairMessage(const analysis::KnownPairError &error);

@@ -9,6 +9,7 @@
 // marked.
 
 #include "app/breakinput.h"
+#include "app/jsontext.h"
 #include "app/version.h"
 #include "engine/keyedsquare.h"
 #include "engine/textcheck.h"
@@ -49,17 +50,6 @@ std::string letters(const std::string &text, bool keepJ)
             kept += c == 'J' && !keepJ ? 'I' : c;
     }
     return kept;
-}
-
-std::string jsonString(const std::string &text)
-{
-    std::string quoted = "\"";
-    for (char c : text) {
-        if (c == '"' || c == '\\')
-            quoted += '\\';
-        quoted += c;
-    }
-    return quoted + '"';
 }
 
 std::string slipPhrase(Slip slip)
