@@ -85,6 +85,7 @@ private Q_SLOTS:
         QTest::newRow("one cipher pair under two plain pairs") << "CDCD" << "ABAE" << R::TwoPlainPairs;
         QTest::newRow("a cipher pair read before gives its first plain letter") << "CDCD" << "ABE" << R::TwoPlainPairs;
         QTest::newRow("a reversed cipher pair under a plain pair not reversed") << "CDDC" << "ABAE" << R::TwoPlainPairs;
+        QTest::newRow("a letter with ten line mates") << "BCDEFGHKLM" << "AZAYAXAWAV" << R::NoSquare;
         QTest::newRow("pairs that hold no square together") << "CDAE" << "ABCD" << R::NoSquare;
         QTest::newRow("pairs that hold a square together") << "CDAE" << "ABCF" << R::None;
     }

@@ -8,6 +8,7 @@
 #include "analysis/statistics/wordstatistics.h"
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
 #include <limits>
 #include <memory>
@@ -45,6 +46,10 @@ constexpr std::size_t oneLetterWordsAmong = 40;
 // pairs before it gives up (the prefix is then kept): a prefix's pairs are
 // settled in far fewer.
 constexpr std::uint64_t squareBudget = 4000;
+// A position keeps this many times the beam's width of prefixes, best
+// first: many that pass the checks as they are built fail the deduction
+// engine when taken up, and the next best are then taken instead.
+constexpr std::size_t bucketsHold = 8;
 // How many states of a position a step takes further, at most.
 constexpr std::size_t statesPerStep = 32;
 // How many verdicts on sets of pairs are remembered.
@@ -193,19 +198,31 @@ SquareVerdict squareFor(const std::vector<KnownPair> &pairs, std::uint64_t budge
 // The pairs a prefix has set, as look-up tables that a walk sets and unsets
 // letter by letter: the cipher pair of each plain pair and the plain pair of
 // each cipher pair (pair a, b as a * 25 + b), a pair and its reverse together.
+// Beside them, each letter's line mates: in every rule a plain pair's letters
+// each share a row or a column with both cipher letters, and a letter has
+// only eight cells in its row and column, so a ninth mate refuses the pairs
+// at once, long before the deduction engine is asked.
 struct PairMap
 {
     std::array<std::int16_t, pairCount> cipherOf{};
     std::array<std::int16_t, pairCount> plainOf{};
+    std::array<std::uint32_t, letterCount> mates{};
     std::vector<std::int16_t> setPlain; // plain pairs set, in order, to unset them
+    // The mates of the four letters of each pair set, before it was.
+    std::vector<std::array<std::uint32_t, 4>> matesBefore;
 
     void clear()
     {
         cipherOf.fill(noPair);
         plainOf.fill(noPair);
+        mates.fill(0);
         setPlain.clear();
+        matesBefore.clear();
     }
 };
+
+// Cells in a letter's row and column besides its own.
+constexpr int lineMates = 8;
 
 // Whether `letter` may stand at `position` after the letters before it, and
 // if it completes a pair, sets that pair.
@@ -235,11 +252,35 @@ PlaintextAttack::Refusal place(const std::vector<Letter> &cipher, const Letter *
         return cipherSet == cipherPair ? Refusal::None : Refusal::TwoCipherPairs;
     if (map.plainOf[std::size_t(cipherPair)] != noPair)
         return Refusal::TwoPlainPairs;
+    const std::array<int, 4> letters{a, b, c, d};
+    std::array<std::uint32_t, 4> before{};
+    std::array<std::uint32_t, 4> after{};
+    for (std::size_t i = 0; i < 4; ++i)
+        before[i] = map.mates[std::size_t(letters[i])];
+    for (std::size_t i = 0; i < 4; ++i) {
+        // Rebuilt from every letter's mates before, since two of them may be one letter.
+        after[i] = map.mates[std::size_t(letters[i])];
+        if (i < 2)
+            after[i] |= (1u << c) | (1u << d);
+        else
+            after[i] |= (1u << a) | (1u << b);
+    }
+    for (std::size_t i = 0; i < 4; ++i) {
+        for (std::size_t j = 0; j < 4; ++j) {
+            if (letters[j] == letters[i])
+                after[i] |= after[j];
+        }
+        if (std::popcount(after[i]) > lineMates)
+            return Refusal::NoSquare;
+    }
+    for (std::size_t i = 0; i < 4; ++i)
+        map.mates[std::size_t(letters[i])] = after[i];
     map.cipherOf[std::size_t(plainPair)] = std::int16_t(cipherPair);
     map.cipherOf[std::size_t(b * letterCount + a)] = std::int16_t(d * letterCount + c);
     map.plainOf[std::size_t(cipherPair)] = std::int16_t(plainPair);
     map.plainOf[std::size_t(d * letterCount + c)] = std::int16_t(b * letterCount + a);
     map.setPlain.push_back(std::int16_t(plainPair));
+    map.matesBefore.push_back(before);
     return Refusal::None;
 }
 
@@ -254,6 +295,11 @@ void unsetLast(PairMap &map)
     const int d = cipherPair % letterCount;
     map.cipherOf[std::size_t(plainPair)] = map.cipherOf[std::size_t(b * letterCount + a)] = noPair;
     map.plainOf[std::size_t(cipherPair)] = map.plainOf[std::size_t(d * letterCount + c)] = noPair;
+    const std::array<int, 4> letters{a, b, c, d};
+    const std::array<std::uint32_t, 4> before = map.matesBefore.back();
+    map.matesBefore.pop_back();
+    for (std::size_t i = 4; i-- > 0;)
+        map.mates[std::size_t(letters[i])] = before[i];
 }
 
 std::uint64_t hashOf(const Letter *letters, std::size_t count)
@@ -340,7 +386,7 @@ struct PlaintextAttack::Impl
         current = &models[std::size_t(round) % languages];
         buckets.assign(cipher.size() + 1, Bucket{});
         for (Bucket &bucket : buckets)
-            bucket.capacity = 2 * width;
+            bucket.capacity = bucketsHold * width;
         buckets[0].prefixes.push_back(Prefix{});
         position = 0;
         at = 0;
@@ -378,6 +424,8 @@ struct PlaintextAttack::Impl
 
     void emit(std::size_t length, double log10)
     {
+        if (log10 <= buckets[length].floor)
+            return;
         Prefix prefix;
         std::copy(plain.begin(), plain.begin() + std::ptrdiff_t(length), prefix.letters.begin());
         prefix.log10 = log10;
@@ -443,6 +491,12 @@ struct PlaintextAttack::Impl
             if (put == 0)
                 continue;
             const std::size_t end = length + put;
+            // A word begun that already reads worse than every prefix kept
+            // at its length is let go: its letters only lower it further.
+            if (after <= buckets[end].floor) {
+                unput(length, put);
+                continue;
+            }
             if (end == cipher.size()) {
                 // The text ends here, within a word if need be.
                 emit(end, after);
