@@ -49,7 +49,7 @@ constexpr std::uint64_t squareBudget = 4000;
 // A position keeps this many times the beam's width of prefixes, best
 // first: many that pass the checks as they are built fail the deduction
 // engine when taken up, and the next best are then taken instead.
-constexpr std::size_t bucketsHold = 8;
+constexpr std::size_t bucketsHold = 4;
 // How many states of a position a step takes further, at most.
 constexpr std::size_t statesPerStep = 32;
 // How many verdicts on sets of pairs are remembered.

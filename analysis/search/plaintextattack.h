@@ -93,7 +93,7 @@ public:
 
     // The widths of the beam, first and last.
     static constexpr std::size_t firstWidth = 64;
-    static constexpr std::size_t lastWidth = 8192;
+    static constexpr std::size_t lastWidth = 16384;
 
 private:
     struct Impl;
