@@ -47,7 +47,7 @@ std::vector<PlaintextAttack::Word> wordsOf(const QStringList &spellings)
 {
     std::vector<PlaintextAttack::Word> words;
     for (const QString &spelling : spellings)
-        words.push_back({lettersOf(spelling), -2});
+        words.push_back({lettersOf(spelling)});
     return words;
 }
 

@@ -591,9 +591,6 @@ std::vector<PlaintextAttack::Word> PlaintextAttack::commonWords(Language languag
 {
     std::vector<Word> words;
     const WordStatistics &statistics = WordStatistics::of(language);
-    double total = 0;
-    for (const WordStatistics::Word &word : statistics.words())
-        total += double(word.count);
     std::size_t rank = 0;
     for (const WordStatistics::Word &word : statistics.words()) {
         if (words.size() >= count)
@@ -610,7 +607,6 @@ std::vector<PlaintextAttack::Word> PlaintextAttack::commonWords(Language languag
         }
         if (w.letters.empty() || (w.letters.size() == 1 && rank > oneLetterWordsAmong))
             continue;
-        w.log10 = std::log10(double(word.count) / std::max(total, 1.0));
         words.push_back(std::move(w));
     }
     return words;

@@ -50,11 +50,11 @@ public:
         NoSquare,         // the pairs contradict one another: no square holds them all
     };
 
-    // A word the attack may use, letter numbers, and its log10 weight.
+    // A word the attack may use, in letter numbers. The beam ranks the
+    // plaintexts by the letter model alone, which knows the words' shares.
     struct Word
     {
         std::vector<Letter> letters;
-        double log10 = 0;
     };
 
     // The commonest `count` words of a language's books.
