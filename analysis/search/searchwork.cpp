@@ -48,6 +48,10 @@ constexpr std::size_t restartPool = 16;
 constexpr std::size_t classroomLetters = 40;
 constexpr double keySearchBudget = 0.4; // seconds a thread
 
+// When a key word's square may be the answer, the plaintext attack waits
+// this long before it takes its thread from the key-word search.
+constexpr auto plaintextAttackAfter = std::chrono::seconds(2);
+
 double keySearchShare(std::size_t letters, SquareKind kind)
 {
     if (kind == SquareKind::KeyWord)
@@ -84,6 +88,7 @@ SearchWork::SearchWork(const std::vector<Letter> &searched, const SolverOptions 
                                && PlaintextAttack::worthRunning(searched.size())
                            ? (threads > 1 ? 1 : 0.5)
                            : 0)
+    , m_plaintextDelay(options.squares == SquareKind::Random ? Clock::duration{} : plaintextAttackAfter)
 {
     if (!options.language) {
         m_keyWords.setSettledLanguage(&m_shared.settledLanguage);
@@ -387,7 +392,8 @@ void SearchWork::run(std::uint64_t seed)
             continue;
         }
         const Clock::time_point began = Clock::now();
-        if (attacking && plaintextSeconds <= m_plaintextShare * (plaintextSeconds + keySeconds + generalSeconds)) {
+        if (attacking && began - m_began >= m_plaintextDelay
+            && plaintextSeconds <= m_plaintextShare * (plaintextSeconds + keySeconds + generalSeconds)) {
             attacking = plaintextStep(attack, restartCandidates);
             plaintextSeconds += std::chrono::duration<double>(Clock::now() - began).count();
             if (!attacking)

@@ -9,6 +9,7 @@
 #include "analysis/keywords/keywordsearch.h"
 
 #include <atomic>
+#include <chrono>
 #include <condition_variable>
 #include <cstdint>
 #include <memory>
@@ -158,6 +159,10 @@ private:
     // The plaintext attack's share of the time of the thread that runs it
     // (the first): 0 when it does not run.
     double m_plaintextShare = 0;
+    // ... from this long after the search began: a key word's square is
+    // mostly found by then, and the searches for it keep every thread.
+    std::chrono::steady_clock::duration m_plaintextDelay{};
+    std::chrono::steady_clock::time_point m_began = std::chrono::steady_clock::now();
 
     Shared m_shared;
     std::atomic<int> m_threadsStarted{0};
