@@ -9,11 +9,9 @@
 
 #include <algorithm>
 #include <bit>
-#include <cmath>
 #include <limits>
 #include <memory>
 #include <unordered_map>
-#include <unordered_set>
 
 namespace playfair::analysis {
 
@@ -358,6 +356,7 @@ struct PlaintextAttack::Impl
     PairMap map;
     std::uint64_t visited = 0;
     const std::atomic<bool> *halt = nullptr;
+    bool halted = false; // the halt flag was seen set: every level of the walk returns
 
     Impl(const std::vector<Letter> &ciphertext, std::optional<Language> language,
          std::optional<std::vector<Word>> words)
@@ -484,7 +483,7 @@ struct PlaintextAttack::Impl
             const std::int32_t child = words.children[std::size_t(node)][std::size_t(letter)];
             if (child < 0)
                 continue;
-            if (++visited % haltCheckEvery == 0 && halt->load(std::memory_order_relaxed))
+            if (halted || (++visited % haltCheckEvery == 0 && (halted = halt->load(std::memory_order_relaxed))))
                 return;
             double after = log10;
             const std::size_t put = this->put(length, Letter(letter), after);
@@ -534,6 +533,7 @@ struct PlaintextAttack::Impl
     bool step(const std::atomic<bool> &haltFlag, const Found &found, std::uint64_t &tried)
     {
         halt = &haltFlag;
+        halted = false;
         if (done)
             return false;
         if (round < 0 && !nextRound())
