@@ -392,7 +392,9 @@ void SearchWork::run(std::uint64_t seed)
             continue;
         }
         const Clock::time_point began = Clock::now();
-        if (attacking && began - m_began >= m_plaintextDelay
+        // It starts once this thread's first search has ended, so that the
+        // solver has an answer to show however short its time.
+        if (attacking && (generalRestarts > 0 || keyRestarts > 0) && began - m_began >= m_plaintextDelay
             && plaintextSeconds <= m_plaintextShare * (plaintextSeconds + keySeconds + generalSeconds)) {
             attacking = plaintextStep(attack, restartCandidates);
             plaintextSeconds += std::chrono::duration<double>(Clock::now() - began).count();
