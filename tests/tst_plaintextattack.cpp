@@ -55,7 +55,7 @@ std::vector<PlaintextAttack::Word> wordsOf(const QStringList &spellings)
 const QString message = QStringLiteral("ATTACKATDAWNBYTHEBRIDGEX");
 const char *const randomSquare = "QWMGZLKDRHVBUXSCNAOYFTPIE";
 const QStringList messageWords{"AT",   "ATTACK", "DAWN", "BY",    "THE",  "BRIDGE", "NOON", "RIVER",
-                               "MEET", "THEM",   "WE",   "BRING", "DUSK", "TO",     "HIDE", "CAMP"};
+                               "MEET", "THEM",   "WE",   "BRING", "DUSK", "TO",     "HIDE", "CAMP", "BALLOON"};
 
 } // namespace
 
@@ -79,6 +79,7 @@ private Q_SLOTS:
         QTest::newRow("a letter over itself") << "CDEF" << "AD" << R::OwnLetter;
         QTest::newRow("a letter over itself in a pair's first place") << "CDEF" << "ABE" << R::OwnLetter;
         QTest::newRow("a doubled pair") << "CDEF" << "AA" << R::DoubledPair;
+        QTest::newRow("a doubled pair split by an X") << "CDEF" << "AXA" << R::None;
         QTest::newRow("one plain pair over two cipher pairs") << "CDEF" << "ABAB" << R::TwoCipherPairs;
         QTest::newRow("a reversed plain pair over a cipher pair not reversed") << "CDEF" << "ABBA" << R::TwoCipherPairs;
         QTest::newRow("a reversed plain pair over the reversed cipher pair") << "CDDC" << "ABBA" << R::None;
@@ -106,18 +107,23 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("plain");
         QTest::addColumn<Language>("language");
-        QTest::newRow("the message") << message << Language::English;
-        QTest::newRow("another message") << QStringLiteral("WEMEETTHEMATDUSK") << Language::English;
+        QTest::addColumn<bool>("named"); // the language given, or both tried in turn
+        QTest::newRow("the message") << message << Language::English << true;
+        QTest::newRow("another message") << QStringLiteral("WEMEETTHEMATDUSK") << Language::English << true;
         QTest::newRow("a message read by the other language's model")
-            << QStringLiteral("BRINGTHEMTOCAMPX") << Language::Bulgarian;
+            << QStringLiteral("BRINGTHEMTOCAMPX") << Language::Bulgarian << true;
+        QTest::newRow("the language not given") << QStringLiteral("WEMEETTHEMATDUSK") << Language::English << false;
+        QTest::newRow("a doubled letter split by an X, within a word")
+            << QStringLiteral("WEBRINGTHEBALXLOONATDUSK") << Language::English << true;
     }
 
     void findsATextOfItsWords()
     {
         QFETCH(QString, plain);
         QFETCH(Language, language);
+        QFETCH(bool, named);
         const std::vector<Letter> cipher = encrypted(squareOf(randomSquare), lettersOf(plain));
-        PlaintextAttack attack(cipher, language, wordsOf(messageWords));
+        PlaintextAttack attack(cipher, named ? std::optional(language) : std::nullopt, wordsOf(messageWords));
         const std::atomic<bool> halt{false};
         bool found = false;
         attack.run(halt, [&](const Square &square, const std::vector<Letter> &text, double, Language) {
