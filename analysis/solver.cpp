@@ -110,9 +110,8 @@ SolverResult solve(const std::vector<Letter> &ciphertext, const SolverOptions &o
     // Padding stands at the end of the whole text only.
     const Chooser chooser(options.language, searched,
                           searched.size() == ciphertext.size() ? options.paddingAllowed : 0);
-    SearchWork work(searched, options, theCrib, chooser);
-
     const int threads = options.threads > 0 ? options.threads : int(std::max(1u, std::thread::hardware_concurrency()));
+    SearchWork work(searched, options, theCrib, chooser, threads);
     std::vector<std::jthread> workers;
     workers.reserve(std::size_t(threads));
     for (int t = 0; t < threads; ++t)
@@ -181,6 +180,7 @@ SolverResult solve(const std::vector<Letter> &ciphertext, const SolverOptions &o
         out.agreeing = shared.agreeing;
         out.keysTested = shared.keys.load(std::memory_order_relaxed);
         out.keyWordsTested = shared.keyWords.load(std::memory_order_relaxed);
+        out.plaintextsTested = shared.plaintexts.load(std::memory_order_relaxed);
         out.elapsedSeconds = std::chrono::duration<double>(Clock::now() - start).count();
         const Judged *best = shared.best();
         if (!best)

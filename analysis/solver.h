@@ -72,6 +72,11 @@ struct SolverOptions
     // Whether to read the system's word lists (/usr/share/dict) too, in the
     // background: they name rarer key words.
     bool systemWordLists = true;
+    // Whether texts of at most PlaintextAttack::mostLetters letters are also
+    // attacked by building their plaintext from the commonest words (see
+    // analysis/search/plaintextattack.h), on one thread of several or in
+    // turn with the search over squares on one.
+    bool plaintextAttack = true;
 
     // Called from the thread that runs solve(), at most every
     // `progressInterval`, while the search runs.
@@ -107,6 +112,7 @@ struct SolverReport
     SquareRoute keyRoute = SquareRoute::Rows; // how the key word was written into the square
     std::uint64_t keysTested = 0;
     std::uint64_t keyWordsTested = 0; // of them, key words and their phrases and letters
+    std::uint64_t plaintextsTested = 0; // prefixes of plaintexts the plaintext attack built
     double elapsedSeconds = 0;
     int restarts = 0;         // searches finished
     int agreeing = 0;         // independent searches that reached this plaintext

@@ -97,6 +97,8 @@ void showProgress(const SolverReport &report)
     std::string line = "  " + std::to_string(int(report.elapsedSeconds * 10) / 10) + "."
         + std::to_string(int(report.elapsedSeconds * 10) % 10) + " s  "
         + withThousands(report.keysTested) + " keys  ";
+    if (report.plaintextsTested > 0)
+        line += withThousands(report.plaintextsTested) + " plaintexts  ";
     if (report.found)
         line += report.plaintext.substr(0, 40) + (report.plaintext.size() > 40 ? "..." : "");
     std::cerr << '\r' << line << "\x1b[K" << std::flush;
@@ -357,6 +359,7 @@ int main(int argc, char *argv[])
                   << jsonString(result.plaintext) << ", \"words\": " << jsonString(result.words)
                   << ", \"keyword\": " << jsonStringOrNull(result.keyWord) << ", \"score\": " << result.score
                   << ", \"elapsed\": " << result.elapsedSeconds << ", \"keys_tested\": " << result.keysTested
+                  << ", \"plaintexts_tested\": " << result.plaintextsTested
                   << ", \"stopped\": " << jsonString(std::string(stopReasonCode(result.stopped)))
                   << ", \"language\": " << jsonString(std::string(languageCode(result.language)))
                   << breakcommand::messageJson(message, doubledLetters, result) << "}\n";
@@ -397,6 +400,8 @@ int main(int argc, char *argv[])
     out << "Time:    " << time << ", " << withThousands(result.keysTested) << " keys tested";
     if (result.keyWordsTested > 0)
         out << " (" << withThousands(result.keyWordsTested) << " of them key words)";
+    if (result.plaintextsTested > 0)
+        out << ", " << withThousands(result.plaintextsTested) << " plaintexts built from words";
     out << '\n';
     out << "Stopped: " << stopExplanation(result) << '\n';
     out << "Seed:    " << options.seed << " (--seed " << options.seed << " repeats the run on one thread)\n";

@@ -9,6 +9,7 @@
 //                  [--keywords words|phrases|letters] [--route ROUTE|all]
 //                  [--doubles split|kept] [--auto-language 1]
 //                  [--compare-language 1] [--garble N] [--padding xq|any]
+//                  [--plaintext-attack 0|1] [--attack-alone 1] [--word-starts 1]
 //
 // --language picks the held-out book and the language the solver is told;
 // --auto-language 1 leaves the language to the solver, and
@@ -40,6 +41,15 @@
 // ciphertext after its last pair with 1 to 5 letters, X and Q or any, read
 // as playfair-break reads a message; a text then counts as solved only
 // when the padding set aside is exactly the letters added.
+//
+// --plaintext-attack 0 turns off the solver's plaintext-dictionary attack on
+// texts of at most 50 letters, to measure the solver with and without it on
+// the same texts (the same seed). --attack-alone 1 runs that attack by
+// itself on one thread for the time limit, on random squares, and prints
+// how many texts' plaintexts it built (found among its complete
+// candidates), how soon, and how many the chooser would rank first among
+// them. --word-starts 1 begins every text on random squares at a word of
+// the book, as a real message begins, rather than anywhere.
 
 #include "analysis/ciphertext.h"
 #include "analysis/search/chooser.h"
@@ -48,12 +58,15 @@
 #include "analysis/keywords/keywordsearch.h"
 #include "analysis/statistics/letterstatistics.h"
 #include "analysis/search/pairtables.h"
+#include "analysis/search/plaintextattack.h"
 #include "analysis/search/random.h"
 #include "analysis/solver.h"
 #include "bench/solvercases.h"
 #include "engine/textbook.h"
 
 #include <algorithm>
+#include <atomic>
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -149,8 +162,9 @@ int benchKeyWords(const Options &options, const HeldOutBook &book)
     return 0;
 }
 
-int benchRandomSquares(const Options &options, const std::string &text)
+int benchRandomSquares(const Options &options, const HeldOutBook &book)
 {
+    const std::string &text = book.text;
     std::printf("Held-out text: %s (%zu letters); language %s; %d texts a length; time limit %.0f s; %d threads%s\n\n",
                 options.heldout.c_str(), text.size(), std::string(languageCode(options.language)).c_str(),
                 options.texts, options.timeLimit, options.threads,
@@ -172,7 +186,8 @@ int benchRandomSquares(const Options &options, const std::string &text)
         for (int t = 0; t < options.texts; ++t) {
             // The passage is drawn before its square, so that the texts stay
             // the same from one version of the solver to the next.
-            Case c = makeCase(text, std::size_t(length), rng, options.doubles);
+            Case c = options.wordStarts ? makeCaseAtWord(book, std::size_t(length), rng, options.doubles)
+                                        : makeCase(text, std::size_t(length), rng, options.doubles);
             encryptOn(c, randomSquare(rng));
             SolverOptions solverOptions = solverOptionsFor(options, rng);
             if (options.crib > 0) {
@@ -213,11 +228,12 @@ int benchRandomSquares(const Options &options, const std::string &text)
                 outscoredFinal += result.chosenTotal >= truthFinal;
                 outscoredGroups += answerGroups >= truthGroups;
             }
-            std::fprintf(stderr, "  %d letters, text %d: %s in %.2f s (%s, %llu keys; final %.1f, the truth %.1f; "
+            std::fprintf(stderr, "  %d letters, text %d: %s in %.2f s (%s, %llu keys, %llu plaintexts; final %.1f, the truth %.1f; "
                                  "groups %.3f, the truth %.3f)\n",
                          length, t + 1, right ? "solved" : "not solved", result.elapsedSeconds,
                          std::string(stopReasonCode(result.stopped)).c_str(),
-                         static_cast<unsigned long long>(result.keysTested), result.chosenTotal, truthFinal,
+                         static_cast<unsigned long long>(result.keysTested),
+                         static_cast<unsigned long long>(result.plaintextsTested), result.chosenTotal, truthFinal,
                          answerGroups, truthGroups);
         }
         std::sort(times.begin(), times.end());
@@ -231,6 +247,75 @@ int benchRandomSquares(const Options &options, const std::string &text)
         std::printf("| %d | %d %% (%d of %d) | %s | %s | %.2f s | %d / %d | %d | %.1f M |\n", length,
                     100 * solved / options.texts, solved, options.texts, medianText, worstText, median(found),
                     notSolved - outscoredFinal, outscoredFinal, outscoredGroups, keys / seconds / options.threads / 1e6);
+        std::fflush(stdout);
+    }
+    return 0;
+}
+
+// The plaintext attack alone on each text, on the calling thread, for the
+// time limit: whether it builds the true plaintext, when, and whether the
+// chooser ranks it first among the complete plaintexts the attack built.
+int benchAttackAlone(const Options &options, const HeldOutBook &book)
+{
+    const std::string &text = book.text;
+    std::printf("Plaintext attack alone; held-out text: %s (%zu letters); language %s; %d texts a length; "
+                "time limit %.0f s; one thread\n\n",
+                options.heldout.c_str(), text.size(),
+                options.autoLanguage ? "found by the attack" : std::string(languageCode(options.language)).c_str(),
+                options.texts, options.timeLimit);
+    std::printf("| Letters | Built the plaintext | Ranked first by the chooser | Median time to build it | Prefixes/s |\n");
+    std::printf("|---:|---:|---:|---:|---:|\n");
+    const double randomKey = KeyPriors::forKind(SquareKind::Any, KeyWordSearch::phraseCount()).randomSquare;
+    Random rng(options.seed);
+    for (int length : options.lengths) {
+        int built = 0;
+        int first = 0;
+        std::vector<double> times;
+        double prefixes = 0;
+        double seconds = 0;
+        for (int t = 0; t < options.texts; ++t) {
+            Case c = options.wordStarts ? makeCaseAtWord(book, std::size_t(length), rng, options.doubles)
+                                        : makeCase(text, std::size_t(length), rng, options.doubles);
+            encryptOn(c, randomSquare(rng));
+            (void)rng.next(); // the solver's seed, as the other runs draw it
+            const std::vector<Letter> truth = lettersOf(c.plain);
+            const std::optional<Language> language = options.autoLanguage ? std::nullopt : std::optional(options.language);
+            const Chooser chooser(language, c.cipher);
+            PlaintextAttack attack(c.cipher, language);
+            std::atomic<bool> halt{false};
+            const auto start = std::chrono::steady_clock::now();
+            const auto elapsed = [&] { return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count(); };
+            double foundAt = -1;
+            double bestTotal = -1e300;
+            double truthTotal = -1e300;
+            int completes = 0;
+            const PlaintextAttack::Found found = [&](const Square &square, const std::vector<Letter> &plain, double, Language) {
+                ++completes;
+                const double total = chooser.judge(square, randomKey).total;
+                bestTotal = std::max(bestTotal, total);
+                if (plain == truth && foundAt < 0) {
+                    foundAt = elapsed();
+                    truthTotal = total;
+                }
+            };
+            while (elapsed() < options.timeLimit && attack.step(halt, found)) {
+            }
+            const double took = elapsed();
+            built += foundAt >= 0;
+            first += foundAt >= 0 && truthTotal >= bestTotal;
+            if (foundAt >= 0)
+                times.push_back(foundAt);
+            prefixes += double(attack.prefixesTried());
+            seconds += took;
+            std::fprintf(stderr, "  %d letters, text %d: %s%s (%.2f s), %d complete plaintexts, %llu prefixes, "
+                                 "round %d, width %zu, %.1f s\n",
+                         length, t + 1, foundAt >= 0 ? "built" : "not built",
+                         foundAt >= 0 ? (truthTotal >= bestTotal ? ", ranked first" : ", outscored") : "",
+                         foundAt, completes, static_cast<unsigned long long>(attack.prefixesTried()), attack.round(),
+                         attack.width(), took);
+        }
+        std::printf("| %d | %d of %d | %d of %d | %.2f s | %.1f M |\n", length, built, options.texts, first,
+                    options.texts, median(times), prefixes / seconds / 1e6);
         std::fflush(stdout);
     }
     return 0;
@@ -273,6 +358,12 @@ int main(int argc, char *argv[])
             options.padding = value == "xq" ? Padding::Fillers : Padding::Any;
         else if (name == "--garble")
             options.garble = std::atoi(value.c_str());
+        else if (name == "--plaintext-attack")
+            options.plaintextAttack = value != "0";
+        else if (name == "--word-starts")
+            options.wordStarts = value == "1";
+        else if (name == "--attack-alone")
+            options.attackAlone = value == "1";
         else if (name == "--heldout")
             options.heldout = value;
         else if (name == "--keywords" && (value == "words" || value == "phrases" || value == "letters"))
@@ -302,5 +393,7 @@ int main(int argc, char *argv[])
         return benchLanguages(options, text);
     if (options.garble > 0)
         return benchGarbled(options, text);
-    return keyWords ? benchKeyWords(options, book) : benchRandomSquares(options, text);
+    if (options.attackAlone)
+        return benchAttackAlone(options, book);
+    return keyWords ? benchKeyWords(options, book) : benchRandomSquares(options, book);
 }

@@ -42,6 +42,9 @@ struct Options
     std::vector<SquareRoute> routes{SquareRoute::Rows}; // for key-word squares, a table row each
     int garble = 0; // at most this many letters of each ciphertext changed
     Padding padding = Padding::None; // 1 to 5 letters after the last pair, on key-word squares
+    bool plaintextAttack = true;     // the solver's plaintext-dictionary attack on short texts
+    bool attackAlone = false;        // that attack alone, without the solver
+    bool wordStarts = false;         // texts begin at a word of the book, as a message does
 };
 
 inline std::vector<int> parseLengths(const std::string &text)
@@ -88,6 +91,21 @@ inline Case makeCase(const std::string &text, std::size_t length, Random &rng, D
     return c;
 }
 
+// A passage of the book from the start of a word (a real message begins
+// with one), prepared, without its square yet.
+inline Case makeCaseAtWord(const HeldOutBook &book, std::size_t length, Random &rng, Doubles doubles)
+{
+    Case c;
+    std::string letters;
+    std::size_t at = rng.below(std::uint32_t(book.words.size() - 1));
+    while (book.words[at].empty())
+        ++at;
+    for (; letters.size() < 2 * length && at < book.words.size(); ++at)
+        letters += book.words[at];
+    c.plain = preparedMessage(letters, doubles).substr(0, length);
+    return c;
+}
+
 inline void encryptOn(Case &c, const Square &square)
 {
     c.square = square;
@@ -104,6 +122,7 @@ inline SolverOptions solverOptionsFor(const Options &options, Random &rng)
     solverOptions.timeLimit = std::chrono::milliseconds(std::int64_t(options.timeLimit * 1000));
     solverOptions.threads = options.threads;
     solverOptions.seed = rng.next();
+    solverOptions.plaintextAttack = options.plaintextAttack;
     return solverOptions;
 }
 

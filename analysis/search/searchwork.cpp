@@ -48,6 +48,10 @@ constexpr std::size_t restartPool = 16;
 constexpr std::size_t classroomLetters = 40;
 constexpr double keySearchBudget = 0.4; // seconds a thread
 
+// When a key word's square may be the answer, the plaintext attack waits
+// this long before it takes its thread from the key-word search.
+constexpr auto plaintextAttackAfter = std::chrono::seconds(2);
+
 double keySearchShare(std::size_t letters, SquareKind kind)
 {
     if (kind == SquareKind::KeyWord)
@@ -70,7 +74,7 @@ bool SearchWork::searchesSystemLists(std::size_t letters)
 }
 
 SearchWork::SearchWork(const std::vector<Letter> &searched, const SolverOptions &options, const Crib *crib,
-                       const Chooser &chooser)
+                       const Chooser &chooser, int threads)
     : m_searched(searched)
     , m_options(options)
     , m_crib(crib)
@@ -80,6 +84,11 @@ SearchWork::SearchWork(const std::vector<Letter> &searched, const SolverOptions 
     , m_keyWords(searched, options.language, KeyPriors::forKind(options.squares, KeyWordSearch::phraseCount()), crib)
     , m_keyShare(keySearchShare(searched.size(), options.squares))
     , m_keyBudget(keySearchSeconds(searched.size(), options.squares))
+    , m_plaintextShare(options.plaintextAttack && options.squares != SquareKind::KeyWord
+                               && PlaintextAttack::worthRunning(searched.size())
+                           ? (threads > 1 ? 1 : 0.5)
+                           : 0)
+    , m_plaintextDelay(options.squares == SquareKind::Random ? Clock::duration{} : plaintextAttackAfter)
 {
     if (!options.language) {
         m_keyWords.setSettledLanguage(&m_shared.settledLanguage);
@@ -363,6 +372,11 @@ void SearchWork::run(std::uint64_t seed)
     bool settled = !m_secondScore;
     const int thread = m_threadsStarted.fetch_add(1, std::memory_order_relaxed);
     int generalRestarts = 0;
+    // The first thread runs the plaintext attack, in its share of the time,
+    // until the attack has nothing more to do.
+    std::unique_ptr<PlaintextAttack> attack;
+    bool attacking = thread == 0 && m_plaintextShare > 0;
+    double plaintextSeconds = 0;
     while (!m_shared.halt.load(std::memory_order_relaxed)) {
         if (!settled && annealer && m_shared.settledLanguage.load(std::memory_order_relaxed) >= 0) {
             settled = true;
@@ -378,6 +392,16 @@ void SearchWork::run(std::uint64_t seed)
             continue;
         }
         const Clock::time_point began = Clock::now();
+        // It starts once this thread's first search has ended, so that the
+        // solver has an answer to show however short its time.
+        if (attacking && (generalRestarts > 0 || keyRestarts > 0) && began - m_began >= m_plaintextDelay
+            && plaintextSeconds <= m_plaintextShare * (plaintextSeconds + keySeconds + generalSeconds)) {
+            attacking = plaintextStep(attack, restartCandidates);
+            plaintextSeconds += std::chrono::duration<double>(Clock::now() - began).count();
+            if (!attacking)
+                attack.reset();
+            continue;
+        }
         const bool keySearch = m_keyShare >= 1
             || (m_keyShare > 0 && keySeconds < m_keyBudget && keySeconds <= m_keyShare * (keySeconds + generalSeconds));
         if (keySearch) {
@@ -393,6 +417,29 @@ void SearchWork::run(std::uint64_t seed)
         }
         (keySearch ? keySeconds : generalSeconds) += std::chrono::duration<double>(Clock::now() - began).count();
     }
+}
+
+bool SearchWork::plaintextStep(std::unique_ptr<PlaintextAttack> &attack, CandidatePool &pool)
+{
+    if (!attack)
+        attack = std::make_unique<PlaintextAttack>(m_searched, m_options.language);
+    pool.clear();
+    const std::uint64_t before = attack->prefixesTried();
+    const bool more = attack->step(m_shared.halt, [&pool](const Square &square, const std::vector<Letter> &plain,
+                                                          double log10, Language) {
+        Candidate candidate;
+        candidate.square = square;
+        candidate.score = log10;
+        candidate.plainHash = plainHash(plain.data(), plain.size());
+        pool.offer(candidate);
+    });
+    m_shared.plaintexts.fetch_add(attack->prefixesTried() - before, std::memory_order_relaxed);
+    if (pool.size() > 0) {
+        admit(pool);
+        std::lock_guard lock(m_shared.mutex);
+        m_shared.changed.notify_all();
+    }
+    return more;
 }
 
 bool SearchWork::fromFavouredList(const Candidate &candidate) const

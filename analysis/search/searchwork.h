@@ -4,12 +4,15 @@
 #include "analysis/search/annealer.h"
 #include "analysis/search/candidatepool.h"
 #include "analysis/search/chooser.h"
+#include "analysis/search/plaintextattack.h"
 #include "analysis/keywords/keynames.h"
 #include "analysis/keywords/keywordsearch.h"
 
 #include <atomic>
+#include <chrono>
 #include <condition_variable>
 #include <cstdint>
+#include <memory>
 #include <mutex>
 #include <optional>
 #include <vector>
@@ -39,6 +42,7 @@ struct Shared
     std::atomic<bool> halt{false};
     std::atomic<std::uint64_t> keys{0};
     std::atomic<std::uint64_t> keyWords{0};
+    std::atomic<std::uint64_t> plaintexts{0}; // prefixes the plaintext attack built
     std::atomic<double> bestTotal{-1e300}; // the chooser's total of the best, for judging off the lock
 
     // At most this many plaintexts are kept, the chooser's best.
@@ -82,8 +86,10 @@ struct Shared
 class SearchWork
 {
 public:
+    // `threads`: how many threads run(): the plaintext attack takes the
+    // first of several, or half of one's time.
     SearchWork(const std::vector<Letter> &searched, const SolverOptions &options, const Crib *crib,
-               const Chooser &chooser);
+               const Chooser &chooser, int threads = 1);
 
     Shared &shared() { return m_shared; }
     const KeyPriors &priors() const { return m_keyWords.priors(); }
@@ -129,6 +135,8 @@ private:
     void generalRestart(Annealer &annealer, const SearchPlan &plan, CandidatePool &pool,
                         std::optional<Language> climbed, Square &best, bool &haveBest, std::uint64_t &bestVersion);
     void keyRestart(Random &random, CandidatePool &pool, int restart);
+    // Runs a step of the plaintext attack (made on first use); false when it has no more to do.
+    bool plaintextStep(std::unique_ptr<PlaintextAttack> &attack, CandidatePool &pool);
     // Judges a pool's candidates and admits them. Returns the hash of the
     // plaintext of its best candidate by the search's score, and whether
     // the best changed.
@@ -148,6 +156,13 @@ private:
     KeyWordSearch m_keyWords;
     double m_keyShare = 0;  // of each thread's time, for the search over keys' letters
     double m_keyBudget = 0; // the most seconds of each thread it takes
+    // The plaintext attack's share of the time of the thread that runs it
+    // (the first): 0 when it does not run.
+    double m_plaintextShare = 0;
+    // ... from this long after the search began: a key word's square is
+    // mostly found by then, and the searches for it keep every thread.
+    std::chrono::steady_clock::duration m_plaintextDelay{};
+    std::chrono::steady_clock::time_point m_began = std::chrono::steady_clock::now();
 
     Shared m_shared;
     std::atomic<int> m_threadsStarted{0};
