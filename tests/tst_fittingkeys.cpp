@@ -70,6 +70,14 @@ private Q_SLOTS:
         QTest::newRow("letters in no word: found by their letters")
             << "QZKVBX" << 6 << "" << 0 << "" << int(FittingKey::Source::Letters);
         QTest::newRow("letters placed in a shift of the square") << "MONARCHY" << 2 << "" << 3 << "MONARCHY" << word;
+        // A known plaintext's pairs leave few key squares: each spelt by
+        // the lists' words, a phrase of words from no phrase list among them.
+        QTest::newRow("a phrase in no list, its words listed, from a plaintext's pairs")
+            << "FORMER HEADLONG" << 25 << "" << 0 << "FORMER HEADLONG" << int(FittingKey::Source::Phrase);
+        QTest::newRow("three words from a plaintext's pairs")
+            << "DARK WATER SPHINX" << 25 << "" << 0 << "DARK WATER SPHINX" << int(FittingKey::Source::Phrase);
+        QTest::newRow("a key in no list read off its square")
+            << "QUBITZEN" << 20 << "" << 0 << "QUBITZEN" << int(FittingKey::Source::Letters);
     }
 
     void findsTheKeyFromPairs()

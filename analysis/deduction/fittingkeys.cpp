@@ -560,22 +560,39 @@ std::function<bool(std::string_view)> fitsPairs(const PairCheck &check)
 std::vector<FittingKey> keysOfSquares(const std::vector<SquareKey> &squares, const DeductionInput &known,
                                       const FittingKeyOptions &options, const std::stop_token &stop)
 {
-    std::vector<std::pair<std::tuple<bool, std::tuple<bool, double, std::size_t>, std::size_t>, FittingKey>> keys;
-    FittingKeyOptions one = options;
-    one.most = 1;
+    using KeyRank = std::tuple<bool, std::tuple<bool, double, std::size_t>, std::size_t>;
+    std::vector<std::pair<KeyRank, FittingKey>> keys;
     for (const SquareKey &square : squares) {
         if (square.letters.empty() || (known.keyLetters > 0 && int(square.letters.size()) > known.keyLetters))
             continue;
         FittingKey key{square.letters, FittingKey::Source::Letters, {}};
         squareFromText(square.square, key.square);
-        const std::vector<Spelling> spelt = spellingsWithAll(key.square, square.letters.size(), one, stop);
-        std::tuple<bool, double, std::size_t> rank{true, 0.0, 0};
-        if (!spelt.empty()) {
-            key.key = spelt.front().text;
-            key.source = key.key.find(' ') == std::string::npos ? FittingKey::Source::Word : FittingKey::Source::Phrase;
-            rank = spelt.front().rank;
+        keys.push_back({{true, {true, 0.0, 0}, square.letters.size()}, std::move(key)});
+    }
+    // The built-in lists first; the system's, when they spell none.
+    FittingKeyOptions one = options;
+    one.most = 1;
+    bool spelt = false;
+    for (bool system : {false, true}) {
+        if (spelt || (system && !options.systemWordLists))
+            break;
+        if (system) {
+            SystemWordLists::instance().startReading();
+            while (!SystemWordLists::instance().ready() && !stop.stop_requested())
+                std::this_thread::sleep_for(std::chrono::milliseconds(5));
         }
-        keys.push_back({{spelt.empty(), rank, square.letters.size()}, std::move(key)});
+        const std::vector<SpellingList> lists = spellingLists(options, system && !stop.stop_requested());
+        for (auto &[rank, key] : keys) {
+            const std::vector<Spelling> words =
+                spellingsWith(key.square, int(std::get<2>(rank)), one, lists, stop);
+            if (words.empty())
+                continue;
+            spelt = true;
+            key.key = words.front().text;
+            key.source = key.key.find(' ') == std::string::npos ? FittingKey::Source::Word : FittingKey::Source::Phrase;
+            std::get<0>(rank) = false;
+            std::get<1>(rank) = words.front().rank;
+        }
     }
     std::stable_sort(keys.begin(), keys.end(), [](const auto &a, const auto &b) { return a.first < b.first; });
     std::vector<FittingKey> best;
