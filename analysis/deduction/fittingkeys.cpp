@@ -504,6 +504,9 @@ std::vector<Spelling> spellingsWith(const Square &square, int keyLetters, const 
         if (stop.stop_requested())
             return;
         for (const SpeltWord &word : wordsAt(cell)) {
+            // PLAY PLAYFAIR, PLAYFAIR PLAYFAIR EXAMPLE: the first says nothing.
+            if (!path.empty() && word.text.starts_with(path.back()->text))
+                continue;
             path.push_back(&word);
             if (word.to >= keyLetters)
                 complete();
