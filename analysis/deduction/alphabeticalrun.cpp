@@ -54,6 +54,9 @@ AlphabeticalRun runOf(const std::array<int, 25> &cells, const std::array<bool, l
 
 // A key with more unknown cells than this is not looked into.
 constexpr std::size_t mostUnknownKeyCells = 3;
+// Nor, when candidates are wanted rather than all squares, one whose
+// unknown cells can be filled in more ways than this.
+constexpr int mostFillsTried = 1000;
 
 // The given cells moved `rows` down and `columns` right, round the square.
 std::array<int, 25> shifted(const std::array<int, 25> &given, int rows, int columns)
@@ -231,6 +234,13 @@ std::optional<std::vector<SquareKey>> squaresOfKeys(std::string_view square,
                         continue;
                     return std::nullopt;
                 }
+                // The ways to fill the holes: letters known nowhere, in order.
+                const int free = int(std::count(known.begin(), known.end(), false));
+                int ways = 1;
+                for (std::size_t hole = 0; hole < holes.size(); ++hole)
+                    ways *= free - int(hole);
+                if (skipUntold && ways > mostFillsTried)
+                    continue;
                 // Each way to fill the holes with letters known nowhere.
                 std::array<int, 25> keyCells = cells;
                 std::array<bool, letterCount> taken = known;

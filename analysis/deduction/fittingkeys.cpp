@@ -548,6 +548,9 @@ std::vector<Spelling> spellingsWithAll(const Square &keySquare, std::size_t keyL
 // More key squares than this left by the deduction are not spelt one by
 // one: the lists' keys are tried instead.
 constexpr std::size_t mostSquaresSpelt = 40;
+// The likely key squares of a partial square with fewer letters known are
+// too many to spell, and tell little.
+constexpr long leastKnownForLikelySquares = 10;
 
 std::function<bool(std::string_view)> fitsPairs(const PairCheck &check)
 {
@@ -651,7 +654,12 @@ std::vector<FittingKey> fittingKeys(const DeductionInput &known, const FittingKe
                 keySquaresOf(partial, fitsPairs(matching.check()), mostSquaresSpelt, longest);
             if (squares)
                 return keysOfSquares(*squares, known, options, stop);
-            for (const SquareKey &square : likelyKeySquares(partial, fitsPairs(matching.check()), mostSquaresSpelt, longest)) {
+            const bool enoughKnown = std::count_if(partial.begin(), partial.end(), [](char c) { return c != '.'; })
+                >= leastKnownForLikelySquares;
+            const std::vector<SquareKey> likely = enoughKnown
+                ? likelyKeySquares(partial, fitsPairs(matching.check()), mostSquaresSpelt, longest)
+                : std::vector<SquareKey>();
+            for (const SquareKey &square : likely) {
                 if (square.letters.empty())
                     continue;
                 FittingKey key{{}, FittingKey::Source::Word, {}};
