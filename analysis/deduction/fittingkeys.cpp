@@ -352,7 +352,6 @@ std::vector<FittingKey> ranked(const std::vector<Found> &found, std::size_t most
     return keys;
 }
 
-
 // Spelling a key read off a square: the lists its words come from, each
 // with the languages it counts in (a class's own and the examples in both).
 struct SpellingList
@@ -385,22 +384,20 @@ std::vector<SpellingList> spellingLists(const FittingKeyOptions &options, bool s
     return lists;
 }
 
-// Where a word, written after the key's first `cell` letters, leaves the
-// key: the cell after its new letters, or nothing when one of them is not
-// the square's next letter or it brings none.
-std::optional<int> spelledTo(const Square &square, int cell, std::string_view word)
+// Where a word, written after the key's first `cell` letters (bit l of
+// `used` set for each letter l among them), leaves the key: the cell after
+// its new letters, or nothing when one of them is not the square's next
+// letter or it brings none.
+std::optional<int> spelledTo(const Square &square, int cell, std::uint32_t used, std::string_view word)
 {
-    std::array<bool, letterCount> used{};
-    for (int c = 0; c < cell; ++c)
-        used[square[std::size_t(c)]] = true;
     const int start = cell;
     for (char c : word) {
         const int letter = letterNumber(c);
-        if (letter < 0 || used[std::size_t(letter)])
+        if (letter < 0 || (used >> letter & 1))
             continue;
         if (cell >= 25 || square[std::size_t(cell)] != letter)
             return std::nullopt;
-        used[std::size_t(letter)] = true;
+        used |= 1u << letter;
         ++cell;
     }
     if (cell == start)
@@ -420,13 +417,16 @@ struct SpeltWord
 std::vector<SpeltWord> wordsFrom(const Square &square, int cell, const std::vector<SpellingList> &lists,
                                  const std::stop_token &stop)
 {
+    std::uint32_t used = 0;
+    for (int c = 0; c < cell; ++c)
+        used |= 1u << square[std::size_t(c)];
     std::map<std::string, SpeltWord, std::less<>> found;
     for (const SpellingList &source : lists) {
         for (std::size_t i = 0; i < source.list->size(); ++i) {
             if ((i & 4095) == 0 && stop.stop_requested())
                 return {};
             const std::string_view word = source.list->at(i);
-            const std::optional<int> to = spelledTo(square, cell, word);
+            const std::optional<int> to = spelledTo(square, cell, used, word);
             if (!to)
                 continue;
             auto at = found.find(word);
