@@ -549,8 +549,9 @@ std::vector<Spelling> spellingsWithAll(const Square &keySquare, std::size_t keyL
 // one: the lists' keys are tried instead.
 constexpr std::size_t mostSquaresSpelt = 40;
 // The likely key squares of a partial square with fewer letters known are
-// too many to spell, and tell little.
+// too many to spell, and tell little; of more, the first few are spelt.
 constexpr long leastKnownForLikelySquares = 10;
+constexpr std::size_t mostLikelySquaresSpelt = 12;
 
 std::function<bool(std::string_view)> fitsPairs(const PairCheck &check)
 {
@@ -657,7 +658,7 @@ std::vector<FittingKey> fittingKeys(const DeductionInput &known, const FittingKe
             const bool enoughKnown = std::count_if(partial.begin(), partial.end(), [](char c) { return c != '.'; })
                 >= leastKnownForLikelySquares;
             const std::vector<SquareKey> likely = enoughKnown
-                ? likelyKeySquares(partial, fitsPairs(matching.check()), mostSquaresSpelt, longest)
+                ? likelyKeySquares(partial, fitsPairs(matching.check()), mostLikelySquaresSpelt, longest)
                 : std::vector<SquareKey>();
             for (const SquareKey &square : likely) {
                 if (square.letters.empty())
