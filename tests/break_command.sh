@@ -151,6 +151,12 @@ input= run --json --plaintext "$scratch/plain.txt" "$data/ciphertext_rodina_42.t
 check "a known plaintext, as JSON" RODINA "$(list keywords)"
 check "a known plaintext, as JSON: the key the square determines" RODIN "$(field letters)"
 check "a known plaintext, as JSON: its spelling" RODINA "$(list words | head -1)"
+# A phrase in no list, its words listed: HEADLONG is too rare for the
+# phrase lists, and the square left by 30 letters is spelt by the words.
+printf 'THETIMETRAVELXLERFORSOITWILXLB\n' >"$scratch/plain30.txt"
+printf 'PLMUTLMUODZFDYNMMORMQRTYYBDYAI\n' >"$scratch/cipher30.txt"
+input= run --plaintext "$scratch/plain30.txt" "$scratch/cipher30.txt"
+check "a known plaintext: a phrase in no list" "Key word: FORMER HEADLONG" "$(grep '^Key word:' "$scratch/out")"
 
 # Known pairs bind the search over a ciphertext; pairs that contradict
 # each other end it before it starts.
