@@ -120,6 +120,41 @@ private Q_SLOTS:
         }
     }
 
+    // The key read off a square, spelt by the lists' words: the likeliest
+    // first, a word before a phrase, a class's own before the books'.
+    void spellsTheKeyOfASquare_data()
+    {
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QString>("classList");
+        QTest::addColumn<QString>("first"); // empty: none
+
+        QTest::newRow("the program's example phrase") << "PLAYFAIR EXAMPLE" << "" << "PLAYFAIR EXAMPLE";
+        QTest::newRow("a word whose last letter continues the run") << "ZEBRA" << "" << "ZEBRA";
+        QTest::newRow("two words, one too rare for the phrase lists") << "FORMER HEADLONG" << "" << "FORMER HEADLONG";
+        QTest::newRow("three words") << "DARK WATER SPHINX" << "" << "DARK WATER SPHINX";
+        QTest::newRow("a class's own word") << "QUBITZEN" << "qubitzen\n" << "QUBITZEN";
+        QTest::newRow("letters no words spell") << "QZKVBX" << "" << "";
+    }
+
+    void spellsTheKeyOfASquare()
+    {
+        QFETCH(QString, key);
+        QFETCH(QString, classList);
+        QFETCH(QString, first);
+        const std::optional<SquareKey> read = keyOfSquare(squareToText(keySquareOf(key.toStdString())));
+        QVERIFY(read);
+        FittingKeyOptions options = withoutSystemLists();
+        if (!classList.isEmpty())
+            options.wordLists.push_back(KeyWordList::fromLines(classList.toStdString()));
+        Square square;
+        QVERIFY(squareFromText(read->square, square));
+        const std::vector<std::string> words = spellingsOf(square, read->letters.size(), options);
+        QCOMPARE(QString::fromStdString(words.empty() ? std::string() : words.front()), first);
+        // Every spelling builds the square.
+        for (const std::string &spelling : words)
+            QCOMPARE(squareToText(keySquareOf(spelling)), read->square);
+    }
+
     void findsNothingForPairsThatContradict()
     {
         DeductionInput known;
