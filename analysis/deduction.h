@@ -6,6 +6,7 @@
 #include "engine/rules.h"
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -231,5 +232,50 @@ struct AlphabeticalRun
 
 // The run with the most known letters, if it has `least` or more.
 std::optional<AlphabeticalRun> alphabeticalRun(std::string_view square, int least = 6);
+
+// The key a square shows, when it is a key word's square: its first cells,
+// before the rest of the alphabet in order, in the cyclic shift that puts
+// that run at the end.
+struct SquareKey
+{
+    // The key's letters as the square holds them, the fewest that build it:
+    // a key whose last letters continue the run (ZEBRA, whose A comes first
+    // in the rest) builds the same square, and is read as ZEBR.
+    std::string letters;
+    std::string square; // the whole key square, 25 letters row by row, the key first
+    int rows = 0;       // the shift that takes the given square's cells to the key
+    int columns = 0;    // square's (see shiftedSquare)
+};
+
+// A key read off a square has at most this many letters, unless told
+// otherwise: the alphabet's last row, at least, follows it in order.
+inline constexpr int longestReadKey = 20;
+
+// The key of a whole or partial square (25 characters row by row, '.' where
+// unknown, its letters' places known up to the cyclic shifts, as
+// partialSquare gives them) when every square of a key of at most
+// `longestKey` letters that agrees with it is one square: then its key is
+// named. Nothing when two or more such squares remain (or none, or only the
+// alphabet in order): the known letters then do not determine the key.
+std::optional<SquareKey> keyOfSquare(std::string_view square);
+// The same, counting only the key squares (25 letters) that `possible`
+// accepts, such as those that satisfy the known pairs: then a key's unknown
+// cells (up to three) are filled in every way that it accepts.
+std::optional<SquareKey> keyOfSquare(std::string_view square, const std::function<bool(std::string_view)> &possible,
+                                     int longestKey = longestReadKey);
+// Every square of a key of at most `longestKey` letters that agrees with the
+// square and that `possible` (if given) accepts, each once up to the cyclic
+// shifts, read with its shortest key: every such key word's square that can
+// be the square is among them. Nothing when they are more than `most`, or
+// when they cannot all be told (two unknown cells of a key and nothing to
+// accept or refuse, or more than three).
+std::optional<std::vector<SquareKey>> keySquaresOf(std::string_view square,
+                                                   const std::function<bool(std::string_view)> &possible,
+                                                   std::size_t most, int longestKey = longestReadKey);
+// The same as far as it can tell: keys with more than three unknown cells
+// passed over, and at most `most` squares, the rest left out. Candidates to
+// try, not all there are.
+std::vector<SquareKey> likelyKeySquares(std::string_view square, const std::function<bool(std::string_view)> &possible,
+                                        std::size_t most, int longestKey = longestReadKey);
 
 } // namespace playfair::analysis

@@ -6,6 +6,7 @@
 #include "analysis/language.h"
 
 #include <chrono>
+#include <optional>
 #include <stop_token>
 #include <string>
 #include <vector>
@@ -46,9 +47,35 @@ struct FittingKeyOptions
     std::uint64_t seed = 1;
 };
 
+// The key a whole or partial square shows (see keyOfSquare), with the words
+// and phrases of the lists that spell it.
+struct KeyReadOff
+{
+    std::string letters; // the key's letters as the square holds them
+    // Words and phrases of one to three words of the lists (a class's own,
+    // the program's examples, the books' words, the system's lists) that
+    // build the square, likeliest first: one word before a phrase, a phrase
+    // by how often the books have its words one after another.
+    std::vector<std::string> words;
+    Square square{}; // the key square, the key first
+};
+
+// The key that the deduction's square, with the known pairs, determines,
+// if it does.
+std::optional<KeyReadOff> keyReadOff(const DeductionInput &known, const DeductionResult &result,
+                                     const FittingKeyOptions &options, std::stop_token stop = {});
+
+// The words and phrases of the lists that spell the key of `keySquare` (the
+// key first, `keyLetters` of them before the rest in order): one to three
+// words whose letters, their repeats dropped, are the square's first ones.
+std::vector<std::string> spellingsOf(const Square &keySquare, std::size_t keyLetters, const FittingKeyOptions &options,
+                                     std::stop_token stop = {});
+
 // Runs on the calling thread (and `threads - 1` more); returns what it has
-// found soon after `stop` is requested. Reading the system's word lists the
-// first time takes a moment.
+// found soon after `stop` is requested. When the deduction determines the
+// square (see keyOfSquare), its key is the one answer, spelt by the lists'
+// words where they can. Reading the system's word lists the first time
+// takes a moment.
 std::vector<FittingKey> fittingKeys(const DeductionInput &known, const FittingKeyOptions &options,
                                     std::stop_token stop = {});
 

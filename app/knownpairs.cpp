@@ -11,6 +11,8 @@ namespace {
 
 // At most this many facts are listed beside the square.
 constexpr std::size_t mostFactsShown = 40;
+// At most this many spellings of the key the square determines are named.
+constexpr std::size_t mostSpellingsShown = 3;
 
 // The rules still possible, by name ("same row", or "same-row" for JSON).
 std::vector<std::string> ruleNames(const PossibleRules &rules, char space)
@@ -131,8 +133,20 @@ std::string keyText(const FittingKey &key)
     return key.source == FittingKey::Source::Letters ? key.key + " (letters of a key in no list)" : key.key;
 }
 
+// The key the square determines, and the lists' words that spell it.
+std::string readOffText(const KeyReadOff &read)
+{
+    std::string text = "The square determines its key: " + read.letters;
+    if (read.words.empty())
+        return text + " (no word of the lists spells it).";
+    text += ", spelt ";
+    for (std::size_t i = 0; i < read.words.size() && i < mostSpellingsShown; ++i)
+        text += (i == 0 ? "" : ", or ") + read.words[i];
+    return text + ".";
+}
+
 void printJson(const DeductionInput &input, const DeductionResult &result, const std::vector<FittingKey> &keys,
-               std::ostream &out)
+               const std::optional<KeyReadOff> &read, std::ostream &out)
 {
     out << "{\"consistent\": "
         << (result.consistency == Consistency::Consistent  ? "true"
@@ -150,7 +164,17 @@ void printJson(const DeductionInput &input, const DeductionResult &result, const
     out << ", \"square\": " << jsonString(partialSquare(result)) << ", \"keywords\": [";
     for (std::size_t i = 0; i < keys.size(); ++i)
         out << (i ? ", " : "") << jsonString(keys[i].key);
-    out << "], \"arrangements\": " << result.arrangements
+    out << "], \"square_key\": ";
+    if (read) {
+        out << "{\"letters\": " << jsonString(read->letters) << ", \"square\": " << jsonString(squareToText(read->square))
+            << ", \"words\": [";
+        for (std::size_t i = 0; i < read->words.size(); ++i)
+            out << (i ? ", " : "") << jsonString(read->words[i]);
+        out << "]}";
+    } else {
+        out << "null";
+    }
+    out << ", \"arrangements\": " << result.arrangements
         << ", \"arrangements_exact\": " << (result.arrangementsExact ? "true" : "false") << ", \"pairs\": [";
     for (std::size_t i = 0; i < input.pairs.size(); ++i) {
         out << (i ? ", " : "") << "{\"pair\": " << jsonString(knownPairText(input.pairs[i])) << ", \"rules\": [";
@@ -209,10 +233,15 @@ int reportDeduction(const DeductionInput &input, const FittingKeyOptions &keyOpt
 {
     const DeductionResult result = deduce(input);
     std::vector<FittingKey> keys;
-    if (result.consistency == Consistency::Consistent)
+    std::optional<KeyReadOff> read;
+    if (result.consistency == Consistency::Consistent) {
         keys = fittingKeys(input, keyOptions);
+        FittingKeyOptions spellings = keyOptions;
+        spellings.most = json ? keyOptions.most : mostSpellingsShown;
+        read = keyReadOff(input, result, spellings);
+    }
     if (json) {
-        printJson(input, result, keys, out);
+        printJson(input, result, keys, read, out);
         return result.consistency == Consistency::Consistent ? 0 : 1;
     }
 
@@ -268,6 +297,8 @@ int reportDeduction(const DeductionInput &input, const FittingKeyOptions &keyOpt
         if (facts.size() > mostFactsShown)
             text << "  ... and " << facts.size() - mostFactsShown << " more.\n";
     }
+    if (read)
+        text << '\n' << readOffText(*read) << '\n';
     if (fromPlaintext > 0) {
         if (keys.empty()) {
             text << "\nKey word: none found (no word or phrase of the lists, and no short key, builds such a square)\n";

@@ -124,6 +124,7 @@ check "known pairs: status" 0 "$status"
 check "known pairs: consistent" true "$(field consistent)"
 check "known pairs: no contradiction" null "$(field contradiction)"
 check "known pairs: the key word first" RODINA "$(list keywords | head -1)"
+check "known pairs: four pairs do not determine the key" null "$(field square_key)"
 check "known pairs: a square of 25 cells" 25 "$(field square | wc -c | awk '{print $1 - 1}')"
 check "known pairs: the rules of a pair" "same-column" "$(sed -n 's/.*"ET=LY", "rules": \[\([^]]*\)\].*/\1/p' "$scratch/out" | tr -d '"')"
 input= run --known me=LF --known et=ly --known AT=EP --known th=QL
@@ -143,8 +144,19 @@ check "a known plaintext: status" 0 "$status"
 check "a known plaintext: the key word" "Key word: RODINA" "$(grep '^Key word:' "$scratch/out")"
 check "a known plaintext: the square as far as it follows" "    R O D I N|    . W X Y Z" \
     "$(sed -n '/^Square, as far/{n;p;n;n;n;n;p;}' "$scratch/out" | paste -sd'|')"
+check "a known plaintext: the key the square determines, the A of RODINA continuing the alphabet" \
+    "The square determines its key: RODIN, spelt RODINA" \
+    "$(grep -o '^The square determines its key: RODIN, spelt [A-Z]*' "$scratch/out")"
 input= run --json --plaintext "$scratch/plain.txt" "$data/ciphertext_rodina_42.txt"
 check "a known plaintext, as JSON" RODINA "$(list keywords)"
+check "a known plaintext, as JSON: the key the square determines" RODIN "$(field letters)"
+check "a known plaintext, as JSON: its spelling" RODINA "$(list words | head -1)"
+# A phrase in no list, its words listed: HEADLONG is too rare for the
+# phrase lists, and the square left by 30 letters is spelt by the words.
+printf 'THETIMETRAVELXLERFORSOITWILXLB\n' >"$scratch/plain30.txt"
+printf 'PLMUTLMUODZFDYNMMORMQRTYYBDYAI\n' >"$scratch/cipher30.txt"
+input= run --plaintext "$scratch/plain30.txt" "$scratch/cipher30.txt"
+check "a known plaintext: a phrase in no list" "Key word: FORMER HEADLONG" "$(grep '^Key word:' "$scratch/out")"
 
 # Known pairs bind the search over a ciphertext; pairs that contradict
 # each other end it before it starts.

@@ -515,6 +515,64 @@ private Q_SLOTS:
         QCOMPARE(found.join(u' '), gaps);
     }
 
+    // The key read off a key word's square with some cells hidden (numbered
+    // from 1 in the key square), then moved by a cyclic shift.
+    void readsTheKeyOffTheSquare_data()
+    {
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QString>("hidden");
+        QTest::addColumn<int>("rows");
+        QTest::addColumn<int>("columns");
+        QTest::addColumn<QString>("read"); // empty: nothing said
+
+        QTest::newRow("a whole square") << "PLAYFAIREXAMPLE" << "" << 0 << 0 << "PLAYFIREXM";
+        QTest::newRow("a whole square in another shift") << "PLAYFAIREXAMPLE" << "" << 2 << 3 << "PLAYFIREXM";
+        QTest::newRow("a key's repeated letters once") << "BALLOON" << "" << 1 << 4 << "BALON";
+        QTest::newRow("a key whose last letter continues the run") << "ZEBRA" << "" << 0 << 1 << "ZEBR";
+        QTest::newRow("a key ending in XYZ") << "ABCXYZ" << "" << 3 << 0 << "ABCXYZ";
+        QTest::newRow("a key in no list") << "QZKVBX" << "" << 4 << 4 << "QZKVBX";
+        QTest::newRow("a letter of the run hidden") << "PLAYFAIREXAMPLE" << "19" << 1 << 2 << "PLAYFIREXM";
+        QTest::newRow("two letters of the run hidden, a long key may hold them either way: nothing")
+            << "PLAYFAIREXAMPLE" << "13 23" << 1 << 2 << "";
+        QTest::newRow("a letter of the key hidden, the one letter left") << "PLAYFAIREXAMPLE" << "9" << 0 << 0 << "PLAYFIREXM";
+        QTest::newRow("two letters of the run hidden that can change places: nothing")
+            << "PLAYFAIREXAMPLE" << "13 16" << 0 << 0 << "";
+        QTest::newRow("two letters of the key hidden: nothing") << "PLAYFAIREXAMPLE" << "2 9" << 0 << 0 << "";
+        QTest::newRow("a letter of the key hidden and the last cell: nothing")
+            << "PLAYFAIREXAMPLE" << "9 25" << 2 << 2 << "";
+        QTest::newRow("the key alone known: nothing")
+            << "PLAYFAIREXAMPLE" << "11 12 13 14 15 16 17 18 19 20 21 22 23 24 25" << 0 << 0 << "";
+        QTest::newRow("the alphabet in order: nothing") << "" << "" << 0 << 0 << "";
+    }
+
+    void readsTheKeyOffTheSquare()
+    {
+        QFETCH(QString, key);
+        QFETCH(QString, hidden);
+        QFETCH(int, rows);
+        QFETCH(int, columns);
+        QFETCH(QString, read);
+        const std::string whole = keyedSquare(key.toStdString());
+        std::string partial = whole;
+        for (const QString &cell : hidden.split(u' ', Qt::SkipEmptyParts))
+            partial[std::size_t(cell.toInt() - 1)] = '.';
+        std::string moved(25, '.');
+        for (int cell = 0; cell < 25; ++cell)
+            moved[std::size_t((cell / 5 + rows) % 5 * 5 + (cell % 5 + columns) % 5)] = partial[std::size_t(cell)];
+        const std::optional<SquareKey> found = keyOfSquare(moved);
+        QCOMPARE(QString::fromStdString(found ? found->letters : std::string()), read);
+        if (!found)
+            return;
+        // The square named is the key's, and the shift takes the given cells to it.
+        QCOMPARE(QString::fromStdString(found->square), QString::fromStdString(whole));
+        for (int cell = 0; cell < 25; ++cell) {
+            const char letter = moved[std::size_t(cell)];
+            if (letter != '.')
+                QCOMPARE(found->square[std::size_t((cell / 5 + found->rows) % 5 * 5 + (cell % 5 + found->columns) % 5)],
+                         letter);
+        }
+    }
+
     // On key squares with letters hidden, wherever the run lies within the
     // square's alphabetical tail, every letter it gives a gap is right.
     void theAlphabeticalRunFillsOnlyRightLetters()

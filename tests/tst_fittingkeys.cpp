@@ -70,6 +70,14 @@ private Q_SLOTS:
         QTest::newRow("letters in no word: found by their letters")
             << "QZKVBX" << 6 << "" << 0 << "" << int(FittingKey::Source::Letters);
         QTest::newRow("letters placed in a shift of the square") << "MONARCHY" << 2 << "" << 3 << "MONARCHY" << word;
+        // A known plaintext's pairs leave few key squares: each spelt by
+        // the lists' words, a phrase of words from no phrase list among them.
+        QTest::newRow("a phrase in no list, its words listed, from a plaintext's pairs")
+            << "FORMER HEADLONG" << 25 << "" << 0 << "FORMER HEADLONG" << int(FittingKey::Source::Phrase);
+        QTest::newRow("three words from a plaintext's pairs")
+            << "DARK WATER SPHINX" << 25 << "" << 0 << "DARK WATER SPHINX" << int(FittingKey::Source::Phrase);
+        QTest::newRow("a key in no list read off its square")
+            << "QUBITZEN" << 20 << "" << 0 << "QUBITZEN" << int(FittingKey::Source::Letters);
     }
 
     void findsTheKeyFromPairs()
@@ -110,6 +118,41 @@ private Q_SLOTS:
             QCOMPARE(squareToText(fitting.square), squareToText(keySquareOf(fitting.key)));
             QVERIFY(squares.insert(squareWithLetterFirst(fitting.square, 0)).second);
         }
+    }
+
+    // The key read off a square, spelt by the lists' words: the likeliest
+    // first, a word before a phrase, a class's own before the books'.
+    void spellsTheKeyOfASquare_data()
+    {
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QString>("classList");
+        QTest::addColumn<QString>("first"); // empty: none
+
+        QTest::newRow("the program's example phrase") << "PLAYFAIR EXAMPLE" << "" << "PLAYFAIR EXAMPLE";
+        QTest::newRow("a word whose last letter continues the run") << "ZEBRA" << "" << "ZEBRA";
+        QTest::newRow("two words, one too rare for the phrase lists") << "FORMER HEADLONG" << "" << "FORMER HEADLONG";
+        QTest::newRow("three words") << "DARK WATER SPHINX" << "" << "DARK WATER SPHINX";
+        QTest::newRow("a class's own word") << "QUBITZEN" << "qubitzen\n" << "QUBITZEN";
+        QTest::newRow("letters no words spell") << "QZKVBX" << "" << "";
+    }
+
+    void spellsTheKeyOfASquare()
+    {
+        QFETCH(QString, key);
+        QFETCH(QString, classList);
+        QFETCH(QString, first);
+        const std::optional<SquareKey> read = keyOfSquare(squareToText(keySquareOf(key.toStdString())));
+        QVERIFY(read);
+        FittingKeyOptions options = withoutSystemLists();
+        if (!classList.isEmpty())
+            options.wordLists.push_back(KeyWordList::fromLines(classList.toStdString()));
+        Square square;
+        QVERIFY(squareFromText(read->square, square));
+        const std::vector<std::string> words = spellingsOf(square, read->letters.size(), options);
+        QCOMPARE(QString::fromStdString(words.empty() ? std::string() : words.front()), first);
+        // Every spelling builds the square.
+        for (const std::string &spelling : words)
+            QCOMPARE(squareToText(keySquareOf(spelling)), read->square);
     }
 
     void findsNothingForPairsThatContradict()

@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <atomic>
 #include <cmath>
+#include <functional>
 #include <map>
 #include <mutex>
 #include <optional>
@@ -351,12 +352,333 @@ std::vector<FittingKey> ranked(const std::vector<Found> &found, std::size_t most
     return keys;
 }
 
+// Spelling a key read off a square: the lists its words come from, each
+// with the languages it counts in (a class's own and the examples in both).
+struct SpellingList
+{
+    const KeyWordList *list = nullptr;
+    unsigned languages = 3; // bit 0 English, bit 1 Bulgarian
+    bool own = false;
+};
+
+unsigned languageBit(Language language)
+{
+    return language == Language::English ? 1u : 2u;
+}
+
+std::vector<SpellingList> spellingLists(const FittingKeyOptions &options, bool system)
+{
+    std::vector<SpellingList> lists{{&KeyWordSearch::exampleList(), 3, true}};
+    for (const KeyWordList &list : options.wordLists)
+        lists.push_back({&list, 3, true});
+    for (Language language : {Language::English, Language::Bulgarian}) {
+        lists.push_back({&KeyWordSearch::builtInList(language), languageBit(language), false});
+        lists.push_back({&KeyWordSearch::phraseList(language), languageBit(language), false});
+    }
+    if (system) {
+        for (const KeyWordList &list : SystemWordLists::instance().lists()) {
+            const bool bulgarian = list.name().find("bulgarian") != std::string::npos;
+            lists.push_back({&list, languageBit(bulgarian ? Language::Bulgarian : Language::English), false});
+        }
+    }
+    return lists;
+}
+
+// Where a word, written after the key's first `cell` letters (bit l of
+// `used` set for each letter l among them), leaves the key: the cell after
+// its new letters, or nothing when one of them is not the square's next
+// letter or it brings none.
+std::optional<int> spelledTo(const Square &square, int cell, std::uint32_t used, std::string_view word)
+{
+    const int start = cell;
+    for (char c : word) {
+        const int letter = letterNumber(c);
+        if (letter < 0 || (used >> letter & 1))
+            continue;
+        if (cell >= 25 || square[std::size_t(cell)] != letter)
+            return std::nullopt;
+        used |= 1u << letter;
+        ++cell;
+    }
+    if (cell == start)
+        return std::nullopt;
+    return cell;
+}
+
+struct SpeltWord
+{
+    std::string text;
+    int to = 0;
+    unsigned languages = 0;
+    bool own = false;
+};
+
+// The words of the lists that go on from the key's first `cell` letters.
+std::vector<SpeltWord> wordsFrom(const Square &square, int cell, const std::vector<SpellingList> &lists,
+                                 const std::stop_token &stop)
+{
+    std::uint32_t used = 0;
+    for (int c = 0; c < cell; ++c)
+        used |= 1u << square[std::size_t(c)];
+    std::map<std::string, SpeltWord, std::less<>> found;
+    for (const SpellingList &source : lists) {
+        for (std::size_t i = 0; i < source.list->size(); ++i) {
+            if ((i & 4095) == 0 && stop.stop_requested())
+                return {};
+            const std::string_view word = source.list->at(i);
+            const std::optional<int> to = spelledTo(square, cell, used, word);
+            if (!to)
+                continue;
+            auto at = found.find(word);
+            if (at == found.end())
+                at = found.emplace(std::string(word), SpeltWord{std::string(word), *to, 0, false}).first;
+            at->second.languages |= source.languages;
+            at->second.own = at->second.own || source.own;
+        }
+    }
+    std::vector<SpeltWord> words;
+    for (auto &[text, word] : found)
+        words.push_back(std::move(word));
+    return words;
+}
+
+// log10 of how likely a key the words are in a language: a word as its
+// share of the books, a phrase as its first word and each after the one
+// before (see phraseLog10), each further word a quarter as likely.
+double spellingLog10(const std::vector<const SpeltWord *> &words, Language language)
+{
+    const WordStatistics &statistics = WordStatistics::of(language);
+    const auto share = [&](const std::string &word) { return statistics.log10Of(word).value_or(rareWordLog10()); };
+    double odds = words.size() == 1 ? wordKeyLog10 : phraseKeyLog10 * double(words.size() - 1);
+    odds += share(words.front()->text);
+    for (std::size_t i = 1; i < words.size(); ++i) {
+        const std::optional<double> before = statistics.log10Of(words[i - 1]->text);
+        const std::optional<double> both = statistics.log10OfPhrase(words[i - 1]->text, words[i]->text);
+        odds += before && both ? *both - *before : share(words[i]->text);
+    }
+    return odds;
+}
+
+struct Spelling
+{
+    std::tuple<bool, double, std::size_t> rank; // not all a class's own, odds negated, words
+    std::string text;
+};
+
+// The spellings of a key square's key, best first, each once.
+std::vector<Spelling> spellingsWith(const Square &square, int keyLetters, const FittingKeyOptions &options,
+                                    const std::vector<SpellingList> &lists, const std::stop_token &stop)
+{
+    // The words that go on from each cell a spelling reaches, found once.
+    std::map<int, std::vector<SpeltWord>> from;
+    const auto wordsAt = [&](int cell) -> const std::vector<SpeltWord> & {
+        auto at = from.find(cell);
+        if (at == from.end())
+            at = from.emplace(cell, wordsFrom(square, cell, lists, stop)).first;
+        return at->second;
+    };
+    std::vector<Spelling> spellings;
+    std::vector<const SpeltWord *> path;
+    const auto complete = [&] {
+        unsigned languages = 3;
+        bool own = true;
+        std::string text;
+        for (const SpeltWord *word : path) {
+            languages &= word->languages;
+            own = own && word->own;
+            text += (text.empty() ? "" : " ") + word->text;
+        }
+        if (languages == 0)
+            return;
+        double odds = -1e300;
+        for (Language language : {Language::English, Language::Bulgarian}) {
+            if (languages & languageBit(language)) {
+                odds = std::max(odds, spellingLog10(path, language)
+                                          + (language == options.language ? 0 : otherLanguageLog10));
+            }
+        }
+        spellings.push_back({{!own, -odds, path.size()}, std::move(text)});
+    };
+    constexpr std::size_t mostWords = 3;
+    const std::function<void(int)> extend = [&](int cell) {
+        if (stop.stop_requested())
+            return;
+        for (const SpeltWord &word : wordsAt(cell)) {
+            // PLAY PLAYFAIR, PLAYFAIR PLAYFAIR EXAMPLE: the first says nothing.
+            if (!path.empty() && word.text.starts_with(path.back()->text))
+                continue;
+            path.push_back(&word);
+            if (word.to >= keyLetters)
+                complete();
+            else if (path.size() < mostWords)
+                extend(word.to);
+            path.pop_back();
+        }
+    };
+    extend(0);
+    std::stable_sort(spellings.begin(), spellings.end(),
+                     [](const Spelling &a, const Spelling &b) { return a.rank < b.rank; });
+    std::vector<Spelling> best;
+    for (Spelling &spelling : spellings) {
+        if (best.size() >= std::max<std::size_t>(options.most, 1))
+            break;
+        if (std::none_of(best.begin(), best.end(), [&](const Spelling &b) { return b.text == spelling.text; }))
+            best.push_back(std::move(spelling));
+    }
+    return best;
+}
+
+// The same, from the system's lists too when the rest spell nothing.
+std::vector<Spelling> spellingsWithAll(const Square &keySquare, std::size_t keyLetters, const FittingKeyOptions &options,
+                                       const std::stop_token &stop)
+{
+    const bool systemRead = options.systemWordLists && SystemWordLists::instance().ready();
+    std::vector<Spelling> words =
+        spellingsWith(keySquare, int(keyLetters), options, spellingLists(options, systemRead), stop);
+    if (words.empty() && options.systemWordLists && !systemRead) {
+        SystemWordLists::instance().startReading();
+        while (!SystemWordLists::instance().ready() && !stop.stop_requested())
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        if (!stop.stop_requested())
+            words = spellingsWith(keySquare, int(keyLetters), options, spellingLists(options, true), stop);
+    }
+    return words;
+}
+
+// More key squares than this left by the deduction are not spelt one by
+// one: the lists' keys are tried instead.
+constexpr std::size_t mostSquaresSpelt = 40;
+// The likely key squares of a partial square with fewer letters known are
+// too many to spell, and tell little; of more, the first few are spelt.
+constexpr long leastKnownForLikelySquares = 10;
+constexpr std::size_t mostLikelySquaresSpelt = 12;
+
+std::function<bool(std::string_view)> fitsPairs(const PairCheck &check)
+{
+    return [&check](std::string_view text) {
+        Square square;
+        return squareFromText(text, square) && check.fits(square);
+    };
+}
+
+// The keys of the key squares left, each spelt by the lists' words where
+// they can: the spelt first, by their odds, then the rest by their letters,
+// the shortest first.
+std::vector<FittingKey> keysOfSquares(const std::vector<SquareKey> &squares, const DeductionInput &known,
+                                      const FittingKeyOptions &options, const std::stop_token &stop)
+{
+    using KeyRank = std::tuple<bool, std::tuple<bool, double, std::size_t>, std::size_t>;
+    std::vector<std::pair<KeyRank, FittingKey>> keys;
+    for (const SquareKey &square : squares) {
+        if (square.letters.empty() || (known.keyLetters > 0 && int(square.letters.size()) > known.keyLetters))
+            continue;
+        FittingKey key{square.letters, FittingKey::Source::Letters, {}};
+        squareFromText(square.square, key.square);
+        keys.push_back({{true, {true, 0.0, 0}, square.letters.size()}, std::move(key)});
+    }
+    // The built-in lists first; the system's, when they spell none.
+    FittingKeyOptions one = options;
+    one.most = 1;
+    bool spelt = false;
+    for (bool system : {false, true}) {
+        if (spelt || (system && !options.systemWordLists))
+            break;
+        if (system) {
+            SystemWordLists::instance().startReading();
+            while (!SystemWordLists::instance().ready() && !stop.stop_requested())
+                std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        }
+        const std::vector<SpellingList> lists = spellingLists(options, system && !stop.stop_requested());
+        for (auto &[rank, key] : keys) {
+            const std::vector<Spelling> words =
+                spellingsWith(key.square, int(std::get<2>(rank)), one, lists, stop);
+            if (words.empty())
+                continue;
+            spelt = true;
+            key.key = words.front().text;
+            key.source = key.key.find(' ') == std::string::npos ? FittingKey::Source::Word : FittingKey::Source::Phrase;
+            std::get<0>(rank) = false;
+            std::get<1>(rank) = words.front().rank;
+        }
+    }
+    std::stable_sort(keys.begin(), keys.end(), [](const auto &a, const auto &b) { return a.first < b.first; });
+    std::vector<FittingKey> best;
+    for (std::size_t i = 0; i < keys.size() && i < options.most; ++i)
+        best.push_back(std::move(keys[i].second));
+    return best;
+}
+
 } // namespace
+
+std::vector<std::string> spellingsOf(const Square &keySquare, std::size_t keyLetters, const FittingKeyOptions &options,
+                                     std::stop_token stop)
+{
+    std::vector<std::string> words;
+    for (Spelling &spelling : spellingsWithAll(keySquare, keyLetters, options, stop))
+        words.push_back(std::move(spelling.text));
+    return words;
+}
+
+std::optional<KeyReadOff> keyReadOff(const DeductionInput &known, const DeductionResult &result,
+                                     const FittingKeyOptions &options, std::stop_token stop)
+{
+    if (result.consistency != Consistency::Consistent)
+        return std::nullopt;
+    const PairCheck check(known.pairs, known.placed);
+    const std::optional<SquareKey> key = keyOfSquare(partialSquare(result), fitsPairs(check),
+                                                     known.keyLetters > 0 ? known.keyLetters : longestReadKey);
+    if (!key)
+        return std::nullopt;
+    KeyReadOff read;
+    read.letters = key->letters;
+    squareFromText(key->square, read.square);
+    read.words = spellingsOf(read.square, read.letters.size(), options, stop);
+    return read;
+}
 
 std::vector<FittingKey> fittingKeys(const DeductionInput &known, const FittingKeyOptions &options, std::stop_token stop)
 {
     const Matching matching(known, options.language);
     const int threads = std::max(1, options.threads);
+    // Where the deduction's square leaves few key squares, every key that
+    // fits builds one of them: each is spelt by the lists' words where they
+    // can (a square it determines has one key). Where it leaves more, those
+    // with few unknown cells in their keys are spelt as candidates beside the
+    // lists' keys: a phrase in no list is found when its words are.
+    std::vector<Found> found;
+    if (!known.pairs.empty() || !known.placed.empty()) {
+        const DeductionResult result = deduce(known);
+        if (result.consistency == Consistency::Consistent) {
+            const std::string partial = partialSquare(result);
+            const int longest = known.keyLetters > 0 ? known.keyLetters : longestReadKey;
+            const std::optional<std::vector<SquareKey>> squares =
+                keySquaresOf(partial, fitsPairs(matching.check()), mostSquaresSpelt, longest);
+            if (squares)
+                return keysOfSquares(*squares, known, options, stop);
+            const bool enoughKnown = std::count_if(partial.begin(), partial.end(), [](char c) { return c != '.'; })
+                >= leastKnownForLikelySquares;
+            const std::vector<SquareKey> likely = enoughKnown
+                ? likelyKeySquares(partial, fitsPairs(matching.check()), mostLikelySquaresSpelt, longest)
+                : std::vector<SquareKey>();
+            for (const SquareKey &square : likely) {
+                if (square.letters.empty())
+                    continue;
+                FittingKey key{{}, FittingKey::Source::Word, {}};
+                squareFromText(square.square, key.square);
+                FittingKeyOptions one = options;
+                one.most = 1;
+                const std::vector<Spelling> spelt = spellingsWith(key.square, int(square.letters.size()), one,
+                                                                  spellingLists(options, false), stop);
+                if (spelt.empty())
+                    continue;
+                const auto &[notOwn, odds, words] = spelt.front().rank;
+                key.key = spelt.front().text;
+                const bool phrase = key.key.find(' ') != std::string::npos;
+                key.source = phrase ? FittingKey::Source::Phrase : FittingKey::Source::Word;
+                found.push_back({{phrase, notOwn ? booksTier : examplesTier, -odds, lettersIn(key.key)}, std::move(key)});
+            }
+        }
+    }
     // In the order of the ranking: the words of the examples, a class's
     // lists and the books; the system's words; the phrases. What ranks
     // below enough keys found already is not tried.
@@ -366,7 +688,8 @@ std::vector<FittingKey> fittingKeys(const DeductionInput &known, const FittingKe
         addEntries(words, options.wordLists[i], classTier + int(i), nullptr);
     for (Language language : {Language::English, Language::Bulgarian})
         addEntries(words, KeyWordSearch::builtInList(language), booksTier, &wordShares(language), language);
-    std::vector<Found> found = runTasks(matching, words, threads, stop);
+    std::vector<Found> listed = runTasks(matching, words, threads, stop);
+    found.insert(found.end(), listed.begin(), listed.end());
     // Whether `most` keys found rank above any the rest could give.
     const auto enough = [&](double likeliest) {
         std::vector<Found> above;
