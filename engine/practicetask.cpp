@@ -123,6 +123,16 @@ PracticeTask taskOn(const QString &keyWord, const QString &square, QRandomGenera
                 pool << pair;
         }
     }
+    // The other alphabets have fewer messages: their pairs across the
+    // textbook pairs' borders count too, so that every kind has some.
+    if (alphabet != Alphabet::classic()) {
+        for (const QString &message : messages) {
+            for (const QString &pair : pairsOf(cleanedText(message).mid(1))) {
+                if (!pool.contains(pair))
+                    pool << pair;
+            }
+        }
+    }
     shuffle(pool, random);
     PracticeTask all{keyWord, square, pool, alphabet.id(), {}};
     const QList<PairKind> kinds = all.kinds();

@@ -869,6 +869,8 @@ ClassSetChoices PracticeWindow::classSetChoices()
         choices.direction = m_session.decrypting() ? ClassSetDirection::Decrypt : ClassSetDirection::Encrypt;
     }
     choices.setNumber = m_random.bounded(1u, ClassSet::largestSetNumber + 1);
+    // The set is in the alphabet of the exercise shown.
+    choices.alphabet = m_session.alphabet().id();
     return choices;
 }
 
