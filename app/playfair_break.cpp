@@ -12,6 +12,8 @@
 #include "analysis/fittingkeys.h"
 #include "analysis/solver.h"
 #include "analysis/transliteration.h"
+#include "analysis/shaped/alphabetchoice.h"
+#include "app/breakalphabet.h"
 #include "app/breakinput.h"
 #include "app/breakoutput.h"
 #include "app/knownpairs.h"
@@ -118,6 +120,13 @@ int main(int argc, char *argv[])
                                       QStringLiteral("The plaintext's language: auto (found by the search, the "
                                                      "default), en (English) or bg (Bulgarian in Latin letters)."),
                                       QStringLiteral("auto|en|bg"), QStringLiteral("auto"));
+    const QCommandLineOption alphabet(QStringLiteral("alphabet"),
+                                      QStringLiteral("The square's alphabet: auto (by the text's letters, the default: "
+                                                     "Cyrillic letters cyrillic, digits among the letters latin-digits, "
+                                                     "a J and no Q latin-q, otherwise the one whose plaintext reads), "
+                                                     "latin-ij (5 x 5, J as I), latin-q (5 x 5 without Q), "
+                                                     "latin-digits (6 x 6 with 0-9) or cyrillic (5 x 6, А-Я)."),
+                                      QStringLiteral("auto|latin-ij|latin-q|latin-digits|cyrillic"), QStringLiteral("auto"));
     const QCommandLineOption doubles(QStringLiteral("doubles"),
                                      QStringLiteral("What the message did with doubled letters: split (by a filler, "
                                                     "the textbook way, the default) or kept (left as they were: a "
@@ -159,7 +168,7 @@ int main(int argc, char *argv[])
                                   QStringLiteral("Display this help and exit."));
     const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
                                      QStringLiteral("Display the version and exit."));
-    parser.addOptions({language, doubles, timeLimit, seed, threads, crib, cribAt, square, wordList, known, plaintext,
+    parser.addOptions({language, alphabet, doubles, timeLimit, seed, threads, crib, cribAt, square, wordList, known, plaintext,
                        json, help, version});
     parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("The ciphertext (default: standard input)."),
                                  QStringLiteral("[FILE]"));
@@ -187,6 +196,13 @@ int main(int argc, char *argv[])
         options.language = languageFromCode(languageName);
         if (!options.language)
             return fail("--language must be auto, en or bg, not '" + languageName + "'.");
+    }
+    const std::string alphabetName = parser.value(alphabet).toStdString();
+    std::optional<AlphabetKind> alphabetAsked;
+    if (alphabetName != "auto") {
+        alphabetAsked = alphabetFromCode(alphabetName);
+        if (!alphabetAsked)
+            return fail("--alphabet must be auto, latin-ij, latin-q, latin-digits or cyrillic, not '" + alphabetName + "'.");
     }
     const std::string doublesName = parser.value(doubles).toStdString();
     if (doublesName != "split" && doublesName != "kept")
@@ -267,6 +283,51 @@ int main(int argc, char *argv[])
         DeductionInput input;
         input.pairs = knownPairs;
         return playfair::breakcommand::reportDeduction(input, keyOptions, parser.isSet(json), 0, std::cout);
+    }
+
+    // The square's alphabet: as asked, or by the text's letters.
+    AlphabetChoice choice;
+    if (alphabetAsked) {
+        choice.alphabet = *alphabetAsked;
+    } else if (!noCiphertext) {
+        choice = chooseAlphabet(text);
+    }
+    if (choice.alphabet != AlphabetKind::LatinIJ) {
+        if (!knownPairs.empty() || parser.isSet(plaintext) || parser.isSet(crib))
+            return fail("--known, --plaintext and --crib work on the classic square (latin-ij) only: the deduction "
+                        "and the crib are built for 5 x 5 squares of A to Z without J, and this text is " +
+                        std::string(alphabetCode(choice.alphabet)) + ".");
+        const bool cyrillicSquare = choice.alphabet == AlphabetKind::Cyrillic;
+        if (options.language && (*options.language == Language::Bulgarian) != cyrillicSquare)
+            return fail(cyrillicSquare ? "--language must be bg or auto on a Cyrillic square."
+                                       : "--language must be en or auto on a " + std::string(alphabetCode(choice.alphabet)) + " square.");
+        std::vector<std::uint8_t> letters;
+        std::string setAside;
+        if (const auto error = breakcommand::readShapedCiphertext(text, choice.alphabet, letters, setAside))
+            return fail(*error);
+        ShapedOptions shaped;
+        shaped.alphabet = choice.alphabet;
+        shaped.timeLimit = options.timeLimit;
+        shaped.seed = options.seed;
+        shaped.threads = options.threads;
+        shaped.squares = options.squares;
+        for (const KeyWordList &list : options.wordLists) {
+            for (std::size_t i = 0; i < list.size(); ++i)
+                shaped.keyWords.emplace_back(list.at(i));
+        }
+        std::signal(SIGINT, onInterrupt);
+        std::stop_source stopShaped;
+        shaped.onProgress = [&](const ShapedReport &) {
+            if (interrupted.load())
+                stopShaped.request_stop();
+        };
+        const ShapedResult result = solveShaped(letters, shaped, stopShaped.get_token());
+        if (!result.found) {
+            std::cerr << program << ": no square was found in time.\n";
+            return interrupted.load() ? 130 : 1;
+        }
+        return breakcommand::reportShaped(result, choice.reason, setAside, options.seed, parser.isSet(json),
+                                          interrupted.load(), std::cout);
     }
 
     auto read = readCiphertext(text, doubledLetters);
@@ -359,7 +420,8 @@ int main(int argc, char *argv[])
                   << ", \"elapsed\": " << result.elapsedSeconds << ", \"keys_tested\": " << result.keysTested
                   << ", \"stopped\": " << jsonString(std::string(stopReasonCode(result.stopped)))
                   << ", \"language\": " << jsonString(std::string(languageCode(result.language)))
-                  << breakcommand::messageJson(message, doubledLetters, result) << "}\n";
+                  << breakcommand::messageJson(message, doubledLetters, result)
+                  << breakcommand::alphabetJson(AlphabetKind::LatinIJ, choice.reason) << "}\n";
         return status;
     }
 
@@ -389,6 +451,8 @@ int main(int argc, char *argv[])
                   result.score, levels.typical, result.language == Language::Bulgarian ? "Bulgarian" : "English",
                   levels.random);
     out << "Language: " << breakcommand::languageLine(result) << '\n';
+    out << "Alphabet: " << breakcommand::alphabetDescription(AlphabetKind::LatinIJ)
+        << (choice.reason.empty() ? std::string() : ", taken because " + choice.reason) << '\n';
     out << "Score:   " << score << '\n';
     out << "Chosen:  among " << result.candidates << " different plaintexts the searches found, by five-letter "
         << "statistics and how well it divides into words\n";

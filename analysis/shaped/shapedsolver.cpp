@@ -8,6 +8,7 @@
 #include <fstream>
 #include <iterator>
 #include <map>
+#include <unordered_set>
 #include <mutex>
 #include <stdexcept>
 #include <thread>
@@ -80,15 +81,22 @@ std::vector<std::vector<std::uint8_t>> keyWordsOf(const SolverLetters &letters, 
                                                   std::vector<std::string> &names)
 {
     std::vector<std::vector<std::uint8_t>> keys;
-    std::map<std::vector<std::uint8_t>, bool> seen;
+    // Keys that build one square are one key: only the first of their
+    // distinct letters count.
+    std::unordered_set<std::string> seen;
     const auto add = [&](std::string_view word) {
         std::vector<std::uint8_t> key = letters.numbersOf(word);
         if (key.size() < 3 || key.size() > 40)
             return;
-        if (!seen.emplace(key, true).second)
+        std::string distinct;
+        for (std::uint8_t letter : key) {
+            if (distinct.find(char(letter)) == std::string::npos)
+                distinct += char(letter);
+        }
+        if (!seen.insert(std::move(distinct)).second)
             return;
+        names.push_back(letters.text(key.data(), key.size()));
         keys.push_back(std::move(key));
-        names.emplace_back(word);
     };
     for (const std::string &word : options.keyWords)
         add(word);
@@ -158,8 +166,27 @@ ShapedResult solveOn(const std::vector<std::uint8_t> &ciphertext, const ShapedOp
     // The key words, shared out between the threads in blocks.
     std::vector<std::string> names;
     std::vector<std::vector<std::uint8_t>> keyWords;
-    if (options.squares != SquareKind::Random)
-        keyWords = keyWordsOf(letters, options, names);
+    if (options.squares != SquareKind::Random) {
+        // The lists of the books and the system are read once, the first
+        // time they are wanted, and kept; a class's own words come first.
+        struct Lists
+        {
+            std::vector<std::string> names;
+            std::vector<std::vector<std::uint8_t>> keys;
+        };
+        static std::mutex cacheMutex;
+        static std::map<std::pair<AlphabetKind, bool>, Lists> cache;
+        if (options.keyWords.empty()) {
+            std::lock_guard cacheLock(cacheMutex);
+            Lists &lists = cache[{options.alphabet, options.systemWordLists}];
+            if (lists.keys.empty())
+                lists.keys = keyWordsOf(letters, options, lists.names);
+            names = lists.names;
+            keyWords = lists.keys;
+        } else {
+            keyWords = keyWordsOf(letters, options, names);
+        }
+    }
     keyWordsDone = keyWordsDone || keyWords.empty();
     std::atomic<std::size_t> nextKeyWord{0};
     std::atomic<int> keyWordThreads{threadCount};
