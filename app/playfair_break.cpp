@@ -278,6 +278,9 @@ int main(int argc, char *argv[])
     keyOptions.letterSearch = std::min<std::chrono::milliseconds>(options.timeLimit, std::chrono::seconds(2));
     keyOptions.seed = options.seed;
     if (noCiphertext) {
+        if (alphabetAsked && *alphabetAsked != AlphabetKind::LatinIJ)
+            return fail("--known works on the classic square (latin-ij) only: the deduction is built for 5 x 5 squares "
+                        "of A to Z without J.");
         if (parser.isSet(plaintext))
             return fail("--plaintext needs the ciphertext, from FILE or standard input.");
         DeductionInput input;
@@ -285,28 +288,14 @@ int main(int argc, char *argv[])
         return playfair::breakcommand::reportDeduction(input, keyOptions, parser.isSet(json), 0, std::cout);
     }
 
-    // The square's alphabet: as asked, or by the text's letters.
-    AlphabetChoice choice;
-    if (alphabetAsked) {
-        choice.alphabet = *alphabetAsked;
-    } else if (!noCiphertext) {
-        choice = chooseAlphabet(text);
-    }
-    if (choice.alphabet != AlphabetKind::LatinIJ) {
-        if (!knownPairs.empty() || parser.isSet(plaintext) || parser.isSet(crib))
-            return fail("--known, --plaintext and --crib work on the classic square (latin-ij) only: the deduction "
-                        "and the crib are built for 5 x 5 squares of A to Z without J, and this text is " +
-                        std::string(alphabetCode(choice.alphabet)) + ".");
-        const bool cyrillicSquare = choice.alphabet == AlphabetKind::Cyrillic;
-        if (options.language && (*options.language == Language::Bulgarian) != cyrillicSquare)
-            return fail(cyrillicSquare ? "--language must be bg or auto on a Cyrillic square."
-                                       : "--language must be en or auto on a " + std::string(alphabetCode(choice.alphabet)) + " square.");
+    // Breaks the text on a square of another alphabet and prints the result.
+    const auto breakShaped = [&](AlphabetKind kind, const std::string &reason) -> int {
         std::vector<std::uint8_t> letters;
         std::string setAside;
-        if (const auto error = breakcommand::readShapedCiphertext(text, choice.alphabet, letters, setAside))
+        if (const auto error = breakcommand::readShapedCiphertext(text, kind, letters, setAside))
             return fail(*error);
         ShapedOptions shaped;
-        shaped.alphabet = choice.alphabet;
+        shaped.alphabet = kind;
         shaped.timeLimit = options.timeLimit;
         shaped.seed = options.seed;
         shaped.threads = options.threads;
@@ -326,8 +315,27 @@ int main(int argc, char *argv[])
             std::cerr << program << ": no square was found in time.\n";
             return interrupted.load() ? 130 : 1;
         }
-        return breakcommand::reportShaped(result, choice.reason, setAside, options.seed, parser.isSet(json),
+        return breakcommand::reportShaped(result, reason, setAside, options.seed, parser.isSet(json),
                                           interrupted.load(), std::cout);
+    };
+
+    // The square's alphabet: as asked, or by the text's letters.
+    AlphabetChoice choice;
+    if (alphabetAsked) {
+        choice.alphabet = *alphabetAsked;
+    } else if (!noCiphertext) {
+        choice = chooseAlphabet(text);
+    }
+    if (choice.alphabet != AlphabetKind::LatinIJ) {
+        if (!knownPairs.empty() || parser.isSet(plaintext) || parser.isSet(crib))
+            return fail("--known, --plaintext and --crib work on the classic square (latin-ij) only: the deduction "
+                        "and the crib are built for 5 x 5 squares of A to Z without J, and this text is " +
+                        std::string(alphabetCode(choice.alphabet)) + ".");
+        const bool cyrillicSquare = choice.alphabet == AlphabetKind::Cyrillic;
+        if (options.language && (*options.language == Language::Bulgarian) != cyrillicSquare)
+            return fail(cyrillicSquare ? "--language must be bg or auto on a Cyrillic square."
+                                       : "--language must be en or auto on a " + std::string(alphabetCode(choice.alphabet)) + " square.");
+        return breakShaped(choice.alphabet, choice.reason);
     }
 
     auto read = readCiphertext(text, doubledLetters);
@@ -404,6 +412,33 @@ int main(int argc, char *argv[])
     if (progressShown)
         std::cerr << "\r\x1b[K" << std::flush;
     const int status = interrupted.load() ? 130 : result.found ? 0 : 1;
+
+    // Neither J nor Q in the text: had the classic square's search not found
+    // a plaintext that reads, the square without Q may give one.
+    if (choice.undecided) {
+        const bool withoutQ = std::none_of(text.begin(), text.end(), [](char c) { return c == 'Q' || c == 'q'; });
+        if (result.stopped == StopReason::TimeLimit && withoutQ && options.crib.empty() && knownPairs.empty()) {
+            if (progressShown)
+                std::cerr << "The classic square found no plaintext that reads; trying the square without Q.\n";
+            std::vector<std::uint8_t> letters;
+            std::string setAside;
+            if (!breakcommand::readShapedCiphertext(text, AlphabetKind::LatinQ, letters, setAside)) {
+                ShapedOptions shaped;
+                shaped.alphabet = AlphabetKind::LatinQ;
+                shaped.timeLimit = options.timeLimit;
+                shaped.seed = options.seed;
+                shaped.threads = options.threads;
+                shaped.squares = options.squares;
+                const ShapedResult q = solveShaped(letters, shaped);
+                if (q.found && q.stopped == StopReason::Confident)
+                    return breakcommand::reportShaped(q, choice.reason + ", and only the square without Q gave a plaintext that reads",
+                                                      setAside, options.seed, parser.isSet(json), false, std::cout);
+            }
+            choice.reason += ", and neither square gave a plaintext found to read: the classic square's best is shown";
+        } else if (result.stopped == StopReason::Confident) {
+            choice.reason += ", and the classic square gave a plaintext that reads";
+        }
+    }
 
     if (!result.found) {
         std::cerr << program << ": no square "

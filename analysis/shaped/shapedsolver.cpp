@@ -8,6 +8,7 @@
 #include <fstream>
 #include <iterator>
 #include <map>
+#include <memory>
 #include <unordered_set>
 #include <mutex>
 #include <stdexcept>
@@ -127,6 +128,12 @@ std::vector<std::vector<std::uint8_t>> keyWordsOf(const SolverLetters &letters, 
     return keys;
 }
 
+struct KeyLists
+{
+    std::vector<std::string> names; // in the alphabet's capitals
+    std::vector<std::vector<std::uint8_t>> keys;
+};
+
 struct Found
 {
     int score = 0;
@@ -163,30 +170,30 @@ ShapedResult solveOn(const std::vector<std::uint8_t> &ciphertext, const ShapedOp
     bool keyWordsDone = options.squares == SquareKind::Random;
 
     const int threadCount = options.threads > 0 ? options.threads : int(std::max(1u, std::thread::hardware_concurrency()));
-    // The key words, shared out between the threads in blocks.
-    std::vector<std::string> names;
-    std::vector<std::vector<std::uint8_t>> keyWords;
+    // The key words, shared out between the threads in blocks. The lists of
+    // the books and the system are read once, the first time they are
+    // wanted, and kept; a class's own words make a list of their own.
+    std::shared_ptr<const KeyLists> lists = std::make_shared<KeyLists>();
     if (options.squares != SquareKind::Random) {
-        // The lists of the books and the system are read once, the first
-        // time they are wanted, and kept; a class's own words come first.
-        struct Lists
-        {
-            std::vector<std::string> names;
-            std::vector<std::vector<std::uint8_t>> keys;
-        };
         static std::mutex cacheMutex;
-        static std::map<std::pair<AlphabetKind, bool>, Lists> cache;
+        static std::map<std::pair<AlphabetKind, bool>, std::shared_ptr<const KeyLists>> cache;
         if (options.keyWords.empty()) {
             std::lock_guard cacheLock(cacheMutex);
-            Lists &lists = cache[{options.alphabet, options.systemWordLists}];
-            if (lists.keys.empty())
-                lists.keys = keyWordsOf(letters, options, lists.names);
-            names = lists.names;
-            keyWords = lists.keys;
+            std::shared_ptr<const KeyLists> &cached = cache[{options.alphabet, options.systemWordLists}];
+            if (!cached) {
+                auto made = std::make_shared<KeyLists>();
+                made->keys = keyWordsOf(letters, options, made->names);
+                cached = std::move(made);
+            }
+            lists = cached;
         } else {
-            keyWords = keyWordsOf(letters, options, names);
+            auto made = std::make_shared<KeyLists>();
+            made->keys = keyWordsOf(letters, options, made->names);
+            lists = std::move(made);
         }
     }
+    const std::vector<std::string> &names = lists->names;
+    const std::vector<std::vector<std::uint8_t>> &keyWords = lists->keys;
     keyWordsDone = keyWordsDone || keyWords.empty();
     std::atomic<std::size_t> nextKeyWord{0};
     std::atomic<int> keyWordThreads{threadCount};
