@@ -8,16 +8,30 @@ namespace playfair {
 
 namespace {
 
-// A pool of capital letters in a string.
+// A pool of letters in a string.
 struct LetterPool
 {
-    std::string letters;
+    std::u32string letters;
 
-    void append(char32_t code) { letters += char(code); }
+    void append(char32_t code) { letters += code; }
     int size() const { return int(letters.size()); }
-    char at(int position) const { return letters[std::size_t(position)]; }
+    char32_t at(int position) const { return letters[std::size_t(position)]; }
     void removeAt(int position) { letters.erase(std::size_t(position), 1); }
 };
+
+std::u32string widened(std::string_view text)
+{
+    return std::u32string(text.begin(), text.end());
+}
+
+std::string narrowed(std::u32string_view letters)
+{
+    std::string text;
+    text.reserve(letters.size());
+    for (char32_t letter : letters)
+        text += char(letter);
+    return text;
+}
 
 } // namespace
 
@@ -49,32 +63,53 @@ std::optional<SquareRoute> routeFromCode(std::string_view code)
     return std::nullopt;
 }
 
-std::string keyedSquare(std::string_view cleanedKey, SquareRoute route)
+std::vector<int> routeCells(SquareRoute route, SquareShape shape)
 {
-    std::string square(25, ' ');
-    const std::array<int, 25> cells = routeCells(route);
-    const auto setCell = [&square, &cells](int cell, char letter) { square[std::size_t(cells[std::size_t(cell)])] = letter; };
+    std::vector<int> cells;
+    cells.reserve(std::size_t(shape.cells()));
+    visitRoute(route, shape, [&cells](int cell) { cells.push_back(cell); });
+    return cells;
+}
+
+std::u32string keyedSquare(const Alphabet &alphabet, std::u32string_view cleanedKey, SquareRoute route)
+{
+    const SquareShape shape = alphabet.shape();
+    std::u32string written(std::size_t(shape.cells()), U' ');
+    const auto setCell = [&written](int cell, char32_t letter) { written[std::size_t(cell)] = letter; };
     LetterPool pool;
-    pool.letters.reserve(25);
-    fillKeyPool(pool);
+    pool.letters.reserve(written.size());
+    fillKeyPool(pool, alphabet);
     std::optional<int> scan;
     const int placed = placeKeyLetters(
         pool, int(cleanedKey.size()), [cleanedKey](int i) { return cleanedKey[std::size_t(i - 1)]; }, setCell, scan);
-    fillRemainingCells(pool, placed, setCell);
-    return square;
+    fillRemainingCells(pool, placed, setCell, shape.cells());
+    return writtenInBy(written, route, shape);
+}
+
+std::optional<std::u32string> shortestKeyFor(const Alphabet &alphabet, std::u32string_view square, SquareRoute route)
+{
+    if (!isSquare(alphabet, square))
+        return std::nullopt;
+    // The letters after the key run in the alphabet's order along the route,
+    // so the key ends where that run begins.
+    const std::u32string written = readAlong(std::u32string(square), route, alphabet.shape());
+    std::size_t start = written.size();
+    while (start > 0
+           && (start == written.size() || alphabet.indexOf(written[start - 1]) < alphabet.indexOf(written[start])))
+        --start;
+    return written.substr(0, start);
+}
+
+std::string keyedSquare(std::string_view cleanedKey, SquareRoute route)
+{
+    return narrowed(keyedSquare(Alphabet::classic(), widened(cleanedKey), route));
 }
 
 std::optional<std::string> shortestKeyFor(std::string_view square, SquareRoute route)
 {
-    if (!isSquare(square))
-        return std::nullopt;
-    // The letters after the key run in alphabetical order along the route,
-    // so the key ends where that run begins.
-    const std::string written = readAlong(std::string(square), route);
-    std::size_t start = written.size();
-    while (start > 0 && (start == written.size() || written[start - 1] < written[start]))
-        --start;
-    return written.substr(0, start);
+    if (const auto key = shortestKeyFor(Alphabet::classic(), widened(square), route))
+        return narrowed(*key);
+    return std::nullopt;
 }
 
 } // namespace playfair

@@ -1,9 +1,13 @@
 #pragma once
 
+#include "alphabet.h"
+#include "rules.h"
+
 #include <array>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace playfair {
 
@@ -24,42 +28,43 @@ inline constexpr std::array<SquareRoute, 6> squareRoutes{SquareRoute::Rows,     
                                                          SquareRoute::RowSnake,    SquareRoute::ColumnSnake,
                                                          SquareRoute::Spiral,      SquareRoute::Diagonals};
 
-// The cells (0..24, row by row) in the order the route fills them: the
-// k-th letter written in goes into cell routeCells(route)[k]. Every route
-// starts in the top left cell.
-constexpr std::array<int, 25> routeCells(SquareRoute route)
+// Calls visit(cell) for the cells of a square of `shape` (numbered row by
+// row) in the order the route fills them: the k-th letter written in goes
+// into the k-th cell visited. Every route starts in the top left cell.
+template<typename Visit>
+constexpr void visitRoute(SquareRoute route, SquareShape shape, Visit visit)
 {
-    std::array<int, 25> cells{};
-    int k = 0;
+    const int rows = shape.rows;
+    const int columns = shape.columns;
     switch (route) {
     case SquareRoute::Rows:
     case SquareRoute::RowSnake:
-        for (int row = 0; row < 5; ++row) {
-            for (int i = 0; i < 5; ++i)
-                cells[k++] = 5 * row + (route == SquareRoute::RowSnake && row % 2 == 1 ? 4 - i : i);
+        for (int row = 0; row < rows; ++row) {
+            for (int i = 0; i < columns; ++i)
+                visit(columns * row + (route == SquareRoute::RowSnake && row % 2 == 1 ? columns - 1 - i : i));
         }
         break;
     case SquareRoute::Columns:
     case SquareRoute::ColumnSnake:
-        for (int column = 0; column < 5; ++column) {
-            for (int i = 0; i < 5; ++i)
-                cells[k++] = 5 * (route == SquareRoute::ColumnSnake && column % 2 == 1 ? 4 - i : i) + column;
+        for (int column = 0; column < columns; ++column) {
+            for (int i = 0; i < rows; ++i)
+                visit(columns * (route == SquareRoute::ColumnSnake && column % 2 == 1 ? rows - 1 - i : i) + column);
         }
         break;
     case SquareRoute::Spiral: {
-        int top = 0, bottom = 4, left = 0, right = 4;
-        while (k < 25) {
+        int top = 0, bottom = rows - 1, left = 0, right = columns - 1;
+        while (top <= bottom && left <= right) {
             for (int column = left; column <= right; ++column)
-                cells[k++] = 5 * top + column;
+                visit(columns * top + column);
             for (int row = top + 1; row <= bottom; ++row)
-                cells[k++] = 5 * row + right;
+                visit(columns * row + right);
             if (top < bottom) {
                 for (int column = right - 1; column >= left; --column)
-                    cells[k++] = 5 * bottom + column;
+                    visit(columns * bottom + column);
             }
             if (left < right) {
                 for (int row = bottom - 1; row > top; --row)
-                    cells[k++] = 5 * row + left;
+                    visit(columns * row + left);
             }
             ++top;
             --bottom;
@@ -69,46 +74,58 @@ constexpr std::array<int, 25> routeCells(SquareRoute route)
         break;
     }
     case SquareRoute::Diagonals:
-        for (int diagonal = 0; diagonal <= 8; ++diagonal) {
-            for (int row = diagonal < 5 ? 0 : diagonal - 4; row <= diagonal && row < 5; ++row)
-                cells[k++] = 5 * row + diagonal - row;
+        for (int diagonal = 0; diagonal <= rows + columns - 2; ++diagonal) {
+            for (int row = diagonal < columns ? 0 : diagonal - columns + 1; row <= diagonal && row < rows; ++row)
+                visit(columns * row + diagonal - row);
         }
         break;
     }
+}
+
+// The cells (0..24, row by row) of the classic square in the order the
+// route fills them: the k-th letter written in goes into cell
+// routeCells(route)[k].
+constexpr std::array<int, 25> routeCells(SquareRoute route)
+{
+    std::array<int, 25> cells{};
+    int k = 0;
+    visitRoute(route, classicShape, [&cells, &k](int cell) { cells[std::size_t(k++)] = cell; });
     return cells;
 }
+
+// The same for a square of any shape.
+std::vector<int> routeCells(SquareRoute route, SquareShape shape);
 
 // The route's name as the command line and its JSON give it: "rows",
 // "columns", "row-snake", "column-snake", "spiral", "diagonals".
 std::string_view routeCode(SquareRoute route);
 std::optional<SquareRoute> routeFromCode(std::string_view code);
 
-// A square written in by `route`: `written` holds the 25 letters in the
-// order they were written in, the result the square row by row. For any
-// array or string of 25 letters.
+// A square written in by `route`: `written` holds the letters in the order
+// they were written in, the result the square row by row. For any array or
+// string of shape.cells() letters.
 template<typename Letters>
-Letters writtenInBy(const Letters &written, SquareRoute route)
+Letters writtenInBy(const Letters &written, SquareRoute route, SquareShape shape = classicShape)
 {
     Letters square = written;
-    const std::array<int, 25> cells = routeCells(route);
-    for (std::size_t k = 0; k < 25; ++k)
-        square[std::size_t(cells[k])] = written[k];
+    std::size_t k = 0;
+    visitRoute(route, shape, [&](int cell) { square[std::size_t(cell)] = written[k++]; });
     return square;
 }
 
 // The letters of a square (row by row) in the order `route` wrote them in.
 template<typename Letters>
-Letters readAlong(const Letters &square, SquareRoute route)
+Letters readAlong(const Letters &square, SquareRoute route, SquareShape shape = classicShape)
 {
     Letters written = square;
-    const std::array<int, 25> cells = routeCells(route);
-    for (std::size_t k = 0; k < 25; ++k)
-        written[k] = square[std::size_t(cells[k])];
+    std::size_t k = 0;
+    visitRoute(route, shape, [&](int cell) { written[k++] = square[std::size_t(cell)]; });
     return written;
 }
 
-// How a key word makes the square, written once for the whole program: the
-// 25 letters A..Z without J wait in a pool in alphabetical order; each letter
+// How a key word makes the square, written once for the whole program and
+// every alphabet: the alphabet's letters (for the classic square the 25
+// letters A..Z without J) wait in a pool in their order; each letter
 // of the cleaned key, in turn, moves from the pool into the next cell (a
 // letter the key has already placed is no longer in the pool and places
 // nothing); then the pool, in order, fills the remaining cells.
@@ -118,17 +135,16 @@ Letters readAlong(const Letters &square, SquareRoute route)
 // the solver, which tests millions of key words on arrays of letter numbers,
 // run the same procedure. A pool offers append(code) for a letter's
 // character code, size(), at(position) and removeAt(position), positions
-// counting from 0; `setCell(cell, letter)` writes cell 0..24.
+// counting from 0; `setCell(cell, letter)` writes cell 0..cells - 1 (0..24
+// on the classic square).
 
-// Appends the letters A..Z without J to the pool.
+// Appends the alphabet's letters to the pool in order: A..Z without J for
+// the classic square.
 template<typename Pool>
-void fillKeyPool(Pool &pool)
+void fillKeyPool(Pool &pool, const Alphabet &alphabet = Alphabet::classic())
 {
-    for (int n = 1; n <= 26; ++n) {
-        const char32_t code = char32_t(64 + n);
-        if (code != U'J')
-            pool.append(code);
-    }
+    for (char32_t code : alphabet.letters())
+        pool.append(code);
 }
 
 // Places the key's letters: `keyLetter(i)` gives letter i (1..keyLength),
@@ -156,11 +172,11 @@ int placeKeyLetters(Pool &pool, int keyLength, KeyLetter keyLetter, SetCell setC
 }
 
 // Fills the cells from `cell` on with the pool's letters, in order, and
-// empties the pool.
+// empties the pool; `cells` is the square's number of cells.
 template<typename Pool, typename SetCell>
-void fillRemainingCells(Pool &pool, int cell, SetCell setCell)
+void fillRemainingCells(Pool &pool, int cell, SetCell setCell, int cells = classicShape.cells())
 {
-    while (cell <= 24) {
+    while (cell < cells) {
         setCell(cell++, pool.at(0));
         pool.removeAt(0);
     }
@@ -177,5 +193,13 @@ std::string keyedSquare(std::string_view cleanedKey, SquareRoute route = SquareR
 // 25 letters; the plain alphabet's is empty). Nothing for a text that is not
 // a square.
 std::optional<std::string> shortestKeyFor(std::string_view square, SquareRoute route = SquareRoute::Rows);
+
+// The same for every alphabet: the square of a cleaned key (the alphabet's
+// letters; anything else places nothing) as the alphabet's letters row by
+// row, and the shortest key that makes a square of the alphabet.
+std::u32string keyedSquare(const Alphabet &alphabet, std::u32string_view cleanedKey,
+                           SquareRoute route = SquareRoute::Rows);
+std::optional<std::u32string> shortestKeyFor(const Alphabet &alphabet, std::u32string_view square,
+                                             SquareRoute route = SquareRoute::Rows);
 
 } // namespace playfair

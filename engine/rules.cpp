@@ -4,9 +4,9 @@ namespace playfair {
 
 namespace {
 
-int moved(int coordinate, int step)
+int moved(int coordinate, int step, int count)
 {
-    return (coordinate + step + 5) % 5;
+    return (coordinate + step % count + count) % count;
 }
 
 } // namespace
@@ -22,29 +22,33 @@ PairRule ruleFor(SquarePosition first, SquarePosition second)
     return PairRule::SameCell;
 }
 
-std::pair<SquarePosition, SquarePosition> imageOf(SquarePosition first, SquarePosition second, int step)
+std::pair<SquarePosition, SquarePosition> imageOf(SquarePosition first, SquarePosition second, int step,
+                                                  SquareShape shape)
 {
     switch (ruleFor(first, second)) {
     case PairRule::Rectangle:
         return {{first.row, second.column}, {second.row, first.column}};
     case PairRule::SameColumn:
-        return {{moved(first.row, step), first.column}, {moved(second.row, step), second.column}};
+        return {{moved(first.row, step, shape.rows), first.column}, {moved(second.row, step, shape.rows), second.column}};
     case PairRule::SameRow:
-        return {{first.row, moved(first.column, step)}, {second.row, moved(second.column, step)}};
+        return {{first.row, moved(first.column, step, shape.columns)},
+                {second.row, moved(second.column, step, shape.columns)}};
     case PairRule::SameCell:
         break;
     }
     return {first, second};
 }
 
-bool wrapsAround(SquarePosition first, SquarePosition second, int step)
+bool wrapsAround(SquarePosition first, SquarePosition second, int step, SquareShape shape)
 {
-    const auto crosses = [step](int coordinate) { return coordinate + step < 0 || coordinate + step > 4; };
+    const auto crosses = [step](int coordinate, int count) {
+        return coordinate + step < 0 || coordinate + step > count - 1;
+    };
     switch (ruleFor(first, second)) {
     case PairRule::SameColumn:
-        return crosses(first.row) || crosses(second.row);
+        return crosses(first.row, shape.rows) || crosses(second.row, shape.rows);
     case PairRule::SameRow:
-        return crosses(first.column) || crosses(second.column);
+        return crosses(first.column, shape.columns) || crosses(second.column, shape.columns);
     case PairRule::Rectangle:
     case PairRule::SameCell:
         break;

@@ -2,19 +2,36 @@
 
 #include "rules.h"
 
-#include <array>
 #include <cassert>
+#include <vector>
 
 namespace playfair {
 
-std::string preparedMessage(std::string_view cleanedLetters, Doubles doubles)
+namespace {
+
+std::u32string widened(std::string_view text)
 {
-    std::string prepared;
+    return std::u32string(text.begin(), text.end());
+}
+
+std::string narrowed(std::u32string_view letters)
+{
+    std::string text;
+    text.reserve(letters.size());
+    for (char32_t letter : letters)
+        text += char(letter);
+    return text;
+}
+
+} // namespace
+
+std::u32string preparedMessage(const Alphabet &alphabet, std::u32string_view cleanedLetters, Doubles doubles)
+{
+    std::u32string prepared;
     prepared.reserve(cleanedLetters.size() + cleanedLetters.size() / 8 + 2);
     std::size_t i = 0;
     while (i < cleanedLetters.size()) {
-        const char first = cleanedLetters[i];
-        const char filler = first == 'X' ? 'Q' : 'X';
+        const char32_t first = cleanedLetters[i];
         prepared += first;
         if (i + 1 < cleanedLetters.size() && (cleanedLetters[i + 1] != first || doubles == Doubles::Kept)) {
             prepared += cleanedLetters[i + 1];
@@ -22,40 +39,59 @@ std::string preparedMessage(std::string_view cleanedLetters, Doubles doubles)
         } else {
             // A doubled pair is split by the filler, and the second letter
             // starts the next pair; a last letter alone is evened by it.
-            prepared += filler;
+            prepared += alphabet.fillerAfter(first);
             i += 1;
         }
     }
     return prepared;
 }
 
-bool isSquare(std::string_view square)
+bool isSquare(const Alphabet &alphabet, std::u32string_view square)
 {
-    if (square.size() != 25)
+    if (int(square.size()) != alphabet.size())
         return false;
-    std::array<bool, 26> seen{};
-    for (char letter : square) {
-        if (letter < 'A' || letter > 'Z' || letter == 'J' || seen[letter - 'A'])
+    std::vector<bool> seen(square.size());
+    for (char32_t letter : square) {
+        const int index = alphabet.indexOf(letter);
+        if (index < 0 || seen[std::size_t(index)])
             return false;
-        seen[letter - 'A'] = true;
+        seen[std::size_t(index)] = true;
     }
     return true;
 }
 
-std::string transformedPairs(std::string_view square, std::string_view text, int step)
+std::u32string transformedPairs(const Alphabet &alphabet, std::u32string_view square, std::u32string_view text,
+                                int step)
 {
-    assert(isSquare(square) && text.size() % 2 == 0);
-    std::array<SquarePosition, 26> position{};
-    for (int cell = 0; cell < 25; ++cell)
-        position[square[cell] - 'A'] = {cell / 5, cell % 5};
+    assert(isSquare(alphabet, square) && text.size() % 2 == 0);
+    const SquareShape shape = alphabet.shape();
+    std::vector<SquarePosition> position(square.size());
+    for (int cell = 0; cell < shape.cells(); ++cell)
+        position[std::size_t(alphabet.indexOf(square[std::size_t(cell)]))] = SquarePosition::ofCell(cell, shape);
 
-    std::string result(text.size(), ' ');
+    std::u32string result(text.size(), U' ');
     for (std::size_t i = 0; i + 1 < text.size(); i += 2) {
-        const auto [first, second] = imageOf(position[text[i] - 'A'], position[text[i + 1] - 'A'], step);
-        result[i] = square[first.cell()];
-        result[i + 1] = square[second.cell()];
+        const auto [first, second] = imageOf(position[std::size_t(alphabet.indexOf(text[i]))],
+                                             position[std::size_t(alphabet.indexOf(text[i + 1]))], step, shape);
+        result[i] = square[std::size_t(first.cell(shape))];
+        result[i + 1] = square[std::size_t(second.cell(shape))];
     }
     return result;
+}
+
+std::string preparedMessage(std::string_view cleanedLetters, Doubles doubles)
+{
+    return narrowed(preparedMessage(Alphabet::classic(), widened(cleanedLetters), doubles));
+}
+
+bool isSquare(std::string_view square)
+{
+    return isSquare(Alphabet::classic(), widened(square));
+}
+
+std::string transformedPairs(std::string_view square, std::string_view text, int step)
+{
+    return narrowed(transformedPairs(Alphabet::classic(), widened(square), widened(text), step));
 }
 
 } // namespace playfair

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "alphabet.h"
+
 #include <string>
 #include <string_view>
 
@@ -30,5 +32,14 @@ std::string transformedPairs(std::string_view square, std::string_view text, int
 
 // Whether `square` holds each of the 25 letters exactly once.
 bool isSquare(std::string_view square);
+
+// The same in every alphabet, on its letters, its shape and its fillers
+// (for latin-ij exactly the forms above): a doubled pair split by
+// alphabet.fillerAfter(letter), an odd end evened by it.
+std::u32string preparedMessage(const Alphabet &alphabet, std::u32string_view cleanedLetters,
+                               Doubles doubles = Doubles::Split);
+std::u32string transformedPairs(const Alphabet &alphabet, std::u32string_view square, std::u32string_view text,
+                                int step);
+bool isSquare(const Alphabet &alphabet, std::u32string_view square);
 
 } // namespace playfair
