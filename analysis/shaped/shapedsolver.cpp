@@ -2,6 +2,8 @@
 
 #include "analysis/shaped/shapedannealer.h"
 #include "analysis/statistics/utf8.h"
+#include "engine/keyedsquare.h"
+#include "engine/rules.h"
 
 #include <algorithm>
 #include <condition_variable>
@@ -37,17 +39,31 @@ constexpr std::size_t searchedLetters = 300;
 // comes within this many log10 units of it: odds of a thousand to one.
 constexpr double keyWordMargin = 3;
 
-// Where a pair's letters go on a rows x columns rectangle: `step` +1 to
-// encrypt, -1 to decrypt; rows and columns wrap around.
+// Where a pair's letters go on a rows x columns rectangle, by the
+// program's own rules (engine/rules.h): `step` +1 to encrypt, -1 to decrypt.
 std::pair<int, int> pairImage(int rows, int columns, int a, int b, int step)
 {
-    const int ra = a / columns, ca = a % columns, rb = b / columns, cb = b % columns;
-    if (ra != rb && ca != cb)
-        return {ra * columns + cb, rb * columns + ca};
-    if (ra != rb)
-        return {((ra + step + rows) % rows) * columns + ca, ((rb + step + rows) % rows) * columns + cb};
-    return {ra * columns + (ca + step + columns) % columns, rb * columns + (cb + step + columns) % columns};
+    const SquareShape shape{rows, columns};
+    const auto [first, second] =
+        imageOf(SquarePosition::ofCell(a, shape), SquarePosition::ofCell(b, shape), step, shape);
+    return {first.cell(shape), second.cell(shape)};
 }
+
+// The letter pool of the program's key-square construction
+// (engine/keyedsquare.h) on the solver's letter numbers of an alphabet.
+class ShapedKeyPool
+{
+public:
+    explicit ShapedKeyPool(const SolverLetters &letters) : m_letters(letters) {}
+    void append(char32_t code) { m_pool.push_back(std::uint8_t(m_letters.number(code))); }
+    int size() const { return int(m_pool.size()); }
+    std::uint8_t at(int position) const { return m_pool[std::size_t(position)]; }
+    void removeAt(int position) { m_pool.erase(m_pool.begin() + position); }
+
+private:
+    const SolverLetters &m_letters;
+    std::vector<std::uint8_t> m_pool;
+};
 
 template<int Rows, int Columns>
 const ShapedPairTable<Rows, Columns> &pairTable()
@@ -435,20 +451,13 @@ double ShapedStatistics::readsLikeTheLanguage(std::size_t count) const
 
 std::vector<std::uint8_t> shapedKeySquare(const SolverLetters &letters, const std::vector<std::uint8_t> &key)
 {
-    const int n = letters.size();
-    std::vector<std::uint8_t> square;
-    square.reserve(std::size_t(n));
-    std::vector<bool> placed(std::size_t(n), false);
-    for (std::uint8_t letter : key) {
-        if (letter < n && !placed[letter]) {
-            placed[letter] = true;
-            square.push_back(letter);
-        }
-    }
-    for (int letter = 0; letter < n; ++letter) {
-        if (!placed[std::size_t(letter)])
-            square.push_back(std::uint8_t(letter));
-    }
+    std::vector<std::uint8_t> square(std::size_t(letters.size()));
+    const auto setCell = [&square](int cell, std::uint8_t letter) { square[std::size_t(cell)] = letter; };
+    ShapedKeyPool pool(letters);
+    fillKeyPool(pool, *letters.alphabet);
+    std::optional<int> scan;
+    const int placed = placeKeyLetters(pool, int(key.size()), [&key](int i) { return key[std::size_t(i - 1)]; }, setCell, scan);
+    fillRemainingCells(pool, placed, setCell, letters.size());
     return square;
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "engine/alphabet.h"
+
 #include <array>
 #include <cstdint>
 #include <optional>
@@ -9,11 +11,11 @@
 
 namespace playfair::analysis {
 
-// The alphabets the solver breaks, by their codes on the command line:
-// latin-ij (the classic 5 x 5 square, J as I), latin-q (5 x 5 without Q),
-// latin-digits (6 x 6, A..Z and 0..9) and cyrillic (5 x 6, the 30 Bulgarian
-// letters).
-enum class AlphabetKind : std::uint8_t { LatinIJ, LatinQ, LatinDigits, Cyrillic };
+// The alphabets the solver breaks (engine/alphabet.h), by their codes on
+// the command line: latin-ij (the classic 5 x 5 square, J as I), latin-q
+// (5 x 5 without Q), latin-digits (6 x 6, A..Z and 0..9) and cyrillic (5 x 6,
+// the 30 Bulgarian letters).
+using AlphabetKind = Alphabet::Id;
 
 inline constexpr std::array<AlphabetKind, 4> alphabetKinds{AlphabetKind::LatinIJ, AlphabetKind::LatinQ,
                                                            AlphabetKind::LatinDigits, AlphabetKind::Cyrillic};
@@ -22,14 +24,15 @@ std::string_view alphabetCode(AlphabetKind kind);
 std::optional<AlphabetKind> alphabetFromCode(std::string_view code);
 
 // The solver's numbering of an alphabet's letters: 0..size-1 in the
-// alphabet's order, the order the key square is filled in. The classic
-// alphabet is numbered by analysis/alphabet.h (A..Z without J) alike.
+// alphabet's order (Alphabet::letters), the order the key square is filled
+// in. The classic alphabet is numbered by analysis/alphabet.h (A..Z without
+// J) alike.
 struct SolverLetters
 {
     AlphabetKind kind = AlphabetKind::LatinIJ;
+    const Alphabet *alphabet = &Alphabet::classic();
     int rows = 5;
     int columns = 5;
-    std::u32string letters; // in order, capitals
 
     int size() const { return rows * columns; }
     // A character's letter number after the alphabet's cleaning (either
@@ -50,9 +53,5 @@ struct SolverLetters
 // first filler) and one to even the end.
 std::vector<std::uint8_t> preparedLetters(const SolverLetters &letters, std::string_view text);
 
-// The filler letters the statistics are prepared with: X and Q in latin-ij
-// and latin-digits, X and Z in latin-q, Ь and Ю in cyrillic (the Bulgarian
-// letters that stand least often doubled among the rarest).
-std::array<char32_t, 2> fillerLetters(AlphabetKind kind);
 
 } // namespace playfair::analysis
