@@ -260,7 +260,9 @@ void BreakWindow::start()
     std::optional<BreakSession::Search> search = m_session.start();
     if (search) {
         const int run = search->run;
-        auto *job = new BreakJob(std::move(search->ciphertext), std::move(search->options));
+        auto *job = search->alphabet == analysis::AlphabetKind::LatinIJ
+            ? new BreakJob(std::move(search->ciphertext), std::move(search->options))
+            : new BreakJob(std::move(search->shapedCiphertext), std::move(search->shapedOptions));
         connect(
             job, &BreakJob::progress, this,
             [this, run](const analysis::SolverReport &report) {
@@ -323,6 +325,7 @@ void BreakWindow::render()
     m_demonstration->setEnabled(!searching);
     m_ciphertext->setReadOnly(searching);
     m_language->setEnabled(!searching);
+    m_alphabet->setEnabled(!searching);
     m_doublesKept->setEnabled(!searching);
     m_crib->setEnabled(!searching);
     m_timeLimit->setEnabled(!searching);
