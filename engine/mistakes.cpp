@@ -8,50 +8,57 @@ namespace {
 
 using Positions = std::pair<SquarePosition, SquarePosition>;
 
-SquarePosition positionOf(int cell)
+// The rules and the slips worked on a square of one shape.
+struct Shaped
 {
-    return {cell / 5, cell % 5};
-}
+    SquareShape shape;
+
+    SquarePosition positionOf(int cell) const { return SquarePosition::ofCell(cell, shape); }
+    Positions imageOf(SquarePosition a, SquarePosition b, int step) const
+    {
+        return playfair::imageOf(a, b, step, shape);
+    }
+    SquarePosition movedAlong(SquarePosition p, bool alongRow, int step) const;
+    SquarePosition cornerOf(SquarePosition p, SquarePosition q) const;
+    bool crossesEdge(SquarePosition p, PairRule rule, int step) const;
+        std::vector<std::pair<SlipFinding, Positions>> candidatesFor(SquarePosition a, SquarePosition b, int step) const;
+};
 
 // One letter moved a cell along its row (`alongRow`) or its column, by the
 // rule of a row or column pair: the letter paired with a neighbour on its
 // line, so the rules decide where it goes.
-SquarePosition movedAlong(SquarePosition p, bool alongRow, int step)
+SquarePosition Shaped::movedAlong(SquarePosition p, bool alongRow, int step) const
 {
-    const SquarePosition partner = alongRow ? SquarePosition{p.row, (p.column + 1) % 5}
-                                            : SquarePosition{(p.row + 1) % 5, p.column};
+    const SquarePosition partner = alongRow ? SquarePosition{p.row, (p.column + 1) % shape.columns}
+                                            : SquarePosition{(p.row + 1) % shape.rows, p.column};
     return imageOf(p, partner, step).first;
 }
 
 // The corner of the rectangle rule: the letter in p's row and q's column, as
 // the rule gives it for p paired with a letter in q's column off p's row.
-SquarePosition cornerOf(SquarePosition p, SquarePosition q)
+SquarePosition Shaped::cornerOf(SquarePosition p, SquarePosition q) const
 {
     if (p.column == q.column)
         return p;
-    const SquarePosition partner{p.row == q.row ? (p.row + 1) % 5 : q.row, q.column};
+    const SquarePosition partner{p.row == q.row ? (p.row + 1) % shape.rows : q.row, q.column};
     return imageOf(p, partner, +1).first;
 }
 
-bool crossesEdge(SquarePosition p, PairRule rule, int step)
+bool Shaped::crossesEdge(SquarePosition p, PairRule rule, int step) const
 {
     const int coordinate = rule == PairRule::SameRow ? p.column : p.row;
-    return coordinate + step < 0 || coordinate + step > 4;
+    const int count = rule == PairRule::SameRow ? shape.columns : shape.rows;
+    return coordinate + step < 0 || coordinate + step > count - 1;
 }
 
-// A slip and the pair it gives.
-struct Candidate
-{
-    SlipFinding finding;
-    Positions result;
-};
-
-std::vector<Candidate> candidatesFor(SquarePosition a, SquarePosition b, int step)
+// Each slip and the pair it gives.
+std::vector<std::pair<SlipFinding, Positions>> Shaped::candidatesFor(SquarePosition a, SquarePosition b,
+                                                                      int step) const
 {
     const PairRule rule = ruleFor(a, b);
     const Positions right = imageOf(a, b, step);
     const bool line = rule == PairRule::SameRow || rule == PairRule::SameColumn;
-    std::vector<Candidate> candidates;
+    std::vector<std::pair<SlipFinding, Positions>> candidates;
     const auto add = [&](SlipFinding finding, Positions result) {
         finding.rule = rule;
         candidates.push_back({finding, result});
@@ -61,7 +68,7 @@ std::vector<Candidate> candidatesFor(SquarePosition a, SquarePosition b, int ste
     add({.slip = Slip::Order}, {right.second, right.first});
     if (line)
         add({.slip = Slip::Direction}, imageOf(a, b, -step));
-    if (line && wrapsAround(a, b, step)) {
+    if (line && wrapsAround(a, b, step, shape)) {
         const int edge = crossesEdge(a, rule, step) ? 0 : 1;
         const SquarePosition from = edge == 0 ? a : b;
         const SquarePosition wrapped = edge == 0 ? right.first : right.second;
@@ -91,14 +98,23 @@ std::vector<Candidate> candidatesFor(SquarePosition a, SquarePosition b, int ste
     return candidates;
 }
 
-std::string lettersAt(std::string_view square, Positions positions)
+std::u32string lettersAt(std::u32string_view square, Positions positions, SquareShape shape)
 {
-    return {square[std::size_t(positions.first.cell())], square[std::size_t(positions.second.cell())]};
+    return {square[std::size_t(positions.first.cell(shape))], square[std::size_t(positions.second.cell(shape))]};
 }
 
-char asCounted(char letter)
+// A letter as the square counts it: a capital merged with its partner (J as
+// I in latin-ij); anything else, small letters included, as it stands.
+char32_t countedAs(const Alphabet &alphabet, char32_t c)
 {
-    return letter == 'J' ? 'I' : letter;
+    const bool small = (c >= U'a' && c <= U'z') || (c >= 0x430 && c <= 0x45F);
+    const char32_t letter = small ? 0 : alphabet.letterFor(c);
+    return letter ? letter : c;
+}
+
+std::u32string widened(std::string_view text)
+{
+    return std::u32string(text.begin(), text.end());
 }
 
 } // namespace
@@ -130,42 +146,52 @@ std::string_view slipCode(Slip slip)
     return "unknown";
 }
 
-int cellOf(std::string_view square, char letter)
+int cellOf(const Alphabet &alphabet, std::u32string_view square, char32_t letter)
 {
-    const std::size_t cell = square.find(asCounted(letter));
-    return cell == std::string_view::npos || cell >= 25 ? -1 : int(cell);
+    const std::size_t cell = square.find(countedAs(alphabet, letter));
+    return cell == std::u32string_view::npos || int(cell) >= alphabet.size() ? -1 : int(cell);
 }
 
-std::optional<SlipFinding> findSlip(std::string_view square, std::string_view given, int step, std::string_view answer,
-                                    const std::vector<std::string> &otherSquares)
+int cellOf(std::string_view square, char letter)
+{
+    return cellOf(Alphabet::classic(), widened(square), char32_t(static_cast<unsigned char>(letter)));
+}
+
+std::optional<SlipFinding> findSlip(const Alphabet &alphabet, std::u32string_view square, std::u32string_view given,
+                                    int step, std::u32string_view answer,
+                                    const std::vector<std::u32string> &otherSquares)
 {
     if (given.size() != 2 || answer.size() != 2)
         return SlipFinding{};
-    const int first = cellOf(square, given[0]);
-    const int second = cellOf(square, given[1]);
+    const SquareShape shape = alphabet.shape();
+    const Shaped on{shape};
+    const int first = cellOf(alphabet, square, given[0]);
+    const int second = cellOf(alphabet, square, given[1]);
     if (first < 0 || second < 0 || first == second)
         return SlipFinding{};
-    const SquarePosition a = positionOf(first);
-    const SquarePosition b = positionOf(second);
-    const std::string typed{asCounted(answer[0]), asCounted(answer[1])};
-    const std::string expected = lettersAt(square, imageOf(a, b, step));
+    const SquarePosition a = on.positionOf(first);
+    const SquarePosition b = on.positionOf(second);
+    const std::u32string typed{countedAs(alphabet, answer[0]), countedAs(alphabet, answer[1])};
+    const std::u32string expected = lettersAt(square, on.imageOf(a, b, step), shape);
     if (typed == expected)
         return std::nullopt;
 
     // Every slip's letters, the likeliest first; the other squares last.
-    std::vector<std::pair<SlipFinding, std::string>> tries;
-    for (const Candidate &candidate : candidatesFor(a, b, step))
-        tries.emplace_back(candidate.finding, lettersAt(square, candidate.result));
-    std::vector<std::string> squares{keyedSquare("")};
+    std::vector<std::pair<SlipFinding, std::u32string>> tries;
+    for (const auto &[finding, result] : on.candidatesFor(a, b, step))
+        tries.emplace_back(finding, lettersAt(square, result, shape));
+    std::vector<std::u32string> squares{alphabet.plainSquare()};
     squares.insert(squares.end(), otherSquares.begin(), otherSquares.end());
     for (std::size_t i = 0; i < squares.size(); ++i) {
-        const std::string &other = squares[i];
-        const int otherFirst = cellOf(other, given[0]);
-        const int otherSecond = cellOf(other, given[1]);
-        if (other.size() != 25 || other == square || otherFirst < 0 || otherSecond < 0 || otherFirst == otherSecond)
+        const std::u32string &other = squares[i];
+        const int otherFirst = cellOf(alphabet, other, given[0]);
+        const int otherSecond = cellOf(alphabet, other, given[1]);
+        if (int(other.size()) != alphabet.size() || other == square || otherFirst < 0 || otherSecond < 0
+            || otherFirst == otherSecond)
             continue;
         tries.emplace_back(SlipFinding{.slip = Slip::OtherSquare, .rule = ruleFor(a, b), .otherSquare = int(i)},
-                           lettersAt(other, imageOf(positionOf(otherFirst), positionOf(otherSecond), step)));
+                           lettersAt(other, on.imageOf(on.positionOf(otherFirst), on.positionOf(otherSecond), step),
+                                     shape));
     }
 
     for (const auto &[finding, letters] : tries) {
@@ -192,6 +218,15 @@ std::optional<SlipFinding> findSlip(std::string_view square, std::string_view gi
         }
     }
     return finding;
+}
+
+std::optional<SlipFinding> findSlip(std::string_view square, std::string_view given, int step, std::string_view answer,
+                                    const std::vector<std::string> &otherSquares)
+{
+    std::vector<std::u32string> others;
+    for (const std::string &other : otherSquares)
+        others.push_back(widened(other));
+    return findSlip(Alphabet::classic(), widened(square), widened(given), step, widened(answer), others);
 }
 
 } // namespace playfair

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "alphabet.h"
 #include "rules.h"
 
 #include <array>
@@ -71,5 +72,14 @@ std::optional<SlipFinding> findSlip(std::string_view square, std::string_view gi
 
 // The cell (0..24) of `letter` in `square`, J counting as I; -1 if none.
 int cellOf(std::string_view square, char letter);
+
+// The same in any alphabet: `square` is its letters row by row, the pairs
+// its capitals (merged letters counting as their partner), and the plain
+// square tried is the alphabet's own. The classic forms above are these on
+// latin-ij.
+std::optional<SlipFinding> findSlip(const Alphabet &alphabet, std::u32string_view square, std::u32string_view given,
+                                    int step, std::u32string_view answer,
+                                    const std::vector<std::u32string> &otherSquares = {});
+int cellOf(const Alphabet &alphabet, std::u32string_view square, char32_t letter);
 
 } // namespace playfair

@@ -841,6 +841,50 @@ private Q_SLOTS:
         QCOMPARE(view.cipherCells(), QList<int>{2});
         QCOMPARE(view.cellRect(1).left() - view.cellRect(0).right(), 5); // the 4-pixel gap for the outlines
     }
+
+    // The square of each alphabet's shape: its cells row by row, numbered
+    // rows and columns, and the last cell in the bottom right corner.
+    void theSquareViewDrawsEachShape_data()
+    {
+        QTest::addColumn<int>("rows");
+        QTest::addColumn<int>("columns");
+        QTest::addColumn<QString>("letters");
+        QTest::newRow("5x5") << 5 << 5 << "PLAYFIREXMBCDGHKNOQSTUVWZ";
+        QTest::newRow("6x6") << 6 << 6 << "ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+        QTest::newRow("5x6") << 5 << 6 << "АБВГДЕЖЗИЙКЛМНОПРСТУФХЦЧШЩЪЬЮЯ";
+    }
+
+    void theSquareViewDrawsEachShape()
+    {
+        QFETCH(int, rows);
+        QFETCH(int, columns);
+        QFETCH(QString, letters);
+        SquareView view;
+        view.setShape({rows == 6 ? 5 : 6, 6}); // from another shape, as a window changing its alphabet does
+        view.setEmphasised({0});
+        view.setShape({rows, columns});
+        view.setLetters(letters);
+        view.setOutlines({0}, {rows * columns - 1});
+        view.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&view));
+        QCOMPARE(view.letters(), letters);
+        QCOMPARE(view.emphasised(), QList<int>());
+        QCOMPARE(view.findChildren<QLabel *>(QRegularExpression(QStringLiteral("^cell_"))).size(), rows * columns);
+        QVERIFY(view.findChild<QLabel *>(QStringLiteral("column_%1").arg(columns)));
+        QVERIFY(!view.findChild<QLabel *>(QStringLiteral("column_%1").arg(columns + 1)));
+        QVERIFY(view.findChild<QLabel *>(QStringLiteral("row_%1").arg(rows)));
+        QVERIFY(!view.findChild<QLabel *>(QStringLiteral("row_%1").arg(rows + 1)));
+        const QRect first = view.cellRect(0);
+        const QRect belowFirst = view.cellRect(columns);
+        const QRect last = view.cellRect(rows * columns - 1);
+        QCOMPARE(belowFirst.left(), first.left());
+        QVERIFY(belowFirst.top() > first.bottom());
+        QCOMPARE(view.cellRect(columns - 1).top(), first.top());
+        QVERIFY(view.rect().contains(last));
+        QCOMPARE(last.left(), view.cellRect(columns - 1).left());
+        QCOMPARE(last.top(), view.cellRect((rows - 1) * columns).top());
+        QCOMPARE(view.cipherCells(), QList<int>{rows * columns - 1});
+    }
 };
 
 QTEST_MAIN(TestPracticeWindow)

@@ -33,21 +33,11 @@ QLabel *makeLabel(QWidget *parent, const QString &name, const QString &text, con
 SquareView::SquareView(QWidget *parent)
     : QWidget(parent)
 {
-    auto *grid = new QGridLayout(this);
-    grid->setContentsMargins(gap / 2, gap / 2, gap / 2, gap / 2);
-    grid->setSpacing(gap);
-    for (int i = 0; i < 5; ++i) {
-        const QString digit = QString::number(i + 1);
-        m_numbers[i] = makeLabel(this, QStringLiteral("column_%1").arg(i + 1), digit, numberColour);
-        m_numbers[i + 5] = makeLabel(this, QStringLiteral("row_%1").arg(i + 1), digit, numberColour);
-        grid->addWidget(m_numbers[i], 0, i + 1);
-        grid->addWidget(m_numbers[i + 5], i + 1, 0);
-    }
-    for (int k = 0; k < 25; ++k) {
-        m_cells[k] = makeLabel(this, QStringLiteral("cell_%1").arg(k), QString(), cellColour);
-        grid->addWidget(m_cells[k], k / 5 + 1, k % 5 + 1);
-    }
-    grid->setSizeConstraint(QLayout::SetFixedSize);
+    m_grid = new QGridLayout(this);
+    m_grid->setContentsMargins(gap / 2, gap / 2, gap / 2, gap / 2);
+    m_grid->setSpacing(gap);
+    m_grid->setSizeConstraint(QLayout::SetFixedSize);
+    makeCells();
 
     m_marks = new SquareMarks([this](int cell) { return cellRect(cell); }, this);
     m_marks->setObjectName(QStringLiteral("SquareMarks"));
@@ -56,10 +46,48 @@ SquareView::SquareView(QWidget *parent)
     nameCells();
 }
 
+void SquareView::makeCells()
+{
+    qDeleteAll(m_numbers);
+    qDeleteAll(m_cells);
+    m_numbers.clear();
+    m_cells.clear();
+    for (int i = 0; i < m_shape.columns; ++i) {
+        m_numbers << makeLabel(this, QStringLiteral("column_%1").arg(i + 1), QString::number(i + 1), numberColour);
+        m_grid->addWidget(m_numbers.back(), 0, i + 1);
+    }
+    for (int i = 0; i < m_shape.rows; ++i) {
+        m_numbers << makeLabel(this, QStringLiteral("row_%1").arg(i + 1), QString::number(i + 1), numberColour);
+        m_grid->addWidget(m_numbers.back(), i + 1, 0);
+    }
+    for (int k = 0; k < m_shape.cells(); ++k) {
+        const SquarePosition place = SquarePosition::ofCell(k, m_shape);
+        m_cells << makeLabel(this, QStringLiteral("cell_%1").arg(k), QString(), cellColour);
+        m_grid->addWidget(m_cells.back(), place.row + 1, place.column + 1);
+    }
+}
+
+void SquareView::setShape(SquareShape shape)
+{
+    if (shape == m_shape)
+        return;
+    m_shape = shape;
+    m_emphasised.clear();
+    m_wrong.clear();
+    m_marks->setMarks({}, {});
+    makeCells();
+    applyFont();
+    nameCells();
+    colourCells();
+    m_marks->raise();
+}
+
 void SquareView::nameCells()
 {
-    for (int k = 0; k < 25; ++k)
-        m_cells[k]->setAccessibleName(tr("ред %1, колона %2").arg(k / 5 + 1).arg(k % 5 + 1));
+    for (int k = 0; k < m_cells.size(); ++k) {
+        const SquarePosition place = SquarePosition::ofCell(k, m_shape);
+        m_cells[k]->setAccessibleName(tr("ред %1, колона %2").arg(place.row + 1).arg(place.column + 1));
+    }
 }
 
 void SquareView::applyFont()
@@ -75,7 +103,7 @@ void SquareView::applyFont()
 
 void SquareView::setLetters(const QString &letters)
 {
-    for (int k = 0; k < 25; ++k) {
+    for (int k = 0; k < m_cells.size(); ++k) {
         const QString letter = k < letters.size() ? QString(letters[k]) : QString();
         if (m_cells[k]->text() != letter)
             m_cells[k]->setText(letter);
@@ -121,7 +149,7 @@ void SquareView::setWrongCells(const QList<int> &cells)
 
 void SquareView::colourCells()
 {
-    for (int k = 0; k < 25; ++k) {
+    for (int k = 0; k < m_cells.size(); ++k) {
         const bool emphasised = m_emphasised.contains(k);
         // Only the weight: the size stays the view's, which grows with the zoom.
         QFont font;
@@ -137,7 +165,7 @@ void SquareView::colourCells()
 
 QRect SquareView::cellRect(int cell) const
 {
-    return m_cells[cell]->geometry();
+    return cell >= 0 && cell < m_cells.size() ? m_cells[cell]->geometry() : QRect();
 }
 
 QColor SquareView::emphasisColour()

@@ -1,10 +1,11 @@
 #pragma once
 
+#include "engine/rules.h"
+
 #include <QList>
 #include <QWidget>
 
-#include <array>
-
+class QGridLayout;
 class QLabel;
 
 namespace playfair {
@@ -12,11 +13,13 @@ namespace playfair {
 class SquareMarks;
 
 // The 5 x 5 square as the main window draws it, for the program's other
-// windows: orange cells with the row and column numbers 1 to 5 on blue
+// windows, or a square of another shape (6 x 6, 5 rows x 6 columns): orange
+// cells with the row and column numbers from 1 on blue
 // labels, in the window's font. It can outline a pair's cells as the main
 // window does (plain letters solid, cipher letters dashed) and emphasise any
 // set of cells (bold letters on a light green cell). The cells are sized from
-// the font, so the square grows with it; cells are counted 0 to 24 row by row.
+// the font, so the square grows with it; cells are counted from 0 row by row
+// (0 to 24 on the 5 x 5 square).
 class SquareView : public QWidget
 {
     Q_OBJECT
@@ -24,7 +27,13 @@ class SquareView : public QWidget
 public:
     explicit SquareView(QWidget *parent = nullptr);
 
-    // Up to 25 letters row by row; cells past the text's end stay empty.
+    // The rows and columns drawn; 5 x 5 until set. A new shape empties the
+    // cells and drops the outlines and marks.
+    void setShape(SquareShape shape);
+    SquareShape shape() const { return m_shape; }
+
+    // Up to shape().cells() letters row by row; cells past the text's end
+    // stay empty.
     void setLetters(const QString &letters);
     QString letters() const;
 
@@ -56,8 +65,12 @@ private:
     void nameCells();
     void colourCells();
 
-    std::array<QLabel *, 10> m_numbers{};
-    std::array<QLabel *, 25> m_cells{};
+    void makeCells();
+
+    QGridLayout *m_grid = nullptr;
+    SquareShape m_shape;
+    QList<QLabel *> m_numbers;
+    QList<QLabel *> m_cells;
     SquareMarks *m_marks = nullptr;
     QList<int> m_emphasised;
     QList<int> m_wrong;
