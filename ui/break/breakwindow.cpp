@@ -8,6 +8,7 @@
 #include "ui/application.h"
 #include "ui/shared/colourbutton.h"
 #include "ui/shared/languagemenu.h"
+#include "engine/alphabet.h"
 #include "ui/shared/squareview.h"
 #include "ui/shared/windowcolours.h"
 #include "ui/shared/windowparts.h"
@@ -331,6 +332,10 @@ void BreakWindow::render()
     m_timeLimit->setEnabled(!searching);
     renderInputs();
 
+    // The square in the shape of its alphabet: 5 x 5, 6 x 6 or 5 rows of 6.
+    const SquareShape shape = Alphabet::of(m_session.squareAlphabet()).shape();
+    if (m_square->shape() != shape)
+        m_square->setShape(shape);
     m_square->setLetters(m_session.squareLetters());
     const QList<int> right = m_session.rightCells();
     if (m_square->emphasised() != right)
