@@ -115,7 +115,7 @@ public:
     // box's letters are read in.
     analysis::AlphabetKind squareAlphabet() const;
     // Which alphabet the box's letters are read in, and why, when it is not
-    // the classic square or was chosen in the box; else empty.
+    // the classic square; else empty.
     QString alphabetNote() const;
     // The time limit's range: an hour at most, for a long hunt on a short text.
     static constexpr int shortestTimeLimit = 5;

@@ -254,13 +254,13 @@ QString BreakSession::alphabetNote() const
 {
     if (m_ciphertext.trimmed().isEmpty() && !hasSearched())
         return {};
+    // The classic square, chosen or not, is the one every text assumes.
     const analysis::AlphabetKind alphabet = squareAlphabet();
-    if (alphabet == analysis::AlphabetKind::LatinIJ && !m_alphabet)
+    if (alphabet == analysis::AlphabetKind::LatinIJ)
         return {};
     QString name;
     switch (alphabet) {
     case analysis::AlphabetKind::LatinIJ:
-        name = tr("латиница, J като I, квадрат 5 × 5");
         break;
     case analysis::AlphabetKind::LatinQ:
         name = tr("латиница без Q, квадрат 5 × 5");

@@ -213,6 +213,12 @@ QWidget *BreakWindow::createSearchInputs()
     settings->addWidget(m_languageLabel, 0, 0);
     // The alphabet beside the language.
     m_alphabetLabel = label(m_alphabet);
+    // Both boxes may narrow below their longest item, whose full text the
+    // open list still shows, so that the window is no wider for the second.
+    for (QComboBox *box : {m_language, m_alphabet}) {
+        box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+        box->setMinimumContentsLength(3);
+    }
     auto *languageRow = new QHBoxLayout;
     languageRow->addWidget(m_language, 1);
     languageRow->addWidget(m_alphabetLabel);
