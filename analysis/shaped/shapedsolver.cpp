@@ -188,9 +188,14 @@ ShapedResult solveOn(const std::vector<std::uint8_t> &ciphertext, const ShapedOp
     const int threadCount = options.threads > 0 ? options.threads : int(std::max(1u, std::thread::hardware_concurrency()));
     // The key words, shared out between the threads in blocks. The lists of
     // the books and the system are read once, the first time they are
-    // wanted, and kept; a class's own words make a list of their own.
-    std::shared_ptr<const KeyLists> lists = std::make_shared<KeyLists>();
-    if (options.squares != SquareKind::Random) {
+    // wanted, and kept; a class's own words make a list of their own. The
+    // first thread to start reads them while this one already reports.
+    std::shared_ptr<const KeyLists> lists = std::make_shared<KeyLists>(); // under the mutex
+    std::once_flag listsRead;
+    std::shared_ptr<const KeyLists> readLists = lists; // set once, in call_once
+    const auto readTheLists = [&] {
+        if (options.squares == SquareKind::Random)
+            return;
         static std::mutex cacheMutex;
         static std::map<std::pair<AlphabetKind, bool>, std::shared_ptr<const KeyLists>> cache;
         if (options.keyWords.empty()) {
@@ -201,16 +206,13 @@ ShapedResult solveOn(const std::vector<std::uint8_t> &ciphertext, const ShapedOp
                 made->keys = keyWordsOf(letters, options, made->names);
                 cached = std::move(made);
             }
-            lists = cached;
+            readLists = cached;
         } else {
             auto made = std::make_shared<KeyLists>();
             made->keys = keyWordsOf(letters, options, made->names);
-            lists = std::move(made);
+            readLists = std::move(made);
         }
-    }
-    const std::vector<std::string> &names = lists->names;
-    const std::vector<std::vector<std::uint8_t>> &keyWords = lists->keys;
-    keyWordsDone = keyWordsDone || keyWords.empty();
+    };
     std::atomic<std::size_t> nextKeyWord{0};
     std::atomic<int> keyWordThreads{threadCount};
     std::vector<Found> keyWordCandidates;
@@ -226,6 +228,13 @@ ShapedResult solveOn(const std::vector<std::uint8_t> &ciphertext, const ShapedOp
         Annealer annealer(statistics.table(), tables, searched,
                           Random(options.seed ^ (0x9E3779B97F4A7C15ull * std::uint64_t(t + 1))).next());
         typename Annealer::Square square{};
+        std::call_once(listsRead, readTheLists);
+        const std::vector<std::vector<std::uint8_t>> &keyWords = readLists->keys;
+        {
+            std::lock_guard lock(mutex);
+            lists = readLists;
+            keyWordsDone = keyWordsDone || keyWords.empty();
+        }
         if (!keyWords.empty()) {
             std::vector<Found> top;
             for (;;) {
@@ -342,7 +351,7 @@ ShapedResult solveOn(const std::vector<std::uint8_t> &ciphertext, const ShapedOp
         out.plaintext = letters.text(plain.data(), plain.size());
         out.score = statistics.meanLog10(plain.data(), plain.size());
         if (best->keyWord >= 0)
-            out.keyWord = names[std::size_t(best->keyWord)];
+            out.keyWord = lists->names[std::size_t(best->keyWord)];
     };
 
     std::vector<std::jthread> workers;

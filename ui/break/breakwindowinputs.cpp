@@ -211,30 +211,22 @@ QWidget *BreakWindow::createSearchInputs()
     m_cribLabel = label(m_crib);
     m_timeLimitLabel = label(m_timeLimit);
     settings->addWidget(m_languageLabel, 0, 0);
-    // The alphabet beside the language.
+    settings->addWidget(m_language, 0, 1, 1, 3);
+    // The alphabet under the language.
     m_alphabetLabel = label(m_alphabet);
-    // Both boxes may narrow below their longest item, whose full text the
-    // open list still shows, so that the window is no wider for the second.
-    for (QComboBox *box : {m_language, m_alphabet}) {
-        box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-        box->setMinimumContentsLength(3);
-    }
-    auto *languageRow = new QHBoxLayout;
-    languageRow->addWidget(m_language, 1);
-    languageRow->addWidget(m_alphabetLabel);
-    languageRow->addWidget(m_alphabet, 1);
-    settings->addLayout(languageRow, 0, 1, 1, 3);
-    settings->addWidget(m_doublesKept, 1, 1, 1, 3);
-    settings->addWidget(m_cribLabel, 2, 0);
-    settings->addWidget(m_crib, 2, 1, 1, 3);
-    settings->addWidget(m_timeLimitLabel, 3, 0);
-    settings->addWidget(m_timeLimit, 3, 1);
+    settings->addWidget(m_alphabetLabel, 1, 0);
+    settings->addWidget(m_alphabet, 1, 1, 1, 3);
+    settings->addWidget(m_doublesKept, 2, 1, 1, 3);
+    settings->addWidget(m_cribLabel, 3, 0);
+    settings->addWidget(m_crib, 3, 1, 1, 3);
+    settings->addWidget(m_timeLimitLabel, 4, 0);
+    settings->addWidget(m_timeLimit, 4, 1);
     m_start = named(new ColourButton(QString(), startColour(), group), "start");
     m_stop = named(new ColourButton(QString(), stopColour(), group), "stop");
     for (ColourButton *button : {m_start, m_stop})
         button->setAutoDefault(false);
-    settings->addWidget(m_start, 3, 2);
-    settings->addWidget(m_stop, 3, 3);
+    settings->addWidget(m_start, 4, 2);
+    settings->addWidget(m_stop, 4, 3);
     settings->setColumnStretch(1, 1);
     layout->addLayout(settings);
     return group;
