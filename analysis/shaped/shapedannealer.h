@@ -85,12 +85,14 @@ public:
         std::uint64_t tried = 0;
         for (std::uint32_t move = 0; move < moves; ++move) {
             const Square before = m_square;
-            proposeMove();
+            const bool swapped = proposeMove();
             const int next = evaluate();
             if (next - score >= threshold[m_random.below(256)]) {
                 score = next;
                 if (score > outcome.score)
                     outcome = {score, m_square};
+            } else if (swapped) {
+                swapCells(m_swapped[0], m_swapped[1]);
             } else {
                 m_square = before;
                 for (int cell = 0; cell < cells; ++cell)
@@ -133,7 +135,9 @@ private:
         m_cellOf[m_square[b]] = std::uint8_t(b);
     }
 
-    void proposeMove()
+    // Makes a random move; true for a swap of two letters, whose cells
+    // m_swapped holds.
+    bool proposeMove()
     {
         const std::uint32_t kind = m_random.below(100);
         std::uint8_t *s = m_square.data();
@@ -142,7 +146,8 @@ private:
             int b = int(m_random.below(cells - 1));
             b += b >= a;
             swapCells(a, b);
-            return;
+            m_swapped = {a, b};
+            return true;
         }
         if (kind < 88) { // two rows
             const int a = int(m_random.below(Rows));
@@ -176,6 +181,7 @@ private:
         }
         for (int cell = 0; cell < cells; ++cell)
             m_cellOf[s[cell]] = std::uint8_t(cell);
+        return false;
     }
 
     int evaluate()
@@ -202,6 +208,7 @@ private:
     std::vector<std::uint8_t> m_plain;
     Square m_square{};
     std::array<std::uint8_t, cells> m_cellOf{};
+    std::array<int, 2> m_swapped{};
 };
 
 } // namespace playfair::analysis
