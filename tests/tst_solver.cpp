@@ -248,6 +248,23 @@ private Q_SLOTS:
         QVERIFY(shared.languageToClimb(0, 0) != shared.languageToClimb(1, 0));
     }
 
+    // The general search on every thread with the language to be found:
+    // the threads share each language's best square and the language that
+    // leads (run under ThreadSanitizer too).
+    void climbsBothLanguagesOnEveryThread()
+    {
+        const testing::CipherCase c = testing::cipherCase("en", 26000, 60, 4);
+        SolverOptions options;
+        options.threads = 2;
+        options.seed = 3;
+        options.squares = SquareKind::Random;
+        options.timeLimit = 3s;
+        const SolverResult result = solve(c.cipher, options);
+        QVERIFY(result.found);
+        QVERIFY(result.languageFound);
+        QVERIFY2(result.restarts >= 4, qPrintable(QString::number(result.restarts)));
+    }
+
     void stopsWhenAsked_data()
     {
         QTest::addColumn<bool>("hunt");
