@@ -38,6 +38,9 @@ constexpr std::size_t keySearchBelow = 100;
 // reached by this many independent searches.
 constexpr std::size_t settlesAloneFrom = 80;
 constexpr int settlingAgreement = 2;
+// A key word's plaintext that does not read very well settles it when no
+// other plaintext found comes within this many log10 units of it.
+constexpr double keyWordLead = 3;
 
 // What the pools of one task or search keep.
 constexpr std::size_t taskPool = 32;
@@ -233,15 +236,25 @@ void SearchWork::settleLanguage()
 {
     // The language is settled by a plaintext that reads like it. On a long
     // text noise of either language comes nowhere near; on a short one a
-    // search may climb noise that does, and settling on it would leave the
-    // other language unsearched: such a plaintext must first be reached by
-    // independent searches, which noise seldom is.
+    // search may climb noise that does, and a list of a million keys may
+    // hold one whose noise does, and settling on it would leave the other
+    // language unsearched: such a plaintext must first be reached by
+    // independent searches, which noise seldom is, and a key word's must
+    // read very well or far better than any other found.
     const Judged *chosen = m_shared.best();
-    if (!m_chooser.findsTheLanguage() || !chosen || m_shared.settledLanguage.load(std::memory_order_relaxed) >= 0
-        || chosen->verdict.meanLetterLog10 < m_chooser.readsLikeTheLanguage(m_searched.size(), chosen->verdict.language))
+    if (!m_chooser.findsTheLanguage() || !chosen || m_shared.settledLanguage.load(std::memory_order_relaxed) >= 0)
         return;
-    if (chosen->fromKeyWord() || m_searched.size() >= settlesAloneFrom || m_shared.agreeing >= settlingAgreement)
-        m_shared.settledLanguage.store(int(chosen->verdict.language), std::memory_order_relaxed);
+    const std::size_t letters = m_searched.size();
+    const Language language = chosen->verdict.language;
+    const double mean = chosen->verdict.meanLetterLog10;
+    if (mean < m_chooser.readsLikeTheLanguage(letters, language))
+        return;
+    const bool trusted = chosen->fromKeyWord()
+        ? letters >= settlesAloneFrom || mean >= m_chooser.readsVeryWell(letters, language)
+            || chosen->verdict.total - m_shared.runnerUp() >= keyWordLead
+        : letters >= settlesAloneFrom || m_shared.agreeing >= settlingAgreement;
+    if (trusted)
+        m_shared.settledLanguage.store(int(language), std::memory_order_relaxed);
 }
 
 void SearchWork::runTask(const Task &task, CandidatePool &pool)
