@@ -2,6 +2,7 @@
 // keeps to a crib, repeats itself on one thread, reports progress at its
 // pace and stops when asked. One thread and fixed seeds keep it repeatable.
 
+#include "analysis/search/searchwork.h"
 #include "analysis/solver.h"
 #include "analysis/squarealignment.h"
 #include "heldouttext.h"
@@ -68,6 +69,11 @@ private Q_SLOTS:
         QTest::newRow("English, 200 letters elsewhere") << "en" << 90000 << 200;
         QTest::newRow("English, 664 letters") << "en" << 40000 << 664;
         QTest::newRow("Bulgarian in Latin letters, 200 letters") << "bg" << 30000 << 200;
+        // The language left to the solver: it is found, and the searches
+        // of the other language do not keep the text from being solved.
+        QTest::newRow("English, 100 letters, language found") << "en?" << 5000 << 100;
+        QTest::newRow("English, 90 letters, language found") << "en?" << 61000 << 90;
+        QTest::newRow("Bulgarian in Latin letters, 100 letters, language found") << "bg?" << 30000 << 100;
     }
 
     void solvesHeldOutText()
@@ -76,11 +82,17 @@ private Q_SLOTS:
         QFETCH(int, offset);
         QFETCH(int, length);
 
-        const testing::CipherCase c = testing::cipherCase(language.toStdString(), std::size_t(offset),
+        const bool languageLeft = language.endsWith(u'?');
+        const Language named = language.startsWith(QLatin1String("bg")) ? Language::Bulgarian : Language::English;
+        const testing::CipherCase c = testing::cipherCase(language.left(2).toStdString(), std::size_t(offset),
                                                           std::size_t(length), 7);
-        const SolverResult result = solve(
-            c.cipher, oneThread(11, language == QLatin1String("bg") ? Language::Bulgarian : Language::English));
+        SolverOptions options = oneThread(11, named);
+        if (languageLeft)
+            options.language.reset();
+        const SolverResult result = solve(c.cipher, options);
         QVERIFY(result.found);
+        QCOMPARE(result.language, named);
+        QCOMPARE(result.languageFound, languageLeft);
         QCOMPARE(result.plaintext, c.plain);
         QCOMPARE(result.stopped, StopReason::Confident);
         QVERIFY(result.settled || result.agreeing >= agreementNeeded(std::size_t(length)));
@@ -200,6 +212,59 @@ private Q_SLOTS:
     // A stop request ends the search within a few milliseconds, with the
     // best result so far, whether the search has a time limit or hunts
     // with none.
+    // While the language is to be found, the searches take turns at first;
+    // then the language whose best square reads better gets three in four,
+    // and the other is never left unsearched.
+    void theSearchesClimbTheLanguageThatLeads_data()
+    {
+        QTest::addColumn<double>("english");   // how the best square of each language reads in it, or -1 for none yet
+        QTest::addColumn<double>("bulgarian");
+        QTest::addColumn<int>("englishOf100");  // of a thread's searches 2 to 101
+
+        QTest::newRow("nothing found yet: in turn") << -1.0 << -1.0 << 50;
+        QTest::newRow("only English found: in turn") << 0.7 << -1.0 << 50;
+        QTest::newRow("English reads better") << 0.9 << 0.6 << 75;
+        QTest::newRow("Bulgarian reads better") << 0.55 << 0.62 << 25;
+    }
+
+    void theSearchesClimbTheLanguageThatLeads()
+    {
+        QFETCH(double, english);
+        QFETCH(double, bulgarian);
+        QFETCH(int, englishOf100);
+
+        Shared shared;
+        shared.languageBest[std::size_t(Language::English)] = {Square{}, english, english >= 0};
+        shared.languageBest[std::size_t(Language::Bulgarian)] = {Square{}, bulgarian, bulgarian >= 0};
+        for (int thread = 0; thread < 2; ++thread) {
+            // The first two searches of every thread climb each language once.
+            QVERIFY(shared.languageToClimb(thread, 0) != shared.languageToClimb(thread, 1));
+            int inEnglish = 0;
+            for (int restart = 2; restart < 102; ++restart)
+                inEnglish += shared.languageToClimb(thread, restart) == Language::English;
+            QCOMPARE(inEnglish, englishOf100);
+        }
+        // The two threads start on different languages.
+        QVERIFY(shared.languageToClimb(0, 0) != shared.languageToClimb(1, 0));
+    }
+
+    // The general search on every thread with the language to be found:
+    // the threads share each language's best square and the language that
+    // leads (run under ThreadSanitizer too).
+    void climbsBothLanguagesOnEveryThread()
+    {
+        const testing::CipherCase c = testing::cipherCase("en", 26000, 60, 4);
+        SolverOptions options;
+        options.threads = 2;
+        options.seed = 3;
+        options.squares = SquareKind::Random;
+        options.timeLimit = 3s;
+        const SolverResult result = solve(c.cipher, options);
+        QVERIFY(result.found);
+        QVERIFY(result.languageFound);
+        QVERIFY2(result.restarts >= 4, qPrintable(QString::number(result.restarts)));
+    }
+
     void stopsWhenAsked_data()
     {
         QTest::addColumn<bool>("hunt");

@@ -33,6 +33,15 @@ constexpr std::size_t phrasesBelow = 60;
 // texts shorter than this.
 constexpr std::size_t keySearchBelow = 100;
 
+// A plaintext of the general search that reads like a language settles it
+// alone on texts of this many letters or more; on shorter ones it must be
+// reached by this many independent searches.
+constexpr std::size_t settlesAloneFrom = 80;
+constexpr int settlingAgreement = 2;
+// A key word's plaintext that does not read very well settles it when no
+// other plaintext found comes within this many log10 units of it.
+constexpr double keyWordLead = 3;
+
 // What the pools of one task or search keep.
 constexpr std::size_t taskPool = 32;
 constexpr std::size_t restartPool = 16;
@@ -219,13 +228,33 @@ std::pair<std::uint64_t, bool> SearchWork::admit(const CandidatePool &pool)
     std::lock_guard lock(m_shared.mutex);
     for (const Judged &j : judged)
         changed = m_shared.admit(j) || changed;
-    // The language is settled by a plaintext that reads like it: noise of
-    // either language comes nowhere near.
-    const Judged *chosen = m_shared.best();
-    if (m_chooser.findsTheLanguage() && chosen && m_shared.settledLanguage.load(std::memory_order_relaxed) < 0
-        && chosen->verdict.meanLetterLog10 >= m_chooser.readsLikeTheLanguage(m_searched.size(), chosen->verdict.language))
-        m_shared.settledLanguage.store(int(chosen->verdict.language), std::memory_order_relaxed);
+    settleLanguage();
     return {topHash, changed};
+}
+
+void SearchWork::settleLanguage()
+{
+    // The language is settled by a plaintext that reads like it. On a long
+    // text noise of either language comes nowhere near; on a short one a
+    // search may climb noise that does, and a list of a million keys may
+    // hold one whose noise does, and settling on it would leave the other
+    // language unsearched: such a plaintext must first be reached by
+    // independent searches, which noise seldom is, and a key word's must
+    // read very well or far better than any other found.
+    const Judged *chosen = m_shared.best();
+    if (!m_chooser.findsTheLanguage() || !chosen || m_shared.settledLanguage.load(std::memory_order_relaxed) >= 0)
+        return;
+    const std::size_t letters = m_searched.size();
+    const Language language = chosen->verdict.language;
+    const double mean = chosen->verdict.meanLetterLog10;
+    if (mean < m_chooser.readsLikeTheLanguage(letters, language))
+        return;
+    const bool trusted = chosen->fromKeyWord()
+        ? letters >= settlesAloneFrom || mean >= m_chooser.readsVeryWell(letters, language)
+            || chosen->verdict.total - m_shared.runnerUp() >= keyWordLead
+        : letters >= settlesAloneFrom || m_shared.agreeing >= settlingAgreement;
+    if (trusted)
+        m_shared.settledLanguage.store(int(language), std::memory_order_relaxed);
 }
 
 void SearchWork::runTask(const Task &task, CandidatePool &pool)
@@ -267,6 +296,14 @@ void SearchWork::generalRestart(Annealer &annealer, const SearchPlan &plan, Cand
     const std::uint64_t ended = plainHash(plain.data(), plain.size());
     const auto [topHash, changed] = admit(pool);
     (void)topHash;
+    // How well the plaintext reads in the language climbed, between random
+    // letters (0) and ordinary text (1).
+    double reading = 0;
+    if (climbed) {
+        const LanguageModel &model = Chooser::model(*climbed);
+        reading = (model.meanLog10(plain.data(), plain.size()) - model.randomLog10())
+            / (model.typicalLog10() - model.randomLog10());
+    }
 
     std::lock_guard lock(m_shared.mutex);
     ++m_shared.restarts;
@@ -281,11 +318,26 @@ void SearchWork::generalRestart(Annealer &annealer, const SearchPlan &plan, Cand
     } else if (shookTheBest) {
         ++m_shared.shakenInVain;
     }
-    // Every search shakes the best square any search has found (in the
-    // language it climbs, while that is to be found); a crib search may
-    // shake its own best when no square holds the crib yet.
+    settleLanguage();
+    // Every search shakes the best square any search has found; while the
+    // language is to be found, the best square the searches of the language
+    // it climbs have ended on, by how it reads in that language (the
+    // chooser may judge such a square's noise to read better in the other).
+    // A crib search may shake its own best when no square holds the crib yet.
+    if (climbed) {
+        Shared::LanguageBest &own = m_shared.languageBest[std::size_t(*climbed)];
+        if (!m_crib || m_crib->heldBy(plain.data())) {
+            if (!own.found || reading > own.reading)
+                own = {outcome.square, reading, true};
+        }
+    }
+    const Shared::LanguageBest *ownBest = climbed ? &m_shared.languageBest[std::size_t(*climbed)] : nullptr;
     const Judged *shaken = climbed ? m_shared.bestIn(*climbed) : top;
-    if (shaken) {
+    if (ownBest && ownBest->found) {
+        best = ownBest->square;
+        bestVersion = m_shared.version;
+        haveBest = true;
+    } else if (shaken) {
         best = shaken->candidate.square;
         bestVersion = m_shared.version;
         haveBest = true;
@@ -356,10 +408,10 @@ void SearchWork::run(std::uint64_t seed)
     double keySeconds = 0;
     int keyRestarts = 0;
     // While the language is to be found, the searches climb the two
-    // languages in turn (the threads out of step), each shaking its own
-    // language's best square: either language's tables alone lead a search
-    // well, and neither language's noise reads so much worse than the
-    // other's that a search could choose by how its plaintext reads.
+    // languages, each shaking its own language's best square: either
+    // language's tables alone lead a search well. They take turns at first
+    // (the threads out of step); then the language whose best square reads
+    // better in it gets three searches in four (see Shared::languageToClimb).
     bool settled = !m_secondScore;
     const int thread = m_threadsStarted.fetch_add(1, std::memory_order_relaxed);
     int generalRestarts = 0;
@@ -369,7 +421,11 @@ void SearchWork::run(std::uint64_t seed)
             const bool bulgarian = m_shared.settledLanguage.load(std::memory_order_relaxed) == int(Language::Bulgarian);
             annealer->setLanguage(bulgarian ? *m_secondScore : m_generalScore, bulgarian ? &*m_secondFinish : &m_finishScore);
         }
-        const bool inOther = !settled && (thread + generalRestarts) % 2 == 1;
+        bool inOther = false;
+        if (!settled) {
+            std::lock_guard lock(m_shared.mutex);
+            inOther = m_shared.languageToClimb(thread, generalRestarts) == Language::Bulgarian;
+        }
         if (!settled && annealer)
             annealer->setLead(inOther);
         // The system's word lists, once read, are tried before anything else.
