@@ -7,7 +7,6 @@
 #include "analysis/keywords/keynames.h"
 #include "analysis/keywords/keywordsearch.h"
 
-#include <array>
 #include <atomic>
 #include <condition_variable>
 #include <cstdint>
@@ -59,18 +58,6 @@ struct Shared
     // reads like, once one does (-1 before), which every search then climbs
     // alone.
     std::atomic<int> settledLanguage{-1};
-    // While the language is to be found: for each language (by its number),
-    // the best square the searches that climb it ended on, and how well its
-    // plaintext reads in it (the order-5 model's mean a letter, placed
-    // between random letters, 0, and ordinary text, 1): the searches of a
-    // language shake their own best.
-    struct LanguageBest
-    {
-        Square square{};
-        double reading = -1e300;
-        bool found = false;
-    };
-    std::array<LanguageBest, 2> languageBest;
     int systemTasksLeft = 0;   // parts of them not yet tried through
 
     // Whether every list has been tried through, the system's too.
