@@ -2,7 +2,6 @@
 // keeps to a crib, repeats itself on one thread, reports progress at its
 // pace and stops when asked. One thread and fixed seeds keep it repeatable.
 
-#include "analysis/search/searchwork.h"
 #include "analysis/solver.h"
 #include "analysis/squarealignment.h"
 #include "heldouttext.h"
@@ -212,42 +211,6 @@ private Q_SLOTS:
     // A stop request ends the search within a few milliseconds, with the
     // best result so far, whether the search has a time limit or hunts
     // with none.
-    // While the language is to be found, the searches take turns at first;
-    // then the language whose best square reads better gets three in four,
-    // and the other is never left unsearched.
-    void theSearchesClimbTheLanguageThatLeads_data()
-    {
-        QTest::addColumn<double>("english");   // how the best square of each language reads in it, or -1 for none yet
-        QTest::addColumn<double>("bulgarian");
-        QTest::addColumn<int>("englishOf100");  // of a thread's searches 2 to 101
-
-        QTest::newRow("nothing found yet: in turn") << -1.0 << -1.0 << 50;
-        QTest::newRow("only English found: in turn") << 0.7 << -1.0 << 50;
-        QTest::newRow("English reads better") << 0.9 << 0.6 << 75;
-        QTest::newRow("Bulgarian reads better") << 0.55 << 0.62 << 25;
-    }
-
-    void theSearchesClimbTheLanguageThatLeads()
-    {
-        QFETCH(double, english);
-        QFETCH(double, bulgarian);
-        QFETCH(int, englishOf100);
-
-        Shared shared;
-        shared.languageBest[std::size_t(Language::English)] = {Square{}, english, english >= 0};
-        shared.languageBest[std::size_t(Language::Bulgarian)] = {Square{}, bulgarian, bulgarian >= 0};
-        for (int thread = 0; thread < 2; ++thread) {
-            // The first two searches of every thread climb each language once.
-            QVERIFY(shared.languageToClimb(thread, 0) != shared.languageToClimb(thread, 1));
-            int inEnglish = 0;
-            for (int restart = 2; restart < 102; ++restart)
-                inEnglish += shared.languageToClimb(thread, restart) == Language::English;
-            QCOMPARE(inEnglish, englishOf100);
-        }
-        // The two threads start on different languages.
-        QVERIFY(shared.languageToClimb(0, 0) != shared.languageToClimb(1, 0));
-    }
-
     // The general search on every thread with the language to be found:
     // the threads share each language's best square and the language that
     // leads (run under ThreadSanitizer too).

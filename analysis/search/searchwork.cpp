@@ -296,14 +296,6 @@ void SearchWork::generalRestart(Annealer &annealer, const SearchPlan &plan, Cand
     const std::uint64_t ended = plainHash(plain.data(), plain.size());
     const auto [topHash, changed] = admit(pool);
     (void)topHash;
-    // How well the plaintext reads in the language climbed, between random
-    // letters (0) and ordinary text (1).
-    double reading = 0;
-    if (climbed) {
-        const LanguageModel &model = Chooser::model(*climbed);
-        reading = (model.meanLog10(plain.data(), plain.size()) - model.randomLog10())
-            / (model.typicalLog10() - model.randomLog10());
-    }
 
     std::lock_guard lock(m_shared.mutex);
     ++m_shared.restarts;
@@ -319,25 +311,11 @@ void SearchWork::generalRestart(Annealer &annealer, const SearchPlan &plan, Cand
         ++m_shared.shakenInVain;
     }
     settleLanguage();
-    // Every search shakes the best square any search has found; while the
-    // language is to be found, the best square the searches of the language
-    // it climbs have ended on, by how it reads in that language (the
-    // chooser may judge such a square's noise to read better in the other).
-    // A crib search may shake its own best when no square holds the crib yet.
-    if (climbed) {
-        Shared::LanguageBest &own = m_shared.languageBest[std::size_t(*climbed)];
-        if (!m_crib || m_crib->heldBy(plain.data())) {
-            if (!own.found || reading > own.reading)
-                own = {outcome.square, reading, true};
-        }
-    }
-    const Shared::LanguageBest *ownBest = climbed ? &m_shared.languageBest[std::size_t(*climbed)] : nullptr;
+    // Every search shakes the best square any search has found (in the
+    // language it climbs, while that is to be found); a crib search may
+    // shake its own best when no square holds the crib yet.
     const Judged *shaken = climbed ? m_shared.bestIn(*climbed) : top;
-    if (ownBest && ownBest->found) {
-        best = ownBest->square;
-        bestVersion = m_shared.version;
-        haveBest = true;
-    } else if (shaken) {
+    if (shaken) {
         best = shaken->candidate.square;
         bestVersion = m_shared.version;
         haveBest = true;
@@ -408,10 +386,10 @@ void SearchWork::run(std::uint64_t seed)
     double keySeconds = 0;
     int keyRestarts = 0;
     // While the language is to be found, the searches climb the two
-    // languages, each shaking its own language's best square: either
-    // language's tables alone lead a search well. They take turns at first
-    // (the threads out of step); then the language whose best square reads
-    // better in it gets three searches in four (see Shared::languageToClimb).
+    // languages in turn (the threads out of step), each shaking its own
+    // language's best square: either language's tables alone lead a search
+    // well, and neither language's noise reads so much worse than the
+    // other's that a search could choose by how its plaintext reads.
     bool settled = !m_secondScore;
     const int thread = m_threadsStarted.fetch_add(1, std::memory_order_relaxed);
     int generalRestarts = 0;
@@ -421,11 +399,7 @@ void SearchWork::run(std::uint64_t seed)
             const bool bulgarian = m_shared.settledLanguage.load(std::memory_order_relaxed) == int(Language::Bulgarian);
             annealer->setLanguage(bulgarian ? *m_secondScore : m_generalScore, bulgarian ? &*m_secondFinish : &m_finishScore);
         }
-        bool inOther = false;
-        if (!settled) {
-            std::lock_guard lock(m_shared.mutex);
-            inOther = m_shared.languageToClimb(thread, generalRestarts) == Language::Bulgarian;
-        }
+        const bool inOther = !settled && (thread + generalRestarts) % 2 == 1;
         if (!settled && annealer)
             annealer->setLead(inOther);
         // The system's word lists, once read, are tried before anything else.

@@ -7,7 +7,6 @@
 #include "analysis/keywords/keynames.h"
 #include "analysis/keywords/keywordsearch.h"
 
-#include <array>
 #include <atomic>
 #include <condition_variable>
 #include <cstdint>
@@ -59,23 +58,6 @@ struct Shared
     // reads like, once one does (-1 before), which every search then climbs
     // alone.
     std::atomic<int> settledLanguage{-1};
-    // While the language is to be found: for each language (by its number),
-    // the best square the searches that climb it ended on, and how well its
-    // plaintext reads in it (the order-5 model's mean a letter, placed
-    // between random letters, 0, and ordinary text, 1). The searches of a
-    // language shake its own best, and the language whose best reads
-    // better gets most of the searches.
-    struct LanguageBest
-    {
-        Square square{};
-        double reading = -1e300;
-        bool found = false;
-    };
-    std::array<LanguageBest, 2> languageBest;
-    // Which language the next search climbs, of those of a thread that has
-    // made `restarts` so far: each language in turn for the first, then the
-    // leading one three times in four.
-    Language languageToClimb(int thread, int restarts) const;
     int systemTasksLeft = 0;   // parts of them not yet tried through
 
     // Whether every list has been tried through, the system's too.

@@ -38,21 +38,6 @@ int Shared::searchRankOfBest() const
     return rank;
 }
 
-Language Shared::languageToClimb(int thread, int restarts) const
-{
-    // Both languages are tried alike until each has a best; the threads
-    // start out of step.
-    constexpr int tryEachFirst = 2;
-    const bool inTurn = (thread + restarts) % 2 == 1;
-    const LanguageBest &english = languageBest[std::size_t(Language::English)];
-    const LanguageBest &bulgarian = languageBest[std::size_t(Language::Bulgarian)];
-    if (restarts < tryEachFirst || !english.found || !bulgarian.found)
-        return inTurn ? Language::Bulgarian : Language::English;
-    const Language leader = bulgarian.reading > english.reading ? Language::Bulgarian : Language::English;
-    const Language other = leader == Language::English ? Language::Bulgarian : Language::English;
-    return (thread + restarts) % 4 == 3 ? other : leader;
-}
-
 bool Shared::admit(const Judged &candidate)
 {
     const Judged *before = best();
