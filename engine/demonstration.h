@@ -19,9 +19,13 @@ namespace playfair {
 // and encrypted pair by pair on a known square.
 struct Demonstration
 {
-    QString square;     // the 25 letters row by row
+    QString square;     // the 25 letters row by row (the alphabet's letters in another alphabet)
     QString prepared;   // the message as it was cut into pairs
     QString ciphertext; // its cipher pairs, run together
+    Alphabet::Id alphabet = Alphabet::Id::LatinIJ;
+    // The letters the alphabet left out of the text (a Q in latin-q, Latin
+    // letters in cyrillic), as capitals in the text's order.
+    QString dropped;
 
     // None when the text has no letter to encrypt. `square` is a square of
     // the 25 letters (see keySquare and randomSquare).
@@ -34,6 +38,15 @@ struct Demonstration
     static QString keySquare(const QString &keyWord, SquareRoute route = SquareRoute::Rows);
     // The 25 letters in an order drawn at random.
     static QString randomSquare(QRandomGenerator &random);
+
+    // The same in any alphabet: the text cleaned into it and prepared with
+    // its fillers, on a square of its letters. On latin-ij these are the
+    // forms above.
+    static std::optional<Demonstration> make(const Alphabet &alphabet, const QString &text, const QString &square,
+                                             Doubles doubles = Doubles::Split);
+    static QString keySquare(const Alphabet &alphabet, const QString &keyWord,
+                             SquareRoute route = SquareRoute::Rows);
+    static QString randomSquare(const Alphabet &alphabet, QRandomGenerator &random);
 };
 
 } // namespace playfair

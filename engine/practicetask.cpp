@@ -6,6 +6,7 @@
 #include "playfair.h"
 #include "workspace/workspace.h"
 
+#include <QFile>
 #include <QRandomGenerator>
 
 #include <algorithm>
@@ -35,6 +36,26 @@ QString cleanedText(const QString &text)
     return cleaned(upperCased(text));
 }
 
+std::u32string u32(const QString &text)
+{
+    const QList<uint> codes = text.toUcs4();
+    return std::u32string(codes.begin(), codes.end());
+}
+
+QString qt(std::u32string_view letters)
+{
+    return QString::fromUcs4(letters.data(), qsizetype(letters.size()));
+}
+
+// A text cleaned into the alphabet: for latin-ij exactly as the engine
+// cleans a message.
+CleanedText cleanedIn(const Alphabet &alphabet, const QString &text)
+{
+    if (alphabet == Alphabet::classic())
+        return {u32(cleanedText(text)), {}};
+    return alphabet.cleaned(u32(text));
+}
+
 // The groups of two of a cleaned text that give a cipher pair.
 QStringList pairsOf(const QString &cleanedText)
 {
@@ -60,6 +81,11 @@ QString squareFor(const QString &keyWord)
     return QString::fromStdString(keyedSquare(cleanedText(keyWord).toStdString()));
 }
 
+QString squareFor(const Alphabet &alphabet, const QString &cleanedKey)
+{
+    return qt(keyedSquare(alphabet, u32(cleanedKey)));
+}
+
 bool hasEveryKind(const PracticeTask &task)
 {
     const QList<PairKind> kinds = task.kinds();
@@ -71,10 +97,12 @@ bool hasEveryKind(const PracticeTask &task)
 // else one pair of each kind and more drawn from all messages, in random order.
 // `fewest` to `most` pairs, none of them a whole message whose pairs are in `taken`.
 PracticeTask taskOn(const QString &keyWord, const QString &square, QRandomGenerator &random, int fewest = fewestPairs,
-                    int most = mostPairs, const QList<QStringList> &taken = {})
+                    int most = mostPairs, const QList<QStringList> &taken = {},
+                    const Alphabet &alphabet = Alphabet::classic())
 {
-    PracticeTask task{keyWord, square, {}};
-    const QStringList &messages = PracticeTask::messages();
+    PracticeTask task{keyWord, square, {}, alphabet.id(), {}};
+    const QStringList &messages = PracticeTask::messages(alphabet);
+    const auto cleanedText = [&alphabet](const QString &text) { return qt(cleanedIn(alphabet, text).letters); };
 
     QList<int> order;
     for (int i = 0; i < messages.size(); ++i)
@@ -82,8 +110,10 @@ PracticeTask taskOn(const QString &keyWord, const QString &square, QRandomGenera
     shuffle(order, random);
     for (int i : order) {
         task.pairs = pairsOf(cleanedText(messages[i]));
-        if (task.pairs.size() >= fewest && task.pairs.size() <= most && hasEveryKind(task) && !taken.contains(task.pairs))
+        if (task.pairs.size() >= fewest && task.pairs.size() <= most && hasEveryKind(task) && !taken.contains(task.pairs)) {
+            task.dropped = qt(cleanedIn(alphabet, messages[i]).dropped);
             return task;
+        }
     }
 
     QStringList pool;
@@ -93,8 +123,18 @@ PracticeTask taskOn(const QString &keyWord, const QString &square, QRandomGenera
                 pool << pair;
         }
     }
+    // The other alphabets have fewer messages: their pairs across the
+    // textbook pairs' borders count too, so that every kind has some.
+    if (alphabet != Alphabet::classic()) {
+        for (const QString &message : messages) {
+            for (const QString &pair : pairsOf(cleanedText(message).mid(1))) {
+                if (!pool.contains(pair))
+                    pool << pair;
+            }
+        }
+    }
     shuffle(pool, random);
-    PracticeTask all{keyWord, square, pool};
+    PracticeTask all{keyWord, square, pool, alphabet.id(), {}};
     const QList<PairKind> kinds = all.kinds();
 
     QStringList chosen;
@@ -130,9 +170,9 @@ std::optional<QString> keyWordOf(const Workspace &ws)
 
 } // namespace
 
-std::optional<PairKind> kindOf(SquarePosition first, SquarePosition second)
+std::optional<PairKind> kindOf(SquarePosition first, SquarePosition second, SquareShape shape)
 {
-    const bool wraps = wrapsAround(first, second, +1);
+    const bool wraps = wrapsAround(first, second, +1, shape);
     switch (ruleFor(first, second)) {
     case PairRule::Rectangle:
         return PairKind::Rectangle;
@@ -160,13 +200,11 @@ Workspace PracticeTask::workspace() const
 
 QList<PairKind> PracticeTask::kinds() const
 {
-    const auto at = [this](QChar letter) {
-        const qsizetype cell = square.indexOf(letter);
-        return SquarePosition{int(cell / 5), int(cell % 5)};
-    };
+    const SquareShape shape = alphabetOf().shape();
+    const auto at = [this, shape](QChar letter) { return SquarePosition::ofCell(int(square.indexOf(letter)), shape); };
     QList<PairKind> kinds;
     for (const QString &pair : pairs) {
-        if (const auto kind = kindOf(at(pair[0]), at(pair[1])))
+        if (const auto kind = kindOf(at(pair[0]), at(pair[1]), shape))
             kinds << *kind;
     }
     return kinds;
@@ -190,6 +228,26 @@ PracticeTask PracticeTask::forKeyWord(const QString &keyWord, QRandomGenerator &
     Q_ASSERT(pairCount >= minPairCount && pairCount <= maxPairCount);
     const QString cleanedKey = cleanedText(keyWord);
     return taskOn(cleanedKey, squareFor(cleanedKey), random, pairCount, pairCount, taken);
+}
+
+PracticeTask PracticeTask::random(QRandomGenerator &random, const Alphabet &alphabet)
+{
+    if (alphabet == Alphabet::classic())
+        return PracticeTask::random(random);
+    const QStringList &words = keyWords(alphabet);
+    return forKeyWord(words[random.bounded(int(words.size()))], random, alphabet);
+}
+
+PracticeTask PracticeTask::forKeyWord(const QString &keyWord, QRandomGenerator &random, const Alphabet &alphabet,
+                                      int pairCount, const QList<QStringList> &taken)
+{
+    Q_ASSERT(pairCount == 0 || (pairCount >= minPairCount && pairCount <= maxPairCount));
+    if (alphabet == Alphabet::classic())
+        return pairCount == 0 ? forKeyWord(keyWord, random) : forKeyWord(keyWord, random, pairCount, taken);
+    const QString cleanedKey = qt(alphabet.cleaned(u32(keyWord)).letters);
+    const int fewest = pairCount == 0 ? fewestPairs : pairCount;
+    const int most = pairCount == 0 ? mostPairs : pairCount;
+    return taskOn(cleanedKey, squareFor(alphabet, cleanedKey), random, fewest, most, taken, alphabet);
 }
 
 PracticeTask PracticeTask::fromWorkspace(const Workspace &ws, QRandomGenerator &random)
@@ -224,6 +282,60 @@ const QStringList &PracticeTask::keyWords()
         return list;
     }();
     return words;
+}
+
+namespace {
+
+// The Cyrillic key words and messages: two blocks of lines, one a line,
+// parted by an empty line.
+const QList<QStringList> &cyrillicExercises()
+{
+    static const QList<QStringList> blocks = [] {
+        QFile file(QStringLiteral(":/playfair/exercises.cyrillic.txt"));
+        if (!file.open(QIODevice::ReadOnly))
+            qFatal("The embedded Cyrillic exercises are missing from the build.");
+        QList<QStringList> read{{}};
+        for (const QString &line : QString::fromUtf8(file.readAll()).split(u'\n')) {
+            if (line.trimmed().isEmpty())
+                read << QStringList();
+            else
+                read.back() << line.trimmed();
+        }
+        read.removeAll(QStringList());
+        if (read.size() != 2)
+            qFatal("The embedded Cyrillic exercises are not two blocks of lines.");
+        return read;
+    }();
+    return blocks;
+}
+
+} // namespace
+
+const QStringList &PracticeTask::keyWords(const Alphabet &alphabet)
+{
+    return alphabet.id() == Alphabet::Id::Cyrillic ? cyrillicExercises().at(0) : keyWords();
+}
+
+const QStringList &PracticeTask::messages(const Alphabet &alphabet)
+{
+    static const QStringList withDigits = messages() + QStringList{
+        QStringLiteral("MEET ME AT 7 BY GATE 12"),
+        QStringLiteral("ROOM 42 ON FLOOR 3"),
+        QStringLiteral("THE CODE IS 9051 TODAY"),
+        QStringLiteral("BUS 86 LEAVES AT 5 PM"),
+        QStringLiteral("SEND 30 MAPS TO CAMP 4"),
+        QStringLiteral("WE MEET ON 19 MAY AT 8"),
+    };
+    switch (alphabet.id()) {
+    case Alphabet::Id::Cyrillic:
+        return cyrillicExercises().at(1);
+    case Alphabet::Id::LatinDigits:
+        return withDigits;
+    case Alphabet::Id::LatinIJ:
+    case Alphabet::Id::LatinQ:
+        break;
+    }
+    return messages();
 }
 
 const QStringList &PracticeTask::messages()

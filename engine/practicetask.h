@@ -1,5 +1,6 @@
 #pragma once
 
+#include "alphabet.h"
 #include "rules.h"
 
 #include <QList>
@@ -7,6 +8,7 @@
 #include <QStringList>
 
 #include <optional>
+#include <utility>
 
 class QRandomGenerator;
 
@@ -19,16 +21,33 @@ class Workspace;
 enum class PairKind { Rectangle, SameRow, SameRowWrapping, SameColumn, SameColumnWrapping };
 
 // The kind of the pair at these two places; none when both are one cell.
-std::optional<PairKind> kindOf(SquarePosition first, SquarePosition second);
+std::optional<PairKind> kindOf(SquarePosition first, SquarePosition second, SquareShape shape = classicShape);
 
 // An exercise: a keyed square and the plain pairs to encrypt on it (or whose
 // cipher pairs are to be decrypted). Every pair has two different letters of
 // the square, so every pair has a cipher pair.
 struct PracticeTask
 {
+    PracticeTask() = default;
+    PracticeTask(QString keyWord, QString square, QStringList pairs, Alphabet::Id alphabet = Alphabet::Id::LatinIJ,
+                 QString dropped = {})
+        : keyWord(std::move(keyWord))
+        , square(std::move(square))
+        , pairs(std::move(pairs))
+        , alphabet(alphabet)
+        , dropped(std::move(dropped))
+    {
+    }
+
     QString keyWord;   // cleaned, builds `square`; empty for the plain square
-    QString square;    // the 25 letters row by row
+    QString square;    // the alphabet's letters row by row (25 for the classic square)
     QStringList pairs; // the plain pairs in order
+    Alphabet::Id alphabet = Alphabet::Id::LatinIJ;
+    // The letters the alphabet left out of the task's message when it was
+    // cleaned (the Q of latin-q), as capitals; empty for none.
+    QString dropped;
+
+    const Alphabet &alphabetOf() const { return Alphabet::of(alphabet); }
 
     // A workspace that holds the task as the engine works it: the square in
     // Label3, the pairs in List1[0], their cipher pairs in List1[1] and those
@@ -47,6 +66,12 @@ struct PracticeTask
     // none of the built-in messages whose pairs are among `taken`.
     static PracticeTask forKeyWord(const QString &keyWord, QRandomGenerator &random, int pairCount,
                                    const QList<QStringList> &taken = {});
+    // The same in `alphabet`, on its own key words and messages (Cyrillic
+    // ones for cyrillic; ones with digits besides for latin-digits). On
+    // latin-ij these are the tasks above.
+    static PracticeTask random(QRandomGenerator &random, const Alphabet &alphabet);
+    static PracticeTask forKeyWord(const QString &keyWord, QRandomGenerator &random, const Alphabet &alphabet,
+                                   int pairCount = 0, const QList<QStringList> &taken = {});
     // One pair of each kind at least, and as many as a sheet holds.
     static constexpr int minPairCount = 5;
     static constexpr int maxPairCount = 20;
@@ -63,6 +88,9 @@ struct PracticeTask
     // The built-in key words and messages, Bulgarian ones in Latin letters.
     static const QStringList &keyWords();
     static const QStringList &messages();
+    // Those of an alphabet.
+    static const QStringList &keyWords(const Alphabet &alphabet);
+    static const QStringList &messages(const Alphabet &alphabet);
 
     friend bool operator==(const PracticeTask &, const PracticeTask &) = default;
 };

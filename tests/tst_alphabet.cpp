@@ -1,9 +1,11 @@
 #include "engine/alphabet.h"
 #include "engine/characters.h"
+#include "engine/demonstration.h"
 #include "engine/keyedsquare.h"
 #include "engine/rules.h"
 #include "engine/textbook.h"
 
+#include <QRandomGenerator>
 #include <QTest>
 
 #include <algorithm>
@@ -325,6 +327,55 @@ private Q_SLOTS:
         const std::u32string square = alphabet.plainSquare();
         QCOMPARE(text(transformedPairs(alphabet, square, u32(plain), 1)), cipher);
         QCOMPARE(text(transformedPairs(alphabet, square, u32(cipher), -1)), plain);
+    }
+
+    // The demonstration's text encrypted in each alphabet on a key word's
+    // square: cleaned into the alphabet, prepared with its fillers, worked
+    // pair by pair, and what it lost noted.
+    void demonstrations_data()
+    {
+        QTest::addColumn<QString>("code");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QString>("prepared");
+        QTest::addColumn<QString>("ciphertext");
+        QTest::addColumn<QString>("dropped");
+
+        QTest::newRow("latin-ij") << "latin-ij" << "Hide the gold in the tree stump" << "playfair example"
+                                  << "HIDETHEGOLDINTHETREXESTUMP" << "BMODZBXDNABEKUDMUIXMMOUVIF" << "";
+        // UENAB / CDFGH / IJKLM / OPRST / VWXYZ
+        QTest::newRow("latin-q") << "latin-q" << "Quiet quay" << "QUEEN" << "UIETUAYX" << "COBPEBZY" << "QQ";
+        // AGENT0 / 7BCDFH / IJKLMO / PQRSUV / WXYZ12 / 345689
+        QTest::newRow("latin-digits") << "latin-digits" << "Meet at 0900" << "Agent 007" << "MEETAT090X0X"
+                                      << "KTN0G0H0G2G2" << "";
+        // ПАРОЛБ / ВГДЕЖЗ / ИЙКМНС / ТУФХЦЧ / ШЩЪЬЮЯ
+        QTest::newRow("cyrillic") << "cyrillic" << "Hello, лека нощ!" << "парола" << "ЛЕКАНОЩЬ" << "ОЖЙРМЛЪЮ"
+                                  << "HELLO";
+    }
+
+    void demonstrations()
+    {
+        QFETCH(QString, code);
+        QFETCH(QString, text);
+        QFETCH(QString, key);
+        QFETCH(QString, prepared);
+        QFETCH(QString, ciphertext);
+        QFETCH(QString, dropped);
+        const Alphabet &alphabet = alphabetOf(code);
+        const QString square = Demonstration::keySquare(alphabet, key);
+        const std::optional<Demonstration> made = Demonstration::make(alphabet, text, square);
+        QVERIFY(made);
+        QCOMPARE(made->square, square);
+        QCOMPARE(made->prepared, prepared);
+        QCOMPARE(made->ciphertext, ciphertext);
+        QCOMPARE(made->dropped, dropped);
+        QCOMPARE(::text(transformedPairs(alphabet, u32(square), u32(ciphertext), -1)), prepared);
+
+        QRandomGenerator random(7);
+        const QString drawn = Demonstration::randomSquare(alphabet, random);
+        QVERIFY(isSquare(alphabet, u32(drawn)));
+        QVERIFY(Demonstration::make(alphabet, text, drawn));
+        QVERIFY(!Demonstration::make(alphabet, QStringLiteral("1 + 1"), drawn) || code == "latin-digits");
     }
 
     void utf8()

@@ -1,5 +1,6 @@
 #include "helpers.h"
 
+#include "engine/keyedsquare.h"
 #include "engine/textbook.h"
 #include "ui/practice/worksheet.h"
 #include "ui/practice/worksheetpdf.h"
@@ -334,6 +335,81 @@ private Q_SLOTS:
         const QString path = folder.filePath(QStringLiteral("комплект.pdf"));
         QVERIFY(writeClassSetPdf(ClassSetPrint::forSet(ClassSet::draw(choices)), path));
         QCOMPARE(pagesOfWholePdf(path), pages);
+    }
+
+    // A set in Cyrillic: every sheet on its own Cyrillic key word's 5 x 6
+    // square, Cyrillic pairs of every kind, its answers the rules' on that
+    // square, the sheets saying which alphabet they use, and a whole PDF.
+    void aSetInCyrillic_data()
+    {
+        QTest::addColumn<int>("variants");
+        QTest::addColumn<int>("pairs");
+        QTest::addColumn<quint32>("setNumber");
+        QTest::addColumn<int>("pages");
+        QTest::newRow("a class of 25") << 25 << 10 << 4711u << 30;
+        QTest::newRow("the largest set, most pairs") << 40 << 20 << 999999u << 50;
+        QTest::newRow("one sheet, fewest pairs") << 1 << 5 << 17u << 2;
+    }
+
+    void aSetInCyrillic()
+    {
+        QFETCH(int, variants);
+        QFETCH(int, pairs);
+        QFETCH(quint32, setNumber);
+        QFETCH(int, pages);
+        ClassSetChoices choices = choicesOf(variants, pairs, setNumber);
+        choices.alphabet = Alphabet::Id::Cyrillic;
+        const Alphabet &cyrillic = Alphabet::of(Alphabet::Id::Cyrillic);
+        const ClassSet set = ClassSet::draw(choices);
+        QCOMPARE(set.variants().size(), variants);
+        const auto u32 = [](const QString &text) {
+            const QList<uint> codes = text.toUcs4();
+            return std::u32string(codes.begin(), codes.end());
+        };
+        QSet<QString> keyWords, squares;
+        for (const ClassSetVariant &variant : set.variants()) {
+            const PracticeTask &task = variant.task;
+            QCOMPARE(task.alphabet, Alphabet::Id::Cyrillic);
+            QCOMPARE(task.pairs.size(), pairs);
+            QVERIFY2(task.keyWord.contains(QRegularExpression(QStringLiteral("^[А-Я]+$"))), qPrintable(task.keyWord));
+            const std::u32string square = keyedSquare(cyrillic, u32(task.keyWord));
+            QCOMPARE(u32(task.square), square);
+            for (PairKind kind : everyKind)
+                QVERIFY2(task.kinds().contains(kind), qPrintable(task.pairs.join(u' ')));
+            keyWords << task.keyWord;
+            squares << task.square;
+
+            const Worksheet sheet = Worksheet::forTask(task, variant.direction, true);
+            QCOMPARE(sheet.shape, (SquareShape{5, 6}));
+            QCOMPARE(sheet.alphabetLine, QStringLiteral("Азбука: кирилица, 30 букви (5 × 6)."));
+            for (int i = 0; i < pairs; ++i) {
+                QCOMPARE(sheet.given[i], task.pairs[i]);
+                QCOMPARE(u32(sheet.answers[i]), transformedPairs(cyrillic, square, u32(task.pairs[i]), +1));
+            }
+        }
+        QCOMPARE(keyWords.size(), variants);
+        QCOMPARE(squares.size(), variants);
+
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("комплект.pdf"));
+        QVERIFY(writeClassSetPdf(ClassSetPrint::forSet(set), path));
+        QCOMPARE(pagesOfWholePdf(path), pages);
+    }
+
+    // Over many set numbers, the largest Cyrillic sets have every kind of
+    // pair on every sheet.
+    void everyCyrillicSetNumberDrawsEveryKind()
+    {
+        for (quint32 number = 1; number <= 40; ++number) {
+            ClassSetChoices choices = choicesOf(ClassSet::mostVariants, 5 + int(number % 16), number);
+            choices.alphabet = Alphabet::Id::Cyrillic;
+            const ClassSet set = ClassSet::draw(choices);
+            for (const ClassSetVariant &variant : set.variants()) {
+                for (PairKind kind : everyKind)
+                    QVERIFY2(variant.task.kinds().contains(kind),
+                             qPrintable(QStringLiteral("set %1: %2").arg(number).arg(variant.task.pairs.join(u' '))));
+            }
+        }
     }
 
     // Names of thousands of characters, with control characters and

@@ -6,6 +6,7 @@
 #include "ui/practice/practicewindow.h"
 #include "ui/practice/worksheet.h"
 #include "ui/shared/squareview.h"
+#include "ui/translations.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -840,6 +841,101 @@ private Q_SLOTS:
         QCOMPARE(view.plainCells(), QList<int>{1});
         QCOMPARE(view.cipherCells(), QList<int>{2});
         QCOMPARE(view.cellRect(1).left() - view.cellRect(0).right(), 5); // the 4-pixel gap for the outlines
+    }
+
+    // The pupil chooses each alphabet in turn: a new task in it on a square
+    // of its shape, named under the square, answers typed in its script
+    // (a right one, then a slip the finder names on that square), the choice
+    // kept in the settings.
+    void theExerciseWorksInEachAlphabet_data()
+    {
+        QTest::addColumn<int>("index");
+        QTest::addColumn<QString>("code");
+        QTest::addColumn<int>("rows");
+        QTest::addColumn<int>("columns");
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<QString>("otherScript"); // a letter the answers refuse, and the hint it brings
+        QTest::addColumn<QString>("otherHint");
+
+        const QString latinHint = QStringLiteral("Отговорите се пишат с латински букви");
+        QTest::newRow("latin-ij") << 0 << "latin-ij" << 5 << 5 << "Азбука: латиница, J като I (5 × 5)." << "д" << latinHint;
+        QTest::newRow("latin-q") << 1 << "latin-q" << 5 << 5 << "Азбука: латиница без Q (5 × 5)." << "ж" << latinHint;
+        QTest::newRow("latin-digits") << 2 << "latin-digits" << 6 << 6 << "Азбука: латиница и цифри (6 × 6)." << "я" << latinHint;
+        QTest::newRow("cyrillic") << 3 << "cyrillic" << 5 << 6 << "Азбука: кирилица, 30 букви (5 × 6)." << "w"
+                                  << "Отговорите се пишат на кирилица";
+    }
+
+    void theExerciseWorksInEachAlphabet()
+    {
+        QFETCH(int, index);
+        QFETCH(QString, code);
+        QFETCH(int, rows);
+        QFETCH(int, columns);
+        QFETCH(QString, line);
+        QFETCH(QString, otherScript);
+        QFETCH(QString, otherHint);
+
+        auto *choice = window->findChild<QComboBox *>(QStringLiteral("alphabet"));
+        QVERIFY(choice);
+        QCOMPARE(choice->currentIndex(), 0); // the main window's task is on the classic square
+        if (index == 0) {
+            // From another alphabet back to the classic one.
+            QTest::keyClick(choice, Qt::Key_Down);
+            QTest::keyClick(choice, Qt::Key_Up);
+        } else {
+            for (int i = 0; i < index; ++i)
+                QTest::keyClick(choice, Qt::Key_Down);
+        }
+        QCOMPARE(choice->currentIndex(), index);
+        const PracticeSession &session = window->session();
+        QCOMPARE(QString::fromLatin1(session.alphabet().code().data()), code);
+        QCOMPARE(square()->shape(), (SquareShape{rows, columns}));
+        QCOMPARE(square()->letters(), session.task().square);
+        QCOMPARE(session.task().square.size(), rows * columns);
+        QVERIFY(textOf(QStringLiteral("alphabetLine")).startsWith(line));
+        QCOMPARE(QString::fromLatin1(storedAlphabet().code().data()), code);
+        QVERIFY(session.pairCount() >= 8);
+        if (index == 3) // the Cyrillic messages are in Cyrillic
+            QVERIFY(session.given(0).contains(QRegularExpression(QStringLiteral("^[А-Я]{2}$"))));
+
+        // A letter of the other script is refused and named.
+        QLineEdit *edit = input(0);
+        edit->setFocus();
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, otherScript);
+        QApplication::sendEvent(edit, &press);
+        QCOMPARE(edit->text(), QString());
+        QTRY_VERIFY(textOf(QStringLiteral("hint")).startsWith(otherHint));
+
+        // Typed letter by letter, Cyrillic ones too, and handed in with Enter.
+        const auto typeIn = [this](int pair, const QString &text) {
+            QLineEdit *edit = input(pair);
+            QTest::mouseClick(edit, Qt::LeftButton);
+            for (QChar c : text) {
+                QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
+                QApplication::sendEvent(edit, &press);
+            }
+            QTest::keyClick(edit, Qt::Key_Return);
+        };
+        // The right answer, typed in small letters.
+        typeIn(0, session.expected(0).toLower());
+        QCOMPARE(session.mark(0), PracticeSession::Mark::Right);
+
+        // The pair copied as it stands: the finder names the slip.
+        typeIn(1, session.given(1));
+        QCOMPARE(session.mark(1), PracticeSession::Mark::Wrong);
+        QVERIFY(session.slip(1));
+        QCOMPARE(session.slip(1)->slip, Slip::Unchanged);
+        QCOMPARE(textOf(QStringLiteral("mark2")), QStringLiteral("✗ грешно"));
+        // The explained pair's letters outlined on this square's cells.
+        const RowInsight insight = session.insight(1);
+        QCOMPARE(square()->plainCells().size(), 2);
+        QCOMPARE(square()->plainCells().at(0), insight.plainPositions.at(0).cell(square()->shape()));
+        QCOMPARE(session.task().square.at(square()->plainCells().at(0)), session.given(1).at(0));
+
+        // A new task stays in the alphabet.
+        window->findChild<QPushButton *>(QStringLiteral("newTask"))->click();
+        QCOMPARE(window->session().alphabet(), *Alphabet::byCode(code.toStdString()));
+        QCOMPARE(square()->shape(), (SquareShape{rows, columns}));
     }
 
     // The square of each alphabet's shape: its cells row by row, numbered

@@ -2,6 +2,41 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="bg_BG">
 <context>
+    <name>AlphabetNames</name>
+    <message>
+        <source>латиница без Q (5 × 5)</source>
+        <translation>Latin without Q (5 × 5)</translation>
+    </message>
+    <message>
+        <source>латиница и цифри (6 × 6)</source>
+        <translation>Latin and digits (6 × 6)</translation>
+    </message>
+    <message>
+        <source>кирилица, 30 букви (5 × 6)</source>
+        <translation>Cyrillic, 30 letters (5 × 6)</translation>
+    </message>
+    <message>
+        <source>латиница, J като I (5 × 5)</source>
+        <translation>Latin, J as I (5 × 5)</translation>
+    </message>
+    <message>
+        <source>Азбука: %1.</source>
+        <translation>Alphabet: %1.</translation>
+    </message>
+    <message>
+        <source>Буквата Q е изпусната от текста: тази азбука е без Q.</source>
+        <translation>The letter Q was left out of the text: this alphabet has no Q.</translation>
+    </message>
+    <message>
+        <source>Латинските букви в текста са пропуснати: квадратът е на кирилица (%1).</source>
+        <translation>The Latin letters in the text were skipped: the square is in Cyrillic (%1).</translation>
+    </message>
+    <message>
+        <source>Буквите извън азбуката са пропуснати: %1.</source>
+        <translation>The letters outside the alphabet were left out: %1.</translation>
+    </message>
+</context>
+<context>
     <name>BreakSession</name>
     <message>
         <source>Файлът „%1“ не съществува.</source>
@@ -1448,6 +1483,11 @@ Right text: %2% of the letters.</translation>
         <extracomment>The column rule where a letter goes round the edge of the square.</extracomment>
         <translation>column %1, round the edge</translation>
     </message>
+    <message>
+        <source>Постройте квадрата от ключовата дума %1 в празната мрежа: първо буквите на ключовата дума без повторенията, после останалите букви на азбуката (%2) по ред.</source>
+        <extracomment>%2 is the alphabet&apos;s name, as &quot;Cyrillic, 30 letters (5 × 6)&quot;.</extracomment>
+        <translation>Build the square from the key word %1 in the empty grid: first the letters of the key word without repeats, then the other letters of the alphabet (%2) in order.</translation>
+    </message>
 </context>
 <context>
     <name>ZoomMenu</name>
@@ -2420,6 +2460,18 @@ Right text: %2% of the letters.</translation>
     <message>
         <source>Комплектът не можа да бъде записан в %1.</source>
         <translation>The class set could not be written to %1.</translation>
+    </message>
+    <message>
+        <source>&amp;азбука:</source>
+        <translation>&amp;alphabet:</translation>
+    </message>
+    <message>
+        <source>Проверката на текст работи на класическия квадрат.</source>
+        <translation>The text check works on the classic square.</translation>
+    </message>
+    <message>
+        <source>Отговорите се пишат на кирилица: превключете клавиатурата на кирилица.</source>
+        <translation>The answers are written in Cyrillic letters: switch the keyboard to Cyrillic.</translation>
     </message>
 </context>
 <context>

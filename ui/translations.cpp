@@ -97,3 +97,20 @@ void chooseLanguage(UiLanguage language)
 }
 
 } // namespace playfair
+
+namespace playfair {
+
+const Alphabet &storedAlphabet()
+{
+    const QByteArray code = Settings().value(QStringLiteral("alphabet")).toString().toLatin1();
+    const Alphabet *alphabet = Alphabet::byCode(std::string_view(code.constData(), std::size_t(code.size())));
+    return alphabet ? *alphabet : Alphabet::classic();
+}
+
+void storeAlphabet(const Alphabet &alphabet)
+{
+    Settings().setValue(QStringLiteral("alphabet"),
+                        QString::fromLatin1(alphabet.code().data(), qsizetype(alphabet.code().size())));
+}
+
+} // namespace playfair

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/alphabet.h"
 #include "workspace/uilanguage.h"
 
 #include <optional>
@@ -29,6 +30,11 @@ void showLanguage(UiLanguage language);
 
 // The user's choice from the menu: shows the language and remembers it.
 void chooseLanguage(UiLanguage language);
+
+// The alphabet the exercise window and the break window's demonstration
+// last worked in, kept beside the language: latin-ij until one is chosen.
+const Alphabet &storedAlphabet();
+void storeAlphabet(const Alphabet &alphabet);
 
 // The program's own translation into `language`, for the texts written
 // before the QApplication exists (the command line's); none for Bulgarian.

@@ -39,7 +39,8 @@ ClassSet ClassSet::draw(const ClassSetChoices &choices)
     set.m_choices = choices;
 
     QRandomGenerator random(choices.setNumber);
-    QStringList words = keyWords();
+    const Alphabet &alphabet = Alphabet::of(choices.alphabet);
+    QStringList words = keyWords(alphabet);
     for (qsizetype i = words.size() - 1; i > 0; --i)
         words.swapItemsAt(i, random.bounded(int(i + 1)));
 
@@ -52,7 +53,7 @@ ClassSet ClassSet::draw(const ClassSetChoices &choices)
         // Pairs drawn at random from every message can, however rarely, come
         // out as another sheet's: such a draw is made again.
         do
-            variant.task = PracticeTask::forKeyWord(words[i], random, choices.pairs, taken);
+            variant.task = PracticeTask::forKeyWord(words[i], random, alphabet, choices.pairs, taken);
         while (taken.contains(variant.task.pairs));
         taken << variant.task.pairs;
         variant.direction = choices.direction == ClassSetDirection::Decrypt
@@ -102,6 +103,11 @@ QString ClassSet::cleanedName(const QString &name)
     if (kept[cut - 1].isHighSurrogate())
         --cut;
     return kept.left(cut).trimmed() + u'…';
+}
+
+const QStringList &ClassSet::keyWords(const Alphabet &alphabet)
+{
+    return alphabet.id() == Alphabet::Id::Cyrillic ? PracticeTask::keyWords(alphabet) : keyWords();
 }
 
 const QStringList &ClassSet::keyWords()

@@ -23,6 +23,7 @@ struct ClassSetChoices
     int pairs = 10;             // pairs a sheet: PracticeTask::minPairCount to maxPairCount
     bool squareShown = true;    // false: only the key word and an empty grid
     quint32 setNumber = 1;      // 1 to ClassSet::largestSetNumber; draws the tasks
+    Alphabet::Id alphabet = Alphabet::Id::LatinIJ; // the squares' letters, and the key words' and messages' script
 
     friend bool operator==(const ClassSetChoices &, const ClassSetChoices &) = default;
 };
@@ -70,6 +71,9 @@ public:
     // The key words sets are drawn from: the exercise's and as many again,
     // so that every sheet of the largest set has its own.
     static const QStringList &keyWords();
+    // Those of an alphabet: the above for the Latin ones, the Cyrillic
+    // exercise's key words for cyrillic.
+    static const QStringList &keyWords(const Alphabet &alphabet);
 
     const ClassSetChoices &choices() const { return m_choices; }
     const QList<ClassSetVariant> &variants() const { return m_variants; }

@@ -5,14 +5,50 @@
 
 #include <utility>
 
+#include <QList>
+
 namespace playfair {
 
 PracticeSession::PracticeSession(PracticeTask task, PracticeDirection direction)
     : m_task(std::move(task))
-    , m_ws(m_task.workspace())
+    , m_ws(m_task.alphabet == Alphabet::Id::LatinIJ ? m_task.workspace() : Workspace())
     , m_direction(direction)
     , m_pairs(m_task.pairs.size())
 {
+    workPairs();
+}
+
+namespace {
+
+std::u32string u32(const QString &text)
+{
+    const QList<uint> codes = text.toUcs4();
+    return std::u32string(codes.begin(), codes.end());
+}
+
+QString qt(std::u32string_view letters)
+{
+    return QString::fromUcs4(letters.data(), qsizetype(letters.size()));
+}
+
+} // namespace
+
+void PracticeSession::workPairs()
+{
+    if (alphabet() == Alphabet::classic()) {
+        for (int list = 0; list < 3; ++list)
+            m_columns[std::size_t(list)] = m_ws.List1[list].items();
+        return;
+    }
+    // Every pair has two different letters of the square, so each gives a
+    // cipher pair, row for row.
+    const std::u32string square = u32(m_task.square);
+    for (const QString &pair : std::as_const(m_task.pairs)) {
+        const QString cipher = qt(transformedPairs(alphabet(), square, u32(pair), +1));
+        m_columns[0] << pair;
+        m_columns[1] << cipher;
+        m_columns[2] << qt(transformedPairs(alphabet(), square, u32(cipher), -1));
+    }
 }
 
 void PracticeSession::setDirection(PracticeDirection direction)
@@ -25,24 +61,39 @@ void PracticeSession::setDirection(PracticeDirection direction)
 
 void PracticeSession::alsoTry(const QString &square)
 {
-    if (square != m_task.square && isSquare(square.toStdString()) && !m_otherSquares.contains(square))
+    if (square != m_task.square && isSquare(alphabet(), u32(square)) && !m_otherSquares.contains(square))
         m_otherSquares << square;
 }
 
 QString PracticeSession::given(int pair) const
 {
-    return m_ws.List1[decrypting() ? 1 : 0].items().at(pair);
+    return m_columns[decrypting() ? 1 : 0].at(pair);
 }
 
 QString PracticeSession::expected(int pair) const
 {
-    return m_ws.List1[decrypting() ? 2 : 1].items().at(pair);
+    return m_columns[decrypting() ? 2 : 1].at(pair);
 }
 
 RowInsight PracticeSession::insight(int pair) const
 {
     // Every pair of a task gives a cipher pair, so the rows line up.
-    return *insightFor(m_ws, decrypting() ? 1 : 0, pair);
+    if (alphabet() == Alphabet::classic())
+        return *insightFor(m_ws, decrypting() ? 1 : 0, pair);
+    const SquareShape shape = alphabet().shape();
+    RowInsight insight;
+    insight.list = decrypting() ? 1 : 0;
+    insight.row = pair;
+    insight.plain = m_columns[0].at(pair);
+    insight.cipher = m_columns[1].at(pair);
+    for (QChar letter : std::as_const(insight.plain))
+        insight.plainPositions << SquarePosition::ofCell(int(m_task.square.indexOf(letter)), shape);
+    for (QChar letter : std::as_const(insight.cipher))
+        insight.cipherPositions << SquarePosition::ofCell(int(m_task.square.indexOf(letter)), shape);
+    insight.rule = ruleFor(insight.plainPositions.at(0), insight.plainPositions.at(1));
+    insight.messageRow = pair;
+    insight.cipherRow = pair;
+    return insight;
 }
 
 PracticeSession::Mark PracticeSession::check(int pair, const QString &typed)
@@ -50,7 +101,7 @@ PracticeSession::Mark PracticeSession::check(int pair, const QString &typed)
     if (pair < 0 || pair >= pairCount())
         return Mark::Open;
     PairState &state = m_pairs[pair];
-    const QString answer = normalised(typed);
+    const QString answer = normalisedAnswer(typed);
     if (answer.size() == 2)
         m_cyrillicTyped = false;
     if (isClosed(pair) || answer.size() != 2 || (state.mark == Mark::Wrong && answer == state.answer))
@@ -64,11 +115,11 @@ PracticeSession::Mark PracticeSession::check(int pair, const QString &typed)
         state.mark = Mark::Right;
     } else {
         state.mark = state.tries >= 2 ? Mark::Revealed : Mark::Wrong;
-        std::vector<std::string> others;
+        std::vector<std::u32string> others;
         for (const QString &square : std::as_const(m_otherSquares))
-            others.push_back(square.toStdString());
-        state.slip = findSlip(m_task.square.toStdString(), given(pair).toStdString(), decrypting() ? -1 : +1,
-                              answer.toStdString(), others);
+            others.push_back(u32(square));
+        state.slip = findSlip(alphabet(), u32(m_task.square), u32(given(pair)), decrypting() ? -1 : +1, u32(answer),
+                              others);
         for (int other = 0; state.slip && state.slip->slip == Slip::Direction && other < pairCount(); ++other) {
             const std::optional<SlipFinding> &before = m_pairs[other].slip;
             if (other != pair && before && (before->slip == Slip::Direction || before->slip == Slip::OtherDirection)) {
@@ -89,7 +140,7 @@ QList<int> PracticeSession::wrongCells(int pair) const
     const QString &answer = m_pairs[pair].answer;
     const QString right = expected(pair);
     for (int i = 0; i < answer.size() && i < right.size(); ++i) {
-        const int cell = cellOf(m_task.square.toStdString(), answer[i].toLatin1());
+        const int cell = cellOf(alphabet(), u32(m_task.square), answer[i].unicode());
         if (answer[i] != right[i] && cell >= 0 && !cells.contains(cell))
             cells << cell;
     }
@@ -125,6 +176,13 @@ int PracticeSession::closedCount() const
 QString PracticeSession::normalised(const QString &typed)
 {
     return cleaned(upperCased(typed));
+}
+
+QString PracticeSession::normalisedAnswer(const QString &typed) const
+{
+    if (alphabet() == Alphabet::classic())
+        return normalised(typed);
+    return qt(alphabet().cleaned(u32(typed)).letters);
 }
 
 } // namespace playfair

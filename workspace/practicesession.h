@@ -9,6 +9,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <array>
+
 namespace playfair {
 
 enum class PracticeDirection {
@@ -68,7 +70,7 @@ public:
     // slipAlsoIn gives that other pair; else it is -1.
     std::optional<SlipFinding> slip(int pair) const { return m_pairs[pair].slip; }
     int slipAlsoIn(int pair) const { return m_pairs[pair].slipAlsoIn; }
-    // The cells (0..24) of the last answer's letters that are not right in
+    // The cells (0..24 on the classic square) of the last answer's letters that are not right in
     // their place: where the pupil's wrong letters came from.
     QList<int> wrongCells(int pair) const;
 
@@ -77,10 +79,16 @@ public:
     int explainedPair() const { return m_explained; }
     void explain(int pair);
 
-    // A Cyrillic letter was typed into an answer, which takes Latin letters
-    // only: the window says so until the next answer of two letters.
+    // A letter of the other script was typed into an answer (a Cyrillic one
+    // where the alphabet is Latin, a Latin one where it is Cyrillic), which
+    // the answer does not take: the window says so until the next answer of
+    // two letters.
     void noteCyrillicTyped() { m_cyrillicTyped = true; }
     bool cyrillicTyped() const { return m_cyrillicTyped; }
+    void noteOtherScriptTyped() { noteCyrillicTyped(); }
+    bool otherScriptTyped() const { return cyrillicTyped(); }
+
+    const Alphabet &alphabet() const { return m_task.alphabetOf(); }
 
     int rightAtFirstTry() const;
     int closedCount() const;
@@ -88,6 +96,9 @@ public:
 
     // A typed answer as it is checked: capitals A..Z, J as I.
     static QString normalised(const QString &typed);
+    // The same in the task's alphabet: its letters, merged ones as their
+    // partner.
+    QString normalisedAnswer(const QString &typed) const;
 
 private:
     struct PairState
@@ -99,8 +110,13 @@ private:
         int slipAlsoIn = -1;
     };
 
+    void workPairs();
+
     PracticeTask m_task;
-    Workspace m_ws; // the task worked by the engine
+    Workspace m_ws; // the task worked by the engine (the classic square's)
+    // The pairs in the three columns the workspace's lists hold: plain,
+    // cipher and decrypted again.
+    std::array<QStringList, 3> m_columns;
     PracticeDirection m_direction;
     QList<PairState> m_pairs;
     int m_explained = -1;

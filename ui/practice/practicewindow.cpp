@@ -1,6 +1,8 @@
 #include "practicewindow.h"
 
 #include "ui/application.h"
+#include "ui/shared/alphabetnames.h"
+#include "ui/translations.h"
 #include "ui/shared/languagemenu.h"
 #include "ui/shared/pairtooltip.h"
 #include "ui/shared/squareview.h"
@@ -15,6 +17,7 @@
 
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QContextMenuEvent>
 #include <QDir>
 #include <QEvent>
@@ -48,40 +51,48 @@ const QColor wrongColour(255, 200, 200);
 // Pairs shown in one row of the exercise.
 constexpr int pairsPerRow = 6;
 
-QList<int> cellsOf(const QList<SquarePosition> &positions)
+QList<int> cellsOf(const QList<SquarePosition> &positions, SquareShape shape)
 {
     QList<int> cells;
     for (SquarePosition p : positions)
-        cells << p.cell();
+        cells << p.cell(shape);
     return cells;
 }
 
-// What an answer input takes: up to two Latin letters. A Cyrillic letter,
-// as a Bulgarian keyboard layout types it, is refused and reported.
+// What an answer input takes: up to two letters of the task's alphabet (in
+// either case; digits too in latin-digits). A letter of the other script,
+// as a keyboard layout of the other language types it, is refused and
+// reported: a Cyrillic one for the Latin alphabets, a Latin one for
+// cyrillic.
 class AnswerValidator : public QValidator
 {
 public:
-    AnswerValidator(std::function<void()> onCyrillic, QObject *parent)
+    AnswerValidator(std::function<const Alphabet &()> alphabet, std::function<void()> onOtherScript, QObject *parent)
         : QValidator(parent)
-        , m_onCyrillic(std::move(onCyrillic))
+        , m_alphabet(std::move(alphabet))
+        , m_onOtherScript(std::move(onOtherScript))
     {
     }
 
     State validate(QString &input, int &) const override
     {
-        bool latin = input.size() <= 2;
+        const Alphabet &alphabet = m_alphabet();
+        const bool cyrillic = alphabet.id() == Alphabet::Id::Cyrillic;
+        bool fits = input.size() <= 2;
         for (QChar c : std::as_const(input)) {
-            if (c.script() == QChar::Script_Cyrillic && c.isLetter()) {
-                m_onCyrillic();
+            const bool latin = (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z');
+            if (cyrillic ? latin : c.script() == QChar::Script_Cyrillic && c.isLetter()) {
+                m_onOtherScript();
                 return Invalid;
             }
-            latin = latin && ((c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z'));
+            fits = fits && alphabet.letterFor(c.unicode()) != 0;
         }
-        return latin ? Acceptable : Invalid;
+        return fits ? Acceptable : Invalid;
     }
 
 private:
-    std::function<void()> m_onCyrillic;
+    std::function<const Alphabet &()> m_alphabet;
+    std::function<void()> m_onOtherScript;
 };
 
 } // namespace
@@ -148,6 +159,12 @@ void PracticeWindow::retranslate()
                                "като вярна или с грешката ѝ."));
     m_checkKeyLabel->setText(tr("&Ключова дума:"));
     m_checkButton->setText(tr("Провери"));
+    m_alphabetLabel->setText(tr("&азбука:"));
+    {
+        const QSignalBlocker blocker(m_alphabet);
+        AlphabetNames::fill(m_alphabet);
+        AlphabetNames::choose(m_alphabet, m_session.alphabet());
+    }
     m_checkPairs->setHorizontalHeaderLabels({tr("Двойка"), tr("Вярно"), tr("Отговор"), tr("Оценка")});
 }
 
@@ -190,6 +207,13 @@ void PracticeWindow::createControls()
     top->addWidget(m_direction);
     top->addWidget(m_encrypt);
     top->addWidget(m_decrypt);
+    m_alphabetLabel = new QLabel(this);
+    m_alphabet = new QComboBox(this);
+    m_alphabet->setObjectName(QStringLiteral("alphabet"));
+    m_alphabetLabel->setBuddy(m_alphabet);
+    top->addSpacing(12);
+    top->addWidget(m_alphabetLabel);
+    top->addWidget(m_alphabet);
     layout->addLayout(top);
 
     auto *middle = new QHBoxLayout;
@@ -200,6 +224,9 @@ void PracticeWindow::createControls()
     m_square = new SquareView(frame);
     m_square->setObjectName(QStringLiteral("square"));
     frameLayout->addWidget(m_square, 0, Qt::AlignHCenter | Qt::AlignTop);
+    m_alphabetLine = new WrappedLabel(QString(), frame);
+    m_alphabetLine->setObjectName(QStringLiteral("alphabetLine"));
+    frameLayout->addWidget(m_alphabetLine);
     frameLayout->addStretch();
     middle->addWidget(frame, 0, Qt::AlignTop);
 
@@ -214,6 +241,7 @@ void PracticeWindow::createControls()
     // The validator is asked in the middle of an edit: the window shows the
     // session again once the edit is done.
     m_lettersOnly = new AnswerValidator(
+        [this]() -> const Alphabet & { return m_session.alphabet(); },
         [this] {
             m_session.noteCyrillicTyped();
             QMetaObject::invokeMethod(this, [this] { render(); }, Qt::QueuedConnection);
@@ -266,6 +294,8 @@ void PracticeWindow::createControls()
     connect(m_encrypt, &QRadioButton::toggled, this, [this](bool checked) {
         setDirection(checked ? PracticeDirection::Encrypt : PracticeDirection::Decrypt);
     });
+    connect(m_alphabet, &QComboBox::currentIndexChanged, this,
+            [this] { chooseAlphabet(AlphabetNames::chosenIn(m_alphabet)); });
     connect(m_save, &QPushButton::clicked, this, &PracticeWindow::askAndSaveWorksheet);
     connect(m_checkMode, &QPushButton::toggled, this, &PracticeWindow::setCheckingText);
     connect(m_classSet, &QPushButton::clicked, this, &PracticeWindow::askAndSaveClassSet);
@@ -440,7 +470,17 @@ void PracticeWindow::setTask(const PracticeTask &task)
 
 void PracticeWindow::newTask()
 {
-    setTask(PracticeTask::random(m_random));
+    setTask(PracticeTask::random(m_random, m_session.alphabet()));
+}
+
+void PracticeWindow::chooseAlphabet(const Alphabet &alphabet)
+{
+    storeAlphabet(alphabet);
+    if (alphabet == m_session.alphabet()) {
+        render();
+        return;
+    }
+    setTask(PracticeTask::random(m_random, alphabet));
 }
 
 void PracticeWindow::setDirection(PracticeDirection direction)
@@ -463,7 +503,7 @@ void PracticeWindow::check(int pair, bool moveOn)
     const int tries = m_session.tries(pair);
     const PracticeSession::Mark mark = m_session.check(pair, input->text());
     // A wrong answer stays as it was checked, ready to be typed over.
-    if (mark == PracticeSession::Mark::Wrong && PracticeSession::normalised(input->text()) == m_session.answer(pair)) {
+    if (mark == PracticeSession::Mark::Wrong && m_session.normalisedAnswer(input->text()) == m_session.answer(pair)) {
         input->setText(m_session.answer(pair));
         if (m_session.tries(pair) != tries)
             input->selectAll();
@@ -504,7 +544,21 @@ void PracticeWindow::render()
     m_keyWordOnly->setVisible(!checking);
     m_save->setVisible(!checking);
     m_next->setVisible(!checking);
+    // The text check works on the classic square.
+    const Alphabet &alphabet = checking ? Alphabet::classic() : m_session.alphabet();
+    m_square->setShape(alphabet.shape());
     m_square->setWrongCells({});
+    {
+        const QSignalBlocker blocker(m_alphabet);
+        AlphabetNames::choose(m_alphabet, m_session.alphabet());
+    }
+    m_alphabet->setEnabled(!checking);
+    QString alphabetLine = AlphabetNames::line(alphabet);
+    if (checking && m_session.alphabet() != Alphabet::classic())
+        alphabetLine += u'\n' + tr("Проверката на текст работи на класическия квадрат.");
+    else if (!checking && !m_session.task().dropped.isEmpty())
+        alphabetLine += u'\n' + AlphabetNames::droppedNote(alphabet, m_session.task().dropped);
+    m_alphabetLine->setWrappedText(alphabetLine);
 
     const PracticeTask &task = m_session.task();
     const bool decrypting = m_session.decrypting();
@@ -546,9 +600,9 @@ void PracticeWindow::render()
         const RowInsight insight = m_session.insight(explained);
         const PracticeSession::Mark mark = m_session.mark(explained);
         if (mark == PracticeSession::Mark::Revealed || (mark == PracticeSession::Mark::Wrong && !decrypting))
-            plainCells = cellsOf(insight.plainPositions);
+            plainCells = cellsOf(insight.plainPositions, alphabet.shape());
         if (mark == PracticeSession::Mark::Revealed || (mark == PracticeSession::Mark::Wrong && decrypting))
-            cipherCells = cellsOf(insight.cipherPositions);
+            cipherCells = cellsOf(insight.cipherPositions, alphabet.shape());
     }
     m_square->setOutlines(plainCells, cipherCells);
     m_hint->setWrappedText(hint());
@@ -590,8 +644,11 @@ QString PracticeWindow::hint() const
     }
     if (m_session.isFinished())
         text += u'\n' + tr("Задачата е решена. Бутонът „Нова задача“ дава следваща.");
-    if (m_session.cyrillicTyped())
-        text = tr("Отговорите се пишат с латински букви: превключете клавиатурата на латиница.") + u'\n' + text;
+    if (m_session.otherScriptTyped())
+        text = (m_session.alphabet().id() == Alphabet::Id::Cyrillic
+                    ? tr("Отговорите се пишат на кирилица: превключете клавиатурата на кирилица.")
+                    : tr("Отговорите се пишат с латински букви: превключете клавиатурата на латиница."))
+            + u'\n' + text;
     return text;
 }
 
@@ -812,6 +869,8 @@ ClassSetChoices PracticeWindow::classSetChoices()
         choices.direction = m_session.decrypting() ? ClassSetDirection::Decrypt : ClassSetDirection::Encrypt;
     }
     choices.setNumber = m_random.bounded(1u, ClassSet::largestSetNumber + 1);
+    // The set is in the alphabet of the exercise shown.
+    choices.alphabet = m_session.alphabet().id();
     return choices;
 }
 
@@ -854,7 +913,8 @@ void PracticeWindow::paintEvent(QPaintEvent *)
 
 PracticeWindow *openPracticeWindow(const std::optional<PracticeTask> &task, QWidget *owner)
 {
-    auto *window = new PracticeWindow(task ? *task : PracticeTask::random(*QRandomGenerator::global()), owner);
+    auto *window = new PracticeWindow(task ? *task : PracticeTask::random(*QRandomGenerator::global(), storedAlphabet()),
+                                      owner);
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->adjustSize();
     showCentred(window, owner);

@@ -10,6 +10,7 @@
 #include <optional>
 
 class QCheckBox;
+class QComboBox;
 class QGridLayout;
 class QGroupBox;
 class QLabel;
@@ -60,6 +61,9 @@ public:
     void setTask(const PracticeTask &task);
     void newTask();
     void setDirection(PracticeDirection direction);
+    // The pupil's choice of alphabet: kept in the settings, and a new task
+    // in it unless the task is in it already.
+    void chooseAlphabet(const Alphabet &alphabet);
 
     // Saves the worksheet of the current task; `squareShown` false gives the
     // harder sheet with only the key word. Returns false on failure.
@@ -118,8 +122,11 @@ private:
     QLabel *m_direction = nullptr;
     QRadioButton *m_encrypt = nullptr;
     QRadioButton *m_decrypt = nullptr;
+    QLabel *m_alphabetLabel = nullptr;
+    QComboBox *m_alphabet = nullptr;
     QGroupBox *m_squareFrame = nullptr;
     SquareView *m_square = nullptr;
+    WrappedLabel *m_alphabetLine = nullptr; // under the square: the alphabet in use
     WrappedLabel *m_instruction = nullptr;
     QValidator *m_lettersOnly = nullptr; // what an answer input takes: up to two Latin letters
     QGridLayout *m_pairGrid = nullptr;

@@ -1,5 +1,6 @@
 #include "worksheet.h"
 
+#include "ui/shared/alphabetnames.h"
 #include "ui/shared/pairtooltip.h"
 
 namespace playfair {
@@ -12,6 +13,9 @@ Worksheet Worksheet::forTask(const PracticeTask &task, PracticeDirection directi
     Worksheet sheet;
     sheet.keyWord = task.keyWord;
     sheet.square = task.square;
+    const Alphabet &alphabet = task.alphabetOf();
+    sheet.shape = alphabet.shape();
+    sheet.alphabetLine = AlphabetNames::line(alphabet);
     sheet.squareShown = squareShown || task.keyWord.isEmpty();
     sheet.title = decrypting ? tr("Декриптиране с шифъра Playfair") : tr("Криптиране с шифъра Playfair");
     sheet.pupilLine = tr("Име: ______________________________    Клас: __________    Дата: ______________");
@@ -27,17 +31,23 @@ Worksheet Worksheet::forTask(const PracticeTask &task, PracticeDirection directi
     //: %1 is the title of the worksheet.
     sheet.keyLine = task.keyWord.isEmpty() ? tr("Без ключова дума: квадратът е азбуката по ред. · %1").arg(sheet.title)
                                            : QStringLiteral("%1 · %2").arg(sheet.keyWordLine, sheet.title);
+    if (alphabet != Alphabet::classic())
+        sheet.keyLine += QStringLiteral(" · ") + sheet.alphabetLine;
     sheet.keyContinued = tr("%1 (продължение)").arg(sheet.keyTitle);
 
     const QString work = decrypting
         ? tr("Декриптирайте всяка двойка букви и запишете двете букви на текста в празните квадратчета до нея.")
         : tr("Криптирайте всяка двойка букви и запишете двете букви на шифъра в празните квадратчета до нея.");
-    sheet.instruction = sheet.squareShown
-        ? tr("Използвайте квадрата на Polybius по-долу.") + u' ' + work
-        : tr("Постройте квадрата на Polybius от ключовата дума %1 в празната мрежа: първо буквите на ключовата дума "
+    const QString build = alphabet == Alphabet::classic()
+        ? tr("Постройте квадрата на Polybius от ключовата дума %1 в празната мрежа: първо буквите на ключовата дума "
              "без повторенията, после останалите букви на азбуката по ред, без J (J се пише като I).")
-                  .arg(task.keyWord)
-            + u' ' + work;
+              .arg(task.keyWord)
+        //: %2 is the alphabet's name, as "Cyrillic, 30 letters (5 × 6)".
+        : tr("Постройте квадрата от ключовата дума %1 в празната мрежа: първо буквите на ключовата дума без "
+             "повторенията, после останалите букви на азбуката (%2) по ред.")
+              .arg(task.keyWord, AlphabetNames::name(alphabet));
+    sheet.instruction = sheet.squareShown ? tr("Използвайте квадрата на Polybius по-долу.") + u' ' + work
+                                          : build + u' ' + work;
 
     const QList<PairKind> kinds = task.kinds();
     for (int pair = 0; pair < session.pairCount(); ++pair) {

@@ -23,7 +23,9 @@ public:
     QString pupilLine;   // the lines for the pupil's name, class and date
     QString instruction; // what the pupil does
     QString keyWord;     // the task's key word, cleaned
-    QString square;      // the 25 letters row by row
+    QString square;      // the alphabet's letters row by row (25 on the classic square)
+    SquareShape shape;   // the square's rows and columns
+    QString alphabetLine; // "Азбука: кирилица, 30 букви (5 × 6)." under the square
     QString keyWordLine; // "Ключова дума: RODINA"; empty without a key word
     bool squareShown = true;
 

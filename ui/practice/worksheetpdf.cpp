@@ -97,24 +97,26 @@ public:
 
     // The square with its row and column numbers; empty cells when `letters`
     // is empty. Returns its bottom.
-    qreal square(qreal left, qreal top, qreal cell, const QString &letters)
+    qreal square(qreal left, qreal top, qreal cell, const QString &letters, SquareShape shape)
     {
         const qreal pitch = cell * 1.12;
         setFont(cell * 1.3, true);
-        for (int i = 0; i < 5; ++i) {
-            const QString digit = QString::number(i + 1);
-            box(left + pitch * (i + 1), top, cell, numberFill, digit);
-            box(left, top + pitch * (i + 1), cell, numberFill, digit);
-        }
-        for (int k = 0; k < 25; ++k) {
+        for (int i = 0; i < shape.columns; ++i)
+            box(left + pitch * (i + 1), top, cell, numberFill, QString::number(i + 1));
+        for (int i = 0; i < shape.rows; ++i)
+            box(left, top + pitch * (i + 1), cell, numberFill, QString::number(i + 1));
+        for (int k = 0; k < shape.cells(); ++k) {
             const QString letter = k < letters.size() ? QString(letters[k]) : QString();
-            box(left + pitch * (k % 5 + 1), top + pitch * (k / 5 + 1), cell, letters.isEmpty() ? Qt::white : cellFill,
-                letter);
+            const SquarePosition place = SquarePosition::ofCell(k, shape);
+            box(left + pitch * (place.column + 1), top + pitch * (place.row + 1), cell,
+                letters.isEmpty() ? Qt::white : cellFill, letter);
         }
-        return top + pitch * 5 + cell;
+        return top + squareSide(cell, shape.rows);
     }
 
-    static qreal squareWidth(qreal cell) { return cell * 1.12 * 5 + cell; }
+    // The width (with `lines` columns) or the height (with `lines` rows) of
+    // a square with its numbers.
+    static qreal squareSide(qreal cell, int lines = 5) { return cell * 1.12 * lines + cell; }
 
     // How wide `text` is at the current font, in millimetres.
     qreal textWidth(const QString &text) const
@@ -167,11 +169,17 @@ void drawExercise(SheetPainter &page, const Worksheet &sheet)
         page.setFont(12);
         if (!sheet.keyWordLine.isEmpty())
             y = page.text(sheet.keyWordLine, 0, y, width, Qt::AlignHCenter) + 3;
-        y = page.square((width - SheetPainter::squareWidth(11)) / 2, y, 11, sheet.square) + 9;
+        y = page.square((width - SheetPainter::squareSide(11, sheet.shape.columns)) / 2, y, 11, sheet.square,
+                        sheet.shape)
+            + 3;
+        y = page.text(sheet.alphabetLine, 0, y, width, Qt::AlignHCenter) + 6;
     } else {
         page.setFont(16, true);
         y = page.text(sheet.keyWordLine, 0, y, width, Qt::AlignHCenter) + 4;
-        y = page.square((width - SheetPainter::squareWidth(11)) / 2, y, 11, QString()) + 9;
+        y = page.square((width - SheetPainter::squareSide(11, sheet.shape.columns)) / 2, y, 11, QString(), sheet.shape)
+            + 3;
+        page.setFont(12);
+        y = page.text(sheet.alphabetLine, 0, y, width, Qt::AlignHCenter) + 6;
     }
 
     page.setFont(12, true);
@@ -202,7 +210,7 @@ void drawKey(QPdfWriter &writer, SheetPainter &page, const Worksheet &sheet)
     qreal y = page.text(sheet.keyTitle, 0, 0, width, Qt::AlignHCenter) + 4;
     page.setFont(12);
     y = page.text(sheet.keyLine, 0, y, width, Qt::AlignHCenter) + 3;
-    y = page.square((width - SheetPainter::squareWidth(8)) / 2, y, 8, sheet.square) + 7;
+    y = page.square((width - SheetPainter::squareSide(8, sheet.shape.columns)) / 2, y, 8, sheet.square, sheet.shape) + 7;
 
     const qreal ruleLeft = 32;
     for (int i = 0; i < sheet.given.size(); ++i) {
@@ -222,10 +230,10 @@ void drawKey(QPdfWriter &writer, SheetPainter &page, const Worksheet &sheet)
 }
 
 // How tall the key's block of a variant of `pairs` pairs is, gap included.
-qreal classSetKeyBlockHeight(int pairs)
+qreal classSetKeyBlockHeight(int pairs, int squareRows)
 {
     const qreal pairsHeight = keyLineHeight * ((pairs + 1) / 2);
-    return keyBlockTop + std::max(SheetPainter::squareWidth(keyCell), pairsHeight) + keyBlockGap;
+    return keyBlockTop + std::max(SheetPainter::squareSide(keyCell, squareRows), pairsHeight) + keyBlockGap;
 }
 
 // The answer key of a class set: under the heading, a block for each
@@ -242,7 +250,7 @@ void drawClassSetKey(QPdfWriter &writer, SheetPainter &page, const ClassSetPrint
     };
     qreal y = heading(set.keyTitle);
     for (const Worksheet &sheet : set.sheets) {
-        const qreal height = classSetKeyBlockHeight(int(sheet.given.size()));
+        const qreal height = classSetKeyBlockHeight(int(sheet.given.size()), sheet.shape.rows);
         if (y + height > page.height()) {
             writer.newPage();
             y = heading(set.keyContinued);
@@ -258,10 +266,10 @@ void drawClassSetKey(QPdfWriter &writer, SheetPainter &page, const ClassSetPrint
         page.label(sheet.keyWordLine, width - keyWordWidth, y, keyWordWidth, keyBlockHeaderHeight,
                    Qt::AlignRight | Qt::AlignVCenter);
         y = blockTop + keyBlockTop;
-        page.square(0, y, keyCell, sheet.square);
+        page.square(0, y, keyCell, sheet.square, sheet.shape);
 
         // The pairs in two columns beside the square, down the first column first.
-        const qreal left = SheetPainter::squareWidth(keyCell) + 7;
+        const qreal left = SheetPainter::squareSide(keyCell, sheet.shape.columns) + 7;
         const qreal columnWidth = (width - left) / 2;
         const int rows = (int(sheet.given.size()) + 1) / 2;
         for (int i = 0; i < sheet.given.size(); ++i) {
