@@ -12,6 +12,8 @@
 #include "analysis/fittingkeys.h"
 #include "analysis/solver.h"
 #include "analysis/transliteration.h"
+#include "analysis/shaped/alphabetchoice.h"
+#include "app/breakalphabet.h"
 #include "app/breakinput.h"
 #include "app/breakoutput.h"
 #include "app/knownpairs.h"
@@ -120,6 +122,13 @@ int main(int argc, char *argv[])
                                       QStringLiteral("The plaintext's language: auto (found by the search, the "
                                                      "default), en (English) or bg (Bulgarian in Latin letters)."),
                                       QStringLiteral("auto|en|bg"), QStringLiteral("auto"));
+    const QCommandLineOption alphabet(QStringLiteral("alphabet"),
+                                      QStringLiteral("The square's alphabet: auto (by the text's letters, the default: "
+                                                     "Cyrillic letters cyrillic, digits among the letters latin-digits, "
+                                                     "a J and no Q latin-q, otherwise the one whose plaintext reads), "
+                                                     "latin-ij (5 x 5, J as I), latin-q (5 x 5 without Q), "
+                                                     "latin-digits (6 x 6 with 0-9) or cyrillic (5 x 6, А-Я)."),
+                                      QStringLiteral("auto|latin-ij|latin-q|latin-digits|cyrillic"), QStringLiteral("auto"));
     const QCommandLineOption doubles(QStringLiteral("doubles"),
                                      QStringLiteral("What the message did with doubled letters: split (by a filler, "
                                                     "the textbook way, the default) or kept (left as they were: a "
@@ -161,7 +170,7 @@ int main(int argc, char *argv[])
                                   QStringLiteral("Display this help and exit."));
     const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
                                      QStringLiteral("Display the version and exit."));
-    parser.addOptions({language, doubles, timeLimit, seed, threads, crib, cribAt, square, wordList, known, plaintext,
+    parser.addOptions({language, alphabet, doubles, timeLimit, seed, threads, crib, cribAt, square, wordList, known, plaintext,
                        json, help, version});
     parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("The ciphertext (default: standard input)."),
                                  QStringLiteral("[FILE]"));
@@ -189,6 +198,13 @@ int main(int argc, char *argv[])
         options.language = languageFromCode(languageName);
         if (!options.language)
             return fail("--language must be auto, en or bg, not '" + languageName + "'.");
+    }
+    const std::string alphabetName = parser.value(alphabet).toStdString();
+    std::optional<AlphabetKind> alphabetAsked;
+    if (alphabetName != "auto") {
+        alphabetAsked = alphabetFromCode(alphabetName);
+        if (!alphabetAsked)
+            return fail("--alphabet must be auto, latin-ij, latin-q, latin-digits or cyrillic, not '" + alphabetName + "'.");
     }
     const std::string doublesName = parser.value(doubles).toStdString();
     if (doublesName != "split" && doublesName != "kept")
@@ -264,11 +280,64 @@ int main(int argc, char *argv[])
     keyOptions.letterSearch = std::min<std::chrono::milliseconds>(options.timeLimit, std::chrono::seconds(2));
     keyOptions.seed = options.seed;
     if (noCiphertext) {
+        if (alphabetAsked && *alphabetAsked != AlphabetKind::LatinIJ)
+            return fail("--known works on the classic square (latin-ij) only: the deduction is built for 5 x 5 squares "
+                        "of A to Z without J.");
         if (parser.isSet(plaintext))
             return fail("--plaintext needs the ciphertext, from FILE or standard input.");
         DeductionInput input;
         input.pairs = knownPairs;
         return playfair::breakcommand::reportDeduction(input, keyOptions, parser.isSet(json), 0, std::cout);
+    }
+
+    // Breaks the text on a square of another alphabet and prints the result.
+    const auto breakShaped = [&](AlphabetKind kind, const std::string &reason) -> int {
+        std::vector<std::uint8_t> letters;
+        std::string setAside;
+        if (const auto error = breakcommand::readShapedCiphertext(text, kind, letters, setAside))
+            return fail(*error);
+        ShapedOptions shaped;
+        shaped.alphabet = kind;
+        shaped.timeLimit = options.timeLimit;
+        shaped.seed = options.seed;
+        shaped.threads = options.threads;
+        shaped.squares = options.squares;
+        for (const KeyWordList &list : options.wordLists) {
+            for (std::size_t i = 0; i < list.size(); ++i)
+                shaped.keyWords.emplace_back(list.at(i));
+        }
+        std::signal(SIGINT, onInterrupt);
+        std::stop_source stopShaped;
+        shaped.onProgress = [&](const ShapedReport &) {
+            if (interrupted.load())
+                stopShaped.request_stop();
+        };
+        const ShapedResult result = solveShaped(letters, shaped, stopShaped.get_token());
+        if (!result.found) {
+            std::cerr << program << ": no square was found in time.\n";
+            return interrupted.load() ? 130 : 1;
+        }
+        return breakcommand::reportShaped(result, reason, setAside, options.seed, parser.isSet(json),
+                                          interrupted.load(), std::cout);
+    };
+
+    // The square's alphabet: as asked, or by the text's letters.
+    AlphabetChoice choice;
+    if (alphabetAsked) {
+        choice.alphabet = *alphabetAsked;
+    } else if (!noCiphertext) {
+        choice = chooseAlphabet(text);
+    }
+    if (choice.alphabet != AlphabetKind::LatinIJ) {
+        if (!knownPairs.empty() || parser.isSet(plaintext) || parser.isSet(crib))
+            return fail("--known, --plaintext and --crib work on the classic square (latin-ij) only: the deduction "
+                        "and the crib are built for 5 x 5 squares of A to Z without J, and this text is " +
+                        std::string(alphabetCode(choice.alphabet)) + ".");
+        const bool cyrillicSquare = choice.alphabet == AlphabetKind::Cyrillic;
+        if (options.language && (*options.language == Language::Bulgarian) != cyrillicSquare)
+            return fail(cyrillicSquare ? "--language must be bg or auto on a Cyrillic square."
+                                       : "--language must be en or auto on a " + std::string(alphabetCode(choice.alphabet)) + " square.");
+        return breakShaped(choice.alphabet, choice.reason);
     }
 
     auto read = readCiphertext(text, doubledLetters);
@@ -346,6 +415,33 @@ int main(int argc, char *argv[])
         std::cerr << "\r\x1b[K" << std::flush;
     const int status = interrupted.load() ? 130 : result.found ? 0 : 1;
 
+    // Neither J nor Q in the text: had the classic square's search not found
+    // a plaintext that reads, the square without Q may give one.
+    if (choice.undecided) {
+        const bool withoutQ = std::none_of(text.begin(), text.end(), [](char c) { return c == 'Q' || c == 'q'; });
+        if (result.stopped == StopReason::TimeLimit && withoutQ && options.crib.empty() && knownPairs.empty()) {
+            if (progressShown)
+                std::cerr << "The classic square found no plaintext that reads; trying the square without Q.\n";
+            std::vector<std::uint8_t> letters;
+            std::string setAside;
+            if (!breakcommand::readShapedCiphertext(text, AlphabetKind::LatinQ, letters, setAside)) {
+                ShapedOptions shaped;
+                shaped.alphabet = AlphabetKind::LatinQ;
+                shaped.timeLimit = options.timeLimit;
+                shaped.seed = options.seed;
+                shaped.threads = options.threads;
+                shaped.squares = options.squares;
+                const ShapedResult q = solveShaped(letters, shaped);
+                if (q.found && q.stopped == StopReason::Confident)
+                    return breakcommand::reportShaped(q, choice.reason + ", and only the square without Q gave a plaintext that reads",
+                                                      setAside, options.seed, parser.isSet(json), false, std::cout);
+            }
+            choice.reason += ", and neither square gave a plaintext found to read: the classic square's best is shown";
+        } else if (result.stopped == StopReason::Confident) {
+            choice.reason += ", and the classic square gave a plaintext that reads";
+        }
+    }
+
     if (!result.found) {
         std::cerr << program << ": no square "
                   << (!options.crib.empty()         ? "that holds the crib was found"
@@ -362,7 +458,8 @@ int main(int argc, char *argv[])
                   << ", \"plaintexts_tested\": " << result.plaintextsTested
                   << ", \"stopped\": " << jsonString(std::string(stopReasonCode(result.stopped)))
                   << ", \"language\": " << jsonString(std::string(languageCode(result.language)))
-                  << breakcommand::messageJson(message, doubledLetters, result) << "}\n";
+                  << breakcommand::messageJson(message, doubledLetters, result)
+                  << breakcommand::alphabetJson(AlphabetKind::LatinIJ, choice.reason) << "}\n";
         return status;
     }
 
@@ -392,6 +489,8 @@ int main(int argc, char *argv[])
                   result.score, levels.typical, result.language == Language::Bulgarian ? "Bulgarian" : "English",
                   levels.random);
     out << "Language: " << breakcommand::languageLine(result) << '\n';
+    out << "Alphabet: " << breakcommand::alphabetDescription(AlphabetKind::LatinIJ)
+        << (choice.reason.empty() ? std::string() : ", taken because " + choice.reason) << '\n';
     out << "Score:   " << score << '\n';
     out << "Chosen:  among " << result.candidates << " different plaintexts the searches found, by five-letter "
         << "statistics and how well it divides into words\n";

@@ -181,11 +181,14 @@ bad() { # description, stdin text, expected message, arguments...
     check "$what: nothing on standard output" "" "$(cat "$scratch/out")"
 }
 bad "no letters" "12 345, -" "The text has no letters."
-bad "Cyrillic letters only" "Среща при моста, 7 ч." \
-    "The text has Cyrillic letters only: a Playfair ciphertext is written in Latin letters (A to Z)."
+bad "Cyrillic letters only, on the classic square" "Среща при моста, 7 ч." \
+    "The text has Cyrillic letters only: a Playfair ciphertext is written in Latin letters (A to Z)." --alphabet latin-ij
 bad "a lone letter" "A" "The text has only one letter, which has no pair, so this is no Playfair ciphertext."
 bad "a doubled pair" "ABCD EEFG" \
     "The pair EE at letter 5 holds two equal letters, which no Playfair square gives. If the message left its doubled letters as they were, as some real messages did, --doubles kept breaks it so."
+bad "a doubled pair on a Cyrillic square" "АБВВ" \
+    "The pair at letter 3 is ВВ: no Playfair square gives a pair of two equal letters."
+bad "English asked of a Cyrillic square" "АБВГ" "--language must be bg or auto on a Cyrillic square." --language en
 bad "an unknown language" "ABCD" "--language must be auto, en or bg, not 'de'." --language de
 bad "an unknown way with doubles" "ABCD" "--doubles must be split or kept, not 'twice'." --doubles twice
 bad "a negative time limit" "ABCD" "--time-limit must be a number of seconds, 0 or none for no limit, not '-1'." \
@@ -247,6 +250,37 @@ timeout --preserve-status -s INT 2 "$program" --json --square random --threads 1
 status=$?
 check "no time limit, Ctrl+C: status 130" 130 "$status"
 check "no time limit, Ctrl+C: the best so far, cancelled" cancelled "$(field stopped)"
+
+# The other alphabets: chosen by the text's letters (auto) or as asked, the
+# square rows x columns in the JSON. Each text's key is a word of the lists,
+# so it breaks in a moment.
+input= run --json --threads 2 --seed 1 --time-limit 60 "$data/ciphertext_cyrillic_rodina.txt"
+check "Cyrillic: status" 0 "$status"
+check "Cyrillic: the alphabet, rows and columns" "cyrillic 5 6" "$(field alphabet) $(field rows) $(field columns)"
+check "Cyrillic: why" "the text has Cyrillic letters" "$(field alphabet_reason)"
+check "Cyrillic: the key word" "РОДИНА confident bg" "$(field keyword) $(field stopped) $(field language)"
+check "Cyrillic: the plaintext" "КОГАТОДОЙДЕПРОЛЕТЬТАДЕЦАТА" "$(field plaintext | cut -c1-52)"
+check "Cyrillic: a square of 30 letters" 30 "$(field square | tr -d '\n' | wc -m)"
+input= run --alphabet cyrillic --threads 2 --seed 1 --time-limit 60 "$data/ciphertext_cyrillic_rodina.txt"
+check "Cyrillic asked, for a person: the alphabet" "Alphabet: cyrillic (5 x 6: the 30 Bulgarian letters А to Я)" \
+    "$(grep '^Alphabet:' "$scratch/out")"
+check "Cyrillic asked, for a person: the square's first row" "    Р О Д И Н А" "$(sed -n '/^Square:/{n;p;}' "$scratch/out")"
+input= run --json --threads 2 --seed 1 --time-limit 60 "$data/ciphertext_digits_harbour.txt"
+check "6 x 6: the alphabet, rows and columns" "latin-digits 6 6" "$(field alphabet) $(field rows) $(field columns)"
+check "6 x 6: the key word" "HARBOUR confident" "$(field keyword) $(field stopped)"
+check "6 x 6: digits in the plaintext" "TOMORROWBRING3LANTERNS" "$(field plaintext | grep -o 'TOMORROW[A-Z0-9]*NS')"
+input= run --json --threads 2 --seed 1 --time-limit 60 "$data/ciphertext_latinq_forest.txt"
+check "without Q, by its J: the alphabet" "latin-q 5 5" "$(field alphabet) $(field rows) $(field columns)"
+check "without Q: the key word and a J kept" "FOREST JUSTAUICKJOKE" "$(field keyword) $(field plaintext | cut -c1-13)"
+input= run --json --threads 1 --seed 1 --time-limit 60 "$data/ciphertext_rodina_42.txt"
+check "the classic square in the JSON" "latin-ij 5 5" "$(field alphabet) $(field rows) $(field columns)"
+input= run --alphabet greek "$data/ciphertext_rodina_42.txt"
+check "an unknown alphabet: status 2" 2 "$status"
+check "an unknown alphabet: the message" \
+    "playfair-break: --alphabet must be auto, latin-ij, latin-q, latin-digits or cyrillic, not 'greek'." "$(cat "$scratch/err")"
+input= run --known th=PI "$data/ciphertext_cyrillic_rodina.txt"
+check "known pairs on a Cyrillic square: status 2" 2 "$status"
+check "known pairs on a Cyrillic square: said so" 1 "$(grep -c 'classic square (latin-ij) only' "$scratch/err")"
 
 # A pipe whose writer never closes it is given up at the time limit.
 exec {open}< <(exec sleep 60 2>/dev/null)

@@ -15,6 +15,10 @@
 
 #include <QTest>
 
+#include <algorithm>
+#include <optional>
+#include <set>
+
 using namespace playfair;
 using namespace playfair::analysis;
 using playfair::testing::lettersOf;
@@ -31,6 +35,20 @@ double model5(const std::string &text, Language language = Language::English)
 {
     const std::vector<Letter> letters = lettersOf(text);
     return LanguageModel::of(language, 5).log10Probability(letters.data(), letters.size());
+}
+
+// The letters of each row (or column) of a square, as sets.
+std::vector<std::set<Letter>> lineSets(const Square &square, bool byRows)
+{
+    std::vector<std::set<Letter>> lines;
+    for (int line = 0; line < Annealer::rows; ++line) {
+        std::set<Letter> letters;
+        for (int i = 0; i < Annealer::columns; ++i)
+            letters.insert(square[std::size_t(byRows ? Annealer::columns * line + i : Annealer::columns * i + line)]);
+        lines.push_back(letters);
+    }
+    std::sort(lines.begin(), lines.end());
+    return lines;
 }
 
 std::string divided(const std::string &text, Language language)
@@ -95,6 +113,120 @@ private Q_SLOTS:
         QFETCH(QString, wrong);
         QVERIFY(groupsMean(wrong.toStdString()) > groupsMean(truth.toStdString()));
         QVERIFY(model5(truth.toStdString()) > model5(wrong.toStdString()) + 3);
+    }
+
+    // Every move of the search leaves a square of the 25 letters, each once,
+    // changes the cells it is for and keeps what it must: which letters
+    // share a row, or a column. A new order is never the old one.
+    void everyMoveKeepsTheSquareAPermutation_data()
+    {
+        QTest::addColumn<int>("move");
+        QTest::addColumn<int>("a");
+        QTest::addColumn<int>("b");
+        QTest::addColumn<bool>("keepsRows");    // the letters of each row stay together in a row
+        QTest::addColumn<bool>("keepsColumns"); // and those of each column in a column
+        QTest::addColumn<int>("leastChanged");
+        QTest::addColumn<int>("mostChanged");
+        QTest::addColumn<int>("onlyRow");       // the one row that may change, or -1
+
+        using M = Annealer::Move;
+        QTest::newRow("two letters") << int(M::SwapCells) << 3 << 17 << false << false << 2 << 2 << -1;
+        QTest::newRow("two rows") << int(M::SwapRows) << 1 << 3 << true << true << 10 << 10 << -1;
+        QTest::newRow("two columns") << int(M::SwapColumns) << 0 << 4 << true << true << 10 << 10 << -1;
+        QTest::newRow("transposed") << int(M::Transpose) << 0 << 0 << false << false << 20 << 20 << -1;
+        QTest::newRow("top to bottom") << int(M::FlipRows) << 0 << 0 << true << true << 20 << 20 << -1;
+        QTest::newRow("left to right") << int(M::FlipColumns) << 0 << 0 << true << true << 20 << 20 << -1;
+        QTest::newRow("reversed") << int(M::Reverse) << 0 << 0 << true << true << 24 << 24 << -1;
+        QTest::newRow("rows in a new order") << int(M::OrderRows) << 0 << 0 << true << true << 10 << 25 << -1;
+        QTest::newRow("columns in a new order") << int(M::OrderColumns) << 0 << 0 << true << true << 10 << 25 << -1;
+        QTest::newRow("one row's cells in a new order") << int(M::OrderInRow) << 2 << 0 << true << false << 2 << 5 << 2;
+        QTest::newRow("one column's cells in a new order") << int(M::OrderInColumn) << 4 << 0 << false << true << 2 << 5 << -1;
+    }
+
+    void everyMoveKeepsTheSquareAPermutation()
+    {
+        QFETCH(int, move);
+        QFETCH(int, a);
+        QFETCH(int, b);
+        QFETCH(bool, keepsRows);
+        QFETCH(bool, keepsColumns);
+        QFETCH(int, leastChanged);
+        QFETCH(int, mostChanged);
+        QFETCH(int, onlyRow);
+
+        Random random(99);
+        Square square;
+        QVERIFY(squareFromText("PLAYFIREXMBCDGHKNOQSTUVWZ", square));
+        // Many times over, since the new orders are drawn at random.
+        for (int round = 0; round < 200; ++round) {
+            const Square before = square;
+            Annealer::applyMove(square, Annealer::Move(move), a, b, random);
+            Square sorted = square;
+            std::sort(sorted.begin(), sorted.end());
+            for (int cell = 0; cell < Annealer::cells; ++cell)
+                QCOMPARE(int(sorted[std::size_t(cell)]), cell);
+            int changed = 0;
+            for (int cell = 0; cell < Annealer::cells; ++cell) {
+                if (square[std::size_t(cell)] != before[std::size_t(cell)]) {
+                    ++changed;
+                    if (onlyRow >= 0)
+                        QCOMPARE(cell / Annealer::columns, onlyRow);
+                }
+            }
+            QVERIFY2(changed >= leastChanged && changed <= mostChanged, qPrintable(QString::number(changed)));
+            if (keepsRows)
+                QVERIFY(lineSets(square, true) == lineSets(before, true));
+            if (keepsColumns)
+                QVERIFY(lineSets(square, false) == lineSets(before, false));
+        }
+    }
+
+    // A search that makes only one kind of move ends on a square of the 25
+    // letters whose score is the one it reports: a move undone wrongly
+    // would leave the square, its letters' cells and the plaintext out of
+    // step.
+    void aSearchOfEachKindOfMoveEndsWhereItSays_data()
+    {
+        QTest::addColumn<int>("swapPercent");
+        QTest::addColumn<int>("lineOrderPercent");
+        QTest::addColumn<int>("inLinePercent");
+
+        QTest::newRow("swaps of two letters only") << 100 << 0 << 0;
+        QTest::newRow("rows and columns in new orders only") << 0 << 100 << 0;
+        QTest::newRow("cells of a row or column in new orders only") << 0 << 0 << 100;
+        QTest::newRow("swaps of rows and columns, flips only") << 0 << 0 << 0;
+        QTest::newRow("the solver's mix") << -1 << -1 << -1;
+    }
+
+    void aSearchOfEachKindOfMoveEndsWhereItSays()
+    {
+        QFETCH(int, swapPercent);
+        QFETCH(int, lineOrderPercent);
+        QFETCH(int, inLinePercent);
+
+        const testing::CipherCase c = testing::cipherCase("en", 15000, 60, 6);
+        SearchPlan plan = SearchPlan::forLength(60);
+        if (swapPercent >= 0) {
+            plan.swapPercent = swapPercent;
+            plan.lineOrderPercent = lineOrderPercent;
+            plan.inLinePercent = inLinePercent;
+        }
+        plan.movesPerRestart = 20000;
+        const GroupScore groups = GroupScore::of(LetterStatistics::of(Language::English));
+        Annealer annealer(groups, c.cipher, nullptr, 5);
+        std::atomic<bool> stop{false};
+        std::atomic<std::uint64_t> keys{0};
+        std::optional<Square> best;
+        for (int restart = 0; restart < 4; ++restart) {
+            const Annealer::Outcome outcome = annealer.restart(plan, best ? &*best : nullptr, stop, keys);
+            Square sorted = outcome.square;
+            std::sort(sorted.begin(), sorted.end());
+            for (int cell = 0; cell < Annealer::cells; ++cell)
+                QCOMPARE(int(sorted[std::size_t(cell)]), cell);
+            QCOMPARE(annealer.scoreOf(outcome.square), outcome.score);
+            best = outcome.square;
+        }
+        QVERIFY(keys.load() >= 4 * 20000);
     }
 
     // The general search's own optimum on a 40-letter text outscores the

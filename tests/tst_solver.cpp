@@ -68,6 +68,11 @@ private Q_SLOTS:
         QTest::newRow("English, 200 letters elsewhere") << "en" << 90000 << 200;
         QTest::newRow("English, 664 letters") << "en" << 40000 << 664;
         QTest::newRow("Bulgarian in Latin letters, 200 letters") << "bg" << 30000 << 200;
+        // The language left to the solver: it is found, and the searches
+        // of the other language do not keep the text from being solved.
+        QTest::newRow("English, 100 letters, language found") << "en?" << 5000 << 100;
+        QTest::newRow("English, 90 letters, language found") << "en?" << 61000 << 90;
+        QTest::newRow("Bulgarian in Latin letters, 100 letters, language found") << "bg?" << 30000 << 100;
     }
 
     void solvesHeldOutText()
@@ -76,11 +81,17 @@ private Q_SLOTS:
         QFETCH(int, offset);
         QFETCH(int, length);
 
-        const testing::CipherCase c = testing::cipherCase(language.toStdString(), std::size_t(offset),
+        const bool languageLeft = language.endsWith(u'?');
+        const Language named = language.startsWith(QLatin1String("bg")) ? Language::Bulgarian : Language::English;
+        const testing::CipherCase c = testing::cipherCase(language.left(2).toStdString(), std::size_t(offset),
                                                           std::size_t(length), 7);
-        const SolverResult result = solve(
-            c.cipher, oneThread(11, language == QLatin1String("bg") ? Language::Bulgarian : Language::English));
+        SolverOptions options = oneThread(11, named);
+        if (languageLeft)
+            options.language.reset();
+        const SolverResult result = solve(c.cipher, options);
         QVERIFY(result.found);
+        QCOMPARE(result.language, named);
+        QCOMPARE(result.languageFound, languageLeft);
         QCOMPARE(result.plaintext, c.plain);
         QCOMPARE(result.stopped, StopReason::Confident);
         QVERIFY(result.settled || result.agreeing >= agreementNeeded(std::size_t(length)));
@@ -200,6 +211,23 @@ private Q_SLOTS:
     // A stop request ends the search within a few milliseconds, with the
     // best result so far, whether the search has a time limit or hunts
     // with none.
+    // The general search on every thread with the language to be found:
+    // the threads share each language's best square and the language that
+    // leads (run under ThreadSanitizer too).
+    void climbsBothLanguagesOnEveryThread()
+    {
+        const testing::CipherCase c = testing::cipherCase("en", 26000, 60, 4);
+        SolverOptions options;
+        options.threads = 2;
+        options.seed = 3;
+        options.squares = SquareKind::Random;
+        options.timeLimit = 3s;
+        const SolverResult result = solve(c.cipher, options);
+        QVERIFY(result.found);
+        QVERIFY(result.languageFound);
+        QVERIFY2(result.restarts >= 4, qPrintable(QString::number(result.restarts)));
+    }
+
     void stopsWhenAsked_data()
     {
         QTest::addColumn<bool>("hunt");

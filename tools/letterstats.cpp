@@ -1,6 +1,7 @@
 // Makes the solver's letter and word statistics from plain texts:
 //
 //     letterstats en|bg OUTPUT_FOLDER [--typical-from TUNING_FILE] FILE...
+//     letterstats --alphabet latin-q|latin-digits|cyrillic OUTPUT_FOLDER FILE...
 //
 // Each FILE is UTF-8 text. Bulgarian (bg) is first written in Latin letters
 // with the official Bulgarian transliteration (Щ -> SHT, Ъ -> A, Ю -> YU,
@@ -26,10 +27,21 @@
 //   sentence at least three times, "FIRST SECOND COUNT" a line, the
 //   commonest first.
 //
+// With --alphabet, for a square of another alphabet (analysis/shaped/):
+// <alphabet>.quadgrams, one byte for each of the N^4 groups of its N
+// letters, the texts cleaned into the alphabet as it stands (digits counted
+// where the books write numbers in figures, Cyrillic kept as it is) and
+// prepared with the alphabet's fillers; for cyrillic also cyrillic.words,
+// the books' Cyrillic words of three letters or more seen five times or
+// more. The letters' shares and doubled counts are printed: the fillers are
+// chosen by them.
+//
 // Only the standard library is used, so the tool builds wherever the program
 // does.
 
+#include "analysis/shaped/solveralphabet.h"
 #include "analysis/statistics/corpus.h"
+#include "analysis/statistics/utf8.h"
 #include "analysis/statistics/statisticsfile.h"
 #include "engine/textbook.h"
 
@@ -41,6 +53,7 @@
 #include <iostream>
 #include <iterator>
 #include <map>
+#include <optional>
 #include <string>
 #include <unordered_map>
 #include <vector>
@@ -81,7 +94,7 @@ bool write(const std::string &path, const std::vector<std::uint8_t> &head, const
 // adds them up.
 bool writeQuadgrams(const std::string &path, const std::vector<std::uint64_t> &counts, std::uint64_t letters)
 {
-    constexpr std::size_t groups = 25 * 25 * 25 * 25;
+    const std::size_t groups = counts.size();
     std::uint64_t total = 0;
     for (std::uint64_t c : counts)
         total += c;
@@ -255,10 +268,82 @@ bool writeWords(const std::string &path, const std::unordered_map<std::string, s
     return true;
 }
 
+
+// The quadgram table of an alphabet other than the classic one, and for
+// Cyrillic the books' words in Cyrillic letters, for the key-word attack.
+int alphabetStatistics(const std::string &code, const std::string &folder, int first, int argc, char *argv[])
+{
+    using namespace playfair::analysis;
+    const std::optional<AlphabetKind> kind = alphabetFromCode(code);
+    if (!kind || *kind == AlphabetKind::LatinIJ) {
+        std::cerr << "letterstats: --alphabet must be latin-q, latin-digits or cyrillic\n";
+        return 2;
+    }
+    const SolverLetters &alphabet = SolverLetters::of(*kind);
+    const std::size_t n = std::size_t(alphabet.size());
+    std::vector<std::uint64_t> counts(n * n * n * n, 0);
+    std::vector<std::uint64_t> single(n, 0), doubled(n, 0);
+    std::unordered_map<std::string, std::uint64_t> words;
+    std::uint64_t letters = 0;
+    for (int i = first; i < argc; ++i) {
+        std::ifstream file(argv[i], std::ios::binary);
+        if (!file) {
+            std::cerr << "letterstats: cannot read " << argv[i] << '\n';
+            return 1;
+        }
+        const std::string text{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+        const std::vector<std::uint8_t> cleaned = alphabet.numbersOf(text);
+        for (std::size_t k = 0; k < cleaned.size(); ++k) {
+            ++single[cleaned[k]];
+            if (k % 2 == 1 && cleaned[k] == cleaned[k - 1])
+                ++doubled[cleaned[k]];
+        }
+        const std::vector<std::uint8_t> prepared = preparedLetters(alphabet, text);
+        letters += prepared.size();
+        for (std::size_t k = 3; k < prepared.size(); ++k)
+            ++counts[((prepared[k - 3] * n + prepared[k - 2]) * n + prepared[k - 1]) * n + prepared[k]];
+        if (*kind == AlphabetKind::Cyrillic) {
+            std::string word;
+            std::size_t length = 0;
+            const auto end = [&] {
+                if (length >= 3)
+                    ++words[word];
+                word.clear();
+                length = 0;
+            };
+            forEachCodePoint(text, [&](char32_t c) {
+                const int number = (c >= U'А' && c <= U'я') || c == U'ѝ' ? alphabet.number(c) : -1;
+                if (number < 0)
+                    return end();
+                word += alphabet.name(number);
+                ++length;
+            });
+            end();
+        }
+    }
+    if (letters < 5) {
+        std::cerr << "letterstats: the texts hold too few letters\n";
+        return 1;
+    }
+    std::printf("%s: %llu letters from %d files\n", code.c_str(), static_cast<unsigned long long>(letters), argc - first);
+    // What the fillers are chosen by: how rare each letter is, and how often
+    // it stands doubled within a pair.
+    for (std::size_t k = 0; k < n; ++k)
+        std::printf("  %s %.4f%% doubled %llu\n", alphabet.name(int(k)).c_str(), 100.0 * double(single[k]) / double(letters),
+                    static_cast<unsigned long long>(doubled[k]));
+    if (!writeQuadgrams(folder + code + ".quadgrams", counts, letters))
+        return 1;
+    // Only words seen five times or more: the system's list, read at run
+    // time, names the rarer ones.
+    return words.empty() || writeWords(folder + code + ".words", words, 5) ? 0 : 1;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
 {
+    if (argc >= 4 && std::string(argv[1]) == "--alphabet")
+        return argc >= 5 ? alphabetStatistics(argv[2], std::string(argv[3]) + "/", 4, argc, argv) : 2;
     if (argc < 4 || (std::string(argv[1]) != "en" && std::string(argv[1]) != "bg")) {
         std::cerr << "usage: letterstats en|bg OUTPUT_FOLDER [--typical-from TUNING_FILE] FILE...\n";
         return 2;

@@ -309,6 +309,54 @@ Right text: %2% of the letters.</translation>
         <source>От двойка %1 нататък текстът не се чете: вероятно там е изпусната или добавена буква.</source>
         <translation>From pair %1 on the text does not read: a letter was likely lost or added there.</translation>
     </message>
+    <message>
+        <source>В текста няма двойка букви от азбуката на квадрата.</source>
+        <translation>The text has no pair of letters of the square&apos;s alphabet.</translation>
+    </message>
+    <message>
+        <source>Двойка %1 е от две еднакви букви, %2: никой квадрат Playfair не дава такава двойка.</source>
+        <translation>Pair %1 is two equal letters, %2: no Playfair square gives such a pair.</translation>
+    </message>
+    <message>
+        <source>Известната дума засега помага само на класическия квадрат 5 × 5 с J като I: изтрийте я, за да търсите.</source>
+        <translation>A known word helps only on the classic 5 × 5 square with J as I for now: delete it to search.</translation>
+    </message>
+    <message>
+        <source>Оценката показва колко прилича текстът на български: средният логаритъм от вероятността на всяка група от четири букви (около %1 за случайни букви, около %2 за обикновен текст).</source>
+        <translation>The score shows how much the text reads like Bulgarian: the mean logarithm of the probability of each group of four letters (about %1 for random letters, about %2 for ordinary text).</translation>
+    </message>
+    <message>
+        <source>Оценката показва колко прилича текстът на английски: средният логаритъм от вероятността на всяка група от четири букви (около %1 за случайни букви, около %2 за обикновен текст).</source>
+        <translation>The score shows how much the text reads like English: the mean logarithm of the probability of each group of four letters (about %1 for random letters, about %2 for ordinary text).</translation>
+    </message>
+    <message>
+        <source>латиница без Q, квадрат 5 × 5</source>
+        <translation>Latin without Q, a 5 × 5 square</translation>
+    </message>
+    <message>
+        <source>латиница и цифрите, квадрат 6 × 6</source>
+        <translation>Latin and the digits, a 6 × 6 square</translation>
+    </message>
+    <message>
+        <source>кирилица, квадрат 5 × 6</source>
+        <translation>Cyrillic, a 5 × 6 square</translation>
+    </message>
+    <message>
+        <source>Азбука: %1, както е избрана.</source>
+        <translation>Alphabet: %1, as chosen.</translation>
+    </message>
+    <message>
+        <source>Азбука: %1, избрана автоматично, защото в текста има кирилски букви.</source>
+        <translation>Alphabet: %1, chosen automatically because the text has Cyrillic letters.</translation>
+    </message>
+    <message>
+        <source>Азбука: %1, избрана автоматично, защото в текста има цифри между буквите.</source>
+        <translation>Alphabet: %1, chosen automatically because the text has digits among its letters.</translation>
+    </message>
+    <message>
+        <source>Азбука: %1, избрана автоматично, защото в текста има J и няма Q.</source>
+        <translation>Alphabet: %1, chosen automatically because the text has a J and no Q.</translation>
+    </message>
 </context>
 <context>
     <name>ByHandSession</name>
@@ -1672,6 +1720,34 @@ Right text: %2% of the letters.</translation>
     <message>
         <source>Търсенето спира най-късно след толкова секунди: до един час, за дълго търсене на кратък шифър.</source>
         <translation>The search stops after this many seconds at the latest: up to an hour, for a long hunt on a short ciphertext.</translation>
+    </message>
+    <message>
+        <source>азбука:</source>
+        <translation>alphabet:</translation>
+    </message>
+    <message>
+        <source>Азбука на квадрата</source>
+        <translation>The square's alphabet</translation>
+    </message>
+    <message>
+        <source>латиница, J като I (5 × 5)</source>
+        <translation>Latin, J as I (5 × 5)</translation>
+    </message>
+    <message>
+        <source>латиница без Q (5 × 5)</source>
+        <translation>Latin without Q (5 × 5)</translation>
+    </message>
+    <message>
+        <source>латиница и цифри (6 × 6)</source>
+        <translation>Latin and digits (6 × 6)</translation>
+    </message>
+    <message>
+        <source>кирилица (5 × 6)</source>
+        <translation>Cyrillic (5 × 6)</translation>
+    </message>
+    <message>
+        <source>„автоматично“: кирилица, ако в текста има кирилски букви; 6 × 6, ако има цифри между буквите; без Q, ако има J и няма Q; иначе класическият квадрат.</source>
+        <translation>“automatic”: Cyrillic if the text has Cyrillic letters; 6 × 6 if it has digits among its letters; without Q if it has a J and no Q; otherwise the classic square.</translation>
     </message>
 </context>
 <context>

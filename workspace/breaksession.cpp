@@ -1,5 +1,6 @@
 #include "breaksession.h"
 
+#include "analysis/shaped/alphabetchoice.h"
 #include "analysis/ciphertext.h"
 #include "analysis/crib.h"
 #include "analysis/squarealignment.h"
@@ -148,8 +149,50 @@ void BreakSession::setCiphertext(const QString &text)
     }
 }
 
+void BreakSession::setAlphabet(std::optional<analysis::AlphabetKind> alphabet)
+{
+    if (isSearching() || alphabet == m_alphabet)
+        return;
+    m_alphabet = alphabet;
+    readInputLetters();
+    if (m_state == State::Finished) {
+        clearResult();
+        m_state = State::Idle;
+    }
+    if (m_state == State::Refused) {
+        m_state = State::Idle;
+        m_message = {};
+    }
+}
+
+analysis::AlphabetKind BreakSession::squareAlphabet() const
+{
+    return hasSearched() ? m_runAlphabet : m_inputAlphabet;
+}
+
 void BreakSession::readInputLetters()
 {
+    const std::string text = m_ciphertext.toStdString();
+    m_inputAlphabet = m_alphabet ? *m_alphabet : analysis::chooseAlphabet(text).alphabet;
+    if (m_inputAlphabet != analysis::AlphabetKind::LatinIJ) {
+        // Another alphabet's letters: pairs of two different letters, a last
+        // odd one set aside.
+        const analysis::SolverLetters &letters = analysis::SolverLetters::of(m_inputAlphabet);
+        std::vector<std::uint8_t> numbers = letters.numbersOf(text);
+        m_inputLetters = QString::fromStdString(letters.text(numbers.data(), numbers.size()));
+        m_setAside.clear();
+        if (numbers.size() % 2 == 1) {
+            m_setAside = QString::fromStdString(letters.name(numbers.back()));
+            numbers.pop_back();
+        }
+        m_inputReadable = !numbers.empty();
+        for (std::size_t i = 0; i + 1 < numbers.size(); i += 2)
+            m_inputReadable = m_inputReadable && numbers[i] != numbers[i + 1];
+        m_inputCipher = m_inputReadable ? QString::fromStdString(letters.text(numbers.data(), numbers.size())) : QString();
+        if (!m_inputReadable)
+            m_setAside.clear();
+        return;
+    }
     m_inputLetters.clear();
     for (QChar c : m_ciphertext) {
         const int number = c.unicode() < 0x80 ? analysis::letterNumber(char(c.unicode())) : -1;
@@ -338,11 +381,54 @@ void BreakSession::refuse(const Sentence &message)
     m_message = message;
 }
 
+std::optional<BreakSession::Search> BreakSession::startShaped()
+{
+    const analysis::SolverLetters &letters = analysis::SolverLetters::of(m_inputAlphabet);
+    std::vector<std::uint8_t> numbers = letters.numbersOf(m_ciphertext.toStdString());
+    if (numbers.size() % 2 == 1)
+        numbers.pop_back();
+    if (numbers.empty()) {
+        refuse({"BreakSession", QT_TRANSLATE_NOOP("BreakSession", "В текста няма двойка букви от азбуката на квадрата.")});
+        return std::nullopt;
+    }
+    for (std::size_t i = 0; i + 1 < numbers.size(); i += 2) {
+        if (numbers[i] == numbers[i + 1]) {
+            refuse({"BreakSession",
+                    QT_TRANSLATE_NOOP("BreakSession", "Двойка %1 е от две еднакви букви, %2: никой квадрат Playfair не дава такава двойка."),
+                    {QString::number(i / 2 + 1), QString::fromStdString(letters.name(numbers[i]) + letters.name(numbers[i]))}});
+            return std::nullopt;
+        }
+    }
+    if (!m_crib.trimmed().isEmpty()) {
+        refuse({"BreakSession", QT_TRANSLATE_NOOP("BreakSession", "Известната дума засега помага само на класическия "
+                                                                  "квадрат 5 × 5 с J като I: изтрийте я, за да търсите.")});
+        return std::nullopt;
+    }
+    Search search;
+    search.alphabet = m_inputAlphabet;
+    search.shapedCiphertext = numbers;
+    analysis::ShapedOptions &options = search.shapedOptions;
+    options.alphabet = m_inputAlphabet;
+    options.timeLimit = std::chrono::seconds(m_timeLimit);
+    options.threads = m_threads;
+    options.seed = m_seed ? *m_seed : QRandomGenerator::global()->generate64();
+    m_runAlphabet = m_inputAlphabet;
+    m_cribGiven = false;
+    m_searchLanguage = m_inputAlphabet == analysis::AlphabetKind::Cyrillic ? Language::Bulgarian : Language::English;
+    m_letters = QString::fromStdString(letters.text(numbers.data(), numbers.size()));
+    m_message = {};
+    m_state = State::Searching;
+    search.run = ++m_run;
+    return search;
+}
+
 std::optional<BreakSession::Search> BreakSession::start()
 {
     if (isSearching())
         return std::nullopt;
     clearResult();
+    if (m_inputAlphabet != analysis::AlphabetKind::LatinIJ)
+        return startShaped();
     auto read = analysis::readCiphertext(m_ciphertext.toStdString(), m_doubles);
     if (const auto *error = std::get_if<analysis::CiphertextError>(&read)) {
         Sentence message = sentenceOf(*error);
@@ -443,6 +529,7 @@ void BreakSession::clearResult()
     m_trueScore.reset();
     m_report = analysis::SolverResult();
     m_points.clear();
+    m_runAlphabet = analysis::AlphabetKind::LatinIJ;
 }
 
 // The square found decrypts the text as the known key does: it is the key's
@@ -475,6 +562,10 @@ QString BreakSession::foundPlaintext() const
 
 BreakSession::Levels BreakSession::levels() const
 {
+    if (shapedRun()) {
+        const analysis::ShapedStatistics &statistics = analysis::ShapedStatistics::of(m_runAlphabet);
+        return {statistics.randomLog10(), statistics.typicalLog10()};
+    }
     const analysis::ScoreLevels language = analysis::scoreLevels(shownLanguage());
     return {language.random, language.typical};
 }
@@ -483,7 +574,7 @@ QString BreakSession::squareLetters() const
 {
     if (!hasSearched() || !m_report.found)
         return {};
-    if (!m_trueSquare)
+    if (!m_trueSquare || shapedRun())
         return QString::fromStdString(m_report.squareText);
     // All 25 shifts of a square decrypt alike: the one that matches the key
     // best is the square a class can compare with it.
@@ -493,7 +584,7 @@ QString BreakSession::squareLetters() const
 QList<int> BreakSession::rightCells() const
 {
     QList<int> right;
-    if (!hasSearched() || !m_report.found || !m_trueSquare)
+    if (!hasSearched() || !m_report.found || !m_trueSquare || shapedRun())
         return right;
     const analysis::SquareAlignment aligned = analysis::alignedSquare(m_report.square, *m_trueSquare);
     for (int cell = 0; cell < 25; ++cell) {

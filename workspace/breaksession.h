@@ -1,5 +1,6 @@
 #pragma once
 
+#include "analysis/shaped/shapedsolver.h"
 #include "analysis/solver.h"
 #include "engine/keyedsquare.h"
 #include "engine/textbook.h"
@@ -77,6 +78,11 @@ public:
         int run = 0;
         std::vector<analysis::Letter> ciphertext;
         analysis::SolverOptions options;
+        // On a square of another alphabet: its letter numbers and options
+        // (solveShaped) instead of the two above.
+        analysis::AlphabetKind alphabet = analysis::AlphabetKind::LatinIJ;
+        std::vector<std::uint8_t> shapedCiphertext;
+        analysis::ShapedOptions shapedOptions;
     };
 
     // Where the plot's dashed lines stand for the language.
@@ -99,6 +105,18 @@ public:
     // stands for itself) or split them, the textbook way (the default).
     Doubles doubles() const { return m_doubles; }
     int timeLimit() const { return m_timeLimit; } // seconds
+    // The alphabet box: an alphabet, or nothing for the text's letters to
+    // choose it (the default, "автоматично": Cyrillic letters a Cyrillic
+    // 5 x 6 square, digits among the letters 6 x 6, a J and no Q the square
+    // without Q, else the classic one).
+    std::optional<analysis::AlphabetKind> alphabet() const { return m_alphabet; }
+    void setAlphabet(std::optional<analysis::AlphabetKind> alphabet);
+    // The alphabet of the square shown: the last search's, else the one the
+    // box's letters are read in.
+    analysis::AlphabetKind squareAlphabet() const;
+    // Which alphabet the box's letters are read in, and why, when it is not
+    // the classic square; else empty.
+    QString alphabetNote() const;
     // The time limit's range: an hour at most, for a long hunt on a short text.
     static constexpr int shortestTimeLimit = 5;
     static constexpr int longestTimeLimit = 3600;
@@ -242,10 +260,18 @@ private:
     analysis::Language shownLanguage() const;
     QString shortTextNote(qsizetype letters) const;
     QString finishedStatus() const;
+    QString stateStatus() const;
     bool keyWordNamed() const;
+
+    // Whether the last search (or the one running) is on another alphabet's square.
+    bool shapedRun() const { return m_runAlphabet != analysis::AlphabetKind::LatinIJ; }
+    std::optional<Search> startShaped();
 
     // The boxes.
     QString m_ciphertext;
+    std::optional<analysis::AlphabetKind> m_alphabet;
+    analysis::AlphabetKind m_inputAlphabet = analysis::AlphabetKind::LatinIJ; // the box's letters are read in
+    analysis::AlphabetKind m_runAlphabet = analysis::AlphabetKind::LatinIJ;   // the last search's
     QString m_inputLetters;     // its letters, A..Z without J
     bool m_inputReadable = false; // they are a ciphertext
     QString m_inputCipher;      // the letters read as one, without the padding set aside

@@ -169,6 +169,18 @@ QString BreakSession::inPlaceNote() const
 
 QString BreakSession::scoreNote() const
 {
+    if (shapedRun()) {
+        const Levels shaped = levels();
+        const QString random = uiLocale().toString(shaped.random, 'f', 1);
+        const QString typical = uiLocale().toString(shaped.typical, 'f', 1);
+        if (m_runAlphabet == analysis::AlphabetKind::Cyrillic)
+            return tr("Оценката показва колко прилича текстът на български: средният логаритъм от вероятността на "
+                      "всяка група от четири букви (около %1 за случайни букви, около %2 за обикновен текст).")
+                .arg(random, typical);
+        return tr("Оценката показва колко прилича текстът на английски: средният логаритъм от вероятността на "
+                  "всяка група от четири букви (около %1 за случайни букви, около %2 за обикновен текст).")
+            .arg(random, typical);
+    }
     const Language language = shownLanguage();
     const analysis::ScoreLevels levels = analysis::scoreLevels(language);
     const QString random = uiLocale().toString(levels.random, 'f', 1);
@@ -193,7 +205,7 @@ QString BreakSession::setAsideNote() const
 QList<int> BreakSession::garbledPairs() const
 {
     QList<int> pairs;
-    if (m_state != State::Finished || !m_report.found)
+    if (m_state != State::Finished || !m_report.found || shapedRun())
         return pairs;
     for (std::size_t pair : m_report.garbling.pairs)
         pairs << int(pair);
@@ -202,7 +214,7 @@ QList<int> BreakSession::garbledPairs() const
 
 QString BreakSession::garbledNote() const
 {
-    if (m_state != State::Finished || !m_report.found)
+    if (m_state != State::Finished || !m_report.found || shapedRun())
         return {};
     const analysis::Garbling &garbling = m_report.garbling;
     if (garbling.readsNowhere())
@@ -238,7 +250,46 @@ QString BreakSession::shortTextNote(qsizetype letters) const
     return note;
 }
 
+QString BreakSession::alphabetNote() const
+{
+    if (m_ciphertext.trimmed().isEmpty() && !hasSearched())
+        return {};
+    // The classic square, chosen or not, is the one every text assumes.
+    const analysis::AlphabetKind alphabet = squareAlphabet();
+    if (alphabet == analysis::AlphabetKind::LatinIJ)
+        return {};
+    QString name;
+    switch (alphabet) {
+    case analysis::AlphabetKind::LatinIJ:
+        break;
+    case analysis::AlphabetKind::LatinQ:
+        name = tr("латиница без Q, квадрат 5 × 5");
+        break;
+    case analysis::AlphabetKind::LatinDigits:
+        name = tr("латиница и цифрите, квадрат 6 × 6");
+        break;
+    case analysis::AlphabetKind::Cyrillic:
+        name = tr("кирилица, квадрат 5 × 6");
+        break;
+    }
+    if (m_alphabet)
+        return tr("Азбука: %1, както е избрана.").arg(name);
+    switch (alphabet) {
+    case analysis::AlphabetKind::Cyrillic:
+        return tr("Азбука: %1, избрана автоматично, защото в текста има кирилски букви.").arg(name);
+    case analysis::AlphabetKind::LatinDigits:
+        return tr("Азбука: %1, избрана автоматично, защото в текста има цифри между буквите.").arg(name);
+    default:
+        return tr("Азбука: %1, избрана автоматично, защото в текста има J и няма Q.").arg(name);
+    }
+}
+
 QString BreakSession::status() const
+{
+    return lines(stateStatus(), alphabetNote());
+}
+
+QString BreakSession::stateStatus() const
 {
     switch (m_state) {
     case State::Idle: {
@@ -371,7 +422,7 @@ QString BreakSession::lettersRightNote() const
 
 QString BreakSession::keyWordNote() const
 {
-    if (keyWordLine().isEmpty())
+    if (keyWordLine().isEmpty() || shapedRun())
         return {};
     const bool knownKeyNamed = !m_trueKeyWord.isEmpty() && foundIsKnownKey();
     // The route of the key the line names: the known one's, or the one found.

@@ -43,9 +43,9 @@ void decryptPairs(const Letter *__restrict first, const Letter *__restrict secon
                   const std::uint16_t *__restrict decrypt, Letter *__restrict plain)
 {
     for (std::size_t i = 0; i < pairs; ++i) {
-        const std::uint16_t cells = decrypt[25 * cellOf[first[i]] + cellOf[second[i]]];
-        plain[2 * i] = square[cells & 0xFF];
-        plain[2 * i + 1] = square[cells >> 8];
+        const std::uint16_t to = decrypt[Annealer::cells * cellOf[first[i]] + cellOf[second[i]]];
+        plain[2 * i] = square[to & 0xFF];
+        plain[2 * i + 1] = square[to >> 8];
     }
 }
 
@@ -99,53 +99,165 @@ Annealer::Annealer(const GroupScore &score, const std::vector<Letter> &ciphertex
 
 void Annealer::setSquare(const Square &square)
 {
-    for (int cell = 0; cell < 25; ++cell) {
+    for (int cell = 0; cell < cells; ++cell) {
         m_square[cell] = square[cell];
         m_cellOf[square[cell]] = Letter(cell);
     }
 }
 
-void Annealer::applyMove(int kind, int a, int b)
+namespace {
+
+constexpr int rows = Annealer::rows;
+constexpr int columns = Annealer::columns;
+constexpr int cells = Annealer::cells;
+
+// A random order of `count` places, never the one they stand in.
+template<int count>
+std::array<int, count> newOrder(Random &random)
+{
+    std::array<int, count> order;
+    for (;;) {
+        for (int i = 0; i < count; ++i)
+            order[i] = i;
+        for (int i = count - 1; i > 0; --i)
+            std::swap(order[i], order[random.below(std::uint32_t(i + 1))]);
+        for (int i = 0; i < count; ++i) {
+            if (order[i] != i)
+                return order;
+        }
+    }
+}
+
+// The cells of a square, row by row, after a move.
+void moveCells(Letter *s, Annealer::Move move, int a, int b, Random &random)
+{
+    using Move = Annealer::Move;
+    switch (move) {
+    case Move::SwapCells:
+        std::swap(s[a], s[b]);
+        break;
+    case Move::SwapRows:
+        for (int column = 0; column < columns; ++column)
+            std::swap(s[columns * a + column], s[columns * b + column]);
+        break;
+    case Move::SwapColumns:
+        for (int row = 0; row < rows; ++row)
+            std::swap(s[columns * row + a], s[columns * row + b]);
+        break;
+    case Move::Transpose:
+        static_assert(rows == columns, "only a square transposes into its own shape");
+        for (int row = 0; row < rows; ++row) {
+            for (int column = row + 1; column < columns; ++column)
+                std::swap(s[columns * row + column], s[columns * column + row]);
+        }
+        break;
+    case Move::FlipRows:
+        for (int row = 0; row < rows / 2; ++row) {
+            for (int column = 0; column < columns; ++column)
+                std::swap(s[columns * row + column], s[columns * (rows - 1 - row) + column]);
+        }
+        break;
+    case Move::FlipColumns:
+        for (int row = 0; row < rows; ++row) {
+            for (int column = 0; column < columns / 2; ++column)
+                std::swap(s[columns * row + column], s[columns * row + columns - 1 - column]);
+        }
+        break;
+    case Move::Reverse:
+        std::reverse(s, s + cells);
+        break;
+    case Move::OrderRows: {
+        const std::array<int, rows> order = newOrder<rows>(random);
+        std::array<Letter, cells> was;
+        std::copy_n(s, cells, was.begin());
+        for (int row = 0; row < rows; ++row)
+            std::copy_n(was.begin() + columns * order[row], columns, s + columns * row);
+        break;
+    }
+    case Move::OrderColumns: {
+        const std::array<int, columns> order = newOrder<columns>(random);
+        std::array<Letter, cells> was;
+        std::copy_n(s, cells, was.begin());
+        for (int row = 0; row < rows; ++row) {
+            for (int column = 0; column < columns; ++column)
+                s[columns * row + column] = was[std::size_t(columns * row + order[column])];
+        }
+        break;
+    }
+    case Move::OrderInRow: {
+        const std::array<int, columns> order = newOrder<columns>(random);
+        std::array<Letter, columns> was;
+        std::copy_n(s + columns * a, columns, was.begin());
+        for (int column = 0; column < columns; ++column)
+            s[columns * a + column] = was[std::size_t(order[column])];
+        break;
+    }
+    case Move::OrderInColumn: {
+        const std::array<int, rows> order = newOrder<rows>(random);
+        std::array<Letter, rows> was;
+        for (int row = 0; row < rows; ++row)
+            was[std::size_t(row)] = s[columns * row + a];
+        for (int row = 0; row < rows; ++row)
+            s[columns * row + a] = was[std::size_t(order[row])];
+        break;
+    }
+    }
+}
+
+} // namespace
+
+void Annealer::applyMove(Square &square, Move move, int a, int b, Random &random)
+{
+    moveCells(square.data(), move, a, b, random);
+}
+
+void Annealer::apply(Move move, int a, int b)
 {
     Letter *s = m_square.data();
-    switch (kind) {
-    case 0: // two letters
+    if (move == Move::SwapCells) {
         std::swap(s[a], s[b]);
         m_cellOf[s[a]] = Letter(a);
         m_cellOf[s[b]] = Letter(b);
         return;
-    case 1: // two rows
-        for (int column = 0; column < 5; ++column)
-            std::swap(s[5 * a + column], s[5 * b + column]);
-        break;
-    case 2: // two columns
-        for (int row = 0; row < 5; ++row)
-            std::swap(s[5 * row + a], s[5 * row + b]);
-        break;
-    case 3: // transposed
-        for (int row = 0; row < 5; ++row) {
-            for (int column = row + 1; column < 5; ++column)
-                std::swap(s[5 * row + column], s[5 * column + row]);
-        }
-        break;
-    case 4: // top to bottom
-        for (int row = 0; row < 2; ++row) {
-            for (int column = 0; column < 5; ++column)
-                std::swap(s[5 * row + column], s[5 * (4 - row) + column]);
-        }
-        break;
-    case 5: // left to right
-        for (int row = 0; row < 5; ++row) {
-            for (int column = 0; column < 2; ++column)
-                std::swap(s[5 * row + column], s[5 * row + 4 - column]);
-        }
-        break;
-    default: // both flips: the letters in reverse order
-        std::reverse(s, s + 25);
-        break;
     }
-    for (int cell = 0; cell < 25; ++cell)
+    std::copy_n(s, cells, m_squareSaved.begin());
+    moveCells(s, move, a, b, m_random);
+    for (int cell = 0; cell < cells; ++cell)
         m_cellOf[s[cell]] = Letter(cell);
+}
+
+void Annealer::undo(Move move, int a, int b)
+{
+    if (move == Move::SwapCells) {
+        apply(move, a, b);
+        return;
+    }
+    std::copy_n(m_squareSaved.begin(), cells, m_square.begin());
+    for (int cell = 0; cell < cells; ++cell)
+        m_cellOf[m_square[cell]] = Letter(cell);
+}
+
+Annealer::Move Annealer::drawMove(const SearchPlan &plan, int &a, int &b)
+{
+    const std::uint64_t r = m_random.next();
+    a = int(((r & 0xFFFFFFFF) * cells) >> 32);
+    b = (a + 1 + int((((r >> 32) & 0xFFFF) * (cells - 1)) >> 16)) % cells;
+    const int percent = int((r >> 48) % 100);
+    if (percent < plan.swapPercent)
+        return Move::SwapCells;
+    if (percent < plan.swapPercent + plan.lineOrderPercent)
+        return m_random.below(2) ? Move::OrderRows : Move::OrderColumns;
+    if (percent < plan.swapPercent + plan.lineOrderPercent + plan.inLinePercent) {
+        const bool byRows = m_random.below(2);
+        a = byRows ? a % rows : a % columns;
+        return byRows ? Move::OrderInRow : Move::OrderInColumn;
+    }
+    // Two rows or columns, the transposition and the flips, alike often.
+    const auto kind = Move(1 + m_random.below(6));
+    const int lines = kind == Move::SwapRows ? rows : columns;
+    a %= lines;
+    b = (a + 1 + b % (lines - 1)) % lines;
+    return kind;
 }
 
 void Annealer::decryptAll()
@@ -168,9 +280,9 @@ void Annealer::decryptSwapped(Letter x, Letter y)
     }
     for (const Letter letter : {x, y}) {
         for (const std::uint32_t i : m_pairsWith[letter]) {
-            const std::uint16_t cells = m_decrypt[25 * m_cellOf[m_first[i]] + m_cellOf[m_second[i]]];
-            plain[2 * i] = m_square[cells & 0xFF];
-            plain[2 * i + 1] = m_square[cells >> 8];
+            const std::uint16_t to = m_decrypt[cells * m_cellOf[m_first[i]] + m_cellOf[m_second[i]]];
+            plain[2 * i] = m_square[to & 0xFF];
+            plain[2 * i + 1] = m_square[to >> 8];
         }
     }
 }
@@ -249,12 +361,12 @@ int Annealer::climb(int score, Score scoreOf, std::uint64_t &tried, const std::a
     bool improved = true;
     while (improved && !stop.load(std::memory_order_relaxed)) {
         improved = false;
-        for (int a = 0; a < 25; ++a) {
-            for (int b = a + 1; b < 25; ++b) {
+        for (int a = 0; a < cells; ++a) {
+            for (int b = a + 1; b < cells; ++b) {
                 std::copy_n(m_plain.begin(), m_letters, m_saved.begin());
                 const Letter x = m_square[a];
                 const Letter y = m_square[b];
-                applyMove(0, a, b);
+                apply(Move::SwapCells, a, b);
                 decryptSwapped(x, y);
                 const int tryScore = scoreOf();
                 if (++tried % 1024 == 0)
@@ -263,7 +375,7 @@ int Annealer::climb(int score, Score scoreOf, std::uint64_t &tried, const std::a
                     score = tryScore;
                     improved = true;
                 } else {
-                    applyMove(0, a, b);
+                    apply(Move::SwapCells, a, b);
                     std::copy_n(m_saved.begin(), m_letters, m_plain.begin());
                 }
             }
@@ -275,7 +387,7 @@ int Annealer::climb(int score, Score scoreOf, std::uint64_t &tried, const std::a
 void Annealer::offerCurrent(int score, CandidatePool &pool) const
 {
     Candidate candidate;
-    std::copy_n(m_square.begin(), 25, candidate.square.begin());
+    std::copy_n(m_square.begin(), cells, candidate.square.begin());
     candidate.score = score;
     candidate.plainHash = plainHash(m_plain.data(), m_letters);
     pool.offer(candidate);
@@ -288,15 +400,15 @@ Annealer::Outcome Annealer::restart(const SearchPlan &plan, const Square *best, 
     Square start;
     outcome.fromScratch = best == nullptr || int(m_random.below(100)) >= plan.fromBestPercent;
     if (outcome.fromScratch) {
-        for (int cell = 0; cell < 25; ++cell)
+        for (int cell = 0; cell < cells; ++cell)
             start[cell] = Letter(cell);
-        for (int cell = 24; cell > 0; --cell)
+        for (int cell = cells - 1; cell > 0; --cell)
             std::swap(start[cell], start[m_random.below(cell + 1)]);
     } else {
         start = *best;
         for (int k = 0; k < plan.shakeSwaps; ++k) {
-            const int a = int(m_random.below(25));
-            const int b = (a + 1 + int(m_random.below(24))) % 25;
+            const int a = int(m_random.below(cells));
+            const int b = (a + 1 + int(m_random.below(cells - 1))) % cells;
             std::swap(start[a], start[b]);
         }
     }
@@ -311,27 +423,21 @@ Annealer::Outcome Annealer::restart(const SearchPlan &plan, const Square *best, 
     decryptAll();
     int current = leadScore();
     int bestScore = current;
-    std::copy_n(m_square.begin(), 25, outcome.square.begin());
+    std::copy_n(m_square.begin(), cells, outcome.square.begin());
     std::uint64_t tried = 1;
 
-    for (std::uint32_t move = 0; move < plan.movesPerRestart; ++move) {
-        const std::uint64_t r = m_random.next();
-        int kind = 0;
-        int a = int(((r & 0xFFFFFFFF) * 25) >> 32);
-        int b = (a + 1 + int((((r >> 32) & 0xFFFF) * 24) >> 16)) % 25;
-        if (int((r >> 48) % 100) >= plan.swapPercent) {
-            kind = 1 + int(m_random.below(6));
-            a %= 5;
-            b = (a + 1 + b % 4) % 5;
-        }
+    for (std::uint32_t moves = 0; moves < plan.movesPerRestart; ++moves) {
+        int a = 0;
+        int b = 0;
+        const Move move = drawMove(plan, a, b);
         std::copy_n(m_plain.begin(), m_letters, m_saved.begin());
-        if (kind == 0) {
+        if (move == Move::SwapCells) {
             const Letter x = m_square[a];
             const Letter y = m_square[b];
-            applyMove(kind, a, b);
+            apply(move, a, b);
             decryptSwapped(x, y);
         } else {
-            applyMove(kind, a, b);
+            apply(move, a, b);
             decryptAll();
         }
         const int score = leadScore();
@@ -348,10 +454,10 @@ Annealer::Outcome Annealer::restart(const SearchPlan &plan, const Square *best, 
                 offerCurrent(score, *pool);
             if (score > bestScore) {
                 bestScore = score;
-                std::copy_n(m_square.begin(), 25, outcome.square.begin());
+                std::copy_n(m_square.begin(), cells, outcome.square.begin());
             }
         } else {
-            applyMove(kind, a, b); // every move undoes itself
+            undo(move, a, b);
             std::copy_n(m_saved.begin(), m_letters, m_plain.begin());
         }
     }
@@ -364,7 +470,7 @@ Annealer::Outcome Annealer::restart(const SearchPlan &plan, const Square *best, 
         climb(finishLeadScore(), [this] { return finishLeadScore(); }, tried, stop, keys);
         bestScore = scorePlain();
     }
-    std::copy_n(m_square.begin(), 25, outcome.square.begin());
+    std::copy_n(m_square.begin(), cells, outcome.square.begin());
     if (pool)
         offerCurrent(bestScore, *pool);
     outcome.score = bestScore;

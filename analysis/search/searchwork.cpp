@@ -33,6 +33,15 @@ constexpr std::size_t phrasesBelow = 60;
 // texts shorter than this.
 constexpr std::size_t keySearchBelow = 100;
 
+// A plaintext of the general search that reads like a language settles it
+// alone on texts of this many letters or more; on shorter ones it must be
+// reached by this many independent searches.
+constexpr std::size_t settlesAloneFrom = 80;
+constexpr int settlingAgreement = 2;
+// A key word's plaintext that does not read very well settles it when no
+// other plaintext found comes within this many log10 units of it.
+constexpr double keyWordLead = 3;
+
 // What the pools of one task or search keep.
 constexpr std::size_t taskPool = 32;
 constexpr std::size_t restartPool = 16;
@@ -228,13 +237,33 @@ std::pair<std::uint64_t, bool> SearchWork::admit(const CandidatePool &pool)
     std::lock_guard lock(m_shared.mutex);
     for (const Judged &j : judged)
         changed = m_shared.admit(j) || changed;
-    // The language is settled by a plaintext that reads like it: noise of
-    // either language comes nowhere near.
-    const Judged *chosen = m_shared.best();
-    if (m_chooser.findsTheLanguage() && chosen && m_shared.settledLanguage.load(std::memory_order_relaxed) < 0
-        && chosen->verdict.meanLetterLog10 >= m_chooser.readsLikeTheLanguage(m_searched.size(), chosen->verdict.language))
-        m_shared.settledLanguage.store(int(chosen->verdict.language), std::memory_order_relaxed);
+    settleLanguage();
     return {topHash, changed};
+}
+
+void SearchWork::settleLanguage()
+{
+    // The language is settled by a plaintext that reads like it. On a long
+    // text noise of either language comes nowhere near; on a short one a
+    // search may climb noise that does, and a list of a million keys may
+    // hold one whose noise does, and settling on it would leave the other
+    // language unsearched: such a plaintext must first be reached by
+    // independent searches, which noise seldom is, and a key word's must
+    // read very well or far better than any other found.
+    const Judged *chosen = m_shared.best();
+    if (!m_chooser.findsTheLanguage() || !chosen || m_shared.settledLanguage.load(std::memory_order_relaxed) >= 0)
+        return;
+    const std::size_t letters = m_searched.size();
+    const Language language = chosen->verdict.language;
+    const double mean = chosen->verdict.meanLetterLog10;
+    if (mean < m_chooser.readsLikeTheLanguage(letters, language))
+        return;
+    const bool trusted = chosen->fromKeyWord()
+        ? letters >= settlesAloneFrom || mean >= m_chooser.readsVeryWell(letters, language)
+            || chosen->verdict.total - m_shared.runnerUp() >= keyWordLead
+        : letters >= settlesAloneFrom || m_shared.agreeing >= settlingAgreement;
+    if (trusted)
+        m_shared.settledLanguage.store(int(language), std::memory_order_relaxed);
 }
 
 void SearchWork::runTask(const Task &task, CandidatePool &pool)
@@ -290,6 +319,7 @@ void SearchWork::generalRestart(Annealer &annealer, const SearchPlan &plan, Cand
     } else if (shookTheBest) {
         ++m_shared.shakenInVain;
     }
+    settleLanguage();
     // Every search shakes the best square any search has found (in the
     // language it climbs, while that is to be found); a crib search may
     // shake its own best when no square holds the crib yet.

@@ -141,6 +141,10 @@ private:
     // plaintext of its best candidate by the search's score, and whether
     // the best changed.
     std::pair<std::uint64_t, bool> admit(const CandidatePool &pool);
+    // Settles the language when the best plaintext reads like it and is to
+    // be trusted so far: a key word's, one on a long text, or one that
+    // independent searches reached. With the mutex held.
+    void settleLanguage();
     Judged judge(const Candidate &candidate) const;
 
     const std::vector<Letter> &m_searched;

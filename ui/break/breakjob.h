@@ -1,11 +1,13 @@
 #pragma once
 
+#include "analysis/shaped/shapedsolver.h"
 #include "analysis/solver.h"
 #include "ui/shared/threadjob.h"
 
 #include <QString>
 
 #include <atomic>
+#include <optional>
 #include <vector>
 
 namespace playfair {
@@ -20,6 +22,10 @@ class BreakJob : public ThreadJob
 public:
     // `options.onProgress` is the job's own.
     BreakJob(std::vector<analysis::Letter> ciphertext, analysis::SolverOptions options);
+    // A search on a square of another alphabet (solveShaped), whose reports
+    // and result come as the solver's: the square and the plaintext in the
+    // alphabet's letters (UTF-8), the score by its four-letter groups.
+    BreakJob(std::vector<std::uint8_t> ciphertext, analysis::ShapedOptions options);
     // Stops the search and waits for its thread.
     ~BreakJob() override;
 
@@ -39,6 +45,7 @@ private:
 
     std::vector<analysis::Letter> m_ciphertext;
     analysis::SolverOptions m_options;
+    std::optional<analysis::ShapedOptions> m_shapedOptions;
 
     static std::atomic<int> s_running;
 };

@@ -8,6 +8,7 @@
 #include "ui/application.h"
 #include "ui/shared/colourbutton.h"
 #include "ui/shared/languagemenu.h"
+#include "engine/alphabet.h"
 #include "ui/shared/squareview.h"
 #include "ui/shared/windowcolours.h"
 #include "ui/shared/windowparts.h"
@@ -260,7 +261,9 @@ void BreakWindow::start()
     std::optional<BreakSession::Search> search = m_session.start();
     if (search) {
         const int run = search->run;
-        auto *job = new BreakJob(std::move(search->ciphertext), std::move(search->options));
+        auto *job = search->alphabet == analysis::AlphabetKind::LatinIJ
+            ? new BreakJob(std::move(search->ciphertext), std::move(search->options))
+            : new BreakJob(std::move(search->shapedCiphertext), std::move(search->shapedOptions));
         connect(
             job, &BreakJob::progress, this,
             [this, run](const analysis::SolverReport &report) {
@@ -323,11 +326,16 @@ void BreakWindow::render()
     m_demonstration->setEnabled(!searching);
     m_ciphertext->setReadOnly(searching);
     m_language->setEnabled(!searching);
+    m_alphabet->setEnabled(!searching);
     m_doublesKept->setEnabled(!searching);
     m_crib->setEnabled(!searching);
     m_timeLimit->setEnabled(!searching);
     renderInputs();
 
+    // The square in the shape of its alphabet: 5 x 5, 6 x 6 or 5 rows of 6.
+    const SquareShape shape = Alphabet::of(m_session.squareAlphabet()).shape();
+    if (m_square->shape() != shape)
+        m_square->setShape(shape);
     m_square->setLetters(m_session.squareLetters());
     const QList<int> right = m_session.rightCells();
     if (m_square->emphasised() != right)

@@ -133,6 +133,8 @@ private:
     QPlainTextEdit *m_ciphertext = nullptr;
     QLabel *m_languageLabel = nullptr;
     QComboBox *m_language = nullptr;
+    QLabel *m_alphabetLabel = nullptr;
+    QComboBox *m_alphabet = nullptr;      // the square's alphabet, or automatic
     QCheckBox *m_doublesKept = nullptr;   // the ciphertext kept its doubled letters
     QLabel *m_cribLabel = nullptr;
     QLineEdit *m_crib = nullptr;

@@ -30,10 +30,12 @@ namespace playfair {
 namespace {
 
 using namespace breakwindowparts;
+using analysis::AlphabetKind;
 using analysis::Language;
 
 // The language box's item that leaves the language to the search.
 constexpr int automaticLanguage = -1;
+constexpr int automaticAlphabet = -1;
 
 // The routes a demonstration's key word may be written in by, as the box
 // names them.
@@ -103,6 +105,15 @@ void BreakWindow::retranslateInputs()
     m_timeLimit->setToolTip(tr("Търсенето спира най-късно след толкова секунди: до един час, за дълго търсене "
                                "на кратък шифър."));
     m_languageLabel->setText(tr("език:"));
+    m_alphabetLabel->setText(tr("азбука:"));
+    m_alphabet->setAccessibleName(tr("Азбука на квадрата"));
+    m_alphabet->setItemText(m_alphabet->findData(automaticAlphabet), tr("автоматично"));
+    m_alphabet->setItemText(m_alphabet->findData(int(AlphabetKind::LatinIJ)), tr("латиница, J като I (5 × 5)"));
+    m_alphabet->setItemText(m_alphabet->findData(int(AlphabetKind::LatinQ)), tr("латиница без Q (5 × 5)"));
+    m_alphabet->setItemText(m_alphabet->findData(int(AlphabetKind::LatinDigits)), tr("латиница и цифри (6 × 6)"));
+    m_alphabet->setItemText(m_alphabet->findData(int(AlphabetKind::Cyrillic)), tr("кирилица (5 × 6)"));
+    m_alphabet->setToolTip(tr("„автоматично“: кирилица, ако в текста има кирилски букви; 6 × 6, ако има цифри "
+                              "между буквите; без Q, ако има J и няма Q; иначе класическият квадрат."));
     m_cribLabel->setText(tr("известна дума:"));
     m_timeLimitLabel->setText(tr("най-много:"));
     m_start->setText(tr("Започни"));
@@ -181,6 +192,10 @@ QWidget *BreakWindow::createSearchInputs()
     m_language->addItem(QString(), automaticLanguage);
     m_language->addItem(QString(), int(Language::English));
     m_language->addItem(QString(), int(Language::Bulgarian));
+    m_alphabet = named(new QComboBox(group), "alphabet");
+    m_alphabet->addItem(QString(), automaticAlphabet);
+    for (AlphabetKind kind : analysis::alphabetKinds)
+        m_alphabet->addItem(QString(), int(kind));
     m_doublesKept = named(new QCheckBox(group), "doublesKept");
     m_crib = named(new QLineEdit(group), "crib");
     m_timeLimit = named(new QSpinBox(group), "timeLimit");
@@ -197,17 +212,21 @@ QWidget *BreakWindow::createSearchInputs()
     m_timeLimitLabel = label(m_timeLimit);
     settings->addWidget(m_languageLabel, 0, 0);
     settings->addWidget(m_language, 0, 1, 1, 3);
-    settings->addWidget(m_doublesKept, 1, 1, 1, 3);
-    settings->addWidget(m_cribLabel, 2, 0);
-    settings->addWidget(m_crib, 2, 1, 1, 3);
-    settings->addWidget(m_timeLimitLabel, 3, 0);
-    settings->addWidget(m_timeLimit, 3, 1);
+    // The alphabet under the language.
+    m_alphabetLabel = label(m_alphabet);
+    settings->addWidget(m_alphabetLabel, 1, 0);
+    settings->addWidget(m_alphabet, 1, 1, 1, 3);
+    settings->addWidget(m_doublesKept, 2, 1, 1, 3);
+    settings->addWidget(m_cribLabel, 3, 0);
+    settings->addWidget(m_crib, 3, 1, 1, 3);
+    settings->addWidget(m_timeLimitLabel, 4, 0);
+    settings->addWidget(m_timeLimit, 4, 1);
     m_start = named(new ColourButton(QString(), startColour(), group), "start");
     m_stop = named(new ColourButton(QString(), stopColour(), group), "stop");
     for (ColourButton *button : {m_start, m_stop})
         button->setAutoDefault(false);
-    settings->addWidget(m_start, 3, 2);
-    settings->addWidget(m_stop, 3, 3);
+    settings->addWidget(m_start, 4, 2);
+    settings->addWidget(m_stop, 4, 3);
     settings->setColumnStretch(1, 1);
     layout->addLayout(settings);
     return group;
@@ -239,6 +258,11 @@ void BreakWindow::connectControls()
     connect(m_language, &QComboBox::currentIndexChanged, this, [this] {
         const int language = m_language->currentData().toInt();
         m_session.setLanguage(language == automaticLanguage ? std::nullopt : std::optional(Language(language)));
+        render();
+    });
+    connect(m_alphabet, &QComboBox::currentIndexChanged, this, [this] {
+        const int alphabet = m_alphabet->currentData().toInt();
+        m_session.setAlphabet(alphabet == automaticAlphabet ? std::nullopt : std::optional(AlphabetKind(alphabet)));
         render();
     });
     connect(m_doublesKept, &QCheckBox::toggled, this, [this](bool kept) {
@@ -275,6 +299,12 @@ void BreakWindow::renderInputs()
     if (m_language->currentIndex() != language) {
         const QSignalBlocker blocker(m_language);
         m_language->setCurrentIndex(language);
+    }
+    const std::optional<AlphabetKind> alphabet = m_session.alphabet();
+    const int alphabetIndex = m_alphabet->findData(alphabet ? int(*alphabet) : automaticAlphabet);
+    if (m_alphabet->currentIndex() != alphabetIndex) {
+        const QSignalBlocker blocker(m_alphabet);
+        m_alphabet->setCurrentIndex(alphabetIndex);
     }
     if (m_doublesKept->isChecked() != (m_session.doubles() == Doubles::Kept)) {
         const QSignalBlocker blocker(m_doublesKept);

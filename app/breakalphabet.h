@@ -1,0 +1,34 @@
+#pragma once
+
+// playfair-break on the squares of the other alphabets: latin-q (5 x 5
+// without Q), latin-digits (6 x 6) and cyrillic (5 x 6), and the note on
+// which alphabet was taken and why.
+
+#include "analysis/shaped/shapedsolver.h"
+
+#include <iosfwd>
+#include <optional>
+#include <stop_token>
+#include <string>
+
+namespace playfair::breakcommand {
+
+// "cyrillic (5 x 6: the 30 Bulgarian letters А to Я)" and so on.
+std::string alphabetDescription(analysis::AlphabetKind kind);
+
+// The JSON fields "alphabet", "rows" and "columns", each with a leading
+// comma, and "alphabet_reason" when the alphabet was chosen by the text.
+std::string alphabetJson(analysis::AlphabetKind kind, const std::string &reason);
+
+// The ciphertext's letters in the alphabet, ready to break; an error message
+// (in English) when they cannot be a ciphertext. `setAside` gets a last odd
+// letter, set aside as padding.
+std::optional<std::string> readShapedCiphertext(const std::string &text, analysis::AlphabetKind kind,
+                                                std::vector<std::uint8_t> &letters, std::string &setAside);
+
+// Prints a result of solveShaped for a person or as JSON; returns the exit
+// status for it.
+int reportShaped(const analysis::ShapedResult &result, const std::string &reason, const std::string &setAside,
+                 std::uint64_t seed, bool json, bool interrupted, std::ostream &out);
+
+} // namespace playfair::breakcommand

@@ -1,0 +1,153 @@
+// The solver on squares of the other alphabets (Q left out, 6 x 6 with the
+// digits, Cyrillic 5 x 6): it makes ciphertexts of several lengths from the
+// held-out book of the alphabet's language (never seen by the statistics),
+// on random squares or on key-word squares, breaks them and prints, by
+// length, the share solved (plaintext exactly right), with key words the
+// share whose key word was named, the median and the worst time and the
+// keys tested per second. It judges nothing.
+//
+//     bench_shaped --alphabet latin-q|latin-digits|cyrillic [--texts N] [--time-limit S]
+//                  [--threads T] [--lengths 100,150] [--seed S] [--keywords 1]
+
+#include "analysis/shaped/shapedsolver.h"
+#include "analysis/search/random.h"
+#include "analysis/statistics/utf8.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+#include <sstream>
+#include <string>
+#include <vector>
+
+using namespace playfair::analysis;
+
+namespace {
+
+std::string heldOutPath(AlphabetKind kind)
+{
+    return std::string(PLAYFAIR_HELDOUT_DIR)
+        + (kind == AlphabetKind::Cyrillic ? "/bg_karavelov_maminoto_detentse.txt" : "/en_wells_time_machine.txt");
+}
+
+// The book's words of four letters or more, in the alphabet, for key words.
+std::vector<std::vector<std::uint8_t>> wordsOf(const SolverLetters &letters, const std::string &text)
+{
+    std::vector<std::vector<std::uint8_t>> words;
+    std::vector<std::uint8_t> word;
+    forEachCodePoint(text, [&](char32_t c) {
+        const bool letter = (c >= U'A' && c <= U'Z') || (c >= U'a' && c <= U'z') || (c >= U'А' && c <= U'я');
+        const int n = letter ? letters.number(c) : -1;
+        if (n >= 0) {
+            word.push_back(std::uint8_t(n));
+            return;
+        }
+        if (word.size() >= 4)
+            words.push_back(word);
+        word.clear();
+    });
+    return words;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    AlphabetKind kind = AlphabetKind::Cyrillic;
+    int texts = 10;
+    double timeLimit = 10;
+    int threads = 2;
+    std::uint64_t seed = 1;
+    bool keyWords = false;
+    std::vector<std::size_t> lengths;
+    for (int i = 1; i + 1 < argc; i += 2) {
+        const std::string name = argv[i];
+        const std::string value = argv[i + 1];
+        if (name == "--alphabet" && alphabetFromCode(value))
+            kind = *alphabetFromCode(value);
+        else if (name == "--texts")
+            texts = std::atoi(value.c_str());
+        else if (name == "--time-limit")
+            timeLimit = std::atof(value.c_str());
+        else if (name == "--threads")
+            threads = std::atoi(value.c_str());
+        else if (name == "--seed")
+            seed = std::strtoull(value.c_str(), nullptr, 10);
+        else if (name == "--keywords")
+            keyWords = value == "1";
+        else if (name == "--lengths") {
+            std::stringstream list(value);
+            for (std::string item; std::getline(list, item, ',');)
+                lengths.push_back(std::size_t(std::atoi(item.c_str())));
+        } else {
+            std::fprintf(stderr, "bench_shaped: unknown option %s\n", name.c_str());
+            return 2;
+        }
+    }
+    if (kind == AlphabetKind::LatinIJ) {
+        std::fprintf(stderr, "bench_shaped: the classic alphabet is bench_solver's\n");
+        return 2;
+    }
+    if (lengths.empty())
+        lengths = keyWords ? std::vector<std::size_t>{40, 60} : std::vector<std::size_t>{100, 150, 200};
+    const SolverLetters &letters = SolverLetters::of(kind);
+    std::ifstream file(heldOutPath(kind), std::ios::binary);
+    const std::string book{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+    const std::vector<std::uint8_t> prepared = preparedLetters(letters, book);
+    const std::vector<std::vector<std::uint8_t>> words = wordsOf(letters, book);
+    if (prepared.size() < 1000 || words.empty()) {
+        std::fprintf(stderr, "bench_shaped: cannot read %s\n", heldOutPath(kind).c_str());
+        return 1;
+    }
+    std::printf("alphabet %s (%d x %d), %s squares, %d texts a length, %.0f s, %d threads\n",
+                std::string(alphabetCode(kind)).c_str(), letters.rows, letters.columns,
+                keyWords ? "key-word" : "random", texts, timeLimit, threads);
+    std::printf("%7s %8s %8s %9s %9s %12s\n", "letters", "solved", "named", "median s", "worst s", "keys/s/core");
+    Random random(seed);
+    for (const std::size_t length : lengths) {
+        int solved = 0;
+        int named = 0;
+        std::vector<double> times;
+        double keys = 0;
+        double seconds = 0;
+        for (int t = 0; t < texts; ++t) {
+            const std::size_t at = 2 * random.below(std::uint32_t((prepared.size() - length) / 2));
+            const std::vector<std::uint8_t> plain(prepared.begin() + std::ptrdiff_t(at),
+                                                  prepared.begin() + std::ptrdiff_t(at + length));
+            std::vector<std::uint8_t> square;
+            std::string keyWord;
+            if (keyWords) {
+                const std::vector<std::uint8_t> &word = words[random.below(std::uint32_t(words.size()))];
+                keyWord = letters.text(word.data(), word.size());
+                square = shapedKeySquare(letters, word);
+            } else {
+                square = shapedKeySquare(letters, {});
+                for (std::size_t i = square.size() - 1; i > 0; --i)
+                    std::swap(square[i], square[random.below(std::uint32_t(i + 1))]);
+            }
+            const std::vector<std::uint8_t> cipher = shapedTransform(letters, square, plain, +1);
+            ShapedOptions options;
+            options.alphabet = kind;
+            options.timeLimit = std::chrono::milliseconds(std::lround(timeLimit * 1000));
+            options.threads = threads;
+            options.seed = random.next();
+            options.squares = keyWords ? SquareKind::Any : SquareKind::Random;
+            const ShapedResult result = solveShaped(cipher, options);
+            const bool right = result.plaintext == letters.text(plain.data(), plain.size());
+            solved += right;
+            named += right && result.keyWord
+                && shapedKeySquare(letters, letters.numbersOf(*result.keyWord)) == square;
+            times.push_back(result.elapsedSeconds);
+            keys += double(result.keysTested);
+            seconds += result.elapsedSeconds * threads;
+        }
+        std::sort(times.begin(), times.end());
+        std::printf("%7zu %7.0f%% %7.0f%% %9.2f %9.2f %12.0f\n", length, 100.0 * solved / texts,
+                    keyWords ? 100.0 * named / texts : 0.0, times[times.size() / 2], times.back(), keys / seconds);
+        std::fflush(stdout);
+    }
+    return 0;
+}

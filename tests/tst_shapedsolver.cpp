@@ -1,0 +1,272 @@
+// The solver on the squares of the other alphabets: which alphabet a text
+// points to, cleaning into the solver's letter numbers, key squares and the
+// rules on each shape, the statistics, and texts broken on 5 x 6 and 6 x 6
+// squares.
+
+#include "analysis/shaped/alphabetchoice.h"
+#include "analysis/shaped/shapedsolver.h"
+#include "engine/keyedsquare.h"
+
+#include <QElapsedTimer>
+#include <QTest>
+
+#include <fstream>
+#include <iterator>
+
+using namespace playfair;
+using namespace playfair::analysis;
+
+Q_DECLARE_METATYPE(playfair::analysis::AlphabetKind)
+
+namespace {
+
+std::string heldOut(const char *name)
+{
+    std::ifstream file(std::string(PLAYFAIR_HELDOUT_DIR) + "/" + name, std::ios::binary);
+    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+}
+
+std::string testData(const char *name)
+{
+    std::ifstream file(std::string(PLAYFAIR_TEST_DATA_DIR) + "/" + name, std::ios::binary);
+    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+}
+
+} // namespace
+
+class TestShapedSolver : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void choosesTheAlphabet_data();
+    void choosesTheAlphabet();
+    void cleansIntoTheAlphabet_data();
+    void cleansIntoTheAlphabet();
+    void buildsKeySquaresAsTheEngineDoes_data();
+    void buildsKeySquaresAsTheEngineDoes();
+    void decryptsWhatItEncrypts_data();
+    void decryptsWhatItEncrypts();
+    void readsTheLanguageApartFromRandomLetters_data();
+    void readsTheLanguageApartFromRandomLetters();
+    void breaksAKeyWordSquare_data();
+    void breaksAKeyWordSquare();
+    void breaksARandomCyrillicSquare();
+    void stopsWhenAsked();
+};
+
+void TestShapedSolver::choosesTheAlphabet_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("alphabet");
+    QTest::addColumn<bool>("undecided");
+    QTest::newRow("Cyrillic") << QStringLiteral("УВЗДУ РИДЛР") << "cyrillic" << false;
+    QTest::newRow("Cyrillic beside Latin and digits") << QStringLiteral("ab7 уВ") << "cyrillic" << false;
+    QTest::newRow("digits within a group") << QStringLiteral("LFL0L FRSQR") << "latin-digits" << false;
+    QTest::newRow("a group of digits alone") << QStringLiteral("12 LFLYL FEPQL") << "latin-ij" << false;
+    QTest::newRow("a J and no Q") << QStringLiteral("KPFDD MJBGK") << "latin-q" << false;
+    QTest::newRow("a Q and no J") << QStringLiteral("LFLYL FEPQL") << "latin-ij" << false;
+    QTest::newRow("neither J nor Q") << QStringLiteral("ABCDE FGHIK") << "latin-ij" << true;
+    QTest::newRow("both J and Q") << QStringLiteral("JABQ") << "latin-ij" << true;
+    QTest::newRow("small letters count") << QStringLiteral("kpfdd mjbgk") << "latin-q" << false;
+}
+
+void TestShapedSolver::choosesTheAlphabet()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, alphabet);
+    QFETCH(bool, undecided);
+    const AlphabetChoice choice = chooseAlphabet(text.toStdString());
+    QCOMPARE(QString::fromUtf8(alphabetCode(choice.alphabet)), alphabet);
+    QCOMPARE(choice.undecided, undecided);
+    QVERIFY(!choice.reason.empty());
+}
+
+void TestShapedSolver::cleansIntoTheAlphabet_data()
+{
+    QTest::addColumn<AlphabetKind>("alphabet");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("letters");
+    QTest::newRow("latin-q drops Q, keeps J") << AlphabetKind::LatinQ << QStringLiteral("Quiet jazz, 42!") << "UIETJAZZ";
+    QTest::newRow("latin-digits keeps digits") << AlphabetKind::LatinDigits << QStringLiteral("Room 12, at 9.") << "ROOM12AT9";
+    QTest::newRow("cyrillic: small letters, Ѝ as И, Latin skipped") << AlphabetKind::Cyrillic
+                                                                      << QStringLiteral("Той ѝ каза: OK, юг!")
+                                                                      << QStringLiteral("ТОЙИКАЗАЮГ");
+}
+
+void TestShapedSolver::cleansIntoTheAlphabet()
+{
+    QFETCH(AlphabetKind, alphabet);
+    QFETCH(QString, text);
+    QFETCH(QString, letters);
+    const SolverLetters &solverLetters = SolverLetters::of(alphabet);
+    const std::vector<std::uint8_t> numbers = solverLetters.numbersOf(text.toStdString());
+    QCOMPARE(QString::fromStdString(solverLetters.text(numbers.data(), numbers.size())), letters);
+}
+
+void TestShapedSolver::buildsKeySquaresAsTheEngineDoes_data()
+{
+    QTest::addColumn<AlphabetKind>("alphabet");
+    QTest::addColumn<QString>("key");
+    QTest::newRow("latin-q") << AlphabetKind::LatinQ << "JUNGLE";
+    QTest::newRow("latin-digits") << AlphabetKind::LatinDigits << "ROOM101";
+    QTest::newRow("cyrillic") << AlphabetKind::Cyrillic << QStringLiteral("РОДИНА");
+    QTest::newRow("cyrillic, an empty key") << AlphabetKind::Cyrillic << QString();
+}
+
+void TestShapedSolver::buildsKeySquaresAsTheEngineDoes()
+{
+    QFETCH(AlphabetKind, alphabet);
+    QFETCH(QString, key);
+    const SolverLetters &letters = SolverLetters::of(alphabet);
+    const std::vector<std::uint8_t> square = shapedKeySquare(letters, letters.numbersOf(key.toStdString()));
+    const std::u32string expected = keyedSquare(Alphabet::of(alphabet), key.toStdU32String());
+    QCOMPARE(QString::fromStdString(letters.text(square.data(), square.size())), QString::fromStdU32String(expected));
+}
+
+void TestShapedSolver::decryptsWhatItEncrypts_data()
+{
+    QTest::addColumn<AlphabetKind>("alphabet");
+    QTest::newRow("latin-q, 5 x 5") << AlphabetKind::LatinQ;
+    QTest::newRow("latin-digits, 6 x 6") << AlphabetKind::LatinDigits;
+    QTest::newRow("cyrillic, 5 x 6") << AlphabetKind::Cyrillic;
+}
+
+void TestShapedSolver::decryptsWhatItEncrypts()
+{
+    QFETCH(AlphabetKind, alphabet);
+    const SolverLetters &letters = SolverLetters::of(alphabet);
+    const std::vector<std::uint8_t> square = shapedKeySquare(letters, letters.numbersOf("KEY"));
+    // Every pair of two different letters: the rows, columns and rectangles
+    // of the shape, wrapping included.
+    std::vector<std::uint8_t> plain;
+    for (int a = 0; a < letters.size(); ++a) {
+        for (int b = 0; b < letters.size(); ++b) {
+            if (a != b) {
+                plain.push_back(std::uint8_t(a));
+                plain.push_back(std::uint8_t(b));
+            }
+        }
+    }
+    const std::vector<std::uint8_t> cipher = shapedTransform(letters, square, plain, +1);
+    for (std::size_t i = 0; i < plain.size(); ++i)
+        QVERIFY2(cipher[i] != plain[i], "Playfair never turns a letter into itself");
+    QCOMPARE(shapedTransform(letters, square, cipher, -1), plain);
+}
+
+void TestShapedSolver::readsTheLanguageApartFromRandomLetters_data()
+{
+    QTest::addColumn<AlphabetKind>("alphabet");
+    QTest::addColumn<QString>("book");
+    QTest::newRow("latin-q") << AlphabetKind::LatinQ << "en_wells_time_machine.txt";
+    QTest::newRow("latin-digits") << AlphabetKind::LatinDigits << "en_wells_time_machine.txt";
+    QTest::newRow("cyrillic") << AlphabetKind::Cyrillic << "bg_karavelov_maminoto_detentse.txt";
+}
+
+void TestShapedSolver::readsTheLanguageApartFromRandomLetters()
+{
+    QFETCH(AlphabetKind, alphabet);
+    QFETCH(QString, book);
+    const SolverLetters &letters = SolverLetters::of(alphabet);
+    const ShapedStatistics &statistics = ShapedStatistics::of(alphabet);
+    QCOMPARE(statistics.letters(), letters.size());
+    const std::vector<std::uint8_t> text = preparedLetters(letters, heldOut(book.toUtf8().constData()));
+    QVERIFY(text.size() > 10000);
+    // Held-out text of 100 letters reads like the language; the same letters
+    // shuffled do not.
+    int reads = 0;
+    int shuffledReads = 0;
+    for (std::size_t at = 0; at + 100 <= 100 * 50; at += 100) {
+        std::vector<std::uint8_t> piece(text.begin() + std::ptrdiff_t(at), text.begin() + std::ptrdiff_t(at + 100));
+        reads += statistics.meanLog10(piece.data(), piece.size()) >= statistics.readsLikeTheLanguage(100);
+        for (std::size_t i = 0; i < piece.size(); ++i)
+            std::swap(piece[i], piece[(i * 37 + 11) % piece.size()]);
+        shuffledReads += statistics.meanLog10(piece.data(), piece.size()) >= statistics.readsLikeTheLanguage(100);
+    }
+    QVERIFY2(reads >= 45, qPrintable(QString::number(reads)));
+    QCOMPARE(shuffledReads, 0);
+}
+
+void TestShapedSolver::breaksAKeyWordSquare_data()
+{
+    QTest::addColumn<AlphabetKind>("alphabet");
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("keyWord");
+    QTest::addColumn<QString>("plainStart");
+    QTest::newRow("cyrillic, 5 x 6") << AlphabetKind::Cyrillic << "ciphertext_cyrillic_rodina.txt"
+                                    << QStringLiteral("РОДИНА") << QStringLiteral("КОГАТОДОЙДЕ");
+    QTest::newRow("latin-digits, 6 x 6") << AlphabetKind::LatinDigits << "ciphertext_digits_harbour.txt" << "HARBOUR"
+                                        << "MEETMEATTHENORTH";
+    QTest::newRow("latin-q, 5 x 5") << AlphabetKind::LatinQ << "ciphertext_latinq_forest.txt" << "FOREST"
+                                   << "JUSTAUICKJOKE";
+}
+
+void TestShapedSolver::breaksAKeyWordSquare()
+{
+    QFETCH(AlphabetKind, alphabet);
+    QFETCH(QString, file);
+    QFETCH(QString, keyWord);
+    QFETCH(QString, plainStart);
+    const std::vector<std::uint8_t> cipher = SolverLetters::of(alphabet).numbersOf(testData(file.toUtf8().constData()));
+    ShapedOptions options;
+    options.alphabet = alphabet;
+    options.timeLimit = std::chrono::seconds(120);
+    options.threads = 2;
+    const ShapedResult result = solveShaped(cipher, options);
+    QVERIFY(result.found);
+    QCOMPARE(result.stopped, StopReason::Confident);
+    QCOMPARE(result.confidence, Confidence::KeyWord);
+    QCOMPARE(QString::fromStdString(result.keyWord.value_or("")), keyWord);
+    QVERIFY2(QString::fromStdString(result.plaintext).startsWith(plainStart), result.plaintext.c_str());
+    QCOMPARE(result.rows * result.columns, SolverLetters::of(alphabet).size());
+    QCOMPARE(int(result.square.size()), result.rows * result.columns);
+}
+
+void TestShapedSolver::breaksARandomCyrillicSquare()
+{
+    // 300 letters of the held-out book on a shuffled 5 x 6 square: long
+    // enough for the searches to agree within seconds.
+    const SolverLetters &letters = SolverLetters::of(AlphabetKind::Cyrillic);
+    const std::vector<std::uint8_t> text = preparedLetters(letters, heldOut("bg_karavelov_maminoto_detentse.txt"));
+    const std::vector<std::uint8_t> plain(text.begin() + 20000, text.begin() + 20300);
+    std::vector<std::uint8_t> square = shapedKeySquare(letters, {});
+    for (std::size_t i = square.size() - 1; i > 0; --i)
+        std::swap(square[i], square[(i * 7 + 3) % (i + 1)]);
+    ShapedOptions options;
+    options.alphabet = AlphabetKind::Cyrillic;
+    options.squares = SquareKind::Random;
+    options.timeLimit = std::chrono::seconds(120);
+    options.threads = 2;
+    options.seed = 5;
+    const ShapedResult result = solveShaped(shapedTransform(letters, square, plain, +1), options);
+    QCOMPARE(result.stopped, StopReason::Confident);
+    QCOMPARE(result.confidence, Confidence::Agreed);
+    QCOMPARE(QString::fromStdString(result.plaintext), QString::fromStdString(letters.text(plain.data(), plain.size())));
+    QVERIFY(!result.keyWord);
+}
+
+void TestShapedSolver::stopsWhenAsked()
+{
+    const std::vector<std::uint8_t> cipher = SolverLetters::of(AlphabetKind::Cyrillic).numbersOf("УВЗДУРИДЛРЖМ");
+    ShapedOptions options;
+    options.alphabet = AlphabetKind::Cyrillic;
+    options.squares = SquareKind::Random;
+    options.timeLimit = std::chrono::seconds(600);
+    options.threads = 2;
+    std::stop_source stop;
+    int reports = 0;
+    options.onProgress = [&](const ShapedReport &) {
+        if (++reports == 3)
+            stop.request_stop();
+    };
+    QElapsedTimer timer;
+    timer.start();
+    const ShapedResult result = solveShaped(cipher, options, stop.get_token());
+    QCOMPARE(result.stopped, StopReason::Cancelled);
+    QVERIFY(timer.elapsed() < 30000);
+    QVERIFY(reports >= 3);
+}
+
+QTEST_GUILESS_MAIN(TestShapedSolver)
+
+#include "tst_shapedsolver.moc"
