@@ -212,8 +212,8 @@ private Q_SLOTS:
     // best result so far, whether the search has a time limit or hunts
     // with none.
     // The general search on every thread with the language to be found:
-    // the threads share each language's best square and the language that
-    // leads (run under ThreadSanitizer too).
+    // the threads climb the two languages, share the best square of each
+    // and settle the language (run under ThreadSanitizer too).
     void climbsBothLanguagesOnEveryThread()
     {
         const testing::CipherCase c = testing::cipherCase("en", 26000, 60, 4);
