@@ -262,6 +262,14 @@ private Q_SLOTS:
         QTest::newRow("letters that form no word, 60 letters")
             << "en" << "XQZVKP" << 60 << int(SquareKind::KeyWord) << "XQZVKP";
         QTest::newRow("Bulgarian text, Bulgarian key word") << "bg" << "MLADOST" << 24 << int(SquareKind::Any) << "MLADOST";
+        // The language left to the solver ("?"): a short English text is
+        // read as English, even on a Bulgarian key word.
+        QTest::newRow("a list word, 20 letters, language found") << "en?" << "WINDOW" << 20 << int(SquareKind::Any) << "WINDOW";
+        QTest::newRow("a Bulgarian word for an English text, language found")
+            << "en?" << "NEBETO" << 24 << int(SquareKind::Any) << "NEBETO";
+        QTest::newRow("a two-word phrase, 30 letters, language found")
+            << "en?" << "SILVER MOON" << 30 << int(SquareKind::KeyWord) << "SILVER MOON";
+        QTest::newRow("Bulgarian text, language found") << "bg?" << "MLADOST" << 24 << int(SquareKind::Any) << "MLADOST";
     }
 
     void breaksAShortClassroomText()
@@ -272,10 +280,14 @@ private Q_SLOTS:
         QFETCH(int, squares);
         QFETCH(QString, named);
         const std::string square = squareToText(keySquareOf(key.toStdString()));
-        const testing::CipherCase c = testing::cipherCaseOn(language.toStdString(), 7000, std::size_t(length), square);
+        const testing::CipherCase c = testing::cipherCaseOn(language.left(2).toStdString(), 7000, std::size_t(length), square);
         SolverOptions options = classroom(7, SquareKind(squares));
-        options.language = language == "bg" ? Language::Bulgarian : Language::English;
+        const Language textLanguage = language.startsWith(QLatin1String("bg")) ? Language::Bulgarian : Language::English;
+        options.language = textLanguage;
+        if (language.endsWith(u'?'))
+            options.language.reset();
         const SolverResult result = solve(c.cipher, options);
+        QCOMPARE(result.language, textLanguage);
         QCOMPARE(QString::fromStdString(result.plaintext), QString::fromStdString(c.plain));
         QVERIFY(result.keyWord.has_value());
         QCOMPARE(QString::fromStdString(*result.keyWord), named);

@@ -21,8 +21,10 @@ namespace {
 // twenty times slower.
 #if defined(__SANITIZE_THREAD__)
 constexpr auto stopsWithin = 1000ms;
+constexpr auto climbingTime = 30s;
 #else
 constexpr auto stopsWithin = 50ms;
+constexpr auto climbingTime = 3s;
 #endif
 
 } // namespace
@@ -212,8 +214,8 @@ private Q_SLOTS:
     // best result so far, whether the search has a time limit or hunts
     // with none.
     // The general search on every thread with the language to be found:
-    // the threads share each language's best square and the language that
-    // leads (run under ThreadSanitizer too).
+    // the threads climb the two languages, share the best square of each
+    // and settle the language (run under ThreadSanitizer too).
     void climbsBothLanguagesOnEveryThread()
     {
         const testing::CipherCase c = testing::cipherCase("en", 26000, 60, 4);
@@ -221,11 +223,12 @@ private Q_SLOTS:
         options.threads = 2;
         options.seed = 3;
         options.squares = SquareKind::Random;
-        options.timeLimit = 3s;
+        options.timeLimit = climbingTime;
         const SolverResult result = solve(c.cipher, options);
         QVERIFY(result.found);
         QVERIFY(result.languageFound);
-        QVERIFY2(result.restarts >= 4, qPrintable(QString::number(result.restarts)));
+        // The two threads start on different languages: two searches climb both.
+        QVERIFY2(result.restarts >= 2, qPrintable(QString::number(result.restarts)));
     }
 
     void stopsWhenAsked_data()
