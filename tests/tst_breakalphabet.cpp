@@ -9,12 +9,14 @@
 
 #include <QComboBox>
 #include <QFile>
+#include <QRandomGenerator>
 
 using namespace playfair;
 using namespace playfair::testing;
 using analysis::AlphabetKind;
 
 Q_DECLARE_METATYPE(std::optional<playfair::analysis::AlphabetKind>)
+Q_DECLARE_METATYPE(std::optional<QString>)
 
 namespace {
 
@@ -40,6 +42,8 @@ private Q_SLOTS:
     void breaksInTheAlphabet_data();
     void breaksInTheAlphabet();
     void alphabetChosenInTheBox();
+    void demonstrationInTheChosenAlphabet_data();
+    void demonstrationInTheChosenAlphabet();
 };
 
 void TestBreakAlphabet::sessionReadsTheTextInItsAlphabet_data()
@@ -141,3 +145,45 @@ void TestBreakAlphabet::alphabetChosenInTheBox()
 QTEST_MAIN(TestBreakAlphabet)
 
 #include "tst_breakalphabet.moc"
+
+// A demonstration with an alphabet chosen is encrypted on that alphabet's
+// square as the text stands (no transliteration), its letters all the
+// alphabet's, and the letters it has no place for are named.
+void TestBreakAlphabet::demonstrationInTheChosenAlphabet_data()
+{
+    QTest::addColumn<AlphabetKind>("alphabet");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<std::optional<QString>>("keyWord");
+    QTest::addColumn<int>("letters"); // of the prepared message
+    QTest::addColumn<QString>("dropped");
+
+    QTest::newRow("Cyrillic on a key word") << AlphabetKind::Cyrillic << QStringLiteral("Родината ни е хубава")
+                                            << std::optional(QStringLiteral("родина")) << 18 << QString();
+    QTest::newRow("Cyrillic, Latin letters dropped")
+        << AlphabetKind::Cyrillic << QStringLiteral("мир peace") << std::optional<QString>() << 4 << "PEACE";
+    QTest::newRow("6 x 6 keeps digits") << AlphabetKind::LatinDigits << QStringLiteral("meet at 10")
+                                        << std::optional(QStringLiteral("harbour")) << 8 << QString();
+    QTest::newRow("without Q, a Q dropped")
+        << AlphabetKind::LatinQ << QStringLiteral("quiet") << std::optional(QStringLiteral("forest")) << 4 << "Q";
+}
+
+void TestBreakAlphabet::demonstrationInTheChosenAlphabet()
+{
+    QFETCH(AlphabetKind, alphabet);
+    QFETCH(QString, text);
+    QFETCH(std::optional<QString>, keyWord);
+    QFETCH(int, letters);
+    QFETCH(QString, dropped);
+    BreakSession session;
+    session.setAlphabet(alphabet);
+    QRandomGenerator random(7);
+    session.demonstrate(text, keyWord, random);
+    QCOMPARE(session.squareAlphabet(), alphabet);
+    const QString cipher = session.cipherLetters();
+    QCOMPARE(cipher.size(), letters);
+    const Alphabet &chosen = Alphabet::of(alphabet);
+    for (const QChar c : cipher)
+        QVERIFY2(chosen.contains(c.unicode()), qPrintable(cipher));
+    if (!dropped.isEmpty())
+        QVERIFY2(session.status().contains(dropped), qPrintable(session.status()));
+}

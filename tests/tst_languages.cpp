@@ -292,6 +292,9 @@ private Q_SLOTS:
             edit("crib")->clear();
             breaking->makeDemonstration();
         } else if (what == u"cyrillic ciphertext") {
+            // On the classic square chosen: automatic would read the letters in Cyrillic.
+            auto *alphabet = breaking->findChild<QComboBox *>(QStringLiteral("alphabet"));
+            alphabet->setCurrentIndex(alphabet->findData(0));
             breaking->findChild<QPlainTextEdit *>(QStringLiteral("ciphertext"))->setPlainText(QStringLiteral("шифър"));
             breaking->start();
         } else if (what == u"cyrillic answer") {

@@ -357,6 +357,10 @@ Right text: %2% of the letters.</translation>
         <source>Азбука: %1, избрана автоматично, защото в текста има J и няма Q.</source>
         <translation>Alphabet: %1, chosen automatically because the text has a J and no Q.</translation>
     </message>
+    <message>
+        <source>Азбуката няма тези букви на текста: %1.</source>
+        <translation>The alphabet has no place for these letters of the text: %1.</translation>
+    </message>
 </context>
 <context>
     <name>ByHandSession</name>
@@ -1727,7 +1731,7 @@ Right text: %2% of the letters.</translation>
     </message>
     <message>
         <source>Азбука на квадрата</source>
-        <translation>The square's alphabet</translation>
+        <translation>The square&apos;s alphabet</translation>
     </message>
     <message>
         <source>латиница, J като I (5 × 5)</source>

@@ -305,6 +305,10 @@ void BreakSession::demonstrate(const QString &text, const std::optional<QString>
 {
     if (isSearching())
         return;
+    if (m_alphabet && *m_alphabet != analysis::AlphabetKind::LatinIJ) {
+        demonstrateIn(Alphabet::of(*m_alphabet), text, keyWord, random, route, doubles);
+        return;
+    }
     QString square;
     Sentence note;
     if (!keyWord) {
@@ -348,6 +352,42 @@ void BreakSession::demonstrate(const QString &text, const std::optional<QString>
     input.route = route;
     input.doubles = doubles;
     input.note = note;
+    setInput(input);
+}
+
+void BreakSession::demonstrateIn(const Alphabet &alphabet, const QString &text, const std::optional<QString> &keyWord,
+                                 QRandomGenerator &random, SquareRoute route, Doubles doubles)
+{
+    QString square;
+    if (!keyWord) {
+        square = Demonstration::randomSquare(alphabet, random);
+    } else {
+        if (keyWord->trimmed().isEmpty()) {
+            refuse({"BreakSession",
+                    QT_TRANSLATE_NOOP("BreakSession", "Напишете ключова дума или изберете „случаен квадрат“.")});
+            return;
+        }
+        if (alphabet.cleaned(keyWord->toUpper().toStdU32String()).letters.empty()) {
+            refuse({"BreakSession", QT_TRANSLATE_NOOP("BreakSession", "Ключовата дума няма нито една буква.")});
+            return;
+        }
+        square = Demonstration::keySquare(alphabet, *keyWord, route);
+    }
+    const std::optional<Demonstration> demonstration = Demonstration::make(alphabet, text, square, doubles);
+    if (!demonstration) {
+        refuse({"BreakSession", QT_TRANSLATE_NOOP("BreakSession", "Текстът за демонстрация няма нито една буква.")});
+        return;
+    }
+    // The square of another alphabet is not compared cell by cell with the
+    // one found, so the input carries the ciphertext and its choices only.
+    BreakInput input;
+    input.ciphertext = pairsOf(demonstration->ciphertext);
+    input.keyWord = keyWord.value_or(QString());
+    input.route = route;
+    input.doubles = doubles;
+    if (!demonstration->dropped.isEmpty())
+        input.note = {"BreakSession", QT_TRANSLATE_NOOP("BreakSession", "Азбуката няма тези букви на текста: %1."),
+                      {demonstration->dropped}};
     setInput(input);
 }
 

@@ -150,10 +150,12 @@ public:
     // Encrypts `text` on the square of `keyWord`, written in by `route`, or
     // on a square drawn from `random` when there is no key word, with its
     // doubled letters split or kept, and makes it the input (and the
-    // doubled letters' choice). Cyrillic letters in either are first written
-    // in Latin letters by the transliteration the Bulgarian statistics are
-    // counted in, and the status says so. Refuses a text or a key word
-    // without letters. Ignored while a search runs.
+    // doubled letters' choice). On the classic square (the alphabet box on
+    // it or automatic) Cyrillic letters in either are first written in Latin
+    // letters by the transliteration the Bulgarian statistics are counted in,
+    // and the status says so; with another alphabet chosen in the box the
+    // message is encrypted on that alphabet's square as it stands. Refuses a
+    // text or a key word without letters. Ignored while a search runs.
     void demonstrate(const QString &text, const std::optional<QString> &keyWord, QRandomGenerator &random,
                      SquareRoute route = SquareRoute::Rows, Doubles doubles = Doubles::Split);
     // The known key's 25 letters, or empty.
@@ -255,6 +257,8 @@ private:
     bool foundIsKnownKey() const;
     QString lettersRightNote() const;
     void refuse(const Sentence &message);
+    void demonstrateIn(const Alphabet &alphabet, const QString &text, const std::optional<QString> &keyWord,
+                       QRandomGenerator &random, SquareRoute route, Doubles doubles);
     void chooseLanguageFor(const QString &plainLetters);
     // The language the score is read in: chosen, found or known.
     analysis::Language shownLanguage() const;

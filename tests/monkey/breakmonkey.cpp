@@ -4,7 +4,9 @@
 #include "monkeytext.h"
 #include "monkeyworld.h"
 
+#include "analysis/shaped/alphabetchoice.h"
 #include "analysis/transliteration.h"
+#include "engine/alphabet.h"
 #include "engine/textbook.h"
 #include "ui/break/breakwindow.h"
 #include "ui/break/pairedtextview.h"
@@ -352,11 +354,26 @@ QString brokenForTheInput(const BreakWindow &window, const MonkeyWorld &world)
     // A search may read the last two or four letters as padding, and show the
     // pairs before them (as its last report shown said, which may be an
     // earlier one than the session's).
-    const QString expected = verdictOn(session.ciphertext()) == Verdict::Good ? readLetters(session.ciphertext()) : QString();
     const QString shown = pairs->cipher();
-    const qsizetype cut = expected.size() - shown.size();
-    if (shown != expected && !(session.report().found && (cut == 2 || cut == 4) && expected.startsWith(shown)))
-        return QStringLiteral("the paired text shows the pairs %1, not the box's").arg(shortened(pairs->cipher()));
+    // A box whose letters point to another alphabet (Cyrillic letters,
+    // digits among letters, a J without a Q) is read in it: its pairs are
+    // the letters cleaned into that alphabet, perhaps short of a padding of
+    // up to five letters, or none while they are no ciphertext.
+    const analysis::AlphabetKind alphabet =
+        session.alphabet().value_or(analysis::chooseAlphabet(session.ciphertext().toStdString()).alphabet);
+    if (alphabet != analysis::AlphabetKind::LatinIJ) {
+        const QString cleaned = QString::fromStdU32String(
+            Alphabet::of(alphabet).cleaned(session.ciphertext().toStdU32String()).letters);
+        if (!shown.isEmpty() && !(cleaned.startsWith(shown) && cleaned.size() - shown.size() <= 5))
+            return QStringLiteral("the paired text shows the pairs %1, not the box's in its alphabet")
+                .arg(shortened(shown));
+    } else {
+        const QString expected =
+            verdictOn(session.ciphertext()) == Verdict::Good ? readLetters(session.ciphertext()) : QString();
+        const qsizetype cut = expected.size() - shown.size();
+        if (shown != expected && !(session.report().found && (cut == 2 || cut == 4) && expected.startsWith(shown)))
+            return QStringLiteral("the paired text shows the pairs %1, not the box's").arg(shortened(shown));
+    }
     const bool results = !pairs->plain().isEmpty() || !part<ScorePlot>(window, "scorePlot")->points().isEmpty()
         || !part<SquareView>(window, "square")->letters().isEmpty() || part(window, "keyWordFrame")->isVisible()
         || !part<QPlainTextEdit>(window, "words")->toPlainText().isEmpty();
