@@ -102,4 +102,20 @@ private:
 std::string toUtf8(std::u32string_view text);
 std::u32string fromUtf8(std::string_view text);
 
+// The classic square's letters, kept as ASCII in std::string by the older
+// interfaces, as UTF-32 code points and back (each byte one letter).
+inline std::u32string widened(std::string_view ascii)
+{
+    return std::u32string(ascii.begin(), ascii.end());
+}
+
+inline std::string narrowed(std::u32string_view letters)
+{
+    std::string ascii;
+    ascii.reserve(letters.size());
+    for (char32_t letter : letters)
+        ascii += char(letter);
+    return ascii;
+}
+
 } // namespace playfair

@@ -1,5 +1,7 @@
 #include "characters.h"
 
+#include <QList>
+
 namespace playfair {
 
 namespace {
@@ -87,6 +89,17 @@ QString cleaned(QStringView upperCasedText)
             result.append(c == U'J' ? QChar(u'I') : QChar(char16_t(c)));
     });
     return result;
+}
+
+std::u32string toUtf32(const QString &text)
+{
+    const QList<uint> codes = text.toUcs4();
+    return std::u32string(codes.begin(), codes.end());
+}
+
+QString fromUtf32(std::u32string_view letters)
+{
+    return QString::fromUcs4(letters.data(), qsizetype(letters.size()));
 }
 
 } // namespace playfair

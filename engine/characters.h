@@ -3,7 +3,14 @@
 #include <QString>
 #include <QStringView>
 
+#include <string>
+#include <string_view>
+
 namespace playfair {
+
+// A text as the alphabets' code points (engine/alphabet.h) and back.
+std::u32string toUtf32(const QString &text);
+QString fromUtf32(std::u32string_view letters);
 
 // Texts are measured in characters, that is Unicode code points: a surrogate
 // pair counts as one character, and a lone surrogate as one character too.

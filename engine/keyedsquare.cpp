@@ -19,20 +19,6 @@ struct LetterPool
     void removeAt(int position) { letters.erase(std::size_t(position), 1); }
 };
 
-std::u32string widened(std::string_view text)
-{
-    return std::u32string(text.begin(), text.end());
-}
-
-std::string narrowed(std::u32string_view letters)
-{
-    std::string text;
-    text.reserve(letters.size());
-    for (char32_t letter : letters)
-        text += char(letter);
-    return text;
-}
-
 } // namespace
 
 std::string_view routeCode(SquareRoute route)

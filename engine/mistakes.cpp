@@ -112,10 +112,6 @@ char32_t countedAs(const Alphabet &alphabet, char32_t c)
     return letter ? letter : c;
 }
 
-std::u32string widened(std::string_view text)
-{
-    return std::u32string(text.begin(), text.end());
-}
 
 } // namespace
 

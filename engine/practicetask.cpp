@@ -36,24 +36,13 @@ QString cleanedText(const QString &text)
     return cleaned(upperCased(text));
 }
 
-std::u32string u32(const QString &text)
-{
-    const QList<uint> codes = text.toUcs4();
-    return std::u32string(codes.begin(), codes.end());
-}
-
-QString qt(std::u32string_view letters)
-{
-    return QString::fromUcs4(letters.data(), qsizetype(letters.size()));
-}
-
 // A text cleaned into the alphabet: for latin-ij exactly as the engine
 // cleans a message.
 CleanedText cleanedIn(const Alphabet &alphabet, const QString &text)
 {
     if (alphabet == Alphabet::classic())
-        return {u32(cleanedText(text)), {}};
-    return alphabet.cleaned(u32(text));
+        return {toUtf32(cleanedText(text)), {}};
+    return alphabet.cleaned(toUtf32(text));
 }
 
 // The groups of two of a cleaned text that give a cipher pair.
@@ -83,7 +72,7 @@ QString squareFor(const QString &keyWord)
 
 QString squareFor(const Alphabet &alphabet, const QString &cleanedKey)
 {
-    return qt(keyedSquare(alphabet, u32(cleanedKey)));
+    return fromUtf32(keyedSquare(alphabet, toUtf32(cleanedKey)));
 }
 
 bool hasEveryKind(const PracticeTask &task)
@@ -102,7 +91,7 @@ PracticeTask taskOn(const QString &keyWord, const QString &square, QRandomGenera
 {
     PracticeTask task{keyWord, square, {}, alphabet.id(), {}};
     const QStringList &messages = PracticeTask::messages(alphabet);
-    const auto cleanedText = [&alphabet](const QString &text) { return qt(cleanedIn(alphabet, text).letters); };
+    const auto cleanedText = [&alphabet](const QString &text) { return fromUtf32(cleanedIn(alphabet, text).letters); };
 
     QList<int> order;
     for (int i = 0; i < messages.size(); ++i)
@@ -111,7 +100,7 @@ PracticeTask taskOn(const QString &keyWord, const QString &square, QRandomGenera
     for (int i : order) {
         task.pairs = pairsOf(cleanedText(messages[i]));
         if (task.pairs.size() >= fewest && task.pairs.size() <= most && hasEveryKind(task) && !taken.contains(task.pairs)) {
-            task.dropped = qt(cleanedIn(alphabet, messages[i]).dropped);
+            task.dropped = fromUtf32(cleanedIn(alphabet, messages[i]).dropped);
             return task;
         }
     }
@@ -244,7 +233,7 @@ PracticeTask PracticeTask::forKeyWord(const QString &keyWord, QRandomGenerator &
     Q_ASSERT(pairCount == 0 || (pairCount >= minPairCount && pairCount <= maxPairCount));
     if (alphabet == Alphabet::classic())
         return pairCount == 0 ? forKeyWord(keyWord, random) : forKeyWord(keyWord, random, pairCount, taken);
-    const QString cleanedKey = qt(alphabet.cleaned(u32(keyWord)).letters);
+    const QString cleanedKey = fromUtf32(alphabet.cleaned(toUtf32(keyWord)).letters);
     const int fewest = pairCount == 0 ? fewestPairs : pairCount;
     const int most = pairCount == 0 ? mostPairs : pairCount;
     return taskOn(cleanedKey, squareFor(alphabet, cleanedKey), random, fewest, most, taken, alphabet);

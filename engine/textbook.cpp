@@ -7,24 +7,6 @@
 
 namespace playfair {
 
-namespace {
-
-std::u32string widened(std::string_view text)
-{
-    return std::u32string(text.begin(), text.end());
-}
-
-std::string narrowed(std::u32string_view letters)
-{
-    std::string text;
-    text.reserve(letters.size());
-    for (char32_t letter : letters)
-        text += char(letter);
-    return text;
-}
-
-} // namespace
-
 std::u32string preparedMessage(const Alphabet &alphabet, std::u32string_view cleanedLetters, Doubles doubles)
 {
     std::u32string prepared;

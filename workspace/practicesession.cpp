@@ -18,21 +18,6 @@ PracticeSession::PracticeSession(PracticeTask task, PracticeDirection direction)
     workPairs();
 }
 
-namespace {
-
-std::u32string u32(const QString &text)
-{
-    const QList<uint> codes = text.toUcs4();
-    return std::u32string(codes.begin(), codes.end());
-}
-
-QString qt(std::u32string_view letters)
-{
-    return QString::fromUcs4(letters.data(), qsizetype(letters.size()));
-}
-
-} // namespace
-
 void PracticeSession::workPairs()
 {
     if (alphabet() == Alphabet::classic()) {
@@ -42,12 +27,12 @@ void PracticeSession::workPairs()
     }
     // Every pair has two different letters of the square, so each gives a
     // cipher pair, row for row.
-    const std::u32string square = u32(m_task.square);
+    const std::u32string square = toUtf32(m_task.square);
     for (const QString &pair : std::as_const(m_task.pairs)) {
-        const QString cipher = qt(transformedPairs(alphabet(), square, u32(pair), +1));
+        const QString cipher = fromUtf32(transformedPairs(alphabet(), square, toUtf32(pair), +1));
         m_columns[0] << pair;
         m_columns[1] << cipher;
-        m_columns[2] << qt(transformedPairs(alphabet(), square, u32(cipher), -1));
+        m_columns[2] << fromUtf32(transformedPairs(alphabet(), square, toUtf32(cipher), -1));
     }
 }
 
@@ -61,7 +46,7 @@ void PracticeSession::setDirection(PracticeDirection direction)
 
 void PracticeSession::alsoTry(const QString &square)
 {
-    if (square != m_task.square && isSquare(alphabet(), u32(square)) && !m_otherSquares.contains(square))
+    if (square != m_task.square && isSquare(alphabet(), toUtf32(square)) && !m_otherSquares.contains(square))
         m_otherSquares << square;
 }
 
@@ -117,8 +102,8 @@ PracticeSession::Mark PracticeSession::check(int pair, const QString &typed)
         state.mark = state.tries >= 2 ? Mark::Revealed : Mark::Wrong;
         std::vector<std::u32string> others;
         for (const QString &square : std::as_const(m_otherSquares))
-            others.push_back(u32(square));
-        state.slip = findSlip(alphabet(), u32(m_task.square), u32(given(pair)), decrypting() ? -1 : +1, u32(answer),
+            others.push_back(toUtf32(square));
+        state.slip = findSlip(alphabet(), toUtf32(m_task.square), toUtf32(given(pair)), decrypting() ? -1 : +1, toUtf32(answer),
                               others);
         for (int other = 0; state.slip && state.slip->slip == Slip::Direction && other < pairCount(); ++other) {
             const std::optional<SlipFinding> &before = m_pairs[other].slip;
@@ -140,7 +125,7 @@ QList<int> PracticeSession::wrongCells(int pair) const
     const QString &answer = m_pairs[pair].answer;
     const QString right = expected(pair);
     for (int i = 0; i < answer.size() && i < right.size(); ++i) {
-        const int cell = cellOf(alphabet(), u32(m_task.square), answer[i].unicode());
+        const int cell = cellOf(alphabet(), toUtf32(m_task.square), answer[i].unicode());
         if (answer[i] != right[i] && cell >= 0 && !cells.contains(cell))
             cells << cell;
     }
@@ -182,7 +167,7 @@ QString PracticeSession::normalisedAnswer(const QString &typed) const
 {
     if (alphabet() == Alphabet::classic())
         return normalised(typed);
-    return qt(alphabet().cleaned(u32(typed)).letters);
+    return fromUtf32(alphabet().cleaned(toUtf32(typed)).letters);
 }
 
 } // namespace playfair
