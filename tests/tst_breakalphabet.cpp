@@ -211,7 +211,7 @@ void TestBreakAlphabet::demonstrationTextsNameTheAlphabet_data()
     QTest::addColumn<QString>("doubles");
 
     QTest::newRow("automatic: the classic square")
-        << 0 << UiLanguage::Bulgarian << QStringList{"J като I", "5 × 5", "вмъква X (Q, ако буквата е X)"}
+        << 0 << UiLanguage::Bulgarian << QStringList{"J като I (5 × 5)", "J става I", "вмъква X (Q, ако буквата е X)"}
         << QStringList{"Ь"} << "кирилицата се пише с латински букви" << "не се разделя с X";
     QTest::newRow("latin-q")
         << 2 << UiLanguage::Bulgarian << QStringList{"без Q", "Q отпада", "J остава", "вмъква X (Z, ако буквата е X)"}
@@ -221,12 +221,12 @@ void TestBreakAlphabet::demonstrationTextsNameTheAlphabet_data()
         << QStringList{"J като I", "кирилица"} << "цифрите остават" << "не се разделя с X";
     QTest::newRow("cyrillic")
         << 4 << UiLanguage::Bulgarian
-        << QStringList{"кирилица, квадрат 5 × 6", "латинските букви отпадат", "вмъква Ь (Ю, ако буквата е Ь)",
+        << QStringList{"Кирилица (5 × 6)", "латинските букви отпадат", "вмъква Ь (Ю, ако буквата е Ь)",
                        "накрая Ь изравнява"}
         << QStringList{"X", "J като I", "латински букви…"} << "с кирилица" << "не се разделя с Ь";
     QTest::newRow("cyrillic in English")
         << 4 << UiLanguage::English
-        << QStringList{"Cyrillic, a 5 × 6 square", "Latin letters are dropped", "Ь goes between", "Ю if the letter is Ь"}
+        << QStringList{"Cyrillic (5 × 6)", "Latin letters are dropped", "Ь goes between", "Ю if the letter is Ь"}
         << QStringList{"X", "J as I"} << "Bulgarian in Cyrillic" << "not split with Ь";
     QTest::newRow("latin-q in English")
         << 2 << UiLanguage::English << QStringList{"without Q", "every Q is dropped", "J stays", "(a Z if the letter is X)"}

@@ -374,26 +374,6 @@ Right text: %2% of the letters.</translation>
         <translation>Alphabet: the text has neither J nor Q, and neither the classic square nor the square without Q gave a plaintext that reads: the best plaintext of the classic 5 × 5 square with J as I is shown.</translation>
     </message>
     <message>
-        <source>Азбука: латиница без Q, квадрат 5 × 5. Текстът се подготвя като истинските съобщения Playfair: всяко Q отпада, J остава отделна буква, между двете букви на двойка от еднакви букви се вмъква %1 (%2, ако буквата е %1), освен ако удвоените букви остават, а накрая %1 изравнява нечетен брой букви (%2 след крайно %1).</source>
-        <extracomment>%1 is the filler letter (X), %2 the one after a filler (Z).</extracomment>
-        <translation>Alphabet: Latin without Q, a 5 × 5 square. The text is prepared as real Playfair messages were: every Q is dropped, J stays a letter of its own, %1 goes between the two letters of a pair of equal letters (a %2 if the letter is %1), unless doubled letters stay, and at the end %1 evens an odd number of letters (a %2 after a final %1).</translation>
-    </message>
-    <message>
-        <source>Азбука: латиница и цифри, квадрат 6 × 6. Текстът се подготвя като истинските съобщения Playfair: цифрите остават в текста, J остава отделна буква, между двете букви на двойка от еднакви букви се вмъква %1 (%2, ако буквата е %1), освен ако удвоените букви остават, а накрая %1 изравнява нечетен брой букви (%2 след крайно %1).</source>
-        <extracomment>%1 is the filler letter (X), %2 the one after a filler (Q).</extracomment>
-        <translation>Alphabet: Latin letters and digits, a 6 × 6 square. The text is prepared as real Playfair messages were: the digits stay in the text, J stays a letter of its own, %1 goes between the two letters of a pair of equal letters (a %2 if the letter is %1), unless doubled letters stay, and at the end %1 evens an odd number of letters (a %2 after a final %1).</translation>
-    </message>
-    <message>
-        <source>Азбука: кирилица, квадрат 5 × 6 от 30-те български букви. Текстът се подготвя като истинските съобщения Playfair: латинските букви отпадат, Ѐ се пише като Е и Ѝ като И, между двете букви на двойка от еднакви букви се вмъква %1 (%2, ако буквата е %1), освен ако удвоените букви остават, а накрая %1 изравнява нечетен брой букви (%2 след крайно %1): %1 и %2 са най-редките български букви и почти никога не стоят удвоени.</source>
-        <extracomment>%1 is the filler letter (Ь), %2 the one after a filler (Ю).</extracomment>
-        <translation>Alphabet: Cyrillic, a 5 × 6 square of the 30 Bulgarian letters. The text is prepared as real Playfair messages were: Latin letters are dropped, letters with a grave accent are written without it, %1 goes between the two letters of a pair of equal letters (%2 if the letter is %1), unless doubled letters stay, and at the end %1 evens an odd number of letters (%2 after a final %1): %1 and %2 are the rarest Bulgarian letters and hardly ever stand doubled.</translation>
-    </message>
-    <message>
-        <source>Азбука: латиница, J като I, квадрат 5 × 5. Текстът се подготвя като истинските съобщения Playfair: J се пише като I, кирилицата с латински букви, между двете букви на двойка от еднакви букви се вмъква %1 (%2, ако буквата е %1), освен ако удвоените букви остават, а накрая %1 изравнява нечетен брой букви (%2 след крайно %1).</source>
-        <extracomment>%1 is the filler letter (X), %2 the one after a filler (Q).</extracomment>
-        <translation>Alphabet: Latin, J as I, a 5 × 5 square. The text is prepared as real Playfair messages were: J is written as I and Cyrillic in Latin letters, %1 goes between the two letters of a pair of equal letters (a %2 if the letter is %1), unless doubled letters stay, and at the end %1 evens an odd number of letters (a %2 after a final %1).</translation>
-    </message>
-    <message>
         <source>Напишете или поставете текст на английски; Q отпада…</source>
         <translation>Type or paste a text in English; Q is dropped…</translation>
     </message>
@@ -433,6 +413,26 @@ Right text: %2% of the letters.</translation>
     <message>
         <source>Поставете шифрован текст: броят се само латинските букви, J е I.</source>
         <translation>Paste a ciphertext: only the Latin letters count, J is I.</translation>
+    </message>
+    <message>
+        <source>Латиница без Q (5 × 5): текстът се подготвя като истинските съобщения — всяко Q отпада, J остава отделна буква, между двете еднакви букви на двойка се вмъква %1 (%2, ако буквата е %1), освен ако удвоените букви остават, а накрая %1 изравнява нечетен брой букви (%2 след крайно %1).</source>
+        <extracomment>%1 is the filler letter (X), %2 the one after a filler (Z).</extracomment>
+        <translation>Latin without Q (5 × 5): the text is prepared as real messages were — every Q is dropped, J stays a letter of its own, %1 goes between the two equal letters of a pair (a %2 if the letter is %1), unless doubled letters stay, and at the end %1 evens an odd number of letters (a %2 after a final %1).</translation>
+    </message>
+    <message>
+        <source>Латиница и цифри (6 × 6): текстът се подготвя като истинските съобщения — цифрите остават, J остава отделна буква, между двете еднакви букви на двойка се вмъква %1 (%2, ако буквата е %1), освен ако удвоените букви остават, а накрая %1 изравнява нечетен брой букви (%2 след крайно %1).</source>
+        <extracomment>%1 is the filler letter (X), %2 the one after a filler (Q).</extracomment>
+        <translation>Latin and digits (6 × 6): the text is prepared as real messages were — the digits stay, J stays a letter of its own, %1 goes between the two equal letters of a pair (a %2 if the letter is %1), unless doubled letters stay, and at the end %1 evens an odd number of letters (a %2 after a final %1).</translation>
+    </message>
+    <message>
+        <source>Кирилица (5 × 6): текстът се подготвя като истинските съобщения — латинските букви отпадат, Ѐ става Е и Ѝ става И, между двете еднакви букви на двойка се вмъква %1 (%2, ако буквата е %1), освен ако удвоените букви остават, а накрая %1 изравнява нечетен брой букви (%2 след крайно %1); %1 и %2 са най-редките български букви.</source>
+        <extracomment>%1 is the filler letter (Ь), %2 the one after a filler (Ю).</extracomment>
+        <translation>Cyrillic (5 × 6): the text is prepared as real messages were — Latin letters are dropped, letters with a grave accent lose it, %1 goes between the two equal letters of a pair (%2 if the letter is %1), unless doubled letters stay, and at the end %1 evens an odd number of letters (%2 after a final %1); %1 and %2 are the rarest Bulgarian letters.</translation>
+    </message>
+    <message>
+        <source>Латиница, J като I (5 × 5): текстът се подготвя като истинските съобщения — J става I, кирилицата се пише с латински букви, между двете еднакви букви на двойка се вмъква %1 (%2, ако буквата е %1), освен ако удвоените букви остават, а накрая %1 изравнява нечетен брой букви (%2 след крайно %1).</source>
+        <extracomment>%1 is the filler letter (X), %2 the one after a filler (Q).</extracomment>
+        <translation>Latin, J as I (5 × 5): the text is prepared as real messages were — J becomes I, Cyrillic is written in Latin letters, %1 goes between the two equal letters of a pair (a %2 if the letter is %1), unless doubled letters stay, and at the end %1 evens an odd number of letters (a %2 after a final %1).</translation>
     </message>
 </context>
 <context>
