@@ -293,26 +293,29 @@ void TestBreakAlphabet::automaticChoiceTriesTheSquareWithoutQ_data()
     QTest::addColumn<bool>("classicReads");
     QTest::addColumn<bool>("triesWithoutQ");
     QTest::addColumn<bool>("withoutQReads");
+    QTest::addColumn<bool>("stopped"); // the try of the square without Q, by the user
     QTest::addColumn<AlphabetKind>("shown");
     QTest::addColumn<QString>("note");
     const QString text = QStringLiteral("KPFDM LBGKR SOTUV WXYZA BCDEF");
     const std::optional<AlphabetKind> automatic;
     QTest::newRow("the classic square reads: kept, nothing more")
-        << text << automatic << QString() << true << false << false << AlphabetKind::LatinIJ << QString();
+        << text << automatic << QString() << true << false << false << false << AlphabetKind::LatinIJ << QString();
     QTest::newRow("only the square without Q reads: it is taken")
-        << text << automatic << QString() << false << true << true << AlphabetKind::LatinQ
+        << text << automatic << QString() << false << true << true << false << AlphabetKind::LatinQ
         << "само квадратът без Q даде текст, който се чете";
     QTest::newRow("neither reads: the classic square's best comes back")
-        << text << automatic << QString() << false << true << false << AlphabetKind::LatinIJ
+        << text << automatic << QString() << false << true << false << false << AlphabetKind::LatinIJ
         << "показан е най-добрият текст от класическия квадрат";
+    QTest::newRow("the try stopped: the classic square's best, nothing settled")
+        << text << automatic << QString() << false << true << false << true << AlphabetKind::LatinIJ << QString();
     QTest::newRow("a Q in the text: no square without Q gives it")
-        << QStringLiteral("KPFDM LBGKR SOTUV WXYZA BCDQF") << automatic << QString() << false << false << false
+        << QStringLiteral("KPFDM LBGKR SOTUV WXYZA BCDQF") << automatic << QString() << false << false << false << false
         << AlphabetKind::LatinIJ << QString();
     QTest::newRow("a known word ties the text to the classic square")
-        << text << automatic << "THE" << false << false << false << AlphabetKind::LatinIJ << QString();
+        << text << automatic << "THE" << false << false << false << false << AlphabetKind::LatinIJ << QString();
     QTest::newRow("the classic square chosen in the box")
-        << text << std::optional(AlphabetKind::LatinIJ) << QString() << false << false << false << AlphabetKind::LatinIJ
-        << QString();
+        << text << std::optional(AlphabetKind::LatinIJ) << QString() << false << false << false << false
+        << AlphabetKind::LatinIJ << QString();
 }
 
 void TestBreakAlphabet::automaticChoiceTriesTheSquareWithoutQ()
@@ -323,6 +326,7 @@ void TestBreakAlphabet::automaticChoiceTriesTheSquareWithoutQ()
     QFETCH(bool, classicReads);
     QFETCH(bool, triesWithoutQ);
     QFETCH(bool, withoutQReads);
+    QFETCH(bool, stopped);
     QFETCH(AlphabetKind, shown);
     QFETCH(QString, note);
     using analysis::StopReason;
@@ -346,8 +350,10 @@ void TestBreakAlphabet::automaticChoiceTriesTheSquareWithoutQ()
         QVERIFY2(session.status().contains(QStringLiteral("сега се търси с квадрата без Q")), qPrintable(session.status()));
         // A late word from the classic square's run changes nothing.
         QVERIFY(!session.searchFinished(classic->run, searchResult("LATE", "ABCDEFGHIKLMNOPQRSTUVWXYZ", StopReason::Confident)));
-        QVERIFY(session.searchFinished(next->run, searchResult("WITHOUTQPLAINTEXTREADSHERE", "ABCDEFGHIJKLMNOPRSTUVWXYZ",
-                                                               withoutQReads ? StopReason::Confident : StopReason::TimeLimit)));
+        if (stopped)
+            QVERIFY(session.stop());
+        const StopReason end = stopped ? StopReason::Cancelled : withoutQReads ? StopReason::Confident : StopReason::TimeLimit;
+        QVERIFY(session.searchFinished(next->run, searchResult("WITHOUTQPLAINTEXTREADSHERE", "ABCDEFGHIJKLMNOPRSTUVWXYZ", end)));
         QVERIFY(!session.followingSearch());
     }
     QCOMPARE(session.state(), BreakSession::State::Finished);

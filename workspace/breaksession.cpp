@@ -588,8 +588,10 @@ bool BreakSession::searchFinished(int run, const analysis::SolverResult &result)
     const bool reads = result.found && result.stopped == analysis::StopReason::Confident;
     if (m_classicRun) {
         // The square without Q, tried after the classic one: its result
-        // stands if its plaintext reads, else the classic square's is back.
-        analysis::settle(m_choice, false, reads);
+        // stands if its plaintext reads, else the classic square's is back
+        // (and, when the user stopped the try, nothing is settled).
+        if (result.stopped != analysis::StopReason::Cancelled)
+            analysis::settle(m_choice, false, reads);
         if (!reads) {
             m_report = m_classicRun->report;
             m_points = m_classicRun->points;
