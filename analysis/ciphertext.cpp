@@ -1,6 +1,7 @@
 #include "analysis/ciphertext.h"
 
 #include "analysis/statistics/languagemodel.h"
+#include "analysis/statistics/utf8.h"
 #include "analysis/transliteration.h"
 
 #include <algorithm>
@@ -42,14 +43,17 @@ std::string setAsideNote(const std::string &setAside, bool byReading)
 {
     if (setAside.empty())
         return {};
-    if (setAside.size() == 1)
+    // The letters of any alphabet, in UTF-8.
+    std::u32string letters;
+    forEachCodePoint(setAside, [&letters](char32_t c) { letters += c; });
+    if (letters.size() == 1)
         return "The last letter, " + setAside
             + ", was set aside: it has no pair (messages went in groups of five, the last one filled up).";
-    const std::string start = "The last " + std::to_string(setAside.size()) + " letters, " + setAside + ", were set aside: ";
+    const std::string start = "The last " + std::to_string(letters.size()) + " letters, " + setAside + ", were set aside: ";
     if (byReading)
         return start + "the plaintext reads far better without them, so padding after the last pair that filled up "
                        "the last group of five.";
-    if (setAside.find_first_not_of(setAside[0]) == std::string::npos)
+    if (letters.find_first_not_of(letters[0]) == std::u32string::npos)
         return start + "a letter repeated after the last pair, which no Playfair square gives, so padding "
                        "that filled up the last group of five.";
     return start + "without them the text is a Playfair ciphertext (an even count, no pair of two equal letters), so "
@@ -57,10 +61,6 @@ std::string setAsideNote(const std::string &setAside, bool byReading)
 }
 
 namespace {
-
-// Padding beyond a last odd letter is looked for only in texts that keep at
-// least this many letters without it.
-constexpr std::size_t paddingLeaves = 10;
 
 // No more letters than this at the end are taken for padding, unless they
 // are a run of one letter.
@@ -105,7 +105,7 @@ std::size_t runAtTheEnd(const std::vector<Letter> &letters, Doubles doubles)
 // gives: a run of one letter, else, when the text is no ciphertext as it
 // stands, the fewest of its last letters without which it is one. None
 // when nothing helps: the text is then refused for what is wrong with it.
-std::size_t paddingAtTheEnd(const std::vector<Letter> &letters, Doubles doubles)
+std::size_t paddingNoSquareGives(const std::vector<Letter> &letters, Doubles doubles)
 {
     const std::size_t n = letters.size();
     const std::size_t run = runAtTheEnd(letters, doubles);
@@ -119,6 +119,19 @@ std::size_t paddingAtTheEnd(const std::vector<Letter> &letters, Doubles doubles)
 }
 
 } // namespace
+
+EndPadding paddingAtTheEnd(const std::vector<Letter> &letters, Doubles doubles)
+{
+    EndPadding padding;
+    padding.setAside = paddingNoSquareGives(letters, doubles);
+    if (padding.setAside < mostPadding) {
+        const std::size_t left = letters.size() - padding.setAside;
+        padding.allowed = (mostPadding - padding.setAside) & ~std::size_t(1);
+        while (padding.allowed > 0 && left < padding.allowed + paddingLeaves)
+            padding.allowed -= 2;
+    }
+    return padding;
+}
 
 std::variant<Ciphertext, CiphertextError> readCiphertext(std::string_view text, Doubles doubles)
 {
@@ -136,16 +149,12 @@ std::variant<Ciphertext, CiphertextError> readCiphertext(std::string_view text, 
             error.kind = CiphertextError::Kind::Cyrillic;
         return error;
     }
-    if (const std::size_t padding = paddingAtTheEnd(letters, doubles); padding > 0) {
-        ciphertext.setAside = lettersToText(letters.data() + letters.size() - padding, padding);
-        letters.resize(letters.size() - padding);
+    const EndPadding padding = paddingAtTheEnd(letters, doubles);
+    if (padding.setAside > 0) {
+        ciphertext.setAside = lettersToText(letters.data() + letters.size() - padding.setAside, padding.setAside);
+        letters.resize(letters.size() - padding.setAside);
     }
-    const std::size_t setAside = ciphertext.setAside.size();
-    if (setAside < mostPadding) {
-        ciphertext.paddingAllowed = (mostPadding - setAside) & ~std::size_t(1);
-        while (ciphertext.paddingAllowed > 0 && letters.size() < ciphertext.paddingAllowed + paddingLeaves)
-            ciphertext.paddingAllowed -= 2;
-    }
+    ciphertext.paddingAllowed = padding.allowed;
     if (letters.size() % 2 != 0) {
         error.kind = CiphertextError::Kind::OddLetters;
         return error;
@@ -164,38 +173,16 @@ std::variant<Ciphertext, CiphertextError> readCiphertext(std::string_view text, 
 PaddingReading paddingByReading(const Letter *ciphertext, const Letter *plaintext, std::size_t count,
                                 std::size_t allowed, Language language)
 {
-    // How much likelier, in log10, the letters must read as padding than as
-    // the language: the fillers X and Q stand at the end of a real
-    // ciphertext seldom (two of them about one pair in 150), other letters
-    // often. Chosen on the held-out books so that about one text in a
-    // thousand loses a real pair, while most two-letter and nearly all
-    // four-letter padding is found.
-    constexpr double fillerOdds = 1;
-    constexpr double otherOdds = 3;
-    constexpr double longerOdds = 1;
     const LanguageModel &model = LanguageModel::of(language, 5);
     const std::size_t context = std::size_t(model.order() - 1);
-    const double randomLetter = std::log10(1.0 / letterCount);
-    PaddingReading best;
-    double bestGain = 0;
-    for (std::size_t padding = 2; padding <= allowed && padding + paddingLeaves <= count; padding += 2) {
-        const std::size_t from = count - padding;
-        // The tail's letters by the language, each after the letters before it.
+    const auto isFiller = [](Letter letter) { return letter == letterNumber('X') || letter == letterNumber('Q'); };
+    // The tail's letters by the language, each after the letters before it.
+    const auto tailLog10 = [&](std::size_t from) {
         const std::size_t start = from >= context ? from - context : 0;
-        const double tail = model.log10Probability(plaintext + start, count - start)
+        return model.log10Probability(plaintext + start, count - start)
             - model.log10Probability(plaintext + start, from - start);
-        const bool fillers = std::all_of(ciphertext + from, ciphertext + count, [](Letter letter) {
-            return letter == letterNumber('X') || letter == letterNumber('Q');
-        });
-        const double asPadding = double(padding) * randomLetter - (fillers ? fillerOdds : otherOdds);
-        // More padding must read as padding the more clearly: a real pair
-        // cut off in mid-word may read little better than letters at random.
-        if (asPadding - tail > bestGain + (best.letters > 0 ? longerOdds : 0)) {
-            best = {padding, asPadding};
-            bestGain = asPadding - tail;
-        }
-    }
-    return best;
+    };
+    return paddingByReadingWith(ciphertext, count, allowed, std::log10(1.0 / letterCount), isFiller, tailLog10);
 }
 
 } // namespace playfair::analysis

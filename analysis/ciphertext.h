@@ -70,6 +70,21 @@ struct Ciphertext
 // no error.
 std::variant<Ciphertext, CiphertextError> readCiphertext(std::string_view text, Doubles doubles = Doubles::Split);
 
+// Padding beyond a last odd letter is looked for only in texts that keep at
+// least this many letters without it.
+inline constexpr std::size_t paddingLeaves = 10;
+
+// The padding at the end of a ciphertext's letters, in any alphabet (its
+// letter numbers), as readCiphertext sets it aside: `setAside` letters that
+// no square gives there, and `allowed` more (Ciphertext::paddingAllowed)
+// that the plaintext's reading may still set aside.
+struct EndPadding
+{
+    std::size_t setAside = 0;
+    std::size_t allowed = 0;
+};
+EndPadding paddingAtTheEnd(const std::vector<Letter> &letters, Doubles doubles = Doubles::Split);
+
 // What was set aside at the end of a ciphertext, in English, as
 // playfair-break prints it; `byReading`: some of the letters were set aside
 // because the plaintext reads far better without them. Empty for nothing.
@@ -89,6 +104,43 @@ struct PaddingReading
 };
 PaddingReading paddingByReading(const Letter *ciphertext, const Letter *plaintext, std::size_t count,
                                 std::size_t allowed, Language language);
+
+// The same reading in any alphabet: a letter at random has the log10
+// probability `randomLetterLog10`, `isFiller(letter)` tells the alphabet's
+// fillers, and `tailLog10(from)` is the log10 probability of the
+// plaintext's letters from `from` to `count` by the language, each after
+// the letters before it.
+template<typename IsFiller, typename TailLog10>
+PaddingReading paddingByReadingWith(const Letter *ciphertext, std::size_t count, std::size_t allowed,
+                                    double randomLetterLog10, IsFiller isFiller, TailLog10 tailLog10)
+{
+    // How much likelier, in log10, the letters must read as padding than as
+    // the language: the fillers stand at the end of a real ciphertext
+    // seldom (X and Q about one pair in 150), other letters often. Chosen
+    // on the held-out books so that about one text in a thousand loses a
+    // real pair, while most two-letter and nearly all four-letter padding
+    // is found.
+    constexpr double fillerOdds = 1;
+    constexpr double otherOdds = 3;
+    constexpr double longerOdds = 1;
+    PaddingReading best;
+    double bestGain = 0;
+    for (std::size_t padding = 2; padding <= allowed && padding + paddingLeaves <= count; padding += 2) {
+        const std::size_t from = count - padding;
+        const double tail = tailLog10(from);
+        bool fillers = true;
+        for (std::size_t i = from; i < count; ++i)
+            fillers = fillers && isFiller(ciphertext[i]);
+        const double asPadding = double(padding) * randomLetterLog10 - (fillers ? fillerOdds : otherOdds);
+        // More padding must read as padding the more clearly: a real pair
+        // cut off in mid-word may read little better than letters at random.
+        if (asPadding - tail > bestGain + (best.letters > 0 ? longerOdds : 0)) {
+            best = {padding, asPadding};
+            bestGain = asPadding - tail;
+        }
+    }
+    return best;
+}
 
 // Below this many letters many squares fit a ciphertext equally well.
 inline constexpr std::size_t shortCiphertext = 40;

@@ -3,6 +3,9 @@
 #include "app/jsontext.h"
 #include "app/knownpairs.h"
 
+#include "analysis/ciphertext.h"
+
+#include <algorithm>
 #include <cstdio>
 #include <ostream>
 #include <sstream>
@@ -37,32 +40,41 @@ std::string alphabetJson(AlphabetKind kind, const std::string &reason)
 }
 
 std::optional<std::string> readShapedCiphertext(const std::string &text, AlphabetKind kind,
-                                                std::vector<std::uint8_t> &letters, std::string &setAside)
+                                                std::vector<std::uint8_t> &letters, std::string &setAside,
+                                                std::size_t &paddingAllowed)
 {
     const SolverLetters &alphabet = SolverLetters::of(kind);
     letters = alphabet.numbersOf(text);
     if (letters.empty())
         return "The text has no letter of the " + std::string(alphabetCode(kind)) + " alphabet.";
-    if (letters.size() % 2 == 1) {
-        setAside = alphabet.name(letters.back());
-        letters.pop_back();
-    }
+    // Padding after the last pair, as on the classic square.
+    const EndPadding padding = paddingAtTheEnd(letters);
+    setAside = alphabet.text(letters.data() + letters.size() - padding.setAside, padding.setAside);
+    letters.resize(letters.size() - padding.setAside);
+    paddingAllowed = padding.allowed;
+    if (letters.size() == 1)
+        return "The text has a single letter: a Playfair ciphertext has pairs.";
+    if (letters.size() % 2 == 1)
+        return "The text has " + std::to_string(letters.size())
+            + " letters, an odd number: the last letter has no pair, so this is no Playfair ciphertext.";
     for (std::size_t i = 0; i + 1 < letters.size(); i += 2) {
         if (letters[i] == letters[i + 1])
             return "The pair at letter " + std::to_string(i + 1) + " is " + alphabet.name(letters[i])
                 + alphabet.name(letters[i]) + ": no Playfair square gives a pair of two equal letters.";
     }
-    if (letters.empty())
-        return "The text has a single letter: a Playfair ciphertext has pairs.";
     return std::nullopt;
 }
 
-int reportShaped(const ShapedResult &result, const std::string &reason, const std::string &setAside,
-                 std::uint64_t seed, bool json, bool interrupted, std::ostream &out)
+int reportShaped(const ShapedResult &result, const std::vector<std::uint8_t> &ciphertext, const std::string &reason,
+                 const std::string &setAsideFirst, std::uint64_t seed, bool json, bool interrupted, std::ostream &out)
 {
     const int status = interrupted ? 130 : result.found ? 0 : 1;
     if (!result.found)
         return status;
+    // The letters the search read as padding come before those set aside first.
+    const std::size_t padding = std::min(result.padding, ciphertext.size());
+    const std::string setAside = SolverLetters::of(result.alphabet).text(ciphertext.data() + ciphertext.size() - padding, padding)
+        + setAsideFirst;
     const std::string language = result.alphabet == AlphabetKind::Cyrillic ? "bg" : "en";
     const std::string stopped(stopReasonCode(result.stopped));
     if (json) {
@@ -123,7 +135,7 @@ int reportShaped(const ShapedResult &result, const std::string &reason, const st
     }
     text << "\nSeed:    " << seed << " (--seed " << seed << " repeats the run on one thread)\n";
     if (!setAside.empty())
-        text << "\nNote: the last letter, " << setAside << ", was set aside: it has no pair.\n";
+        text << "\nNote: " << setAsideNote(setAside, padding > 0) << '\n';
     out << text.str();
     return status;
 }

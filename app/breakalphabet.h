@@ -21,14 +21,20 @@ std::string alphabetDescription(analysis::AlphabetKind kind);
 std::string alphabetJson(analysis::AlphabetKind kind, const std::string &reason);
 
 // The ciphertext's letters in the alphabet, ready to break; an error message
-// (in English) when they cannot be a ciphertext. `setAside` gets a last odd
-// letter, set aside as padding.
+// (in English) when they cannot be a ciphertext. Padding after the last
+// pair that no square gives (a run of one letter, a last odd letter, the
+// fewest last letters without which the text is a ciphertext) goes to
+// `setAside`, as on the classic square; `paddingAllowed` gets how many more
+// the plaintext's reading may set aside (ShapedOptions::paddingAllowed).
 std::optional<std::string> readShapedCiphertext(const std::string &text, analysis::AlphabetKind kind,
-                                                std::vector<std::uint8_t> &letters, std::string &setAside);
+                                                std::vector<std::uint8_t> &letters, std::string &setAside,
+                                                std::size_t &paddingAllowed);
 
-// Prints a result of solveShaped for a person or as JSON; returns the exit
-// status for it.
-int reportShaped(const analysis::ShapedResult &result, const std::string &reason, const std::string &setAside,
-                 std::uint64_t seed, bool json, bool interrupted, std::ostream &out);
+// Prints a result of solveShaped on `ciphertext` for a person or as JSON,
+// with the padding set aside: the letters the search read as padding, then
+// `setAsideFirst`. Returns the exit status for it.
+int reportShaped(const analysis::ShapedResult &result, const std::vector<std::uint8_t> &ciphertext,
+                 const std::string &reason, const std::string &setAsideFirst, std::uint64_t seed, bool json,
+                 bool interrupted, std::ostream &out);
 
 } // namespace playfair::breakcommand

@@ -294,9 +294,9 @@ int main(int argc, char *argv[])
     const auto breakShaped = [&](AlphabetKind kind, const std::string &reason) -> int {
         std::vector<std::uint8_t> letters;
         std::string setAside;
-        if (const auto error = breakcommand::readShapedCiphertext(text, kind, letters, setAside))
-            return fail(*error);
         ShapedOptions shaped;
+        if (const auto error = breakcommand::readShapedCiphertext(text, kind, letters, setAside, shaped.paddingAllowed))
+            return fail(*error);
         shaped.alphabet = kind;
         shaped.timeLimit = options.timeLimit;
         shaped.seed = options.seed;
@@ -317,7 +317,7 @@ int main(int argc, char *argv[])
             std::cerr << program << ": no square was found in time.\n";
             return interrupted.load() ? 130 : 1;
         }
-        return breakcommand::reportShaped(result, reason, setAside, options.seed, parser.isSet(json),
+        return breakcommand::reportShaped(result, letters, reason, setAside, options.seed, parser.isSet(json),
                                           interrupted.load(), std::cout);
     };
 
@@ -417,29 +417,28 @@ int main(int argc, char *argv[])
 
     // Neither J nor Q in the text: had the classic square's search not found
     // a plaintext that reads, the square without Q may give one.
-    if (choice.undecided) {
-        const bool withoutQ = std::none_of(text.begin(), text.end(), [](char c) { return c == 'Q' || c == 'q'; });
-        if (result.stopped == StopReason::TimeLimit && withoutQ && options.crib.empty() && knownPairs.empty()) {
-            if (progressShown)
-                std::cerr << "The classic square found no plaintext that reads; trying the square without Q.\n";
-            std::vector<std::uint8_t> letters;
-            std::string setAside;
-            if (!breakcommand::readShapedCiphertext(text, AlphabetKind::LatinQ, letters, setAside)) {
-                ShapedOptions shaped;
-                shaped.alphabet = AlphabetKind::LatinQ;
-                shaped.timeLimit = options.timeLimit;
-                shaped.seed = options.seed;
-                shaped.threads = options.threads;
-                shaped.squares = options.squares;
-                const ShapedResult q = solveShaped(letters, shaped);
-                if (q.found && q.stopped == StopReason::Confident)
-                    return breakcommand::reportShaped(q, choice.reason + ", and only the square without Q gave a plaintext that reads",
-                                                      setAside, options.seed, parser.isSet(json), false, std::cout);
-            }
-            choice.reason += ", and neither square gave a plaintext found to read: the classic square's best is shown";
-        } else if (result.stopped == StopReason::Confident) {
-            choice.reason += ", and the classic square gave a plaintext that reads";
+    if (triesSquareWithoutQ(choice, text, result.stopped, !options.crib.empty() || !knownPairs.empty())) {
+        if (progressShown)
+            std::cerr << "The classic square found no plaintext that reads; trying the square without Q.\n";
+        std::vector<std::uint8_t> letters;
+        std::string setAside;
+        ShapedOptions shaped;
+        std::optional<ShapedResult> q;
+        if (!breakcommand::readShapedCiphertext(text, AlphabetKind::LatinQ, letters, setAside, shaped.paddingAllowed)) {
+            shaped.alphabet = AlphabetKind::LatinQ;
+            shaped.timeLimit = options.timeLimit;
+            shaped.seed = options.seed;
+            shaped.threads = options.threads;
+            shaped.squares = options.squares;
+            q = solveShaped(letters, shaped);
         }
+        const bool withoutQReads = q && q->found && q->stopped == StopReason::Confident;
+        settle(choice, false, withoutQReads);
+        if (withoutQReads)
+            return breakcommand::reportShaped(*q, letters, choice.reason, setAside, options.seed, parser.isSet(json),
+                                              false, std::cout);
+    } else if (result.stopped == StopReason::Confident) {
+        settle(choice, true);
     }
 
     if (!result.found) {

@@ -186,7 +186,7 @@ bad "Cyrillic letters only, on the classic square" "Среща при моста
 bad "a lone letter" "A" "The text has only one letter, which has no pair, so this is no Playfair ciphertext."
 bad "a doubled pair" "ABCD EEFG" \
     "The pair EE at letter 5 holds two equal letters, which no Playfair square gives. If the message left its doubled letters as they were, as some real messages did, --doubles kept breaks it so."
-bad "a doubled pair on a Cyrillic square" "АБВВ" \
+bad "a doubled pair on a Cyrillic square" "АБВВГД" \
     "The pair at letter 3 is ВВ: no Playfair square gives a pair of two equal letters."
 bad "English asked of a Cyrillic square" "АБВГ" "--language must be bg or auto on a Cyrillic square." --language en
 bad "an unknown language" "ABCD" "--language must be auto, en or bg, not 'de'." --language de
@@ -265,6 +265,18 @@ input= run --alphabet cyrillic --threads 2 --seed 1 --time-limit 60 "$data/ciphe
 check "Cyrillic asked, for a person: the alphabet" "Alphabet: cyrillic (5 x 6: the 30 Bulgarian letters А to Я)" \
     "$(grep '^Alphabet:' "$scratch/out")"
 check "Cyrillic asked, for a person: the square's first row" "    Р О Д И Н А" "$(sed -n '/^Square:/{n;p;}' "$scratch/out")"
+# Padding after the last pair on a Cyrillic square, as on the classic one: a
+# run of one letter no square gives, and two nulls of the fillers Ь and Ю
+# that the plaintext reads far better without.
+printf '%s ЖЖЖ\n' "$(tr -d '\n' <"$data/ciphertext_cyrillic_rodina.txt")" >"$scratch/run.txt"
+input= run --json --threads 2 --seed 1 --time-limit 60 "$scratch/run.txt"
+check "Cyrillic padding, a run of one letter: set aside" "ЖЖЖ" "$(field set_aside)"
+check "Cyrillic padding, a run of one letter: the plaintext ends before it" "ЗАДПЛАНИНАТАЬ" "$(field plaintext | grep -o '.............$')"
+printf '%sЬЮ\n' "$(tr -d '\n' <"$data/ciphertext_cyrillic_rodina.txt")" >"$scratch/nulls.txt"
+input= run --threads 2 --seed 1 --time-limit 60 "$scratch/nulls.txt"
+check "Cyrillic padding, two nulls: named for a person" \
+    "Note: The last 2 letters, ЬЮ, were set aside: the plaintext reads far better without them, so padding after the last pair that filled up the last group of five." \
+    "$(grep '^Note:' "$scratch/out")"
 input= run --json --threads 2 --seed 1 --time-limit 60 "$data/ciphertext_digits_harbour.txt"
 check "6 x 6: the alphabet, rows and columns" "latin-digits 6 6" "$(field alphabet) $(field rows) $(field columns)"
 check "6 x 6: the key word" "HARBOUR confident" "$(field keyword) $(field stopped)"

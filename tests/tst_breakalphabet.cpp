@@ -5,6 +5,7 @@
 
 #include "breakwindowfixture.h"
 
+#include "ui/translations.h"
 #include "workspace/breaksession.h"
 
 #include <QComboBox>
@@ -35,7 +36,11 @@ class TestBreakAlphabet : public QObject, private BreakWindowFixture
     Q_OBJECT
 
 private Q_SLOTS:
-    void cleanup() { closeTheWindow(); }
+    void cleanup()
+    {
+        closeTheWindow();
+        showLanguage(UiLanguage::Bulgarian);
+    }
 
     void sessionReadsTheTextInItsAlphabet_data();
     void sessionReadsTheTextInItsAlphabet();
@@ -44,6 +49,11 @@ private Q_SLOTS:
     void alphabetChosenInTheBox();
     void demonstrationInTheChosenAlphabet_data();
     void demonstrationInTheChosenAlphabet();
+    void demonstrationTextsNameTheAlphabet_data();
+    void demonstrationTextsNameTheAlphabet();
+    void automaticChoiceTriesTheSquareWithoutQ_data();
+    void automaticChoiceTriesTheSquareWithoutQ();
+    void paddingSetAsideInTheAlphabet();
 };
 
 void TestBreakAlphabet::sessionReadsTheTextInItsAlphabet_data()
@@ -186,4 +196,194 @@ void TestBreakAlphabet::demonstrationInTheChosenAlphabet()
         QVERIFY2(chosen.contains(c.unicode()), qPrintable(cipher));
     if (!dropped.isEmpty())
         QVERIFY2(session.status().contains(dropped), qPrintable(session.status()));
+}
+
+// Every text of the demonstration speaks of the alphabet chosen in the box:
+// its name, its own fillers and what its cleaning does, in both languages;
+// none of the classic square's X, Q and J as I is left on another one.
+void TestBreakAlphabet::demonstrationTextsNameTheAlphabet_data()
+{
+    QTest::addColumn<int>("boxItem"); // 0 automatic, then the alphabets in order
+    QTest::addColumn<UiLanguage>("language");
+    QTest::addColumn<QStringList>("preparation"); // all in the explanation
+    QTest::addColumn<QStringList>("notThere");    // none in any of the texts
+    QTest::addColumn<QString>("prompt");
+    QTest::addColumn<QString>("doubles");
+
+    QTest::newRow("automatic: the classic square")
+        << 0 << UiLanguage::Bulgarian << QStringList{"J като I (5 × 5)", "J става I", "вмъква X (Q, ако буквата е X)"}
+        << QStringList{"Ь"} << "кирилицата се пише с латински букви" << "не се разделя с X";
+    QTest::newRow("latin-q")
+        << 2 << UiLanguage::Bulgarian << QStringList{"без Q", "Q отпада", "J остава", "вмъква X (Z, ако буквата е X)"}
+        << QStringList{"J като I", "(Q, ако", "кирилица"} << "Q отпада" << "не се разделя с X";
+    QTest::newRow("latin-digits")
+        << 3 << UiLanguage::Bulgarian << QStringList{"6 × 6", "цифрите остават", "J остава"}
+        << QStringList{"J като I", "кирилица"} << "цифрите остават" << "не се разделя с X";
+    QTest::newRow("cyrillic")
+        << 4 << UiLanguage::Bulgarian
+        << QStringList{"Кирилица (5 × 6)", "латинските букви отпадат", "вмъква Ь (Ю, ако буквата е Ь)",
+                       "накрая Ь изравнява"}
+        << QStringList{"X", "J като I", "латински букви…"} << "с кирилица" << "не се разделя с Ь";
+    QTest::newRow("cyrillic in English")
+        << 4 << UiLanguage::English
+        << QStringList{"Cyrillic (5 × 6)", "Latin letters are dropped", "Ь goes between", "Ю if the letter is Ь"}
+        << QStringList{"X", "J as I"} << "Bulgarian in Cyrillic" << "not split with Ь";
+    QTest::newRow("latin-q in English")
+        << 2 << UiLanguage::English << QStringList{"without Q", "every Q is dropped", "J stays", "(a Z if the letter is X)"}
+        << QStringList{"J as I", "(a Q if"} << "Q is dropped" << "not split with X";
+}
+
+void TestBreakAlphabet::demonstrationTextsNameTheAlphabet()
+{
+    QFETCH(int, boxItem);
+    QFETCH(UiLanguage, language);
+    QFETCH(QStringList, preparation);
+    QFETCH(QStringList, notThere);
+    QFETCH(QString, prompt);
+    QFETCH(QString, doubles);
+    showLanguage(language);
+    openWindow();
+    auto *alphabet = control<QComboBox>("alphabet");
+    alphabet->setFocus();
+    QTest::keyClick(alphabet, Qt::Key_Home);
+    for (int i = 0; i < boxItem; ++i)
+        QTest::keyClick(alphabet, Qt::Key_Down);
+    QCOMPARE(alphabet->currentIndex(), boxItem);
+    const QString explanation = control<QLabel>("preparation")->text();
+    const QString placeholder = control<QPlainTextEdit>("demoText")->placeholderText();
+    const QString tip = control<QWidget>("demoDoublesKept")->toolTip();
+    showLanguage(UiLanguage::Bulgarian);
+    for (const QString &part : preparation)
+        QVERIFY2(explanation.contains(part), qPrintable(part + u'\n' + explanation));
+    for (const QString &part : notThere) {
+        for (const QString &text : {explanation, placeholder, tip})
+            QVERIFY2(!text.contains(part), qPrintable(part + u'\n' + text));
+    }
+    QVERIFY2(placeholder.contains(prompt), qPrintable(placeholder));
+    QVERIFY2(tip.contains(doubles), qPrintable(tip));
+}
+
+namespace {
+
+analysis::SolverResult searchResult(const char *plaintext, const char *square, analysis::StopReason stopped)
+{
+    analysis::SolverResult result;
+    result.found = true;
+    result.plaintext = plaintext;
+    result.squareText = square;
+    result.stopped = stopped;
+    result.confidence = stopped == analysis::StopReason::Confident ? analysis::Confidence::Agreed
+                                                                   : analysis::Confidence::None;
+    return result;
+}
+
+} // namespace
+
+// The window's automatic choice settles a text of neither J nor Q as
+// playfair-break does (analysis::triesSquareWithoutQ and settle): when the
+// classic square's search finds no plaintext that reads, the square without
+// Q is searched next, and its result stands only if its plaintext reads;
+// the status says which alphabet was taken and why. Here the searches'
+// outcomes are given, so that each way the choice goes is checked.
+void TestBreakAlphabet::automaticChoiceTriesTheSquareWithoutQ_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<std::optional<AlphabetKind>>("chosen");
+    QTest::addColumn<QString>("crib");
+    QTest::addColumn<bool>("classicReads");
+    QTest::addColumn<bool>("triesWithoutQ");
+    QTest::addColumn<bool>("withoutQReads");
+    QTest::addColumn<bool>("stopped"); // the try of the square without Q, by the user
+    QTest::addColumn<AlphabetKind>("shown");
+    QTest::addColumn<QString>("note");
+    const QString text = QStringLiteral("KPFDM LBGKR SOTUV WXYZA BCDEF");
+    const std::optional<AlphabetKind> automatic;
+    QTest::newRow("the classic square reads: kept, nothing more")
+        << text << automatic << QString() << true << false << false << false << AlphabetKind::LatinIJ << QString();
+    QTest::newRow("only the square without Q reads: it is taken")
+        << text << automatic << QString() << false << true << true << false << AlphabetKind::LatinQ
+        << "само квадратът без Q даде текст, който се чете";
+    QTest::newRow("neither reads: the classic square's best comes back")
+        << text << automatic << QString() << false << true << false << false << AlphabetKind::LatinIJ
+        << "показан е най-добрият текст от класическия квадрат";
+    QTest::newRow("the try stopped: the classic square's best, nothing settled")
+        << text << automatic << QString() << false << true << false << true << AlphabetKind::LatinIJ << QString();
+    QTest::newRow("a Q in the text: no square without Q gives it")
+        << QStringLiteral("KPFDM LBGKR SOTUV WXYZA BCDQF") << automatic << QString() << false << false << false << false
+        << AlphabetKind::LatinIJ << QString();
+    QTest::newRow("a known word ties the text to the classic square")
+        << text << automatic << "THE" << false << false << false << false << AlphabetKind::LatinIJ << QString();
+    QTest::newRow("the classic square chosen in the box")
+        << text << std::optional(AlphabetKind::LatinIJ) << QString() << false << false << false << false
+        << AlphabetKind::LatinIJ << QString();
+}
+
+void TestBreakAlphabet::automaticChoiceTriesTheSquareWithoutQ()
+{
+    QFETCH(QString, text);
+    QFETCH(std::optional<AlphabetKind>, chosen);
+    QFETCH(QString, crib);
+    QFETCH(bool, classicReads);
+    QFETCH(bool, triesWithoutQ);
+    QFETCH(bool, withoutQReads);
+    QFETCH(bool, stopped);
+    QFETCH(AlphabetKind, shown);
+    QFETCH(QString, note);
+    using analysis::StopReason;
+    BreakSession session;
+    session.setAlphabet(chosen);
+    session.setCiphertext(text);
+    session.setCrib(crib);
+    const std::optional<BreakSession::Search> classic = session.start();
+    QVERIFY(classic);
+    QCOMPARE(classic->alphabet, AlphabetKind::LatinIJ);
+    const char *classicPlain = "CLASSICPLAINTEXTISHERETHEN";
+    QVERIFY(session.searchFinished(classic->run, searchResult(classicPlain, "ABCDEFGHIKLMNOPQRSTUVWXYZ",
+                                                              classicReads ? StopReason::Confident : StopReason::TimeLimit)));
+    const std::optional<BreakSession::Search> next = session.followingSearch();
+    QCOMPARE(next.has_value(), triesWithoutQ);
+    QVERIFY(!session.followingSearch()); // asked for once
+    if (next) {
+        QCOMPARE(next->alphabet, AlphabetKind::LatinQ);
+        QCOMPARE(next->shapedOptions.alphabet, AlphabetKind::LatinQ);
+        QVERIFY(session.isSearching());
+        QVERIFY2(session.status().contains(QStringLiteral("сега се търси с квадрата без Q")), qPrintable(session.status()));
+        // A late word from the classic square's run changes nothing.
+        QVERIFY(!session.searchFinished(classic->run, searchResult("LATE", "ABCDEFGHIKLMNOPQRSTUVWXYZ", StopReason::Confident)));
+        if (stopped)
+            QVERIFY(session.stop());
+        const StopReason end = stopped ? StopReason::Cancelled : withoutQReads ? StopReason::Confident : StopReason::TimeLimit;
+        QVERIFY(session.searchFinished(next->run, searchResult("WITHOUTQPLAINTEXTREADSHERE", "ABCDEFGHIJKLMNOPRSTUVWXYZ", end)));
+        QVERIFY(!session.followingSearch());
+    }
+    QCOMPARE(session.state(), BreakSession::State::Finished);
+    QCOMPARE(session.squareAlphabet(), shown);
+    QCOMPARE(session.foundPlaintext(), QString::fromLatin1(shown == AlphabetKind::LatinQ ? "WITHOUTQPLAINTEXTREADSHERE"
+                                                                                         : classicPlain));
+    if (note.isEmpty())
+        QCOMPARE(session.alphabetNote(), QString());
+    else
+        QVERIFY2(session.alphabetNote().contains(note), qPrintable(session.alphabetNote()));
+}
+
+// Padding after the last pair on another alphabet's square is set aside as
+// on the classic one, said in the status line and left out of the paired
+// text: here a run of one letter on a Cyrillic square, then the nulls the
+// search reads as padding.
+void TestBreakAlphabet::paddingSetAsideInTheAlphabet()
+{
+    openWindow();
+    window->setSearchOptions(2, 7);
+    const QString cipher = testData("ciphertext_cyrillic_rodina.txt").simplified().remove(u' ');
+    typeInto(ciphertext(), cipher + QStringLiteral(" ЖЖЖ"));
+    QVERIFY2(status().contains(QStringLiteral("ЖЖЖ")), qPrintable(status()));
+    QCOMPARE(window->session().cipherLetters(), cipher);
+    typeInto(ciphertext(), cipher + QStringLiteral("ЬЮ"));
+    QTest::mouseClick(startButton(), Qt::LeftButton);
+    QVERIFY(waitForTheEnd(120000));
+    QVERIFY2(status().contains(QStringLiteral("ЬЮ")) && status().contains(QStringLiteral("се чете много по-добре")),
+             qPrintable(status()));
+    QCOMPARE(window->session().cipherLetters(), cipher);
+    QVERIFY2(window->session().foundPlaintext().endsWith(QStringLiteral("ПЛАНИНАТАЬ")),
+             qPrintable(window->session().foundPlaintext()));
 }

@@ -377,6 +377,35 @@ private Q_SLOTS:
         }
         QVERIFY(seen > 0);
     }
+
+    // A ciphertext of another alphabet: the notes say plainly that the board
+    // is the classic square's and which window breaks that alphabet; a
+    // Cyrillic or 6 x 6 text gets no board, one with a J and no Q gets one
+    // with J read as I.
+    void otherAlphabetNamed_data()
+    {
+        QTest::addColumn<QString>("ciphertext");
+        QTest::addColumn<int>("pairs");
+        QTest::addColumn<QString>("note");
+        QTest::newRow("Cyrillic letters") << "ЩЪ ЮЖ ДЯ ВЦ" << 0 << "Текстът е на кирилица";
+        QTest::newRow("digits among the letters") << "A3BX9Q KD2E" << 0 << "от квадрат 6 × 6";
+        QTest::newRow("a J and no Q") << "JBKDLM" << 3 << "тук J се чете като I";
+        QTest::newRow("the classic letters") << "BKDLMA" << 3 << "";
+    }
+
+    void otherAlphabetNamed()
+    {
+        QFETCH(QString, ciphertext);
+        QFETCH(int, pairs);
+        QFETCH(QString, note);
+        ByHandSession session;
+        session.setInput(ciphertext);
+        QCOMPARE(session.pairCount(), pairs);
+        const QString notes = session.notes();
+        QVERIFY2(notes.contains(note), qPrintable(notes));
+        QCOMPARE(notes.contains(QStringLiteral("„Разбиване на шифъра“")), !note.isEmpty());
+        QCOMPARE(notes.contains(QStringLiteral("класическия квадрат 5 × 5")), !note.isEmpty());
+    }
 };
 
 QTEST_GUILESS_MAIN(TestByHandSession)

@@ -361,6 +361,79 @@ Right text: %2% of the letters.</translation>
         <source>Азбуката няма тези букви на текста: %1.</source>
         <translation>The alphabet has no place for these letters of the text: %1.</translation>
     </message>
+    <message>
+        <source>Азбука: в текста няма нито J, нито Q, а класическият квадрат 5 × 5 не даде текст, който се чете: сега се търси с квадрата без Q.</source>
+        <translation>Alphabet: the text has neither J nor Q, and the classic 5 × 5 square gave no plaintext that reads: now the square without Q is searched.</translation>
+    </message>
+    <message>
+        <source>Азбука: латиница без Q, квадрат 5 × 5, избрана автоматично: в текста няма нито J, нито Q, и само квадратът без Q даде текст, който се чете.</source>
+        <translation>Alphabet: Latin without Q, a 5 × 5 square, chosen automatically: the text has neither J nor Q, and only the square without Q gave a plaintext that reads.</translation>
+    </message>
+    <message>
+        <source>Азбука: в текста няма нито J, нито Q, и нито класическият квадрат, нито квадратът без Q дадоха текст, който се чете: показан е най-добрият текст от класическия квадрат 5 × 5 с J като I.</source>
+        <translation>Alphabet: the text has neither J nor Q, and neither the classic square nor the square without Q gave a plaintext that reads: the best plaintext of the classic 5 × 5 square with J as I is shown.</translation>
+    </message>
+    <message>
+        <source>Напишете или поставете текст на английски; Q отпада…</source>
+        <translation>Type or paste a text in English; Q is dropped…</translation>
+    </message>
+    <message>
+        <source>Напишете или поставете текст на английски; цифрите остават…</source>
+        <translation>Type or paste a text in English; digits stay…</translation>
+    </message>
+    <message>
+        <source>Напишете или поставете текст на български с кирилица…</source>
+        <translation>Type or paste a text in Bulgarian in Cyrillic…</translation>
+    </message>
+    <message>
+        <source>Напишете или поставете текст на английски или на български; кирилицата се пише с латински букви…</source>
+        <translation>Type or paste a text in English or in Bulgarian; Cyrillic is written in Latin letters…</translation>
+    </message>
+    <message>
+        <source>Двойка от еднакви букви не се разделя с %1 и минава през шифъра непроменена, както в някои истински съобщения.</source>
+        <extracomment>%1 is the alphabet&apos;s filler letter: X, or Ь in Cyrillic.</extracomment>
+        <translation>A pair of two equal letters is not split with %1 and goes through the cipher unchanged, as in some real messages.</translation>
+    </message>
+    <message>
+        <source>Поставете шифрован текст: азбуката му се избира по буквите (кирилица, цифри между буквите, J без Q), иначе се броят латинските букви и J е I.</source>
+        <translation>Paste a ciphertext: its alphabet is chosen by its letters (Cyrillic, digits among the letters, J without Q); otherwise the Latin letters count and J is I.</translation>
+    </message>
+    <message>
+        <source>Поставете шифрован текст: броят се латинските букви без Q.</source>
+        <translation>Paste a ciphertext: the Latin letters without Q count.</translation>
+    </message>
+    <message>
+        <source>Поставете шифрован текст: броят се латинските букви и цифрите.</source>
+        <translation>Paste a ciphertext: the Latin letters and the digits count.</translation>
+    </message>
+    <message>
+        <source>Поставете шифрован текст: броят се само буквите на кирилица.</source>
+        <translation>Paste a ciphertext: only the Cyrillic letters count.</translation>
+    </message>
+    <message>
+        <source>Поставете шифрован текст: броят се само латинските букви, J е I.</source>
+        <translation>Paste a ciphertext: only the Latin letters count, J is I.</translation>
+    </message>
+    <message>
+        <source>Латиница без Q (5 × 5): текстът се подготвя като истинските съобщения — всяко Q отпада, J остава отделна буква, между двете еднакви букви на двойка се вмъква %1 (%2, ако буквата е %1), освен ако удвоените букви остават, а накрая %1 изравнява нечетен брой букви (%2 след крайно %1).</source>
+        <extracomment>%1 is the filler letter (X), %2 the one after a filler (Z).</extracomment>
+        <translation>Latin without Q (5 × 5): the text is prepared as real messages were — every Q is dropped, J stays a letter of its own, %1 goes between the two equal letters of a pair (a %2 if the letter is %1), unless doubled letters stay, and at the end %1 evens an odd number of letters (a %2 after a final %1).</translation>
+    </message>
+    <message>
+        <source>Латиница и цифри (6 × 6): текстът се подготвя като истинските съобщения — цифрите остават, J остава отделна буква, между двете еднакви букви на двойка се вмъква %1 (%2, ако буквата е %1), освен ако удвоените букви остават, а накрая %1 изравнява нечетен брой букви (%2 след крайно %1).</source>
+        <extracomment>%1 is the filler letter (X), %2 the one after a filler (Q).</extracomment>
+        <translation>Latin and digits (6 × 6): the text is prepared as real messages were — the digits stay, J stays a letter of its own, %1 goes between the two equal letters of a pair (a %2 if the letter is %1), unless doubled letters stay, and at the end %1 evens an odd number of letters (a %2 after a final %1).</translation>
+    </message>
+    <message>
+        <source>Кирилица (5 × 6): текстът се подготвя като истинските съобщения — латинските букви отпадат, Ѐ става Е и Ѝ става И, между двете еднакви букви на двойка се вмъква %1 (%2, ако буквата е %1), освен ако удвоените букви остават, а накрая %1 изравнява нечетен брой букви (%2 след крайно %1); %1 и %2 са най-редките български букви.</source>
+        <extracomment>%1 is the filler letter (Ь), %2 the one after a filler (Ю).</extracomment>
+        <translation>Cyrillic (5 × 6): the text is prepared as real messages were — Latin letters are dropped, letters with a grave accent lose it, %1 goes between the two equal letters of a pair (%2 if the letter is %1), unless doubled letters stay, and at the end %1 evens an odd number of letters (%2 after a final %1); %1 and %2 are the rarest Bulgarian letters.</translation>
+    </message>
+    <message>
+        <source>Латиница, J като I (5 × 5): текстът се подготвя като истинските съобщения — J става I, кирилицата се пише с латински букви, между двете еднакви букви на двойка се вмъква %1 (%2, ако буквата е %1), освен ако удвоените букви остават, а накрая %1 изравнява нечетен брой букви (%2 след крайно %1).</source>
+        <extracomment>%1 is the filler letter (X), %2 the one after a filler (Q).</extracomment>
+        <translation>Latin, J as I (5 × 5): the text is prepared as real messages were — J becomes I, Cyrillic is written in Latin letters, %1 goes between the two equal letters of a pair (a %2 if the letter is %1), unless doubled letters stay, and at the end %1 evens an odd number of letters (a %2 after a final %1).</translation>
+    </message>
 </context>
 <context>
     <name>ByHandSession</name>
@@ -810,6 +883,18 @@ Right text: %2% of the letters.</translation>
     <message>
         <source>Двойка %1 (%2) повтаря двойка %3 и също се чете %4.</source>
         <translation>Pair %1 (%2) repeats pair %3 and reads %4 too.</translation>
+    </message>
+    <message>
+        <source>Текстът е на кирилица, а разбиването на ръка работи само с класическия квадрат 5 × 5 от латинските букви, J като I. Шифър на кирилица (квадрат 5 × 6) се разбива в прозореца „Разбиване на шифъра“.</source>
+        <translation>The text is in Cyrillic, and breaking by hand works only on the classic 5 × 5 square of Latin letters, J as I. A Cyrillic ciphertext (a 5 × 6 square) is broken in the “Breaking the cipher” window.</translation>
+    </message>
+    <message>
+        <source>В текста има цифри между буквите: той е от квадрат 6 × 6 с буквите и цифрите, а разбиването на ръка работи само с класическия квадрат 5 × 5, J като I. Квадрат 6 × 6 се разбива в прозореца „Разбиване на шифъра“.</source>
+        <translation>The text has digits among its letters: it comes from a 6 × 6 square of the letters and digits, and breaking by hand works only on the classic 5 × 5 square, J as I. A 6 × 6 square is broken in the “Breaking the cipher” window.</translation>
+    </message>
+    <message>
+        <source>В текста има J и няма Q: той може да е от квадрата без Q. Разбиването на ръка работи само с класическия квадрат 5 × 5, затова тук J се чете като I; квадрата без Q разбива прозорецът „Разбиване на шифъра“.</source>
+        <translation>The text has a J and no Q: it may come from the square without Q. Breaking by hand works only on the classic 5 × 5 square, so here J is read as I; the “Breaking the cipher” window breaks the square without Q.</translation>
     </message>
 </context>
 <context>
@@ -1560,10 +1645,6 @@ Right text: %2% of the letters.</translation>
         <translation>Ciphertext</translation>
     </message>
     <message>
-        <source>Поставете шифрован текст: броят се само латинските букви, J е I.</source>
-        <translation>Paste a ciphertext: only the Latin letters count, J is I.</translation>
-    </message>
-    <message>
         <source>Език</source>
         <translation>Language</translation>
     </message>
@@ -1640,10 +1721,6 @@ Right text: %2% of the letters.</translation>
         <translation>Status</translation>
     </message>
     <message>
-        <source>Напишете или поставете текст на английски или на български; кирилицата се пише с латински букви…</source>
-        <translation>Type or paste a text in English or in Bulgarian; Cyrillic is written in Latin letters…</translation>
-    </message>
-    <message>
         <source> с</source>
         <extracomment>The unit after the time limit&apos;s number: seconds.</extracomment>
         <translation> s</translation>
@@ -1696,14 +1773,6 @@ Right text: %2% of the letters.</translation>
     <message>
         <source>удвоените букви остават</source>
         <translation>doubled letters stay</translation>
-    </message>
-    <message>
-        <source>Двойка от еднакви букви не се разделя с X и минава през шифъра непроменена, както в някои истински съобщения.</source>
-        <translation>A pair of two equal letters is not split by an X and goes through the cipher unchanged, as in some real messages.</translation>
-    </message>
-    <message>
-        <source>Текстът се подготвя като истинските съобщения Playfair: между двете букви на двойка от еднакви букви се вмъква X (Q, ако буквата е X), освен ако удвоените букви остават, а накрая X изравнява нечетен брой букви (Q след крайно X).</source>
-        <translation>The text is prepared as real Playfair messages were: an X goes between the two letters of a pair of equal letters (a Q if the letter is X), unless doubled letters stay, and at the end an X evens an odd number of letters (a Q after a final X).</translation>
     </message>
     <message>
         <source>автоматично</source>

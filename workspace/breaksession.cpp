@@ -79,6 +79,50 @@ QString quoted(const QString &text)
     return simple.left(space > 0 ? space : longest) + u'…';
 }
 
+// A text's letters in another alphabet, with the padding after the last
+// pair set aside as on the classic square (analysis::paddingAtTheEnd).
+struct ShapedLetters
+{
+    std::vector<std::uint8_t> letters; // all of them
+    std::size_t setAside = 0;          // the last ones, set aside
+    std::size_t paddingAllowed = 0;    // more that the reading may set aside
+
+    ShapedLetters(const QString &text, analysis::AlphabetKind alphabet)
+        : letters(analysis::SolverLetters::of(alphabet).numbersOf(text.toStdString()))
+    {
+        const analysis::EndPadding padding = analysis::paddingAtTheEnd(letters);
+        setAside = padding.setAside;
+        paddingAllowed = padding.allowed;
+    }
+
+    std::vector<std::uint8_t> kept() const
+    {
+        return {letters.begin(), letters.end() - std::ptrdiff_t(setAside)};
+    }
+
+    // What keeps the kept letters from being a ciphertext, if anything.
+    std::optional<analysis::CiphertextError> error() const
+    {
+        const std::size_t count = letters.size() - setAside;
+        analysis::CiphertextError error;
+        error.letters = count;
+        if (count == 0)
+            return error;
+        if (count % 2 == 1) {
+            error.kind = analysis::CiphertextError::Kind::OddLetters;
+            return error;
+        }
+        for (std::size_t i = 0; i + 1 < count; i += 2) {
+            if (letters[i] == letters[i + 1]) {
+                error.kind = analysis::CiphertextError::Kind::DoubledPair;
+                error.position = i + 1;
+                return error;
+            }
+        }
+        return std::nullopt;
+    }
+};
+
 } // namespace
 
 BreakInput BreakInput::fromWorkspace(const Workspace &ws)
@@ -175,22 +219,15 @@ void BreakSession::readInputLetters()
     const std::string text = m_ciphertext.toStdString();
     m_inputAlphabet = m_alphabet ? *m_alphabet : analysis::chooseAlphabet(text).alphabet;
     if (m_inputAlphabet != analysis::AlphabetKind::LatinIJ) {
-        // Another alphabet's letters: pairs of two different letters, a last
-        // odd one set aside.
+        // Another alphabet's letters: pairs of two different letters, the
+        // padding after the last pair set aside.
         const analysis::SolverLetters &letters = analysis::SolverLetters::of(m_inputAlphabet);
-        std::vector<std::uint8_t> numbers = letters.numbersOf(text);
-        m_inputLetters = QString::fromStdString(letters.text(numbers.data(), numbers.size()));
-        m_setAside.clear();
-        if (numbers.size() % 2 == 1) {
-            m_setAside = QString::fromStdString(letters.name(numbers.back()));
-            numbers.pop_back();
-        }
-        m_inputReadable = !numbers.empty();
-        for (std::size_t i = 0; i + 1 < numbers.size(); i += 2)
-            m_inputReadable = m_inputReadable && numbers[i] != numbers[i + 1];
-        m_inputCipher = m_inputReadable ? QString::fromStdString(letters.text(numbers.data(), numbers.size())) : QString();
-        if (!m_inputReadable)
-            m_setAside.clear();
+        const ShapedLetters read(m_ciphertext, m_inputAlphabet);
+        const std::vector<std::uint8_t> kept = read.kept();
+        m_inputLetters = QString::fromStdString(letters.text(read.letters.data(), read.letters.size()));
+        m_inputReadable = !read.error();
+        m_inputCipher = m_inputReadable ? QString::fromStdString(letters.text(kept.data(), kept.size())) : QString();
+        m_setAside = m_inputReadable ? m_inputLetters.right(m_inputLetters.size() - m_inputCipher.size()) : QString();
         return;
     }
     m_inputLetters.clear();
@@ -421,23 +458,28 @@ void BreakSession::refuse(const Sentence &message)
     m_message = message;
 }
 
-std::optional<BreakSession::Search> BreakSession::startShaped()
+std::optional<BreakSession::Search> BreakSession::startShaped(analysis::AlphabetKind alphabet)
 {
-    const analysis::SolverLetters &letters = analysis::SolverLetters::of(m_inputAlphabet);
-    std::vector<std::uint8_t> numbers = letters.numbersOf(m_ciphertext.toStdString());
-    if (numbers.size() % 2 == 1)
-        numbers.pop_back();
-    if (numbers.empty()) {
-        refuse({"BreakSession", QT_TRANSLATE_NOOP("BreakSession", "В текста няма двойка букви от азбуката на квадрата.")});
-        return std::nullopt;
-    }
-    for (std::size_t i = 0; i + 1 < numbers.size(); i += 2) {
-        if (numbers[i] == numbers[i + 1]) {
+    const analysis::SolverLetters &letters = analysis::SolverLetters::of(alphabet);
+    const ShapedLetters read(m_ciphertext, alphabet);
+    const std::vector<std::uint8_t> numbers = read.kept();
+    if (const std::optional<analysis::CiphertextError> error = read.error()) {
+        switch (error->kind) {
+        case analysis::CiphertextError::Kind::DoubledPair: {
+            const std::string pair = letters.name(numbers[error->position - 1]) + letters.name(numbers[error->position - 1]);
             refuse({"BreakSession",
                     QT_TRANSLATE_NOOP("BreakSession", "Двойка %1 е от две еднакви букви, %2: никой квадрат Playfair не дава такава двойка."),
-                    {QString::number(i / 2 + 1), QString::fromStdString(letters.name(numbers[i]) + letters.name(numbers[i]))}});
-            return std::nullopt;
+                    {QString::number(error->position / 2 + 1), QString::fromStdString(pair)}});
+            break;
         }
+        case analysis::CiphertextError::Kind::OddLetters:
+            refuse(sentenceOf(*error));
+            break;
+        default:
+            refuse({"BreakSession", QT_TRANSLATE_NOOP("BreakSession", "В текста няма двойка букви от азбуката на квадрата.")});
+            break;
+        }
+        return std::nullopt;
     }
     if (!m_crib.trimmed().isEmpty()) {
         refuse({"BreakSession", QT_TRANSLATE_NOOP("BreakSession", "Известната дума засега помага само на класическия "
@@ -445,16 +487,17 @@ std::optional<BreakSession::Search> BreakSession::startShaped()
         return std::nullopt;
     }
     Search search;
-    search.alphabet = m_inputAlphabet;
+    search.alphabet = alphabet;
     search.shapedCiphertext = numbers;
     analysis::ShapedOptions &options = search.shapedOptions;
-    options.alphabet = m_inputAlphabet;
+    options.alphabet = alphabet;
     options.timeLimit = std::chrono::seconds(m_timeLimit);
     options.threads = m_threads;
     options.seed = m_seed ? *m_seed : QRandomGenerator::global()->generate64();
-    m_runAlphabet = m_inputAlphabet;
+    options.paddingAllowed = read.paddingAllowed;
+    m_runAlphabet = alphabet;
     m_cribGiven = false;
-    m_searchLanguage = m_inputAlphabet == analysis::AlphabetKind::Cyrillic ? Language::Bulgarian : Language::English;
+    m_searchLanguage = alphabet == analysis::AlphabetKind::Cyrillic ? Language::Bulgarian : Language::English;
     m_letters = QString::fromStdString(letters.text(numbers.data(), numbers.size()));
     m_message = {};
     m_state = State::Searching;
@@ -468,7 +511,9 @@ std::optional<BreakSession::Search> BreakSession::start()
         return std::nullopt;
     clearResult();
     if (m_inputAlphabet != analysis::AlphabetKind::LatinIJ)
-        return startShaped();
+        return startShaped(m_inputAlphabet);
+    if (!m_alphabet)
+        m_choice = analysis::chooseAlphabet(m_ciphertext.toStdString());
     auto read = analysis::readCiphertext(m_ciphertext.toStdString(), m_doubles);
     if (const auto *error = std::get_if<analysis::CiphertextError>(&read)) {
         Sentence message = sentenceOf(*error);
@@ -540,8 +585,48 @@ bool BreakSession::searchFinished(int run, const analysis::SolverResult &result)
     m_report = result;
     if (result.found)
         m_points << QPointF(result.elapsedSeconds, result.score);
+    const bool reads = result.found && result.stopped == analysis::StopReason::Confident;
+    if (m_classicRun) {
+        // The square without Q, tried after the classic one: its result
+        // stands if its plaintext reads, else the classic square's is back
+        // (and, when the user stopped the try, nothing is settled).
+        if (result.stopped != analysis::StopReason::Cancelled)
+            analysis::settle(m_choice, false, reads);
+        if (!reads) {
+            m_report = m_classicRun->report;
+            m_points = m_classicRun->points;
+            m_letters = m_classicRun->letters;
+            m_searchLanguage = m_classicRun->searchLanguage;
+            m_runAlphabet = analysis::AlphabetKind::LatinIJ;
+        }
+        m_classicRun.reset();
+    } else if (m_choice.undecided) {
+        m_withoutQDue = m_state == State::Searching
+            && analysis::triesSquareWithoutQ(m_choice, m_ciphertext.toStdString(), result.stopped,
+                                             m_cribGiven || m_trueSquare.has_value());
+        if (!m_withoutQDue && reads)
+            analysis::settle(m_choice, true);
+    }
     m_state = State::Finished;
     return true;
+}
+
+std::optional<BreakSession::Search> BreakSession::followingSearch()
+{
+    if (!m_withoutQDue || m_state != State::Finished)
+        return std::nullopt;
+    m_withoutQDue = false;
+    if (ShapedLetters(m_ciphertext, analysis::AlphabetKind::LatinQ).error()) {
+        analysis::settle(m_choice, false, false);
+        return std::nullopt;
+    }
+    ClassicRun classic{m_report, m_points, m_letters, m_searchLanguage};
+    m_report = analysis::SolverResult();
+    m_points.clear();
+    std::optional<Search> search = startShaped(analysis::AlphabetKind::LatinQ);
+    if (search)
+        m_classicRun = std::move(classic);
+    return search;
 }
 
 bool BreakSession::searchFailed(int run, const QString &message)
@@ -570,6 +655,9 @@ void BreakSession::clearResult()
     m_report = analysis::SolverResult();
     m_points.clear();
     m_runAlphabet = analysis::AlphabetKind::LatinIJ;
+    m_choice = {};
+    m_classicRun.reset();
+    m_withoutQDue = false;
 }
 
 // The square found decrypts the text as the known key does: it is the key's

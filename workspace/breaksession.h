@@ -1,5 +1,6 @@
 #pragma once
 
+#include "analysis/shaped/alphabetchoice.h"
 #include "analysis/shaped/shapedsolver.h"
 #include "analysis/solver.h"
 #include "engine/keyedsquare.h"
@@ -158,6 +159,17 @@ public:
     // text or a key word without letters. Ignored while a search runs.
     void demonstrate(const QString &text, const std::optional<QString> &keyWord, QRandomGenerator &random,
                      SquareRoute route = SquareRoute::Rows, Doubles doubles = Doubles::Split);
+    // The alphabet a demonstration is encrypted in: the one chosen in the
+    // box, the classic square when it is left automatic.
+    const Alphabet &demonstrationAlphabet() const;
+    // The demonstration's texts in its alphabet: how a text is prepared
+    // (which alphabet, what is cleaned out, the fillers), what to write in
+    // its box, and what keeping the doubled letters means.
+    QString preparationNote() const;
+    QString demonstrationPrompt() const;
+    QString doublesKeptNote() const;
+    // What the ciphertext box counts as letters, in the alphabet of the box.
+    QString ciphertextPrompt() const;
     // The known key's 25 letters, or empty.
     const QString &knownSquare() const { return m_knownSquare; }
     // Whether the known key belongs to the letters in the box.
@@ -173,6 +185,13 @@ public:
     bool reportArrived(int run, const analysis::SolverReport &report);
     bool searchFinished(int run, const analysis::SolverResult &result);
     bool searchFailed(int run, const QString &message);
+    // Once a search has finished: the next search to run, if any, which the
+    // window runs as it ran the first. With the alphabet left automatic, a
+    // text of neither J nor Q whose classic square gave no plaintext that
+    // reads is searched again on the square without Q, as playfair-break
+    // does (analysis::triesSquareWithoutQ): its result is kept if its
+    // plaintext reads, else the classic square's comes back.
+    std::optional<Search> followingSearch();
 
     State state() const { return m_state; }
     bool isSearching() const { return m_state == State::Searching || m_state == State::Stopping; }
@@ -269,13 +288,29 @@ private:
 
     // Whether the last search (or the one running) is on another alphabet's square.
     bool shapedRun() const { return m_runAlphabet != analysis::AlphabetKind::LatinIJ; }
-    std::optional<Search> startShaped();
+    std::optional<Search> startShaped(analysis::AlphabetKind alphabet);
+    // The automatic choice's words once the searches have settled it, or
+    // while the square without Q is tried; else empty.
+    QString settledAlphabetNote() const;
 
     // The boxes.
     QString m_ciphertext;
     std::optional<analysis::AlphabetKind> m_alphabet;
     analysis::AlphabetKind m_inputAlphabet = analysis::AlphabetKind::LatinIJ; // the box's letters are read in
     analysis::AlphabetKind m_runAlphabet = analysis::AlphabetKind::LatinIJ;   // the last search's
+    // The automatic choice for the last search, settled by its searches.
+    analysis::AlphabetChoice m_choice;
+    // The classic square's search, kept while the square without Q is
+    // tried after it; and whether that try is due.
+    struct ClassicRun
+    {
+        analysis::SolverResult report;
+        QList<QPointF> points;
+        QString letters;
+        std::optional<analysis::Language> searchLanguage;
+    };
+    std::optional<ClassicRun> m_classicRun;
+    bool m_withoutQDue = false;
     QString m_inputLetters;     // its letters, A..Z without J
     bool m_inputReadable = false; // they are a ciphertext
     QString m_inputCipher;      // the letters read as one, without the padding set aside

@@ -250,8 +250,31 @@ QString BreakSession::shortTextNote(qsizetype letters) const
     return note;
 }
 
+QString BreakSession::settledAlphabetNote() const
+{
+    if (m_alphabet || !hasSearched())
+        return {};
+    if (m_classicRun)
+        return tr("Азбука: в текста няма нито J, нито Q, а класическият квадрат 5 × 5 не даде текст, който се чете: "
+                  "сега се търси с квадрата без Q.");
+    switch (m_choice.settled) {
+    case analysis::AlphabetChoice::Settled::OnlyWithoutQReads:
+        return tr("Азбука: латиница без Q, квадрат 5 × 5, избрана автоматично: в текста няма нито J, нито Q, и само "
+                  "квадратът без Q даде текст, който се чете.");
+    case analysis::AlphabetChoice::Settled::NeitherReads:
+        return tr("Азбука: в текста няма нито J, нито Q, и нито класическият квадрат, нито квадратът без Q дадоха "
+                  "текст, който се чете: показан е най-добрият текст от класическия квадрат 5 × 5 с J като I.");
+    case analysis::AlphabetChoice::Settled::No:
+    case analysis::AlphabetChoice::Settled::ClassicReads:
+        break;
+    }
+    return {};
+}
+
 QString BreakSession::alphabetNote() const
 {
+    if (const QString settled = settledAlphabetNote(); !settled.isEmpty())
+        return settled;
     if (m_ciphertext.trimmed().isEmpty() && !hasSearched())
         return {};
     // The classic square, chosen or not, is the one every text assumes.
@@ -282,6 +305,88 @@ QString BreakSession::alphabetNote() const
     default:
         return tr("Азбука: %1, избрана автоматично, защото в текста има J и няма Q.").arg(name);
     }
+}
+
+const Alphabet &BreakSession::demonstrationAlphabet() const
+{
+    return Alphabet::of(m_alphabet.value_or(analysis::AlphabetKind::LatinIJ));
+}
+
+QString BreakSession::preparationNote() const
+{
+    const Alphabet &alphabet = demonstrationAlphabet();
+    const QString filler(QChar(char16_t(alphabet.filler())));
+    const QString second(QChar(char16_t(alphabet.secondFiller())));
+    switch (alphabet.id()) {
+    case Alphabet::Id::LatinIJ:
+        break;
+    case Alphabet::Id::LatinQ:
+        //: %1 is the filler letter (X), %2 the one after a filler (Z).
+        return tr("Латиница без Q (5 × 5): текстът се подготвя като истинските съобщения — всяко Q отпада, J остава "
+                  "отделна буква, между двете еднакви букви на двойка се вмъква %1 (%2, ако буквата е %1), освен ако "
+                  "удвоените букви остават, а накрая %1 изравнява нечетен брой букви (%2 след крайно %1).")
+            .arg(filler, second);
+    case Alphabet::Id::LatinDigits:
+        //: %1 is the filler letter (X), %2 the one after a filler (Q).
+        return tr("Латиница и цифри (6 × 6): текстът се подготвя като истинските съобщения — цифрите остават, J "
+                  "остава отделна буква, между двете еднакви букви на двойка се вмъква %1 (%2, ако буквата е %1), "
+                  "освен ако удвоените букви остават, а накрая %1 изравнява нечетен брой букви (%2 след крайно %1).")
+            .arg(filler, second);
+    case Alphabet::Id::Cyrillic:
+        //: %1 is the filler letter (Ь), %2 the one after a filler (Ю).
+        return tr("Кирилица (5 × 6): текстът се подготвя като истинските съобщения — латинските букви отпадат, Ѐ "
+                  "става Е и Ѝ става И, между двете еднакви букви на двойка се вмъква %1 (%2, ако буквата е %1), "
+                  "освен ако удвоените букви остават, а накрая %1 изравнява нечетен брой букви (%2 след крайно %1); "
+                  "%1 и %2 са най-редките български букви.")
+            .arg(filler, second);
+    }
+    //: %1 is the filler letter (X), %2 the one after a filler (Q).
+    return tr("Латиница, J като I (5 × 5): текстът се подготвя като истинските съобщения — J става I, кирилицата се "
+              "пише с латински букви, между двете еднакви букви на двойка се вмъква %1 (%2, ако буквата е %1), освен "
+              "ако удвоените букви остават, а накрая %1 изравнява нечетен брой букви (%2 след крайно %1).")
+        .arg(filler, second);
+}
+
+QString BreakSession::demonstrationPrompt() const
+{
+    switch (demonstrationAlphabet().id()) {
+    case Alphabet::Id::LatinIJ:
+        break;
+    case Alphabet::Id::LatinQ:
+        return tr("Напишете или поставете текст на английски; Q отпада…");
+    case Alphabet::Id::LatinDigits:
+        return tr("Напишете или поставете текст на английски; цифрите остават…");
+    case Alphabet::Id::Cyrillic:
+        return tr("Напишете или поставете текст на български с кирилица…");
+    }
+    return tr("Напишете или поставете текст на английски или на български; кирилицата се пише с латински букви…");
+}
+
+QString BreakSession::doublesKeptNote() const
+{
+    const Alphabet &alphabet = demonstrationAlphabet();
+    //: %1 is the alphabet's filler letter: X, or Ь in Cyrillic.
+    return tr("Двойка от еднакви букви не се разделя с %1 и минава през шифъра непроменена, както в някои истински "
+              "съобщения.")
+        .arg(QChar(char16_t(alphabet.filler())));
+}
+
+QString BreakSession::ciphertextPrompt() const
+{
+    if (!m_alphabet)
+        return tr("Поставете шифрован текст: азбуката му се избира по буквите (кирилица, цифри между буквите, J без "
+                  "Q), иначе се броят латинските букви и J е I.");
+    switch (*m_alphabet) {
+    case analysis::AlphabetKind::LatinIJ:
+        break;
+    case analysis::AlphabetKind::LatinQ:
+        return tr("Поставете шифрован текст: броят се латинските букви без Q.");
+    case analysis::AlphabetKind::LatinDigits:
+        return tr("Поставете шифрован текст: броят се латинските букви и цифрите.");
+    case analysis::AlphabetKind::Cyrillic:
+        return tr("Поставете шифрован текст: броят се само буквите на кирилица.");
+    }
+    return tr("Поставете шифрован текст: броят се само латинските букви, J е I.");
 }
 
 QString BreakSession::status() const

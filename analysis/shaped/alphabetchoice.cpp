@@ -43,4 +43,29 @@ AlphabetChoice chooseAlphabet(std::string_view text)
     return {AlphabetKind::LatinIJ, j ? "the text has both a J and a Q" : "the text has neither a J nor a Q", true};
 }
 
+bool triesSquareWithoutQ(const AlphabetChoice &choice, std::string_view text, StopReason classicStopped,
+                         bool tiedToTheClassicSquare)
+{
+    const bool hasQ = text.find_first_of("Qq") != std::string_view::npos;
+    return choice.undecided && classicStopped == StopReason::TimeLimit && !hasQ && !tiedToTheClassicSquare;
+}
+
+void settle(AlphabetChoice &choice, bool classicReads, bool withoutQReads)
+{
+    if (!choice.undecided)
+        return;
+    choice.undecided = false;
+    if (classicReads) {
+        choice.settled = AlphabetChoice::Settled::ClassicReads;
+        choice.reason += ", and the classic square gave a plaintext that reads";
+    } else if (withoutQReads) {
+        choice.settled = AlphabetChoice::Settled::OnlyWithoutQReads;
+        choice.alphabet = AlphabetKind::LatinQ;
+        choice.reason += ", and only the square without Q gave a plaintext that reads";
+    } else {
+        choice.settled = AlphabetChoice::Settled::NeitherReads;
+        choice.reason += ", and neither square gave a plaintext found to read: the classic square's best is shown";
+    }
+}
+
 } // namespace playfair::analysis

@@ -6,6 +6,7 @@
 #include "engine/rules.h"
 
 #include <algorithm>
+#include <cmath>
 #include <condition_variable>
 #include <fstream>
 #include <iterator>
@@ -351,7 +352,11 @@ ShapedResult solveOn(const std::vector<std::uint8_t> &ciphertext, const ShapedOp
             return;
         out.square = best->square;
         out.squareText = letters.text(out.square.data(), out.square.size());
-        const std::vector<std::uint8_t> plain = shapedTransform(letters, out.square, ciphertext, -1);
+        std::vector<std::uint8_t> plain = shapedTransform(letters, out.square, ciphertext, -1);
+        out.padding = shapedPaddingByReading(letters, ciphertext.data(), plain.data(), plain.size(),
+                                             options.paddingAllowed)
+                          .letters;
+        plain.resize(plain.size() - out.padding);
         out.plaintext = letters.text(plain.data(), plain.size());
         out.score = statistics.meanLog10(plain.data(), plain.size());
         if (best->keyWord >= 0)
@@ -460,6 +465,33 @@ double ShapedStatistics::readsLikeTheLanguage(std::size_t count) const
     const double spread = typicalLog10() - randomLog10();
     const double share = count >= 150 ? 0.2 : count <= 40 ? 0.33 : 0.33 - 0.13 * double(count - 40) / 110;
     return typicalLog10() - share * spread;
+}
+
+double ShapedStatistics::letterLog10(const std::uint8_t *four) const
+{
+    // P(d | a b c) = P(a b c d) / the sum of P(a b c e) over every letter e.
+    const auto n = std::size_t(m_letters);
+    const std::size_t three = ((four[0] * n + four[1]) * n + four[2]) * n;
+    double sum = 0;
+    for (std::size_t e = 0; e < n; ++e)
+        sum += std::pow(10.0, unitLog10() * m_table[three + e]);
+    return unitLog10() * m_table[three + four[3]] - std::log10(sum);
+}
+
+PaddingReading shapedPaddingByReading(const SolverLetters &letters, const std::uint8_t *ciphertext,
+                                      const std::uint8_t *plaintext, std::size_t count, std::size_t allowed)
+{
+    const ShapedStatistics &statistics = ShapedStatistics::of(letters.kind);
+    const int filler = letters.number(letters.alphabet->filler());
+    const int secondFiller = letters.number(letters.alphabet->secondFiller());
+    const auto isFiller = [&](Letter letter) { return letter == filler || letter == secondFiller; };
+    const auto tailLog10 = [&](std::size_t from) {
+        double tail = 0;
+        for (std::size_t i = std::max<std::size_t>(from, 3); i < count; ++i)
+            tail += statistics.letterLog10(plaintext + i - 3);
+        return tail;
+    };
+    return paddingByReadingWith(ciphertext, count, allowed, std::log10(1.0 / letters.size()), isFiller, tailLog10);
 }
 
 std::vector<std::uint8_t> shapedKeySquare(const SolverLetters &letters, const std::vector<std::uint8_t> &key)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "analysis/ciphertext.h"
 #include "analysis/shaped/solveralphabet.h"
 #include "analysis/solver.h"
 #include "analysis/statistics/statisticsfile.h"
@@ -35,6 +36,9 @@ public:
     // The mean a plaintext of `count` letters must reach to read like the
     // language: a short text's groups scatter more about the typical mean.
     double readsLikeTheLanguage(std::size_t count) const;
+    // The log10 probability of the fourth of four letters after the other
+    // three, from the groups' table.
+    double letterLog10(const std::uint8_t *four) const;
 
 private:
     LetterStatisticsHeader m_header;
@@ -54,6 +58,10 @@ struct ShapedOptions
     // Whether to try the system's word list of the alphabet's language too
     // (/usr/share/dict/bulgarian for Cyrillic, the English lists otherwise).
     bool systemWordLists = true;
+    // How many letters at the end of the ciphertext may be padding a square
+    // gives (EndPadding::allowed): set aside when the plaintext reads far
+    // better without them.
+    std::size_t paddingAllowed = 0;
     std::function<void(const struct ShapedReport &)> onProgress;
     std::chrono::milliseconds progressInterval{50};
 };
@@ -66,7 +74,10 @@ struct ShapedReport
     int columns = 6;
     std::vector<std::uint8_t> square; // rows x columns letter numbers, row by row
     std::string squareText;           // the same as UTF-8 capitals
-    std::string plaintext;            // UTF-8 capitals
+    std::string plaintext;            // UTF-8 capitals, up to the padding
+    // The letters at the end of the ciphertext read as padding
+    // (ShapedOptions::paddingAllowed); the plaintext stops before them.
+    std::size_t padding = 0;
     // The mean log10 probability of the plaintext's four-letter groups, and
     // where ordinary text and random letters stand.
     double score = 0;
@@ -94,6 +105,14 @@ struct ShapedResult : ShapedReport
 // time limit or a stop request.
 ShapedResult solveShaped(const std::vector<std::uint8_t> &ciphertext, const ShapedOptions &options,
                          std::stop_token stop = {});
+
+// Padding a square gives at the end of a ciphertext of the alphabet, found
+// by reading as the classic square's is (paddingByReading): how many of the
+// last `allowed` letters read as letters at random rather than as the
+// language in `plaintext`, the ciphertext decrypted; the alphabet's fillers
+// are the likelier padding.
+PaddingReading shapedPaddingByReading(const SolverLetters &letters, const std::uint8_t *ciphertext,
+                                      const std::uint8_t *plaintext, std::size_t count, std::size_t allowed);
 
 // The key square of a key word in the alphabet: the key's distinct letters
 // (those the alphabet has), then the rest in order, row by row.

@@ -26,6 +26,7 @@ analysis::SolverReport asSolverReport(const analysis::ShapedReport &shaped)
     report.found = shaped.found;
     report.squareText = shaped.squareText;
     report.plaintext = shaped.plaintext;
+    report.padding = shaped.padding;
     report.score = shaped.score;
     report.language = shaped.alphabet == analysis::AlphabetKind::Cyrillic ? analysis::Language::Bulgarian
                                                                           : analysis::Language::English;

@@ -258,41 +258,46 @@ void BreakWindow::setSearchOptions(int threads, std::optional<std::uint64_t> see
 
 void BreakWindow::start()
 {
-    std::optional<BreakSession::Search> search = m_session.start();
-    if (search) {
-        const int run = search->run;
-        auto *job = search->alphabet == analysis::AlphabetKind::LatinIJ
-            ? new BreakJob(std::move(search->ciphertext), std::move(search->options))
-            : new BreakJob(std::move(search->shapedCiphertext), std::move(search->shapedOptions));
-        connect(
-            job, &BreakJob::progress, this,
-            [this, run](const analysis::SolverReport &report) {
-                if (m_session.reportArrived(run, report))
-                    scheduleRender();
-            },
-            Qt::QueuedConnection);
-        connect(
-            job, &BreakJob::finished, this,
-            [this, run](const analysis::SolverResult &result) {
-                if (m_session.searchFinished(run, result)) {
-                    m_job = nullptr;
-                    scheduleRender();
-                }
-            },
-            Qt::QueuedConnection);
-        connect(
-            job, &BreakJob::failed, this,
-            [this, run](const QString &message) {
-                if (m_session.searchFailed(run, message)) {
-                    m_job = nullptr;
-                    render();
-                }
-            },
-            Qt::QueuedConnection);
-        m_job = job;
-        job->start();
-    }
+    if (std::optional<BreakSession::Search> search = m_session.start())
+        launch(std::move(*search));
     render();
+}
+
+void BreakWindow::launch(BreakSession::Search search)
+{
+    const int run = search.run;
+    auto *job = search.alphabet == analysis::AlphabetKind::LatinIJ
+        ? new BreakJob(std::move(search.ciphertext), std::move(search.options))
+        : new BreakJob(std::move(search.shapedCiphertext), std::move(search.shapedOptions));
+    connect(
+        job, &BreakJob::progress, this,
+        [this, run](const analysis::SolverReport &report) {
+            if (m_session.reportArrived(run, report))
+                scheduleRender();
+        },
+        Qt::QueuedConnection);
+    connect(
+        job, &BreakJob::finished, this,
+        [this, run](const analysis::SolverResult &result) {
+            if (m_session.searchFinished(run, result)) {
+                m_job = nullptr;
+                if (std::optional<BreakSession::Search> next = m_session.followingSearch())
+                    launch(std::move(*next));
+                scheduleRender();
+            }
+        },
+        Qt::QueuedConnection);
+    connect(
+        job, &BreakJob::failed, this,
+        [this, run](const QString &message) {
+            if (m_session.searchFailed(run, message)) {
+                m_job = nullptr;
+                render();
+            }
+        },
+        Qt::QueuedConnection);
+    m_job = job;
+    job->start();
 }
 
 void BreakWindow::stop()

@@ -104,6 +104,8 @@ private:
     QWidget *createDemonstration();
     QWidget *createSearchInputs();
     void connectControls();
+    // Runs the session's search on a job's thread.
+    void launch(BreakSession::Search search);
     void onProgress(int run, const analysis::SolverReport &report);
     void onFinished(int run, const analysis::SolverResult &result);
     void onFailed(int run, const QString &message);

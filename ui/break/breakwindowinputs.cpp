@@ -64,8 +64,6 @@ void BreakWindow::retranslateInputs()
 {
     m_demonstration->setTitle(tr("Демонстрация: текст, криптиран с известен ключ"));
     m_demoText->setAccessibleName(tr("Текст за демонстрация"));
-    m_demoText->setPlaceholderText(
-        tr("Напишете или поставете текст на английски или на български; кирилицата се пише с латински букви…"));
     m_useKeyWord->setText(tr("ключова дума:"));
     m_keyWord->setAccessibleName(tr("Ключова дума"));
     m_useRandom->setText(tr("случаен квадрат"));
@@ -77,18 +75,12 @@ void BreakWindow::retranslateInputs()
     for (SquareRoute route : squareRoutes)
         m_demoRoute->setItemText(m_demoRoute->findData(int(route)), routeName(route));
     m_demoDoubles->setText(tr("удвоените букви остават"));
-    m_demoDoubles->setToolTip(tr("Двойка от еднакви букви не се разделя с X и минава през шифъра непроменена, както "
-                                 "в някои истински съобщения."));
     m_encrypt->setText(tr("Криптирай"));
     m_encrypt->setAccessibleName(tr("Криптирай текста за демонстрация"));
     m_encrypt->setMinimumWidth(m_encrypt->fontMetrics().horizontalAdvance(m_encrypt->text()) + 24);
-    m_preparation->setWrappedText(tr("Текстът се подготвя като истинските съобщения Playfair: между двете букви на "
-                                     "двойка от еднакви букви се вмъква X (Q, ако буквата е X), освен ако удвоените "
-                                     "букви остават, а накрая X изравнява нечетен брой букви (Q след крайно X)."));
 
     m_ciphertextFrame->setTitle(tr("Шифрован текст"));
     m_ciphertext->setAccessibleName(tr("Шифрован текст"));
-    m_ciphertext->setPlaceholderText(tr("Поставете шифрован текст: броят се само латинските букви, J е I."));
     m_language->setAccessibleName(tr("Език"));
     m_language->setItemText(m_language->findData(automaticLanguage), tr("автоматично"));
     m_language->setToolTip(tr("„автоматично“: търсенето чете всеки текст и на двата езика и само намира езика."));
@@ -283,9 +275,14 @@ void BreakWindow::makeDemonstration()
 }
 
 // The boxes show what the session holds; they change only where they differ
-// from it, so the cursor stays where the user left it.
+// from it, so the cursor stays where the user left it. The demonstration's
+// texts and the ciphertext box's prompt speak of the alphabet chosen.
 void BreakWindow::renderInputs()
 {
+    m_demoText->setPlaceholderText(m_session.demonstrationPrompt());
+    m_demoDoubles->setToolTip(m_session.doublesKeptNote());
+    m_preparation->setWrappedText(m_session.preparationNote());
+    m_ciphertext->setPlaceholderText(m_session.ciphertextPrompt());
     if (m_ciphertext->toPlainText() != m_session.ciphertext()) {
         const QSignalBlocker blocker(m_ciphertext);
         m_ciphertext->setPlainText(m_session.ciphertext());

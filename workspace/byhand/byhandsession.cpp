@@ -1,6 +1,7 @@
 #include "byhandsession.h"
 
 #include "analysis/ciphertext.h"
+#include "analysis/shaped/alphabetchoice.h"
 #include "analysis/transliteration.h"
 #include "analysis/statistics/wordstatistics.h"
 #include "byhandsquare.h"
@@ -19,6 +20,37 @@ namespace {
 // The longest ciphertext a board takes: more than a class breaks by hand.
 constexpr std::size_t mostLetters = 800;
 
+// The board is the classic square's: a ciphertext whose letters point to
+// another alphabet is named as such, and sent to the break window, which
+// breaks every alphabet. One with a J and no Q may still be the classic
+// square's with I written J, so it gets a board with a note.
+std::optional<Sentence> otherAlphabetNote(AlphabetKind alphabet)
+{
+    switch (alphabet) {
+    case AlphabetKind::LatinIJ:
+        return std::nullopt;
+    case AlphabetKind::Cyrillic:
+        return Sentence("ByHandSession",
+                        QT_TRANSLATE_NOOP("ByHandSession",
+                                          "Текстът е на кирилица, а разбиването на ръка работи само с класическия "
+                                          "квадрат 5 × 5 от латинските букви, J като I. Шифър на кирилица (квадрат "
+                                          "5 × 6) се разбива в прозореца „Разбиване на шифъра“."));
+    case AlphabetKind::LatinDigits:
+        return Sentence("ByHandSession",
+                        QT_TRANSLATE_NOOP("ByHandSession",
+                                          "В текста има цифри между буквите: той е от квадрат 6 × 6 с буквите и "
+                                          "цифрите, а разбиването на ръка работи само с класическия квадрат 5 × 5, "
+                                          "J като I. Квадрат 6 × 6 се разбива в прозореца „Разбиване на шифъра“."));
+    case AlphabetKind::LatinQ:
+        return Sentence("ByHandSession",
+                        QT_TRANSLATE_NOOP("ByHandSession",
+                                          "В текста има J и няма Q: той може да е от квадрата без Q. Разбиването на "
+                                          "ръка работи само с класическия квадрат 5 × 5, затова тук J се чете като I; "
+                                          "квадрата без Q разбива прозорецът „Разбиване на шифъра“."));
+    }
+    return std::nullopt;
+}
+
 } // namespace
 
 ByHandSession::ByHandSession()
@@ -29,6 +61,15 @@ ByHandSession::ByHandSession()
 
 bool ByHandSession::startBoard()
 {
+    const AlphabetKind alphabet = chooseAlphabet(m_box.toStdString()).alphabet;
+    const std::optional<Sentence> otherAlphabet = otherAlphabetNote(alphabet);
+    if (alphabet == AlphabetKind::Cyrillic || alphabet == AlphabetKind::LatinDigits) {
+        clearRejection();
+        m_change = {};
+        m_change.kind = Change::Kind::Refused;
+        m_change.note = *otherAlphabet;
+        return false;
+    }
     const auto read = readCiphertext(transliterated(m_box.toStdString()));
     if (const auto *error = std::get_if<CiphertextError>(&read)) {
         clearRejection();
@@ -51,6 +92,8 @@ bool ByHandSession::startBoard()
                                                                   "колкото се разбиват на ръка."),
                                {QString::number(letters.size()), QString::number(mostLetters)});
     change.note.addLine(setAsideSentence(QString::fromStdString(ciphertext.setAside)));
+    if (otherAlphabet)
+        change.note.addLine(*otherAlphabet);
     setBoard(std::move(board), change);
     return true;
 }
