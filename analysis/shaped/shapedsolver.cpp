@@ -196,17 +196,7 @@ ShapedResult solveOn(const std::vector<std::uint8_t> &ciphertext, const ShapedOp
     std::atomic<int> keyWordThreads{threadCount};
     std::vector<Found> keyWordCandidates;
 
-    // The temperature per letter that solves the most classic texts, scaled
-    // by the spread between the language's ordinary text and random letters;
-    // without Q 1.3 times hotter, which solved 90 % of 100-letter texts
-    // against 60 %. On the larger squares 1.3 did no better on ten texts
-    // (6 x 6 at 200 letters fell from 9 to 3), 0.7 and 1.8 much worse.
-    const double spread = statistics.typicalLog10() - statistics.randomLog10();
-    const double perLetter = count <= 60 ? 0.036 : count >= 200 ? 0.024 : count <= 100 ? 0.036 - 0.008 * double(count - 60) / 40 : 0.028 - 0.004 * double(count - 100) / 100;
-    const double hotter = options.alphabet == AlphabetKind::LatinQ ? 1.3 : 1.0;
-    ShapedPlan plan;
-    plan.temperature = hotter * perLetter * double(count) * spread / 3.35 / statistics.unitLog10();
-    plan.moves = std::uint32_t(std::min<std::size_t>(3000 * count, 400000));
+    const ShapedPlan plan = shapedPlan(options.alphabet, count);
 
     const auto worker = [&](int t) {
         Annealer annealer(statistics.table(), tables, searched,
@@ -383,6 +373,24 @@ ShapedResult solveOn(const std::vector<std::uint8_t> &ciphertext, const ShapedOp
 }
 
 } // namespace
+
+ShapedPlan shapedPlan(AlphabetKind kind, std::size_t letters)
+{
+    const ShapedStatistics &statistics = ShapedStatistics::of(kind);
+    const double count = double(letters);
+    // The temperature per letter that solves the most classic texts, scaled
+    // by the spread between the language's ordinary text and random letters;
+    // without Q 1.3 times hotter, which solved 90 % of 100-letter texts
+    // against 60 %. On the larger squares 1.3 did no better on ten texts
+    // (6 x 6 at 200 letters fell from 9 to 3), 0.7 and 1.8 much worse.
+    const double spread = statistics.typicalLog10() - statistics.randomLog10();
+    const double perLetter = count <= 60 ? 0.036 : count >= 200 ? 0.024 : count <= 100 ? 0.036 - 0.008 * (count - 60) / 40 : 0.028 - 0.004 * (count - 100) / 100;
+    const double hotter = kind == AlphabetKind::LatinQ ? 1.3 : 1.0;
+    ShapedPlan plan;
+    plan.temperature = hotter * perLetter * count * spread / 3.35 / statistics.unitLog10();
+    plan.moves = std::uint32_t(std::min<std::size_t>(3000 * letters, 400000));
+    return plan;
+}
 
 const ShapedStatistics &ShapedStatistics::of(AlphabetKind kind)
 {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "analysis/shaped/shapedannealer.h"
 #include "analysis/shaped/solveralphabet.h"
 #include "analysis/solver.h"
 #include "analysis/statistics/statisticsfile.h"
@@ -94,6 +95,10 @@ struct ShapedResult : ShapedReport
 // time limit or a stop request.
 ShapedResult solveShaped(const std::vector<std::uint8_t> &ciphertext, const ShapedOptions &options,
                          std::stop_token stop = {});
+
+// How each search of the annealing runs on a text of `letters` letters in
+// the alphabet: its temperature, length and moves.
+ShapedPlan shapedPlan(AlphabetKind kind, std::size_t letters);
 
 // The key square of a key word in the alphabet: the key's distinct letters
 // (those the alphabet has), then the rest in order, row by row.
