@@ -174,8 +174,8 @@ int main(int argc, char *argv[])
                     "temperature x %.2f, moves x %.2f\n",
                     std::string(alphabetCode(kind)).c_str(), letters.rows, letters.columns, texts, searches, hotter,
                     longer);
-        std::printf("%7s %9s %9s %15s %14s %14s\n", "letters", "on key", "searches", "texts reached", "median first",
-                    "above the key");
+        std::printf("%7s %9s %9s %15s %14s %14s %12s\n", "letters", "on key", "searches", "texts reached", "median first",
+                    "above the key", "(on texts)");
         Random random(seed);
         for (const std::size_t length : lengths) {
             ShapedPlan plan = shapedPlan(kind, length);
@@ -190,6 +190,7 @@ int main(int argc, char *argv[])
             int onTheKey = 0;
             int reached = 0;
             int above = 0;
+            int textsAbove = 0;
             std::vector<int> firsts;
             for (int t = 0; t < texts; ++t) {
                 const std::size_t at = 2 * random.below(std::uint32_t((prepared.size() - length) / 2));
@@ -207,12 +208,13 @@ int main(int argc, char *argv[])
                 onTheKey += count.onTheKey;
                 reached += count.onTheKey > 0;
                 above += count.aboveTheKey;
+                textsAbove += count.aboveTheKey > 0;
                 if (count.first >= 0)
                     firsts.push_back(count.first);
             }
             std::sort(firsts.begin(), firsts.end());
-            std::printf("%7zu %9d %9d %15d %14d %14d\n", length, onTheKey, texts * searches, reached,
-                        firsts.empty() ? -1 : firsts[firsts.size() / 2], above);
+            std::printf("%7zu %9d %9d %15d %14d %14d %12d\n", length, onTheKey, texts * searches, reached,
+                        firsts.empty() ? -1 : firsts[firsts.size() / 2], above, textsAbove);
             std::fflush(stdout);
         }
         return 0;
