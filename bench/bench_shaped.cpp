@@ -6,8 +6,17 @@
 // share whose key word was named, the median and the worst time and the
 // keys tested per second. It judges nothing.
 //
+// With --searches N it times nothing: on one thread, with fixed seeds, it
+// runs N searches a text as the solver does (every second one from the best
+// square so far; the annealer alone, with the solver's plan or one changed
+// by the options after it) and prints how many end on the key, on how many
+// texts, the median search that first does (of the texts reached), and
+// how many end above the key's score elsewhere, so that settings compare
+// alike on a busy machine.
+//
 //     bench_shaped --alphabet latin-q|latin-digits|cyrillic [--texts N] [--time-limit S]
 //                  [--threads T] [--lengths 100,150] [--seed S] [--keywords 1]
+//                  [--searches N [--hotter F] [--longer F] [--swaps P] [--line-swaps P] [--shake N]]
 
 #include "analysis/shaped/shapedsolver.h"
 #include "analysis/search/random.h"
@@ -19,6 +28,7 @@
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
+#include <optional>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -52,6 +62,45 @@ std::vector<std::vector<std::uint8_t>> wordsOf(const SolverLetters &letters, con
     return words;
 }
 
+struct SearchCount
+{
+    int onTheKey = 0;    // searches that end on the key
+    int aboveTheKey = 0; // that end elsewhere, on a score at least the key's
+    int first = -1;      // the first search on the key
+    std::uint64_t keys = 0;
+};
+
+// The searches as the solver runs them on one thread: every second one
+// starts from the best square found so far, shaken.
+template<int Rows, int Columns>
+SearchCount countSearches(AlphabetKind kind, const std::vector<std::uint8_t> &cipher,
+                          const std::vector<std::uint8_t> &plain, const std::vector<std::uint8_t> &key,
+                          const ShapedPlan &plan, int searches, std::uint64_t seed)
+{
+    using Annealer = ShapedAnnealer<Rows, Columns>;
+    const ShapedStatistics &statistics = ShapedStatistics::of(kind);
+    Annealer annealer(statistics.table(), ShapedPairTable<Rows, Columns>::get(), cipher, seed);
+    const std::atomic<bool> stop{false};
+    std::atomic<std::uint64_t> keys{0};
+    typename Annealer::Square square;
+    std::copy(key.begin(), key.end(), square.begin());
+    const int keyScore = annealer.scoreOf(square);
+    SearchCount count;
+    std::optional<typename Annealer::Outcome> best;
+    for (int s = 0; s < searches; ++s) {
+        const typename Annealer::Outcome outcome = annealer.restart(plan, best && s % 2 == 1 ? &best->square : nullptr, stop, keys);
+        if (!best || outcome.score > best->score)
+            best = outcome;
+        const bool right = annealer.plaintext() == plain;
+        count.onTheKey += right;
+        count.aboveTheKey += !right && outcome.score >= keyScore;
+        if (right && count.first < 0)
+            count.first = s;
+    }
+    count.keys = keys.load();
+    return count;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -63,6 +112,12 @@ int main(int argc, char *argv[])
     std::uint64_t seed = 1;
     bool keyWords = false;
     std::vector<std::size_t> lengths;
+    int searches = 0;
+    double hotter = 1;
+    double longer = 1;
+    int swaps = -1;
+    int lineSwaps = -1;
+    int shake = -1;
     for (int i = 1; i + 1 < argc; i += 2) {
         const std::string name = argv[i];
         const std::string value = argv[i + 1];
@@ -76,6 +131,18 @@ int main(int argc, char *argv[])
             threads = std::atoi(value.c_str());
         else if (name == "--seed")
             seed = std::strtoull(value.c_str(), nullptr, 10);
+        else if (name == "--searches")
+            searches = std::atoi(value.c_str());
+        else if (name == "--hotter")
+            hotter = std::atof(value.c_str());
+        else if (name == "--longer")
+            longer = std::atof(value.c_str());
+        else if (name == "--swaps")
+            swaps = std::atoi(value.c_str());
+        else if (name == "--shake")
+            shake = std::atoi(value.c_str());
+        else if (name == "--line-swaps")
+            lineSwaps = std::atoi(value.c_str());
         else if (name == "--keywords")
             keyWords = value == "1";
         else if (name == "--lengths") {
@@ -101,6 +168,56 @@ int main(int argc, char *argv[])
     if (prepared.size() < 1000 || words.empty()) {
         std::fprintf(stderr, "bench_shaped: cannot read %s\n", heldOutPath(kind).c_str());
         return 1;
+    }
+    if (searches > 0) {
+        std::printf("alphabet %s (%d x %d), random squares, %d texts a length, %d searches a text, "
+                    "temperature x %.2f, moves x %.2f\n",
+                    std::string(alphabetCode(kind)).c_str(), letters.rows, letters.columns, texts, searches, hotter,
+                    longer);
+        std::printf("%7s %9s %9s %15s %14s %14s %12s\n", "letters", "on key", "searches", "texts reached", "median first",
+                    "above the key", "(on texts)");
+        Random random(seed);
+        for (const std::size_t length : lengths) {
+            ShapedPlan plan = shapedPlan(kind, length);
+            plan.temperature *= hotter;
+            plan.moves = std::uint32_t(std::lround(plan.moves * longer));
+            if (swaps >= 0)
+                plan.swapPercent = swaps;
+            if (lineSwaps >= 0)
+                plan.lineSwapPercent = lineSwaps;
+            if (shake >= 0)
+                plan.shakeSwaps = shake;
+            int onTheKey = 0;
+            int reached = 0;
+            int above = 0;
+            int textsAbove = 0;
+            std::vector<int> firsts;
+            for (int t = 0; t < texts; ++t) {
+                const std::size_t at = 2 * random.below(std::uint32_t((prepared.size() - length) / 2));
+                const std::vector<std::uint8_t> plain(prepared.begin() + std::ptrdiff_t(at),
+                                                      prepared.begin() + std::ptrdiff_t(at + length));
+                std::vector<std::uint8_t> square = shapedKeySquare(letters, {});
+                for (std::size_t i = square.size() - 1; i > 0; --i)
+                    std::swap(square[i], square[random.below(std::uint32_t(i + 1))]);
+                const std::vector<std::uint8_t> cipher = shapedTransform(letters, square, plain, +1);
+                const std::uint64_t textSeed = random.next();
+                const SearchCount count = kind == AlphabetKind::Cyrillic
+                    ? countSearches<5, 6>(kind, cipher, plain, square, plan, searches, textSeed)
+                    : kind == AlphabetKind::LatinDigits ? countSearches<6, 6>(kind, cipher, plain, square, plan, searches, textSeed)
+                                                        : countSearches<5, 5>(kind, cipher, plain, square, plan, searches, textSeed);
+                onTheKey += count.onTheKey;
+                reached += count.onTheKey > 0;
+                above += count.aboveTheKey;
+                textsAbove += count.aboveTheKey > 0;
+                if (count.first >= 0)
+                    firsts.push_back(count.first);
+            }
+            std::sort(firsts.begin(), firsts.end());
+            std::printf("%7zu %9d %9d %15d %14d %14d %12d\n", length, onTheKey, texts * searches, reached,
+                        firsts.empty() ? -1 : firsts[firsts.size() / 2], above, textsAbove);
+            std::fflush(stdout);
+        }
+        return 0;
     }
     std::printf("alphabet %s (%d x %d), %s squares, %d texts a length, %.0f s, %d threads\n",
                 std::string(alphabetCode(kind)).c_str(), letters.rows, letters.columns,

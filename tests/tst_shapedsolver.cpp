@@ -4,6 +4,7 @@
 // squares.
 
 #include "analysis/shaped/alphabetchoice.h"
+#include "analysis/shaped/shapedannealer.h"
 #include "analysis/shaped/shapedsolver.h"
 #include "engine/keyedsquare.h"
 
@@ -32,6 +33,37 @@ std::string testData(const char *name)
     return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
 }
 
+// Drives an annealer through `moves` random moves of the plan's kinds on a
+// ciphertext of the held-out book, kept, undone or kept when no worse by
+// turns, and checks after each that the plaintext and score it keeps are
+// those of decrypting the text afresh on its square: the number of the
+// first move where they differ, or -1.
+template<int Rows, int Columns>
+int firstMoveOffTheFullScore(AlphabetKind alphabet, const std::string &book, std::size_t length,
+                             const ShapedPlan &plan, int moves)
+{
+    const SolverLetters &letters = SolverLetters::of(alphabet);
+    const ShapedStatistics &statistics = ShapedStatistics::of(alphabet);
+    const std::vector<std::uint8_t> text = preparedLetters(letters, book);
+    const std::vector<std::uint8_t> plain(text.begin() + 3000, text.begin() + 3000 + std::ptrdiff_t(length));
+    const std::vector<std::uint8_t> cipher = shapedTransform(letters, shapedKeySquare(letters, letters.numbersOf("KEY")), plain, +1);
+    ShapedAnnealer<Rows, Columns> annealer(statistics.table(), ShapedPairTable<Rows, Columns>::get(), cipher, 11);
+    typename ShapedAnnealer<Rows, Columns>::Square start;
+    for (int cell = 0; cell < Rows * Columns; ++cell)
+        start[std::size_t(cell)] = std::uint8_t((cell * 7 + 3) % (Rows * Columns));
+    annealer.scoreOf(start);
+    Random random(3);
+    for (int move = 0; move < moves; ++move) {
+        const int slack = std::array<int, 3>{-1000000, 0, 1000000}[random.below(3)];
+        annealer.step(plan, slack);
+        const std::vector<std::uint8_t> square(annealer.square().begin(), annealer.square().end());
+        const std::vector<std::uint8_t> expected = shapedTransform(letters, square, cipher, -1);
+        if (annealer.plaintext() != expected || annealer.score() != statistics.sum(expected.data(), expected.size()))
+            return move;
+    }
+    return -1;
+}
+
 } // namespace
 
 class TestShapedSolver : public QObject
@@ -47,6 +79,8 @@ private Q_SLOTS:
     void buildsKeySquaresAsTheEngineDoes();
     void decryptsWhatItEncrypts_data();
     void decryptsWhatItEncrypts();
+    void keepsTheScoreOfAFullDecryption_data();
+    void keepsTheScoreOfAFullDecryption();
     void readsTheLanguageApartFromRandomLetters_data();
     void readsTheLanguageApartFromRandomLetters();
     void breaksAKeyWordSquare_data();
@@ -154,6 +188,55 @@ void TestShapedSolver::decryptsWhatItEncrypts()
     for (std::size_t i = 0; i < plain.size(); ++i)
         QVERIFY2(cipher[i] != plain[i], "Playfair never turns a letter into itself");
     QCOMPARE(shapedTransform(letters, square, cipher, -1), plain);
+}
+
+void TestShapedSolver::keepsTheScoreOfAFullDecryption_data()
+{
+    QTest::addColumn<AlphabetKind>("alphabet");
+    QTest::addColumn<QString>("book");
+    QTest::addColumn<int>("letters");
+    QTest::addColumn<int>("swapPercent");
+    QTest::addColumn<int>("lineSwapPercent");
+    const QString english = QStringLiteral("en_wells_time_machine.txt");
+    const QString bulgarian = QStringLiteral("bg_karavelov_maminoto_detentse.txt");
+    const std::array<std::tuple<const char *, int, int>, 3> mixes{
+        {{"letter swaps", 100, 0}, {"row and column swaps", 0, 100}, {"flips and transpositions", 0, 0}}};
+    for (const auto &[mix, swaps, lines] : mixes) {
+        QTest::addRow("latin-q 5 x 5, 100 letters, %s", mix) << AlphabetKind::LatinQ << english << 100 << swaps << lines;
+        QTest::addRow("cyrillic 5 x 6, 150 letters, %s", mix) << AlphabetKind::Cyrillic << bulgarian << 150 << swaps << lines;
+        QTest::addRow("latin-digits 6 x 6, 200 letters, %s", mix) << AlphabetKind::LatinDigits << english << 200 << swaps << lines;
+    }
+    // Fewer groups than the eight summed at a time, and none at all.
+    QTest::newRow("cyrillic 5 x 6, 10 letters, all moves") << AlphabetKind::Cyrillic << bulgarian << 10 << 80 << 16;
+    QTest::newRow("latin-q 5 x 5, 2 letters, all moves") << AlphabetKind::LatinQ << english << 2 << 80 << 16;
+}
+
+void TestShapedSolver::keepsTheScoreOfAFullDecryption()
+{
+    QFETCH(AlphabetKind, alphabet);
+    QFETCH(QString, book);
+    QFETCH(int, letters);
+    QFETCH(int, swapPercent);
+    QFETCH(int, lineSwapPercent);
+    ShapedPlan plan;
+    plan.swapPercent = swapPercent;
+    plan.lineSwapPercent = lineSwapPercent;
+    const std::string text = heldOut(book.toUtf8().constData());
+    const auto length = std::size_t(letters);
+    constexpr int moves = 3000;
+    int off = 0;
+    switch (alphabet) {
+    case AlphabetKind::LatinDigits:
+        off = firstMoveOffTheFullScore<6, 6>(alphabet, text, length, plan, moves);
+        break;
+    case AlphabetKind::Cyrillic:
+        off = firstMoveOffTheFullScore<5, 6>(alphabet, text, length, plan, moves);
+        break;
+    default:
+        off = firstMoveOffTheFullScore<5, 5>(alphabet, text, length, plan, moves);
+        break;
+    }
+    QCOMPARE(off, -1);
 }
 
 void TestShapedSolver::readsTheLanguageApartFromRandomLetters_data()

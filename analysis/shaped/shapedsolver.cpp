@@ -66,27 +66,6 @@ private:
     std::vector<std::uint8_t> m_pool;
 };
 
-template<int Rows, int Columns>
-const ShapedPairTable<Rows, Columns> &pairTable()
-{
-    static const ShapedPairTable<Rows, Columns> table = [] {
-        ShapedPairTable<Rows, Columns> t;
-        constexpr int n = Rows * Columns;
-        for (int a = 0; a < n; ++a) {
-            for (int b = 0; b < n; ++b) {
-                if (a == b)
-                    continue;
-                const auto [d1, d2] = pairImage(Rows, Columns, a, b, -1);
-                const auto [e1, e2] = pairImage(Rows, Columns, a, b, +1);
-                t.decrypt[std::size_t(n * a + b)] = std::uint16_t(d1 | d2 << 8);
-                t.encrypt[std::size_t(n * a + b)] = std::uint16_t(e1 | e2 << 8);
-            }
-        }
-        return t;
-    }();
-    return table;
-}
-
 std::string readFile(const char *path)
 {
     std::ifstream file(path, std::ios::binary);
@@ -166,7 +145,7 @@ ShapedResult solveOn(const std::vector<std::uint8_t> &ciphertext, const ShapedOp
     const Clock::time_point start = Clock::now();
     const SolverLetters &letters = SolverLetters::of(options.alphabet);
     const ShapedStatistics &statistics = ShapedStatistics::of(options.alphabet);
-    const ShapedPairTable<Rows, Columns> &tables = pairTable<Rows, Columns>();
+    const ShapedPairTable<Rows, Columns> &tables = ShapedPairTable<Rows, Columns>::get();
     const std::vector<std::uint8_t> searched(
         ciphertext.begin(), ciphertext.begin() + std::ptrdiff_t(std::min(ciphertext.size(), searchedLetters) & ~std::size_t(1)));
     const std::size_t count = searched.size();
@@ -218,16 +197,7 @@ ShapedResult solveOn(const std::vector<std::uint8_t> &ciphertext, const ShapedOp
     std::atomic<int> keyWordThreads{threadCount};
     std::vector<Found> keyWordCandidates;
 
-    // The temperature per letter that solves the most classic texts, scaled
-    // by the spread between the language's ordinary text and random letters;
-    // without Q 1.3 times hotter, which solved 90 % of 100-letter texts
-    // against 60 %. On the larger squares 1.3 did no better on ten texts
-    // (6 x 6 at 200 letters fell from 9 to 3), 0.7 and 1.8 much worse.
-    const double spread = statistics.typicalLog10() - statistics.randomLog10();
-    const double perLetter = count <= 60 ? 0.036 : count >= 200 ? 0.024 : count <= 100 ? 0.036 - 0.008 * double(count - 60) / 40 : 0.028 - 0.004 * double(count - 100) / 100;
-    const double hotter = options.alphabet == AlphabetKind::LatinQ ? 1.3 : 1.0;
-    const double temperature = hotter * perLetter * double(count) * spread / 3.35 / statistics.unitLog10();
-    const auto moves = std::uint32_t(std::min<std::size_t>(3000 * count, 400000));
+    const ShapedPlan plan = shapedPlan(options.alphabet, count);
 
     const auto worker = [&](int t) {
         Annealer annealer(statistics.table(), tables, searched,
@@ -303,7 +273,7 @@ ShapedResult solveOn(const std::vector<std::uint8_t> &ciphertext, const ShapedOp
                 }
             }
             const typename Annealer::Outcome outcome =
-                annealer.restart(temperature, moves, from ? &*from : nullptr, halt, keys);
+                annealer.restart(plan, from ? &*from : nullptr, halt, keys);
             if (halt.load())
                 break;
             std::lock_guard lock(mutex);
@@ -409,6 +379,24 @@ ShapedResult solveOn(const std::vector<std::uint8_t> &ciphertext, const ShapedOp
 
 } // namespace
 
+ShapedPlan shapedPlan(AlphabetKind kind, std::size_t letters)
+{
+    const ShapedStatistics &statistics = ShapedStatistics::of(kind);
+    const double count = double(letters);
+    // The temperature per letter that solves the most classic texts, scaled
+    // by the spread between the language's ordinary text and random letters;
+    // without Q 1.3 times hotter, which solved 90 % of 100-letter texts
+    // against 60 %. On the larger squares 1.3 did no better on ten texts
+    // (6 x 6 at 200 letters fell from 9 to 3), 0.7 and 1.8 much worse.
+    const double spread = statistics.typicalLog10() - statistics.randomLog10();
+    const double perLetter = count <= 60 ? 0.036 : count >= 200 ? 0.024 : count <= 100 ? 0.036 - 0.008 * (count - 60) / 40 : 0.028 - 0.004 * (count - 100) / 100;
+    const double hotter = kind == AlphabetKind::LatinQ ? 1.3 : 1.0;
+    ShapedPlan plan;
+    plan.temperature = hotter * perLetter * count * spread / 3.35 / statistics.unitLog10();
+    plan.moves = std::uint32_t(std::min<std::size_t>(3000 * letters, 400000));
+    return plan;
+}
+
 const ShapedStatistics &ShapedStatistics::of(AlphabetKind kind)
 {
     const auto load = [](AlphabetKind kind, const unsigned char *bytes, std::size_t size) {
@@ -421,6 +409,8 @@ const ShapedStatistics &ShapedStatistics::of(AlphabetKind kind)
         statistics.m_header = *header;
         statistics.m_letters = n;
         statistics.m_table.assign(bytes + LetterStatisticsHeader::size, bytes + size);
+        // Room for reading a group's value four bytes at a time.
+        statistics.m_table.resize(groups + 4, 0);
         return statistics;
     };
     switch (kind) {
@@ -444,6 +434,7 @@ const ShapedStatistics &ShapedStatistics::of(AlphabetKind kind)
 
 int ShapedStatistics::sum(const std::uint8_t *letters, std::size_t count) const
 {
+    // A plain sum: the letters here need no room after them.
     const auto n = std::size_t(m_letters);
     int total = 0;
     for (std::size_t i = 0; i + 4 <= count; ++i)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "analysis/ciphertext.h"
+#include "analysis/shaped/shapedannealer.h"
 #include "analysis/shaped/solveralphabet.h"
 #include "analysis/solver.h"
 #include "analysis/statistics/statisticsfile.h"
@@ -113,6 +114,10 @@ ShapedResult solveShaped(const std::vector<std::uint8_t> &ciphertext, const Shap
 // are the likelier padding.
 PaddingReading shapedPaddingByReading(const SolverLetters &letters, const std::uint8_t *ciphertext,
                                       const std::uint8_t *plaintext, std::size_t count, std::size_t allowed);
+
+// How each search of the annealing runs on a text of `letters` letters in
+// the alphabet: its temperature, length and moves.
+ShapedPlan shapedPlan(AlphabetKind kind, std::size_t letters);
 
 // The key square of a key word in the alphabet: the key's distinct letters
 // (those the alphabet has), then the rest in order, row by row.
