@@ -154,6 +154,12 @@ SolverResult solve(const std::vector<Letter> &ciphertext, const SolverOptions &o
                 && key->text.find(' ') == std::string::npos;
             if (singleWord && mean >= chooser.readsVeryWell(letters, language) && shared.wordTasksLeft == 0)
                 return Confidence::KeyWord;
+            // So is a phrase once the books' pairs of words are tried too:
+            // a similar phrase's plaintext, half right, seldom reads very
+            // well, and the likelier phrases are tried by then.
+            const bool phrase = best->candidate.origin == KeyOrigin::Phrase || (key && !singleWord && best->candidate.origin == KeyOrigin::ListWord);
+            if (phrase && mean >= chooser.readsVeryWell(letters, language) && shared.pairTasksLeft == 0)
+                return Confidence::KeyWord;
             const bool listsTried = shared.allListsTried() || (work.fromFavouredList(best->candidate) && shared.tasksLeft == 0);
             if (listsTried && (readsLikeTheLanguage || best->verdict.total - randomCeiling(language) >= keyWordOverRandom))
                 return Confidence::KeyWord;
@@ -197,6 +203,12 @@ SolverResult solve(const std::vector<Letter> &ciphertext, const SolverOptions &o
             for (std::size_t i = 0; i < plain.size(); ++i)
                 used |= (1u << plain[i]) | (1u << ciphertext[i]);
             std::optional<KeyName> name = final ? work.nameKey(out.square, used) : work.keyOf(best->candidate);
+            // A phrase of a rarer second word is in no list the namer reads:
+            // the search's own name for it is kept.
+            if (final && (!name || !name->inList)) {
+                if (std::optional<KeyName> own = work.keyOf(best->candidate); own && own->inList)
+                    name = own;
+            }
             if (name) {
                 out.keyWord = name->text;
                 out.keyWordInList = name->inList;
