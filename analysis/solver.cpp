@@ -154,11 +154,19 @@ SolverResult solve(const std::vector<Letter> &ciphertext, const SolverOptions &o
                 && key->text.find(' ') == std::string::npos;
             if (singleWord && mean >= chooser.readsVeryWell(letters, language) && shared.wordTasksLeft == 0)
                 return Confidence::KeyWord;
-            // So is a phrase once the books' pairs of words are tried too:
-            // a similar phrase's plaintext, half right, seldom reads very
-            // well, and the likelier phrases are tried by then.
-            const bool phrase = best->candidate.origin == KeyOrigin::Phrase || (key && !singleWord && best->candidate.origin == KeyOrigin::ListWord);
+            // So is a phrase once the books' pairs of words are tried too,
+            // and a key in no list that two searches from random keys
+            // reached: a similar key's plaintext, half right, seldom reads
+            // very well, and the likelier phrases are tried by then.
+            const bool phrase = best->candidate.origin == KeyOrigin::Phrase || best->candidate.origin == KeyOrigin::KeySearch
+                || (key && !singleWord && best->candidate.origin == KeyOrigin::ListWord);
             if (phrase && mean >= chooser.readsVeryWell(letters, language) && shared.pairTasksLeft == 0)
+                return Confidence::KeyWord;
+            // A key in no list that as many searches from random keys
+            // reached as the general search needs need only read like the
+            // language: noise is seldom reached twice.
+            if (best->candidate.origin == KeyOrigin::KeySearch && shared.keySearchAgreeing >= needed
+                && readsLikeTheLanguage && shared.pairTasksLeft == 0)
                 return Confidence::KeyWord;
             const bool listsTried = shared.allListsTried() || (work.fromFavouredList(best->candidate) && shared.tasksLeft == 0);
             if (listsTried && (readsLikeTheLanguage || best->verdict.total - randomCeiling(language) >= keyWordOverRandom))

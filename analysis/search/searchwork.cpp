@@ -517,9 +517,31 @@ void SearchWork::run(std::uint64_t seed)
     CandidatePool pool(taskPool);
     CandidatePool restartCandidates(restartPool);
 
+    // The lists first. Once the single words and the books' pairs are
+    // tried, the search over keys' letters takes half of each thread's time
+    // from the rarer lists: a key in no list is as likely as a phrase, and
+    // it need not wait for a few million phrases.
     Task task;
-    while (!m_shared.halt.load(std::memory_order_relaxed) && takeTask(task))
+    double keySeconds = 0;
+    int keyRestarts = 0;
+    double listSeconds = 0;
+    while (!m_shared.halt.load(std::memory_order_relaxed)) {
+        const Clock::time_point began = Clock::now();
+        bool pairsTried = false;
+        {
+            std::lock_guard lock(m_shared.mutex);
+            pairsTried = m_shared.pairTasksLeft == 0;
+        }
+        if (pairsTried && m_keyShare > 0 && keySeconds < m_keyBudget && keySeconds < listSeconds) {
+            keyRestart(random, restartCandidates, keyRestarts++);
+            keySeconds += std::chrono::duration<double>(Clock::now() - began).count();
+            continue;
+        }
+        if (!takeTask(task))
+            break;
         runTask(task, pool);
+        listSeconds += std::chrono::duration<double>(Clock::now() - began).count();
+    }
 
     std::optional<Annealer> annealer;
     if (m_keyShare < 1) {
@@ -535,8 +557,6 @@ void SearchWork::run(std::uint64_t seed)
     std::array<bool, 2> haveBest{};
     std::array<std::uint64_t, 2> bestVersion{};
     double generalSeconds = 0;
-    double keySeconds = 0;
-    int keyRestarts = 0;
     // While the language is to be found, the searches climb the two
     // languages in turn (the threads out of step), each shaking its own
     // language's best square: either language's tables alone lead a search
