@@ -365,19 +365,23 @@ private Q_SLOTS:
         QTest::addColumn<QString>("sentence");
         QTest::addColumn<int>("length");
         QTest::addColumn<QString>("key");
+        // Whether the solver is sure before its limit: a phrase of a rarer
+        // word leaves similar squares' plaintexts close behind it, and the
+        // search runs on to the limit (20 s) with it found.
+        QTest::addColumn<bool>("sure");
 
         QTest::newRow("a pair of the books") << "en" << "THE FERRY LEAVES THE HARBOUR AT SEVEN EVERY MORNING AND RETURNS AT NOON"
-                                             << 30 << "OPEN SEA";
+                                             << 30 << "OPEN SEA" << true;
         QTest::newRow("two common words") << "en" << "WE WALKED ALONG THE SHORE UNTIL THE LIGHTS OF THE TOWN DISAPPEARED"
-                                          << 30 << "COLD RIVER";
+                                          << 30 << "COLD RIVER" << true;
         QTest::newRow("a common word and a rarer one")
             << "en" << "PLEASE BRING YOUR NOTEBOOKS AND A PENCIL TO THE LIBRARY ON FRIDAY MORNING" << 40
-            << "PLACE RESERVED";
+            << "PLACE RESERVED" << false;
         QTest::newRow("a longer common word and a rarer one")
             << "en" << "WE WALKED ALONG THE SHORE UNTIL THE LIGHTS OF THE TOWN DISAPPEARED" << 40
-            << "SOMETHING DARKLING";
+            << "SOMETHING DARKLING" << true;
         QTest::newRow("a Bulgarian phrase") << "bg" << "DNES VALI SNYAG I DETSATA SE PARZALYAT NA PLOSHTADA PRED UCHILISHTETO"
-                                            << 30 << "STARA KASHTA";
+                                            << 30 << "STARA KASHTA" << true;
     }
 
     void breaksAPhraseKeyWithTheLanguageUnnamed()
@@ -386,6 +390,7 @@ private Q_SLOTS:
         QFETCH(QString, sentence);
         QFETCH(int, length);
         QFETCH(QString, key);
+        QFETCH(bool, sure);
         std::string letters;
         for (QChar c : sentence) {
             if (c != u' ')
@@ -395,6 +400,8 @@ private Q_SLOTS:
         const std::string square = squareToText(keySquareOf(key.toStdString()));
         const std::vector<Letter> cipher = testing::lettersOf(transformedPairs(square, plain, +1));
         SolverOptions options = classroom(13);
+        if (!sure)
+            options.timeLimit = 20s;
         const SolverResult result = solve(cipher, options);
         QCOMPARE(result.language, language == u"bg" ? Language::Bulgarian : Language::English);
         QCOMPARE(QString::fromStdString(result.plaintext), QString::fromStdString(plain));
@@ -402,7 +409,8 @@ private Q_SLOTS:
         // The key named builds the very square (another phrase may spell it).
         QVERIFY(result.keyWord.has_value());
         QCOMPARE(squareToText(keySquareOf(*result.keyWord, result.keyRoute)), square);
-        QCOMPARE(result.stopped, StopReason::Confident);
+        if (sure)
+            QCOMPARE(result.stopped, StopReason::Confident);
     }
 
     // A classroom text on a key word written in by any route breaks as fast
