@@ -165,7 +165,10 @@ SolverResult solve(const std::vector<Letter> &ciphertext, const SolverOptions &o
             // A key in no list that as many searches from random keys
             // reached as the general search needs need only read like the
             // language: noise is seldom reached twice.
-            if (best->candidate.origin == KeyOrigin::KeySearch && shared.keySearchAgreeing >= needed
+            // Only on classroom texts, where lists of phrases are tried:
+            // on longer ones the general search has its own agreement.
+            if (best->candidate.origin == KeyOrigin::KeySearch && SearchWork::searchesSystemLists(letters)
+                && shared.keySearchAgreeing >= needed
                 && readsLikeTheLanguage && shared.pairTasksLeft == 0)
                 return Confidence::KeyWord;
             const bool listsTried = shared.allListsTried() || (work.fromFavouredList(best->candidate) && shared.tasksLeft == 0);
