@@ -242,8 +242,7 @@ int SearchWork::skippedLanguage() const
     // seldom gives a text: once the language is known, by name or by a
     // plaintext that settled it, that language's pairs, phrases and system
     // list are left untried (its commoner words have been tried by then).
-    const int known = m_options.language ? int(*m_options.language)
-                                         : m_shared.settledLanguage.load(std::memory_order_relaxed);
+    const int known = m_options.language ? int(*m_options.language) : m_languageKnown;
     if (known < 0)
         return -1;
     return known == int(Language::English) ? int(Language::Bulgarian) : int(Language::English);
@@ -395,8 +394,14 @@ void SearchWork::settleLanguage()
         ? letters >= settlesAloneFrom || mean >= m_chooser.readsVeryWell(letters, language)
             || chosen->verdict.total - m_shared.runnerUp() >= keyWordLead
         : letters >= settlesAloneFrom || m_shared.agreeing >= settlingAgreement;
-    if (trusted)
+    if (trusted) {
         m_shared.settledLanguage.store(int(language), std::memory_order_relaxed);
+        // The other language's rarer lists are left untried only on a
+        // plaintext that reads very well: one that only leads the few keys
+        // tried so far may be the other language's noise.
+        if (letters >= settlesAloneFrom || mean >= m_chooser.readsVeryWell(letters, language))
+            m_languageKnown = int(language);
+    }
 }
 
 void SearchWork::runTask(const Task &task, CandidatePool &pool)

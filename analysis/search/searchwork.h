@@ -195,6 +195,9 @@ private:
     std::size_t m_phrasesBegin = 0;
     std::size_t m_countedEnd = 0;
     int m_completionRounds = 0;
+    // The language found, once a plaintext that reads very well settled it
+    // (-1 before): the other's rarer lists are skipped from then on.
+    int m_languageKnown = -1;
     std::deque<std::string> m_firstWords; // never moved: candidates name them
     bool m_systemQueued = true;
     double m_systemShare = 0;
