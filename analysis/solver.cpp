@@ -154,6 +154,23 @@ SolverResult solve(const std::vector<Letter> &ciphertext, const SolverOptions &o
                 && key->text.find(' ') == std::string::npos;
             if (singleWord && mean >= chooser.readsVeryWell(letters, language) && shared.wordTasksLeft == 0)
                 return Confidence::KeyWord;
+            // So is a phrase once the books' pairs of words are tried too,
+            // and a key in no list that two searches from random keys
+            // reached: a similar key's plaintext, half right, seldom reads
+            // very well, and the likelier phrases are tried by then.
+            const bool phrase = best->candidate.origin == KeyOrigin::Phrase || best->candidate.origin == KeyOrigin::KeySearch
+                || (key && !singleWord && best->candidate.origin == KeyOrigin::ListWord);
+            if (phrase && mean >= chooser.readsVeryWell(letters, language) && shared.pairTasksLeft == 0)
+                return Confidence::KeyWord;
+            // A key in no list that as many searches from random keys
+            // reached as the general search needs need only read like the
+            // language: noise is seldom reached twice.
+            // Only on classroom texts, where lists of phrases are tried:
+            // on longer ones the general search has its own agreement.
+            if (best->candidate.origin == KeyOrigin::KeySearch && SearchWork::searchesSystemLists(letters)
+                && shared.keySearchAgreeing >= needed
+                && readsLikeTheLanguage && shared.pairTasksLeft == 0)
+                return Confidence::KeyWord;
             const bool listsTried = shared.allListsTried() || (work.fromFavouredList(best->candidate) && shared.tasksLeft == 0);
             if (listsTried && (readsLikeTheLanguage || best->verdict.total - randomCeiling(language) >= keyWordOverRandom))
                 return Confidence::KeyWord;
@@ -197,6 +214,12 @@ SolverResult solve(const std::vector<Letter> &ciphertext, const SolverOptions &o
             for (std::size_t i = 0; i < plain.size(); ++i)
                 used |= (1u << plain[i]) | (1u << ciphertext[i]);
             std::optional<KeyName> name = final ? work.nameKey(out.square, used) : work.keyOf(best->candidate);
+            // A phrase of a rarer second word is in no list the namer reads:
+            // the search's own name for it is kept.
+            if (final && (!name || !name->inList)) {
+                if (std::optional<KeyName> own = work.keyOf(best->candidate); own && own->inList)
+                    name = own;
+            }
             if (name) {
                 out.keyWord = name->text;
                 out.keyWordInList = name->inList;

@@ -16,6 +16,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <algorithm>
 #include <atomic>
 #include <fstream>
 
@@ -294,6 +295,122 @@ private Q_SLOTS:
         QCOMPARE(result.squareText, square);
         QCOMPARE(result.stopped, StopReason::Confident);
         QCOMPARE(result.confidence, Confidence::KeyWord);
+    }
+
+    // The phrases of two common words come in bands of their ranks'
+    // product, the likeliest first, each phrase in exactly one band.
+    void ordersPhrasesByTheirWordsRanks_data()
+    {
+        QTest::addColumn<int>("words");
+        QTest::addColumn<int>("perBand");
+        QTest::addColumn<QList<int>>("bands"); // empty: only the bands' properties checked
+
+        // Products of 3 words: 1, 2, 2, 3, 3, 4, 6, 6, 9.
+        QTest::newRow("three words, two a band") << 3 << 2 << QList<int>{1, 3, 4, 7, 10};
+        QTest::newRow("three words, all in one band") << 3 << 9 << QList<int>{1, 10};
+        QTest::newRow("three words, more than all") << 3 << 100 << QList<int>{1, 10};
+        QTest::newRow("one word") << 1 << 5 << QList<int>{1, 2};
+        QTest::newRow("forty words, a band each") << 40 << 1 << QList<int>{};
+        QTest::newRow("forty words, seventy a band") << 40 << 70 << QList<int>{};
+        QTest::newRow("a phrase list's size") << 1500 << 75000 << QList<int>{};
+    }
+
+    void ordersPhrasesByTheirWordsRanks()
+    {
+        QFETCH(int, words);
+        QFETCH(int, perBand);
+        QFETCH(QList<int>, bands);
+        const std::vector<std::size_t> found = KeyWordSearch::phraseBands(std::size_t(words), std::size_t(perBand));
+        if (!bands.isEmpty()) {
+            QList<int> got;
+            for (std::size_t band : found)
+                got << int(band);
+            QCOMPARE(got, bands);
+        }
+        QCOMPARE(found.front(), std::size_t(1));
+        QVERIFY(found.back() > std::size_t(words) * std::size_t(words));
+        QVERIFY(std::is_sorted(found.begin(), found.end()));
+        QVERIFY(std::adjacent_find(found.begin(), found.end()) == found.end());
+        // Each band holds at least `perBand` phrases (but the last), and
+        // fewer without the phrases of its largest product.
+        std::vector<std::size_t> inBand(found.size() - 1);
+        std::vector<std::size_t> atLargest(found.size() - 1);
+        std::vector<std::size_t> largest(found.size() - 1);
+        for (std::size_t first = 1; first <= std::size_t(words); ++first) {
+            for (std::size_t second = 1; second <= std::size_t(words); ++second) {
+                const std::size_t product = first * second;
+                const auto band = std::size_t(std::upper_bound(found.begin(), found.end(), product) - found.begin()) - 1;
+                QVERIFY(band < inBand.size());
+                ++inBand[band];
+                if (product > largest[band]) {
+                    largest[band] = product;
+                    atLargest[band] = 0;
+                }
+                atLargest[band] += product == largest[band];
+            }
+        }
+        for (std::size_t band = 0; band + 1 < inBand.size(); ++band) {
+            QVERIFY2(inBand[band] >= std::size_t(perBand), qPrintable(QString::number(band)));
+            QVERIFY2(inBand[band] - atLargest[band] < std::size_t(perBand), qPrintable(QString::number(band)));
+        }
+    }
+
+    // A phrase key found from a short classroom text whose language the
+    // solver finds: one of the books' pairs, a phrase of two common words,
+    // a common word and a rarer one, a Bulgarian phrase. The texts are
+    // sentences of the test's own.
+    void breaksAPhraseKeyWithTheLanguageUnnamed_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("sentence");
+        QTest::addColumn<int>("length");
+        QTest::addColumn<QString>("key");
+        // Whether the solver is sure before its limit: a phrase of a rarer
+        // word leaves similar squares' plaintexts close behind it, and the
+        // search runs on to the limit (20 s) with it found.
+        QTest::addColumn<bool>("sure");
+
+        QTest::newRow("a pair of the books") << "en" << "THE FERRY LEAVES THE HARBOUR AT SEVEN EVERY MORNING AND RETURNS AT NOON"
+                                             << 30 << "OPEN SEA" << true;
+        QTest::newRow("two common words") << "en" << "WE WALKED ALONG THE SHORE UNTIL THE LIGHTS OF THE TOWN DISAPPEARED"
+                                          << 30 << "COLD RIVER" << true;
+        QTest::newRow("a common word and a rarer one")
+            << "en" << "PLEASE BRING YOUR NOTEBOOKS AND A PENCIL TO THE LIBRARY ON FRIDAY MORNING" << 40
+            << "PLACE RESERVED" << false;
+        QTest::newRow("a longer common word and a rarer one")
+            << "en" << "WE WALKED ALONG THE SHORE UNTIL THE LIGHTS OF THE TOWN DISAPPEARED" << 40
+            << "SOMETHING DARKLING" << true;
+        QTest::newRow("a Bulgarian phrase") << "bg" << "DNES VALI SNYAG I DETSATA SE PARZALYAT NA PLOSHTADA PRED UCHILISHTETO"
+                                            << 30 << "STARA KASHTA" << true;
+    }
+
+    void breaksAPhraseKeyWithTheLanguageUnnamed()
+    {
+        QFETCH(QString, language);
+        QFETCH(QString, sentence);
+        QFETCH(int, length);
+        QFETCH(QString, key);
+        QFETCH(bool, sure);
+        std::string letters;
+        for (QChar c : sentence) {
+            if (c != u' ')
+                letters += char(c.toLatin1());
+        }
+        const std::string plain = preparedMessage(letters).substr(0, std::size_t(length));
+        const std::string square = squareToText(keySquareOf(key.toStdString()));
+        const std::vector<Letter> cipher = testing::lettersOf(transformedPairs(square, plain, +1));
+        SolverOptions options = classroom(13);
+        if (!sure)
+            options.timeLimit = 20s;
+        const SolverResult result = solve(cipher, options);
+        QCOMPARE(result.language, language == u"bg" ? Language::Bulgarian : Language::English);
+        QCOMPARE(QString::fromStdString(result.plaintext), QString::fromStdString(plain));
+        QCOMPARE(result.squareText, square);
+        // The key named builds the very square (another phrase may spell it).
+        QVERIFY(result.keyWord.has_value());
+        QCOMPARE(squareToText(keySquareOf(*result.keyWord, result.keyRoute)), square);
+        if (sure)
+            QCOMPARE(result.stopped, StopReason::Confident);
     }
 
     // A classroom text on a key word written in by any route breaks as fast

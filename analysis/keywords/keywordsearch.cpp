@@ -294,31 +294,97 @@ std::uint64_t KeyWordSearch::tryEntries(const KeyWordList &words, double keyLog1
     return tried;
 }
 
-std::uint64_t KeyWordSearch::tryPhrases(Language language, std::size_t begin, std::size_t end, CandidatePool &pool,
+namespace {
+
+// The phrases of ranks' product below `beyond`, of a list of `words` words.
+std::size_t phrasesBelow(std::size_t words, std::size_t beyond)
+{
+    std::size_t count = 0;
+    for (std::size_t first = 1; first <= words && first < beyond; ++first)
+        count += std::min(words, (beyond - 1) / first);
+    return count;
+}
+
+} // namespace
+
+std::vector<std::size_t> KeyWordSearch::phraseBands(std::size_t words, std::size_t perBand)
+{
+    perBand = std::max<std::size_t>(perBand, 1);
+    const std::size_t last = words * words + 1; // past the largest product
+    std::vector<std::size_t> bands{1};
+    while (bands.back() < last) {
+        // The smallest end that gives the band `perBand` phrases, found by
+        // halving: the count grows with the end.
+        const std::size_t wanted = phrasesBelow(words, bands.back()) + perBand;
+        std::size_t low = bands.back() + 1;
+        std::size_t high = last;
+        while (low < high) {
+            const std::size_t middle = low + (high - low) / 2;
+            if (phrasesBelow(words, middle) >= wanted)
+                high = middle;
+            else
+                low = middle + 1;
+        }
+        bands.push_back(low);
+    }
+    return bands;
+}
+
+std::uint64_t KeyWordSearch::tryPhrases(Language language, std::size_t lowest, std::size_t beyond, CandidatePool &pool,
                                         const std::atomic<bool> &stop) const
 {
     const KeyWordList &words = phraseList(language);
-    end = std::min(end, words.size());
     Candidate candidate;
     candidate.origin = KeyOrigin::Phrase;
     candidate.list = std::uint32_t(language == Language::English ? 0 : 1);
     std::uint64_t tried = 0;
-    for (std::size_t first = begin; first < end; ++first) {
+    lowest = std::max<std::size_t>(lowest, 1);
+    for (std::size_t first = 1; first <= words.size() && first < beyond; ++first) {
         if (stop.load(std::memory_order_relaxed))
             break;
+        // The second words' ranks whose product with the first's lies in the band.
+        const std::size_t from = (lowest + first - 1) / first;
+        const std::size_t to = std::min(words.size(), (beyond - 1) / first);
+        if (from > to)
+            continue;
         KeySquareBuilder start = KeySquareBuilder::start();
-        start.place(words.at(first));
-        candidate.entry = std::uint32_t(first);
-        for (std::size_t second = 0; second < words.size(); ++second) {
+        start.place(words.at(first - 1));
+        candidate.entry = std::uint32_t(first - 1);
+        for (std::size_t second = from; second <= to; ++second) {
             KeySquareBuilder builder = start;
-            builder.place(words.at(second));
+            builder.place(words.at(second - 1));
             // A second word of letters the first has already placed makes
             // the first word's square.
             if (builder.placed == start.placed)
                 continue;
-            candidate.second = std::uint32_t(second);
+            candidate.second = std::uint32_t(second - 1);
             tried += offer(builder.finish(), m_priors.phrase + m_priors.route[int(SquareRoute::Rows)], candidate, pool);
         }
+    }
+    return tried;
+}
+
+std::uint64_t KeyWordSearch::tryCompletions(std::string_view first, Language language, std::size_t begin,
+                                            std::size_t end, double keyLog10, std::uint32_t listId,
+                                            CandidatePool &pool, const std::atomic<bool> &stop) const
+{
+    const KeyWordList &words = builtInList(language);
+    end = std::min(end, words.size());
+    Candidate candidate;
+    candidate.origin = KeyOrigin::Phrase;
+    candidate.list = listId;
+    KeySquareBuilder start = KeySquareBuilder::start();
+    start.place(keyLetters(first));
+    std::uint64_t tried = 0;
+    for (std::size_t second = begin; second < end; ++second) {
+        if ((second & 255) == 0 && stop.load(std::memory_order_relaxed))
+            break;
+        KeySquareBuilder builder = start;
+        builder.place(words.at(second));
+        if (builder.placed == start.placed)
+            continue;
+        candidate.second = std::uint32_t(second);
+        tried += offer(builder.finish(), keyLog10 + m_priors.route[int(SquareRoute::Rows)], candidate, pool);
     }
     return tried;
 }

@@ -94,10 +94,25 @@ public:
     // Returns the keys tried; stops early when `stop` is set.
     std::uint64_t tryEntries(const KeyWordList &list, double keyLog10, std::uint32_t listId, std::size_t begin,
                              std::size_t end, CandidatePool &pool, const std::atomic<bool> &stop) const;
-    // Tries the phrases whose first word is entry [begin, end) of the phrase
-    // list of `language`, with every word of that list second.
-    std::uint64_t tryPhrases(Language language, std::size_t begin, std::size_t end, CandidatePool &pool,
+    // The phrases of a phrase list in bands, the likeliest first: a word's
+    // share of the books falls about as one over its rank (the commonest
+    // first), so a phrase of the words of ranks a and b (from 1) is about
+    // as likely as any other of the same product a * b. Band k holds the
+    // phrases whose product lies in [bands[k], bands[k + 1]); each band
+    // holds about `perBand` phrases, and the last ends past words * words.
+    static std::vector<std::size_t> phraseBands(std::size_t words, std::size_t perBand);
+    // Tries the phrases of the phrase list of `language` whose ranks'
+    // product lies in [lowest, beyond).
+    std::uint64_t tryPhrases(Language language, std::size_t lowest, std::size_t beyond, CandidatePool &pool,
                              const std::atomic<bool> &stop) const;
+    // Tries the phrases of `first` followed by each of entries [begin, end)
+    // of the built-in list of `language`, each of log10 probability
+    // `keyLog10`: a phrase of a common word and a rarer one, from a first
+    // word whose square already reads partly right. Its candidates are
+    // phrases of list `listId` whose second word is the entry.
+    std::uint64_t tryCompletions(std::string_view first, Language language, std::size_t begin, std::size_t end,
+                                 double keyLog10, std::uint32_t listId, CandidatePool &pool,
+                                 const std::atomic<bool> &stop) const;
     // One search over keys' letters, from a random key or from `from`'s:
     // annealing whose moves change, swap, insert, drop and move key letters.
     std::uint64_t searchKeys(Random &random, const Candidate *from, CandidatePool &pool,

@@ -22,7 +22,13 @@ using Clock = std::chrono::steady_clock;
 
 // The words a task of a list tries, and the first words of a phrase task.
 constexpr std::size_t entriesPerTask = 4096;
-constexpr std::size_t firstWordsPerTask = 50;
+constexpr std::size_t phrasesPerTask = 75000;
+
+// The phrases of a first word and every built-in word are tried for the
+// first words of this many of the best key words found, at two points:
+// after the books' pairs, and after the phrases of common words.
+constexpr std::size_t firstWordsTaken = 6;
+constexpr int completionRounds = 2;
 
 // Phrases and the system's word lists are tried on texts shorter than this
 // (a classroom message has at most 40 letters): on longer ones the searches
@@ -139,21 +145,58 @@ SearchWork::SearchWork(const std::vector<Letter> &searched, const SolverOptions 
     m_systemQueued = !system;
     m_shared.systemListsPending = system;
 
+    // The two languages' parts in turn, so that the likeliest of either
+    // come before the rarer of the other.
+    const auto inTurns = [this](std::size_t begin, std::size_t middle) {
+        std::vector<Task> turns;
+        std::size_t first = begin;
+        std::size_t second = middle;
+        while (first < middle || second < m_tasks.size()) {
+            if (first < middle)
+                turns.push_back(m_tasks[first++]);
+            if (second < m_tasks.size())
+                turns.push_back(m_tasks[second++]);
+        }
+        std::copy(turns.begin(), turns.end(), m_tasks.begin() + std::ptrdiff_t(begin));
+    };
     if (searched.size() < phrasesBelow) {
+        // The books' pairs of words, the commonest first; then the phrases
+        // of two common words, the likeliest first.
         const KeyWordList &englishPairs = KeyWordSearch::pairList(Language::English);
         const KeyWordList &bulgarianPairs = KeyWordSearch::pairList(Language::Bulgarian);
         const double pair = m_keyWords.priors().pairs - std::log10(double(englishPairs.size() + bulgarianPairs.size()));
+        const std::size_t pairsBegin = m_tasks.size();
         addList(englishPairs, pair);
+        const std::size_t bulgarianBegin = m_tasks.size();
         addList(bulgarianPairs, pair);
-        for (std::uint32_t language : {0u, 1u}) {
-            const std::size_t words = KeyWordSearch::phraseList(language ? Language::Bulgarian : Language::English).size();
-            for (std::size_t begin = 0; begin < words; begin += firstWordsPerTask)
-                m_tasks.push_back({Task::Kind::Phrases, language, begin, begin + firstWordsPerTask});
+        for (std::size_t t = pairsBegin; t < m_tasks.size(); ++t)
+            m_tasks[t].language = int(t < bulgarianBegin ? Language::English : Language::Bulgarian);
+        inTurns(pairsBegin, bulgarianBegin);
+        const std::size_t phrasesBegin = m_tasks.size();
+        m_phrasesBegin = phrasesBegin;
+        std::size_t bulgarianPhrases = phrasesBegin;
+        for (Language language : {Language::English, Language::Bulgarian}) {
+            const std::vector<std::size_t> bands
+                = KeyWordSearch::phraseBands(KeyWordSearch::phraseList(language).size(), phrasesPerTask);
+            if (language == Language::Bulgarian)
+                bulgarianPhrases = m_tasks.size();
+            for (std::size_t band = 0; band + 1 < bands.size(); ++band) {
+                Task task{Task::Kind::Phrases, std::uint32_t(language), bands[band], bands[band + 1]};
+                task.language = int(language);
+                m_tasks.push_back(task);
+            }
         }
+        inTurns(phrasesBegin, bulgarianPhrases);
     }
-    for (Task &task : m_tasks)
+    for (Task &task : m_tasks) {
         task.counted = true;
+        task.pairs = task.word || (task.kind == Task::Kind::Entries && task.language >= 0);
+    }
     m_shared.tasksLeft = int(m_tasks.size());
+    m_countedEnd = m_tasks.size();
+    if (searched.size() >= phrasesBelow)
+        m_completionRounds = completionRounds;
+    m_shared.pairTasksLeft = int(std::count_if(m_tasks.begin(), m_tasks.end(), [](const Task &task) { return task.pairs; }));
 }
 
 void SearchWork::addList(const KeyWordList &words, double keyLog10)
@@ -179,8 +222,13 @@ void SearchWork::queueSystemLists()
     const double keyLog10 = m_keyWords.priors().listWord + std::log10(m_systemShare / double(std::max<std::size_t>(words, 1)));
     const std::size_t before = m_tasks.size();
     for (const KeyWordList &list : lists) {
-        if (m_lists.size() < m_lists.capacity())
-            addList(list, keyLog10);
+        if (m_lists.size() >= m_lists.capacity())
+            continue;
+        const std::size_t listBegin = m_tasks.size();
+        addList(list, keyLog10);
+        const bool bulgarian = list.name().find("bulgarian") != std::string::npos;
+        for (std::size_t t = listBegin; t < m_tasks.size(); ++t)
+            m_tasks[t].language = int(bulgarian ? Language::Bulgarian : Language::English);
     }
     for (std::size_t t = before; t < m_tasks.size(); ++t)
         m_tasks[t].system = true;
@@ -188,14 +236,98 @@ void SearchWork::queueSystemLists()
     m_shared.systemListsPending = false;
 }
 
+int SearchWork::skippedLanguage() const
+{
+    // A phrase or a rarer word of the other language is a key a class
+    // seldom gives a text: once the language is known, by name or by a
+    // plaintext that settled it, that language's pairs, phrases and system
+    // list are left untried (its commoner words have been tried by then).
+    const int known = m_options.language ? int(*m_options.language) : m_languageKnown;
+    if (known < 0)
+        return -1;
+    return known == int(Language::English) ? int(Language::Bulgarian) : int(Language::English);
+}
+
+void SearchWork::taskDone(const Task &task)
+{
+    // The tasks of the first lists are counted down: the system's lists,
+    // queued later, are not waited for.
+    if (task.word)
+        --m_shared.wordTasksLeft;
+    if (task.pairs)
+        --m_shared.pairTasksLeft;
+    if (task.counted)
+        --m_shared.tasksLeft;
+    if (task.system)
+        --m_shared.systemTasksLeft;
+}
+
+void SearchWork::queueCompletions()
+{
+    // The first words of the best key words found: a word of a list, or
+    // the first of a phrase, whose square reads partly right may begin a
+    // phrase whose second word is rarer than the phrases of common words reach.
+    std::vector<const Judged *> keyed;
+    for (const Judged &judged : m_shared.judged) {
+        if (judged.candidate.origin == KeyOrigin::ListWord || judged.candidate.origin == KeyOrigin::Phrase)
+            keyed.push_back(&judged);
+    }
+    std::sort(keyed.begin(), keyed.end(), [](const Judged *a, const Judged *b) { return a->verdict.total > b->verdict.total; });
+    std::vector<Task> queued;
+    std::size_t taken = 0;
+    for (const Judged *judged : keyed) {
+        if (taken == firstWordsTaken)
+            break;
+        const std::optional<KeyName> key = keyOf(judged->candidate);
+        if (!key || key->text.empty())
+            continue;
+        const std::string first = key->text.substr(0, key->text.find(' '));
+        if (std::find(m_firstWords.begin(), m_firstWords.end(), first) != m_firstWords.end())
+            continue;
+        ++taken;
+        m_firstWords.push_back(first);
+        const auto index = std::uint32_t(m_firstWords.size() - 1);
+        for (Language language : {Language::English, Language::Bulgarian}) {
+            const std::size_t words = KeyWordSearch::builtInList(language).size();
+            for (std::size_t begin = 0; begin < words; begin += entriesPerTask) {
+                Task task{Task::Kind::Completions, index, begin, std::min(begin + entriesPerTask, words)};
+                task.language = int(language);
+                task.counted = true;
+                queued.push_back(task);
+            }
+        }
+    }
+    m_tasks.insert(m_tasks.begin() + std::ptrdiff_t(m_nextTask), queued.begin(), queued.end());
+    if (m_countedEnd >= m_nextTask)
+        m_countedEnd += queued.size();
+    if (m_phrasesBegin > m_nextTask)
+        m_phrasesBegin += queued.size();
+    m_shared.tasksLeft += int(queued.size());
+}
+
 bool SearchWork::takeTask(Task &task)
 {
     std::lock_guard lock(m_shared.mutex);
     queueSystemLists();
-    if (m_nextTask == m_tasks.size())
-        return false;
-    task = m_tasks[m_nextTask++];
-    return true;
+    if (m_completionRounds < completionRounds
+        && m_nextTask == (m_completionRounds == 0 ? m_phrasesBegin : m_countedEnd)) {
+        ++m_completionRounds;
+        queueCompletions();
+    }
+    bool skipped = false;
+    const int skip = skippedLanguage();
+    bool taken = false;
+    while (!taken && m_nextTask < m_tasks.size()) {
+        task = m_tasks[m_nextTask++];
+        taken = task.language < 0 || task.language != skip;
+        if (!taken) {
+            taskDone(task);
+            skipped = true;
+        }
+    }
+    if (skipped)
+        m_shared.changed.notify_all();
+    return taken;
 }
 
 Judged SearchWork::judge(const Candidate &candidate) const
@@ -262,8 +394,14 @@ void SearchWork::settleLanguage()
         ? letters >= settlesAloneFrom || mean >= m_chooser.readsVeryWell(letters, language)
             || chosen->verdict.total - m_shared.runnerUp() >= keyWordLead
         : letters >= settlesAloneFrom || m_shared.agreeing >= settlingAgreement;
-    if (trusted)
+    if (trusted) {
         m_shared.settledLanguage.store(int(language), std::memory_order_relaxed);
+        // The other language's rarer lists are left untried only on a
+        // plaintext that reads very well: one that only leads the few keys
+        // tried so far may be the other language's noise.
+        if (letters >= settlesAloneFrom || mean >= m_chooser.readsVeryWell(letters, language))
+            m_languageKnown = int(language);
+    }
 }
 
 void SearchWork::runTask(const Task &task, CandidatePool &pool)
@@ -273,6 +411,23 @@ void SearchWork::runTask(const Task &task, CandidatePool &pool)
     if (task.kind == Task::Kind::Entries) {
         const List &list = m_lists[task.list];
         tried = m_keyWords.tryEntries(*list.words, list.keyLog10, task.list, task.begin, task.end, pool, m_shared.halt);
+    } else if (task.kind == Task::Kind::Completions) {
+        // The first word is read under the lock: the words queued may grow.
+        std::string first;
+        {
+            std::lock_guard lock(m_shared.mutex);
+            first = m_firstWords[task.list];
+        }
+        const Language language = Language(task.language);
+        // One of the phrases of a first word and any built-in word, about
+        // as likely as a phrase of two common words over the share of the
+        // built-in words that are common.
+        const double builtIn = double(KeyWordSearch::builtInList(Language::English).size()
+                                      + KeyWordSearch::builtInList(Language::Bulgarian).size());
+        const double keyLog10 = m_keyWords.priors().phrase - std::log10(builtIn / double(2 * KeyWordSearch::phraseWords));
+        tried = m_keyWords.tryCompletions(first, language, task.begin, task.end, keyLog10,
+                                          2 + 2 * task.list + (language == Language::Bulgarian ? 1 : 0), pool,
+                                          m_shared.halt);
     } else {
         tried = m_keyWords.tryPhrases(task.list ? Language::Bulgarian : Language::English, task.begin, task.end, pool,
                                       m_shared.halt);
@@ -281,14 +436,7 @@ void SearchWork::runTask(const Task &task, CandidatePool &pool)
     m_shared.keyWords.fetch_add(tried, std::memory_order_relaxed);
     admit(pool);
     std::lock_guard lock(m_shared.mutex);
-    // The tasks of the first lists are counted down: the system's lists,
-    // queued later, are not waited for.
-    if (task.word)
-        --m_shared.wordTasksLeft;
-    if (task.counted)
-        --m_shared.tasksLeft;
-    if (task.system)
-        --m_shared.systemTasksLeft;
+    taskDone(task);
     m_shared.changed.notify_all();
 }
 
@@ -374,9 +522,31 @@ void SearchWork::run(std::uint64_t seed)
     CandidatePool pool(taskPool);
     CandidatePool restartCandidates(restartPool);
 
+    // The lists first. Once the single words and the books' pairs are
+    // tried, the search over keys' letters takes half of each thread's time
+    // from the rarer lists: a key in no list is as likely as a phrase, and
+    // it need not wait for a few million phrases.
     Task task;
-    while (!m_shared.halt.load(std::memory_order_relaxed) && takeTask(task))
+    double keySeconds = 0;
+    int keyRestarts = 0;
+    double listSeconds = 0;
+    while (!m_shared.halt.load(std::memory_order_relaxed)) {
+        const Clock::time_point began = Clock::now();
+        bool pairsTried = false;
+        {
+            std::lock_guard lock(m_shared.mutex);
+            pairsTried = m_shared.pairTasksLeft == 0;
+        }
+        if (pairsTried && m_keyShare > 0 && keySeconds < m_keyBudget && keySeconds < listSeconds) {
+            keyRestart(random, restartCandidates, keyRestarts++);
+            keySeconds += std::chrono::duration<double>(Clock::now() - began).count();
+            continue;
+        }
+        if (!takeTask(task))
+            break;
         runTask(task, pool);
+        listSeconds += std::chrono::duration<double>(Clock::now() - began).count();
+    }
 
     std::optional<Annealer> annealer;
     if (m_keyShare < 1) {
@@ -392,8 +562,6 @@ void SearchWork::run(std::uint64_t seed)
     std::array<bool, 2> haveBest{};
     std::array<std::uint64_t, 2> bestVersion{};
     double generalSeconds = 0;
-    double keySeconds = 0;
-    int keyRestarts = 0;
     // While the language is to be found, the searches climb the two
     // languages in turn (the threads out of step), each shaking its own
     // language's best square: either language's tables alone lead a search
@@ -484,6 +652,13 @@ std::optional<KeyName> SearchWork::keyOf(const Candidate &candidate) const
         return KeyName{std::string(m_lists[candidate.list].words->at(candidate.entry)), true, candidate.square,
                        candidate.route};
     case KeyOrigin::Phrase: {
+        if (candidate.list >= 2) {
+            // A first word found, and a built-in word.
+            const std::uint32_t first = (candidate.list - 2) / 2;
+            const Language language = candidate.list % 2 ? Language::Bulgarian : Language::English;
+            return KeyName{m_firstWords[first] + " " + std::string(KeyWordSearch::builtInList(language).at(candidate.second)),
+                           true, candidate.square, candidate.route};
+        }
         const KeyWordList &words = KeyWordSearch::phraseList(candidate.list ? Language::Bulgarian : Language::English);
         return KeyName{std::string(words.at(candidate.entry)) + " " + std::string(words.at(candidate.second)), true,
                        candidate.square, candidate.route};

@@ -12,6 +12,7 @@
 #include <chrono>
 #include <condition_variable>
 #include <cstdint>
+#include <deque>
 #include <memory>
 #include <mutex>
 #include <optional>
@@ -57,6 +58,7 @@ struct Shared
     int keySearchAgreeing = 0; // searches over keys from random keys that ended on it
     int wordTasksLeft = 0;     // parts of the lists of single words not yet tried through
     int tasksLeft = 0;         // parts of all the lists and phrases not yet tried through (the system's lists aside)
+    int pairTasksLeft = 0;     // parts of the single words and of the books' pairs of words not yet tried through
     bool systemListsPending = false; // the system's lists are to be tried once read
     // While the language is to be found: the language a plaintext found
     // reads like, once one does (-1 before), which every search then climbs
@@ -113,13 +115,19 @@ public:
 private:
     struct Task
     {
-        enum class Kind { Entries, Phrases } kind = Kind::Entries;
-        std::uint32_t list = 0; // Entries: index into m_lists; Phrases: 0 English, 1 Bulgarian
+        enum class Kind { Entries, Phrases, Completions } kind = Kind::Entries;
+        // Entries: index into m_lists; Phrases: 0 English, 1 Bulgarian;
+        // Completions: index into m_firstWords.
+        std::uint32_t list = 0;
         std::size_t begin = 0;
         std::size_t end = 0;
         bool word = false;    // one of Shared::wordTasksLeft
         bool counted = false; // one of Shared::tasksLeft
         bool system = false;  // one of Shared::systemTasksLeft
+        bool pairs = false;   // one of Shared::pairTasksLeft
+        // The language of a list of phrases or rarer words: skipped once
+        // the text's language is known to be the other (-1: never skipped).
+        int language = -1;
     };
     struct List
     {
@@ -130,6 +138,14 @@ private:
     void addList(const KeyWordList &words, double keyLog10);
     void queueSystemLists();
     bool takeTask(Task &task);
+    // Queues phrases of the first words of the best key words found so
+    // far with every word of the built-in lists; with the mutex held.
+    void queueCompletions();
+    // Counts a task tried through, or skipped; with the mutex held.
+    void taskDone(const Task &task);
+    // The language whose phrases and rarer words are not worth trying, the
+    // text's being the other, as an int; -1 while it is not known.
+    int skippedLanguage() const;
     void runTask(const Task &task, CandidatePool &pool);
     // `climbed`: the language the search climbs while that is to be found.
     void generalRestart(Annealer &annealer, const SearchPlan &plan, CandidatePool &pool,
@@ -174,6 +190,15 @@ private:
     std::vector<List> m_lists; // reserved at the start: never moved
     std::vector<Task> m_tasks;
     std::size_t m_nextTask = 0;
+    // Where the phrases of common words begin and the lists counted end:
+    // the phrases from the best first words found are queued there.
+    std::size_t m_phrasesBegin = 0;
+    std::size_t m_countedEnd = 0;
+    int m_completionRounds = 0;
+    // The language found, once a plaintext that reads very well settled it
+    // (-1 before): the other's rarer lists are skipped from then on.
+    int m_languageKnown = -1;
+    std::deque<std::string> m_firstWords; // never moved: candidates name them
     bool m_systemQueued = true;
     double m_systemShare = 0;
     std::size_t m_favouredLists = 0; // the first lists of m_lists: examples, a class's
