@@ -129,10 +129,11 @@ int main(int argc, char *argv[])
             std::set<std::pair<std::size_t, std::vector<Letter>>> tried;
             int searches = 0;
             std::uint64_t cribSeed = seed ^ 0x5DEECE66Dull;
-            const auto take = [&](const Annealer::Outcome &outcome, int held) {
+            // A search's outcome may become the best only if it holds its crib.
+            const auto take = [&](const Annealer::Outcome &outcome, bool mayLead) {
                 const bool right = plaintextOf(outcome.square, c.cipher) == truth;
                 reached = reached || right;
-                if (held >= 0 && (!haveBest || outcome.score > bestScore)) {
+                if (mayLead && (!haveBest || outcome.score > bestScore)) {
                     best = outcome.square;
                     bestScore = outcome.score;
                     haveBest = true;
@@ -142,7 +143,7 @@ int main(int argc, char *argv[])
             while (searches < options.searches) {
                 const Annealer::Outcome outcome = annealer.restart(plan, haveBest ? &best : nullptr, stop, keys);
                 ++searches;
-                onKey += take(outcome, 0);
+                onKey += take(outcome, true);
                 if (options.fragments <= 0 || reached)
                     continue;
                 const std::vector<Letter> plain = plaintextOf(outcome.square, c.cipher);
@@ -170,7 +171,7 @@ int main(int argc, char *argv[])
                     const Annealer::Outcome found = cribbed.restart(cribPlan, nullptr, stop, keys);
                     ++searches;
                     const bool held = fragment->crib.heldBy(plaintextOf(found.square, c.cipher).data());
-                    cribOnKey += take(found, held ? 0 : -1);
+                    cribOnKey += take(found, held);
                 }
             }
             reachedTexts += reached;
