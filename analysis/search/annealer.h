@@ -35,6 +35,13 @@ struct SearchPlan
 
     static SearchPlan forLength(std::size_t letters);
 
+    // Texts shorter than `longSearchesFrom` letters are searched with
+    // `longMovesPerLetter` moves a letter; from there to `longSearchesTo`
+    // the moves a letter fall to the 2,000 of longer texts.
+    static constexpr std::size_t longSearchesFrom = 60;
+    static constexpr std::size_t longSearchesTo = 100;
+    static constexpr double longMovesPerLetter = 8000;
+
     // The temperatures were measured with the four-letter group sums, whose
     // ordinary text and random letters stand this far apart a group; other
     // scores scale them by their own spread.

@@ -1,0 +1,189 @@
+// The search over all squares apart from the clock: on each text a fixed
+// number of searches (on one thread, fixed seeds), counting the texts whose
+// key a search reached and those whose best square at the end is the key.
+// Its figures do not depend on the machine's load, so that plans can be
+// compared on a shared machine.
+//
+//     bench_anneal [--lengths 40,50,60] [--texts N] [--searches N] [--seed S]
+//                  [--temperature F] [--moves F] [--from-best P]
+//                  [--fragments K] [--fragment-length L] [--score groups|model]
+//
+// The texts are bench_solver's for the same seed (English, random squares).
+// --temperature and --moves scale the plan's temperature and the moves of a
+// search; --from-best sets the share (per cent) of searches that start from
+// the best square, shaken. --fragments K takes, after every search, the
+// stretch of L letters (16 unless told) of its plaintext that reads best as
+// a crib (see fragmentcrib.h) and runs up to K searches that hold it, from
+// random squares; they count against the searches of the text.
+
+#include "analysis/search/annealer.h"
+#include "analysis/search/chooser.h"
+#include "analysis/search/fragmentcrib.h"
+#include "analysis/search/pairtables.h"
+#include "analysis/statistics/letterstatistics.h"
+#include "bench/solvercases.h"
+
+#include <atomic>
+#include <cstdio>
+#include <set>
+
+using namespace playfair::bench;
+
+namespace {
+
+struct AnnealOptions
+{
+    std::vector<int> lengths{40, 50, 60};
+    int texts = 8;
+    int searches = 100;
+    std::uint64_t seed = 2026;
+    double temperature = 1;
+    double moves = 1;
+    int fromBest = -1;
+    int fragments = 0;
+    std::size_t fragmentLength = 16;
+    bool modelScore = false; // the search climbs the chooser's letter model, not the four-letter groups
+};
+
+std::vector<Letter> plaintextOf(const Square &square, const std::vector<Letter> &cipher)
+{
+    std::vector<Letter> plain(cipher.size());
+    decryptLetters(square, cipher.data(), cipher.size(), plain.data());
+    return plain;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    AnnealOptions options;
+    for (int i = 1; i + 1 < argc; i += 2) {
+        const std::string name = argv[i];
+        const std::string value = argv[i + 1];
+        if (name == "--lengths")
+            options.lengths = parseLengths(value);
+        else if (name == "--texts")
+            options.texts = std::atoi(value.c_str());
+        else if (name == "--searches")
+            options.searches = std::atoi(value.c_str());
+        else if (name == "--seed")
+            options.seed = std::strtoull(value.c_str(), nullptr, 10);
+        else if (name == "--temperature")
+            options.temperature = std::atof(value.c_str());
+        else if (name == "--moves")
+            options.moves = std::atof(value.c_str());
+        else if (name == "--from-best")
+            options.fromBest = std::atoi(value.c_str());
+        else if (name == "--fragments")
+            options.fragments = std::atoi(value.c_str());
+        else if (name == "--score")
+            options.modelScore = value == "model";
+        else if (name == "--fragment-length")
+            options.fragmentLength = std::size_t(std::atoi(value.c_str()));
+        else {
+            std::fprintf(stderr, "bench_anneal: unknown option %s\n", name.c_str());
+            return 2;
+        }
+    }
+    const HeldOutBook book = readHeldOutBook(Language::English);
+    if (book.text.size() < 10000) {
+        std::fprintf(stderr, "bench_anneal: cannot read the held-out text %s\n", book.path.c_str());
+        return 1;
+    }
+    const GroupScore finish = GroupScore::of(Chooser::model(Language::English));
+    const GroupScore score = options.modelScore ? finish : GroupScore::of(LetterStatistics::of(Language::English));
+    std::printf("English, random squares; %d texts a length, %d searches a text; temperature x%.2f, moves x%.2f, "
+                "from the best %d %%; fragments %d of %zu letters; climbing %s\n\n",
+                options.texts, options.searches, options.temperature, options.moves, options.fromBest,
+                options.fragments, options.fragmentLength, options.modelScore ? "the letter model" : "the four-letter groups");
+    std::printf("| Letters | Key reached (texts) | Best is the key (texts) | Searches on the key | Fragments: taken / right "
+                "| Crib searches on the key | Right letters: fragment / text |\n|---:|---:|---:|---:|---:|---:|---:|\n");
+    Random rng(options.seed);
+    for (int length : options.lengths) {
+        int reachedTexts = 0;
+        int solvedTexts = 0;
+        int onKey = 0;
+        int fragmentsTaken = 0;
+        int fragmentsRight = 0;
+        int cribOnKey = 0;
+        int fragmentLetters = 0; // right letters of the fragments taken
+        int textLetters = 0;     // right letters of the plaintexts they were taken from
+        for (int t = 0; t < options.texts; ++t) {
+            Case c = makeCase(book.text, std::size_t(length), rng, playfair::Doubles::Split);
+            encryptOn(c, randomSquare(rng));
+            const std::uint64_t seed = rng.next();
+            const std::vector<Letter> truth = lettersOf(c.plain);
+            SearchPlan plan = SearchPlan::forLength(c.cipher.size());
+            plan.temperatureLog10 *= options.temperature;
+            plan.movesPerRestart = std::uint32_t(double(plan.movesPerRestart) * options.moves);
+            if (options.fromBest >= 0)
+                plan.fromBestPercent = options.fromBest;
+            Annealer annealer(score, c.cipher, nullptr, seed);
+            annealer.setFinish(&finish);
+            std::atomic<bool> stop{false};
+            std::atomic<std::uint64_t> keys{0};
+            Square best{};
+            int bestScore = 0;
+            bool haveBest = false;
+            bool reached = false;
+            std::set<std::pair<std::size_t, std::vector<Letter>>> tried;
+            int searches = 0;
+            std::uint64_t cribSeed = seed ^ 0x5DEECE66Dull;
+            // A search's outcome may become the best only if it holds its crib.
+            const auto take = [&](const Annealer::Outcome &outcome, bool mayLead) {
+                const bool right = plaintextOf(outcome.square, c.cipher) == truth;
+                reached = reached || right;
+                if (mayLead && (!haveBest || outcome.score > bestScore)) {
+                    best = outcome.square;
+                    bestScore = outcome.score;
+                    haveBest = true;
+                }
+                return right;
+            };
+            while (searches < options.searches) {
+                const Annealer::Outcome outcome = annealer.restart(plan, haveBest ? &best : nullptr, stop, keys);
+                ++searches;
+                onKey += take(outcome, true);
+                if (options.fragments <= 0 || reached)
+                    continue;
+                const std::vector<Letter> plain = plaintextOf(outcome.square, c.cipher);
+                const std::size_t at = bestStretch(finish, plain.data(), plain.size(), options.fragmentLength);
+                const std::vector<Letter> stretch(plain.begin() + std::ptrdiff_t(at),
+                                                  plain.begin() + std::ptrdiff_t(at + options.fragmentLength));
+                if (!tried.insert({at, stretch}).second)
+                    continue;
+                const std::optional<FragmentCrib> fragment = fragmentCrib(plain, at, options.fragmentLength, c.cipher);
+                if (!fragment)
+                    continue;
+                ++fragmentsTaken;
+                fragmentsRight += std::equal(stretch.begin(), stretch.end(), truth.begin() + std::ptrdiff_t(at));
+                for (std::size_t i = 0; i < stretch.size(); ++i)
+                    fragmentLetters += stretch[i] == truth[at + i];
+                std::size_t rightInText = 0;
+                for (std::size_t i = 0; i < plain.size(); ++i)
+                    rightInText += plain[i] == truth[i];
+                textLetters += int(rightInText);
+                Annealer cribbed(score, c.cipher, &fragment->crib, ++cribSeed);
+                cribbed.setFinish(&finish);
+                SearchPlan cribPlan = plan;
+                cribPlan.fromBestPercent = 0;
+                for (int k = 0; k < options.fragments && searches < options.searches && !reached; ++k) {
+                    const Annealer::Outcome found = cribbed.restart(cribPlan, nullptr, stop, keys);
+                    ++searches;
+                    const bool held = fragment->crib.heldBy(plaintextOf(found.square, c.cipher).data());
+                    cribOnKey += take(found, held);
+                }
+            }
+            reachedTexts += reached;
+            solvedTexts += haveBest && plaintextOf(best, c.cipher) == truth;
+            std::fprintf(stderr, "  %d letters, text %d: %s after %d searches\n", length, t + 1,
+                         reached ? "key reached" : "not reached", searches);
+        }
+        const double taken = std::max(fragmentsTaken, 1);
+        std::printf("| %d | %d of %d | %d of %d | %d | %d / %d | %d | %.0f %% / %.0f %% |\n", length, reachedTexts,
+                    options.texts, solvedTexts, options.texts, onKey, fragmentsTaken, fragmentsRight, cribOnKey,
+                    100 * fragmentLetters / taken / double(options.fragmentLength), 100 * textLetters / taken / double(length));
+        std::fflush(stdout);
+    }
+    return 0;
+}
