@@ -40,6 +40,8 @@ private Q_SLOTS:
     {
         closeTheWindow();
         showLanguage(UiLanguage::Bulgarian);
+        // Every test opens the window on the automatic choice.
+        storeBreakAlphabet(nullptr);
     }
 
     void sessionReadsTheTextInItsAlphabet_data();
@@ -47,6 +49,7 @@ private Q_SLOTS:
     void breaksInTheAlphabet_data();
     void breaksInTheAlphabet();
     void alphabetChosenInTheBox();
+    void alphabetKeptForTheNextWindow();
     void demonstrationInTheChosenAlphabet_data();
     void demonstrationInTheChosenAlphabet();
     void demonstrationTextsNameTheAlphabet_data();
@@ -150,6 +153,43 @@ void TestBreakAlphabet::alphabetChosenInTheBox()
     // Back to automatic: the classic square.
     QTest::keyClick(alphabet, Qt::Key_Home);
     QCOMPARE(square()->shape().columns, 5);
+}
+
+// The alphabet chosen is kept beside the language and zoom: the next break
+// window opens on it, and its demonstration is made in it; the main
+// window's pairs still open on the classic square.
+void TestBreakAlphabet::alphabetKeptForTheNextWindow()
+{
+    openWindow();
+    auto *alphabet = control<QComboBox>("alphabet");
+    alphabet->setFocus();
+    QTest::keyClick(alphabet, Qt::Key_End);
+    QCOMPARE(alphabet->currentData().toInt(), int(AlphabetKind::Cyrillic));
+    closeTheWindow();
+
+    openWindow();
+    alphabet = control<QComboBox>("alphabet");
+    QCOMPARE(alphabet->currentData().toInt(), int(AlphabetKind::Cyrillic));
+    QCOMPARE(window->session().alphabet(), std::optional(AlphabetKind::Cyrillic));
+    QCOMPARE(square()->shape().columns, 6);
+    closeTheWindow();
+
+    BreakInput fromMainWindow;
+    fromMainWindow.ciphertext = QStringLiteral("BMODZBXDNABEKUDMUIXMMOUVIF");
+    fromMainWindow.trueSquare = QStringLiteral("PLAYFIREXMBCDGHKNOQSTUVWZ");
+    openWindow(fromMainWindow);
+    QCOMPARE(control<QComboBox>("alphabet")->currentIndex(), 0); // automatic
+    QCOMPARE(square()->shape().columns, 5);
+    closeTheWindow();
+
+    // Back to automatic, and kept so too.
+    openWindow();
+    alphabet = control<QComboBox>("alphabet");
+    alphabet->setFocus();
+    QTest::keyClick(alphabet, Qt::Key_Home);
+    closeTheWindow();
+    openWindow();
+    QCOMPARE(control<QComboBox>("alphabet")->currentIndex(), 0);
 }
 
 QTEST_MAIN(TestBreakAlphabet)
