@@ -29,6 +29,16 @@ QString testData(const char *name)
     return QString::fromUtf8(file.readAll());
 }
 
+// A search's report of a square of any alphabet, row by row.
+analysis::SolverResult found(const QString &square, const QString &plaintext)
+{
+    analysis::SolverResult result;
+    result.found = true;
+    result.squareText = square.toStdString();
+    result.plaintext = plaintext.toStdString();
+    return result;
+}
+
 } // namespace
 
 class TestBreakAlphabet : public QObject, private BreakWindowFixture
@@ -40,6 +50,8 @@ private Q_SLOTS:
     {
         closeTheWindow();
         showLanguage(UiLanguage::Bulgarian);
+        // Every test opens the window on the automatic choice.
+        storeBreakAlphabet(nullptr);
     }
 
     void sessionReadsTheTextInItsAlphabet_data();
@@ -47,6 +59,7 @@ private Q_SLOTS:
     void breaksInTheAlphabet_data();
     void breaksInTheAlphabet();
     void alphabetChosenInTheBox();
+    void alphabetKeptForTheNextWindow();
     void demonstrationInTheChosenAlphabet_data();
     void demonstrationInTheChosenAlphabet();
     void demonstrationTextsNameTheAlphabet_data();
@@ -152,6 +165,43 @@ void TestBreakAlphabet::alphabetChosenInTheBox()
     QCOMPARE(square()->shape().columns, 5);
 }
 
+// The alphabet chosen is kept beside the language and zoom: the next break
+// window opens on it, and its demonstration is made in it; the main
+// window's pairs still open on the classic square.
+void TestBreakAlphabet::alphabetKeptForTheNextWindow()
+{
+    openWindow();
+    auto *alphabet = control<QComboBox>("alphabet");
+    alphabet->setFocus();
+    QTest::keyClick(alphabet, Qt::Key_End);
+    QCOMPARE(alphabet->currentData().toInt(), int(AlphabetKind::Cyrillic));
+    closeTheWindow();
+
+    openWindow();
+    alphabet = control<QComboBox>("alphabet");
+    QCOMPARE(alphabet->currentData().toInt(), int(AlphabetKind::Cyrillic));
+    QCOMPARE(window->session().alphabet(), std::optional(AlphabetKind::Cyrillic));
+    QCOMPARE(square()->shape().columns, 6);
+    closeTheWindow();
+
+    BreakInput fromMainWindow;
+    fromMainWindow.ciphertext = QStringLiteral("BMODZBXDNABEKUDMUIXMMOUVIF");
+    fromMainWindow.trueSquare = QStringLiteral("PLAYFIREXMBCDGHKNOQSTUVWZ");
+    openWindow(fromMainWindow);
+    QCOMPARE(control<QComboBox>("alphabet")->currentIndex(), 0); // automatic
+    QCOMPARE(square()->shape().columns, 5);
+    closeTheWindow();
+
+    // Back to automatic, and kept so too.
+    openWindow();
+    alphabet = control<QComboBox>("alphabet");
+    alphabet->setFocus();
+    QTest::keyClick(alphabet, Qt::Key_Home);
+    closeTheWindow();
+    openWindow();
+    QCOMPARE(control<QComboBox>("alphabet")->currentIndex(), 0);
+}
+
 QTEST_MAIN(TestBreakAlphabet)
 
 #include "tst_breakalphabet.moc"
@@ -166,15 +216,21 @@ void TestBreakAlphabet::demonstrationInTheChosenAlphabet_data()
     QTest::addColumn<std::optional<QString>>("keyWord");
     QTest::addColumn<int>("letters"); // of the prepared message
     QTest::addColumn<QString>("dropped");
+    // The shift of the demonstration's square the search is made to find:
+    // rows down, columns right.
+    QTest::addColumn<int>("down");
+    QTest::addColumn<int>("right");
 
     QTest::newRow("Cyrillic on a key word") << AlphabetKind::Cyrillic << QStringLiteral("Родината ни е хубава")
-                                            << std::optional(QStringLiteral("родина")) << 18 << QString();
+                                            << std::optional(QStringLiteral("родина")) << 18 << QString() << 0 << 0;
     QTest::newRow("Cyrillic, Latin letters dropped")
-        << AlphabetKind::Cyrillic << QStringLiteral("мир peace") << std::optional<QString>() << 4 << "PEACE";
+        << AlphabetKind::Cyrillic << QStringLiteral("мир peace") << std::optional<QString>() << 4 << "PEACE" << 4
+        << 5;
     QTest::newRow("6 x 6 keeps digits") << AlphabetKind::LatinDigits << QStringLiteral("meet at 10")
-                                        << std::optional(QStringLiteral("harbour")) << 8 << QString();
+                                        << std::optional(QStringLiteral("harbour")) << 8 << QString() << 5 << 2;
     QTest::newRow("without Q, a Q dropped")
-        << AlphabetKind::LatinQ << QStringLiteral("quiet") << std::optional(QStringLiteral("forest")) << 4 << "Q";
+        << AlphabetKind::LatinQ << QStringLiteral("quiet") << std::optional(QStringLiteral("forest")) << 4 << "Q" << 1
+        << 3;
 }
 
 void TestBreakAlphabet::demonstrationInTheChosenAlphabet()
@@ -196,6 +252,40 @@ void TestBreakAlphabet::demonstrationInTheChosenAlphabet()
         QVERIFY2(chosen.contains(c.unicode()), qPrintable(cipher));
     if (!dropped.isEmpty())
         QVERIFY2(session.status().contains(dropped), qPrintable(session.status()));
+
+    // The demonstration's key is known: a shift of its square found by the
+    // search is laid over it, every cell marked as right.
+    QFETCH(int, down);
+    QFETCH(int, right);
+    const QString key = session.knownSquare();
+    const SquareShape shape = chosen.shape();
+    QCOMPARE(key.size(), chosen.size());
+    QVERIFY2(session.inPlaceNote().startsWith(QStringLiteral("Ключът е известен")), qPrintable(session.inPlaceNote()));
+    session.setSearchOptions(1, 1);
+    QVERIFY(session.start());
+    const QString truePlain = session.truePlaintext();
+    QVERIFY(!truePlain.isEmpty());
+    QString shifted(key.size(), u' ');
+    for (int cell = 0; cell < key.size(); ++cell) {
+        const int row = (cell / shape.columns + down) % shape.rows;
+        const int column = (cell % shape.columns + right) % shape.columns;
+        shifted[row * shape.columns + column] = key[cell];
+    }
+    QVERIFY(session.reportArrived(session.run(), found(shifted, truePlain)));
+    QCOMPARE(session.squareLetters(), key);
+    QList<int> everyCell;
+    for (int cell = 0; cell < key.size(); ++cell)
+        everyCell << cell;
+    QCOMPARE(session.rightCells(), everyCell);
+    QCOMPARE(session.inPlaceNote(), QStringLiteral("На мястото си: %1 от %1 букви.\nВерен текст: 100 % от буквите.")
+                                        .arg(key.size()));
+
+    // Two letters swapped: those two cells are not the key's.
+    std::swap(shifted[0], shifted[1]);
+    QVERIFY(session.reportArrived(session.run(), found(shifted, truePlain)));
+    QCOMPARE(session.rightCells().size(), key.size() - 2);
+    QVERIFY2(session.inPlaceNote().startsWith(QStringLiteral("На мястото си: %1 от %2 букви.").arg(key.size() - 2).arg(key.size())),
+             qPrintable(session.inPlaceNote()));
 }
 
 // Every text of the demonstration speaks of the alphabet chosen in the box:

@@ -95,12 +95,6 @@
         <translation>The key is not known: nothing is marked.</translation>
     </message>
     <message>
-        <source>На мястото си: %1 от 25 букви.
-Верен текст: %2 % от буквите.</source>
-        <translation>In place: %1 of 25 letters.
-Right text: %2% of the letters.</translation>
-    </message>
-    <message>
         <source>Оценката показва колко прилича текстът на английски: средният логаритъм от вероятността на всяка буква след предходните четири (около %1 за случайни букви, около %2 за обикновен текст).</source>
         <translation>The score shows how much the text reads like English: the mean logarithm of the probability of each letter after the four before it (about %1 for random letters, about %2 for ordinary text).</translation>
     </message>
@@ -227,10 +221,6 @@ Right text: %2% of the letters.</translation>
     <message>
         <source>Най-добрият намерен квадрат не е от ключова дума</source>
         <translation>The best square found is not a key word’s</translation>
-    </message>
-    <message>
-        <source>Не е ключът: на мястото си са %1 от 25 букви на квадрата.</source>
-        <translation>Not the key: the square has %1 of its 25 letters in place.</translation>
     </message>
     <message>
         <source>Търсенето не е сигурно в този ключ.</source>
@@ -433,6 +423,16 @@ Right text: %2% of the letters.</translation>
         <source>Латиница, J като I (5 × 5): текстът се подготвя като истинските съобщения — J става I, кирилицата се пише с латински букви, между двете еднакви букви на двойка се вмъква %1 (%2, ако буквата е %1), освен ако удвоените букви остават, а накрая %1 изравнява нечетен брой букви (%2 след крайно %1).</source>
         <extracomment>%1 is the filler letter (X), %2 the one after a filler (Q).</extracomment>
         <translation>Latin, J as I (5 × 5): the text is prepared as real messages were — J becomes I, Cyrillic is written in Latin letters, %1 goes between the two equal letters of a pair (a %2 if the letter is %1), unless doubled letters stay, and at the end %1 evens an odd number of letters (a %2 after a final %1).</translation>
+    </message>
+    <message>
+        <source>На мястото си: %1 от %2 букви.
+Верен текст: %3 % от буквите.</source>
+        <translation>In place: %1 of %2 letters.
+Right text: %3% of the letters.</translation>
+    </message>
+    <message>
+        <source>Не е ключът: на мястото си са %1 от %2 букви на квадрата.</source>
+        <translation>Not the key: the square has %1 of its %2 letters in place.</translation>
     </message>
 </context>
 <context>

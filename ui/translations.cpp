@@ -100,17 +100,42 @@ void chooseLanguage(UiLanguage language)
 
 namespace playfair {
 
+namespace {
+
+const Alphabet *alphabetUnder(const QString &key)
+{
+    const QByteArray code = Settings().value(key).toString().toLatin1();
+    return Alphabet::byCode(std::string_view(code.constData(), std::size_t(code.size())));
+}
+
+void keepAlphabetUnder(const QString &key, const Alphabet *alphabet)
+{
+    // No alphabet is kept as an empty code, which names none.
+    Settings().setValue(key, alphabet ? QString::fromLatin1(alphabet->code().data(), qsizetype(alphabet->code().size()))
+                                      : QString());
+}
+
+} // namespace
+
 const Alphabet &storedAlphabet()
 {
-    const QByteArray code = Settings().value(QStringLiteral("alphabet")).toString().toLatin1();
-    const Alphabet *alphabet = Alphabet::byCode(std::string_view(code.constData(), std::size_t(code.size())));
+    const Alphabet *alphabet = alphabetUnder(QStringLiteral("alphabet"));
     return alphabet ? *alphabet : Alphabet::classic();
 }
 
 void storeAlphabet(const Alphabet &alphabet)
 {
-    Settings().setValue(QStringLiteral("alphabet"),
-                        QString::fromLatin1(alphabet.code().data(), qsizetype(alphabet.code().size())));
+    keepAlphabetUnder(QStringLiteral("alphabet"), &alphabet);
+}
+
+const Alphabet *storedBreakAlphabet()
+{
+    return alphabetUnder(QStringLiteral("breakAlphabet"));
+}
+
+void storeBreakAlphabet(const Alphabet *alphabet)
+{
+    keepAlphabetUnder(QStringLiteral("breakAlphabet"), alphabet);
 }
 
 } // namespace playfair

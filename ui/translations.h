@@ -31,10 +31,15 @@ void showLanguage(UiLanguage language);
 // The user's choice from the menu: shows the language and remembers it.
 void chooseLanguage(UiLanguage language);
 
-// The alphabet the exercise window and the break window's demonstration
-// last worked in, kept beside the language: latin-ij until one is chosen.
+// The alphabet the exercise window last worked in, kept beside the
+// language: latin-ij until one is chosen.
 const Alphabet &storedAlphabet();
 void storeAlphabet(const Alphabet &alphabet);
+
+// The alphabet last chosen in the break window, which its demonstration
+// and its search work in; none while the window reads it from the text.
+const Alphabet *storedBreakAlphabet();
+void storeBreakAlphabet(const Alphabet *alphabet);
 
 // The program's own translation into `language`, for the texts written
 // before the QApplication exists (the command line's); none for Bulgarian.

@@ -245,7 +245,7 @@ void BreakSession::readInputLetters()
 
 bool BreakSession::keyKnown() const
 {
-    return !m_knownSquare.isEmpty() && m_knownFor == m_inputLetters;
+    return !m_knownSquare.isEmpty() && m_knownFor == m_inputLetters && m_knownAlphabet == m_inputAlphabet;
 }
 
 void BreakSession::setCrib(const QString &text)
@@ -304,7 +304,22 @@ void BreakSession::setInput(const BreakInput &input)
     m_knownRoute = SquareRoute::Rows;
     m_knownFor.clear();
     m_knownLanguage.reset();
-    if (!input.trueSquare.isEmpty() && isSquare(input.trueSquare.toStdString()) && m_inputReadable) {
+    m_knownAlphabet = m_inputAlphabet;
+    if (m_inputAlphabet != analysis::AlphabetKind::LatinIJ) {
+        // A square of another alphabet, as its demonstration makes it: its
+        // language is the alphabet's.
+        const Alphabet &alphabet = Alphabet::of(m_inputAlphabet);
+        const QString square = input.trueSquare.toUpper();
+        if (!square.isEmpty() && isSquare(alphabet, square.toStdU32String()) && m_inputReadable) {
+            m_knownSquare = square;
+            if (!input.keyWord.trimmed().isEmpty()
+                && Demonstration::keySquare(alphabet, input.keyWord, input.route) == m_knownSquare) {
+                m_knownKeyWord = input.keyWord.simplified().toUpper();
+                m_knownRoute = input.route;
+            }
+            m_knownFor = m_inputLetters;
+        }
+    } else if (!input.trueSquare.isEmpty() && isSquare(input.trueSquare.toStdString()) && m_inputReadable) {
         m_knownSquare = input.trueSquare;
         if (!input.keyWord.trimmed().isEmpty()
             && Demonstration::keySquare(inLatin(input.keyWord), input.route) == m_knownSquare) {
@@ -415,10 +430,9 @@ void BreakSession::demonstrateIn(const Alphabet &alphabet, const QString &text, 
         refuse({"BreakSession", QT_TRANSLATE_NOOP("BreakSession", "Текстът за демонстрация няма нито една буква.")});
         return;
     }
-    // The square of another alphabet is not compared cell by cell with the
-    // one found, so the input carries the ciphertext and its choices only.
     BreakInput input;
     input.ciphertext = pairsOf(demonstration->ciphertext);
+    input.trueSquare = square;
     input.keyWord = keyWord.value_or(QString());
     input.route = route;
     input.doubles = doubles;
@@ -499,6 +513,14 @@ std::optional<BreakSession::Search> BreakSession::startShaped(analysis::Alphabet
     m_cribGiven = false;
     m_searchLanguage = alphabet == analysis::AlphabetKind::Cyrillic ? Language::Bulgarian : Language::English;
     m_letters = QString::fromStdString(letters.text(numbers.data(), numbers.size()));
+    if (keyKnown() && m_knownAlphabet == alphabet) {
+        m_trueSquare = m_knownSquare;
+        m_trueKeyWord = m_knownKeyWord;
+        m_trueRoute = m_knownRoute;
+        m_truePlain = decryptedInRun(m_knownSquare, m_letters);
+        const std::vector<std::uint8_t> plain = letters.numbersOf(m_truePlain.toStdString());
+        m_trueScore = analysis::ShapedStatistics::of(alphabet).meanLog10(plain.data(), plain.size());
+    }
     m_message = {};
     m_state = State::Searching;
     search.run = ++m_run;
@@ -547,7 +569,7 @@ std::optional<BreakSession::Search> BreakSession::start()
     if (keyKnown()) {
         analysis::Square square{};
         analysis::squareFromText(m_knownSquare.toStdString(), square);
-        m_trueSquare = square;
+        m_trueSquare = QString::fromStdString(analysis::squareToText(square));
         m_trueKeyWord = m_knownKeyWord;
         m_trueRoute = m_knownRoute;
         m_truePlain = decrypted(m_knownSquare, m_letters);
@@ -603,7 +625,7 @@ bool BreakSession::searchFinished(int run, const analysis::SolverResult &result)
     } else if (m_choice.undecided) {
         m_withoutQDue = m_state == State::Searching
             && analysis::triesSquareWithoutQ(m_choice, m_ciphertext.toStdString(), result.stopped,
-                                             m_cribGiven || m_trueSquare.has_value());
+                                             m_cribGiven || !m_trueSquare.isEmpty());
         if (!m_withoutQDue && reads)
             analysis::settle(m_choice, true);
     }
@@ -648,7 +670,7 @@ void BreakSession::clearResult()
     m_cribGiven = false;
     m_letters.clear();
     m_truePlain.clear();
-    m_trueSquare.reset();
+    m_trueSquare.clear();
     m_trueKeyWord.clear();
     m_trueRoute = SquareRoute::Rows;
     m_trueScore.reset();
@@ -664,8 +686,8 @@ void BreakSession::clearResult()
 // square, but for a shift and the letters the text does not use.
 bool BreakSession::foundIsKnownKey() const
 {
-    return hasSearched() && m_report.found && m_trueSquare && !m_truePlain.isEmpty()
-        && decrypted(QString::fromStdString(m_report.squareText), m_letters) == m_truePlain;
+    return hasSearched() && m_report.found && !m_trueSquare.isEmpty() && !m_truePlain.isEmpty()
+        && decryptedInRun(QString::fromStdString(m_report.squareText), m_letters) == m_truePlain;
 }
 
 qsizetype BreakSession::paddingRead() const
@@ -698,26 +720,41 @@ BreakSession::Levels BreakSession::levels() const
     return {language.random, language.typical};
 }
 
+QString BreakSession::decryptedInRun(const QString &square, const QString &letters) const
+{
+    if (!shapedRun())
+        return decrypted(square, letters);
+    return QString::fromStdU32String(
+        transformedPairs(Alphabet::of(m_runAlphabet), square.toStdU32String(), letters.toStdU32String(), -1));
+}
+
+analysis::LetterAlignment BreakSession::alignedToKey() const
+{
+    if (!hasSearched() || !m_report.found || m_trueSquare.isEmpty())
+        return {};
+    // All rows x columns shifts of a square decrypt alike: the one that
+    // matches the key best is the square a class can compare with it.
+    const SquareShape shape = Alphabet::of(m_runAlphabet).shape();
+    return analysis::alignedLetters(QString::fromStdString(m_report.squareText).toStdU32String(),
+                                    m_trueSquare.toStdU32String(), shape.rows, shape.columns);
+}
+
 QString BreakSession::squareLetters() const
 {
     if (!hasSearched() || !m_report.found)
         return {};
-    if (!m_trueSquare || shapedRun())
+    if (m_trueSquare.isEmpty())
         return QString::fromStdString(m_report.squareText);
-    // All 25 shifts of a square decrypt alike: the one that matches the key
-    // best is the square a class can compare with it.
-    return QString::fromStdString(analysis::squareToText(analysis::alignedSquare(m_report.square, *m_trueSquare).square));
+    return QString::fromStdU32String(alignedToKey().square);
 }
 
 QList<int> BreakSession::rightCells() const
 {
     QList<int> right;
-    if (!hasSearched() || !m_report.found || !m_trueSquare || shapedRun())
-        return right;
-    const analysis::SquareAlignment aligned = analysis::alignedSquare(m_report.square, *m_trueSquare);
-    for (int cell = 0; cell < 25; ++cell) {
-        if (aligned.inPlace[std::size_t(cell)])
-            right << cell;
+    const analysis::LetterAlignment aligned = alignedToKey();
+    for (std::size_t cell = 0; cell < aligned.inPlace.size(); ++cell) {
+        if (aligned.inPlace[cell])
+            right << int(cell);
     }
     return right;
 }

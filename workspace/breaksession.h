@@ -3,6 +3,7 @@
 #include "analysis/shaped/alphabetchoice.h"
 #include "analysis/shaped/shapedsolver.h"
 #include "analysis/solver.h"
+#include "analysis/squarealignment.h"
 #include "engine/keyedsquare.h"
 #include "engine/textbook.h"
 #include "sentence.h"
@@ -286,6 +287,12 @@ private:
     QString stateStatus() const;
     bool keyWordNamed() const;
 
+    // The found square laid over the known key in the shift that matches
+    // it best; nothing in place while either is missing.
+    analysis::LetterAlignment alignedToKey() const;
+    // A text's letters decrypted on a square of the last search's alphabet.
+    QString decryptedInRun(const QString &square, const QString &letters) const;
+
     // Whether the last search (or the one running) is on another alphabet's square.
     bool shapedRun() const { return m_runAlphabet != analysis::AlphabetKind::LatinIJ; }
     std::optional<Search> startShaped(analysis::AlphabetKind alphabet);
@@ -328,6 +335,7 @@ private:
     QString m_knownKeyWord;
     SquareRoute m_knownRoute = SquareRoute::Rows;
     QString m_knownFor;
+    analysis::AlphabetKind m_knownAlphabet = analysis::AlphabetKind::LatinIJ; // the known square's
     std::optional<analysis::Language> m_knownLanguage; // its plaintext's
 
     // The last search.
@@ -338,7 +346,7 @@ private:
     bool m_cribGiven = false;
     QString m_letters;   // its ciphertext letters
     QString m_truePlain; // its true plaintext, when the key is known
-    std::optional<analysis::Square> m_trueSquare;
+    QString m_trueSquare; // the key, row by row in the run's alphabet, when it is known
     QString m_trueKeyWord;
     SquareRoute m_trueRoute = SquareRoute::Rows;
     std::optional<double> m_trueScore;

@@ -154,17 +154,20 @@ QString BreakSession::inPlaceNote() const
 {
     const bool searched = hasSearched();
     if (!searched || !m_report.found)
-        return (searched ? m_trueSquare.has_value() : keyKnown()) ? keyKnownNote() : keyUnknownNote();
-    if (!m_trueSquare)
+        return (searched ? !m_trueSquare.isEmpty() : keyKnown()) ? keyKnownNote() : keyUnknownNote();
+    if (m_trueSquare.isEmpty())
         return keyUnknownNote();
-    const int cells = analysis::alignedSquare(m_report.square, *m_trueSquare).count;
+    const int cells = alignedToKey().count;
     const QString plain = QString::fromStdString(m_report.plaintext);
     const QString truePlain = truePlaintext();
     qsizetype same = 0;
     for (qsizetype i = 0; i < plain.size() && i < truePlain.size(); ++i)
         same += plain[i] == truePlain[i];
     const int percent = truePlain.isEmpty() ? 0 : int(std::floor(100.0 * double(same) / double(truePlain.size())));
-    return tr("На мястото си: %1 от 25 букви.\nВерен текст: %2 % от буквите.").arg(cells).arg(percent);
+    return tr("На мястото си: %1 от %2 букви.\nВерен текст: %3 % от буквите.")
+        .arg(cells)
+        .arg(m_trueSquare.size())
+        .arg(percent);
 }
 
 QString BreakSession::scoreNote() const
@@ -462,7 +465,7 @@ bool BreakSession::keyWordTrusted() const
 {
     if (!hasSearched() || !m_report.found)
         return false;
-    if (m_trueSquare)
+    if (!m_trueSquare.isEmpty())
         return foundIsKnownKey();
     return m_state == State::Finished && m_report.stopped == analysis::StopReason::Confident;
 }
@@ -472,7 +475,8 @@ QString BreakSession::keyWordLine() const
     if (!m_trueKeyWord.isEmpty() && foundIsKnownKey()) {
         // The key as typed, but spaced as the search names it when it was
         // typed without the spaces (as the main window leaves a key).
-        const QString latin = inLatin(m_trueKeyWord);
+        // On the classic square a Cyrillic key word is built in Latin letters.
+        const QString latin = shapedRun() ? m_trueKeyWord : inLatin(m_trueKeyWord);
         if (latin != m_trueKeyWord) {
             //: The key word as typed in Cyrillic, then in the Latin letters that build the square.
             return tr("Ключовата дума е %1 (%2)").arg(m_trueKeyWord, latin);
@@ -508,9 +512,10 @@ QString BreakSession::keyWordLine() const
 // not hold may stand anywhere.
 QString BreakSession::lettersRightNote() const
 {
-    if (m_trueSquare)
-        return tr("Не е ключът: на мястото си са %1 от 25 букви на квадрата.")
-            .arg(analysis::alignedSquare(m_report.square, *m_trueSquare).count);
+    if (!m_trueSquare.isEmpty())
+        return tr("Не е ключът: на мястото си са %1 от %2 букви на квадрата.")
+            .arg(alignedToKey().count)
+            .arg(m_trueSquare.size());
     QString letters = m_letters + QString::fromStdString(m_report.plaintext);
     std::sort(letters.begin(), letters.end());
     letters.erase(std::unique(letters.begin(), letters.end()), letters.end());

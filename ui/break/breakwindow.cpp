@@ -14,6 +14,7 @@
 #include "ui/shared/windowparts.h"
 #include "ui/shared/zoom.h"
 #include "ui/shared/wrappedlabel.h"
+#include "ui/translations.h"
 
 #include <QAction>
 #include <QButtonGroup>
@@ -55,6 +56,12 @@ BreakWindow::BreakWindow(const BreakInput &input, QWidget *parent)
     fitToFont();
     retranslate();
     connectControls();
+    // The alphabet chosen last time, unless the window opens on the main
+    // window's pairs, which are on the classic square.
+    if (input.trueSquare.isEmpty()) {
+        const Alphabet *stored = storedBreakAlphabet();
+        m_session.setAlphabet(stored ? std::optional(stored->id()) : std::nullopt);
+    }
     setInput(input);
     m_ciphertext->setFocus();
     followZoom(this);

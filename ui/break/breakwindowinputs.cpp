@@ -7,6 +7,7 @@
 #include "breakwindowparts.h"
 #include "ui/shared/colourbutton.h"
 #include "ui/shared/wrappedlabel.h"
+#include "ui/translations.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -255,6 +256,7 @@ void BreakWindow::connectControls()
     connect(m_alphabet, &QComboBox::currentIndexChanged, this, [this] {
         const int alphabet = m_alphabet->currentData().toInt();
         m_session.setAlphabet(alphabet == automaticAlphabet ? std::nullopt : std::optional(AlphabetKind(alphabet)));
+        storeBreakAlphabet(alphabet == automaticAlphabet ? nullptr : &Alphabet::of(AlphabetKind(alphabet)));
         render();
     });
     connect(m_doublesKept, &QCheckBox::toggled, this, [this](bool kept) {
