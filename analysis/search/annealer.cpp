@@ -2,41 +2,17 @@
 
 #include "analysis/crib.h"
 #include "analysis/search/pairtables.h"
+#include "analysis/statistics/groupsum.h"
 
 #include <algorithm>
 #include <cmath>
 #include <utility>
 
-#if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
-#include <immintrin.h>
-#define PLAYFAIR_AVX2_PATH 1
-#endif
-
 namespace playfair::analysis {
-
 
 namespace {
 
 constexpr std::size_t padding = 32;
-
-
-#ifdef PLAYFAIR_AVX2_PATH
-// Trades the letters x and y wherever they stand in the first `count` letters
-// (rounded up to 32: the buffer is padded with bytes that are no letter).
-__attribute__((target("avx2"))) void swapLettersAvx2(Letter *plain, std::size_t count, Letter x, Letter y)
-{
-    const __m256i vx = _mm256_set1_epi8(char(x));
-    const __m256i vy = _mm256_set1_epi8(char(y));
-    const __m256i flip = _mm256_set1_epi8(char(x ^ y));
-    for (std::size_t i = 0; i < count; i += 32) {
-        __m256i *chunk = reinterpret_cast<__m256i *>(plain + i);
-        const __m256i v = _mm256_loadu_si256(chunk);
-        const __m256i hit = _mm256_or_si256(_mm256_cmpeq_epi8(v, vx), _mm256_cmpeq_epi8(v, vy));
-        _mm256_storeu_si256(chunk, _mm256_xor_si256(v, _mm256_and_si256(hit, flip)));
-    }
-}
-
-#endif
 
 void decryptPairs(const Letter *__restrict first, const Letter *__restrict second, std::size_t pairs,
                   const Letter *__restrict square, const Letter *__restrict cellOf,
@@ -281,12 +257,11 @@ void Annealer::decryptSwapped(Letter x, Letter y)
     Letter *plain = m_plain.data();
 #ifdef PLAYFAIR_AVX2_PATH
     if (m_avx2) {
-        swapLettersAvx2(plain, m_letters, x, y);
+        groupsum::avx2Swap(plain, m_letters, x, y);
     } else
 #endif
     {
-        for (std::size_t i = 0; i < m_letters; ++i)
-            plain[i] = plain[i] == x ? y : plain[i] == y ? x : plain[i];
+        groupsum::plainSwap(plain, m_letters, x, y);
     }
     for (const Letter letter : {x, y}) {
         for (const std::uint32_t i : m_pairsWith[letter]) {
