@@ -2,6 +2,7 @@
 
 #include "analysis/alphabet.h"
 #include "analysis/deduction.h"
+#include "analysis/deductionalphabet.h"
 #include "analysis/keywords/keywordlist.h"
 #include "analysis/language.h"
 
@@ -28,7 +29,10 @@ struct FittingKey
 {
     enum class Source { Word, Phrase, Letters };
 
-    std::string key; // a word or phrase as the list spells it (J kept), or a key's letters
+    // A word or phrase as the list spells it (J kept), or a key's letters
+    // written as the deduction writes letter numbers (DeductionAlphabet::spelt
+    // shows them in the alphabet's letters).
+    std::string key;
     Source source = Source::Word;
     Square square{}; // the square it builds
 };
@@ -45,13 +49,18 @@ struct FittingKeyOptions
     int threads = 1;
     std::size_t most = 20;
     std::uint64_t seed = 1;
+    // The square's alphabet, of 25 letters (see DeductionAlphabet): the lists'
+    // words are read in it, so that in latin-q a J is its own letter and a Q
+    // is dropped. The search over keys' letters scores the ciphertext on the
+    // classic square only.
+    AlphabetKind alphabet = AlphabetKind::LatinIJ;
 };
 
 // The key a whole or partial square shows (see keyOfSquare), with the words
 // and phrases of the lists that spell it.
 struct KeyReadOff
 {
-    std::string letters; // the key's letters as the square holds them
+    std::string letters; // the key's letters as the square holds them, written as the deduction writes letters
     // Words and phrases of one to three words of the lists (a class's own,
     // the program's examples, the books' words, the system's lists) that
     // build the square, likeliest first: one word before a phrase, a phrase

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "analysis/alphabet.h"
+#include "analysis/deductionalphabet.h"
 
 #include <array>
 #include <string>
@@ -37,17 +38,22 @@ struct KnownPairError
         DoubledPlain,    // the plain pair holds one letter twice
         DoubledCipher,   // the cipher pair holds one letter twice
         OwnCipherLetter, // a plain letter stands as its own cipher letter
+        NotInAlphabet,   // a letter the square's alphabet has not (the Q of latin-q)
     };
     Kind kind = Kind::NotAPair;
     std::string text;  // the pair as it was given
-    char letter = 0;   // the doubled letter, or the one that would be its own cipher letter
+    char letter = 0;   // the doubled letter, the one that would be its own cipher letter, or the one not in the alphabet
 };
 
 // Reads a known pair: two letters, '=', two letters; either case, J as I,
-// '?' for a letter not known, spaces around the letters allowed.
-std::variant<KnownPair, KnownPairError> parseKnownPair(std::string_view text);
+// '?' for a letter not known, spaces around the letters allowed. In
+// another 5 x 5 alphabet (latin-q) its letters are read by their numbers
+// there, J its own letter.
+std::variant<KnownPair, KnownPairError> parseKnownPair(std::string_view text,
+                                                       const DeductionAlphabet &alphabet = DeductionAlphabet::classic());
 
-// "TH=PI", '?' for a letter not known.
+// "TH=PI", '?' for a letter not known: the letter numbers written as the
+// classic square's letters (DeductionAlphabet::spelt shows them in another).
 std::string knownPairText(const KnownPair &pair);
 
 // The equations a known plaintext and its ciphertext give, pair by pair
@@ -59,5 +65,9 @@ std::vector<KnownPair> pairsOfPlaintext(const std::vector<Letter> &plain, const 
 // prepared as a Playfair message (an X between the letters of a doubled
 // pair, one to even the end).
 std::vector<Letter> preparedPlaintext(std::string_view text, bool bulgarian);
+// The same in another 5 x 5 alphabet: the text cleaned into it (the Q of
+// latin-q dropped, no transliteration), its fillers between doubled letters
+// and at an odd end.
+std::vector<Letter> preparedPlaintext(std::string_view text, const DeductionAlphabet &alphabet);
 
 } // namespace playfair::analysis

@@ -1,5 +1,7 @@
 #include "app/knownpairs.h"
 
+#include "app/breakalphabet.h"
+
 #include <algorithm>
 #include <sstream>
 
@@ -47,9 +49,22 @@ std::string numbersText(const std::vector<std::size_t> &numbers)
     return text;
 }
 
-std::string letter(Letter number)
+// Every letter the report prints passes through here: the deduction writes
+// letter numbers as the classic square's letters, and the square's own
+// alphabet names them (in latin-q, K reads J).
+std::string shown(const DeductionAlphabet &alphabet, std::string_view numbered)
 {
-    return std::string(1, letterName(number));
+    return alphabet.spelt(numbered);
+}
+
+std::string letter(const DeductionAlphabet &alphabet, Letter number)
+{
+    return shown(alphabet, std::string(1, letterName(number)));
+}
+
+std::string pairText(const DeductionAlphabet &alphabet, const KnownPair &pair)
+{
+    return shown(alphabet, knownPairText(pair));
 }
 
 std::string stepsText(int steps, const char *one, const char *many)
@@ -58,11 +73,11 @@ std::string stepsText(int steps, const char *one, const char *many)
 }
 
 // A fact as a sentence, or nothing for one the square printed shows.
-std::string factText(const DeductionInput &input, const Fact &fact)
+std::string factText(const DeductionAlphabet &alphabet, const DeductionInput &input, const Fact &fact)
 {
     if (const auto *distance = std::get_if<LetterDistance>(&fact)) {
-        const std::string a = letter(distance->first);
-        const std::string b = letter(distance->second);
+        const std::string a = letter(alphabet, distance->first);
+        const std::string b = letter(alphabet, distance->second);
         switch (distance->direction) {
         case Direction::Down:
             return distance->steps == 0 ? a + " and " + b + " stand in one row."
@@ -81,8 +96,8 @@ std::string factText(const DeductionInput &input, const Fact &fact)
         KnownPair pair = input.pairs[filled->pair];
         (filled->position < 2 ? pair.plain[std::size_t(filled->position)] : pair.cipher[std::size_t(filled->position - 2)]) =
             filled->letter;
-        return "In pair " + std::to_string(filled->pair + 1) + " the ? is " + letter(filled->letter) + ": "
-            + knownPairText(pair) + ".";
+        return "In pair " + std::to_string(filled->pair + 1) + " the ? is " + letter(alphabet, filled->letter) + ": "
+            + pairText(alphabet, pair) + ".";
     }
     return {};
 }
@@ -100,12 +115,13 @@ std::uint32_t shownLetters(const DeductionResult &result)
     return shown;
 }
 
-void printSquare(std::ostream &out, const std::string &square)
+void printSquare(std::ostream &out, const DeductionAlphabet &alphabet, const std::string &square)
 {
+    const std::string letters = shown(alphabet, square);
     for (int row = 0; row < 5; ++row) {
         out << "   ";
         for (int column = 0; column < 5; ++column)
-            out << ' ' << square[std::size_t(5 * row + column)];
+            out << ' ' << letters[std::size_t(5 * row + column)];
         out << '\n';
     }
 }
@@ -128,15 +144,22 @@ std::string alignedWith(const std::string &partial, const Square &square)
     return partial;
 }
 
-std::string keyText(const FittingKey &key)
+// A key word as its list spells it; a key's letters in the alphabet's.
+std::string keyName(const DeductionAlphabet &alphabet, const FittingKey &key)
 {
-    return key.source == FittingKey::Source::Letters ? key.key + " (letters of a key in no list)" : key.key;
+    return key.source == FittingKey::Source::Letters ? shown(alphabet, key.key) : key.key;
+}
+
+std::string keyText(const DeductionAlphabet &alphabet, const FittingKey &key)
+{
+    return key.source == FittingKey::Source::Letters ? keyName(alphabet, key) + " (letters of a key in no list)"
+                                                     : keyName(alphabet, key);
 }
 
 // The key the square determines, and the lists' words that spell it.
-std::string readOffText(const KeyReadOff &read)
+std::string readOffText(const DeductionAlphabet &alphabet, const KeyReadOff &read)
 {
-    std::string text = "The square determines its key: " + read.letters;
+    std::string text = "The square determines its key: " + shown(alphabet, read.letters);
     if (read.words.empty())
         return text + " (no word of the lists spells it).";
     text += ", spelt ";
@@ -145,8 +168,9 @@ std::string readOffText(const KeyReadOff &read)
     return text + ".";
 }
 
-void printJson(const DeductionInput &input, const DeductionResult &result, const std::vector<FittingKey> &keys,
-               const std::optional<KeyReadOff> &read, std::ostream &out)
+void printJson(const DeductionAlphabet &alphabet, const std::string &alphabetReason, const DeductionInput &input,
+               const DeductionResult &result, const std::vector<FittingKey> &keys, const std::optional<KeyReadOff> &read,
+               std::ostream &out)
 {
     out << "{\"consistent\": "
         << (result.consistency == Consistency::Consistent  ? "true"
@@ -161,12 +185,13 @@ void printJson(const DeductionInput &input, const DeductionResult &result, const
     } else {
         out << "null";
     }
-    out << ", \"square\": " << jsonString(partialSquare(result)) << ", \"keywords\": [";
+    out << ", \"square\": " << jsonString(shown(alphabet, partialSquare(result))) << ", \"keywords\": [";
     for (std::size_t i = 0; i < keys.size(); ++i)
-        out << (i ? ", " : "") << jsonString(keys[i].key);
+        out << (i ? ", " : "") << jsonString(keyName(alphabet, keys[i]));
     out << "], \"square_key\": ";
     if (read) {
-        out << "{\"letters\": " << jsonString(read->letters) << ", \"square\": " << jsonString(squareToText(read->square))
+        out << "{\"letters\": " << jsonString(shown(alphabet, read->letters))
+            << ", \"square\": " << jsonString(shown(alphabet, squareToText(read->square)))
             << ", \"words\": [";
         for (std::size_t i = 0; i < read->words.size(); ++i)
             out << (i ? ", " : "") << jsonString(read->words[i]);
@@ -177,7 +202,7 @@ void printJson(const DeductionInput &input, const DeductionResult &result, const
     out << ", \"arrangements\": " << result.arrangements
         << ", \"arrangements_exact\": " << (result.arrangementsExact ? "true" : "false") << ", \"pairs\": [";
     for (std::size_t i = 0; i < input.pairs.size(); ++i) {
-        out << (i ? ", " : "") << "{\"pair\": " << jsonString(knownPairText(input.pairs[i])) << ", \"rules\": [";
+        out << (i ? ", " : "") << "{\"pair\": " << jsonString(pairText(alphabet, input.pairs[i])) << ", \"rules\": [";
         if (i < result.rules.size()) {
             const std::vector<std::string> names = ruleNames(result.rules[i], '-');
             for (std::size_t n = 0; n < names.size(); ++n)
@@ -185,7 +210,7 @@ void printJson(const DeductionInput &input, const DeductionResult &result, const
         }
         out << "]}";
     }
-    out << "]}\n";
+    out << "]" << alphabetJson(alphabet.kind(), alphabetReason) << "}\n";
 }
 
 } // namespace
@@ -202,7 +227,7 @@ std::string withThousands(std::uint64_t number)
     return grouped;
 }
 
-std::string knownPairMessage(const KnownPairError &error)
+std::string knownPairMessage(const KnownPairError &error, AlphabetKind alphabet)
 {
     const std::string pair = "--known '" + error.text + "': ";
     const std::string doubled = std::string(2, error.letter);
@@ -215,22 +240,26 @@ std::string knownPairMessage(const KnownPairError &error)
         return pair + "the cipher pair " + doubled + " holds two equal letters, which no Playfair square gives.";
     case KnownPairError::Kind::OwnCipherLetter:
         return pair + std::string(1, error.letter) + " would be its own cipher letter, which Playfair never gives.";
+    case KnownPairError::Kind::NotInAlphabet:
+        return pair + "the square's alphabet, " + alphabetDescription(alphabet) + ", has no " + std::string(1, error.letter)
+            + ".";
     }
     return pair + "not a known pair: give two plain letters, '=' and their two cipher letters, as in th=PI "
                   "(? for a letter not known).";
 }
 
-std::string contradictionText(const DeductionInput &input, const Premises &premises)
+std::string contradictionText(const DeductionInput &input, const Premises &premises, const DeductionAlphabet &alphabet)
 {
     std::string pairs;
     for (std::size_t i = 0; i < premises.pairs.size(); ++i)
-        pairs += (i ? ", " : "") + knownPairText(input.pairs[premises.pairs[i]]);
+        pairs += (i ? ", " : "") + pairText(alphabet, input.pairs[premises.pairs[i]]);
     return numbersText(premises.pairs) + " (" + pairs + ")";
 }
 
 int reportDeduction(const DeductionInput &input, const FittingKeyOptions &keyOptions, bool json, std::size_t fromPlaintext,
-                    std::ostream &out)
+                    const std::string &alphabetReason, std::ostream &out)
 {
+    const DeductionAlphabet &alphabet = *DeductionAlphabet::of(keyOptions.alphabet);
     const DeductionResult result = deduce(input);
     std::vector<FittingKey> keys;
     std::optional<KeyReadOff> read;
@@ -241,17 +270,21 @@ int reportDeduction(const DeductionInput &input, const FittingKeyOptions &keyOpt
         read = keyReadOff(input, result, spellings);
     }
     if (json) {
-        printJson(input, result, keys, read, out);
+        printJson(alphabet, alphabetReason, input, result, keys, read, out);
         return result.consistency == Consistency::Consistent ? 0 : 1;
     }
 
     std::ostringstream text;
+    text << "Alphabet: " << alphabetDescription(alphabet.kind());
+    if (!alphabetReason.empty())
+        text << ", taken because " << alphabetReason;
+    text << "\n\n";
     if (fromPlaintext > 0)
         text << "The known plaintext gives " << fromPlaintext << " different pairs.\n";
     if (input.pairs.size() > fromPlaintext) {
         text << (fromPlaintext > 0 ? "More known pairs:\n" : "Known pairs:\n");
         for (std::size_t i = fromPlaintext; i < input.pairs.size(); ++i) {
-            text << "  " << (i + 1 < 10 ? " " : "") << i + 1 << ". " << knownPairText(input.pairs[i]);
+            text << "  " << (i + 1 < 10 ? " " : "") << i + 1 << ". " << pairText(alphabet, input.pairs[i]);
             if (result.consistency == Consistency::Consistent)
                 text << "   " << rulesText(result.rules[i]);
             text << '\n';
@@ -261,7 +294,7 @@ int reportDeduction(const DeductionInput &input, const FittingKeyOptions &keyOpt
     switch (result.consistency) {
     case Consistency::Contradictory: {
         const Premises &premises = *result.contradiction;
-        text << "Contradiction: " << (premises.pairs.size() == 1 ? "pair " : "pairs ") << contradictionText(input, premises)
+        text << "Contradiction: " << (premises.pairs.size() == 1 ? "pair " : "pairs ") << contradictionText(input, premises, alphabet)
              << (premises.pairs.size() == 1 ? " cannot hold in any square" : " cannot all hold in one square")
              << (premises.pairs.size() > 1 && fromPlaintext > 0 ? " (pairs are counted from the plaintext's first)" : "")
              << ".\n";
@@ -279,7 +312,8 @@ int reportDeduction(const DeductionInput &input, const FittingKeyOptions &keyOpt
          << (result.arrangements == 1 ? " arrangement" : " arrangements")
          << " of their letters in the square, up to the cyclic shifts (letters in no pair may stand in any cell left).\n\n";
     text << "Square, as far as it follows (. where unknown; any cyclic shift of it encrypts alike):\n";
-    printSquare(text, keys.empty() ? partialSquare(result) : alignedWith(partialSquare(result), keys.front().square));
+    printSquare(text, alphabet,
+                keys.empty() ? partialSquare(result) : alignedWith(partialSquare(result), keys.front().square));
     const std::uint32_t shown = shownLetters(result);
     std::vector<std::string> facts;
     for (const Fact &fact : result.facts) {
@@ -287,7 +321,7 @@ int reportDeduction(const DeductionInput &input, const FittingKeyOptions &keyOpt
             if ((shown >> distance->first & 1) && (shown >> distance->second & 1))
                 continue;
         }
-        if (std::string sentence = factText(input, fact); !sentence.empty())
+        if (std::string sentence = factText(alphabet, input, fact); !sentence.empty())
             facts.push_back(std::move(sentence));
     }
     if (!facts.empty()) {
@@ -298,20 +332,20 @@ int reportDeduction(const DeductionInput &input, const FittingKeyOptions &keyOpt
             text << "  ... and " << facts.size() - mostFactsShown << " more.\n";
     }
     if (read)
-        text << '\n' << readOffText(*read) << '\n';
+        text << '\n' << readOffText(alphabet, *read) << '\n';
     if (fromPlaintext > 0) {
         if (keys.empty()) {
             text << "\nKey word: none found (no word or phrase of the lists, and no short key, builds such a square)\n";
         } else {
-            text << "\nKey word: " << keyText(keys.front()) << "\n\nIts square:\n";
-            printSquare(text, squareToText(keys.front().square));
+            text << "\nKey word: " << keyText(alphabet, keys.front()) << "\n\nIts square:\n";
+            printSquare(text, alphabet, squareToText(keys.front().square));
         }
     } else if (keys.empty()) {
         text << "\nKey words that fit: none (no word or phrase of the lists, and no short key found).\n";
     } else {
         text << "\nKey words that fit, best first:\n";
         for (std::size_t i = 0; i < keys.size(); ++i)
-            text << "  " << (i + 1 < 10 ? " " : "") << i + 1 << ". " << keyText(keys[i]) << '\n';
+            text << "  " << (i + 1 < 10 ? " " : "") << i + 1 << ". " << keyText(alphabet, keys[i]) << '\n';
     }
     out << text.str();
     return 0;

@@ -9,6 +9,7 @@
 
 #include "analysis/ciphertext.h"
 #include "analysis/deduction.h"
+#include "analysis/deductionalphabet.h"
 #include "analysis/fittingkeys.h"
 #include "analysis/solver.h"
 #include "analysis/transliteration.h"
@@ -251,14 +252,7 @@ int main(int argc, char *argv[])
         options.wordLists.push_back(std::get<KeyWordList>(std::move(read)));
     }
 
-    std::vector<KnownPair> knownPairs;
-    for (const QString &value : parser.values(known)) {
-        auto parsed = parseKnownPair(value.toStdString());
-        if (const auto *error = std::get_if<KnownPairError>(&parsed))
-            return fail(playfair::breakcommand::knownPairMessage(*error));
-        knownPairs.push_back(std::get<KnownPair>(parsed));
-    }
-
+    const QStringList knownTexts = parser.values(known);
     const QStringList files = parser.positionalArguments();
     if (files.size() > 1)
         return fail("give at most one FILE, not " + std::to_string(files.size()) + ".");
@@ -266,7 +260,7 @@ int main(int argc, char *argv[])
     // an input with no letters at all.
     std::string text;
     const std::string path = files.isEmpty() ? std::string("-") : files.first().toLocal8Bit().toStdString();
-    const bool pairsAlone = !knownPairs.empty() && files.isEmpty();
+    const bool pairsAlone = !knownTexts.isEmpty() && files.isEmpty();
     if (!(pairsAlone && isatty(fileno(stdin)))) {
         if (const std::optional<std::string> error = readInput(program, path, patience, text))
             return fail(*error);
@@ -279,16 +273,67 @@ int main(int argc, char *argv[])
     keyOptions.threads = options.threads > 0 ? options.threads : int(std::max(1u, std::thread::hardware_concurrency()));
     keyOptions.letterSearch = std::min<std::chrono::milliseconds>(options.timeLimit, std::chrono::seconds(2));
     keyOptions.seed = options.seed;
+
+    // The square's alphabet: as asked, or by the text's letters (known pairs
+    // alone are read on the classic square).
+    AlphabetChoice choice;
+    if (alphabetAsked) {
+        choice.alphabet = *alphabetAsked;
+    } else if (!noCiphertext) {
+        choice = chooseAlphabet(text);
+    }
+
+    // Known pairs and a known plaintext are read on a square of 25 letters,
+    // 5 x 5, where the deduction runs.
+    const bool deduces = !knownTexts.isEmpty() || parser.isSet(plaintext);
+    const DeductionAlphabet *deductionAlphabet = DeductionAlphabet::of(choice.alphabet);
+    if (deduces && !deductionAlphabet)
+        return fail("--known and --plaintext work on the squares of 25 letters, latin-ij and latin-q: the deduction "
+                    "places 25 letters in 5 rows and 5 columns, and this square is "
+                    + breakcommand::alphabetDescription(choice.alphabet) + ".");
+    std::vector<KnownPair> knownPairs;
+    for (const QString &value : knownTexts) {
+        auto parsed = parseKnownPair(value.toStdString(), *deductionAlphabet);
+        if (const auto *error = std::get_if<KnownPairError>(&parsed))
+            return fail(playfair::breakcommand::knownPairMessage(*error, choice.alphabet));
+        knownPairs.push_back(std::get<KnownPair>(parsed));
+    }
+    keyOptions.alphabet = choice.alphabet;
+
     if (noCiphertext) {
-        if (alphabetAsked && *alphabetAsked != AlphabetKind::LatinIJ)
-            return fail("--known works on the classic square (latin-ij) only: the deduction is built for 5 x 5 squares "
-                        "of A to Z without J.");
         if (parser.isSet(plaintext))
             return fail("--plaintext needs the ciphertext, from FILE or standard input.");
         DeductionInput input;
         input.pairs = knownPairs;
-        return playfair::breakcommand::reportDeduction(input, keyOptions, parser.isSet(json), 0, std::cout);
+        return playfair::breakcommand::reportDeduction(input, keyOptions, parser.isSet(json), 0, choice.reason, std::cout);
     }
+
+    // What a known plaintext and its ciphertext (letter numbers) fix of the
+    // square, with the known pairs.
+    const auto reportPlaintext = [&](const std::vector<Letter> &ciphertext) -> int {
+        std::string plainText;
+        if (const std::optional<std::string> error = readInput(program, parser.value(plaintext).toLocal8Bit().toStdString(),
+                                                               patience, plainText))
+            return fail("--plaintext: " + *error);
+        // Left to the search, a plaintext in Cyrillic is Bulgarian.
+        const bool bulgarian = options.language ? *options.language == Language::Bulgarian : hasCyrillicLetter(plainText);
+        const std::vector<Letter> plain = choice.alphabet == AlphabetKind::LatinIJ
+            ? preparedPlaintext(plainText, bulgarian)
+            : preparedPlaintext(plainText, *deductionAlphabet);
+        if (plain.size() != ciphertext.size()) {
+            return fail("--plaintext: the plaintext has " + std::to_string(plain.size())
+                        + " letters as a Playfair message (an X between doubled letters, one to even the end) and "
+                          "the ciphertext " + std::to_string(ciphertext.size()) + ": give the plaintext of the whole ciphertext.");
+        }
+        DeductionInput input;
+        input.pairs = pairsOfPlaintext(plain, ciphertext);
+        const std::size_t fromPlaintext = input.pairs.size();
+        input.pairs.insert(input.pairs.end(), knownPairs.begin(), knownPairs.end());
+        input.ciphertext = ciphertext;
+        keyOptions.most = 1;
+        return playfair::breakcommand::reportDeduction(input, keyOptions, parser.isSet(json), fromPlaintext, choice.reason,
+                                                       std::cout);
+    };
 
     // Breaks the text on a square of another alphabet and prints the result.
     const auto breakShaped = [&](AlphabetKind kind, const std::string &reason) -> int {
@@ -321,18 +366,22 @@ int main(int argc, char *argv[])
                                           interrupted.load(), std::cout);
     };
 
-    // The square's alphabet: as asked, or by the text's letters.
-    AlphabetChoice choice;
-    if (alphabetAsked) {
-        choice.alphabet = *alphabetAsked;
-    } else if (!noCiphertext) {
-        choice = chooseAlphabet(text);
-    }
     if (choice.alphabet != AlphabetKind::LatinIJ) {
-        if (!knownPairs.empty() || parser.isSet(plaintext) || parser.isSet(crib))
-            return fail("--known, --plaintext and --crib work on the classic square (latin-ij) only: the deduction "
-                        "and the crib are built for 5 x 5 squares of A to Z without J, and this text is " +
-                        std::string(alphabetCode(choice.alphabet)) + ".");
+        if (parser.isSet(plaintext)) {
+            std::vector<std::uint8_t> letters;
+            std::string setAside;
+            std::size_t paddingAllowed = 0;
+            if (const auto error = breakcommand::readShapedCiphertext(text, choice.alphabet, letters, setAside, paddingAllowed))
+                return fail(*error);
+            return reportPlaintext(std::vector<Letter>(letters.begin(), letters.end()));
+        }
+        if (!knownPairs.empty())
+            return fail("--known with a ciphertext binds the search on the classic square (latin-ij) only; on the "
+                        + std::string(alphabetCode(choice.alphabet)) + " square give the known pairs without a ciphertext, "
+                        "or the ciphertext's plaintext with --plaintext.");
+        if (parser.isSet(crib))
+            return fail("--crib works on the classic square (latin-ij) only: the crib is built for 5 x 5 squares of A "
+                        "to Z without J, and this text is " + std::string(alphabetCode(choice.alphabet)) + ".");
         const bool cyrillicSquare = choice.alphabet == AlphabetKind::Cyrillic;
         if (options.language && (*options.language == Language::Bulgarian) != cyrillicSquare)
             return fail(cyrillicSquare ? "--language must be bg or auto on a Cyrillic square."
@@ -351,27 +400,8 @@ int main(int argc, char *argv[])
     const std::vector<Letter> &ciphertext = message.letters;
     options.paddingAllowed = message.paddingAllowed;
 
-    if (parser.isSet(plaintext)) {
-        std::string plainText;
-        if (const std::optional<std::string> error = readInput(program, parser.value(plaintext).toLocal8Bit().toStdString(),
-                                                               patience, plainText))
-            return fail("--plaintext: " + *error);
-        // Left to the search, a plaintext in Cyrillic is Bulgarian.
-        const bool bulgarian = options.language ? *options.language == Language::Bulgarian : hasCyrillicLetter(plainText);
-        const std::vector<Letter> plain = preparedPlaintext(plainText, bulgarian);
-        if (plain.size() != ciphertext.size()) {
-            return fail("--plaintext: the plaintext has " + std::to_string(plain.size())
-                        + " letters as a Playfair message (an X between doubled letters, one to even the end) and "
-                          "the ciphertext " + std::to_string(ciphertext.size()) + ": give the plaintext of the whole ciphertext.");
-        }
-        DeductionInput input;
-        input.pairs = pairsOfPlaintext(plain, ciphertext);
-        const std::size_t fromPlaintext = input.pairs.size();
-        input.pairs.insert(input.pairs.end(), knownPairs.begin(), knownPairs.end());
-        input.ciphertext = ciphertext;
-        keyOptions.most = 1;
-        return playfair::breakcommand::reportDeduction(input, keyOptions, parser.isSet(json), fromPlaintext, std::cout);
-    }
+    if (parser.isSet(plaintext))
+        return reportPlaintext(ciphertext);
 
     // Known pairs bind the search; first they must hold together.
     if (!knownPairs.empty()) {

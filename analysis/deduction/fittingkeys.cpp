@@ -175,10 +175,11 @@ struct Task
 class Matching
 {
 public:
-    Matching(const DeductionInput &known, Language language)
+    Matching(const DeductionInput &known, const FittingKeyOptions &options)
         : m_check(known.pairs, known.placed)
         , m_keyLetters(known.keyLetters)
-        , m_language(language)
+        , m_language(options.language)
+        , m_alphabet(*DeductionAlphabet::of(options.alphabet))
     {
     }
 
@@ -192,6 +193,15 @@ public:
 private:
     bool keyFits(const KeySquareBuilder &builder) const { return m_keyLetters <= 0 || builder.placed <= m_keyLetters; }
 
+    // Places a list's entry, read in the square's alphabet.
+    void place(KeySquareBuilder &builder, std::string_view entry) const
+    {
+        if (m_alphabet.kind() == AlphabetKind::LatinIJ)
+            builder.place(entry);
+        else
+            builder.place(m_alphabet.numbered(entry));
+    }
+
     void entries(const Task &task, std::vector<Found> &found, const std::stop_token &stop) const
     {
         for (std::size_t i = task.begin; i < task.end; ++i) {
@@ -199,7 +209,7 @@ private:
                 return;
             const std::string_view entry = task.list->at(i);
             KeySquareBuilder builder = KeySquareBuilder::start();
-            builder.place(entry);
+            place(builder, entry);
             if (!keyFits(builder))
                 continue;
             const Square square = builder.finish();
@@ -226,7 +236,7 @@ private:
             if (stop.stop_requested())
                 return;
             KeySquareBuilder start = KeySquareBuilder::start();
-            start.place(words.at(first));
+            place(start, words.at(first));
             // The first word's letters keep their cells: equations of only
             // those letters hold or fail for every second word.
             std::array<int, letterCount> cellOf;
@@ -248,7 +258,7 @@ private:
                 if (firstOdds + (*task.shares)[second] <= task.floor)
                     break;
                 KeySquareBuilder builder = start;
-                builder.place(words.at(second));
+                place(builder, words.at(second));
                 if (builder.placed == start.placed || !keyFits(builder))
                     continue;
                 const Square square = builder.finish();
@@ -268,6 +278,7 @@ private:
     PairCheck m_check;
     int m_keyLetters = 0;
     Language m_language;
+    const DeductionAlphabet &m_alphabet;
 };
 
 void addEntries(std::vector<Task> &tasks, const KeyWordList &list, int tier, const std::vector<double> *shares,
@@ -306,7 +317,11 @@ std::vector<Found> searchLetters(const DeductionInput &known, const FittingKeyOp
                                  const std::stop_token &stop)
 {
     std::vector<Found> found;
-    KeyWordSearch search(known.ciphertext, options.language,
+    // The language's statistics are the classic square's: on another the
+    // keys are found by the known pairs alone.
+    const std::vector<Letter> scored =
+        options.alphabet == AlphabetKind::LatinIJ ? known.ciphertext : std::vector<Letter>();
+    KeyWordSearch search(scored, options.language,
                          KeyPriors::forKind(SquareKind::KeyWord, KeyWordSearch::phraseCount()), nullptr);
     search.setPairCheck(&check);
     std::atomic<bool> halt{false};
@@ -323,7 +338,7 @@ std::vector<Found> searchLetters(const DeductionInput &known, const FittingKeyOp
             const std::string key = shortestKeyFor(squareToText(candidate.square)).value_or(std::string());
             if (known.keyLetters > 0 && int(key.size()) > known.keyLetters)
                 continue;
-            const double odds = known.ciphertext.empty() ? -double(key.size()) : candidate.score;
+            const double odds = scored.empty() ? -double(key.size()) : candidate.score;
             found.push_back({{false, lettersTier, odds, key.size()}, {key, FittingKey::Source::Letters, candidate.square}});
         }
     }
@@ -388,11 +403,12 @@ std::vector<SpellingList> spellingLists(const FittingKeyOptions &options, bool s
 // `used` set for each letter l among them), leaves the key: the cell after
 // its new letters, or nothing when one of them is not the square's next
 // letter or it brings none.
-std::optional<int> spelledTo(const Square &square, int cell, std::uint32_t used, std::string_view word)
+std::optional<int> spelledTo(const Square &square, int cell, std::uint32_t used, std::string_view word,
+                             const DeductionAlphabet &alphabet)
 {
     const int start = cell;
     for (char c : word) {
-        const int letter = letterNumber(c);
+        const int letter = alphabet.number(c);
         if (letter < 0 || (used >> letter & 1))
             continue;
         if (cell >= 25 || square[std::size_t(cell)] != letter)
@@ -415,7 +431,7 @@ struct SpeltWord
 
 // The words of the lists that go on from the key's first `cell` letters.
 std::vector<SpeltWord> wordsFrom(const Square &square, int cell, const std::vector<SpellingList> &lists,
-                                 const std::stop_token &stop)
+                                 const DeductionAlphabet &alphabet, const std::stop_token &stop)
 {
     std::uint32_t used = 0;
     for (int c = 0; c < cell; ++c)
@@ -426,7 +442,7 @@ std::vector<SpeltWord> wordsFrom(const Square &square, int cell, const std::vect
             if ((i & 4095) == 0 && stop.stop_requested())
                 return {};
             const std::string_view word = source.list->at(i);
-            const std::optional<int> to = spelledTo(square, cell, used, word);
+            const std::optional<int> to = spelledTo(square, cell, used, word, alphabet);
             if (!to)
                 continue;
             auto at = found.find(word);
@@ -474,7 +490,7 @@ std::vector<Spelling> spellingsWith(const Square &square, int keyLetters, const 
     const auto wordsAt = [&](int cell) -> const std::vector<SpeltWord> & {
         auto at = from.find(cell);
         if (at == from.end())
-            at = from.emplace(cell, wordsFrom(square, cell, lists, stop)).first;
+            at = from.emplace(cell, wordsFrom(square, cell, lists, *DeductionAlphabet::of(options.alphabet), stop)).first;
         return at->second;
     };
     std::vector<Spelling> spellings;
@@ -638,7 +654,7 @@ std::optional<KeyReadOff> keyReadOff(const DeductionInput &known, const Deductio
 
 std::vector<FittingKey> fittingKeys(const DeductionInput &known, const FittingKeyOptions &options, std::stop_token stop)
 {
-    const Matching matching(known, options.language);
+    const Matching matching(known, options);
     const int threads = std::max(1, options.threads);
     // Where the deduction's square leaves few key squares, every key that
     // fits builds one of them: each is spelt by the lists' words where they

@@ -1,5 +1,6 @@
 #include "analysis/knownpair.h"
 
+#include "analysis/shaped/solveralphabet.h"
 #include "analysis/statistics/corpus.h"
 
 #include "engine/textbook.h"
@@ -14,7 +15,7 @@ bool KnownPair::complete() const
         && cipher[1] != unknownLetter;
 }
 
-std::variant<KnownPair, KnownPairError> parseKnownPair(std::string_view text)
+std::variant<KnownPair, KnownPairError> parseKnownPair(std::string_view text, const DeductionAlphabet &alphabet)
 {
     KnownPairError error{KnownPairError::Kind::NotAPair, std::string(text)};
     std::vector<int> letters;
@@ -30,9 +31,14 @@ std::variant<KnownPair, KnownPairError> parseKnownPair(std::string_view text)
             beforeEquals = letters.size();
             continue;
         }
-        const int number = c == '?' ? unknownLetter : letterNumber(c);
-        if (number < 0 && c != '?')
+        const int number = c == '?' ? unknownLetter : alphabet.number(c);
+        if (number < 0 && c != '?') {
+            if (letterNumber(c) >= 0) {
+                error.kind = KnownPairError::Kind::NotInAlphabet;
+                error.letter = char(c & ~0x20);
+            }
             return error;
+        }
         letters.push_back(number);
     }
     if (!equalsSeen || beforeEquals != 2 || letters.size() != 4)
@@ -43,18 +49,18 @@ std::variant<KnownPair, KnownPairError> parseKnownPair(std::string_view text)
     const auto known = [](int letter) { return letter != unknownLetter; };
     if (known(pair.plain[0]) && pair.plain[0] == pair.plain[1]) {
         error.kind = KnownPairError::Kind::DoubledPlain;
-        error.letter = letterName(pair.plain[0]);
+        error.letter = alphabet.letter(pair.plain[0]);
         return error;
     }
     if (known(pair.cipher[0]) && pair.cipher[0] == pair.cipher[1]) {
         error.kind = KnownPairError::Kind::DoubledCipher;
-        error.letter = letterName(pair.cipher[0]);
+        error.letter = alphabet.letter(pair.cipher[0]);
         return error;
     }
     for (std::size_t i = 0; i < 2; ++i) {
         if (known(pair.plain[i]) && pair.plain[i] == pair.cipher[i]) {
             error.kind = KnownPairError::Kind::OwnCipherLetter;
-            error.letter = letterName(pair.plain[i]);
+            error.letter = alphabet.letter(pair.plain[i]);
             return error;
         }
     }
@@ -92,6 +98,12 @@ std::vector<Letter> preparedPlaintext(std::string_view text, bool bulgarian)
     for (char c : preparedMessage(cleanedCorpusText(text, bulgarian)))
         letters.push_back(Letter(letterNumber(c)));
     return letters;
+}
+
+std::vector<Letter> preparedPlaintext(std::string_view text, const DeductionAlphabet &alphabet)
+{
+    const std::vector<std::uint8_t> prepared = preparedLetters(SolverLetters::of(alphabet.kind()), text);
+    return std::vector<Letter>(prepared.begin(), prepared.end());
 }
 
 } // namespace playfair::analysis
