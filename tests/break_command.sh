@@ -290,9 +290,44 @@ input= run --alphabet greek "$data/ciphertext_rodina_42.txt"
 check "an unknown alphabet: status 2" 2 "$status"
 check "an unknown alphabet: the message" \
     "playfair-break: --alphabet must be auto, latin-ij, latin-q, latin-digits or cyrillic, not 'greek'." "$(cat "$scratch/err")"
-input= run --known th=PI "$data/ciphertext_cyrillic_rodina.txt"
-check "known pairs on a Cyrillic square: status 2" 2 "$status"
-check "known pairs on a Cyrillic square: said so" 1 "$(grep -c 'classic square (latin-ij) only' "$scratch/err")"
+
+# Known pairs and a known plaintext on the square without Q: its letters keep
+# their names (J its own, no Q), and the key word JUNGLE is read in it.
+printf 'Jack and Jill went up the hill to fetch a pail of water; Jack fell down and broke his crown\n' >"$scratch/jack.txt"
+printf 'UEKSB UELMN UZBJP LROFA IKNZD ZVODO AKHWB HJTHV DPBOU EKSOF NZDMP VUBLB IXSFA FKRBS PVBN\n' >"$scratch/jungle.txt"
+input= run --alphabet latin-q --known ja=UE --known ck=KS --known an=BU --known dj=EL --known il=MN
+check "latin-q known pairs: status" 0 "$status"
+check "latin-q known pairs: the alphabet named" "Alphabet: latin-q (5 x 5: A to Z without Q)" "$(head -1 "$scratch/out")"
+check "latin-q known pairs: J shown as J" "   4. DJ=EL   rectangle" "$(grep '^   4\.' "$scratch/out")"
+check "latin-q known pairs: the key word" "   1. JUNGLE" "$(grep -A1 '^Key words that fit' "$scratch/out" | tail -1)"
+input= run --json --alphabet latin-q --known ja=UE --known ck=KS --known an=BU --known dj=EL --known il=MN
+check "latin-q known pairs, as JSON: the key word first" JUNGLE "$(list keywords | head -1)"
+check "latin-q known pairs, as JSON: the alphabet" "latin-q 5 5" "$(field alphabet) $(field rows) $(field columns)"
+input= run --plaintext "$scratch/jack.txt" "$scratch/jungle.txt"
+check "latin-q plaintext, by its J: the alphabet and why" \
+    "Alphabet: latin-q (5 x 5: A to Z without Q), taken because the text has a J and no Q" "$(head -1 "$scratch/out")"
+check "latin-q plaintext: the key word" "Key word: JUNGLE" "$(grep '^Key word:' "$scratch/out")"
+check "latin-q plaintext: the square as far as it follows" "    J U N . L|    V W X . Z" \
+    "$(sed -n '/^Square, as far/{n;p;n;n;n;n;p;}' "$scratch/out" | paste -sd'|')"
+check "latin-q plaintext: no Q anywhere but in the alphabet's name" 0 "$(grep -v 'without Q' "$scratch/out" | grep -c Q)"
+input= run --json --alphabet latin-q --plaintext "$scratch/jack.txt" "$scratch/jungle.txt"
+check "latin-q plaintext, as JSON" "JUNGLE latin-q JUN.LEABCDFHIKMOPRSTVWX.Z" \
+    "$(list keywords) $(field alphabet) $(field square)"
+input= run --alphabet latin-q --known jo=PI --known ab=CD --known oj=PI
+check "latin-q contradicting pairs: status 1" 1 "$status"
+check "latin-q contradicting pairs: named with their J" \
+    "Contradiction: pairs 1 and 3 (JO=PI, OJ=PI) cannot all hold in one square." "$(grep '^Contradiction' "$scratch/out")"
+bad "latin-q: a known pair with a Q" "" \
+    "--known 'qu=PI': the square's alphabet, latin-q (5 x 5: A to Z without Q), has no Q." --alphabet latin-q --known qu=PI
+bad "latin-q: known pairs binding the search" "" \
+    "--known with a ciphertext binds the search on the classic square (latin-ij) only; on the latin-q square give the known pairs without a ciphertext, or the ciphertext's plaintext with --plaintext." \
+    --known ja=UE "$scratch/jungle.txt"
+bad "known pairs on a 6 x 6 square" "" \
+    "--known and --plaintext work on the squares of 25 letters, latin-ij and latin-q: the deduction places 25 letters in 5 rows and 5 columns, and this square is latin-digits (6 x 6: A to Z and 0 to 9)." \
+    --alphabet latin-digits --known th=PI
+bad "a known plaintext on a Cyrillic square" "" \
+    "--known and --plaintext work on the squares of 25 letters, latin-ij and latin-q: the deduction places 25 letters in 5 rows and 5 columns, and this square is cyrillic (5 x 6: the 30 Bulgarian letters А to Я)." \
+    --plaintext "$scratch/jack.txt" "$data/ciphertext_cyrillic_rodina.txt"
 
 # A pipe whose writer never closes it is given up at the time limit.
 exec {open}< <(exec sleep 60 2>/dev/null)

@@ -8,6 +8,7 @@
 #include "analysis/fittingkeys.h"
 #include "analysis/keywords/keysquares.h"
 #include "analysis/search/pairtables.h"
+#include "engine/keyedsquare.h"
 #include "heldouttext.h"
 #include "knownpairhelpers.h"
 
@@ -35,6 +36,18 @@ std::vector<KnownPair> pairsFrom(const std::string &key, int count, std::size_t 
             pairs.push_back(pair);
     }
     return pairs;
+}
+
+// The square a key word makes in the alphabet without Q, by the engine's one
+// construction, as the deduction's letter numbers.
+Square squareWithoutQ(const std::u32string &key)
+{
+    const Alphabet &alphabet = Alphabet::of(Alphabet::Id::LatinQ);
+    const std::u32string letters = keyedSquare(alphabet, alphabet.cleaned(key).letters);
+    Square square{};
+    for (std::size_t cell = 0; cell < square.size(); ++cell)
+        square[cell] = Letter(alphabet.indexOf(letters[cell]));
+    return square;
 }
 
 FittingKeyOptions withoutSystemLists()
@@ -153,6 +166,50 @@ private Q_SLOTS:
         // Every spelling builds the square.
         for (const std::string &spelling : words)
             QCOMPARE(squareToText(keySquareOf(spelling)), read->square);
+    }
+
+    // On the square without Q a J is a letter of its own and a key word's Q
+    // is dropped: the pairs of a passage prepared in that alphabet and
+    // encrypted on the engine's square of the key give the key, whose square
+    // is the engine's.
+    void findsTheKeyOnTheSquareWithoutQ_data()
+    {
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<int>("pairs");
+
+        QTest::newRow("a J of its own") << "JUNGLE" << 5;
+        QTest::newRow("a Q dropped from the key") << "QUESTION" << 5;
+        QTest::newRow("a phrase with a J, from a plaintext's pairs") << "JOLLY WAGTAIL" << 25;
+    }
+
+    void findsTheKeyOnTheSquareWithoutQ()
+    {
+        QFETCH(QString, key);
+        QFETCH(int, pairs);
+        const DeductionAlphabet &withoutQ = *DeductionAlphabet::of(AlphabetKind::LatinQ);
+        const Square square = squareWithoutQ(key.toStdU32String());
+        const std::vector<Letter> text = preparedPlaintext(testing::heldOutText("en").substr(30000, 300), withoutQ);
+        DeductionInput known;
+        for (std::size_t i = 0; int(known.pairs.size()) < pairs; i += 2) {
+            const KnownPair pair = testing::pairOn(square, text[i], text[i + 1]);
+            if (std::find(known.pairs.begin(), known.pairs.end(), pair) == known.pairs.end())
+                known.pairs.push_back(pair);
+        }
+        FittingKeyOptions options = withoutSystemLists();
+        options.alphabet = AlphabetKind::LatinQ;
+        const std::vector<FittingKey> keys = fittingKeys(known, options);
+        QVERIFY(!keys.empty());
+        QCOMPARE(QString::fromStdString(keys.front().key), key);
+        for (const FittingKey &fitting : keys) {
+            QVERIFY(PairCheck(known.pairs, known.placed).fits(fitting.square));
+            QCOMPARE(withoutQ.spelt(squareToText(fitting.square)),
+                     withoutQ.spelt(squareToText(squareWithoutQ(QString::fromStdString(fitting.key).toStdU32String()))));
+        }
+        // The classic square reads the same pairs' J as I: the key is not among its keys.
+        options.alphabet = AlphabetKind::LatinIJ;
+        options.letterSearch = 0ms;
+        for (const FittingKey &fitting : fittingKeys(known, options))
+            QVERIFY(fitting.key != key.toStdString());
     }
 
     void findsNothingForPairsThatContradict()

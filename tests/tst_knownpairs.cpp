@@ -26,23 +26,30 @@ private Q_SLOTS:
         QTest::addColumn<QString>("pair");  // as written back, or empty when refused
         QTest::addColumn<int>("error");     // KnownPairError::Kind when refused
         QTest::addColumn<QString>("letter"); // the letter the error names
+        QTest::addColumn<QString>("alphabet");
 
         const int none = -1;
-        QTest::newRow("plain first, either case") << "th=PI" << "TH=PI" << none << "";
-        QTest::newRow("spaces around the letters") << " t h = P I " << "TH=PI" << none << "";
-        QTest::newRow("J counts as I") << "jo=KE" << "IO=KE" << none << "";
-        QTest::newRow("letters not known") << "t?=?P" << "T?=?P" << none << "";
-        QTest::newRow("a shared letter is no fault") << "pq=QY" << "PQ=QY" << none << "";
-        QTest::newRow("the reversed pair is no fault of its own") << "ab=BA" << "AB=BA" << none << "";
-        QTest::newRow("three letters before =") << "the=PI" << "" << int(KnownPairError::Kind::NotAPair) << "";
-        QTest::newRow("no =") << "thPI" << "" << int(KnownPairError::Kind::NotAPair) << "";
-        QTest::newRow("two =") << "th=PI=" << "" << int(KnownPairError::Kind::NotAPair) << "";
-        QTest::newRow("a digit") << "t1=PI" << "" << int(KnownPairError::Kind::NotAPair) << "";
-        QTest::newRow("a doubled plain letter") << "ee=PI" << "" << int(KnownPairError::Kind::DoubledPlain) << "E";
-        QTest::newRow("J and I are one letter") << "ij=PI" << "" << int(KnownPairError::Kind::DoubledPlain) << "I";
-        QTest::newRow("a doubled cipher letter") << "th=XX" << "" << int(KnownPairError::Kind::DoubledCipher) << "X";
+        QTest::newRow("plain first, either case") << "th=PI" << "TH=PI" << none << "" << "latin-ij";
+        QTest::newRow("spaces around the letters") << " t h = P I " << "TH=PI" << none << "" << "latin-ij";
+        QTest::newRow("J counts as I") << "jo=KE" << "IO=KE" << none << "" << "latin-ij";
+        QTest::newRow("letters not known") << "t?=?P" << "T?=?P" << none << "" << "latin-ij";
+        QTest::newRow("a shared letter is no fault") << "pq=QY" << "PQ=QY" << none << "" << "latin-ij";
+        QTest::newRow("the reversed pair is no fault of its own") << "ab=BA" << "AB=BA" << none << "" << "latin-ij";
+        QTest::newRow("three letters before =") << "the=PI" << "" << int(KnownPairError::Kind::NotAPair) << "" << "latin-ij";
+        QTest::newRow("no =") << "thPI" << "" << int(KnownPairError::Kind::NotAPair) << "" << "latin-ij";
+        QTest::newRow("two =") << "th=PI=" << "" << int(KnownPairError::Kind::NotAPair) << "" << "latin-ij";
+        QTest::newRow("a digit") << "t1=PI" << "" << int(KnownPairError::Kind::NotAPair) << "" << "latin-ij";
+        QTest::newRow("a doubled plain letter") << "ee=PI" << "" << int(KnownPairError::Kind::DoubledPlain) << "E" << "latin-ij";
+        QTest::newRow("J and I are one letter") << "ij=PI" << "" << int(KnownPairError::Kind::DoubledPlain) << "I" << "latin-ij";
+        QTest::newRow("a doubled cipher letter") << "th=XX" << "" << int(KnownPairError::Kind::DoubledCipher) << "X" << "latin-ij";
         QTest::newRow("a letter its own cipher letter") << "th=PH" << "" << int(KnownPairError::Kind::OwnCipherLetter)
-                                                         << "H";
+                                                         << "H" << "latin-ij";
+        QTest::newRow("latin-q: J its own letter") << "ij=PK" << "IJ=PK" << none << "" << "latin-q";
+        QTest::newRow("latin-q: the letters after J keep their names") << "jo=KP" << "JO=KP" << none << "" << "latin-q";
+        QTest::newRow("latin-q: a Q refused") << "qu=PI" << "" << int(KnownPairError::Kind::NotInAlphabet) << "Q"
+                                              << "latin-q";
+        QTest::newRow("latin-q: a doubled J") << "jj=PI" << "" << int(KnownPairError::Kind::DoubledPlain) << "J"
+                                              << "latin-q";
     }
 
     void readsAKnownPair()
@@ -51,10 +58,12 @@ private Q_SLOTS:
         QFETCH(QString, pair);
         QFETCH(int, error);
         QFETCH(QString, letter);
-        const auto read = parseKnownPair(text.toStdString());
+        QFETCH(QString, alphabet);
+        const DeductionAlphabet &letters = *DeductionAlphabet::of(*alphabetFromCode(alphabet.toStdString()));
+        const auto read = parseKnownPair(text.toStdString(), letters);
         if (error < 0) {
             QVERIFY(std::holds_alternative<KnownPair>(read));
-            QCOMPARE(QString::fromStdString(knownPairText(std::get<KnownPair>(read))), pair);
+            QCOMPARE(QString::fromStdString(letters.spelt(knownPairText(std::get<KnownPair>(read)))), pair);
             return;
         }
         QVERIFY(std::holds_alternative<KnownPairError>(read));
@@ -70,11 +79,15 @@ private Q_SLOTS:
         QTest::addColumn<QString>("text");
         QTest::addColumn<bool>("bulgarian");
         QTest::addColumn<QString>("prepared");
+        QTest::addColumn<QString>("alphabet");
 
-        QTest::newRow("a doubled pair split, the end evened") << "Meet me, Jill!" << false << "MEETMEIXILLX";
-        QTest::newRow("already prepared stays as it is") << "MEETMEIXILLX" << false << "MEETMEIXILLX";
-        QTest::newRow("Cyrillic transliterated") << "Щастие" << true << "SHTASTIE";
-        QTest::newRow("Cyrillic left out in English") << "Родина" << false << "";
+        QTest::newRow("a doubled pair split, the end evened") << "Meet me, Jill!" << false << "MEETMEIXILLX" << "latin-ij";
+        QTest::newRow("already prepared stays as it is") << "MEETMEIXILLX" << false << "MEETMEIXILLX" << "latin-ij";
+        QTest::newRow("Cyrillic transliterated") << "Щастие" << true << "SHTASTIE" << "latin-ij";
+        QTest::newRow("Cyrillic left out in English") << "Родина" << false << "" << "latin-ij";
+        QTest::newRow("latin-q: J kept") << "Meet me, Jill!" << false << "MEETMEJILXLX" << "latin-q";
+        QTest::newRow("latin-q: Q dropped, Z after a doubled X") << "Quick taxxi" << false << "UICKTAXZXI" << "latin-q";
+        QTest::newRow("latin-q: Cyrillic left out") << "Родина" << true << "" << "latin-q";
     }
 
     void preparesAKnownPlaintext()
@@ -82,10 +95,12 @@ private Q_SLOTS:
         QFETCH(QString, text);
         QFETCH(bool, bulgarian);
         QFETCH(QString, prepared);
-        const QByteArray utf8 = text.toUtf8();
-        QCOMPARE(QString::fromStdString(lettersToText(preparedPlaintext(utf8.toStdString(), bulgarian).data(),
-                                                      preparedPlaintext(utf8.toStdString(), bulgarian).size())),
-                 prepared);
+        QFETCH(QString, alphabet);
+        const std::string utf8 = text.toUtf8().toStdString();
+        const DeductionAlphabet &letters = *DeductionAlphabet::of(*alphabetFromCode(alphabet.toStdString()));
+        const std::vector<Letter> plain = letters.kind() == AlphabetKind::LatinIJ ? preparedPlaintext(utf8, bulgarian)
+                                                                                  : preparedPlaintext(utf8, letters);
+        QCOMPARE(QString::fromStdString(letters.spelt(lettersToText(plain.data(), plain.size()))), prepared);
     }
 
     // Pairs of a key word's square, some changed in one letter, some with
