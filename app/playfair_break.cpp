@@ -160,11 +160,13 @@ int main(int argc, char *argv[])
     const QCommandLineOption known(QStringLiteral("known"),
                                    QStringLiteral("A known pair, plain = cipher, such as th=PI (? for a letter not "
                                                   "known; may be given more than once). Without a ciphertext, print "
-                                                  "what follows from the pairs and the key words that fit."),
+                                                  "what follows from the pairs and the key words that fit. On the "
+                                                  "squares of 25 letters, latin-ij and latin-q."),
                                    QStringLiteral("PAIR"));
     const QCommandLineOption plaintext(QStringLiteral("plaintext"),
                                        QStringLiteral("The ciphertext's plaintext, from FILE: print the square as far "
-                                                      "as the two texts fix it, and its key word."),
+                                                      "as the two texts fix it, and its key word. On the squares of 25 "
+                                                      "letters, latin-ij and latin-q."),
                                        QStringLiteral("FILE"));
     const QCommandLineOption json(QStringLiteral("json"), QStringLiteral("Print the result as one JSON object."));
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
