@@ -5,12 +5,12 @@
 #include "analysis/ciphertext.h"
 #include "analysis/keywords/keynames.h"
 #include "analysis/search/pairtables.h"
+#include "analysis/search/searchthreads.h"
 #include "analysis/search/searchwork.h"
 #include "analysis/statistics/wordstatistics.h"
 
 #include <algorithm>
 #include <cmath>
-#include <condition_variable>
 #include <mutex>
 #include <thread>
 #include <variant>
@@ -112,10 +112,6 @@ SolverResult solve(const std::vector<Letter> &ciphertext, const SolverOptions &o
                           searched.size() == ciphertext.size() ? options.paddingAllowed : 0);
     const int threads = options.threads > 0 ? options.threads : int(std::max(1u, std::thread::hardware_concurrency()));
     SearchWork work(searched, options, theCrib, chooser, threads);
-    std::vector<std::jthread> workers;
-    workers.reserve(std::size_t(threads));
-    for (int t = 0; t < threads; ++t)
-        workers.emplace_back([&work, &options, t] { work.run(threadSeed(options.seed, t)); });
 
     Shared &shared = work.shared();
     const std::size_t letters = searched.size();
@@ -182,10 +178,6 @@ SolverResult solve(const std::vector<Letter> &ciphertext, const SolverOptions &o
             return Confidence::Settled;
         return Confidence::None;
     };
-    // A limit beyond what the clock can count is none.
-    const Clock::time_point deadline = options.timeLimit >= std::chrono::duration_cast<std::chrono::milliseconds>(Clock::time_point::max() - start)
-        ? Clock::time_point::max()
-        : start + std::chrono::duration_cast<Clock::duration>(options.timeLimit);
     SolverResult result;
 
     // What a report says, with the mutex held; naming the key word of a
@@ -240,41 +232,13 @@ SolverResult solve(const std::vector<Letter> &ciphertext, const SolverOptions &o
             out.words = WordStatistics::of(out.language).divide(plain.data(), plain.size()).text();
     };
 
-    Clock::time_point lastProgress = start;
-    std::unique_lock lock(shared.mutex);
-    for (;;) {
-        const Clock::time_point now = Clock::now();
-        if (stop.stop_requested()) {
-            result.stopped = StopReason::Cancelled;
-            break;
-        }
-        if (const Confidence reached = confidence(); reached != Confidence::None) {
-            result.stopped = StopReason::Confident;
-            result.confidence = reached;
-            result.settled = reached == Confidence::Settled;
-            break;
-        }
-        if (now >= deadline) {
-            result.stopped = StopReason::TimeLimit;
-            break;
-        }
-        if (options.onProgress && now - lastProgress >= options.progressInterval) {
-            SolverReport progress;
-            report(progress, false);
-            lastProgress = now;
-            lock.unlock();
-            options.onProgress(progress);
-            lock.lock();
-            continue;
-        }
-        const Clock::time_point wake = std::min(deadline, lastProgress + options.progressInterval);
-        shared.changed.wait_until(lock, stop, std::max(wake, now + std::chrono::milliseconds(1)),
-                                  [&] { return confidence() != Confidence::None; });
-    }
-    shared.halt.store(true);
-    lock.unlock();
-    workers.clear(); // joins them: each stops within a few thousand keys
-    lock.lock();
+    std::unique_lock lock(shared.mutex, std::defer_lock);
+    const SearchEnd end = runSearchThreads<SolverReport>(
+        threads, [&work, &options](int t) { work.run(threadSeed(options.seed, t)); }, SearchSync{shared.changed, shared.halt},
+        lock, options, start, stop, confidence, [&](SolverReport &progress) { report(progress, false); });
+    result.stopped = end.stopped;
+    result.confidence = end.confidence;
+    result.settled = end.confidence == Confidence::Settled;
     report(result, true);
     result.shortText = ciphertext.size() - result.padding < shortCiphertext;
     result.candidates = int(shared.judged.size());

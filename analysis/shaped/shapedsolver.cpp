@@ -1,5 +1,6 @@
 #include "analysis/shaped/shapedsolver.h"
 
+#include "analysis/search/searchthreads.h"
 #include "analysis/shaped/shapedannealer.h"
 #include "analysis/statistics/utf8.h"
 #include "engine/keyedsquare.h"
@@ -302,9 +303,6 @@ ShapedResult solveOn(const std::vector<std::uint8_t> &ciphertext, const ShapedOp
         return Confidence::None;
     };
 
-    const Clock::time_point deadline = options.timeLimit >= std::chrono::hours(24 * 365)
-        ? Clock::time_point::max()
-        : start + std::chrono::duration_cast<Clock::duration>(options.timeLimit);
     ShapedResult result;
     const auto report = [&](ShapedReport &out) {
         out.alphabet = options.alphabet;
@@ -333,43 +331,11 @@ ShapedResult solveOn(const std::vector<std::uint8_t> &ciphertext, const ShapedOp
             out.keyWord = lists->names[std::size_t(best->keyWord)];
     };
 
-    std::vector<std::jthread> workers;
-    for (int t = 0; t < threadCount; ++t)
-        workers.emplace_back(worker, t);
-    Clock::time_point lastProgress = start;
-    std::unique_lock lock(mutex);
-    for (;;) {
-        const Clock::time_point now = Clock::now();
-        if (stop.stop_requested()) {
-            result.stopped = StopReason::Cancelled;
-            break;
-        }
-        if (const Confidence reached = confidence(); reached != Confidence::None) {
-            result.stopped = StopReason::Confident;
-            result.confidence = reached;
-            break;
-        }
-        if (now >= deadline) {
-            result.stopped = StopReason::TimeLimit;
-            break;
-        }
-        if (options.onProgress && now - lastProgress >= options.progressInterval) {
-            ShapedReport progress;
-            report(progress);
-            lastProgress = now;
-            lock.unlock();
-            options.onProgress(progress);
-            lock.lock();
-            continue;
-        }
-        const Clock::time_point wake = std::min(deadline, lastProgress + options.progressInterval);
-        changed.wait_until(lock, stop, std::max(wake, now + std::chrono::milliseconds(1)),
-                           [&] { return confidence() != Confidence::None; });
-    }
-    halt.store(true);
-    lock.unlock();
-    workers.clear();
-    lock.lock();
+    std::unique_lock lock(mutex, std::defer_lock);
+    const SearchEnd end = runSearchThreads<ShapedReport>(threadCount, worker, SearchSync{changed, halt}, lock, options,
+                                                         start, stop, confidence, report);
+    result.stopped = end.stopped;
+    result.confidence = end.confidence;
     // A key word's square found after the search stopped still counts.
     if (bestKeyWord && (!best || bestKeyWord->score > best->score))
         best = bestKeyWord;
