@@ -74,6 +74,46 @@ private Q_SLOTS:
             QCOMPARE(QChar(refused.letter), letter[0]);
     }
 
+    // The deduction's 25 letter numbers in each alphabet of 25 letters: the
+    // letters in order, so that in the square without Q the letters A..I keep
+    // the classic numbers, J..P take those of K..Q, and R..Z keep theirs.
+    void numbersTheLetters_data()
+    {
+        QTest::addColumn<QString>("alphabet");
+        QTest::addColumn<QString>("letter");
+        QTest::addColumn<int>("number"); // -1: no letter of the alphabet
+
+        QTest::newRow("latin-ij: A first") << "latin-ij" << "A" << 0;
+        QTest::newRow("latin-ij: J as I") << "latin-ij" << "j" << 8;
+        QTest::newRow("latin-ij: K after I") << "latin-ij" << "K" << 9;
+        QTest::newRow("latin-ij: Z last") << "latin-ij" << "Z" << 24;
+        QTest::newRow("latin-q: I keeps its number") << "latin-q" << "I" << 8;
+        QTest::newRow("latin-q: J has the classic K's") << "latin-q" << "J" << 9;
+        QTest::newRow("latin-q: P has the classic Q's") << "latin-q" << "p" << 15;
+        QTest::newRow("latin-q: R keeps its number") << "latin-q" << "R" << 16;
+        QTest::newRow("latin-q: Z last") << "latin-q" << "Z" << 24;
+        QTest::newRow("latin-q: no Q") << "latin-q" << "Q" << -1;
+        QTest::newRow("latin-q: no digit") << "latin-q" << "7" << -1;
+    }
+
+    void numbersTheLetters()
+    {
+        QFETCH(QString, alphabet);
+        QFETCH(QString, letter);
+        QFETCH(int, number);
+        const DeductionAlphabet &letters = *DeductionAlphabet::of(*alphabetFromCode(alphabet.toStdString()));
+        const char c = char(letter[0].unicode());
+        QCOMPARE(letters.number(c), number);
+        QCOMPARE(QString::fromStdString(letters.numbered(std::string(1, c))),
+                 number < 0 ? QString() : QString(QChar(letterName(number))));
+        if (number < 0)
+            return;
+        QCOMPARE(QChar(letters.letter(number)), letter[0].toUpper() == u'J' && alphabet == "latin-ij" ? QChar(u'I')
+                                                                                                     : letter[0].toUpper());
+        QCOMPARE(QString::fromStdString(letters.spelt(std::string(1, letterName(number)) + ".?=")),
+                 QString(QChar(letters.letter(number))) + ".?=");
+    }
+
     void preparesAKnownPlaintext_data()
     {
         QTest::addColumn<QString>("text");
