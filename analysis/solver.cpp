@@ -230,9 +230,11 @@ SolverResult solve(const std::vector<Letter> &ciphertext, const SolverOptions &o
                 used |= (1u << plain[i]) | (1u << ciphertext[i]);
             std::optional<KeyName> name = final ? work.nameKey(out.square, used) : work.keyOf(best->candidate);
             // A phrase of a rarer second word is in no list the namer reads:
-            // the search's own name for it is kept.
+            // the search's own name for it is kept; so are the letters of a
+            // key the search over keys' letters built, however many.
             if (final && (!name || !name->inList)) {
-                if (std::optional<KeyName> own = work.keyOf(best->candidate); own && own->inList)
+                if (std::optional<KeyName> own = work.keyOf(best->candidate);
+                    own && !own->text.empty() && (own->inList || !name))
                     name = own;
             }
             if (name) {

@@ -719,10 +719,7 @@ std::optional<KeyName> SearchWork::nameKey(const Square &square, std::uint32_t u
         if (std::find(lists.begin(), lists.end(), &pairs) == lists.end())
             lists.push_back(&pairs);
     }
-    // A phrase's second word may be any word of the books.
-    const std::vector<const KeyWordList *> seconds{&KeyWordSearch::phraseWordList(Language::English),
-                                                   &KeyWordSearch::phraseWordList(Language::Bulgarian)};
-    std::optional<KeyName> name = KeyNamer(lists, phrases, seconds).name(square, used);
+    std::optional<KeyName> name = KeyNamer(lists, phrases).name(square, used);
     if ((name && name->inList) || !m_options.systemWordLists)
         return name;
     // A short key no list of the search names may be a rarer word of the
@@ -733,7 +730,7 @@ std::optional<KeyName> SearchWork::nameKey(const Square &square, std::uint32_t u
         if (std::find(lists.begin(), lists.end(), &list) == lists.end())
             lists.push_back(&list);
     }
-    return KeyNamer(lists, phrases, seconds).name(square, used);
+    return KeyNamer(lists, phrases).name(square, used);
 }
 
 } // namespace playfair::analysis
