@@ -33,10 +33,6 @@ constexpr double cribPenaltyLog10 = 6;
 constexpr int keyMoves = 12000;
 constexpr double keyHot = 2.5;
 constexpr double keyCold = 0.15;
-// A search from a list key's letters starts this much cooler: it looks for
-// a key a few edits away (a phrase's rarer second word for a commoner one
-// that shares its first), which a hot start would wander away from.
-constexpr double keyFromListHot = 0.6;
 
 double log10Arrangements(int k)
 {
@@ -499,9 +495,8 @@ std::uint64_t KeyWordSearch::searchKeys(Random &random, const Candidate *from, C
     candidate.route = route;
     double current = scoreOf(squareOf(key, length), keyLog10(length));
     std::uint64_t tried = 1;
-    const double hot = from && from->origin != KeyOrigin::KeySearch ? keyFromListHot : keyHot;
-    const double cooling = std::pow(keyCold / hot, 1.0 / keyMoves);
-    double temperature = hot;
+    const double cooling = std::pow(keyCold / keyHot, 1.0 / keyMoves);
+    double temperature = keyHot;
     for (int move = 0; move < keyMoves; ++move, temperature *= cooling) {
         if ((move & 255) == 0 && stop.load(std::memory_order_relaxed))
             break;
