@@ -147,12 +147,12 @@ SolverResult solve(const std::vector<Letter> &ciphertext, const SolverOptions &o
         // pairs are tried: a similar key's plaintext, partly right, reads
         // worse and leads the noise by less. A quarter of real texts do not
         // read very well, and waiting for every list kept them to the time
-        // limit. A key of the search over keys' letters, which climbs noise
-        // as well as keys, must still read very well.
-        if (best->fromKeyWord() && shared.pairTasksLeft == 0
-            && best->verdict.total - shared.runnerUp() >= keyWordFarMargin
-            && mean >= (best->candidate.origin == KeyOrigin::KeySearch ? chooser.readsVeryWell(letters, language)
-                                                                      : chooser.readsWell(letters, language)))
+        // limit. Not a key of the search over keys' letters: a key a few
+        // letters from the truth reads nearly as well, and one such, three
+        // pairs wrong, was once trusted so.
+        if ((best->candidate.origin == KeyOrigin::ListWord || best->candidate.origin == KeyOrigin::Phrase)
+            && shared.pairTasksLeft == 0 && best->verdict.total - shared.runnerUp() >= keyWordFarMargin
+            && mean >= chooser.readsWell(letters, language))
             return Confidence::KeyWord;
         if (best->fromKeyWord() && best->verdict.total - shared.runnerUp() >= keyWordMargin
             && (best->candidate.origin != KeyOrigin::KeySearch || shared.keySearchAgreeing >= 2)) {
