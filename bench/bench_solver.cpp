@@ -71,6 +71,7 @@
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
+#include <optional>
 #include <sstream>
 #include <string>
 #include <thread>
@@ -94,8 +95,9 @@ int benchKeyWords(const Options &options, const HeldOutBook &book)
                 kind, options.heldout.c_str(), text.size(), std::string(languageCode(options.language)).c_str(),
                 options.autoLanguage ? ", found by the solver" : "", options.texts, options.timeLimit, options.threads,
                 options.doubles == Doubles::Kept ? "; doubled letters kept" : "");
-    std::printf("| Route | Letters | Solved | Key word and route named | Median time | Worst time | Keys tested, median |\n");
-    std::printf("|---|---:|---:|---:|---:|---:|---:|\n");
+    std::printf("| Route | Letters | Solved | Key word and route named | Median time | Worst time | Keys tested, median "
+                "| Keys until found, median |\n");
+    std::printf("|---|---:|---:|---:|---:|---:|---:|---:|\n");
     // Each route's rows are made from the same texts and keys.
     for (SquareRoute route : options.routes) {
         Random rng(options.seed);
@@ -104,6 +106,11 @@ int benchKeyWords(const Options &options, const HeldOutBook &book)
             int named = 0;
             std::vector<double> times;
             std::vector<double> keys;
+            // The keys tested when the best plaintext first was the message,
+            // counted apart from the clock (a text never found counts as
+            // every key its search tested): how far down the attack's order
+            // its key lies.
+            std::vector<double> untilFound;
             for (int t = 0; t < options.texts; ++t) {
                 const std::string key = keyOf(options.keys, book, rng);
                 std::string keyLetters;
@@ -129,7 +136,15 @@ int benchKeyWords(const Options &options, const HeldOutBook &book)
                 }
                 const Ciphertext &message = std::get<Ciphertext>(read);
                 solverOptions.paddingAllowed = message.paddingAllowed;
+                std::optional<std::uint64_t> foundAfter;
+                solverOptions.progressInterval = std::chrono::milliseconds(5);
+                solverOptions.onProgress = [&](const SolverReport &report) {
+                    if (!foundAfter && report.found && report.plaintext == c.plain)
+                        foundAfter = report.keysTested;
+                };
                 const SolverResult result = solve(message.letters, solverOptions);
+                if (!foundAfter && result.plaintext == c.plain)
+                    foundAfter = result.keysTested;
                 const bool right = result.plaintext == c.plain && message.setAsideWith(result.padding) == padding;
                 std::string namedLetters;
                 for (char ch : result.keyWord.value_or(""))
@@ -145,17 +160,19 @@ int benchKeyWords(const Options &options, const HeldOutBook &book)
                 named += right && rightKey;
                 times.push_back(result.elapsedSeconds);
                 keys.push_back(double(result.keysTested));
-                std::fprintf(stderr, "  %s, %d letters, key %s, padding %s: %s, named %s by %s, %.2f s (%s)\n",
+                untilFound.push_back(double(foundAfter.value_or(result.keysTested)));
+                std::fprintf(stderr, "  %s, %d letters, key %s, padding %s: %s, named %s by %s, %.2f s (%s), found after %.2f M keys of %.2f M\n",
                              std::string(routeCode(route)).c_str(), length, key.c_str(),
                              (padding + " set aside " + message.setAsideWith(result.padding)).c_str(),
                              right ? "solved" : "not solved",
                              result.keyWord.value_or("-").c_str(), std::string(routeCode(result.keyRoute)).c_str(),
-                             result.elapsedSeconds, std::string(stopReasonCode(result.stopped)).c_str());
+                             result.elapsedSeconds, std::string(stopReasonCode(result.stopped)).c_str(),
+                             foundAfter ? double(*foundAfter) / 1e6 : -1.0, double(result.keysTested) / 1e6);
             }
-            std::printf("| %s | %d | %d %% (%d of %d) | %d %% | %.2f s | %.2f s | %.1f M |\n",
+            std::printf("| %s | %d | %d %% (%d of %d) | %d %% | %.2f s | %.2f s | %.1f M | %.1f M |\n",
                         std::string(routeCode(route)).c_str(), length, 100 * solved / options.texts, solved,
                         options.texts, 100 * named / options.texts, median(times),
-                        *std::max_element(times.begin(), times.end()), median(keys) / 1e6);
+                        *std::max_element(times.begin(), times.end()), median(keys) / 1e6, median(untilFound) / 1e6);
             std::fflush(stdout);
         }
     }

@@ -85,9 +85,11 @@ std::string keyLettersOf(std::string_view entry)
 
 } // namespace
 
-KeyNamer::KeyNamer(std::vector<const KeyWordList *> lists, std::vector<const KeyWordList *> phraseLists)
+KeyNamer::KeyNamer(std::vector<const KeyWordList *> lists, std::vector<const KeyWordList *> phraseLists,
+                   std::vector<const KeyWordList *> secondWordLists)
     : m_lists(std::move(lists))
     , m_phraseLists(std::move(phraseLists))
+    , m_secondWordLists(std::move(secondWordLists))
 {
 }
 
@@ -249,7 +251,9 @@ std::optional<KeyName> KeyNamer::name(const Square &found, std::uint32_t used) c
         }
     }
     if (best.empty()) {
-        for (const KeyWordList *list : m_phraseLists) {
+        for (std::size_t k = 0; k < m_phraseLists.size(); ++k) {
+            const KeyWordList *list = m_phraseLists[k];
+            const KeyWordList *seconds = k < m_secondWordLists.size() ? m_secondWordLists[k] : list;
             for (std::size_t i = 0; i < list->size(); ++i) {
                 const std::string_view firstWord = list->at(i);
                 const auto [first, second] = firstTwo(firstWord);
@@ -260,10 +264,10 @@ std::optional<KeyName> KeyNamer::name(const Square &found, std::uint32_t used) c
                         Walk start(reading, used);
                         if (!start.place(firstWord))
                             return;
-                        for (std::size_t j = 0; j < list->size(); ++j) {
+                        for (std::size_t j = 0; j < seconds->size(); ++j) {
                             Walk walk = start;
-                            if (walk.place(list->at(j)) && walk.cells() > start.cells() && walk.restAgrees())
-                                offer(std::string(firstWord) + " " + std::string(list->at(j)), route);
+                            if (walk.place(seconds->at(j)) && walk.cells() > start.cells() && walk.restAgrees())
+                                offer(std::string(firstWord) + " " + std::string(seconds->at(j)), route);
                         }
                     });
                 }

@@ -36,8 +36,11 @@ class KeyNamer
 {
 public:
     // `lists` in order of preference (a class's own first); phrases are
-    // looked for among the words of `phraseLists`.
-    KeyNamer(std::vector<const KeyWordList *> lists, std::vector<const KeyWordList *> phraseLists);
+    // looked for among the words of `phraseLists`, their second words
+    // among those of the list of `secondWordLists` in the same place, when
+    // given (a common word and a rarer one).
+    KeyNamer(std::vector<const KeyWordList *> lists, std::vector<const KeyWordList *> phraseLists,
+             std::vector<const KeyWordList *> secondWordLists = {});
 
     // `used`: bit l set for each letter l of the ciphertext and its plaintext.
     std::optional<KeyName> name(const Square &square, std::uint32_t used = allLetters) const;
@@ -60,6 +63,7 @@ public:
 private:
     std::vector<const KeyWordList *> m_lists;
     std::vector<const KeyWordList *> m_phraseLists;
+    std::vector<const KeyWordList *> m_secondWordLists;
 };
 
 } // namespace playfair::analysis

@@ -141,6 +141,19 @@ const KeyWordList &KeyWordSearch::phraseList(Language language)
     return language == Language::English ? english : bulgarian;
 }
 
+const KeyWordList &KeyWordSearch::phraseWordList(Language language)
+{
+    static const KeyWordList english = wordsOf(Language::English, 2, std::size_t(-1));
+    static const KeyWordList bulgarian = wordsOf(Language::Bulgarian, 2, std::size_t(-1));
+    return language == Language::English ? english : bulgarian;
+}
+
+double KeyWordSearch::rarePhraseLog10() const
+{
+    const double builtIn = double(builtInList(Language::English).size() + builtInList(Language::Bulgarian).size());
+    return m_priors.phrase - std::log10(builtIn / double(2 * phraseWords));
+}
+
 const KeyWordList &KeyWordSearch::pairList(Language language)
 {
     const auto make = [](Language of) {
@@ -296,36 +309,74 @@ std::uint64_t KeyWordSearch::tryEntries(const KeyWordList &words, double keyLog1
 
 namespace {
 
-// The phrases of ranks' product below `beyond`, of a list of `words` words.
-std::size_t phrasesBelow(std::size_t words, std::size_t beyond)
+// The phrases of ranks' product below `beyond` whose first word is among
+// the first `common` of a list of `words`, in 32 bits where it fits (the
+// band ends are sought by counting thousands of times).
+std::size_t phrasesBelow(std::size_t common, std::size_t words, std::size_t beyond)
 {
+    if (beyond <= 1)
+        return 0;
+    const std::size_t firsts = std::min(common, beyond - 1);
     std::size_t count = 0;
-    for (std::size_t first = 1; first <= words && first < beyond; ++first)
-        count += std::min(words, (beyond - 1) / first);
+    if (beyond - 1 <= 0xFFFFFFFFu) {
+        const auto top = std::uint32_t(beyond - 1);
+        for (std::uint32_t first = 1; first <= firsts; ++first)
+            count += std::min<std::size_t>(words, top / first);
+    } else {
+        for (std::size_t first = 1; first <= firsts; ++first)
+            count += std::min(words, (beyond - 1) / first);
+    }
     return count;
 }
 
 } // namespace
 
-std::vector<std::size_t> KeyWordSearch::phraseBands(std::size_t words, std::size_t perBand)
+std::vector<std::size_t> KeyWordSearch::phraseBands(std::size_t common, std::size_t words, std::size_t perBand)
 {
     perBand = std::max<std::size_t>(perBand, 1);
-    const std::size_t last = words * words + 1; // past the largest product
+    common = std::min(common, words);
+    const std::size_t last = words * common + 1; // past the largest product
     std::vector<std::size_t> bands{1};
+    std::size_t counted = 0; // the phrases below the last band's start
+    std::size_t width = 1;   // the last band's width, where the next one's end is first looked for
     while (bands.back() < last) {
-        // The smallest end that gives the band `perBand` phrases, found by
-        // halving: the count grows with the end.
-        const std::size_t wanted = phrasesBelow(words, bands.back()) + perBand;
-        std::size_t low = bands.back() + 1;
-        std::size_t high = last;
-        while (low < high) {
-            const std::size_t middle = low + (high - low) / 2;
-            if (phrasesBelow(words, middle) >= wanted)
-                high = middle;
-            else
-                low = middle + 1;
+        // The smallest end that gives the band `perBand` phrases. The count
+        // grows with the end, nearly in a straight line over a band: a range
+        // that holds the end is widened from the last band's width, then
+        // narrowed where the line through its ends says, halved whenever
+        // that gained less than half.
+        const std::size_t wanted = counted + perBand;
+        std::size_t low = bands.back(); // below the end: fewer than wanted
+        std::size_t lowCount = counted;
+        std::size_t high = std::min(last, bands.back() + width);
+        std::size_t highCount = phrasesBelow(common, words, high);
+        while (high < last && highCount < wanted) {
+            low = high;
+            lowCount = highCount;
+            high = std::min(last, bands.back() + 2 * (high - bands.back()));
+            highCount = phrasesBelow(common, words, high);
         }
-        bands.push_back(low);
+        bool halve = false;
+        while (high - low > 1) {
+            std::size_t middle = low + (high - low) / 2;
+            if (!halve && highCount > lowCount) {
+                const double share = double(wanted - lowCount) / double(highCount - lowCount);
+                middle = low + std::clamp<std::size_t>(std::size_t(share * double(high - low)), 1, high - low - 1);
+            }
+            const std::size_t before = high - low;
+            const std::size_t count = phrasesBelow(common, words, middle);
+            if (count >= wanted) {
+                high = middle;
+                highCount = count;
+            } else {
+                low = middle;
+                lowCount = count;
+            }
+            halve = !halve && 2 * (high - low) > before;
+        }
+        width = high - bands.back();
+        bands.push_back(high);
+        counted = highCount;
     }
     return bands;
 }
@@ -333,13 +384,16 @@ std::vector<std::size_t> KeyWordSearch::phraseBands(std::size_t words, std::size
 std::uint64_t KeyWordSearch::tryPhrases(Language language, std::size_t lowest, std::size_t beyond, CandidatePool &pool,
                                         const std::atomic<bool> &stop) const
 {
-    const KeyWordList &words = phraseList(language);
+    const KeyWordList &words = phraseWordList(language);
+    const std::size_t common = std::min(phraseWords, words.size());
+    const double commonLog10 = m_priors.phrase + m_priors.route[int(SquareRoute::Rows)];
+    const double rareLog10 = rarePhraseLog10() + m_priors.route[int(SquareRoute::Rows)];
     Candidate candidate;
     candidate.origin = KeyOrigin::Phrase;
     candidate.list = std::uint32_t(language == Language::English ? 0 : 1);
     std::uint64_t tried = 0;
     lowest = std::max<std::size_t>(lowest, 1);
-    for (std::size_t first = 1; first <= words.size() && first < beyond; ++first) {
+    for (std::size_t first = 1; first <= common && first < beyond; ++first) {
         if (stop.load(std::memory_order_relaxed))
             break;
         // The second words' ranks whose product with the first's lies in the band.
@@ -351,6 +405,8 @@ std::uint64_t KeyWordSearch::tryPhrases(Language language, std::size_t lowest, s
         start.place(words.at(first - 1));
         candidate.entry = std::uint32_t(first - 1);
         for (std::size_t second = from; second <= to; ++second) {
+            if ((second & 1023) == 0 && stop.load(std::memory_order_relaxed))
+                return tried;
             KeySquareBuilder builder = start;
             builder.place(words.at(second - 1));
             // A second word of letters the first has already placed makes
@@ -358,7 +414,7 @@ std::uint64_t KeyWordSearch::tryPhrases(Language language, std::size_t lowest, s
             if (builder.placed == start.placed)
                 continue;
             candidate.second = std::uint32_t(second - 1);
-            tried += offer(builder.finish(), m_priors.phrase + m_priors.route[int(SquareRoute::Rows)], candidate, pool);
+            tried += offer(builder.finish(), second <= common ? commonLog10 : rareLog10, candidate, pool);
         }
     }
     return tried;

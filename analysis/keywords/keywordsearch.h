@@ -79,8 +79,8 @@ public:
     // letters or more, the commonest first.
     static const KeyWordList &builtInList(Language language);
 
-    // The first words of a phrase come from the commonest `phraseWords`
-    // words of each built-in list, the second words too.
+    // The phrases of two common words: each word one of the commonest
+    // `phraseWords` words of a built-in list.
     static constexpr std::size_t phraseWords = 1500;
     // The pairs of words that follow each other in the books, as phrases.
     static const KeyWordList &pairList(Language language);
@@ -88,21 +88,37 @@ public:
     // Bulgarian lists.
     static const KeyWordList &phraseList(Language language);
     static std::size_t phraseCount();
+    // Every word of two letters or more of a built-in list, the commonest
+    // first: its first `phraseWords` are the phrase list. A phrase of a
+    // common word and a rarer one takes its rarer word from it.
+    static const KeyWordList &phraseWordList(Language language);
+    // The log10 probability of one phrase of a common word and any word of
+    // the built-in lists: as likely as a phrase of two common words over
+    // the share of the built-in words that are common.
+    double rarePhraseLog10() const;
 
     // Tries entries [begin, end) of `list` as keys, each of log10
     // probability `keyLog10`; its candidates name the list `listId`.
     // Returns the keys tried; stops early when `stop` is set.
     std::uint64_t tryEntries(const KeyWordList &list, double keyLog10, std::uint32_t listId, std::size_t begin,
                              std::size_t end, CandidatePool &pool, const std::atomic<bool> &stop) const;
-    // The phrases of a phrase list in bands, the likeliest first: a word's
-    // share of the books falls about as one over its rank (the commonest
-    // first), so a phrase of the words of ranks a and b (from 1) is about
-    // as likely as any other of the same product a * b. Band k holds the
-    // phrases whose product lies in [bands[k], bands[k + 1]); each band
-    // holds about `perBand` phrases, and the last ends past words * words.
-    static std::vector<std::size_t> phraseBands(std::size_t words, std::size_t perBand);
-    // Tries the phrases of the phrase list of `language` whose ranks'
-    // product lies in [lowest, beyond).
+    // The phrases of a list of `words` words in bands, the likeliest first:
+    // a word's share of the books falls about as one over its rank (the
+    // commonest first), so a phrase of the words of ranks a and b (from 1)
+    // is about as likely as any other of the same product a * b. The
+    // phrases are those whose first word is among the list's first
+    // `common` (a common word, then any other). Band k holds the phrases
+    // whose product lies in [bands[k], bands[k + 1]); each band holds about
+    // `perBand` phrases, and the last ends past common * words.
+    static std::vector<std::size_t> phraseBands(std::size_t common, std::size_t words, std::size_t perBand);
+    // The phrases of two words of a list of `words`.
+    static std::vector<std::size_t> phraseBands(std::size_t words, std::size_t perBand)
+    {
+        return phraseBands(words, words, perBand);
+    }
+    // Tries the phrases of the phrase word list of `language` whose ranks'
+    // product lies in [lowest, beyond), their first word among the first
+    // `phraseWords`.
     std::uint64_t tryPhrases(Language language, std::size_t lowest, std::size_t beyond, CandidatePool &pool,
                              const std::atomic<bool> &stop) const;
     // Tries the phrases of `first` followed by each of entries [begin, end)

@@ -81,6 +81,19 @@ double keySearchSeconds(std::size_t letters, SquareKind kind)
     return kind == SquareKind::KeyWord || letters <= classroomLetters ? 1e300 : keySearchBudget;
 }
 
+// The bands of phrases of each language's phrase word list (see
+// KeyWordSearch::phraseBands), worked out once.
+const std::vector<std::size_t> &phraseBandsOf(Language language)
+{
+    const auto make = [](Language of) {
+        return KeyWordSearch::phraseBands(KeyWordSearch::phraseWords, KeyWordSearch::phraseWordList(of).size(),
+                                          phrasesPerTask);
+    };
+    static const std::vector<std::size_t> english = make(Language::English);
+    static const std::vector<std::size_t> bulgarian = make(Language::Bulgarian);
+    return language == Language::English ? english : bulgarian;
+}
+
 } // namespace
 
 bool SearchWork::searchesSystemLists(std::size_t letters)
@@ -172,28 +185,47 @@ SearchWork::SearchWork(const std::vector<Letter> &searched, const SolverOptions 
         for (std::size_t t = pairsBegin; t < m_tasks.size(); ++t)
             m_tasks[t].language = int(t < bulgarianBegin ? Language::English : Language::Bulgarian);
         inTurns(pairsBegin, bulgarianBegin);
+        // The phrases of a common word and any other, in bands of their
+        // ranks' product. The likeliest are counted, as many as there are
+        // phrases of two common words: a key that waits for every list to
+        // be tried waits for them; the rest come after the system's lists.
         const std::size_t phrasesBegin = m_tasks.size();
         m_phrasesBegin = phrasesBegin;
+        std::array<std::vector<Task>, 2> later;
         std::size_t bulgarianPhrases = phrasesBegin;
         for (Language language : {Language::English, Language::Bulgarian}) {
-            const std::vector<std::size_t> bands
-                = KeyWordSearch::phraseBands(KeyWordSearch::phraseList(language).size(), phrasesPerTask);
+            const std::vector<std::size_t> &bands = phraseBandsOf(language);
             if (language == Language::Bulgarian)
                 bulgarianPhrases = m_tasks.size();
             for (std::size_t band = 0; band + 1 < bands.size(); ++band) {
                 Task task{Task::Kind::Phrases, std::uint32_t(language), bands[band], bands[band + 1]};
                 task.language = int(language);
-                m_tasks.push_back(task);
+                if (band * phrasesPerTask < KeyWordSearch::phraseWords * KeyWordSearch::phraseWords)
+                    m_tasks.push_back(task);
+                else
+                    later[std::size_t(language)].push_back(task);
             }
         }
         inTurns(phrasesBegin, bulgarianPhrases);
+        for (Task &task : m_tasks) {
+            task.counted = true;
+            task.pairs = task.word || (task.kind == Task::Kind::Entries && task.language >= 0);
+        }
+        m_countedEnd = m_tasks.size();
+        for (std::size_t i = 0; i < later[0].size() || i < later[1].size(); ++i) {
+            for (const std::vector<Task> &tasks : later) {
+                if (i < tasks.size())
+                    m_tasks.push_back(tasks[i]);
+            }
+        }
+    } else {
+        for (Task &task : m_tasks) {
+            task.counted = true;
+            task.pairs = task.word;
+        }
+        m_countedEnd = m_tasks.size();
     }
-    for (Task &task : m_tasks) {
-        task.counted = true;
-        task.pairs = task.word || (task.kind == Task::Kind::Entries && task.language >= 0);
-    }
-    m_shared.tasksLeft = int(m_tasks.size());
-    m_countedEnd = m_tasks.size();
+    m_shared.tasksLeft = int(m_countedEnd);
     if (searched.size() >= phrasesBelow)
         m_completionRounds = completionRounds;
     m_shared.pairTasksLeft = int(std::count_if(m_tasks.begin(), m_tasks.end(), [](const Task &task) { return task.pairs; }));
@@ -233,6 +265,11 @@ void SearchWork::queueSystemLists()
     for (std::size_t t = before; t < m_tasks.size(); ++t)
         m_tasks[t].system = true;
     m_shared.systemTasksLeft += int(m_tasks.size() - before);
+    // They come after the lists counted, before the phrases of rarer words
+    // that wait for them.
+    const std::size_t at = std::max(m_nextTask, m_countedEnd);
+    if (at < before)
+        std::rotate(m_tasks.begin() + std::ptrdiff_t(at), m_tasks.begin() + std::ptrdiff_t(before), m_tasks.end());
     m_shared.systemListsPending = false;
 }
 
@@ -419,12 +456,8 @@ void SearchWork::runTask(const Task &task, CandidatePool &pool)
             first = m_firstWords[task.list];
         }
         const Language language = Language(task.language);
-        // One of the phrases of a first word and any built-in word, about
-        // as likely as a phrase of two common words over the share of the
-        // built-in words that are common.
-        const double builtIn = double(KeyWordSearch::builtInList(Language::English).size()
-                                      + KeyWordSearch::builtInList(Language::Bulgarian).size());
-        const double keyLog10 = m_keyWords.priors().phrase - std::log10(builtIn / double(2 * KeyWordSearch::phraseWords));
+        // One of the phrases of a first word and any built-in word.
+        const double keyLog10 = m_keyWords.rarePhraseLog10();
         tried = m_keyWords.tryCompletions(first, language, task.begin, task.end, keyLog10,
                                           2 + 2 * task.list + (language == Language::Bulgarian ? 1 : 0), pool,
                                           m_shared.halt);
@@ -659,7 +692,7 @@ std::optional<KeyName> SearchWork::keyOf(const Candidate &candidate) const
             return KeyName{m_firstWords[first] + " " + std::string(KeyWordSearch::builtInList(language).at(candidate.second)),
                            true, candidate.square, candidate.route};
         }
-        const KeyWordList &words = KeyWordSearch::phraseList(candidate.list ? Language::Bulgarian : Language::English);
+        const KeyWordList &words = KeyWordSearch::phraseWordList(candidate.list ? Language::Bulgarian : Language::English);
         return KeyName{std::string(words.at(candidate.entry)) + " " + std::string(words.at(candidate.second)), true,
                        candidate.square, candidate.route};
     }
