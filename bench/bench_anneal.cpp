@@ -6,7 +6,8 @@
 //
 //     bench_anneal [--lengths 40,50,60] [--texts N] [--searches N] [--seed S]
 //                  [--temperature F] [--moves F] [--from-best P]
-//                  [--fragments K] [--fragment-length L] [--score groups|model]
+//                  [--fragments K] [--fragment-length L]
+//                  [--model-percent P] [--model-temperature F]
 //
 // The texts are bench_solver's for the same seed (English, random squares).
 // --temperature and --moves scale the plan's temperature and the moves of a
@@ -15,6 +16,14 @@
 // stretch of L letters (16 unless told) of its plaintext that reads best as
 // a crib (see fragmentcrib.h) and runs up to K searches that hold it, from
 // random squares; they count against the searches of the text.
+// --model-percent P lets the last P % of each search's moves climb the
+// order-5 letter model rather than the four-letter groups (100: the whole
+// search), at the temperature scaled by --model-temperature as well.
+//
+// Besides the searches that reach the key it prints the keys tried and the
+// processor time they took (the thread's own, so that the machine's load
+// weighs less on it), and from them the searches on the key per processor
+// minute: the measure of a plan's worth per second of search.
 
 #include "analysis/search/annealer.h"
 #include "analysis/search/chooser.h"
@@ -26,6 +35,7 @@
 #include <atomic>
 #include <cstdio>
 #include <set>
+#include <time.h>
 
 using namespace playfair::bench;
 
@@ -42,8 +52,17 @@ struct AnnealOptions
     int fromBest = -1;
     int fragments = 0;
     std::size_t fragmentLength = 16;
-    bool modelScore = false; // the search climbs the chooser's letter model, not the four-letter groups
+    int modelPercent = -1;        // -1: the plan's own
+    double modelTemperature = 0;  // 0: the plan's own
 };
+
+// The processor time this thread has used, in seconds.
+double threadSeconds()
+{
+    timespec now{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    return double(now.tv_sec) + 1e-9 * double(now.tv_nsec);
+}
 
 std::vector<Letter> plaintextOf(const Square &square, const std::vector<Letter> &cipher)
 {
@@ -76,8 +95,10 @@ int main(int argc, char *argv[])
             options.fromBest = std::atoi(value.c_str());
         else if (name == "--fragments")
             options.fragments = std::atoi(value.c_str());
-        else if (name == "--score")
-            options.modelScore = value == "model";
+        else if (name == "--model-percent")
+            options.modelPercent = std::atoi(value.c_str());
+        else if (name == "--model-temperature")
+            options.modelTemperature = std::atof(value.c_str());
         else if (name == "--fragment-length")
             options.fragmentLength = std::size_t(std::atoi(value.c_str()));
         else {
@@ -91,13 +112,15 @@ int main(int argc, char *argv[])
         return 1;
     }
     const GroupScore finish = GroupScore::of(Chooser::model(Language::English));
-    const GroupScore score = options.modelScore ? finish : GroupScore::of(LetterStatistics::of(Language::English));
+    const GroupScore score = GroupScore::of(LetterStatistics::of(Language::English));
     std::printf("English, random squares; %d texts a length, %d searches a text; temperature x%.2f, moves x%.2f, "
-                "from the best %d %%; fragments %d of %zu letters; climbing %s\n\n",
+                "from the best %d %%; fragments %d of %zu letters; order-5 model for the last %d %% of the moves "
+                "(-1: the plan's), its temperature x%.2f (0: the plan's)\n\n",
                 options.texts, options.searches, options.temperature, options.moves, options.fromBest,
-                options.fragments, options.fragmentLength, options.modelScore ? "the letter model" : "the four-letter groups");
+                options.fragments, options.fragmentLength, options.modelPercent, options.modelTemperature);
     std::printf("| Letters | Key reached (texts) | Best is the key (texts) | Searches on the key | Fragments: taken / right "
-                "| Crib searches on the key | Right letters: fragment / text |\n|---:|---:|---:|---:|---:|---:|---:|\n");
+                "| Crib searches on the key | Right letters: fragment / text | Keys | CPU s | Keys/s | On the key per CPU min "
+                "|\n|---:|---:|---:|---:|---:|---:|---:|---:|---:|---:|---:|\n");
     Random rng(options.seed);
     for (int length : options.lengths) {
         int reachedTexts = 0;
@@ -108,6 +131,8 @@ int main(int argc, char *argv[])
         int cribOnKey = 0;
         int fragmentLetters = 0; // right letters of the fragments taken
         int textLetters = 0;     // right letters of the plaintexts they were taken from
+        std::uint64_t allKeys = 0;
+        const double cpuBegan = threadSeconds();
         for (int t = 0; t < options.texts; ++t) {
             Case c = makeCase(book.text, std::size_t(length), rng, playfair::Doubles::Split);
             encryptOn(c, randomSquare(rng));
@@ -118,6 +143,10 @@ int main(int argc, char *argv[])
             plan.movesPerRestart = std::uint32_t(double(plan.movesPerRestart) * options.moves);
             if (options.fromBest >= 0)
                 plan.fromBestPercent = options.fromBest;
+            if (options.modelPercent >= 0)
+                plan.modelPercent = options.modelPercent;
+            if (options.modelTemperature > 0)
+                plan.modelTemperature = options.modelTemperature;
             Annealer annealer(score, c.cipher, nullptr, seed);
             annealer.setFinish(&finish);
             std::atomic<bool> stop{false};
@@ -174,15 +203,19 @@ int main(int argc, char *argv[])
                     cribOnKey += take(found, held);
                 }
             }
+            allKeys += keys.load();
             reachedTexts += reached;
             solvedTexts += haveBest && plaintextOf(best, c.cipher) == truth;
             std::fprintf(stderr, "  %d letters, text %d: %s after %d searches\n", length, t + 1,
                          reached ? "key reached" : "not reached", searches);
         }
         const double taken = std::max(fragmentsTaken, 1);
-        std::printf("| %d | %d of %d | %d of %d | %d | %d / %d | %d | %.0f %% / %.0f %% |\n", length, reachedTexts,
-                    options.texts, solvedTexts, options.texts, onKey, fragmentsTaken, fragmentsRight, cribOnKey,
-                    100 * fragmentLetters / taken / double(options.fragmentLength), 100 * textLetters / taken / double(length));
+        const double cpu = std::max(threadSeconds() - cpuBegan, 1e-3);
+        std::printf("| %d | %d of %d | %d of %d | %d | %d / %d | %d | %.0f %% / %.0f %% | %.0f M | %.1f | %.2f M | %.2f |\n",
+                    length, reachedTexts, options.texts, solvedTexts, options.texts, onKey, fragmentsTaken, fragmentsRight,
+                    cribOnKey, 100 * fragmentLetters / taken / double(options.fragmentLength),
+                    100 * textLetters / taken / double(length), double(allKeys) / 1e6, cpu, double(allKeys) / cpu / 1e6,
+                    60 * (onKey + cribOnKey) / cpu);
         std::fflush(stdout);
     }
     return 0;

@@ -184,18 +184,25 @@ private Q_SLOTS:
     // A search that makes only one kind of move ends on a square of the 25
     // letters whose score is the one it reports: a move undone wrongly
     // would leave the square, its letters' cells and the plaintext out of
-    // step.
+    // step. A search that climbs the order-5 model for some of its moves
+    // still reports, and offers its pool, four-letter scores of the
+    // squares it names.
     void aSearchOfEachKindOfMoveEndsWhereItSays_data()
     {
         QTest::addColumn<int>("swapPercent");
         QTest::addColumn<int>("lineOrderPercent");
         QTest::addColumn<int>("inLinePercent");
+        QTest::addColumn<int>("modelPercent"); // -1: no finer score at all
 
-        QTest::newRow("swaps of two letters only") << 100 << 0 << 0;
-        QTest::newRow("rows and columns in new orders only") << 0 << 100 << 0;
-        QTest::newRow("cells of a row or column in new orders only") << 0 << 0 << 100;
-        QTest::newRow("swaps of rows and columns, flips only") << 0 << 0 << 0;
-        QTest::newRow("the solver's mix") << -1 << -1 << -1;
+        QTest::newRow("swaps of two letters only") << 100 << 0 << 0 << -1;
+        QTest::newRow("rows and columns in new orders only") << 0 << 100 << 0 << -1;
+        QTest::newRow("cells of a row or column in new orders only") << 0 << 0 << 100 << -1;
+        QTest::newRow("swaps of rows and columns, flips only") << 0 << 0 << 0 << -1;
+        QTest::newRow("the solver's mix") << -1 << -1 << -1 << -1;
+        QTest::newRow("the mix, ending on the model") << -1 << -1 << -1 << 0;
+        QTest::newRow("the mix, its last half on the model") << -1 << -1 << -1 << 50;
+        QTest::newRow("the mix, all on the model") << -1 << -1 << -1 << 100;
+        QTest::newRow("swaps only, all on the model") << 100 << 0 << 0 << 100;
     }
 
     void aSearchOfEachKindOfMoveEndsWhereItSays()
@@ -203,6 +210,7 @@ private Q_SLOTS:
         QFETCH(int, swapPercent);
         QFETCH(int, lineOrderPercent);
         QFETCH(int, inLinePercent);
+        QFETCH(int, modelPercent);
 
         const testing::CipherCase c = testing::cipherCase("en", 15000, 60, 6);
         SearchPlan plan = SearchPlan::forLength(60);
@@ -212,13 +220,22 @@ private Q_SLOTS:
             plan.inLinePercent = inLinePercent;
         }
         plan.movesPerRestart = 20000;
+        plan.modelPercent = std::max(modelPercent, 0);
         const GroupScore groups = GroupScore::of(LetterStatistics::of(Language::English));
+        const GroupScore model = GroupScore::of(Chooser::model(Language::English));
         Annealer annealer(groups, c.cipher, nullptr, 5);
+        if (modelPercent >= 0)
+            annealer.setFinish(&model);
         std::atomic<bool> stop{false};
         std::atomic<std::uint64_t> keys{0};
         std::optional<Square> best;
+        CandidatePool pool(16);
         for (int restart = 0; restart < 4; ++restart) {
-            const Annealer::Outcome outcome = annealer.restart(plan, best ? &*best : nullptr, stop, keys);
+            pool.clear();
+            const Annealer::Outcome outcome = annealer.restart(plan, best ? &*best : nullptr, stop, keys, &pool);
+            QVERIFY(pool.size() > 0);
+            for (const Candidate &candidate : pool.candidates())
+                QCOMPARE(candidate.score, double(annealer.scoreOf(candidate.square)));
             Square sorted = outcome.square;
             std::sort(sorted.begin(), sorted.end());
             for (int cell = 0; cell < Annealer::cells; ++cell)

@@ -401,9 +401,17 @@ Annealer::Outcome Annealer::restart(const SearchPlan &plan, const Square *best, 
     m_finishLeadIsOther = m_otherFinish && m_leadIsOther;
 
     // A move that loses d units is taken when d >= T ln u, u uniform in (0, 1).
-    const double temperature = plan.temperatureLog10 * m_score.spreadLog10 / SearchPlan::quadgramSpread / m_score.unitLog10;
-    for (std::size_t i = 0; i < m_threshold.size(); ++i)
-        m_threshold[i] = std::int32_t(std::floor(temperature * std::log((double(i) + 0.5) / double(m_threshold.size()))));
+    const auto setTemperature = [this](const GroupScore &score, double log10) {
+        const double temperature = log10 * score.spreadLog10 / SearchPlan::quadgramSpread / score.unitLog10;
+        for (std::size_t i = 0; i < m_threshold.size(); ++i)
+            m_threshold[i] = std::int32_t(std::floor(temperature * std::log((double(i) + 0.5) / double(m_threshold.size()))));
+    };
+    setTemperature(m_score, plan.temperatureLog10);
+    // From this move on the search climbs the finer score.
+    const std::uint32_t modelFrom = m_finish && plan.modelPercent > 0
+        ? std::uint32_t(std::uint64_t(plan.movesPerRestart) * std::uint64_t(100 - std::min(plan.modelPercent, 100)) / 100)
+        : plan.movesPerRestart;
+    bool inModel = false;
 
     decryptAll();
     int current = leadScore();
@@ -412,6 +420,16 @@ Annealer::Outcome Annealer::restart(const SearchPlan &plan, const Square *best, 
     std::uint64_t tried = 1;
 
     for (std::uint32_t moves = 0; moves < plan.movesPerRestart; ++moves) {
+        if (moves == modelFrom) {
+            // It goes on from the best square the groups led to, and keeps
+            // the best by the finer score from there.
+            inModel = true;
+            setTemperature(*m_finish, plan.temperatureLog10 * plan.modelTemperature);
+            setSquare(outcome.square);
+            decryptAll();
+            current = finishLeadScore();
+            bestScore = current;
+        }
         int a = 0;
         int b = 0;
         const Move move = drawMove(plan, a, b);
@@ -425,7 +443,7 @@ Annealer::Outcome Annealer::restart(const SearchPlan &plan, const Square *best, 
             apply(move, a, b);
             decryptAll();
         }
-        const int score = leadScore();
+        const int score = inModel ? finishLeadScore() : leadScore();
         if (++tried % 1024 == 0) {
             keys.fetch_add(1024, std::memory_order_relaxed);
             if (stop.load(std::memory_order_relaxed)) {
@@ -435,8 +453,12 @@ Annealer::Outcome Annealer::restart(const SearchPlan &plan, const Square *best, 
         }
         if (score - current >= m_threshold[m_random.next() & (m_threshold.size() - 1)]) {
             current = score;
-            if (pool && score > pool->threshold())
-                offerCurrent(score, *pool);
+            if (pool) {
+                // The pool ranks by the four-letter groups throughout.
+                const int groups = inModel ? scorePlain() : score;
+                if (groups > pool->threshold())
+                    offerCurrent(groups, *pool);
+            }
             if (score > bestScore) {
                 bestScore = score;
                 std::copy_n(m_square.begin(), cells, outcome.square.begin());
@@ -449,12 +471,12 @@ Annealer::Outcome Annealer::restart(const SearchPlan &plan, const Square *best, 
 
     setSquare(outcome.square);
     decryptAll();
-    if (outcome.finished)
+    if (outcome.finished && !inModel)
         bestScore = climb(leadScore(), [this] { return leadScore(); }, tried, stop, keys);
-    if (outcome.finished && m_finish) {
+    if (outcome.finished && m_finish)
         climb(finishLeadScore(), [this] { return finishLeadScore(); }, tried, stop, keys);
+    if (m_finish && (outcome.finished || inModel))
         bestScore = scorePlain();
-    }
     std::copy_n(m_square.begin(), cells, outcome.square.begin());
     if (pool)
         offerCurrent(bestScore, *pool);

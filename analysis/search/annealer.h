@@ -32,6 +32,17 @@ struct SearchPlan
     int inLinePercent = 0;
     int fromBestPercent = 50;     // restarts that start from the best square, shaken
     int shakeSwaps = 4;           // the letters swapped to shake it
+    // The last moves of a search, in per cent, climb the finer score (the
+    // order-5 letter model the chooser ranks by, see Annealer::setFinish)
+    // rather than the four-letter groups, at the temperature scaled by its
+    // spread and by `modelTemperature`. A five-letter lookup is a random
+    // read in a 10 MiB table, a four-letter one in 390 KiB, so every move
+    // of this phase costs more. Off: on held-out English of 60 and 80
+    // letters (searches from fixed seeds) it reached the key less often for
+    // the same moves, all of them on the model or the last quarter, and
+    // tested fewer keys a second (see docs/solver.md).
+    int modelPercent = 0;
+    double modelTemperature = 1;
 
     static SearchPlan forLength(std::size_t letters);
 
