@@ -8,7 +8,7 @@
 //
 // With --searches N it times nothing: on one thread, with fixed seeds, it
 // runs N searches a text as the solver does (every second one from the best
-// square so far; the annealer alone, with the solver's plan or one changed
+// square so far, or --from-best P per cent of them; the annealer alone, with the solver's plan or one changed
 // by the options after it) and prints how many end on the key, on how many
 // texts, the median search that first does (of the texts reached), and
 // how many end above the key's score elsewhere, by the four-letter groups
@@ -24,7 +24,8 @@
 //
 //     bench_shaped --alphabet latin-q|latin-digits|cyrillic [--texts N] [--time-limit S]
 //                  [--threads T] [--lengths 100,150] [--seed S] [--keywords 1] [--classic-texts 1]
-//                  [--searches N [--hotter F] [--longer F] [--swaps P] [--line-swaps P] [--shake N]]
+//                  [--searches N [--hotter F] [--longer F] [--swaps P] [--line-swaps P] [--shake N]
+//                   [--from-best P]]
 
 #include "analysis/shaped/shapedmodel.h"
 #include "analysis/shaped/shapedsolver.h"
@@ -85,11 +86,12 @@ struct SearchCount
 };
 
 // The searches as the solver runs them on one thread: every second one
-// starts from the best square found so far, shaken.
+// (or the share asked for) starts from the best square found so far (by
+// the order-5 model where the alphabet has one), shaken.
 template<int Rows, int Columns>
 SearchCount countSearches(AlphabetKind kind, const std::vector<std::uint8_t> &cipher,
                           const std::vector<std::uint8_t> &plain, const std::vector<std::uint8_t> &key,
-                          const ShapedPlan &plan, int searches, std::uint64_t seed)
+                          const ShapedPlan &plan, int searches, int fromBest, std::uint64_t seed)
 {
     using Annealer = ShapedAnnealer<Rows, Columns>;
     const ShapedStatistics &statistics = ShapedStatistics::of(kind);
@@ -108,9 +110,14 @@ SearchCount countSearches(AlphabetKind kind, const std::vector<std::uint8_t> &ci
     count.keyReads = model && keyFine / double(plain.size()) >= model->readsLikeTheLanguage(plain.size());
     std::optional<typename Annealer::Outcome> best;
     bool bestRight = false;
+    // The solver starts from the best square by the order-5 model where
+    // the alphabet has one.
+    std::optional<typename Annealer::Square> fineBestSquare;
     double fineBest = -1e300;
     for (int s = 0; s < searches; ++s) {
-        const typename Annealer::Outcome outcome = annealer.restart(plan, best && s % 2 == 1 ? &best->square : nullptr, stop, keys);
+        const bool fromTheBest = best && (s + 1) * fromBest / 100 > s * fromBest / 100;
+        const typename Annealer::Square *from = !fromTheBest ? nullptr : model ? &*fineBestSquare : &best->square;
+        const typename Annealer::Outcome outcome = annealer.restart(plan, from, stop, keys);
         const bool right = annealer.plaintext() == plain;
         const double fine = fineOf(annealer.plaintext());
         if (!best || outcome.score > best->score) {
@@ -119,6 +126,7 @@ SearchCount countSearches(AlphabetKind kind, const std::vector<std::uint8_t> &ci
         }
         if (fine > fineBest) {
             fineBest = fine;
+            fineBestSquare = outcome.square;
             count.fineBestIsKey = right;
         }
         count.onTheKey += right;
@@ -149,6 +157,7 @@ int main(int argc, char *argv[])
     int swaps = -1;
     int lineSwaps = -1;
     int shake = -1;
+    int fromBest = 50;
     bool classicTexts = false;
     for (int i = 1; i + 1 < argc; i += 2) {
         const std::string name = argv[i];
@@ -171,6 +180,8 @@ int main(int argc, char *argv[])
             longer = std::atof(value.c_str());
         else if (name == "--swaps")
             swaps = std::atoi(value.c_str());
+        else if (name == "--from-best")
+            fromBest = std::atoi(value.c_str());
         else if (name == "--shake")
             shake = std::atoi(value.c_str());
         else if (name == "--line-swaps")
@@ -265,9 +276,9 @@ int main(int argc, char *argv[])
                 const std::vector<std::uint8_t> cipher = shapedTransform(letters, square, plain, +1);
                 const std::uint64_t textSeed = random.next();
                 const SearchCount count = kind == AlphabetKind::Cyrillic
-                    ? countSearches<5, 6>(kind, cipher, plain, square, plan, searches, textSeed)
-                    : kind == AlphabetKind::LatinDigits ? countSearches<6, 6>(kind, cipher, plain, square, plan, searches, textSeed)
-                                                        : countSearches<5, 5>(kind, cipher, plain, square, plan, searches, textSeed);
+                    ? countSearches<5, 6>(kind, cipher, plain, square, plan, searches, fromBest, textSeed)
+                    : kind == AlphabetKind::LatinDigits ? countSearches<6, 6>(kind, cipher, plain, square, plan, searches, fromBest, textSeed)
+                                                        : countSearches<5, 5>(kind, cipher, plain, square, plan, searches, fromBest, textSeed);
                 onTheKey += count.onTheKey;
                 reached += count.onTheKey > 0;
                 above += count.aboveTheKey;
