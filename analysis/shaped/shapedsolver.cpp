@@ -440,9 +440,11 @@ ShapedPlan shapedPlan(AlphabetKind kind, std::size_t letters)
     plan.temperature = hotter * perLetter * count * spread / 3.35 / statistics.unitLog10();
     plan.moves = std::uint32_t(std::min<std::size_t>(3000 * letters, 400000));
     // The restarts from the best square shake it by two letter swaps on
-    // Cyrillic: counted apart from the clock on 40 texts of 100 letters (40
-    // searches each), they ended on the key 193 times on 17 texts against
-    // 90 times on 14 with four swaps, and 14 times on 5 of 20 with eight.
+    // Cyrillic: counted apart from the clock on 60 texts of 100 letters (40
+    // or 60 searches each), the searches ended on the key 285 times on 22
+    // texts against 141 times on 19 with four swaps (eight: 14 times on 5
+    // of 20); at 150 letters alike. Latin-q keeps four: two reached fewer
+    // of its 80-letter texts.
     if (kind == AlphabetKind::Cyrillic)
         plan.shakeSwaps = 2;
     return plan;
