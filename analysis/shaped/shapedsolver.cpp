@@ -338,9 +338,12 @@ ShapedResult solveOn(const std::vector<std::uint8_t> &ciphertext, const ShapedOp
     const auto confidence = [&]() -> Confidence {
         if (!best)
             return Confidence::None;
-        const double mean = meanOf(best->score);
-        if (keyWordsDone && best->keyWord >= 0 && mean >= readsLike
-            && (best->score - runnerUpKeyWord) * statistics.unitLog10() >= keyWordMargin)
+        // A key word's square is far likelier than any one square of all
+        // of the shape, so its plaintext, once it reads and leads every
+        // other key word's by the margin, stands even when a search has met
+        // a plaintext of more language-like noise meanwhile.
+        if (keyWordsDone && bestKeyWord && meanOf(bestKeyWord->score) >= readsLike
+            && (bestKeyWord->score - runnerUpKeyWord) * statistics.unitLog10() >= keyWordMargin)
             return Confidence::KeyWord;
         if (best->keyWord < 0 && fine.readsLike(*best) && agreeing >= (count >= 80 ? 2 : 3))
             return Confidence::Agreed;
@@ -416,7 +419,7 @@ ShapedResult solveOn(const std::vector<std::uint8_t> &ciphertext, const ShapedOp
     workers.clear();
     lock.lock();
     // A key word's square found after the search stopped still counts.
-    if (bestKeyWord && (!best || bestKeyWord->fine > best->fine))
+    if (bestKeyWord && (!best || bestKeyWord->fine > best->fine || result.confidence == Confidence::KeyWord))
         best = bestKeyWord;
     report(result);
     return result;
