@@ -8,19 +8,30 @@
 //
 // With --searches N it times nothing: on one thread, with fixed seeds, it
 // runs N searches a text as the solver does (every second one from the best
-// square so far; the annealer alone, with the solver's plan or one changed
+// square so far, or --from-best P per cent of them; the annealer alone, with the solver's plan or one changed
 // by the options after it) and prints how many end on the key, on how many
 // texts, the median search that first does (of the texts reached), and
-// how many end above the key's score elsewhere, so that settings compare
-// alike on a busy machine.
+// how many end above the key's score elsewhere, by the four-letter groups
+// the searches climb and by the order-5 model that chooses, and on how many
+// texts the best of the searches is the key by either score, so that
+// settings compare alike on a busy machine.
+//
+// With --classic-texts 1 (latin-q only) the passages are those bench_solver
+// and bench_anneal take for the same seed (their default is 2026), letter for
+// letter from the same place in the book, cleaned and prepared without Q
+// rather than with J as I, and the squares are shuffled by the same draws:
+// the two alphabets compare on the same plaintexts.
 //
 //     bench_shaped --alphabet latin-q|latin-digits|cyrillic [--texts N] [--time-limit S]
-//                  [--threads T] [--lengths 100,150] [--seed S] [--keywords 1]
-//                  [--searches N [--hotter F] [--longer F] [--swaps P] [--line-swaps P] [--shake N]]
+//                  [--threads T] [--lengths 100,150] [--seed S] [--keywords 1] [--classic-texts 1]
+//                  [--searches N [--hotter F] [--longer F] [--swaps P] [--line-swaps P] [--shake N]
+//                   [--from-best P]]
 
+#include "analysis/shaped/shapedmodel.h"
 #include "analysis/shaped/shapedsolver.h"
 #include "analysis/search/random.h"
 #include "analysis/statistics/utf8.h"
+#include "bench/heldoutbook.h"
 
 #include <algorithm>
 #include <cmath>
@@ -66,16 +77,21 @@ struct SearchCount
 {
     int onTheKey = 0;    // searches that end on the key
     int aboveTheKey = 0; // that end elsewhere, on a score at least the key's
+    int fineAbove = 0;   // the same by the order-5 model
     int first = -1;      // the first search on the key
+    bool bestIsKey = false;     // the best search's plaintext is the key's, by the four-letter groups
+    bool fineBestIsKey = false; // the same by the order-5 model
+    bool keyReads = false;      // the key's plaintext reads like the language by the order-5 model
     std::uint64_t keys = 0;
 };
 
 // The searches as the solver runs them on one thread: every second one
-// starts from the best square found so far, shaken.
+// (or the share asked for) starts from the best square found so far (by
+// the order-5 model where the alphabet has one), shaken.
 template<int Rows, int Columns>
 SearchCount countSearches(AlphabetKind kind, const std::vector<std::uint8_t> &cipher,
                           const std::vector<std::uint8_t> &plain, const std::vector<std::uint8_t> &key,
-                          const ShapedPlan &plan, int searches, std::uint64_t seed)
+                          const ShapedPlan &plan, int searches, int fromBest, std::uint64_t seed)
 {
     using Annealer = ShapedAnnealer<Rows, Columns>;
     const ShapedStatistics &statistics = ShapedStatistics::of(kind);
@@ -85,18 +101,41 @@ SearchCount countSearches(AlphabetKind kind, const std::vector<std::uint8_t> &ci
     typename Annealer::Square square;
     std::copy(key.begin(), key.end(), square.begin());
     const int keyScore = annealer.scoreOf(square);
+    const ShapedLanguageModel *model = ShapedLanguageModel::of(kind);
+    const auto fineOf = [&](const std::vector<std::uint8_t> &text) {
+        return model ? model->log10Probability(text.data(), text.size()) : 0.0;
+    };
+    const double keyFine = fineOf(plain);
     SearchCount count;
+    count.keyReads = model && keyFine / double(plain.size()) >= model->readsLikeTheLanguage(plain.size());
     std::optional<typename Annealer::Outcome> best;
+    bool bestRight = false;
+    // The solver starts from the best square by the order-5 model where
+    // the alphabet has one.
+    std::optional<typename Annealer::Square> fineBestSquare;
+    double fineBest = -1e300;
     for (int s = 0; s < searches; ++s) {
-        const typename Annealer::Outcome outcome = annealer.restart(plan, best && s % 2 == 1 ? &best->square : nullptr, stop, keys);
-        if (!best || outcome.score > best->score)
-            best = outcome;
+        const bool fromTheBest = best && (s + 1) * fromBest / 100 > s * fromBest / 100;
+        const typename Annealer::Square *from = !fromTheBest ? nullptr : model ? &*fineBestSquare : &best->square;
+        const typename Annealer::Outcome outcome = annealer.restart(plan, from, stop, keys);
         const bool right = annealer.plaintext() == plain;
+        const double fine = fineOf(annealer.plaintext());
+        if (!best || outcome.score > best->score) {
+            best = outcome;
+            bestRight = right;
+        }
+        if (fine > fineBest) {
+            fineBest = fine;
+            fineBestSquare = outcome.square;
+            count.fineBestIsKey = right;
+        }
         count.onTheKey += right;
         count.aboveTheKey += !right && outcome.score >= keyScore;
+        count.fineAbove += !right && fine >= keyFine;
         if (right && count.first < 0)
             count.first = s;
     }
+    count.bestIsKey = bestRight;
     count.keys = keys.load();
     return count;
 }
@@ -118,6 +157,8 @@ int main(int argc, char *argv[])
     int swaps = -1;
     int lineSwaps = -1;
     int shake = -1;
+    int fromBest = 50;
+    bool classicTexts = false;
     for (int i = 1; i + 1 < argc; i += 2) {
         const std::string name = argv[i];
         const std::string value = argv[i + 1];
@@ -139,10 +180,14 @@ int main(int argc, char *argv[])
             longer = std::atof(value.c_str());
         else if (name == "--swaps")
             swaps = std::atoi(value.c_str());
+        else if (name == "--from-best")
+            fromBest = std::atoi(value.c_str());
         else if (name == "--shake")
             shake = std::atoi(value.c_str());
         else if (name == "--line-swaps")
             lineSwaps = std::atoi(value.c_str());
+        else if (name == "--classic-texts")
+            classicTexts = value == "1";
         else if (name == "--keywords")
             keyWords = value == "1";
         else if (name == "--lengths") {
@@ -169,13 +214,39 @@ int main(int argc, char *argv[])
         std::fprintf(stderr, "bench_shaped: cannot read %s\n", heldOutPath(kind).c_str());
         return 1;
     }
+    if (classicTexts && kind != AlphabetKind::LatinQ) {
+        std::fprintf(stderr, "bench_shaped: --classic-texts is for latin-q\n");
+        return 2;
+    }
+    // The book as the classic benchmarks read it, and its Latin letters as
+    // they stand, one for each of the classic text's letters.
+    const playfair::bench::HeldOutBook classicBook =
+        classicTexts ? playfair::bench::readHeldOutBook(Language::English) : playfair::bench::HeldOutBook{};
+    std::string bookLetters;
+    for (char c : classicBook.raw) {
+        if ((c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'))
+            bookLetters += c;
+    }
+    // A passage of `length` prepared letters: with --classic-texts where
+    // bench_solver's makeCase takes it, else anywhere in the prepared book.
+    const auto passage = [&](std::size_t length, Random &random) {
+        if (classicTexts) {
+            const std::size_t start = random.below(std::uint32_t(classicBook.text.size() - 2 * length));
+            std::vector<std::uint8_t> plain = preparedLetters(letters, bookLetters.substr(start, 2 * length));
+            plain.resize(length);
+            return plain;
+        }
+        const std::size_t at = 2 * random.below(std::uint32_t((prepared.size() - length) / 2));
+        return std::vector<std::uint8_t>(prepared.begin() + std::ptrdiff_t(at), prepared.begin() + std::ptrdiff_t(at + length));
+    };
     if (searches > 0) {
         std::printf("alphabet %s (%d x %d), random squares, %d texts a length, %d searches a text, "
                     "temperature x %.2f, moves x %.2f\n",
                     std::string(alphabetCode(kind)).c_str(), letters.rows, letters.columns, texts, searches, hotter,
                     longer);
-        std::printf("%7s %9s %9s %15s %14s %14s %12s\n", "letters", "on key", "searches", "texts reached", "median first",
-                    "above the key", "(on texts)");
+        std::printf("%7s %9s %9s %15s %14s %14s %12s %14s %12s %12s %12s %10s\n", "letters", "on key", "searches",
+                    "texts reached", "median first", "above the key", "(on texts)", "order-5 above", "(on texts)",
+                    "best is key", "order-5 best", "key reads");
         Random random(seed);
         for (const std::size_t length : lengths) {
             ShapedPlan plan = shapedPlan(kind, length);
@@ -191,30 +262,39 @@ int main(int argc, char *argv[])
             int reached = 0;
             int above = 0;
             int textsAbove = 0;
+            int fineAbove = 0;
+            int fineTextsAbove = 0;
+            int bestIsKey = 0;
+            int fineBestIsKey = 0;
+            int keyReads = 0;
             std::vector<int> firsts;
             for (int t = 0; t < texts; ++t) {
-                const std::size_t at = 2 * random.below(std::uint32_t((prepared.size() - length) / 2));
-                const std::vector<std::uint8_t> plain(prepared.begin() + std::ptrdiff_t(at),
-                                                      prepared.begin() + std::ptrdiff_t(at + length));
+                const std::vector<std::uint8_t> plain = passage(length, random);
                 std::vector<std::uint8_t> square = shapedKeySquare(letters, {});
                 for (std::size_t i = square.size() - 1; i > 0; --i)
                     std::swap(square[i], square[random.below(std::uint32_t(i + 1))]);
                 const std::vector<std::uint8_t> cipher = shapedTransform(letters, square, plain, +1);
                 const std::uint64_t textSeed = random.next();
                 const SearchCount count = kind == AlphabetKind::Cyrillic
-                    ? countSearches<5, 6>(kind, cipher, plain, square, plan, searches, textSeed)
-                    : kind == AlphabetKind::LatinDigits ? countSearches<6, 6>(kind, cipher, plain, square, plan, searches, textSeed)
-                                                        : countSearches<5, 5>(kind, cipher, plain, square, plan, searches, textSeed);
+                    ? countSearches<5, 6>(kind, cipher, plain, square, plan, searches, fromBest, textSeed)
+                    : kind == AlphabetKind::LatinDigits ? countSearches<6, 6>(kind, cipher, plain, square, plan, searches, fromBest, textSeed)
+                                                        : countSearches<5, 5>(kind, cipher, plain, square, plan, searches, fromBest, textSeed);
                 onTheKey += count.onTheKey;
                 reached += count.onTheKey > 0;
                 above += count.aboveTheKey;
                 textsAbove += count.aboveTheKey > 0;
+                fineAbove += count.fineAbove;
+                fineTextsAbove += count.fineAbove > 0;
+                bestIsKey += count.bestIsKey;
+                fineBestIsKey += count.fineBestIsKey;
+                keyReads += count.keyReads;
                 if (count.first >= 0)
                     firsts.push_back(count.first);
             }
             std::sort(firsts.begin(), firsts.end());
-            std::printf("%7zu %9d %9d %15d %14d %14d %12d\n", length, onTheKey, texts * searches, reached,
-                        firsts.empty() ? -1 : firsts[firsts.size() / 2], above, textsAbove);
+            std::printf("%7zu %9d %9d %15d %14d %14d %12d %14d %12d %12d %12d %10d\n", length, onTheKey, texts * searches,
+                        reached, firsts.empty() ? -1 : firsts[firsts.size() / 2], above, textsAbove, fineAbove,
+                        fineTextsAbove, bestIsKey, fineBestIsKey, keyReads);
             std::fflush(stdout);
         }
         return 0;
@@ -231,9 +311,7 @@ int main(int argc, char *argv[])
         double keys = 0;
         double seconds = 0;
         for (int t = 0; t < texts; ++t) {
-            const std::size_t at = 2 * random.below(std::uint32_t((prepared.size() - length) / 2));
-            const std::vector<std::uint8_t> plain(prepared.begin() + std::ptrdiff_t(at),
-                                                  prepared.begin() + std::ptrdiff_t(at + length));
+            const std::vector<std::uint8_t> plain = passage(length, random);
             std::vector<std::uint8_t> square;
             std::string keyWord;
             if (keyWords) {

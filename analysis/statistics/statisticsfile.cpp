@@ -101,4 +101,43 @@ std::optional<LanguageModelHeader> LanguageModelHeader::decoded(const std::uint8
     return header;
 }
 
+std::size_t CompactModelHeader::tableBytes() const
+{
+    const std::size_t n = alphabetLetters;
+    const std::size_t four = n * n * n * n;
+    return n + n * n + n * n * n + 2 * four + 5 * std::size_t(groups);
+}
+
+std::vector<std::uint8_t> CompactModelHeader::encoded() const
+{
+    std::vector<std::uint8_t> bytes(magic, magic + 4);
+    putLittleEndian(bytes, alphabetLetters, 4);
+    putLittleEndian(bytes, floatBits(floorLog10), 4);
+    putLittleEndian(bytes, floatBits(unitLog10), 4);
+    putLittleEndian(bytes, letters, 8);
+    putLittleEndian(bytes, floatBits(typicalLog10), 4);
+    putLittleEndian(bytes, floatBits(randomLog10), 4);
+    putLittleEndian(bytes, groups, 4);
+    return bytes;
+}
+
+std::optional<CompactModelHeader> CompactModelHeader::decoded(const std::uint8_t *bytes, std::size_t size)
+{
+    if (size < CompactModelHeader::size || std::memcmp(bytes, magic, 4) != 0)
+        return std::nullopt;
+    CompactModelHeader header;
+    header.alphabetLetters = std::uint32_t(getLittleEndian(bytes + 4, 4));
+    header.floorLog10 = bitsFloat(std::uint32_t(getLittleEndian(bytes + 8, 4)));
+    header.unitLog10 = bitsFloat(std::uint32_t(getLittleEndian(bytes + 12, 4)));
+    header.letters = getLittleEndian(bytes + 16, 8);
+    header.typicalLog10 = bitsFloat(std::uint32_t(getLittleEndian(bytes + 24, 4)));
+    header.randomLog10 = bitsFloat(std::uint32_t(getLittleEndian(bytes + 28, 4)));
+    header.groups = std::uint32_t(getLittleEndian(bytes + 32, 4));
+    // Five letters' number must fit the four bytes of a group's key.
+    if (header.alphabetLetters < 2 || header.alphabetLetters > 64 || !(header.unitLog10 > 0)
+        || !(header.floorLog10 < 0))
+        return std::nullopt;
+    return header;
+}
+
 } // namespace playfair::analysis
