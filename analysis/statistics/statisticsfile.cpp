@@ -34,16 +34,35 @@ float bitsFloat(std::uint32_t bits)
     return value;
 }
 
+// Every table's header holds the same five figures of its scale, in this
+// order (24 bytes): the floor, the unit, the letters counted, the typical and
+// the random mean.
+template<typename Header>
+void putScale(std::vector<std::uint8_t> &bytes, const Header &header)
+{
+    putLittleEndian(bytes, floatBits(header.floorLog10), 4);
+    putLittleEndian(bytes, floatBits(header.unitLog10), 4);
+    putLittleEndian(bytes, header.letters, 8);
+    putLittleEndian(bytes, floatBits(header.typicalLog10), 4);
+    putLittleEndian(bytes, floatBits(header.randomLog10), 4);
+}
+
+template<typename Header>
+void getScale(const std::uint8_t *bytes, Header &header)
+{
+    header.floorLog10 = bitsFloat(std::uint32_t(getLittleEndian(bytes, 4)));
+    header.unitLog10 = bitsFloat(std::uint32_t(getLittleEndian(bytes + 4, 4)));
+    header.letters = getLittleEndian(bytes + 8, 8);
+    header.typicalLog10 = bitsFloat(std::uint32_t(getLittleEndian(bytes + 16, 4)));
+    header.randomLog10 = bitsFloat(std::uint32_t(getLittleEndian(bytes + 20, 4)));
+}
+
 } // namespace
 
 std::vector<std::uint8_t> LetterStatisticsHeader::encoded() const
 {
     std::vector<std::uint8_t> bytes(magic, magic + 4);
-    putLittleEndian(bytes, floatBits(floorLog10), 4);
-    putLittleEndian(bytes, floatBits(unitLog10), 4);
-    putLittleEndian(bytes, letters, 8);
-    putLittleEndian(bytes, floatBits(typicalLog10), 4);
-    putLittleEndian(bytes, floatBits(randomLog10), 4);
+    putScale(bytes, *this);
     return bytes;
 }
 
@@ -52,11 +71,7 @@ std::optional<LetterStatisticsHeader> LetterStatisticsHeader::decoded(const std:
     if (size < LetterStatisticsHeader::size || std::memcmp(bytes, magic, 4) != 0)
         return std::nullopt;
     LetterStatisticsHeader header;
-    header.floorLog10 = bitsFloat(std::uint32_t(getLittleEndian(bytes + 4, 4)));
-    header.unitLog10 = bitsFloat(std::uint32_t(getLittleEndian(bytes + 8, 4)));
-    header.letters = getLittleEndian(bytes + 12, 8);
-    header.typicalLog10 = bitsFloat(std::uint32_t(getLittleEndian(bytes + 20, 4)));
-    header.randomLog10 = bitsFloat(std::uint32_t(getLittleEndian(bytes + 24, 4)));
+    getScale(bytes + 4, header);
     if (!(header.unitLog10 > 0) || !(header.floorLog10 < 0))
         return std::nullopt;
     return header;
@@ -77,11 +92,7 @@ std::vector<std::uint8_t> LanguageModelHeader::encoded() const
 {
     std::vector<std::uint8_t> bytes(magic, magic + 4);
     putLittleEndian(bytes, order, 4);
-    putLittleEndian(bytes, floatBits(floorLog10), 4);
-    putLittleEndian(bytes, floatBits(unitLog10), 4);
-    putLittleEndian(bytes, letters, 8);
-    putLittleEndian(bytes, floatBits(typicalLog10), 4);
-    putLittleEndian(bytes, floatBits(randomLog10), 4);
+    putScale(bytes, *this);
     return bytes;
 }
 
@@ -91,11 +102,7 @@ std::optional<LanguageModelHeader> LanguageModelHeader::decoded(const std::uint8
         return std::nullopt;
     LanguageModelHeader header;
     header.order = std::uint32_t(getLittleEndian(bytes + 4, 4));
-    header.floorLog10 = bitsFloat(std::uint32_t(getLittleEndian(bytes + 8, 4)));
-    header.unitLog10 = bitsFloat(std::uint32_t(getLittleEndian(bytes + 12, 4)));
-    header.letters = getLittleEndian(bytes + 16, 8);
-    header.typicalLog10 = bitsFloat(std::uint32_t(getLittleEndian(bytes + 24, 4)));
-    header.randomLog10 = bitsFloat(std::uint32_t(getLittleEndian(bytes + 28, 4)));
+    getScale(bytes + 8, header);
     if (header.order < 1 || header.order > 6 || !(header.unitLog10 > 0) || !(header.floorLog10 < 0))
         return std::nullopt;
     return header;
@@ -112,11 +119,7 @@ std::vector<std::uint8_t> CompactModelHeader::encoded() const
 {
     std::vector<std::uint8_t> bytes(magic, magic + 4);
     putLittleEndian(bytes, alphabetLetters, 4);
-    putLittleEndian(bytes, floatBits(floorLog10), 4);
-    putLittleEndian(bytes, floatBits(unitLog10), 4);
-    putLittleEndian(bytes, letters, 8);
-    putLittleEndian(bytes, floatBits(typicalLog10), 4);
-    putLittleEndian(bytes, floatBits(randomLog10), 4);
+    putScale(bytes, *this);
     putLittleEndian(bytes, groups, 4);
     return bytes;
 }
@@ -127,11 +130,7 @@ std::optional<CompactModelHeader> CompactModelHeader::decoded(const std::uint8_t
         return std::nullopt;
     CompactModelHeader header;
     header.alphabetLetters = std::uint32_t(getLittleEndian(bytes + 4, 4));
-    header.floorLog10 = bitsFloat(std::uint32_t(getLittleEndian(bytes + 8, 4)));
-    header.unitLog10 = bitsFloat(std::uint32_t(getLittleEndian(bytes + 12, 4)));
-    header.letters = getLittleEndian(bytes + 16, 8);
-    header.typicalLog10 = bitsFloat(std::uint32_t(getLittleEndian(bytes + 24, 4)));
-    header.randomLog10 = bitsFloat(std::uint32_t(getLittleEndian(bytes + 28, 4)));
+    getScale(bytes + 8, header);
     header.groups = std::uint32_t(getLittleEndian(bytes + 32, 4));
     // Five letters' number must fit the four bytes of a group's key.
     if (header.alphabetLetters < 2 || header.alphabetLetters > 64 || !(header.unitLog10 > 0)
