@@ -4,7 +4,9 @@
 // on random squares or on key-word squares, breaks them and prints, by
 // length, the share solved (plaintext exactly right), with key words the
 // share whose key word was named, the median and the worst time and the
-// keys tested per second. It judges nothing.
+// keys tested per second. It judges nothing. Each text's outcome goes to
+// the error stream: solved, or missed by the search (the key's plaintext
+// ranks above the answer by the solver's choice) or outscored.
 //
 // With --searches N it times nothing: on one thread, with fixed seeds, it
 // runs N searches a text as the solver does (every second one from the best
