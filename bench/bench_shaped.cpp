@@ -4,7 +4,9 @@
 // on random squares or on key-word squares, breaks them and prints, by
 // length, the share solved (plaintext exactly right), with key words the
 // share whose key word was named, the median and the worst time and the
-// keys tested per second. It judges nothing.
+// keys tested per second. It judges nothing. Each text's outcome goes to
+// the error stream: solved, or missed by the search (the key's plaintext
+// ranks above the answer by the solver's choice) or outscored.
 //
 // With --searches N it times nothing: on one thread, with fixed seeds, it
 // runs N searches a text as the solver does (every second one from the best
@@ -12,7 +14,8 @@
 // by the options after it) and prints how many end on the key, on how many
 // texts, the median search that first does (of the texts reached), and
 // how many end above the key's score elsewhere, by the four-letter groups
-// the searches climb and by the order-5 model that chooses, and on how many
+// the searches climb and by the solver's choice (the order-5 model, and on
+// latin-q the words too; see shapedchoice.h), and on how many
 // texts the best of the searches is the key by either score, so that
 // settings compare alike on a busy machine.
 //
@@ -27,6 +30,7 @@
 //                  [--searches N [--hotter F] [--longer F] [--swaps P] [--line-swaps P] [--shake N]
 //                   [--from-best P]]
 
+#include "analysis/shaped/shapedchoice.h"
 #include "analysis/shaped/shapedmodel.h"
 #include "analysis/shaped/shapedsolver.h"
 #include "analysis/search/random.h"
@@ -77,17 +81,20 @@ struct SearchCount
 {
     int onTheKey = 0;    // searches that end on the key
     int aboveTheKey = 0; // that end elsewhere, on a score at least the key's
-    int fineAbove = 0;   // the same by the order-5 model
+    int fineAbove = 0;   // the same by the choice
     int first = -1;      // the first search on the key
     bool bestIsKey = false;     // the best search's plaintext is the key's, by the four-letter groups
-    bool fineBestIsKey = false; // the same by the order-5 model
-    bool keyReads = false;      // the key's plaintext reads like the language by the order-5 model
+    bool fineBestIsKey = false; // the same by the choice
+    bool keyReads = false;      // the key's plaintext reads like the language (by the order-5 model)
     std::uint64_t keys = 0;
+    std::vector<std::uint8_t> finePlain; // the plaintext the choice ranks best
+    double fineBest = 0;                 // and its score by the choice
+    double keyFine = 0;                  // the key's
 };
 
 // The searches as the solver runs them on one thread: every second one
 // (or the share asked for) starts from the best square found so far (by
-// the order-5 model where the alphabet has one), shaken.
+// the solver's choice), shaken.
 template<int Rows, int Columns>
 SearchCount countSearches(AlphabetKind kind, const std::vector<std::uint8_t> &cipher,
                           const std::vector<std::uint8_t> &plain, const std::vector<std::uint8_t> &key,
@@ -102,24 +109,26 @@ SearchCount countSearches(AlphabetKind kind, const std::vector<std::uint8_t> &ci
     std::copy(key.begin(), key.end(), square.begin());
     const int keyScore = annealer.scoreOf(square);
     const ShapedLanguageModel *model = ShapedLanguageModel::of(kind);
-    const auto fineOf = [&](const std::vector<std::uint8_t> &text) {
-        return model ? model->log10Probability(text.data(), text.size()) : 0.0;
-    };
-    const double keyFine = fineOf(plain);
+    const ShapedChoice choice(kind, plain.size());
+    const double keyFine = choice.of(plain.data(), keyScore);
     SearchCount count;
-    count.keyReads = model && keyFine / double(plain.size()) >= model->readsLikeTheLanguage(plain.size());
+    count.keyReads = model && choice.readsLike(plain.data(), keyScore);
     std::optional<typename Annealer::Outcome> best;
     bool bestRight = false;
-    // The solver starts from the best square by the order-5 model where
-    // the alphabet has one.
+    // The solver starts from the best square by its choice (the order-5
+    // model where the alphabet has one).
     std::optional<typename Annealer::Square> fineBestSquare;
     double fineBest = -1e300;
     for (int s = 0; s < searches; ++s) {
         const bool fromTheBest = best && (s + 1) * fromBest / 100 > s * fromBest / 100;
         const typename Annealer::Square *from = !fromTheBest ? nullptr : model ? &*fineBestSquare : &best->square;
-        const typename Annealer::Outcome outcome = annealer.restart(plan, from, stop, keys);
+        typename Annealer::Outcome outcome = annealer.restart(plan, from, stop, keys);
+        double fine = choice.of(annealer.plaintext().data(), outcome.score);
+        // As the solver: a plaintext that reads climbs by the choice where
+        // it weighs words.
+        if (choice.weighsWords() && choice.readsLike(annealer.plaintext().data(), outcome.score))
+            choice.climb(annealer, outcome.square, fine);
         const bool right = annealer.plaintext() == plain;
-        const double fine = fineOf(annealer.plaintext());
         if (!best || outcome.score > best->score) {
             best = outcome;
             bestRight = right;
@@ -128,6 +137,7 @@ SearchCount countSearches(AlphabetKind kind, const std::vector<std::uint8_t> &ci
             fineBest = fine;
             fineBestSquare = outcome.square;
             count.fineBestIsKey = right;
+            count.finePlain = annealer.plaintext();
         }
         count.onTheKey += right;
         count.aboveTheKey += !right && outcome.score >= keyScore;
@@ -137,6 +147,8 @@ SearchCount countSearches(AlphabetKind kind, const std::vector<std::uint8_t> &ci
     }
     count.bestIsKey = bestRight;
     count.keys = keys.load();
+    count.fineBest = fineBest;
+    count.keyFine = keyFine;
     return count;
 }
 
@@ -245,8 +257,8 @@ int main(int argc, char *argv[])
                     std::string(alphabetCode(kind)).c_str(), letters.rows, letters.columns, texts, searches, hotter,
                     longer);
         std::printf("%7s %9s %9s %15s %14s %14s %12s %14s %12s %12s %12s %10s\n", "letters", "on key", "searches",
-                    "texts reached", "median first", "above the key", "(on texts)", "order-5 above", "(on texts)",
-                    "best is key", "order-5 best", "key reads");
+                    "texts reached", "median first", "above the key", "(on texts)", "choice above", "(on texts)",
+                    "best is key", "choice best", "key reads");
         Random random(seed);
         for (const std::size_t length : lengths) {
             ShapedPlan plan = shapedPlan(kind, length);
@@ -290,6 +302,14 @@ int main(int argc, char *argv[])
                 keyReads += count.keyReads;
                 if (count.first >= 0)
                     firsts.push_back(count.first);
+                // Each text on its own line, with the plaintext chosen where
+                // it is not the key's.
+                std::fprintf(stderr, "  %zu letters, text %d: %d on the key, first %d; choice's best %.1f, key %.1f%s%s%s%s\n",
+                             length, t + 1, count.onTheKey, count.first, count.fineBest, count.keyFine,
+                             count.fineBestIsKey ? "" : ": ",
+                             count.fineBestIsKey ? "" : letters.text(count.finePlain.data(), count.finePlain.size()).c_str(),
+                             count.fineBestIsKey ? "" : " for ",
+                             count.fineBestIsKey ? "" : letters.text(plain.data(), plain.size()).c_str());
             }
             std::sort(firsts.begin(), firsts.end());
             std::printf("%7zu %9d %9d %15d %14d %14d %12d %14d %12d %12d %12d %10d\n", length, onTheKey, texts * searches,
@@ -335,6 +355,19 @@ int main(int argc, char *argv[])
             solved += right;
             named += right && result.keyWord
                 && shapedKeySquare(letters, letters.numbersOf(*result.keyWord)) == square;
+            // Each text on its own line: a miss is the search's when the
+            // key's plaintext ranks above the answer by the solver's choice,
+            // else the choice's.
+            if (const std::vector<std::uint8_t> answer = letters.numbersOf(result.plaintext);
+                !keyWords && answer.size() == plain.size()) {
+                const ShapedStatistics &statistics = ShapedStatistics::of(kind);
+                const ShapedChoice choice(kind, plain.size());
+                const double keyFine = choice.of(plain.data(), statistics.sum(plain.data(), plain.size()));
+                const double answerFine = choice.of(answer.data(), statistics.sum(answer.data(), answer.size()));
+                std::fprintf(stderr, "  %zu letters, text %d: %s in %.2f s, %d restarts; choice's answer %.1f, key %.1f\n",
+                             length, t + 1, right ? "solved" : keyFine > answerFine ? "missed" : "outscored",
+                             result.elapsedSeconds, result.restarts, answerFine, keyFine);
+            }
             times.push_back(result.elapsedSeconds);
             keys += double(result.keysTested);
             seconds += result.elapsedSeconds * threads;

@@ -2,6 +2,7 @@
 
 #include "analysis/search/searchthreads.h"
 #include "analysis/shaped/shapedannealer.h"
+#include "analysis/shaped/shapedchoice.h"
 #include "analysis/shaped/shapedmodel.h"
 #include "analysis/statistics/utf8.h"
 #include "engine/keyedsquare.h"
@@ -138,44 +139,7 @@ struct Found
     std::vector<std::uint8_t> square;
     std::vector<std::uint8_t> plain;
     int keyWord = -1; // the key word's index, or -1
-    double fine = 0;  // what the plaintexts are ranked by (FineScore)
-};
-
-// The finer score that chooses among the plaintexts the searches end on:
-// the log10 probability of the plaintext by the alphabet's order-5 model
-// (analysis/shaped/shapedmodel.h), where it has one; else by the
-// four-letter groups the searches climb. The searches climb the groups,
-// which on short texts rank a wrong square's language-like noise above the
-// key's plaintext more often than the order-5 model does.
-class FineScore
-{
-public:
-    FineScore(AlphabetKind kind, const ShapedStatistics &statistics, std::size_t letters)
-        : m_model(ShapedLanguageModel::of(kind))
-        , m_statistics(statistics)
-        , m_letters(letters)
-    {
-    }
-
-    double of(const Found &found) const
-    {
-        return m_model ? m_model->log10Probability(found.plain.data(), found.plain.size())
-                       : m_statistics.unitLog10() * found.score;
-    }
-    // Whether a plaintext of the searched letters reads like the language.
-    bool readsLike(const Found &found) const
-    {
-        if (m_model)
-            return found.fine / double(m_letters) >= m_model->readsLikeTheLanguage(m_letters);
-        const double groups = double(std::max<std::size_t>(m_letters, 4) - 3);
-        return m_statistics.floorLog10() + m_statistics.unitLog10() * found.score / groups
-            >= m_statistics.readsLikeTheLanguage(m_letters);
-    }
-
-private:
-    const ShapedLanguageModel *m_model;
-    const ShapedStatistics &m_statistics;
-    std::size_t m_letters;
+    double fine = 0;  // what the plaintexts are ranked by (ShapedChoice)
 };
 
 template<int Rows, int Columns>
@@ -192,7 +156,7 @@ ShapedResult solveOn(const std::vector<std::uint8_t> &ciphertext, const ShapedOp
     const double readsLike = statistics.readsLikeTheLanguage(count);
     const double groups = double(std::max<std::size_t>(count, 4) - 3);
     const auto meanOf = [&](int score) { return statistics.floorLog10() + statistics.unitLog10() * score / groups; };
-    const FineScore fine(options.alphabet, statistics, count);
+    const ShapedChoice fine(options.alphabet, count);
 
     std::mutex mutex;
     std::condition_variable_any changed;
@@ -289,7 +253,7 @@ ShapedResult solveOn(const std::vector<std::uint8_t> &ciphertext, const ShapedOp
                           [](const Found &a, const Found &b) { return a.score > b.score; });
                 if (!keyWordCandidates.empty()) {
                     bestKeyWord = keyWordCandidates.front();
-                    bestKeyWord->fine = fine.of(*bestKeyWord);
+                    bestKeyWord->fine = fine.of(bestKeyWord->plain.data(), bestKeyWord->score);
                     for (const Found &other : keyWordCandidates) {
                         if (other.plain != bestKeyWord->plain) {
                             runnerUpKeyWord = other.score;
@@ -318,19 +282,26 @@ ShapedResult solveOn(const std::vector<std::uint8_t> &ciphertext, const ShapedOp
                 annealer.restart(plan, from ? &*from : nullptr, halt, keys);
             if (halt.load())
                 break;
+            Found found{outcome.score, {outcome.square.begin(), outcome.square.end()}, annealer.plaintext(), -1};
+            found.fine = fine.of(found.plain.data(), found.score);
+            // Where the choice weighs words, a plaintext that reads like the
+            // language climbs by it to where the choice looks.
+            if (fine.weighsWords() && fine.readsLike(found.plain.data(), found.score)) {
+                typename Annealer::Square climbed = outcome.square;
+                if (fine.climb(annealer, climbed, found.fine)) {
+                    found.square.assign(climbed.begin(), climbed.end());
+                    found.plain = annealer.plaintext();
+                    found.score = annealer.score();
+                }
+            }
             std::lock_guard lock(mutex);
             ++restarts;
-            const std::vector<std::uint8_t> &plain = annealer.plaintext();
-            if (best && best->plain == plain) {
+            if (best && best->plain == found.plain) {
                 if (!from)
                     ++agreeing;
-            } else {
-                Found found{outcome.score, {outcome.square.begin(), outcome.square.end()}, plain, -1};
-                found.fine = fine.of(found);
-                if (!best || found.fine > best->fine) {
-                    best = std::move(found);
-                    agreeing = from ? 0 : 1;
-                }
+            } else if (!best || found.fine > best->fine) {
+                best = std::move(found);
+                agreeing = from ? 0 : 1;
             }
             changed.notify_all();
         }
@@ -346,7 +317,7 @@ ShapedResult solveOn(const std::vector<std::uint8_t> &ciphertext, const ShapedOp
         if (keyWordsDone && bestKeyWord && meanOf(bestKeyWord->score) >= readsLike
             && (bestKeyWord->score - runnerUpKeyWord) * statistics.unitLog10() >= keyWordMargin)
             return Confidence::KeyWord;
-        if (best->keyWord < 0 && fine.readsLike(*best) && agreeing >= (count >= 80 ? 2 : 3))
+        if (best->keyWord < 0 && fine.readsLike(best->plain.data(), best->score) && agreeing >= (count >= 80 ? 2 : 3))
             return Confidence::Agreed;
         return Confidence::None;
     };
