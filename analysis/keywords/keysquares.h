@@ -5,36 +5,51 @@
 #include "engine/keyedsquare.h"
 
 #include <array>
-#include <cstring>
+#include <bit>
+#include <cstdint>
 #include <string_view>
 
 namespace playfair::analysis {
 
 // The letter pool of the program's key-square construction on letter
-// numbers, for the key-word search, which builds millions of squares: the
-// pool's first letters are taken most often, so they are dropped by moving
-// its start rather than the letters.
+// numbers, for the key-word search, which builds millions of squares. The
+// pool keeps the alphabet's order (letters are only ever taken out), so it
+// is the set of its letters, one bit each: a letter is found, taken out and
+// the rest written in order by bit operations.
 class KeyPool
 {
 public:
-    void append(char32_t code) { m_letters[m_end++] = Letter(letterNumber(char(code))); }
-    int size() const { return m_end - m_start; }
-    Letter at(int position) const { return m_letters[std::size_t(m_start + position)]; }
-    void removeAt(int position)
+    // The letters are appended in the alphabet's order, A..Z without J.
+    void append(char32_t code) { m_letters |= 1u << letterNumber(char(code)); }
+    int size() const { return std::popcount(m_letters); }
+    Letter at(int position) const
     {
-        if (position == 0) {
-            ++m_start;
-            return;
-        }
-        Letter *first = m_letters.data() + m_start + position;
-        std::memmove(first, first + 1, std::size_t(m_end - m_start - position - 1));
-        --m_end;
+        std::uint32_t rest = m_letters;
+        for (int i = 0; i < position; ++i)
+            rest &= rest - 1;
+        return Letter(std::countr_zero(rest));
+    }
+    void removeAt(int position) { m_letters &= ~(1u << at(position)); }
+    // Takes `letter` out, returning the position it had, or -1 where the
+    // pool does not hold it.
+    int takeOut(Letter letter)
+    {
+        if (letter >= 25 || !(m_letters >> letter & 1u))
+            return -1;
+        const std::uint32_t bit = 1u << letter;
+        m_letters &= ~bit;
+        return std::popcount(m_letters & (bit - 1));
+    }
+    // The first letter taken out, as fillRemainingCells takes them.
+    Letter takeFirst()
+    {
+        const Letter letter = Letter(std::countr_zero(m_letters));
+        m_letters &= m_letters - 1;
+        return letter;
     }
 
 private:
-    std::array<Letter, 25> m_letters{};
-    int m_start = 0;
-    int m_end = 0;
+    std::uint32_t m_letters = 0;
 };
 
 // A key square being built: the key's letters placed so far and the pool

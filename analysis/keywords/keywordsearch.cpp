@@ -25,6 +25,12 @@ constexpr std::size_t mostScored = 80;
 // long: the likeliest stretches of ordinary text score about -0.5.
 constexpr double optimisticLetterLog10 = -0.45;
 
+// A list's key is offered only when its score comes within this many
+// log10 units of the best key's found so far: the chooser, which reads the
+// candidates with more than the search's model, never prefers a plaintext
+// that many times less likely by it.
+constexpr double acceptanceMargin = 4;
+
 // Each crib letter a plaintext gets wrong costs this much, in log10.
 constexpr double cribPenaltyLog10 = 6;
 
@@ -83,10 +89,20 @@ KeyWordSearch::KeyWordSearch(const std::vector<Letter> &ciphertext, std::optiona
     : m_crib(crib)
     , m_priors(priors)
 {
+    for (std::atomic<double> &best : m_best)
+        best.store(-1e300, std::memory_order_relaxed);
     if (language)
         m_models = {&LanguageModel::of(*language, 4)};
     else
         m_models = {&LanguageModel::of(Language::English, 4), &LanguageModel::of(Language::Bulgarian, 4)};
+    for (std::size_t m = 0; m < m_models.size(); ++m) {
+        Model &model = m_scored[m];
+        for (int n = 1; n <= 4; ++n)
+            model.tables[std::size_t(n)] = m_models[m]->table(n);
+        model.unit = m_models[m]->unitLog10();
+        model.lowest = m_models[m]->floorLog10();
+        model.slope = 2 * (model.lowest - optimisticLetterLog10) / model.unit;
+    }
     std::size_t scored = std::min(ciphertext.size(), mostScored);
     if (crib)
         scored = std::max(scored, crib->reach());
@@ -174,74 +190,126 @@ std::size_t KeyWordSearch::phraseCount()
     return en * en + bg * bg;
 }
 
-double KeyWordSearch::scoreAbove(const Square &square, double keyLog10, double floor) const
+namespace {
+
+// The units (see LanguageModel) of `Count` order-4 models over a square's
+// plaintext, each model's sum of table values, read pair by pair. Returns
+// false once the square is given up: when after some pair every model's
+// units lie below its need, which falls by the model's slope a pair.
+template<std::size_t Count>
+bool unitsOf(const Square &square, const Letter *first, const Letter *second, std::size_t pairs,
+             const std::array<const KeyWordSearch::Model *, 2> &models, std::array<double, 2> need, bool givesUp,
+             Letter *plain, std::array<int, 2> &units, std::size_t &letters)
 {
     std::array<Letter, 25> cellOf{};
     for (int cell = 0; cell < 25; ++cell)
         cellOf[square[std::size_t(cell)]] = Letter(cell);
     const std::uint16_t *decrypt = PairTables::get().decrypt.data();
+    std::uint32_t context = 0;
+    letters = 0;
+    const auto add = [&](Letter letter) {
+        if (plain)
+            plain[letters] = letter;
+        context = (context * 25 + letter) % (25 * 25 * 25 * 25);
+        // The first three letters are read by the lower orders.
+        const std::size_t order = letters < 3 ? letters + 1 : 4;
+        for (std::size_t m = 0; m < Count; ++m)
+            units[m] += models[m]->tables[order][context];
+        ++letters;
+    };
+    for (std::size_t i = 0; i < pairs; ++i) {
+        const std::uint16_t cells = decrypt[25 * cellOf[first[i]] + cellOf[second[i]]];
+        add(square[cells & 0xFF]);
+        add(square[cells >> 8]);
+        if (!givesUp)
+            continue;
+        bool hopeless = true;
+        for (std::size_t m = 0; m < Count; ++m) {
+            need[m] -= models[m]->slope;
+            hopeless = hopeless && double(units[m]) < need[m];
+        }
+        if (hopeless)
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+double KeyWordSearch::scoreAbove(const Square &square, double keyLog10, double floor, bool learn) const
+{
     // The models scored in: the language's, or both while it is to be
     // found, until it is settled.
     const int settled = m_settled && m_models.size() > 1 ? m_settled->load(std::memory_order_relaxed) : -1;
-    std::array<const LanguageModel *, 2> models{};
+    std::array<const Model *, 2> models{};
+    std::array<std::size_t, 2> modelIndex{};
     std::size_t count = 0;
     for (std::size_t i = 0; i < m_models.size(); ++i) {
-        if (settled < 0 || int(i) == settled)
-            models[count++] = m_models[i];
+        if (settled < 0 || int(i) == settled) {
+            modelIndex[count] = i;
+            models[count++] = &m_scored[i];
+        }
     }
-    std::array<std::array<const std::uint8_t *, 5>, 2> tables{};
-    std::array<double, 2> unit{};
-    std::array<double, 2> lowest{};
-    for (std::size_t m = 0; m < count; ++m) {
-        for (int n = 1; n <= 4; ++n)
-            tables[m][std::size_t(n)] = models[m]->table(n);
-        unit[m] = models[m]->unitLog10();
-        lowest[m] = models[m]->floorLog10();
-    }
-
-    // Each thread's own buffer, as long as the letters scored: they reach as
-    // far as the crib's last place.
-    thread_local std::vector<Letter> plain;
-    plain.resize(m_cipher.size());
-    std::uint32_t context = 0;
-    std::array<int, 2> units{};
-    std::size_t letters = 0;
-    const auto add = [&](Letter letter) {
-        plain[letters] = letter;
-        context = (context * 25 + letter) % (25 * 25 * 25 * 25);
-        const std::size_t order = letters < 3 ? letters + 1 : 4;
-        for (std::size_t m = 0; m < count; ++m)
-            units[m] += tables[m][order][context];
-        ++letters;
-    };
-    // The log10 probability of the letters so far in the language they read better in.
-    const auto sofar = [&] {
-        double best = lowest[0] * double(letters) + unit[0] * units[0];
-        if (count > 1)
-            best = std::max(best, lowest[1] * double(letters) + unit[1] * units[1]);
-        return best;
-    };
     // A square is given up once its score could not reach the floor in
     // either language even if every letter still to come were as likely as
     // the likeliest text ever keeps up (a square it gives up would have to
     // make the rest of its text more than twice as likely, letter by
-    // letter, as real text).
-    const double bound = floor - keyLog10;
+    // letter, as real text). In a model's own units: after each pair its
+    // units must reach its need, which falls by its slope a pair.
     const double total = double(m_first.size() * 2);
-    for (std::size_t i = 0; i < m_first.size(); ++i) {
-        const std::uint16_t cells = decrypt[25 * cellOf[m_first[i]] + cellOf[m_second[i]]];
-        add(square[cells & 0xFF]);
-        add(square[cells >> 8]);
-        const double read = sofar();
-        if (read + optimisticLetterLog10 * (total - double(letters)) < bound && !m_crib && !m_pairs)
-            return keyLog10 + read + optimisticLetterLog10 * (total - double(letters));
+    const double bound = floor - keyLog10;
+    std::array<double, 2> need{};
+    for (std::size_t m = 0; m < count; ++m)
+        need[m] = (bound - optimisticLetterLog10 * total) / models[m]->unit;
+
+    // Each thread's own buffer for the plaintext a crib checks, as long as
+    // the letters scored: they reach as far as the crib's last place.
+    thread_local std::vector<Letter> plain;
+    if (m_crib)
+        plain.resize(m_cipher.size());
+    const bool givesUp = !m_crib && !m_pairs;
+    std::array<int, 2> units{};
+    std::size_t letters = 0;
+    Letter *const read = m_crib ? plain.data() : nullptr;
+    const bool whole = count > 1
+        ? unitsOf<2>(square, m_first.data(), m_second.data(), m_first.size(), models, need, givesUp, read, units, letters)
+        : unitsOf<1>(square, m_first.data(), m_second.data(), m_first.size(), models, need, givesUp, read, units, letters);
+    // The log10 probability of the letters read in model m, and in the
+    // language they read better in.
+    const auto readIn = [&](std::size_t m) { return models[m]->lowest * double(letters) + models[m]->unit * units[m]; };
+    double sofar = readIn(0);
+    if (count > 1)
+        sofar = std::max(sofar, readIn(1));
+    if (!whole)
+        return keyLog10 + sofar + optimisticLetterLog10 * (total - double(letters));
+    double score = keyLog10 + sofar;
+    if (learn && givesUp) {
+        for (std::size_t m = 0; m < count; ++m) {
+            std::atomic<double> &best = m_best[modelIndex[m]];
+            const double own = keyLog10 + readIn(m);
+            double known = best.load(std::memory_order_relaxed);
+            while (own > known && !best.compare_exchange_weak(known, own, std::memory_order_relaxed)) {
+            }
+        }
     }
-    double score = keyLog10 + sofar();
     if (m_crib)
         score -= cribPenaltyLog10 * m_crib->mismatches(plain.data());
     if (m_pairs)
         score -= cribPenaltyLog10 * m_pairs->wrongLetters(square);
     return score;
+}
+
+double KeyWordSearch::acceptance() const
+{
+    if (m_crib || m_pairs)
+        return -1e300;
+    const int settled = m_settled && m_models.size() > 1 ? m_settled->load(std::memory_order_relaxed) : -1;
+    double best = -1e300;
+    for (std::size_t i = 0; i < m_models.size(); ++i) {
+        if (settled < 0 || int(i) == settled)
+            best = std::max(best, m_best[i].load(std::memory_order_relaxed));
+    }
+    return best - acceptanceMargin;
 }
 
 double KeyWordSearch::scoreOf(const Square &square, double keyLog10) const
@@ -251,8 +319,9 @@ double KeyWordSearch::scoreOf(const Square &square, double keyLog10) const
 
 std::uint64_t KeyWordSearch::offer(const Square &square, double keyLog10, Candidate candidate, CandidatePool &pool) const
 {
-    const double score = scoreAbove(square, keyLog10, pool.threshold());
-    if (score <= pool.threshold())
+    const double floor = std::max(pool.threshold(), acceptance());
+    const double score = scoreAbove(square, keyLog10, floor, true);
+    if (score <= floor)
         return 1;
     thread_local std::vector<Letter> plain;
     plain.resize(m_cipher.size());
