@@ -561,6 +561,79 @@ private Q_SLOTS:
         QVERIFY(random.listWord < -100);
         QCOMPARE(random.randomSquare, priors.randomSquare - std::log10(0.2));
     }
+
+    // The search's own pool of letters builds each key's square as the
+    // program's construction does, a phrase placed word by word included.
+    void buildsTheProgramsOwnSquare_data()
+    {
+        QTest::addColumn<QString>("first");
+        QTest::addColumn<QString>("second");
+
+        QTest::newRow("a word") << "PLAYFAIR" << "";
+        QTest::newRow("a word with J, read as I") << "JIGSAW" << "";
+        QTest::newRow("a word of repeated letters") << "BOOKKEEPER" << "";
+        QTest::newRow("a phrase whose second word repeats the first's letters") << "SILVER" << "MOONLIGHT";
+        QTest::newRow("a second word of letters the first placed") << "SILVER" << "LIVES";
+        QTest::newRow("the whole alphabet backwards") << "ZYXWVUTSRQPONMLKIHGFEDCBA" << "";
+        QTest::newRow("the last letter first") << "Z" << "A";
+        QTest::newRow("no key") << "" << "";
+    }
+
+    void buildsTheProgramsOwnSquare()
+    {
+        QFETCH(QString, first);
+        QFETCH(QString, second);
+        KeySquareBuilder builder = KeySquareBuilder::start();
+        builder.place(first.toStdString());
+        builder.place(second.toStdString());
+        const QString cleaned = QString(first + second).replace(QLatin1Char('J'), QLatin1Char('I'));
+        QCOMPARE(QString::fromStdString(squareToText(builder.finish())),
+                 QString::fromStdString(keyedSquare(cleaned.toStdString())));
+    }
+
+    // A list's key is given up once it cannot come near the best key found
+    // so far; the right key, tried after thousands that raise that best,
+    // still reaches the pool with its whole score.
+    void theEarlyStopKeepsTheRightKey_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<int>("letters");
+
+        QTest::newRow("an English word, 20 letters") << "en" << "NOTEBOOK" << 20;
+        QTest::newRow("an English phrase, 30 letters") << "en" << "HUMANDECAY" << 30;
+        QTest::newRow("a Bulgarian word, 40 letters") << "bg" << "MLADOST" << 40;
+    }
+
+    void theEarlyStopKeepsTheRightKey()
+    {
+        QFETCH(QString, language);
+        QFETCH(QString, key);
+        QFETCH(int, letters);
+        const testing::CipherCase c
+            = testing::cipherCaseOn(language.toStdString(), 9000, std::size_t(letters), keyedSquare(key.toStdString()));
+        const KeyPriors priors = KeyPriors::forKind(SquareKind::Any, KeyWordSearch::phraseCount());
+        KeyWordSearch search(c.cipher, std::nullopt, priors, nullptr);
+        // The commonest words of both languages first, the key last.
+        KeyWordList list;
+        for (Language of : {Language::English, Language::Bulgarian}) {
+            for (std::size_t i = 0; i < 3000; ++i)
+                list.append(KeyWordSearch::builtInList(of).at(i));
+        }
+        list.append(key.toStdString());
+        CandidatePool pool(32);
+        const std::atomic<bool> stop{false};
+        const std::uint64_t tried = search.tryEntries(list, -6, 0, 0, list.size(), pool, stop);
+        QCOMPARE(tried, std::uint64_t(list.size() * squareRoutes.size()));
+        const Square square = keySquareOf(key.toStdString());
+        const auto found = std::find_if(pool.candidates().begin(), pool.candidates().end(),
+                                        [&square](const Candidate &candidate) { return candidate.square == square; });
+        QVERIFY(found != pool.candidates().end());
+        QCOMPARE(found->entry, std::uint32_t(list.size() - 1));
+        QCOMPARE(found->score, search.scoreOf(square, -6 + priors.route[int(SquareRoute::Rows)]));
+        for (const Candidate &candidate : pool.candidates())
+            QVERIFY(candidate.score <= found->score);
+    }
 };
 
 QTEST_GUILESS_MAIN(TestKeyWords)
