@@ -568,27 +568,39 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("first");
         QTest::addColumn<QString>("second");
+        QTest::addColumn<QString>("route");
 
-        QTest::newRow("a word") << "PLAYFAIR" << "";
-        QTest::newRow("a word with J, read as I") << "JIGSAW" << "";
-        QTest::newRow("a word of repeated letters") << "BOOKKEEPER" << "";
-        QTest::newRow("a phrase whose second word repeats the first's letters") << "SILVER" << "MOONLIGHT";
-        QTest::newRow("a second word of letters the first placed") << "SILVER" << "LIVES";
-        QTest::newRow("the whole alphabet backwards") << "ZYXWVUTSRQPONMLKIHGFEDCBA" << "";
-        QTest::newRow("the last letter first") << "Z" << "A";
-        QTest::newRow("no key") << "" << "";
+        QTest::newRow("a word") << "PLAYFAIR" << "" << "rows";
+        QTest::newRow("a word with J, read as I") << "JIGSAW" << "" << "rows";
+        QTest::newRow("a word of repeated letters") << "BOOKKEEPER" << "" << "rows";
+        QTest::newRow("a phrase whose second word repeats the first's letters") << "SILVER" << "MOONLIGHT" << "rows";
+        QTest::newRow("a second word of letters the first placed") << "SILVER" << "LIVES" << "rows";
+        QTest::newRow("the whole alphabet backwards") << "ZYXWVUTSRQPONMLKIHGFEDCBA" << "" << "rows";
+        QTest::newRow("the last letter first") << "Z" << "A" << "rows";
+        QTest::newRow("no key") << "" << "" << "rows";
+        QTest::newRow("by columns") << "GARDEN" << "PARTY" << "columns";
+        QTest::newRow("by rows, snaking") << "GARDEN" << "" << "row-snake";
+        QTest::newRow("by columns, snaking") << "GARDEN" << "" << "column-snake";
+        QTest::newRow("in a spiral") << "GARDEN" << "" << "spiral";
+        QTest::newRow("by diagonals") << "GARDEN" << "" << "diagonals";
     }
 
     void buildsTheProgramsOwnSquare()
     {
         QFETCH(QString, first);
         QFETCH(QString, second);
+        QFETCH(QString, route);
+        const std::optional<SquareRoute> way = routeFromCode(route.toStdString());
+        QVERIFY(way.has_value());
         KeySquareBuilder builder = KeySquareBuilder::start();
         builder.place(first.toStdString());
         builder.place(second.toStdString());
         const QString cleaned = QString(first + second).replace(QLatin1Char('J'), QLatin1Char('I'));
-        QCOMPARE(QString::fromStdString(squareToText(builder.finish())),
-                 QString::fromStdString(keyedSquare(cleaned.toStdString())));
+        const std::string square = keyedSquare(cleaned.toStdString(), *way);
+        QCOMPARE(QString::fromStdString(squareToText(squareWrittenIn(builder.finish(), *way))),
+                 QString::fromStdString(square));
+        QCOMPARE(QString::fromStdString(squareToText(keySquareOf((first + " " + second).toStdString(), *way))),
+                 QString::fromStdString(square));
     }
 
     // A list's key is given up once it cannot come near the best key found

@@ -60,11 +60,16 @@ struct KeySquareBuilder
     Square square{};
     int placed = 0;
 
+    // A builder with the whole alphabet in its pool and no key placed yet:
+    // filled once, copied for every square.
     static KeySquareBuilder start()
     {
-        KeySquareBuilder builder;
-        fillKeyPool(builder.pool);
-        return builder;
+        static const KeySquareBuilder empty = [] {
+            KeySquareBuilder builder;
+            fillKeyPool(builder.pool);
+            return builder;
+        }();
+        return empty;
     }
 
     // Places a key's letters (capitals, J as I; anything else is skipped) after
@@ -82,6 +87,16 @@ struct KeySquareBuilder
             setCell, scan);
     }
 
+    // Places key letters given as letter numbers (0..24), after those
+    // placed before.
+    void place(const Letter *letters, int count)
+    {
+        const auto setCell = [this](int cell, Letter letter) { square[std::size_t(placed + cell)] = letter; };
+        std::optional<int> scan;
+        placed += placeKeyLetters(
+            pool, count, [letters](int i) { return letters[i - 1]; }, setCell, scan);
+    }
+
     // The key's letters, then the rest of the alphabet in order: the
     // letters in the order they are written in, which by rows is the
     // square (see writtenInBy for the other routes). The builder is spent.
@@ -92,11 +107,30 @@ struct KeySquareBuilder
     }
 };
 
+// writtenInBy for the classic square, by each route's cells (routeCells)
+// worked out once: the key-word search writes millions of squares in.
+inline Square squareWrittenIn(const Square &written, SquareRoute route)
+{
+    static constexpr auto cellsOf = [] {
+        std::array<std::array<int, 25>, squareRoutes.size()> cells{};
+        for (SquareRoute route : squareRoutes)
+            cells[std::size_t(route)] = routeCells(route);
+        return cells;
+    }();
+    if (route == SquareRoute::Rows)
+        return written;
+    const std::array<int, 25> &cells = cellsOf[std::size_t(route)];
+    Square square{};
+    for (std::size_t k = 0; k < 25; ++k)
+        square[std::size_t(cells[k])] = written[k];
+    return square;
+}
+
 inline Square keySquareOf(std::string_view key, SquareRoute route = SquareRoute::Rows)
 {
     KeySquareBuilder builder = KeySquareBuilder::start();
     builder.place(key);
-    return writtenInBy(builder.finish(), route);
+    return squareWrittenIn(builder.finish(), route);
 }
 
 } // namespace playfair::analysis

@@ -370,7 +370,7 @@ std::uint64_t KeyWordSearch::tryEntries(const KeyWordList &words, double keyLog1
         const Square written = builder.finish();
         for (SquareRoute route : squareRoutes) {
             candidate.route = route;
-            tried += offer(writtenInBy(written, route), keyLog10 + m_priors.route[int(route)], candidate, pool);
+            tried += offer(squareWrittenIn(written, route), keyLog10 + m_priors.route[int(route)], candidate, pool);
         }
     }
     return tried;
@@ -550,10 +550,9 @@ std::uint64_t KeyWordSearch::searchKeys(Random &random, const Candidate *from, C
         }
     }
     const auto squareOf = [route](const std::array<Letter, 25> &letters, int count) {
-        std::string text(std::size_t(count), ' ');
-        for (int i = 0; i < count; ++i)
-            text[std::size_t(i)] = letterName(letters[std::size_t(i)]);
-        return keySquareOf(text, route);
+        KeySquareBuilder builder = KeySquareBuilder::start();
+        builder.place(letters.data(), count);
+        return squareWrittenIn(builder.finish(), route);
     };
     const auto keyLog10 = [this, route](int keyLength) {
         return m_priors.keyOfLength[keyLength] + m_priors.route[int(route)];
