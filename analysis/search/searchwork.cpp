@@ -538,13 +538,23 @@ void SearchWork::keyRestart(Random &random, CandidatePool &pool, int restart)
     m_shared.keyWords.fetch_add(tried, std::memory_order_relaxed);
     if (m_shared.halt.load(std::memory_order_relaxed))
         return;
+    // A search that ends on the best plaintext counts as reaching it on its
+    // own when it started anywhere but at that plaintext's key: from a
+    // random key, or from another key word found.
+    std::uint64_t fromHash = 0;
+    if (from) {
+        std::vector<Letter> plain(m_searched.size());
+        decryptLetters(from->square, m_searched.data(), m_searched.size(), plain.data());
+        fromHash = plainHash(plain.data(), plain.size());
+    }
     const auto [topHash, changed] = admit(pool);
     std::lock_guard lock(m_shared.mutex);
     ++m_shared.restarts;
     const Judged *top = m_shared.best();
+    const bool reached = top && top->hash == topHash && (!from || fromHash != topHash);
     if (changed)
-        m_shared.keySearchAgreeing = top && top->hash == topHash && !from ? 1 : 0;
-    else if (top && top->hash == topHash && !from)
+        m_shared.keySearchAgreeing = reached ? 1 : 0;
+    else if (reached)
         ++m_shared.keySearchAgreeing;
     m_shared.changed.notify_all();
 }
