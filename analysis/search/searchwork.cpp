@@ -730,17 +730,27 @@ std::optional<KeyName> SearchWork::nameKey(const Square &square, std::uint32_t u
             lists.push_back(&pairs);
     }
     std::optional<KeyName> name = KeyNamer(lists, phrases).name(square, used);
-    if ((name && name->inList) || !m_options.systemWordLists)
+    if ((name && name->inList) || KeyNamer::shortestKey(square, used).text.size() > KeyNamer::longestWordKey)
         return name;
     // A short key no list of the search names may be a rarer word of the
     // system's lists: they are read now if they have not been yet.
-    if (KeyNamer::shortestKey(square, used).text.size() > KeyNamer::longestWordKey)
-        return name;
-    for (const KeyWordList &list : SystemWordLists::instance().lists()) {
-        if (std::find(lists.begin(), lists.end(), &list) == lists.end())
-            lists.push_back(&list);
+    if (m_options.systemWordLists) {
+        for (const KeyWordList &list : SystemWordLists::instance().lists()) {
+            if (std::find(lists.begin(), lists.end(), &list) == lists.end())
+                lists.push_back(&list);
+        }
+        name = KeyNamer(lists, phrases).name(square, used);
+        if (name && name->inList)
+            return name;
     }
-    return KeyNamer(lists, phrases).name(square, used);
+    // Or a phrase of a common word and a rarer one, as the search tries
+    // them: the search over keys' letters may reach it first (THADRKLING
+    // for THAT DARKLING).
+    const std::optional<KeyName> rarer
+        = KeyNamer({}, phrases,
+                   {&KeyWordSearch::phraseWordList(Language::English), &KeyWordSearch::phraseWordList(Language::Bulgarian)})
+              .name(square, used);
+    return rarer && rarer->inList ? rarer : name;
 }
 
 } // namespace playfair::analysis
