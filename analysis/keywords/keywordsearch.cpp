@@ -25,11 +25,16 @@ constexpr std::size_t mostScored = 80;
 // long: the likeliest stretches of ordinary text score about -0.5.
 constexpr double optimisticLetterLog10 = -0.45;
 
-// A list's key is offered only when its score comes within this many
-// log10 units of the best key's found so far: the chooser, which reads the
-// candidates with more than the search's model, never prefers a plaintext
-// that many times less likely by it.
-constexpr double acceptanceMargin = 4;
+// A phrase is offered only when its score in some language comes within
+// this many log10 units of the best key's so far in that language: the
+// chooser, which reads the candidates with more than the search's model,
+// never prefers a plaintext that many times less likely by it. Not the
+// words and the books' pairs, tried first: what trails the best among them
+// is how the chooser tells how far its choice leads, and whether the
+// language is settled (with them cut too, a Bulgarian word's noise led an
+// English text of 20 letters by enough to settle the language on it in 3
+// runs of 4, and THINGS WERE was never tried in English).
+constexpr double acceptanceMargin = 6;
 
 // Each crib letter a plaintext gets wrong costs this much, in log10.
 constexpr double cribPenaltyLog10 = 6;
@@ -236,7 +241,7 @@ bool unitsOf(const Square &square, const Letter *first, const Letter *second, st
 
 } // namespace
 
-double KeyWordSearch::scoreAbove(const Square &square, double keyLog10, double floor, bool learn) const
+double KeyWordSearch::scoreAbove(const Square &square, double keyLog10, double floor, bool learn, bool cut) const
 {
     // The models scored in: the language's, or both while it is to be
     // found, until it is settled.
@@ -256,18 +261,23 @@ double KeyWordSearch::scoreAbove(const Square &square, double keyLog10, double f
     // make the rest of its text more than twice as likely, letter by
     // letter, as real text). In a model's own units: after each pair its
     // units must reach its need, which falls by its slope a pair.
+    // A list's key (`learn`) must also come within a margin of the best
+    // key read in full so far in some model, each model by its own best.
     const double total = double(m_first.size() * 2);
-    const double bound = floor - keyLog10;
+    const bool givesUp = !m_crib && !m_pairs;
+    std::array<double, 2> floors{floor, floor};
     std::array<double, 2> need{};
-    for (std::size_t m = 0; m < count; ++m)
-        need[m] = (bound - optimisticLetterLog10 * total) / models[m]->unit;
+    for (std::size_t m = 0; m < count; ++m) {
+        if (cut && givesUp)
+            floors[m] = std::max(floor, m_best[modelIndex[m]].load(std::memory_order_relaxed) - acceptanceMargin);
+        need[m] = (floors[m] - keyLog10 - optimisticLetterLog10 * total) / models[m]->unit;
+    }
 
     // Each thread's own buffer for the plaintext a crib checks, as long as
     // the letters scored: they reach as far as the crib's last place.
     thread_local std::vector<Letter> plain;
     if (m_crib)
         plain.resize(m_cipher.size());
-    const bool givesUp = !m_crib && !m_pairs;
     std::array<int, 2> units{};
     std::size_t letters = 0;
     Letter *const read = m_crib ? plain.data() : nullptr;
@@ -281,35 +291,26 @@ double KeyWordSearch::scoreAbove(const Square &square, double keyLog10, double f
     if (count > 1)
         sofar = std::max(sofar, readIn(1));
     if (!whole)
-        return keyLog10 + sofar + optimisticLetterLog10 * (total - double(letters));
+        return std::min(floor, keyLog10 + sofar + optimisticLetterLog10 * (total - double(letters)));
     double score = keyLog10 + sofar;
     if (learn && givesUp) {
+        bool accepted = false;
         for (std::size_t m = 0; m < count; ++m) {
             std::atomic<double> &best = m_best[modelIndex[m]];
             const double own = keyLog10 + readIn(m);
+            accepted = accepted || own > floors[m];
             double known = best.load(std::memory_order_relaxed);
             while (own > known && !best.compare_exchange_weak(known, own, std::memory_order_relaxed)) {
             }
         }
+        if (cut && !accepted)
+            return std::min(floor, score);
     }
     if (m_crib)
         score -= cribPenaltyLog10 * m_crib->mismatches(plain.data());
     if (m_pairs)
         score -= cribPenaltyLog10 * m_pairs->wrongLetters(square);
     return score;
-}
-
-double KeyWordSearch::acceptance() const
-{
-    if (m_crib || m_pairs)
-        return -1e300;
-    const int settled = m_settled && m_models.size() > 1 ? m_settled->load(std::memory_order_relaxed) : -1;
-    double best = -1e300;
-    for (std::size_t i = 0; i < m_models.size(); ++i) {
-        if (settled < 0 || int(i) == settled)
-            best = std::max(best, m_best[i].load(std::memory_order_relaxed));
-    }
-    return best - acceptanceMargin;
 }
 
 double KeyWordSearch::scoreOf(const Square &square, double keyLog10) const
@@ -319,8 +320,8 @@ double KeyWordSearch::scoreOf(const Square &square, double keyLog10) const
 
 std::uint64_t KeyWordSearch::offer(const Square &square, double keyLog10, Candidate candidate, CandidatePool &pool) const
 {
-    const double floor = std::max(pool.threshold(), acceptance());
-    const double score = scoreAbove(square, keyLog10, floor, true);
+    const double floor = pool.threshold();
+    const double score = scoreAbove(square, keyLog10, floor, true, candidate.origin == KeyOrigin::Phrase);
     if (score <= floor)
         return 1;
     thread_local std::vector<Letter> plain;

@@ -155,13 +155,12 @@ public:
     };
 
 private:
-    // The score of `square`, or of a lower bound below `floor` once it is
-    // sure to end below it. A square scored in full raises the best read
-    // of each language when `learn` is set.
-    double scoreAbove(const Square &square, double keyLog10, double floor, bool learn = false) const;
-    // The score a list's key must reach to be offered at all: within a
-    // margin of the best key's so far, in the language the key is scored in.
-    double acceptance() const;
+    // The score of `square`, or at most `floor` once it is sure to end
+    // below it. With `learn`, a square read in full raises each language's
+    // best; with `cut`, one that comes within a margin of no language's
+    // best scores at most `floor` too.
+    double scoreAbove(const Square &square, double keyLog10, double floor, bool learn = false,
+                      bool cut = false) const;
     std::uint64_t offer(const Square &square, double keyLog10, Candidate candidate, CandidatePool &pool) const;
 
     std::vector<Letter> m_cipher; // the scored letters
