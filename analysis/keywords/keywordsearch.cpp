@@ -25,8 +25,9 @@ constexpr std::size_t mostScored = 80;
 // long: the likeliest stretches of ordinary text score about -0.5.
 constexpr double optimisticLetterLog10 = -0.45;
 
-// A phrase is offered only when its score in some language comes within
-// this many log10 units of the best key's so far in that language: the
+// A phrase is offered only when its score comes within this many log10
+// units of the best key's so far (each read in the language it reads
+// better in, of those scored in): the
 // chooser, which reads the candidates with more than the search's model,
 // never prefers a plaintext that many times less likely by it. Not the
 // words and the books' pairs, tried first: what trails the best among them
@@ -261,17 +262,19 @@ double KeyWordSearch::scoreAbove(const Square &square, double keyLog10, double f
     // make the rest of its text more than twice as likely, letter by
     // letter, as real text). In a model's own units: after each pair its
     // units must reach its need, which falls by its slope a pair.
-    // A list's key (`learn`) must also come within a margin of the best
-    // key read in full so far in some model, each model by its own best.
+    // With `cut`, the key must also come within a margin of the best key
+    // read in full so far, in the language it reads better in (of those
+    // scored in).
     const double total = double(m_first.size() * 2);
     const bool givesUp = !m_crib && !m_pairs;
-    std::array<double, 2> floors{floor, floor};
-    std::array<double, 2> need{};
-    for (std::size_t m = 0; m < count; ++m) {
-        if (cut && givesUp)
-            floors[m] = std::max(floor, m_best[modelIndex[m]].load(std::memory_order_relaxed) - acceptanceMargin);
-        need[m] = (floors[m] - keyLog10 - optimisticLetterLog10 * total) / models[m]->unit;
+    double cutAt = floor;
+    if (cut && givesUp) {
+        for (std::size_t m = 0; m < count; ++m)
+            cutAt = std::max(cutAt, m_best[modelIndex[m]].load(std::memory_order_relaxed) - acceptanceMargin);
     }
+    std::array<double, 2> need{};
+    for (std::size_t m = 0; m < count; ++m)
+        need[m] = (cutAt - keyLog10 - optimisticLetterLog10 * total) / models[m]->unit;
 
     // Each thread's own buffer for the plaintext a crib checks, as long as
     // the letters scored: they reach as far as the crib's last place.
@@ -294,16 +297,14 @@ double KeyWordSearch::scoreAbove(const Square &square, double keyLog10, double f
         return std::min(floor, keyLog10 + sofar + optimisticLetterLog10 * (total - double(letters)));
     double score = keyLog10 + sofar;
     if (learn && givesUp) {
-        bool accepted = false;
         for (std::size_t m = 0; m < count; ++m) {
             std::atomic<double> &best = m_best[modelIndex[m]];
             const double own = keyLog10 + readIn(m);
-            accepted = accepted || own > floors[m];
             double known = best.load(std::memory_order_relaxed);
             while (own > known && !best.compare_exchange_weak(known, own, std::memory_order_relaxed)) {
             }
         }
-        if (cut && !accepted)
+        if (score <= cutAt)
             return std::min(floor, score);
     }
     if (m_crib)

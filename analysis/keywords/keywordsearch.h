@@ -157,8 +157,8 @@ public:
 private:
     // The score of `square`, or at most `floor` once it is sure to end
     // below it. With `learn`, a square read in full raises each language's
-    // best; with `cut`, one that comes within a margin of no language's
-    // best scores at most `floor` too.
+    // best; with `cut`, one that does not come within a margin of the best
+    // so far scores at most `floor` too.
     double scoreAbove(const Square &square, double keyLog10, double floor, bool learn = false,
                       bool cut = false) const;
     std::uint64_t offer(const Square &square, double keyLog10, Candidate candidate, CandidatePool &pool) const;
