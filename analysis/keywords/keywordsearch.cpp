@@ -27,9 +27,9 @@ constexpr double optimisticLetterLog10 = -0.45;
 
 // A phrase is offered only when its score comes within this many log10
 // units of the best key's so far (each read in the language it reads
-// better in, of those scored in): the
-// chooser, which reads the candidates with more than the search's model,
-// never prefers a plaintext that many times less likely by it. Not the
+// better in, of those scored in): the chooser, which reads the candidates
+// with more than the search's model, never prefers a plaintext a million
+// times less likely by it. Not the
 // words and the books' pairs, tried first: what trails the best among them
 // is how the chooser tells how far its choice leads, and whether the
 // language is settled (with them cut too, a Bulgarian word's noise led an
