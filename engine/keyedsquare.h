@@ -136,7 +136,9 @@ Letters readAlong(const Letters &square, SquareRoute route, SquareShape shape = 
 // run the same procedure. A pool offers append(code) for a letter's
 // character code, size(), at(position) and removeAt(position), positions
 // counting from 0; `setCell(cell, letter)` writes cell 0..cells - 1 (0..24
-// on the classic square).
+// on the classic square). A pool may also offer takeOut(letter), which takes
+// the letter out and gives the position it had or -1, in place of the scan
+// along it, and takeFirst() for at(0) and removeAt(0).
 
 // Appends the alphabet's letters to the pool in order: A..Z without J for
 // the classic square.
@@ -159,12 +161,25 @@ int placeKeyLetters(Pool &pool, int keyLength, KeyLetter keyLetter, SetCell setC
     for (int i = 1; i <= keyLength; ++i) {
         const int poolSize = pool.size(); // read once for each key letter
         const auto letter = keyLetter(i);
-        bool found = false;
-        for (scan = 1; !found && *scan <= poolSize; scan = *scan + 1) {
-            if (letter == pool.at(*scan - 1)) {
-                found = true;
-                pool.removeAt(*scan - 1);
+        if constexpr (requires { pool.takeOut(letter); }) {
+            // A pool that takes a letter out itself, giving the position
+            // it had (-1 for none), ends the same search where the scan
+            // below would.
+            const int position = pool.takeOut(letter);
+            if (position < 0) {
+                scan = poolSize + 1;
+            } else {
+                scan = position + 2;
                 setCell(cell++, letter);
+            }
+        } else {
+            bool found = false;
+            for (scan = 1; !found && *scan <= poolSize; scan = *scan + 1) {
+                if (letter == pool.at(*scan - 1)) {
+                    found = true;
+                    pool.removeAt(*scan - 1);
+                    setCell(cell++, letter);
+                }
             }
         }
     }
@@ -177,8 +192,12 @@ template<typename Pool, typename SetCell>
 void fillRemainingCells(Pool &pool, int cell, SetCell setCell, int cells = classicShape.cells())
 {
     while (cell < cells) {
-        setCell(cell++, pool.at(0));
-        pool.removeAt(0);
+        if constexpr (requires { pool.takeFirst(); }) {
+            setCell(cell++, pool.takeFirst());
+        } else {
+            setCell(cell++, pool.at(0));
+            pool.removeAt(0);
+        }
     }
 }
 

@@ -562,6 +562,85 @@ private Q_SLOTS:
         QVERIFY(random.listWord < -100);
         QCOMPARE(random.randomSquare, priors.randomSquare - std::log10(0.2));
     }
+
+    // The search's own pool of letters builds each key's square as the
+    // program's construction does, a phrase placed word by word included.
+    void buildsTheProgramsOwnSquare_data()
+    {
+        QTest::addColumn<QString>("first");
+        QTest::addColumn<QString>("second");
+        QTest::addColumn<QString>("route");
+
+        QTest::newRow("a word") << "PLAYFAIR" << "" << "rows";
+        QTest::newRow("a word with J, read as I") << "JIGSAW" << "" << "rows";
+        QTest::newRow("a word of repeated letters") << "BOOKKEEPER" << "" << "rows";
+        QTest::newRow("a phrase whose second word repeats the first's letters") << "SILVER" << "MOONLIGHT" << "rows";
+        QTest::newRow("a second word of letters the first placed") << "SILVER" << "LIVES" << "rows";
+        QTest::newRow("the whole alphabet backwards") << "ZYXWVUTSRQPONMLKIHGFEDCBA" << "" << "rows";
+        QTest::newRow("the last letter first") << "Z" << "A" << "rows";
+        QTest::newRow("no key") << "" << "" << "rows";
+        QTest::newRow("by columns") << "GARDEN" << "PARTY" << "columns";
+        QTest::newRow("by rows, snaking") << "GARDEN" << "" << "row-snake";
+        QTest::newRow("by columns, snaking") << "GARDEN" << "" << "column-snake";
+        QTest::newRow("in a spiral") << "GARDEN" << "" << "spiral";
+        QTest::newRow("by diagonals") << "GARDEN" << "" << "diagonals";
+    }
+
+    void buildsTheProgramsOwnSquare()
+    {
+        QFETCH(QString, first);
+        QFETCH(QString, second);
+        QFETCH(QString, route);
+        const std::optional<SquareRoute> way = routeFromCode(route.toStdString());
+        QVERIFY(way.has_value());
+        KeySquareBuilder builder = KeySquareBuilder::start();
+        builder.place(first.toStdString());
+        builder.place(second.toStdString());
+        const QString cleaned = QString(first + second).replace(QLatin1Char('J'), QLatin1Char('I'));
+        const std::string square = keyedSquare(cleaned.toStdString(), *way);
+        QCOMPARE(QString::fromStdString(squareToText(squareWrittenIn(builder.finish(), *way))),
+                 QString::fromStdString(square));
+        QCOMPARE(QString::fromStdString(squareToText(keySquareOf((first + " " + second).toStdString(), *way))),
+                 QString::fromStdString(square));
+    }
+
+    // A phrase is given up once it cannot come near the best key found so
+    // far; the right one, tried after thousands that raise that best, still
+    // reaches the pool with its whole score.
+    void theEarlyStopKeepsTheRightPhrase_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("first");
+        QTest::addColumn<int>("second"); // an entry of the language's built-in words
+        QTest::addColumn<int>("letters");
+
+        QTest::newRow("an English phrase, 20 letters") << "en" << "SILVER" << 3000 << 20;
+        QTest::newRow("an English phrase, 30 letters") << "en" << "HUMAN" << 20000 << 30;
+        QTest::newRow("a Bulgarian phrase, 40 letters") << "bg" << "MLADOST" << 8000 << 40;
+    }
+
+    void theEarlyStopKeepsTheRightPhrase()
+    {
+        QFETCH(QString, language);
+        QFETCH(QString, first);
+        QFETCH(int, second);
+        QFETCH(int, letters);
+        const Language of = language == QLatin1String("bg") ? Language::Bulgarian : Language::English;
+        const KeyWordList &words = KeyWordSearch::builtInList(of);
+        const std::string key = first.toStdString() + std::string(words.at(std::size_t(second)));
+        const testing::CipherCase c
+            = testing::cipherCaseOn(language.toStdString(), 9000, std::size_t(letters), keyedSquare(key));
+        const KeyPriors priors = KeyPriors::forKind(SquareKind::Any, KeyWordSearch::phraseCount());
+        KeyWordSearch search(c.cipher, std::nullopt, priors, nullptr);
+        CandidatePool pool(32);
+        const std::atomic<bool> stop{false};
+        search.tryCompletions(first.toStdString(), of, 0, words.size(), -9, 2, pool, stop);
+        const Square square = keySquareOf(key);
+        const auto found = std::find_if(pool.candidates().begin(), pool.candidates().end(),
+                                        [&square](const Candidate &candidate) { return candidate.square == square; });
+        QVERIFY(found != pool.candidates().end());
+        QCOMPARE(found->score, search.scoreOf(square, -9 + priors.route[int(SquareRoute::Rows)]));
+    }
 };
 
 QTEST_GUILESS_MAIN(TestKeyWords)

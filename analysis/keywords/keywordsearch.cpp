@@ -25,6 +25,18 @@ constexpr std::size_t mostScored = 80;
 // long: the likeliest stretches of ordinary text score about -0.5.
 constexpr double optimisticLetterLog10 = -0.45;
 
+// A phrase is offered only when its score comes within this many log10
+// units of the best key's so far (each read in the language it reads
+// better in, of those scored in): the chooser, which reads the candidates
+// with more than the search's model, never prefers a plaintext a million
+// times less likely by it. Not the
+// words and the books' pairs, tried first: what trails the best among them
+// is how the chooser tells how far its choice leads, and whether the
+// language is settled (with them cut too, a Bulgarian word's noise led an
+// English text of 20 letters by enough to settle the language on it in 3
+// runs of 4, and THINGS WERE was never tried in English).
+constexpr double acceptanceMargin = 6;
+
 // Each crib letter a plaintext gets wrong costs this much, in log10.
 constexpr double cribPenaltyLog10 = 6;
 
@@ -83,10 +95,20 @@ KeyWordSearch::KeyWordSearch(const std::vector<Letter> &ciphertext, std::optiona
     : m_crib(crib)
     , m_priors(priors)
 {
+    for (std::atomic<double> &best : m_best)
+        best.store(-1e300, std::memory_order_relaxed);
     if (language)
         m_models = {&LanguageModel::of(*language, 4)};
     else
         m_models = {&LanguageModel::of(Language::English, 4), &LanguageModel::of(Language::Bulgarian, 4)};
+    for (std::size_t m = 0; m < m_models.size(); ++m) {
+        Model &model = m_scored[m];
+        for (int n = 1; n <= 4; ++n)
+            model.tables[std::size_t(n)] = m_models[m]->table(n);
+        model.unit = m_models[m]->unitLog10();
+        model.lowest = m_models[m]->floorLog10();
+        model.slope = 2 * (model.lowest - optimisticLetterLog10) / model.unit;
+    }
     std::size_t scored = std::min(ciphertext.size(), mostScored);
     if (crib)
         scored = std::max(scored, crib->reach());
@@ -174,69 +196,117 @@ std::size_t KeyWordSearch::phraseCount()
     return en * en + bg * bg;
 }
 
-double KeyWordSearch::scoreAbove(const Square &square, double keyLog10, double floor) const
+namespace {
+
+// The units (see LanguageModel) of `Count` order-4 models over a square's
+// plaintext, each model's sum of table values, read pair by pair. Returns
+// false once the square is given up: when after some pair every model's
+// units lie below its need, which falls by the model's slope a pair.
+template<std::size_t Count>
+bool unitsOf(const Square &square, const Letter *first, const Letter *second, std::size_t pairs,
+             const std::array<const KeyWordSearch::Model *, 2> &models, std::array<double, 2> need, bool givesUp,
+             Letter *plain, std::array<int, 2> &units, std::size_t &letters)
 {
     std::array<Letter, 25> cellOf{};
     for (int cell = 0; cell < 25; ++cell)
         cellOf[square[std::size_t(cell)]] = Letter(cell);
     const std::uint16_t *decrypt = PairTables::get().decrypt.data();
+    std::uint32_t context = 0;
+    letters = 0;
+    const auto add = [&](Letter letter) {
+        if (plain)
+            plain[letters] = letter;
+        context = (context * 25 + letter) % (25 * 25 * 25 * 25);
+        // The first three letters are read by the lower orders.
+        const std::size_t order = letters < 3 ? letters + 1 : 4;
+        for (std::size_t m = 0; m < Count; ++m)
+            units[m] += models[m]->tables[order][context];
+        ++letters;
+    };
+    for (std::size_t i = 0; i < pairs; ++i) {
+        const std::uint16_t cells = decrypt[25 * cellOf[first[i]] + cellOf[second[i]]];
+        add(square[cells & 0xFF]);
+        add(square[cells >> 8]);
+        if (!givesUp)
+            continue;
+        bool hopeless = true;
+        for (std::size_t m = 0; m < Count; ++m) {
+            need[m] -= models[m]->slope;
+            hopeless = hopeless && double(units[m]) < need[m];
+        }
+        if (hopeless)
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+double KeyWordSearch::scoreAbove(const Square &square, double keyLog10, double floor, bool learn, bool cut) const
+{
     // The models scored in: the language's, or both while it is to be
     // found, until it is settled.
     const int settled = m_settled && m_models.size() > 1 ? m_settled->load(std::memory_order_relaxed) : -1;
-    std::array<const LanguageModel *, 2> models{};
+    std::array<const Model *, 2> models{};
+    std::array<std::size_t, 2> modelIndex{};
     std::size_t count = 0;
     for (std::size_t i = 0; i < m_models.size(); ++i) {
-        if (settled < 0 || int(i) == settled)
-            models[count++] = m_models[i];
+        if (settled < 0 || int(i) == settled) {
+            modelIndex[count] = i;
+            models[count++] = &m_scored[i];
+        }
     }
-    std::array<std::array<const std::uint8_t *, 5>, 2> tables{};
-    std::array<double, 2> unit{};
-    std::array<double, 2> lowest{};
-    for (std::size_t m = 0; m < count; ++m) {
-        for (int n = 1; n <= 4; ++n)
-            tables[m][std::size_t(n)] = models[m]->table(n);
-        unit[m] = models[m]->unitLog10();
-        lowest[m] = models[m]->floorLog10();
-    }
-
-    // Each thread's own buffer, as long as the letters scored: they reach as
-    // far as the crib's last place.
-    thread_local std::vector<Letter> plain;
-    plain.resize(m_cipher.size());
-    std::uint32_t context = 0;
-    std::array<int, 2> units{};
-    std::size_t letters = 0;
-    const auto add = [&](Letter letter) {
-        plain[letters] = letter;
-        context = (context * 25 + letter) % (25 * 25 * 25 * 25);
-        const std::size_t order = letters < 3 ? letters + 1 : 4;
-        for (std::size_t m = 0; m < count; ++m)
-            units[m] += tables[m][order][context];
-        ++letters;
-    };
-    // The log10 probability of the letters so far in the language they read better in.
-    const auto sofar = [&] {
-        double best = lowest[0] * double(letters) + unit[0] * units[0];
-        if (count > 1)
-            best = std::max(best, lowest[1] * double(letters) + unit[1] * units[1]);
-        return best;
-    };
     // A square is given up once its score could not reach the floor in
     // either language even if every letter still to come were as likely as
     // the likeliest text ever keeps up (a square it gives up would have to
     // make the rest of its text more than twice as likely, letter by
-    // letter, as real text).
-    const double bound = floor - keyLog10;
+    // letter, as real text). In a model's own units: after each pair its
+    // units must reach its need, which falls by its slope a pair.
+    // With `cut`, the key must also come within a margin of the best key
+    // read in full so far, in the language it reads better in (of those
+    // scored in).
     const double total = double(m_first.size() * 2);
-    for (std::size_t i = 0; i < m_first.size(); ++i) {
-        const std::uint16_t cells = decrypt[25 * cellOf[m_first[i]] + cellOf[m_second[i]]];
-        add(square[cells & 0xFF]);
-        add(square[cells >> 8]);
-        const double read = sofar();
-        if (read + optimisticLetterLog10 * (total - double(letters)) < bound && !m_crib && !m_pairs)
-            return keyLog10 + read + optimisticLetterLog10 * (total - double(letters));
+    const bool givesUp = !m_crib && !m_pairs;
+    double cutAt = floor;
+    if (cut && givesUp) {
+        for (std::size_t m = 0; m < count; ++m)
+            cutAt = std::max(cutAt, m_best[modelIndex[m]].load(std::memory_order_relaxed) - acceptanceMargin);
     }
-    double score = keyLog10 + sofar();
+    std::array<double, 2> need{};
+    for (std::size_t m = 0; m < count; ++m)
+        need[m] = (cutAt - keyLog10 - optimisticLetterLog10 * total) / models[m]->unit;
+
+    // Each thread's own buffer for the plaintext a crib checks, as long as
+    // the letters scored: they reach as far as the crib's last place.
+    thread_local std::vector<Letter> plain;
+    if (m_crib)
+        plain.resize(m_cipher.size());
+    std::array<int, 2> units{};
+    std::size_t letters = 0;
+    Letter *const read = m_crib ? plain.data() : nullptr;
+    const bool whole = count > 1
+        ? unitsOf<2>(square, m_first.data(), m_second.data(), m_first.size(), models, need, givesUp, read, units, letters)
+        : unitsOf<1>(square, m_first.data(), m_second.data(), m_first.size(), models, need, givesUp, read, units, letters);
+    // The log10 probability of the letters read in model m, and in the
+    // language they read better in.
+    const auto readIn = [&](std::size_t m) { return models[m]->lowest * double(letters) + models[m]->unit * units[m]; };
+    double sofar = readIn(0);
+    if (count > 1)
+        sofar = std::max(sofar, readIn(1));
+    if (!whole)
+        return std::min(floor, keyLog10 + sofar + optimisticLetterLog10 * (total - double(letters)));
+    double score = keyLog10 + sofar;
+    if (learn && givesUp) {
+        for (std::size_t m = 0; m < count; ++m) {
+            std::atomic<double> &best = m_best[modelIndex[m]];
+            const double own = keyLog10 + readIn(m);
+            double known = best.load(std::memory_order_relaxed);
+            while (own > known && !best.compare_exchange_weak(known, own, std::memory_order_relaxed)) {
+            }
+        }
+        if (score <= cutAt)
+            return std::min(floor, score);
+    }
     if (m_crib)
         score -= cribPenaltyLog10 * m_crib->mismatches(plain.data());
     if (m_pairs)
@@ -251,8 +321,9 @@ double KeyWordSearch::scoreOf(const Square &square, double keyLog10) const
 
 std::uint64_t KeyWordSearch::offer(const Square &square, double keyLog10, Candidate candidate, CandidatePool &pool) const
 {
-    const double score = scoreAbove(square, keyLog10, pool.threshold());
-    if (score <= pool.threshold())
+    const double floor = pool.threshold();
+    const double score = scoreAbove(square, keyLog10, floor, true, candidate.origin == KeyOrigin::Phrase);
+    if (score <= floor)
         return 1;
     thread_local std::vector<Letter> plain;
     plain.resize(m_cipher.size());
@@ -301,7 +372,7 @@ std::uint64_t KeyWordSearch::tryEntries(const KeyWordList &words, double keyLog1
         const Square written = builder.finish();
         for (SquareRoute route : squareRoutes) {
             candidate.route = route;
-            tried += offer(writtenInBy(written, route), keyLog10 + m_priors.route[int(route)], candidate, pool);
+            tried += offer(squareWrittenIn(written, route), keyLog10 + m_priors.route[int(route)], candidate, pool);
         }
     }
     return tried;
@@ -481,10 +552,9 @@ std::uint64_t KeyWordSearch::searchKeys(Random &random, const Candidate *from, C
         }
     }
     const auto squareOf = [route](const std::array<Letter, 25> &letters, int count) {
-        std::string text(std::size_t(count), ' ');
-        for (int i = 0; i < count; ++i)
-            text[std::size_t(i)] = letterName(letters[std::size_t(i)]);
-        return keySquareOf(text, route);
+        KeySquareBuilder builder = KeySquareBuilder::start();
+        builder.place(letters.data(), count);
+        return squareWrittenIn(builder.finish(), route);
     };
     const auto keyLog10 = [this, route](int keyLength) {
         return m_priors.keyOfLength[keyLength] + m_priors.route[int(route)];

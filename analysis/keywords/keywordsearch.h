@@ -7,6 +7,7 @@
 #include "analysis/statistics/languagemodel.h"
 #include "analysis/search/random.h"
 
+#include <array>
 #include <atomic>
 #include <optional>
 #include <string>
@@ -143,10 +144,23 @@ public:
     // more only slow it without making the key clearer.
     std::size_t scoredLetters() const { return m_first.size() * 2; }
 
+    // A model as the scoring reads it: its tables by order, its units, and
+    // how much a pair of letters lowers a square's need (see scoreAbove).
+    struct Model
+    {
+        std::array<const std::uint8_t *, 5> tables{};
+        double unit = 1;
+        double lowest = 0;
+        double slope = 0;
+    };
+
 private:
-    // The score of `square`, or of a lower bound below `floor` once it is
-    // sure to end below it.
-    double scoreAbove(const Square &square, double keyLog10, double floor) const;
+    // The score of `square`, or at most `floor` once it is sure to end
+    // below it. With `learn`, a square read in full raises each language's
+    // best; with `cut`, one that does not come within a margin of the best
+    // so far scores at most `floor` too.
+    double scoreAbove(const Square &square, double keyLog10, double floor, bool learn = false,
+                      bool cut = false) const;
     std::uint64_t offer(const Square &square, double keyLog10, Candidate candidate, CandidatePool &pool) const;
 
     std::vector<Letter> m_cipher; // the scored letters
@@ -154,10 +168,14 @@ private:
     std::vector<Letter> m_second; // the second
     // The model of each language scored in: one, or English and Bulgarian.
     std::vector<const LanguageModel *> m_models;
+    std::array<Model, 2> m_scored{}; // m_models' tables, in their order
     const std::atomic<int> *m_settled = nullptr;
     const Crib *m_crib;
     const PairCheck *m_pairs = nullptr;
     KeyPriors m_priors;
+    // The best score (its key's odds with the read in one model) of any
+    // key scored in full so far, for each model, shared by the threads.
+    mutable std::array<std::atomic<double>, 2> m_best{};
 };
 
 } // namespace playfair::analysis

@@ -538,13 +538,23 @@ void SearchWork::keyRestart(Random &random, CandidatePool &pool, int restart)
     m_shared.keyWords.fetch_add(tried, std::memory_order_relaxed);
     if (m_shared.halt.load(std::memory_order_relaxed))
         return;
+    // A search that ends on the best plaintext counts as reaching it on its
+    // own when it started anywhere but at that plaintext's key: from a
+    // random key, or from another key word found.
+    std::uint64_t fromHash = 0;
+    if (from) {
+        std::vector<Letter> plain(m_searched.size());
+        decryptLetters(from->square, m_searched.data(), m_searched.size(), plain.data());
+        fromHash = plainHash(plain.data(), plain.size());
+    }
     const auto [topHash, changed] = admit(pool);
     std::lock_guard lock(m_shared.mutex);
     ++m_shared.restarts;
     const Judged *top = m_shared.best();
+    const bool reached = top && top->hash == topHash && (!from || fromHash != topHash);
     if (changed)
-        m_shared.keySearchAgreeing = top && top->hash == topHash && !from ? 1 : 0;
-    else if (top && top->hash == topHash && !from)
+        m_shared.keySearchAgreeing = reached ? 1 : 0;
+    else if (reached)
         ++m_shared.keySearchAgreeing;
     m_shared.changed.notify_all();
 }
@@ -720,17 +730,27 @@ std::optional<KeyName> SearchWork::nameKey(const Square &square, std::uint32_t u
             lists.push_back(&pairs);
     }
     std::optional<KeyName> name = KeyNamer(lists, phrases).name(square, used);
-    if ((name && name->inList) || !m_options.systemWordLists)
+    if ((name && name->inList) || KeyNamer::shortestKey(square, used).text.size() > KeyNamer::longestWordKey)
         return name;
     // A short key no list of the search names may be a rarer word of the
     // system's lists: they are read now if they have not been yet.
-    if (KeyNamer::shortestKey(square, used).text.size() > KeyNamer::longestWordKey)
-        return name;
-    for (const KeyWordList &list : SystemWordLists::instance().lists()) {
-        if (std::find(lists.begin(), lists.end(), &list) == lists.end())
-            lists.push_back(&list);
+    if (m_options.systemWordLists) {
+        for (const KeyWordList &list : SystemWordLists::instance().lists()) {
+            if (std::find(lists.begin(), lists.end(), &list) == lists.end())
+                lists.push_back(&list);
+        }
+        name = KeyNamer(lists, phrases).name(square, used);
+        if (name && name->inList)
+            return name;
     }
-    return KeyNamer(lists, phrases).name(square, used);
+    // Or a phrase of a common word and a rarer one, as the search tries
+    // them: the search over keys' letters may reach it first (THADRKLING
+    // for THAT DARKLING).
+    const std::optional<KeyName> rarer
+        = KeyNamer({}, phrases,
+                   {&KeyWordSearch::phraseWordList(Language::English), &KeyWordSearch::phraseWordList(Language::Bulgarian)})
+              .name(square, used);
+    return rarer && rarer->inList ? rarer : name;
 }
 
 } // namespace playfair::analysis

@@ -55,7 +55,7 @@ struct Shared
     int restarts = 0;          // searches finished, of either kind
     int agreeing = 0;          // searches from random squares that ended on the best plaintext
     int shakenInVain = 0;      // searches from the best square since it last changed that found nothing better
-    int keySearchAgreeing = 0; // searches over keys from random keys that ended on it
+    int keySearchAgreeing = 0; // searches over keys that ended on it from elsewhere (a random key, another key word)
     int wordTasksLeft = 0;     // parts of the lists of single words not yet tried through
     int tasksLeft = 0;         // parts of all the lists and phrases not yet tried through (the system's lists aside)
     int pairTasksLeft = 0;     // parts of the single words and of the books' pairs of words not yet tried through
