@@ -196,18 +196,35 @@ public:
 private:
     int sum() const { return shapedGroupSum<cells>(m_plain.data(), m_letters, m_table); }
 
-    void decryptPair(std::size_t i)
+    // Decrypts the pairs listed, or every pair when `pairs` is null. The
+    // addresses are read into locals first: a letter written through a byte
+    // pointer may alias any member, so the compiler would otherwise reload
+    // them all after every write. (Copying the square and its inverse would
+    // read bytes just written one by one, which the processor cannot
+    // forward to a wide read, and stall.)
+    void decryptPairs(const std::uint32_t *pairs, std::size_t count)
     {
-        const std::uint16_t to = m_decrypt[cells * m_cellOf[m_first[i]] + m_cellOf[m_second[i]]];
-        m_plain[2 * i] = m_square[to & 0xFF];
-        m_plain[2 * i + 1] = m_square[to >> 8];
+        const std::uint8_t *const square = m_square.data();
+        const std::uint8_t *const cellOf = m_cellOf.data();
+        const std::uint8_t *const first = m_first.data();
+        const std::uint8_t *const second = m_second.data();
+        const std::uint16_t *const decrypt = m_decrypt;
+        std::uint8_t *const plain = m_plain.data();
+        const auto one = [&](std::size_t i) {
+            const std::uint16_t to = decrypt[cells * cellOf[first[i]] + cellOf[second[i]]];
+            plain[2 * i] = square[to & 0xFF];
+            plain[2 * i + 1] = square[to >> 8];
+        };
+        if (pairs) {
+            for (std::size_t k = 0; k < count; ++k)
+                one(pairs[k]);
+        } else {
+            for (std::size_t i = 0; i < count; ++i)
+                one(i);
+        }
     }
 
-    void decryptAll()
-    {
-        for (std::size_t i = 0; i < m_first.size(); ++i)
-            decryptPair(i);
-    }
+    void decryptAll() { decryptPairs(nullptr, m_first.size()); }
 
     void swapCells(int a, int b)
     {
@@ -226,10 +243,8 @@ private:
         m_swapped = {a, b};
         m_lineMove = false;
         swapLettersInText(m_plain.data(), m_letters, x, y);
-        for (const std::uint8_t letter : {x, y}) {
-            for (const std::uint32_t i : m_pairsWith[letter])
-                decryptPair(i);
-        }
+        for (const std::uint8_t letter : {x, y})
+            decryptPairs(m_pairsWith[letter].data(), m_pairsWith[letter].size());
         return sum();
     }
 
