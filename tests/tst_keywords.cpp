@@ -108,6 +108,9 @@ private Q_SLOTS:
         QTest::newRow("the shorter of two words with one square") << "SEES" << 0 << "SEE" << true;
         QTest::newRow("a class's own word first") << "ZYXT" << 0 << "ZYXT" << true;
         QTest::newRow("a phrase of two common words") << "SILVER MOON" << 7 << "SILVER MOON" << true;
+        // TH, an ordinal's ending, is a word of the books: OVER TH builds the
+        // same square, shorter, but a class writes the commoner phrase.
+        QTest::newRow("a phrase spelt the commonest way") << "OVER THE" << 0 << "OVER THE" << true;
         QTest::newRow("letters that form no word") << "QZKV" << 0 << "QZKV" << false;
     }
 

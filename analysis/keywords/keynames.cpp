@@ -217,14 +217,19 @@ std::optional<KeyName> KeyNamer::name(const Square &found, std::uint32_t used) c
         }
     };
 
-    // A single word before any phrase; then the shortest; then by rows
-    // before any other route.
+    // A single word before any phrase; then the shortest word (SEE before
+    // SEES); then by rows before any other route. Phrases that build one
+    // square differ only in letters written twice, and the commonest of them
+    // is the one a class wrote (OVER THE, not OVER TH of an ordinal's
+    // ending): the lists come in order of preference, each the commonest
+    // first, so the first phrase offered stays.
     std::string best;
     SquareRoute bestRoute = SquareRoute::Rows;
     std::tuple<bool, std::size_t, int> bestRank;
     const auto offer = [&](std::string candidate, SquareRoute route) {
-        const std::tuple<bool, std::size_t, int> rank{candidate.find(' ') != std::string::npos,
-                                                      keyLettersOf(candidate).size(), int(route)};
+        const bool phrase = candidate.find(' ') != std::string::npos;
+        const std::tuple<bool, std::size_t, int> rank{phrase, phrase ? 0 : keyLettersOf(candidate).size(),
+                                                      int(route)};
         if (best.empty() || rank < bestRank) {
             best = std::move(candidate);
             bestRoute = route;
