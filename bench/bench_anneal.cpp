@@ -8,12 +8,13 @@
 //                  [--temperature F] [--moves F] [--from-best P]
 //                  [--fragments K] [--fragment-length L]
 //                  [--model-percent P] [--model-temperature F]
-//                  [--replicas K] [--ladder F] [--exchange N]
+//                  [--replicas K] [--ladder F] [--exchange N] [--shake N]
 //
 // The texts are bench_solver's for the same seed (English, random squares).
 // --temperature and --moves scale the plan's temperature and the moves of a
 // search; --from-best sets the share (per cent) of searches that start from
-// the best square, shaken. --fragments K takes, after every search, the
+// the best square, shaken, and --shake the letter swaps that shake it.
+// --fragments K takes, after every search, the
 // stretch of L letters (16 unless told) of its plaintext that reads best as
 // a crib (see fragmentcrib.h) and runs up to K searches that hold it, from
 // random squares; they count against the searches of the text.
@@ -55,6 +56,7 @@ struct AnnealOptions
     double temperature = 1;
     double moves = 1;
     int fromBest = -1;
+    int shake = -1;
     int fragments = 0;
     std::size_t fragmentLength = 16;
     int modelPercent = -1;        // -1: the plan's own
@@ -107,6 +109,8 @@ int main(int argc, char *argv[])
             options.modelPercent = std::atoi(value.c_str());
         else if (name == "--model-temperature")
             options.modelTemperature = std::atof(value.c_str());
+        else if (name == "--shake")
+            options.shake = std::atoi(value.c_str());
         else if (name == "--replicas")
             options.replicas = std::atoi(value.c_str());
         else if (name == "--ladder")
@@ -163,6 +167,8 @@ int main(int argc, char *argv[])
                 plan.modelPercent = options.modelPercent;
             if (options.modelTemperature > 0)
                 plan.modelTemperature = options.modelTemperature;
+            if (options.shake >= 0)
+                plan.shakeSwaps = options.shake;
             if (options.replicas >= 0)
                 plan.replicas = options.replicas;
             if (options.ladder > 0)
