@@ -8,17 +8,23 @@
 //                  [--temperature F] [--moves F] [--from-best P]
 //                  [--fragments K] [--fragment-length L]
 //                  [--model-percent P] [--model-temperature F]
+//                  [--replicas K] [--ladder F] [--exchange N] [--shake N]
 //
 // The texts are bench_solver's for the same seed (English, random squares).
 // --temperature and --moves scale the plan's temperature and the moves of a
 // search; --from-best sets the share (per cent) of searches that start from
-// the best square, shaken. --fragments K takes, after every search, the
+// the best square, shaken, and --shake the letter swaps that shake it.
+// --fragments K takes, after every search, the
 // stretch of L letters (16 unless told) of its plaintext that reads best as
 // a crib (see fragmentcrib.h) and runs up to K searches that hold it, from
 // random squares; they count against the searches of the text.
 // --model-percent P lets the last P % of each search's moves climb the
 // order-5 letter model rather than the four-letter groups (100: the whole
 // search), at the temperature scaled by --model-temperature as well.
+// --replicas K makes each search a parallel tempering run (Annealer::temper)
+// of K squares, each annealed the plan's moves (times --moves) at rungs up to
+// --ladder times the plan's temperature, neighbours exchanging every N moves
+// (--exchange); a run costs K searches' moves. 0: the plan's own.
 //
 // Besides the searches that reach the key it prints the keys tried and the
 // processor time they took (the thread's own, so that the machine's load
@@ -50,10 +56,14 @@ struct AnnealOptions
     double temperature = 1;
     double moves = 1;
     int fromBest = -1;
+    int shake = -1;
     int fragments = 0;
     std::size_t fragmentLength = 16;
     int modelPercent = -1;        // -1: the plan's own
     double modelTemperature = 0;  // 0: the plan's own
+    int replicas = -1;            // -1: the plan's own
+    double ladder = 0;            // 0: the plan's own
+    std::uint32_t exchange = 0;   // 0: the plan's own
 };
 
 // The processor time this thread has used, in seconds.
@@ -99,6 +109,14 @@ int main(int argc, char *argv[])
             options.modelPercent = std::atoi(value.c_str());
         else if (name == "--model-temperature")
             options.modelTemperature = std::atof(value.c_str());
+        else if (name == "--shake")
+            options.shake = std::atoi(value.c_str());
+        else if (name == "--replicas")
+            options.replicas = std::atoi(value.c_str());
+        else if (name == "--ladder")
+            options.ladder = std::atof(value.c_str());
+        else if (name == "--exchange")
+            options.exchange = std::uint32_t(std::atoi(value.c_str()));
         else if (name == "--fragment-length")
             options.fragmentLength = std::size_t(std::atoi(value.c_str()));
         else {
@@ -113,11 +131,13 @@ int main(int argc, char *argv[])
     }
     const GroupScore finish = GroupScore::of(Chooser::model(Language::English));
     const GroupScore score = GroupScore::of(LetterStatistics::of(Language::English));
-    std::printf("English, random squares; %d texts a length, %d searches a text; temperature x%.2f, moves x%.2f, "
+    std::printf("English, random squares, seed %llu; %d texts a length, %d searches a text; temperature x%.2f, moves x%.2f, "
                 "from the best %d %%; fragments %d of %zu letters; order-5 model for the last %d %% of the moves "
-                "(-1: the plan's), its temperature x%.2f (0: the plan's)\n\n",
-                options.texts, options.searches, options.temperature, options.moves, options.fromBest,
-                options.fragments, options.fragmentLength, options.modelPercent, options.modelTemperature);
+                "(-1: the plan's), its temperature x%.2f (0: the plan's); tempering: %d replicas (-1: the plan's), "
+                "ladder %.2f, exchange every %u moves (0: the plan's)\n\n",
+                (unsigned long long)options.seed, options.texts, options.searches, options.temperature, options.moves,
+                options.fromBest, options.fragments, options.fragmentLength, options.modelPercent,
+                options.modelTemperature, options.replicas, options.ladder, options.exchange);
     std::printf("| Letters | Key reached (texts) | Best is the key (texts) | Searches on the key | Fragments: taken / right "
                 "| Crib searches on the key | Right letters: fragment / text | Keys | CPU s | Keys/s | On the key per CPU min "
                 "|\n|---:|---:|---:|---:|---:|---:|---:|---:|---:|---:|---:|\n");
@@ -147,6 +167,14 @@ int main(int argc, char *argv[])
                 plan.modelPercent = options.modelPercent;
             if (options.modelTemperature > 0)
                 plan.modelTemperature = options.modelTemperature;
+            if (options.shake >= 0)
+                plan.shakeSwaps = options.shake;
+            if (options.replicas >= 0)
+                plan.replicas = options.replicas;
+            if (options.ladder > 0)
+                plan.ladder = options.ladder;
+            if (options.exchange > 0)
+                plan.exchangeMoves = options.exchange;
             Annealer annealer(score, c.cipher, nullptr, seed);
             annealer.setFinish(&finish);
             std::atomic<bool> stop{false};
@@ -170,7 +198,9 @@ int main(int argc, char *argv[])
                 return right;
             };
             while (searches < options.searches) {
-                const Annealer::Outcome outcome = annealer.restart(plan, haveBest ? &best : nullptr, stop, keys);
+                const Annealer::Outcome outcome = plan.replicas > 0
+                    ? annealer.temper(plan, stop, keys)
+                    : annealer.restart(plan, haveBest ? &best : nullptr, stop, keys);
                 ++searches;
                 onKey += take(outcome, true);
                 if (options.fragments <= 0 || reached)

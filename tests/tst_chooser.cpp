@@ -186,23 +186,27 @@ private Q_SLOTS:
     // would leave the square, its letters' cells and the plaintext out of
     // step. A search that climbs the order-5 model for some of its moves
     // still reports, and offers its pool, four-letter scores of the
-    // squares it names.
+    // squares it names; so does a tempering run, whose replicas trade
+    // squares and scores.
     void aSearchOfEachKindOfMoveEndsWhereItSays_data()
     {
         QTest::addColumn<int>("swapPercent");
         QTest::addColumn<int>("lineOrderPercent");
         QTest::addColumn<int>("inLinePercent");
         QTest::addColumn<int>("modelPercent"); // -1: no finer score at all
+        QTest::addColumn<int>("replicas");     // > 0: parallel tempering runs
 
-        QTest::newRow("swaps of two letters only") << 100 << 0 << 0 << -1;
-        QTest::newRow("rows and columns in new orders only") << 0 << 100 << 0 << -1;
-        QTest::newRow("cells of a row or column in new orders only") << 0 << 0 << 100 << -1;
-        QTest::newRow("swaps of rows and columns, flips only") << 0 << 0 << 0 << -1;
-        QTest::newRow("the solver's mix") << -1 << -1 << -1 << -1;
-        QTest::newRow("the mix, ending on the model") << -1 << -1 << -1 << 0;
-        QTest::newRow("the mix, its last half on the model") << -1 << -1 << -1 << 50;
-        QTest::newRow("the mix, all on the model") << -1 << -1 << -1 << 100;
-        QTest::newRow("swaps only, all on the model") << 100 << 0 << 0 << 100;
+        QTest::newRow("swaps of two letters only") << 100 << 0 << 0 << -1 << 0;
+        QTest::newRow("rows and columns in new orders only") << 0 << 100 << 0 << -1 << 0;
+        QTest::newRow("cells of a row or column in new orders only") << 0 << 0 << 100 << -1 << 0;
+        QTest::newRow("swaps of rows and columns, flips only") << 0 << 0 << 0 << -1 << 0;
+        QTest::newRow("the solver's mix") << -1 << -1 << -1 << -1 << 0;
+        QTest::newRow("the mix, ending on the model") << -1 << -1 << -1 << 0 << 0;
+        QTest::newRow("the mix, its last half on the model") << -1 << -1 << -1 << 50 << 0;
+        QTest::newRow("the mix, all on the model") << -1 << -1 << -1 << 100 << 0;
+        QTest::newRow("swaps only, all on the model") << 100 << 0 << 0 << 100 << 0;
+        QTest::newRow("tempering of four squares, ending on the model") << -1 << -1 << -1 << 0 << 4;
+        QTest::newRow("tempering of three squares, no finer score") << -1 << -1 << -1 << -1 << 3;
     }
 
     void aSearchOfEachKindOfMoveEndsWhereItSays()
@@ -211,6 +215,7 @@ private Q_SLOTS:
         QFETCH(int, lineOrderPercent);
         QFETCH(int, inLinePercent);
         QFETCH(int, modelPercent);
+        QFETCH(int, replicas);
 
         const testing::CipherCase c = testing::cipherCase("en", 15000, 60, 6);
         SearchPlan plan = SearchPlan::forLength(60);
@@ -221,6 +226,8 @@ private Q_SLOTS:
         }
         plan.movesPerRestart = 20000;
         plan.modelPercent = std::max(modelPercent, 0);
+        plan.replicas = replicas;
+        plan.exchangeMoves = 1500;
         const GroupScore groups = GroupScore::of(LetterStatistics::of(Language::English));
         const GroupScore model = GroupScore::of(Chooser::model(Language::English));
         Annealer annealer(groups, c.cipher, nullptr, 5);
@@ -232,7 +239,8 @@ private Q_SLOTS:
         CandidatePool pool(16);
         for (int restart = 0; restart < 4; ++restart) {
             pool.clear();
-            const Annealer::Outcome outcome = annealer.restart(plan, best ? &*best : nullptr, stop, keys, &pool);
+            const Annealer::Outcome outcome = replicas > 0 ? annealer.temper(plan, stop, keys, &pool)
+                                                           : annealer.restart(plan, best ? &*best : nullptr, stop, keys, &pool);
             QVERIFY(pool.size() > 0);
             for (const Candidate &candidate : pool.candidates())
                 QCOMPARE(candidate.score, double(annealer.scoreOf(candidate.square)));

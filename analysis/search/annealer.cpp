@@ -400,13 +400,7 @@ Annealer::Outcome Annealer::restart(const SearchPlan &plan, const Square *best, 
     setSquare(start);
     m_finishLeadIsOther = m_otherFinish && m_leadIsOther;
 
-    // A move that loses d units is taken when d >= T ln u, u uniform in (0, 1).
-    const auto setTemperature = [this](const GroupScore &score, double log10) {
-        const double temperature = log10 * score.spreadLog10 / SearchPlan::quadgramSpread / score.unitLog10;
-        for (std::size_t i = 0; i < m_threshold.size(); ++i)
-            m_threshold[i] = std::int32_t(std::floor(temperature * std::log((double(i) + 0.5) / double(m_threshold.size()))));
-    };
-    setTemperature(m_score, plan.temperatureLog10);
+    fillThresholds(m_threshold, m_score, plan.temperatureLog10);
     // From this move on the search climbs the finer score.
     const std::uint32_t modelFrom = m_finish && plan.modelPercent > 0
         ? std::uint32_t(std::uint64_t(plan.movesPerRestart) * std::uint64_t(100 - std::min(plan.modelPercent, 100)) / 100)
@@ -424,7 +418,7 @@ Annealer::Outcome Annealer::restart(const SearchPlan &plan, const Square *best, 
             // It goes on from the best square the groups led to, and keeps
             // the best by the finer score from there.
             inModel = true;
-            setTemperature(*m_finish, plan.temperatureLog10 * plan.modelTemperature);
+            fillThresholds(m_threshold, *m_finish, plan.temperatureLog10 * plan.modelTemperature);
             setSquare(outcome.square);
             decryptAll();
             current = finishLeadScore();
@@ -471,6 +465,13 @@ Annealer::Outcome Annealer::restart(const SearchPlan &plan, const Square *best, 
 
     setSquare(outcome.square);
     decryptAll();
+    finishOutcome(outcome, bestScore, inModel, tried, stop, keys, pool);
+    return outcome;
+}
+
+void Annealer::finishOutcome(Outcome &outcome, int bestScore, bool inModel, std::uint64_t &tried,
+                             const std::atomic<bool> &stop, std::atomic<std::uint64_t> &keys, CandidatePool *pool)
+{
     if (outcome.finished && !inModel)
         bestScore = climb(leadScore(), [this] { return leadScore(); }, tried, stop, keys);
     if (outcome.finished && m_finish)
@@ -482,6 +483,118 @@ Annealer::Outcome Annealer::restart(const SearchPlan &plan, const Square *best, 
         offerCurrent(bestScore, *pool);
     outcome.score = bestScore;
     keys.fetch_add(tried % 1024, std::memory_order_relaxed);
+}
+
+void Annealer::fillThresholds(Thresholds &threshold, const GroupScore &score, double log10)
+{
+    // A move that loses d units is taken when d >= T ln u, u uniform in (0, 1).
+    const double temperature = log10 * score.spreadLog10 / SearchPlan::quadgramSpread / score.unitLog10;
+    for (std::size_t i = 0; i < threshold.size(); ++i)
+        threshold[i] = std::int32_t(std::floor(temperature * std::log((double(i) + 0.5) / double(threshold.size()))));
+}
+
+bool Annealer::walk(Square &square, int &current, const Thresholds &threshold, const SearchPlan &plan,
+                    std::uint32_t moves, Square &best, int &bestScore, std::uint64_t &tried,
+                    const std::atomic<bool> &stop, std::atomic<std::uint64_t> &keys, CandidatePool *pool)
+{
+    setSquare(square);
+    decryptAll();
+    bool finished = true;
+    for (std::uint32_t move = 0; move < moves; ++move) {
+        int a = 0;
+        int b = 0;
+        const Move kind = drawMove(plan, a, b);
+        std::copy_n(m_plain.begin(), m_letters, m_saved.begin());
+        if (kind == Move::SwapCells) {
+            const Letter x = m_square[a];
+            const Letter y = m_square[b];
+            apply(kind, a, b);
+            decryptSwapped(x, y);
+        } else {
+            apply(kind, a, b);
+            decryptAll();
+        }
+        const int score = leadScore();
+        if (++tried % 1024 == 0) {
+            keys.fetch_add(1024, std::memory_order_relaxed);
+            if (stop.load(std::memory_order_relaxed)) {
+                finished = false;
+                break;
+            }
+        }
+        if (score - current >= threshold[m_random.next() & (threshold.size() - 1)]) {
+            current = score;
+            if (pool && score > pool->threshold())
+                offerCurrent(score, *pool);
+            if (score > bestScore) {
+                bestScore = score;
+                std::copy_n(m_square.begin(), cells, best.begin());
+            }
+        } else {
+            undo(kind, a, b);
+            std::copy_n(m_saved.begin(), m_letters, m_plain.begin());
+        }
+    }
+    std::copy_n(m_square.begin(), cells, square.begin());
+    return finished;
+}
+
+Annealer::Outcome Annealer::temper(const SearchPlan &plan, const std::atomic<bool> &stop,
+                                   std::atomic<std::uint64_t> &keys, CandidatePool *pool)
+{
+    const int replicas = std::max(plan.replicas, 1);
+    // The rungs: the plan's temperature times ladder^(k / (replicas - 1)).
+    m_ladder.resize(std::size_t(replicas));
+    std::vector<double> temperature(static_cast<std::size_t>(replicas));
+    for (int k = 0; k < replicas; ++k) {
+        const double rise = replicas > 1 ? std::pow(plan.ladder, double(k) / double(replicas - 1)) : 1;
+        temperature[std::size_t(k)] = plan.temperatureLog10 * rise * m_score.spreadLog10 / SearchPlan::quadgramSpread
+            / m_score.unitLog10;
+        fillThresholds(m_ladder[std::size_t(k)], m_score, plan.temperatureLog10 * rise);
+    }
+    struct Replica
+    {
+        Square square{};
+        int score = 0;
+    };
+    std::vector<Replica> replica(static_cast<std::size_t>(replicas));
+    for (Replica &r : replica) {
+        for (int cell = 0; cell < cells; ++cell)
+            r.square[cell] = Letter(cell);
+        for (int cell = cells - 1; cell > 0; --cell)
+            std::swap(r.square[cell], r.square[m_random.below(cell + 1)]);
+        setSquare(r.square);
+        decryptAll();
+        r.score = leadScore();
+    }
+    m_finishLeadIsOther = m_otherFinish && m_leadIsOther;
+    Outcome outcome;
+    int bestScore = replica[0].score;
+    outcome.square = replica[0].square;
+    std::uint64_t tried = std::uint64_t(replicas);
+    const std::uint32_t interval = std::max<std::uint32_t>(plan.exchangeMoves, 1);
+    for (std::uint32_t done = 0; done < plan.movesPerRestart && outcome.finished; done += interval) {
+        const std::uint32_t moves = std::min(interval, plan.movesPerRestart - done);
+        for (int k = 0; k < replicas && outcome.finished; ++k) {
+            Replica &r = replica[std::size_t(k)];
+            outcome.finished = walk(r.square, r.score, m_ladder[std::size_t(k)], plan, moves, outcome.square, bestScore,
+                                    tried, stop, keys, k == 0 ? pool : nullptr);
+        }
+        // Neighbours swap squares with the probability that keeps each
+        // rung's distribution: exp((s_hot - s_cold) (1/T_cold - 1/T_hot)).
+        for (int k = int(done / interval % 2); k + 1 < replicas; k += 2) {
+            Replica &cold = replica[std::size_t(k)];
+            Replica &hot = replica[std::size_t(k + 1)];
+            const double exponent = double(hot.score - cold.score)
+                * (1 / temperature[std::size_t(k)] - 1 / temperature[std::size_t(k + 1)]);
+            const double u = (double(m_random.next() >> 11) + 0.5) * 0x1.0p-53;
+            if (exponent >= 0 || u < std::exp(exponent))
+                std::swap(cold, hot);
+        }
+    }
+    setSquare(outcome.square);
+    decryptAll();
+    finishOutcome(outcome, bestScore, false, tried, stop, keys, pool);
     return outcome;
 }
 
