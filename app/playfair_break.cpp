@@ -337,6 +337,19 @@ int main(int argc, char *argv[])
                                                        std::cout);
     };
 
+    // Known pairs bind the search; first they must hold together.
+    const auto contradicted = [&]() -> bool {
+        DeductionInput input;
+        input.pairs = knownPairs;
+        const DeductionResult checked = deduce(input);
+        if (checked.consistency != Consistency::Contradictory)
+            return false;
+        std::cerr << program << ": the known pairs "
+                  << playfair::breakcommand::contradictionText(input, *checked.contradiction, *deductionAlphabet)
+                  << " contradict each other: no square gives them all.\n";
+        return true;
+    };
+
     // Breaks the text on a square of another alphabet and prints the result.
     const auto breakShaped = [&](AlphabetKind kind, const std::string &reason) -> int {
         std::vector<std::uint8_t> letters;
@@ -349,6 +362,7 @@ int main(int argc, char *argv[])
         shaped.seed = options.seed;
         shaped.threads = options.threads;
         shaped.squares = options.squares;
+        shaped.knownPairs = knownPairs;
         for (const KeyWordList &list : options.wordLists) {
             for (std::size_t i = 0; i < list.size(); ++i)
                 shaped.keyWords.emplace_back(list.at(i));
@@ -361,7 +375,8 @@ int main(int argc, char *argv[])
         };
         const ShapedResult result = solveShaped(letters, shaped, stopShaped.get_token());
         if (!result.found) {
-            std::cerr << program << ": no square was found in time.\n";
+            std::cerr << program << ": no square " << (knownPairs.empty() ? "" : "that holds the known pairs ")
+                      << "was found in time.\n";
             return interrupted.load() ? 130 : 1;
         }
         return breakcommand::reportShaped(result, letters, reason, setAside, options.seed, parser.isSet(json),
@@ -377,10 +392,8 @@ int main(int argc, char *argv[])
                 return fail(*error);
             return reportPlaintext(std::vector<Letter>(letters.begin(), letters.end()));
         }
-        if (!knownPairs.empty())
-            return fail("--known with a ciphertext binds the search on the classic square (latin-ij) only; on the "
-                        + std::string(alphabetCode(choice.alphabet)) + " square give the known pairs without a ciphertext, "
-                        "or the ciphertext's plaintext with --plaintext.");
+        if (!knownPairs.empty() && contradicted())
+            return 1;
         if (parser.isSet(crib))
             return fail("--crib works on the classic square (latin-ij) only: the crib is built for 5 x 5 squares of A "
                         "to Z without J, and this text is " + std::string(alphabetCode(choice.alphabet)) + ".");
@@ -405,17 +418,9 @@ int main(int argc, char *argv[])
     if (parser.isSet(plaintext))
         return reportPlaintext(ciphertext);
 
-    // Known pairs bind the search; first they must hold together.
     if (!knownPairs.empty()) {
-        DeductionInput input;
-        input.pairs = knownPairs;
-        const DeductionResult checked = deduce(input);
-        if (checked.consistency == Consistency::Contradictory) {
-            std::cerr << program << ": the known pairs "
-                      << playfair::breakcommand::contradictionText(input, *checked.contradiction)
-                      << " contradict each other: no square gives them all.\n";
+        if (contradicted())
             return 1;
-        }
         options.knownPairs = knownPairs;
     }
 
