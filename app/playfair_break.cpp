@@ -239,6 +239,15 @@ int main(int argc, char *argv[])
     }
     if (parser.isSet(cribAt) && !parser.isSet(crib))
         return fail("--crib-at needs --crib.");
+    if (parser.isSet(crib)) {
+        options.crib = parser.value(crib).toStdString();
+        if (parser.isSet(cribAt)) {
+            const qulonglong position = parser.value(cribAt).toULongLong(&ok);
+            if (!ok || position < 1)
+                return fail("--crib-at must be a letter position from 1, not '" + parser.value(cribAt).toStdString() + "'.");
+            options.cribPosition = std::size_t(position - 1);
+        }
+    }
 
     const std::string squares = parser.value(square).toStdString();
     if (squares == "keyword")
@@ -363,6 +372,13 @@ int main(int argc, char *argv[])
         shaped.threads = options.threads;
         shaped.squares = options.squares;
         shaped.knownPairs = knownPairs;
+        if (parser.isSet(crib)) {
+            shaped.crib = SolverLetters::of(kind).numbersOf(options.crib);
+            shaped.cribPosition = options.cribPosition;
+            auto made = Crib::make(shaped.crib, shaped.cribPosition, letters);
+            if (const auto *error = std::get_if<CribError>(&made))
+                return fail(error->message());
+        }
         for (const KeyWordList &list : options.wordLists) {
             for (std::size_t i = 0; i < list.size(); ++i)
                 shaped.keyWords.emplace_back(list.at(i));
@@ -375,7 +391,10 @@ int main(int argc, char *argv[])
         };
         const ShapedResult result = solveShaped(letters, shaped, stopShaped.get_token());
         if (!result.found) {
-            std::cerr << program << ": no square " << (knownPairs.empty() ? "" : "that holds the known pairs ")
+            std::cerr << program << ": no square "
+                      << (!shaped.crib.empty()      ? "that holds the crib "
+                              : !knownPairs.empty() ? "that holds the known pairs "
+                                                    : "")
                       << "was found in time.\n";
             return interrupted.load() ? 130 : 1;
         }
@@ -394,9 +413,6 @@ int main(int argc, char *argv[])
         }
         if (!knownPairs.empty() && contradicted())
             return 1;
-        if (parser.isSet(crib))
-            return fail("--crib works on the classic square (latin-ij) only: the crib is built for 5 x 5 squares of A "
-                        "to Z without J, and this text is " + std::string(alphabetCode(choice.alphabet)) + ".");
         const bool cyrillicSquare = choice.alphabet == AlphabetKind::Cyrillic;
         if (options.language && (*options.language == Language::Bulgarian) != cyrillicSquare)
             return fail(cyrillicSquare ? "--language must be bg or auto on a Cyrillic square."
@@ -425,13 +441,6 @@ int main(int argc, char *argv[])
     }
 
     if (parser.isSet(crib)) {
-        options.crib = parser.value(crib).toStdString();
-        if (parser.isSet(cribAt)) {
-            const qulonglong position = parser.value(cribAt).toULongLong(&ok);
-            if (!ok || position < 1)
-                return fail("--crib-at must be a letter position from 1, not '" + parser.value(cribAt).toStdString() + "'.");
-            options.cribPosition = std::size_t(position - 1);
-        }
         auto made = Crib::make(options.crib, options.cribPosition, ciphertext);
         if (const auto *error = std::get_if<CribError>(&made))
             return fail(error->message());

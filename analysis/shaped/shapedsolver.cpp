@@ -154,16 +154,23 @@ ShapedResult solveOn(const std::vector<std::uint8_t> &ciphertext, const ShapedOp
     const SolverLetters &letters = SolverLetters::of(options.alphabet);
     const ShapedStatistics &statistics = ShapedStatistics::of(options.alphabet);
     const ShapedPairTable<Rows, Columns> &tables = ShapedPairTable<Rows, Columns>::get();
-    // The first place of each known pair's cipher pair lies inside the
-    // searched letters, as on the classic square.
+    // The crib's last place and the first place of each known pair's
+    // cipher pair lie inside the searched letters, as on the classic square.
     std::size_t searchedCount = std::min(ciphertext.size(), searchedLetters) & ~std::size_t(1);
+    if (!options.crib.empty()) {
+        const Crib whole = std::get<Crib>(Crib::make(options.crib, options.cribPosition, ciphertext));
+        searchedCount = std::max(searchedCount, (whole.places().back() + whole.letters().size() + 1) & ~std::size_t(1));
+    }
     for (const KnownPair &pair : options.knownPairs)
         searchedCount = std::max(searchedCount, Crib::firstPlaceEnd(pair, ciphertext));
     const std::vector<std::uint8_t> searched(ciphertext.begin(), ciphertext.begin() + std::ptrdiff_t(searchedCount));
     const std::size_t count = searched.size();
     std::optional<Crib> crib;
+    if (!options.crib.empty())
+        crib = std::get<Crib>(Crib::make(options.crib, options.cribPosition, searched));
     if (!options.knownPairs.empty()) {
-        crib.emplace();
+        if (!crib)
+            crib.emplace();
         crib->bindPairs(options.knownPairs, searched);
     }
     const int penalty = int(std::lround(cribPenaltyLog10 / statistics.unitLog10()));

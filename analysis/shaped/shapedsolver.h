@@ -69,6 +69,11 @@ struct ShapedOptions
     // SolverOptions::knownPairs bind the classic search. No square that
     // breaks them is returned.
     std::vector<KnownPair> knownPairs;
+    // A word known to stand in the plaintext (letter numbers, on a square
+    // of 25 letters), and where (the letter position from 0), if known:
+    // one that Crib::make takes on the whole ciphertext.
+    std::vector<std::uint8_t> crib;
+    std::optional<std::size_t> cribPosition;
     std::function<void(const struct ShapedReport &)> onProgress;
     std::chrono::milliseconds progressInterval{50};
 };
