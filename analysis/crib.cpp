@@ -72,12 +72,20 @@ std::string CribError::message() const
 std::variant<Crib, CribError> Crib::make(std::string_view word, std::optional<std::size_t> position,
                                          const std::vector<Letter> &ciphertext)
 {
-    Crib crib;
+    std::vector<Letter> letters;
     for (char c : word) {
         const int number = letterNumber(c);
         if (number >= 0)
-            crib.m_letters.push_back(Letter(number));
+            letters.push_back(Letter(number));
     }
+    return make(letters, position, ciphertext);
+}
+
+std::variant<Crib, CribError> Crib::make(const std::vector<Letter> &word, std::optional<std::size_t> position,
+                                         const std::vector<Letter> &ciphertext)
+{
+    Crib crib;
+    crib.m_letters = word;
     CribError error;
     if (crib.m_letters.empty())
         return error;

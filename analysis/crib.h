@@ -47,6 +47,10 @@ public:
     // `position` counts letters from 0.
     static std::variant<Crib, CribError> make(std::string_view word, std::optional<std::size_t> position,
                                               const std::vector<Letter> &ciphertext);
+    // The same for a word given as letter numbers: those of any alphabet of
+    // 25 letters (the square without Q) as the solver numbers them.
+    static std::variant<Crib, CribError> make(const std::vector<Letter> &word, std::optional<std::size_t> position,
+                                              const std::vector<Letter> &ciphertext);
 
     // Binds the plain letters of the known pairs wherever their cipher
     // pairs stand in the ciphertext. A pair with a cipher letter not known

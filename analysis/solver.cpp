@@ -25,13 +25,6 @@ using Clock = std::chrono::steady_clock;
 // every key slower to score without making the right one easier to find.
 constexpr std::size_t searchedLetters = 300;
 
-// From this many letters on, a square is also trusted once its plaintext
-// reads well and this many searches started from it, shaken, found nothing
-// better: on such texts a wrong square that reads like the language and that
-// no search can improve has not been seen.
-constexpr std::size_t settledFromLetters = 80;
-constexpr int shakesInVain = 12;
-
 // A key word's plaintext is trusted when no other plaintext found comes
 // within this many log10 units of it, the odds of a thousand to one.
 constexpr double keyWordMargin = 3;

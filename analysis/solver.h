@@ -40,6 +40,14 @@ enum class Confidence {
 // asked to stop.
 inline constexpr std::chrono::milliseconds noTimeLimit = std::chrono::milliseconds::max();
 
+// From this many letters on, a square is also trusted once its plaintext
+// reads well and this many searches started from it, shaken, found nothing
+// better: on such texts a wrong square that reads like the language and that
+// no search can improve has not been seen (Confidence::Settled). The
+// searches of the square without Q trust so too.
+inline constexpr std::size_t settledFromLetters = 80;
+inline constexpr int shakesInVain = 12;
+
 struct SolverOptions
 {
     // The plaintext's language; nothing to have the solver find it (each

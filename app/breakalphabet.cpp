@@ -124,6 +124,8 @@ int reportShaped(const ShapedResult &result, const std::vector<std::uint8_t> &ci
         text << (result.confidence == Confidence::KeyWord
                      ? "confident (a key word's square: its plaintext reads like the language, far likelier than any "
                        "other key word's)"
+                 : result.confidence == Confidence::Settled
+                     ? "confident (the plaintext reads like the language, and no search from its square found a better one)"
                      : "confident (independent searches reached the same plaintext, and it reads like the language)");
         break;
     case StopReason::TimeLimit:

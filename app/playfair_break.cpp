@@ -239,6 +239,15 @@ int main(int argc, char *argv[])
     }
     if (parser.isSet(cribAt) && !parser.isSet(crib))
         return fail("--crib-at needs --crib.");
+    if (parser.isSet(crib)) {
+        options.crib = parser.value(crib).toStdString();
+        if (parser.isSet(cribAt)) {
+            const qulonglong position = parser.value(cribAt).toULongLong(&ok);
+            if (!ok || position < 1)
+                return fail("--crib-at must be a letter position from 1, not '" + parser.value(cribAt).toStdString() + "'.");
+            options.cribPosition = std::size_t(position - 1);
+        }
+    }
 
     const std::string squares = parser.value(square).toStdString();
     if (squares == "keyword")
@@ -337,6 +346,19 @@ int main(int argc, char *argv[])
                                                        std::cout);
     };
 
+    // Known pairs bind the search; first they must hold together.
+    const auto contradicted = [&]() -> bool {
+        DeductionInput input;
+        input.pairs = knownPairs;
+        const DeductionResult checked = deduce(input);
+        if (checked.consistency != Consistency::Contradictory)
+            return false;
+        std::cerr << program << ": the known pairs "
+                  << playfair::breakcommand::contradictionText(input, *checked.contradiction, *deductionAlphabet)
+                  << " contradict each other: no square gives them all.\n";
+        return true;
+    };
+
     // Breaks the text on a square of another alphabet and prints the result.
     const auto breakShaped = [&](AlphabetKind kind, const std::string &reason) -> int {
         std::vector<std::uint8_t> letters;
@@ -349,6 +371,14 @@ int main(int argc, char *argv[])
         shaped.seed = options.seed;
         shaped.threads = options.threads;
         shaped.squares = options.squares;
+        shaped.knownPairs = knownPairs;
+        if (parser.isSet(crib)) {
+            shaped.crib = SolverLetters::of(kind).numbersOf(options.crib);
+            shaped.cribPosition = options.cribPosition;
+            auto made = Crib::make(shaped.crib, shaped.cribPosition, letters);
+            if (const auto *error = std::get_if<CribError>(&made))
+                return fail(error->message());
+        }
         for (const KeyWordList &list : options.wordLists) {
             for (std::size_t i = 0; i < list.size(); ++i)
                 shaped.keyWords.emplace_back(list.at(i));
@@ -361,7 +391,11 @@ int main(int argc, char *argv[])
         };
         const ShapedResult result = solveShaped(letters, shaped, stopShaped.get_token());
         if (!result.found) {
-            std::cerr << program << ": no square was found in time.\n";
+            std::cerr << program << ": no square "
+                      << (!shaped.crib.empty()      ? "that holds the crib "
+                              : !knownPairs.empty() ? "that holds the known pairs "
+                                                    : "")
+                      << "was found in time.\n";
             return interrupted.load() ? 130 : 1;
         }
         return breakcommand::reportShaped(result, letters, reason, setAside, options.seed, parser.isSet(json),
@@ -377,13 +411,8 @@ int main(int argc, char *argv[])
                 return fail(*error);
             return reportPlaintext(std::vector<Letter>(letters.begin(), letters.end()));
         }
-        if (!knownPairs.empty())
-            return fail("--known with a ciphertext binds the search on the classic square (latin-ij) only; on the "
-                        + std::string(alphabetCode(choice.alphabet)) + " square give the known pairs without a ciphertext, "
-                        "or the ciphertext's plaintext with --plaintext.");
-        if (parser.isSet(crib))
-            return fail("--crib works on the classic square (latin-ij) only: the crib is built for 5 x 5 squares of A "
-                        "to Z without J, and this text is " + std::string(alphabetCode(choice.alphabet)) + ".");
+        if (!knownPairs.empty() && contradicted())
+            return 1;
         const bool cyrillicSquare = choice.alphabet == AlphabetKind::Cyrillic;
         if (options.language && (*options.language == Language::Bulgarian) != cyrillicSquare)
             return fail(cyrillicSquare ? "--language must be bg or auto on a Cyrillic square."
@@ -405,28 +434,13 @@ int main(int argc, char *argv[])
     if (parser.isSet(plaintext))
         return reportPlaintext(ciphertext);
 
-    // Known pairs bind the search; first they must hold together.
     if (!knownPairs.empty()) {
-        DeductionInput input;
-        input.pairs = knownPairs;
-        const DeductionResult checked = deduce(input);
-        if (checked.consistency == Consistency::Contradictory) {
-            std::cerr << program << ": the known pairs "
-                      << playfair::breakcommand::contradictionText(input, *checked.contradiction)
-                      << " contradict each other: no square gives them all.\n";
+        if (contradicted())
             return 1;
-        }
         options.knownPairs = knownPairs;
     }
 
     if (parser.isSet(crib)) {
-        options.crib = parser.value(crib).toStdString();
-        if (parser.isSet(cribAt)) {
-            const qulonglong position = parser.value(cribAt).toULongLong(&ok);
-            if (!ok || position < 1)
-                return fail("--crib-at must be a letter position from 1, not '" + parser.value(cribAt).toStdString() + "'.");
-            options.cribPosition = std::size_t(position - 1);
-        }
         auto made = Crib::make(options.crib, options.cribPosition, ciphertext);
         if (const auto *error = std::get_if<CribError>(&made))
             return fail(error->message());

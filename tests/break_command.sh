@@ -319,9 +319,27 @@ check "latin-q contradicting pairs: named with their J" \
     "Contradiction: pairs 1 and 3 (JO=PI, OJ=PI) cannot all hold in one square." "$(grep '^Contradiction' "$scratch/out")"
 bad "latin-q: a known pair with a Q" "" \
     "--known 'qu=PI': the square's alphabet, latin-q (5 x 5: A to Z without Q), has no Q." --alphabet latin-q --known qu=PI
-bad "latin-q: known pairs binding the search" "" \
-    "--known with a ciphertext binds the search on the classic square (latin-ij) only; on the latin-q square give the known pairs without a ciphertext, or the ciphertext's plaintext with --plaintext." \
-    --known ja=UE "$scratch/jungle.txt"
+# With a ciphertext, known pairs and a crib bind the search without Q as on
+# the classic square: the key word's square holds them; pairs that break it
+# give another square that holds them wherever their cipher pair stands.
+input= run --json --alphabet latin-q --known ja=UE --known ck=KS --threads 1 --seed 1 --time-limit 60 "$scratch/jungle.txt"
+check "latin-q known pairs with a ciphertext, as JSON" "JUNGLE latin-q JACKANDJILL" \
+    "$(field keyword) $(field alphabet) $(field plaintext | cut -c1-11)"
+input= run --json --alphabet latin-q --known xy=UE --square keyword --threads 1 --seed 1 --time-limit 2 "$scratch/jungle.txt"
+check "latin-q: a known pair binds both places of its cipher pair" "XY XY" \
+    "$(field plaintext | cut -c1-2,45-46 | sed 's/../& /;s/ $//')"
+input= run --crib jill --square keyword --threads 1 --seed 1 --time-limit 60 "$scratch/jungle.txt"
+check "latin-q crib, by its J, for a person" "Key word: JUNGLE|JA CK AN DJ IL LW" \
+    "$(grep '^Key word:' "$scratch/out")|$(sed -n '/^Plaintext:/{n;p;}' "$scratch/out" | cut -c1-17)"
+input= run --alphabet latin-q --known jo=PI --known oj=PI "$scratch/jungle.txt"
+check "latin-q contradicting pairs with a ciphertext: status 1" 1 "$status"
+check "latin-q contradicting pairs with a ciphertext: named with their J" \
+    "playfair-break: the known pairs 1 and 2 (JO=PI, OJ=PI) contradict each other: no square gives them all." \
+    "$(cat "$scratch/err")"
+bad "latin-q: a crib of Q alone" "" "The crib has no letters." --alphabet latin-q --crib qq "$scratch/jungle.txt"
+bad "known pairs with a 6 x 6 ciphertext" "" \
+    "--known and --plaintext work on the squares of 25 letters, latin-ij and latin-q: the deduction places 25 letters in 5 rows and 5 columns, and this square is latin-digits (6 x 6: A to Z and 0 to 9)." \
+    --known th=PI "$data/ciphertext_digits_harbour.txt"
 bad "known pairs on a 6 x 6 square" "" \
     "--known and --plaintext work on the squares of 25 letters, latin-ij and latin-q: the deduction places 25 letters in 5 rows and 5 columns, and this square is latin-digits (6 x 6: A to Z and 0 to 9)." \
     --alphabet latin-digits --known th=PI

@@ -454,6 +454,57 @@ private Q_SLOTS:
         QCOMPARE(second->options.threads, 0);
         QVERIFY(second->options.seed != third->options.seed);
     }
+
+    // On the other alphabets a known word binds the search too, read in the
+    // alphabet's letters; one that cannot stand in the text is refused with
+    // the solver's sentence, as on the classic square.
+    void cribOnOtherAlphabets_data()
+    {
+        QTest::addColumn<int>("alphabet");
+        QTest::addColumn<QString>("cipher");
+        QTest::addColumn<QString>("crib");
+        QTest::addColumn<QString>("letters"); // the crib handed to the search, or empty when refused
+
+        QTest::newRow("without Q, J its own letter and Q dropped")
+            << int(analysis::AlphabetKind::LatinQ) << "UEKSB UELMN UZBJP L" << "Jill quit" << "JILLUIT";
+        QTest::newRow("6 x 6, digits kept") << int(analysis::AlphabetKind::LatinDigits) << "AB12 CD34" << "x9" << "X9";
+        QTest::newRow("Cyrillic") << int(analysis::AlphabetKind::Cyrillic) << "УВЗДУ РИДЛА" << "дом" << "ДОМ";
+        QTest::newRow("without Q, a crib of Q alone has no letters")
+            << int(analysis::AlphabetKind::LatinQ) << "UEKSB UELMN UZBJP L" << "qq" << "";
+        QTest::newRow("6 x 6, a crib that contradicts the text")
+            << int(analysis::AlphabetKind::LatinDigits) << "AB12 CD34" << "ab12cd34" << "";
+    }
+
+    void cribOnOtherAlphabets()
+    {
+        QFETCH(int, alphabet);
+        QFETCH(QString, cipher);
+        QFETCH(QString, crib);
+        QFETCH(QString, letters);
+
+        const auto kind = analysis::AlphabetKind(alphabet);
+        const analysis::SolverLetters &solverLetters = analysis::SolverLetters::of(kind);
+        BreakSession session;
+        session.setAlphabet(kind);
+        session.setCiphertext(cipher);
+        session.setCrib(crib);
+        const std::optional<BreakSession::Search> search = session.start();
+        if (letters.isEmpty()) {
+            QVERIFY(!search);
+            QCOMPARE(session.state(), State::Refused);
+            const auto made = analysis::Crib::make(solverLetters.numbersOf(crib.toStdString()), std::nullopt,
+                                                   solverLetters.numbersOf(cipher.toStdString()));
+            QVERIFY(std::holds_alternative<analysis::CribError>(made));
+            QVERIFY2(session.status().startsWith(sentenceOf(std::get<analysis::CribError>(made)).text()),
+                     qPrintable(session.status()));
+            return;
+        }
+        QVERIFY(search);
+        QCOMPARE(search->alphabet, kind);
+        const std::vector<std::uint8_t> &given = search->shapedOptions.crib;
+        QCOMPARE(QString::fromStdString(solverLetters.text(given.data(), given.size())), letters);
+        QVERIFY(!search->shapedOptions.cribPosition);
+    }
 };
 
 QTEST_GUILESS_MAIN(TestBreakSession)

@@ -308,10 +308,6 @@
         <translation>Pair %1 is two equal letters, %2: no Playfair square gives such a pair.</translation>
     </message>
     <message>
-        <source>Известната дума засега помага само на класическия квадрат 5 × 5 с J като I: изтрийте я, за да търсите.</source>
-        <translation>A known word helps only on the classic 5 × 5 square with J as I for now: delete it to search.</translation>
-    </message>
-    <message>
         <source>Оценката показва колко прилича текстът на български: средният логаритъм от вероятността на всяка група от четири букви (около %1 за случайни букви, около %2 за обикновен текст).</source>
         <translation>The score shows how much the text reads like Bulgarian: the mean logarithm of the probability of each group of four letters (about %1 for random letters, about %2 for ordinary text).</translation>
     </message>

@@ -495,22 +495,27 @@ std::optional<BreakSession::Search> BreakSession::startShaped(analysis::Alphabet
         }
         return std::nullopt;
     }
-    if (!m_crib.trimmed().isEmpty()) {
-        refuse({"BreakSession", QT_TRANSLATE_NOOP("BreakSession", "Известната дума засега помага само на класическия "
-                                                                  "квадрат 5 × 5 с J като I: изтрийте я, за да търсите.")});
-        return std::nullopt;
-    }
     Search search;
     search.alphabet = alphabet;
     search.shapedCiphertext = numbers;
     analysis::ShapedOptions &options = search.shapedOptions;
+    // A known word binds the search as on the classic square, read in the
+    // alphabet's letters.
+    if (!m_crib.trimmed().isEmpty()) {
+        options.crib = letters.numbersOf(m_crib.toStdString());
+        const auto crib = analysis::Crib::make(options.crib, std::nullopt, numbers);
+        if (const auto *error = std::get_if<analysis::CribError>(&crib)) {
+            refuse(sentenceOf(*error));
+            return std::nullopt;
+        }
+    }
     options.alphabet = alphabet;
     options.timeLimit = std::chrono::seconds(m_timeLimit);
     options.threads = m_threads;
     options.seed = m_seed ? *m_seed : QRandomGenerator::global()->generate64();
     options.paddingAllowed = read.paddingAllowed;
     m_runAlphabet = alphabet;
-    m_cribGiven = false;
+    m_cribGiven = !options.crib.empty();
     m_searchLanguage = alphabet == analysis::AlphabetKind::Cyrillic ? Language::Bulgarian : Language::English;
     m_letters = QString::fromStdString(letters.text(numbers.data(), numbers.size()));
     if (keyKnown() && m_knownAlphabet == alphabet) {

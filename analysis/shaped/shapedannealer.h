@@ -1,5 +1,6 @@
 #pragma once
 
+#include "analysis/crib.h"
 #include "analysis/search/random.h"
 #include "analysis/shaped/shapedscore.h"
 #include "engine/rules.h"
@@ -79,12 +80,17 @@ public:
     using Square = std::array<std::uint8_t, cells>;
 
     // `quadgrams` is the table of the alphabet's cells letters, with
-    // 4 bytes of room after its end.
+    // 4 bytes of room after its end. A `crib` (known pairs bound to the
+    // ciphertext's places; may be null) costs `cribPenalty` table units for
+    // each of its letters a plaintext gets wrong.
     ShapedAnnealer(const std::uint8_t *quadgrams, const ShapedPairTable<Rows, Columns> &tables,
-                   const std::vector<std::uint8_t> &ciphertext, std::uint64_t seed)
+                   const std::vector<std::uint8_t> &ciphertext, std::uint64_t seed, const Crib *crib = nullptr,
+                   int cribPenalty = 0)
         : m_table(quadgrams)
         , m_decrypt(tables.decrypt.data())
         , m_random(seed)
+        , m_crib(crib)
+        , m_cribPenalty(cribPenalty)
     {
         for (std::size_t i = 0; i + 1 < ciphertext.size(); i += 2) {
             const auto pair = std::uint32_t(m_first.size());
@@ -120,6 +126,8 @@ public:
         return {m_plain.begin(), m_plain.begin() + std::ptrdiff_t(m_letters)};
     }
     int score() const { return m_score; }
+    // Whether the current plaintext holds the crib (always, without one).
+    bool holdsCrib() const { return !m_crib || m_crib->heldBy(m_plain.data()); }
 
     // Makes one random move of the plan's kinds and keeps it when the score
     // falls by no more than `slack` (a rise counts as negative fall): true
@@ -194,7 +202,11 @@ public:
     }
 
 private:
-    int sum() const { return shapedGroupSum<cells>(m_plain.data(), m_letters, m_table); }
+    int sum() const
+    {
+        const int groups = shapedGroupSum<cells>(m_plain.data(), m_letters, m_table);
+        return m_crib ? groups - m_cribPenalty * m_crib->mismatches(m_plain.data()) : groups;
+    }
 
     // Decrypts the pairs listed, or every pair when `pairs` is null. The
     // addresses are read into locals first: a letter written through a byte
@@ -319,6 +331,8 @@ private:
     const std::uint8_t *m_table;
     const std::uint16_t *m_decrypt;
     Random m_random;
+    const Crib *m_crib;
+    int m_cribPenalty;
     std::vector<std::uint8_t> m_first;
     std::vector<std::uint8_t> m_second;
     std::array<std::vector<std::uint32_t>, cells> m_pairsWith; // the pairs each ciphertext letter is in

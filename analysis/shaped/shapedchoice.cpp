@@ -64,4 +64,12 @@ bool ShapedChoice::readsLike(const std::uint8_t *plain, int groups) const
         >= m_statistics.readsLikeTheLanguage(m_letters);
 }
 
+bool ShapedChoice::readsWell(const std::uint8_t *plain, int groups) const
+{
+    if (!m_model)
+        return readsLike(plain, groups);
+    const double level = m_model->typicalLog10() - 1.4 / std::sqrt(double(std::max<std::size_t>(m_letters, 1)));
+    return letters(plain, groups) / double(m_letters) >= level;
+}
+
 } // namespace playfair::analysis

@@ -35,6 +35,10 @@ public:
     // Whether a plaintext of the searched letters reads like the language,
     // by its letters alone.
     bool readsLike(const std::uint8_t *plain, int groups) const;
+    // Whether it reads well, at the classic chooser's tighter level that all
+    // but one true text in twenty reach (Chooser::readsWell); by the
+    // four-letter groups' level where the alphabet has no order-5 model.
+    bool readsWell(const std::uint8_t *plain, int groups) const;
     bool weighsWords() const { return m_words != nullptr; }
 
     // From a square whose plaintext reads like the language: a climb over

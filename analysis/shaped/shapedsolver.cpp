@@ -42,6 +42,10 @@ constexpr std::size_t searchedLetters = 300;
 // A key word's plaintext is trusted when no other key word's plaintext
 // comes within this many log10 units of it: odds of a thousand to one.
 constexpr double keyWordMargin = 3;
+// Each letter of a known pair that a plaintext gets wrong costs this much,
+// more than the choice's climb lets a swap lose (ShapedChoice), so that no
+// climb leaves the pairs.
+constexpr double cribPenaltyLog10 = 3 * ShapedChoice::groupMarginLog10;
 
 // Where a pair's letters go on a rows x columns rectangle, by the
 // program's own rules (engine/rules.h): `step` +1 to encrypt, -1 to decrypt.
@@ -150,9 +154,26 @@ ShapedResult solveOn(const std::vector<std::uint8_t> &ciphertext, const ShapedOp
     const SolverLetters &letters = SolverLetters::of(options.alphabet);
     const ShapedStatistics &statistics = ShapedStatistics::of(options.alphabet);
     const ShapedPairTable<Rows, Columns> &tables = ShapedPairTable<Rows, Columns>::get();
-    const std::vector<std::uint8_t> searched(
-        ciphertext.begin(), ciphertext.begin() + std::ptrdiff_t(std::min(ciphertext.size(), searchedLetters) & ~std::size_t(1)));
+    // The crib's last place and the first place of each known pair's
+    // cipher pair lie inside the searched letters, as on the classic square.
+    std::size_t searchedCount = std::min(ciphertext.size(), searchedLetters) & ~std::size_t(1);
+    if (!options.crib.empty()) {
+        const Crib whole = std::get<Crib>(Crib::make(options.crib, options.cribPosition, ciphertext));
+        searchedCount = std::max(searchedCount, (whole.places().back() + whole.letters().size() + 1) & ~std::size_t(1));
+    }
+    for (const KnownPair &pair : options.knownPairs)
+        searchedCount = std::max(searchedCount, Crib::firstPlaceEnd(pair, ciphertext));
+    const std::vector<std::uint8_t> searched(ciphertext.begin(), ciphertext.begin() + std::ptrdiff_t(searchedCount));
     const std::size_t count = searched.size();
+    std::optional<Crib> crib;
+    if (!options.crib.empty())
+        crib = std::get<Crib>(Crib::make(options.crib, options.cribPosition, searched));
+    if (!options.knownPairs.empty()) {
+        if (!crib)
+            crib.emplace();
+        crib->bindPairs(options.knownPairs, searched);
+    }
+    const int penalty = int(std::lround(cribPenaltyLog10 / statistics.unitLog10()));
     const double readsLike = statistics.readsLikeTheLanguage(count);
     const double groups = double(std::max<std::size_t>(count, 4) - 3);
     const auto meanOf = [&](int score) { return statistics.floorLog10() + statistics.unitLog10() * score / groups; };
@@ -168,6 +189,10 @@ ShapedResult solveOn(const std::vector<std::uint8_t> &ciphertext, const ShapedOp
     int runnerUpKeyWord = 0; // the best key word's score with another plaintext
     int restarts = 0;
     int agreeing = 0;
+    // Each change of the best counts; the restarts from the best square
+    // since it last changed that found nothing better.
+    std::uint64_t bestVersion = 0;
+    int shakenInVain = 0;
     bool keyWordsDone = options.squares == SquareKind::Random;
 
     const int threadCount = options.threads > 0 ? options.threads : int(std::max(1u, std::thread::hardware_concurrency()));
@@ -206,7 +231,8 @@ ShapedResult solveOn(const std::vector<std::uint8_t> &ciphertext, const ShapedOp
 
     const auto worker = [&](int t) {
         Annealer annealer(statistics.table(), tables, searched,
-                          Random(options.seed ^ (0x9E3779B97F4A7C15ull * std::uint64_t(t + 1))).next());
+                          Random(options.seed ^ (0x9E3779B97F4A7C15ull * std::uint64_t(t + 1))).next(),
+                          crib ? &*crib : nullptr, penalty);
         typename Annealer::Square square{};
         std::call_once(listsRead, readTheLists);
         const std::vector<std::vector<std::uint8_t>> &keyWords = readLists->keys;
@@ -226,6 +252,8 @@ ShapedResult solveOn(const std::vector<std::uint8_t> &ciphertext, const ShapedOp
                     const std::vector<std::uint8_t> keySquare = shapedKeySquare(letters, keyWords[k]);
                     std::copy(keySquare.begin(), keySquare.end(), square.begin());
                     const int score = annealer.scoreOf(square);
+                    if (!annealer.holdsCrib())
+                        continue;
                     if (top.size() < 2 || score > top.back().score) {
                         const auto same = std::find_if(top.begin(), top.end(),
                                                        [&](const Found &f) { return f.plain == annealer.plaintext(); });
@@ -262,8 +290,11 @@ ShapedResult solveOn(const std::vector<std::uint8_t> &ciphertext, const ShapedOp
                     }
                 }
                 keyWordsDone = true;
-                if (bestKeyWord && (!best || bestKeyWord->fine > best->fine))
+                if (bestKeyWord && (!best || bestKeyWord->fine > best->fine)) {
                     best = bestKeyWord;
+                    ++bestVersion;
+                    shakenInVain = 0;
+                }
             }
             changed.notify_all();
         }
@@ -271,24 +302,36 @@ ShapedResult solveOn(const std::vector<std::uint8_t> &ciphertext, const ShapedOp
             return;
         while (!halt.load()) {
             std::optional<typename Annealer::Square> from;
+            std::uint64_t fromVersion = 0;
             {
                 std::lock_guard lock(mutex);
                 if (best && best->keyWord < 0 && restarts % 2 == 1) {
                     from.emplace();
                     std::copy(best->square.begin(), best->square.end(), from->begin());
+                    fromVersion = bestVersion;
                 }
             }
             const typename Annealer::Outcome outcome =
                 annealer.restart(plan, from ? &*from : nullptr, halt, keys);
             if (halt.load())
                 break;
+            // A square that breaks the known pairs is never taken.
+            if (!annealer.holdsCrib()) {
+                std::lock_guard lock(mutex);
+                ++restarts;
+                if (from && fromVersion == bestVersion)
+                    ++shakenInVain;
+                continue;
+            }
             Found found{outcome.score, {outcome.square.begin(), outcome.square.end()}, annealer.plaintext(), -1};
             found.fine = fine.of(found.plain.data(), found.score);
             // Where the choice weighs words, a plaintext that reads like the
             // language climbs by it to where the choice looks.
             if (fine.weighsWords() && fine.readsLike(found.plain.data(), found.score)) {
                 typename Annealer::Square climbed = outcome.square;
-                if (fine.climb(annealer, climbed, found.fine)) {
+                double climbedFine = found.fine;
+                if (fine.climb(annealer, climbed, climbedFine) && annealer.holdsCrib()) {
+                    found.fine = climbedFine;
                     found.square.assign(climbed.begin(), climbed.end());
                     found.plain = annealer.plaintext();
                     found.score = annealer.score();
@@ -296,12 +339,19 @@ ShapedResult solveOn(const std::vector<std::uint8_t> &ciphertext, const ShapedOp
             }
             std::lock_guard lock(mutex);
             ++restarts;
+            const bool shookTheBest = from && fromVersion == bestVersion;
             if (best && best->plain == found.plain) {
                 if (!from)
                     ++agreeing;
+                else if (shookTheBest)
+                    ++shakenInVain;
             } else if (!best || found.fine > best->fine) {
                 best = std::move(found);
                 agreeing = from ? 0 : 1;
+                ++bestVersion;
+                shakenInVain = 0;
+            } else if (shookTheBest) {
+                ++shakenInVain;
             }
             changed.notify_all();
         }
@@ -319,6 +369,12 @@ ShapedResult solveOn(const std::vector<std::uint8_t> &ciphertext, const ShapedOp
             return Confidence::KeyWord;
         if (best->keyWord < 0 && fine.readsLike(best->plain.data(), best->score) && agreeing >= (count >= 80 ? 2 : 3))
             return Confidence::Agreed;
+        // Without Q, as on the classic square: on a longer text a plaintext
+        // that reads well and that many searches from its square, shaken,
+        // could not better.
+        if (options.alphabet == AlphabetKind::LatinQ && best->keyWord < 0 && count >= settledFromLetters
+            && shakenInVain >= shakesInVain && fine.readsWell(best->plain.data(), best->score))
+            return Confidence::Settled;
         return Confidence::None;
     };
 

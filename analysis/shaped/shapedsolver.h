@@ -63,6 +63,17 @@ struct ShapedOptions
     // gives (EndPadding::allowed): set aside when the plaintext reads far
     // better without them.
     std::size_t paddingAllowed = 0;
+    // Known pairs, plain = cipher, in the alphabet's letter numbers, on a
+    // square of 25 letters (latin-q): wherever a cipher pair stands in the
+    // text (or reversed), the plaintext holds the plain pair (reversed), as
+    // SolverOptions::knownPairs bind the classic search. No square that
+    // breaks them is returned.
+    std::vector<KnownPair> knownPairs;
+    // A word known to stand in the plaintext (letter numbers, on a square
+    // of 25 letters), and where (the letter position from 0), if known:
+    // one that Crib::make takes on the whole ciphertext.
+    std::vector<std::uint8_t> crib;
+    std::optional<std::size_t> cribPosition;
     std::function<void(const struct ShapedReport &)> onProgress;
     std::chrono::milliseconds progressInterval{50};
 };
