@@ -12,6 +12,7 @@
 #include <array>
 #include <cmath>
 #include <string>
+#include <unordered_set>
 
 namespace playfair::analysis {
 
@@ -167,6 +168,48 @@ const KeyWordList &KeyWordSearch::phraseWordList(Language language)
 {
     static const KeyWordList english = wordsOf(Language::English, 2, std::size_t(-1));
     static const KeyWordList bulgarian = wordsOf(Language::Bulgarian, 2, std::size_t(-1));
+    return language == Language::English ? english : bulgarian;
+}
+
+std::vector<bool> KeyWordSearch::repeatedPlacings(const KeyWordList &words)
+{
+    // Each entry's letters as placed: its distinct letters in order, 5
+    // bits each, a letter's repeats and everything not a letter skipped.
+    // Keys of more than 12 distinct letters are kept as they are (too long
+    // for 64 bits, and rare as words).
+    std::vector<bool> repeats(words.size());
+    std::unordered_set<std::uint64_t> placings;
+    placings.reserve(words.size());
+    for (std::size_t i = 0; i < words.size(); ++i) {
+        std::uint32_t used = 0;
+        std::uint64_t placing = 0;
+        int count = 0;
+        for (char c : words.at(i)) {
+            const int letter = letterNumber(c);
+            if (letter < 0 || (used >> letter & 1u))
+                continue;
+            used |= 1u << letter;
+            placing = placing << 5 | std::uint64_t(letter + 1);
+            ++count;
+        }
+        if (count > 12)
+            continue;
+        repeats[i] = !placings.insert(placing).second;
+    }
+    return repeats;
+}
+
+const std::vector<bool> &KeyWordSearch::phraseWordRepeats(Language language)
+{
+    static const std::vector<bool> english = repeatedPlacings(phraseWordList(Language::English));
+    static const std::vector<bool> bulgarian = repeatedPlacings(phraseWordList(Language::Bulgarian));
+    return language == Language::English ? english : bulgarian;
+}
+
+const std::vector<bool> &KeyWordSearch::builtInRepeats(Language language)
+{
+    static const std::vector<bool> english = repeatedPlacings(builtInList(Language::English));
+    static const std::vector<bool> bulgarian = repeatedPlacings(builtInList(Language::Bulgarian));
     return language == Language::English ? english : bulgarian;
 }
 
@@ -456,6 +499,7 @@ std::uint64_t KeyWordSearch::tryPhrases(Language language, std::size_t lowest, s
                                         const std::atomic<bool> &stop) const
 {
     const KeyWordList &words = phraseWordList(language);
+    const std::vector<bool> &repeats = phraseWordRepeats(language);
     const std::size_t common = std::min(phraseWords, words.size());
     const double commonLog10 = m_priors.phrase + m_priors.route[int(SquareRoute::Rows)];
     const double rareLog10 = rarePhraseLog10() + m_priors.route[int(SquareRoute::Rows)];
@@ -470,7 +514,7 @@ std::uint64_t KeyWordSearch::tryPhrases(Language language, std::size_t lowest, s
         // The second words' ranks whose product with the first's lies in the band.
         const std::size_t from = (lowest + first - 1) / first;
         const std::size_t to = std::min(words.size(), (beyond - 1) / first);
-        if (from > to)
+        if (from > to || repeats[first - 1])
             continue;
         KeySquareBuilder start = KeySquareBuilder::start();
         start.place(words.at(first - 1));
@@ -478,6 +522,8 @@ std::uint64_t KeyWordSearch::tryPhrases(Language language, std::size_t lowest, s
         for (std::size_t second = from; second <= to; ++second) {
             if ((second & 1023) == 0 && stop.load(std::memory_order_relaxed))
                 return tried;
+            if (repeats[second - 1])
+                continue;
             KeySquareBuilder builder = start;
             builder.place(words.at(second - 1));
             // A second word of letters the first has already placed makes
@@ -496,6 +542,7 @@ std::uint64_t KeyWordSearch::tryCompletions(std::string_view first, Language lan
                                             CandidatePool &pool, const std::atomic<bool> &stop) const
 {
     const KeyWordList &words = builtInList(language);
+    const std::vector<bool> &repeats = builtInRepeats(language);
     end = std::min(end, words.size());
     Candidate candidate;
     candidate.origin = KeyOrigin::Phrase;
@@ -506,6 +553,8 @@ std::uint64_t KeyWordSearch::tryCompletions(std::string_view first, Language lan
     for (std::size_t second = begin; second < end; ++second) {
         if ((second & 255) == 0 && stop.load(std::memory_order_relaxed))
             break;
+        if (repeats[second])
+            continue;
         KeySquareBuilder builder = start;
         builder.place(words.at(second));
         if (builder.placed == start.placed)

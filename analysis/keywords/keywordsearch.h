@@ -93,6 +93,17 @@ public:
     // first: its first `phraseWords` are the phrase list. A phrase of a
     // common word and a rarer one takes its rarer word from it.
     static const KeyWordList &phraseWordList(Language language);
+    // For each entry of `words`, whether a commoner entry (one before it)
+    // places the same letters in the same order: a letter's repeats count
+    // once and J is I, so DECAYED places what DECAY does. After any first
+    // word such an entry builds the square its commoner twin builds, which
+    // the phrases' order reaches first (a smaller product of ranks, or the
+    // same band earlier), and before any second word likewise: the phrases
+    // skip it, each square tried once and named by the commoner phrase.
+    static std::vector<bool> repeatedPlacings(const KeyWordList &words);
+    // repeatedPlacings of phraseWordList and builtInList, worked out once.
+    static const std::vector<bool> &phraseWordRepeats(Language language);
+    static const std::vector<bool> &builtInRepeats(Language language);
     // The log10 probability of one phrase of a common word and any word of
     // the built-in lists: as likely as a phrase of two common words over
     // the share of the built-in words that are common.

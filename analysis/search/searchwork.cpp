@@ -76,6 +76,18 @@ double keySearchShare(std::size_t letters, SquareKind kind)
     return 0.5;
 }
 
+// The share of each thread's time that the search over keys' letters takes
+// from the rarer lists (the phrases, the system's lists), once the single
+// words and the books' pairs are tried. Under 40 letters a quarter: such a
+// text leaves a key in no list too little to lead the search to it (it
+// found 2 to 5 of 10 at 30 letters, with half the time), while the phrases
+// of a common word and a rarer one lie 20 M keys and more down the lists.
+// From 40 letters half, where it finds most keys in no list.
+double keySearchListShare(std::size_t letters)
+{
+    return letters < classroomLetters ? 0.25 : 0.5;
+}
+
 double keySearchSeconds(std::size_t letters, SquareKind kind)
 {
     return kind == SquareKind::KeyWord || letters <= classroomLetters ? 1e300 : keySearchBudget;
@@ -112,6 +124,7 @@ SearchWork::SearchWork(const std::vector<Letter> &searched, const SolverOptions 
     , m_keyWords(searched, options.language, KeyPriors::forKind(options.squares, KeyWordSearch::phraseCount()), crib)
     , m_keyShare(keySearchShare(searched.size(), options.squares))
     , m_keyBudget(keySearchSeconds(searched.size(), options.squares))
+    , m_keyListShare(keySearchListShare(searched.size()))
     , m_plaintextShare(options.plaintextAttack && options.squares != SquareKind::KeyWord
                                && PlaintextAttack::worthRunning(searched.size())
                            ? (threads > 1 ? 1 : 0.5)
@@ -566,9 +579,9 @@ void SearchWork::run(std::uint64_t seed)
     CandidatePool restartCandidates(restartPool);
 
     // The lists first. Once the single words and the books' pairs are
-    // tried, the search over keys' letters takes half of each thread's time
-    // from the rarer lists: a key in no list is as likely as a phrase, and
-    // it need not wait for a few million phrases.
+    // tried, the search over keys' letters takes its share of each thread's
+    // time from the rarer lists (see keySearchListShare): a key in no list
+    // is as likely as a phrase, and it need not wait for millions of them.
     Task task;
     double keySeconds = 0;
     int keyRestarts = 0;
@@ -580,7 +593,8 @@ void SearchWork::run(std::uint64_t seed)
             std::lock_guard lock(m_shared.mutex);
             pairsTried = m_shared.pairTasksLeft == 0;
         }
-        if (pairsTried && m_keyShare > 0 && keySeconds < m_keyBudget && keySeconds < listSeconds) {
+        if (pairsTried && m_keyShare > 0 && keySeconds < m_keyBudget
+            && keySeconds * (1 - m_keyListShare) < m_keyListShare * listSeconds) {
             keyRestart(random, restartCandidates, keyRestarts++);
             keySeconds += std::chrono::duration<double>(Clock::now() - began).count();
             continue;

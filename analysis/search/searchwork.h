@@ -176,6 +176,7 @@ private:
     KeyWordSearch m_keyWords;
     double m_keyShare = 0;  // of each thread's time, for the search over keys' letters
     double m_keyBudget = 0; // the most seconds of each thread it takes
+    double m_keyListShare = 0.5; // of the time it shares with the rarer lists
     // The plaintext attack's share of the time of the thread that runs it
     // (the first): 0 when it does not run.
     double m_plaintextShare = 0;
