@@ -19,6 +19,7 @@
 #include <algorithm>
 #include <atomic>
 #include <fstream>
+#include <set>
 #include <stop_token>
 
 using namespace playfair;
@@ -681,6 +682,41 @@ private Q_SLOTS:
             for (std::size_t j = 0; j < i; ++j)
                 built = built || keySquareOf("THE" + std::string(list.at(j))) == keySquareOf("THE" + std::string(list.at(i)));
             QVERIFY2(built, list.at(i).data());
+        }
+    }
+
+    // An entry of the system's lists the search skips builds the square of
+    // a built-in word it tries, or of an earlier entry of its list it does
+    // not skip: no key of the lists is lost.
+    void skipsOnlySystemWordsWhoseSquaresAreTriedElsewhere()
+    {
+        const std::vector<KeyWordList> &lists = SystemWordLists::instance().lists();
+        if (lists.empty())
+            QSKIP("No word list is installed in /usr/share/dict.");
+        const std::vector<std::vector<bool>> &repeats = SystemWordLists::instance().placingRepeats();
+        QCOMPARE(repeats.size(), lists.size());
+        std::set<Square> builtIn;
+        for (Language language : {Language::English, Language::Bulgarian}) {
+            const KeyWordList &words = KeyWordSearch::builtInList(language);
+            for (std::size_t i = 0; i < words.size(); ++i)
+                builtIn.insert(keySquareOf(words.at(i)));
+        }
+        for (std::size_t l = 0; l < lists.size(); ++l) {
+            const KeyWordList &list = lists[l];
+            QCOMPARE(repeats[l].size(), list.size());
+            std::set<Square> tried = builtIn;
+            std::size_t skipped = 0;
+            // The first 100,000 entries: the check's cost grows with them.
+            for (std::size_t i = 0; i < std::min<std::size_t>(list.size(), 100000); ++i) {
+                const Square square = keySquareOf(list.at(i));
+                if (repeats[l][i]) {
+                    QVERIFY2(tried.count(square), list.at(i).data());
+                    ++skipped;
+                } else {
+                    tried.insert(square);
+                }
+            }
+            QVERIFY(skipped > 0);
         }
     }
 

@@ -173,28 +173,12 @@ const KeyWordList &KeyWordSearch::phraseWordList(Language language)
 
 std::vector<bool> KeyWordSearch::repeatedPlacings(const KeyWordList &words)
 {
-    // Each entry's letters as placed: its distinct letters in order, 5
-    // bits each, a letter's repeats and everything not a letter skipped.
-    // Keys of more than 12 distinct letters are kept as they are (too long
-    // for 64 bits, and rare as words).
     std::vector<bool> repeats(words.size());
     std::unordered_set<std::uint64_t> placings;
     placings.reserve(words.size());
     for (std::size_t i = 0; i < words.size(); ++i) {
-        std::uint32_t used = 0;
-        std::uint64_t placing = 0;
-        int count = 0;
-        for (char c : words.at(i)) {
-            const int letter = letterNumber(c);
-            if (letter < 0 || (used >> letter & 1u))
-                continue;
-            used |= 1u << letter;
-            placing = placing << 5 | std::uint64_t(letter + 1);
-            ++count;
-        }
-        if (count > 12)
-            continue;
-        repeats[i] = !placings.insert(placing).second;
+        if (const std::optional<std::uint64_t> placing = keyPlacing(words.at(i)))
+            repeats[i] = !placings.insert(*placing).second;
     }
     return repeats;
 }
@@ -399,7 +383,7 @@ std::string keyLetters(std::string_view entry)
 
 std::uint64_t KeyWordSearch::tryEntries(const KeyWordList &words, double keyLog10, std::uint32_t listId,
                                         std::size_t begin, std::size_t end, CandidatePool &pool,
-                                        const std::atomic<bool> &stop) const
+                                        const std::atomic<bool> &stop, const std::vector<bool> *skipped) const
 {
     end = std::min(end, words.size());
     Candidate candidate;
@@ -409,6 +393,8 @@ std::uint64_t KeyWordSearch::tryEntries(const KeyWordList &words, double keyLog1
     for (std::size_t i = begin; i < end; ++i) {
         if ((i & 255) == 0 && stop.load(std::memory_order_relaxed))
             break;
+        if (skipped && i < skipped->size() && (*skipped)[i])
+            continue;
         KeySquareBuilder builder = KeySquareBuilder::start();
         builder.place(keyLetters(words.at(i)));
         candidate.entry = std::uint32_t(i);

@@ -244,11 +244,11 @@ SearchWork::SearchWork(const std::vector<Letter> &searched, const SolverOptions 
     m_shared.pairTasksLeft = int(std::count_if(m_tasks.begin(), m_tasks.end(), [](const Task &task) { return task.pairs; }));
 }
 
-void SearchWork::addList(const KeyWordList &words, double keyLog10)
+void SearchWork::addList(const KeyWordList &words, double keyLog10, const std::vector<bool> *skipped)
 {
     if (words.empty() || !(keyLog10 > -1e8))
         return;
-    m_lists.push_back({&words, keyLog10});
+    m_lists.push_back({&words, keyLog10, skipped});
     const auto list = std::uint32_t(m_lists.size() - 1);
     for (std::size_t begin = 0; begin < words.size(); begin += entriesPerTask)
         m_tasks.push_back({Task::Kind::Entries, list, begin, std::min(begin + entriesPerTask, words.size())});
@@ -261,16 +261,21 @@ void SearchWork::queueSystemLists()
         return;
     m_systemQueued = true;
     const std::vector<KeyWordList> &lists = SystemWordLists::instance().lists();
+    // Their entries that place what a built-in word or an earlier entry
+    // places build a square tried already: half of them, most of them
+    // Bulgarian forms.
+    const std::vector<std::vector<bool>> &repeats = SystemWordLists::instance().placingRepeats();
     std::size_t words = 0;
     for (const KeyWordList &list : lists)
         words += list.size();
     const double keyLog10 = m_keyWords.priors().listWord + std::log10(m_systemShare / double(std::max<std::size_t>(words, 1)));
     const std::size_t before = m_tasks.size();
-    for (const KeyWordList &list : lists) {
+    for (std::size_t l = 0; l < lists.size(); ++l) {
+        const KeyWordList &list = lists[l];
         if (m_lists.size() >= m_lists.capacity())
             continue;
         const std::size_t listBegin = m_tasks.size();
-        addList(list, keyLog10);
+        addList(list, keyLog10, l < repeats.size() ? &repeats[l] : nullptr);
         const bool bulgarian = list.name().find("bulgarian") != std::string::npos;
         for (std::size_t t = listBegin; t < m_tasks.size(); ++t)
             m_tasks[t].language = int(bulgarian ? Language::Bulgarian : Language::English);
@@ -460,7 +465,8 @@ void SearchWork::runTask(const Task &task, CandidatePool &pool)
     std::uint64_t tried = 0;
     if (task.kind == Task::Kind::Entries) {
         const List &list = m_lists[task.list];
-        tried = m_keyWords.tryEntries(*list.words, list.keyLog10, task.list, task.begin, task.end, pool, m_shared.halt);
+        tried = m_keyWords.tryEntries(*list.words, list.keyLog10, task.list, task.begin, task.end, pool, m_shared.halt,
+                                      list.skipped);
     } else if (task.kind == Task::Kind::Completions) {
         // The first word is read under the lock: the words queued may grow.
         std::string first;

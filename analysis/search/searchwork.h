@@ -133,9 +133,10 @@ private:
     {
         const KeyWordList *words = nullptr;
         double keyLog10 = 0;
+        const std::vector<bool> *skipped = nullptr; // entries whose squares are tried elsewhere
     };
 
-    void addList(const KeyWordList &words, double keyLog10);
+    void addList(const KeyWordList &words, double keyLog10, const std::vector<bool> *skipped = nullptr);
     void queueSystemLists();
     bool takeTask(Task &task);
     // Queues phrases of the first words of the best key words found so
