@@ -19,6 +19,7 @@
 #include <algorithm>
 #include <atomic>
 #include <fstream>
+#include <set>
 #include <stop_token>
 
 using namespace playfair;
@@ -643,6 +644,132 @@ private Q_SLOTS:
                                         [&square](const Candidate &candidate) { return candidate.square == square; });
         QVERIFY(found != pool.candidates().end());
         QCOMPARE(found->score, search.scoreOf(square, -9 + priors.route[int(SquareRoute::Rows)]));
+    }
+
+    // An entry that places the letters a commoner one does (a letter's
+    // repeats once, J as I, what is not a letter skipped) builds the same
+    // square after any first word, and is marked to be skipped; the order
+    // of the letters counts.
+    void marksEntriesThatPlaceACommonerEntrysLetters_data()
+    {
+        QTest::addColumn<QStringList>("entries"); // the commonest first
+        QTest::addColumn<QList<bool>>("repeats");
+
+        QTest::newRow("a letter repeated") << QStringList{"DECAY", "DECAYED"} << QList<bool>{false, true};
+        QTest::newRow("the commoner is the longer") << QStringList{"SOON", "SON"} << QList<bool>{false, true};
+        QTest::newRow("J as I") << QStringList{"JAM", "IAM"} << QList<bool>{false, true};
+        QTest::newRow("the space of a phrase") << QStringList{"HUMAN DECAY", "HUMANDECAY"} << QList<bool>{false, true};
+        QTest::newRow("the same letters in another order") << QStringList{"NOTE", "TONE", "ETON"}
+                                                           << QList<bool>{false, false, false};
+        QTest::newRow("letters more") << QStringList{"HORSE", "HORSEMAN", "HORSESHOE", "HORSEMEN"}
+                                      << QList<bool>{false, false, true, false};
+    }
+
+    void marksEntriesThatPlaceACommonerEntrysLetters()
+    {
+        QFETCH(QStringList, entries);
+        QFETCH(QList<bool>, repeats);
+        KeyWordList list;
+        for (const QString &entry : entries)
+            list.append(entry.toStdString());
+        const std::vector<bool> marked = KeyWordSearch::repeatedPlacings(list);
+        QCOMPARE(QList<bool>(marked.begin(), marked.end()), repeats);
+        // Each marked entry builds a commoner entry's square after a first word.
+        for (std::size_t i = 0; i < marked.size(); ++i) {
+            if (!marked[i])
+                continue;
+            bool built = false;
+            for (std::size_t j = 0; j < i; ++j)
+                built = built || keySquareOf("THE" + std::string(list.at(j))) == keySquareOf("THE" + std::string(list.at(i)));
+            QVERIFY2(built, list.at(i).data());
+        }
+    }
+
+    // An entry of the system's lists the search skips builds the square of
+    // a built-in word it tries, or of an earlier entry of its list it does
+    // not skip: no key of the lists is lost.
+    void skipsOnlySystemWordsWhoseSquaresAreTriedElsewhere()
+    {
+        const std::vector<KeyWordList> &lists = SystemWordLists::instance().lists();
+        if (lists.empty())
+            QSKIP("No word list is installed in /usr/share/dict.");
+        const std::vector<std::vector<bool>> &repeats = SystemWordLists::instance().placingRepeats();
+        QCOMPARE(repeats.size(), lists.size());
+        std::set<Square> builtIn;
+        for (Language language : {Language::English, Language::Bulgarian}) {
+            const KeyWordList &words = KeyWordSearch::builtInList(language);
+            for (std::size_t i = 0; i < words.size(); ++i)
+                builtIn.insert(keySquareOf(words.at(i)));
+        }
+        for (std::size_t l = 0; l < lists.size(); ++l) {
+            const KeyWordList &list = lists[l];
+            QCOMPARE(repeats[l].size(), list.size());
+            std::set<Square> tried = builtIn;
+            std::size_t skipped = 0;
+            // The first 100,000 entries: the check's cost grows with them.
+            for (std::size_t i = 0; i < std::min<std::size_t>(list.size(), 100000); ++i) {
+                const Square square = keySquareOf(list.at(i));
+                if (repeats[l][i]) {
+                    QVERIFY2(tried.count(square), list.at(i).data());
+                    ++skipped;
+                } else {
+                    tried.insert(square);
+                }
+            }
+            QVERIFY(skipped > 0);
+        }
+    }
+
+    // A phrase whose second word places what a commoner word does is tried
+    // once, as the commoner phrase: its key is still found, and named by it.
+    void aPhraseOfARepeatedPlacingIsFoundAsTheCommonerPhrase_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("first");
+        QTest::addColumn<QString>("commoner");
+        QTest::addColumn<QString>("rarer"); // the key's second word
+
+        QTest::newRow("English, a plural of a letter placed") << "en" << "WHITE" << "HORSE" << "HORSES";
+        QTest::newRow("Bulgarian, the article's repeated letters") << "bg" << "NOVA" << "RABOTA" << "RABOTATA";
+    }
+
+    void aPhraseOfARepeatedPlacingIsFoundAsTheCommonerPhrase()
+    {
+        QFETCH(QString, language);
+        QFETCH(QString, first);
+        QFETCH(QString, commoner);
+        QFETCH(QString, rarer);
+        const Language of = language == QLatin1String("bg") ? Language::Bulgarian : Language::English;
+        const KeyWordList &words = KeyWordSearch::phraseWordList(of);
+        const auto rankOf = [&words](const QString &word) {
+            for (std::size_t i = 0; i < words.size(); ++i) {
+                if (words.at(i) == word.toStdString())
+                    return i + 1;
+            }
+            return std::size_t(0);
+        };
+        const std::size_t firstRank = rankOf(first);
+        const std::size_t commonerRank = rankOf(commoner);
+        const std::size_t rarerRank = rankOf(rarer);
+        QVERIFY(firstRank > 0 && firstRank <= KeyWordSearch::phraseWords);
+        QVERIFY(commonerRank > 0 && commonerRank < rarerRank);
+        QVERIFY(KeyWordSearch::phraseWordRepeats(of)[rarerRank - 1]);
+
+        const std::string key = (first + rarer).toStdString();
+        const testing::CipherCase c = testing::cipherCaseOn(language.toStdString(), 4000, 30, keyedSquare(key));
+        KeyWordSearch search(c.cipher, std::nullopt, KeyPriors::forKind(SquareKind::Any, KeyWordSearch::phraseCount()),
+                             nullptr);
+        CandidatePool pool(32);
+        const std::atomic<bool> stop{false};
+        // The bands from the commoner phrase's product to the rarer's.
+        search.tryPhrases(of, firstRank * commonerRank, firstRank * rarerRank + 1, pool, stop);
+        const Square square = keySquareOf(key);
+        QCOMPARE(keySquareOf((first + commoner).toStdString()), square);
+        const auto found = std::find_if(pool.candidates().begin(), pool.candidates().end(),
+                                        [&square](const Candidate &candidate) { return candidate.square == square; });
+        QVERIFY(found != pool.candidates().end());
+        QCOMPARE(std::size_t(found->entry), firstRank - 1);
+        QCOMPARE(std::size_t(found->second), commonerRank - 1);
     }
 };
 

@@ -1,5 +1,7 @@
 #include "analysis/keywords/keywordlist.h"
 
+#include "analysis/alphabet.h"
+
 #include "analysis/statistics/corpus.h"
 #include "analysis/statistics/wordstatistics.h"
 
@@ -13,6 +15,7 @@
 #include <mutex>
 #include <numeric>
 #include <thread>
+#include <unordered_set>
 
 namespace playfair::analysis {
 
@@ -211,6 +214,7 @@ struct SystemWordLists::State
     std::condition_variable done;
     bool ready = false;
     std::vector<KeyWordList> lists;
+    std::vector<std::vector<bool>> repeats;
     std::atomic<bool> quit{false};
     std::thread reader;
 
@@ -251,8 +255,31 @@ void SystemWordLists::State::read()
     }
     if (!english.empty())
         read.insert(read.begin(), without(std::move(english), known, "/usr/share/dict (English)"));
+    // What the built-in words of three letters or more place (the key-word
+    // search's built-in lists), then each list's own earlier entries: the
+    // Bulgarian list holds many forms that place what another does
+    // (ZASHTOTO, ZASHTO), and half of all entries repeat a placing.
+    std::unordered_set<std::uint64_t> builtIn;
+    for (Language language : {Language::English, Language::Bulgarian}) {
+        for (const WordStatistics::Word &word : WordStatistics::of(language).words()) {
+            if (word.spelling.size() >= 3) {
+                if (const std::optional<std::uint64_t> placing = keyPlacing(word.spelling))
+                    builtIn.insert(*placing);
+            }
+        }
+    }
+    std::vector<std::vector<bool>> placed;
+    for (const KeyWordList &list : read) {
+        std::unordered_set<std::uint64_t> seen = builtIn;
+        std::vector<bool> &flags = placed.emplace_back(list.size());
+        for (std::size_t i = 0; i < list.size() && !quit.load(std::memory_order_relaxed); ++i) {
+            if (const std::optional<std::uint64_t> placing = keyPlacing(list.at(i)))
+                flags[i] = !seen.insert(*placing).second;
+        }
+    }
     std::lock_guard lock(mutex);
     lists = std::move(read);
+    repeats = std::move(placed);
     ready = true;
     done.notify_all();
 }
@@ -295,6 +322,30 @@ bool SystemWordLists::ready() const
 {
     std::lock_guard lock(m_state->mutex);
     return m_state->ready;
+}
+
+std::optional<std::uint64_t> keyPlacing(std::string_view key)
+{
+    std::uint32_t used = 0;
+    std::uint64_t placing = 0;
+    int count = 0;
+    for (char c : key) {
+        const int letter = letterNumber(c);
+        if (letter < 0 || (used >> letter & 1u))
+            continue;
+        if (++count > 12)
+            return std::nullopt;
+        used |= 1u << letter;
+        placing = placing << 5 | std::uint64_t(letter + 1);
+    }
+    return placing;
+}
+
+const std::vector<std::vector<bool>> &SystemWordLists::placingRepeats()
+{
+    lists();
+    std::lock_guard lock(m_state->mutex);
+    return m_state->repeats;
 }
 
 const std::vector<KeyWordList> &SystemWordLists::lists()

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <variant>
@@ -62,6 +63,13 @@ struct WordListError
 std::variant<KeyWordList, WordListError> readWordList(const std::string &path);
 std::variant<KeyWordList, WordListError> readWordList(const std::string &path, const std::atomic<bool> *cancel);
 
+// The letters a key places in the key square, in order, as one number: its
+// distinct letters (a letter's repeats count once, J is I, what is not a
+// letter is skipped), 5 bits each. Two keys of the same placing build the
+// same square by every route; a key of more than 12 distinct letters has
+// none (too long for 64 bits, and rare as words).
+std::optional<std::uint64_t> keyPlacing(std::string_view key);
+
 // Debian's word lists where they are installed (wamerican, wbritish,
 // wbulgarian in /usr/share/dict): read once, in the background, when first
 // asked for, never before. `ready()` says whether they have been read;
@@ -76,6 +84,11 @@ public:
     bool ready() const;
     // The lists read (none where no list is installed); waits until read.
     const std::vector<KeyWordList> &lists();
+    // For each entry of each list, whether it places what a built-in word
+    // of three letters or more (of either language) or an earlier entry of
+    // its own list places (see keyPlacing): the key-word search tries those
+    // words first, so it skips such an entry. Waits until read.
+    const std::vector<std::vector<bool>> &placingRepeats();
 
     // The files it reads, where they exist.
     static std::vector<std::string> paths(const std::string &folder = "/usr/share/dict");

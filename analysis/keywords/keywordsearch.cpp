@@ -12,6 +12,7 @@
 #include <array>
 #include <cmath>
 #include <string>
+#include <unordered_set>
 
 namespace playfair::analysis {
 
@@ -167,6 +168,32 @@ const KeyWordList &KeyWordSearch::phraseWordList(Language language)
 {
     static const KeyWordList english = wordsOf(Language::English, 2, std::size_t(-1));
     static const KeyWordList bulgarian = wordsOf(Language::Bulgarian, 2, std::size_t(-1));
+    return language == Language::English ? english : bulgarian;
+}
+
+std::vector<bool> KeyWordSearch::repeatedPlacings(const KeyWordList &words)
+{
+    std::vector<bool> repeats(words.size());
+    std::unordered_set<std::uint64_t> placings;
+    placings.reserve(words.size());
+    for (std::size_t i = 0; i < words.size(); ++i) {
+        if (const std::optional<std::uint64_t> placing = keyPlacing(words.at(i)))
+            repeats[i] = !placings.insert(*placing).second;
+    }
+    return repeats;
+}
+
+const std::vector<bool> &KeyWordSearch::phraseWordRepeats(Language language)
+{
+    static const std::vector<bool> english = repeatedPlacings(phraseWordList(Language::English));
+    static const std::vector<bool> bulgarian = repeatedPlacings(phraseWordList(Language::Bulgarian));
+    return language == Language::English ? english : bulgarian;
+}
+
+const std::vector<bool> &KeyWordSearch::builtInRepeats(Language language)
+{
+    static const std::vector<bool> english = repeatedPlacings(builtInList(Language::English));
+    static const std::vector<bool> bulgarian = repeatedPlacings(builtInList(Language::Bulgarian));
     return language == Language::English ? english : bulgarian;
 }
 
@@ -356,7 +383,7 @@ std::string keyLetters(std::string_view entry)
 
 std::uint64_t KeyWordSearch::tryEntries(const KeyWordList &words, double keyLog10, std::uint32_t listId,
                                         std::size_t begin, std::size_t end, CandidatePool &pool,
-                                        const std::atomic<bool> &stop) const
+                                        const std::atomic<bool> &stop, const std::vector<bool> *skipped) const
 {
     end = std::min(end, words.size());
     Candidate candidate;
@@ -366,6 +393,8 @@ std::uint64_t KeyWordSearch::tryEntries(const KeyWordList &words, double keyLog1
     for (std::size_t i = begin; i < end; ++i) {
         if ((i & 255) == 0 && stop.load(std::memory_order_relaxed))
             break;
+        if (skipped && i < skipped->size() && (*skipped)[i])
+            continue;
         KeySquareBuilder builder = KeySquareBuilder::start();
         builder.place(keyLetters(words.at(i)));
         candidate.entry = std::uint32_t(i);
@@ -456,6 +485,7 @@ std::uint64_t KeyWordSearch::tryPhrases(Language language, std::size_t lowest, s
                                         const std::atomic<bool> &stop) const
 {
     const KeyWordList &words = phraseWordList(language);
+    const std::vector<bool> &repeats = phraseWordRepeats(language);
     const std::size_t common = std::min(phraseWords, words.size());
     const double commonLog10 = m_priors.phrase + m_priors.route[int(SquareRoute::Rows)];
     const double rareLog10 = rarePhraseLog10() + m_priors.route[int(SquareRoute::Rows)];
@@ -470,7 +500,7 @@ std::uint64_t KeyWordSearch::tryPhrases(Language language, std::size_t lowest, s
         // The second words' ranks whose product with the first's lies in the band.
         const std::size_t from = (lowest + first - 1) / first;
         const std::size_t to = std::min(words.size(), (beyond - 1) / first);
-        if (from > to)
+        if (from > to || repeats[first - 1])
             continue;
         KeySquareBuilder start = KeySquareBuilder::start();
         start.place(words.at(first - 1));
@@ -478,6 +508,8 @@ std::uint64_t KeyWordSearch::tryPhrases(Language language, std::size_t lowest, s
         for (std::size_t second = from; second <= to; ++second) {
             if ((second & 1023) == 0 && stop.load(std::memory_order_relaxed))
                 return tried;
+            if (repeats[second - 1])
+                continue;
             KeySquareBuilder builder = start;
             builder.place(words.at(second - 1));
             // A second word of letters the first has already placed makes
@@ -496,6 +528,7 @@ std::uint64_t KeyWordSearch::tryCompletions(std::string_view first, Language lan
                                             CandidatePool &pool, const std::atomic<bool> &stop) const
 {
     const KeyWordList &words = builtInList(language);
+    const std::vector<bool> &repeats = builtInRepeats(language);
     end = std::min(end, words.size());
     Candidate candidate;
     candidate.origin = KeyOrigin::Phrase;
@@ -506,6 +539,8 @@ std::uint64_t KeyWordSearch::tryCompletions(std::string_view first, Language lan
     for (std::size_t second = begin; second < end; ++second) {
         if ((second & 255) == 0 && stop.load(std::memory_order_relaxed))
             break;
+        if (repeats[second])
+            continue;
         KeySquareBuilder builder = start;
         builder.place(words.at(second));
         if (builder.placed == start.placed)

@@ -93,6 +93,17 @@ public:
     // first: its first `phraseWords` are the phrase list. A phrase of a
     // common word and a rarer one takes its rarer word from it.
     static const KeyWordList &phraseWordList(Language language);
+    // For each entry of `words`, whether a commoner entry (one before it)
+    // places the same letters in the same order (keyPlacing): a letter's
+    // repeats count once, so DECAYED places what DECAY does. After any first
+    // word such an entry builds the square its commoner twin builds, which
+    // the phrases' order reaches first (a smaller product of ranks, or the
+    // same band earlier), and before any second word likewise: the phrases
+    // skip it, each square tried once and named by the commoner phrase.
+    static std::vector<bool> repeatedPlacings(const KeyWordList &words);
+    // repeatedPlacings of phraseWordList and builtInList, worked out once.
+    static const std::vector<bool> &phraseWordRepeats(Language language);
+    static const std::vector<bool> &builtInRepeats(Language language);
     // The log10 probability of one phrase of a common word and any word of
     // the built-in lists: as likely as a phrase of two common words over
     // the share of the built-in words that are common.
@@ -100,9 +111,11 @@ public:
 
     // Tries entries [begin, end) of `list` as keys, each of log10
     // probability `keyLog10`; its candidates name the list `listId`.
-    // Returns the keys tried; stops early when `stop` is set.
+    // Returns the keys tried; stops early when `stop` is set. Entries
+    // `skipped` marks are left out (their squares are tried elsewhere).
     std::uint64_t tryEntries(const KeyWordList &list, double keyLog10, std::uint32_t listId, std::size_t begin,
-                             std::size_t end, CandidatePool &pool, const std::atomic<bool> &stop) const;
+                             std::size_t end, CandidatePool &pool, const std::atomic<bool> &stop,
+                             const std::vector<bool> *skipped = nullptr) const;
     // The phrases of a list of `words` words in bands, the likeliest first:
     // a word's share of the books falls about as one over its rank (the
     // commonest first), so a phrase of the words of ranks a and b (from 1)

@@ -76,6 +76,18 @@ double keySearchShare(std::size_t letters, SquareKind kind)
     return 0.5;
 }
 
+// The share of each thread's time that the search over keys' letters takes
+// from the rarer lists (the phrases, the system's lists), once the single
+// words and the books' pairs are tried. Under 40 letters a quarter: such a
+// text leaves a key in no list too little to lead the search to it (it
+// found 2 to 5 of 10 at 30 letters, with half the time), while the phrases
+// of a common word and a rarer one lie 20 M keys and more down the lists.
+// From 40 letters half, where it finds most keys in no list.
+double keySearchListShare(std::size_t letters)
+{
+    return letters < classroomLetters ? 0.25 : 0.5;
+}
+
 double keySearchSeconds(std::size_t letters, SquareKind kind)
 {
     return kind == SquareKind::KeyWord || letters <= classroomLetters ? 1e300 : keySearchBudget;
@@ -112,6 +124,7 @@ SearchWork::SearchWork(const std::vector<Letter> &searched, const SolverOptions 
     , m_keyWords(searched, options.language, KeyPriors::forKind(options.squares, KeyWordSearch::phraseCount()), crib)
     , m_keyShare(keySearchShare(searched.size(), options.squares))
     , m_keyBudget(keySearchSeconds(searched.size(), options.squares))
+    , m_keyListShare(keySearchListShare(searched.size()))
     , m_plaintextShare(options.plaintextAttack && options.squares != SquareKind::KeyWord
                                && PlaintextAttack::worthRunning(searched.size())
                            ? (threads > 1 ? 1 : 0.5)
@@ -231,11 +244,11 @@ SearchWork::SearchWork(const std::vector<Letter> &searched, const SolverOptions 
     m_shared.pairTasksLeft = int(std::count_if(m_tasks.begin(), m_tasks.end(), [](const Task &task) { return task.pairs; }));
 }
 
-void SearchWork::addList(const KeyWordList &words, double keyLog10)
+void SearchWork::addList(const KeyWordList &words, double keyLog10, const std::vector<bool> *skipped)
 {
     if (words.empty() || !(keyLog10 > -1e8))
         return;
-    m_lists.push_back({&words, keyLog10});
+    m_lists.push_back({&words, keyLog10, skipped});
     const auto list = std::uint32_t(m_lists.size() - 1);
     for (std::size_t begin = 0; begin < words.size(); begin += entriesPerTask)
         m_tasks.push_back({Task::Kind::Entries, list, begin, std::min(begin + entriesPerTask, words.size())});
@@ -248,16 +261,21 @@ void SearchWork::queueSystemLists()
         return;
     m_systemQueued = true;
     const std::vector<KeyWordList> &lists = SystemWordLists::instance().lists();
+    // Their entries that place what a built-in word or an earlier entry
+    // places build a square tried already: half of them, most of them
+    // Bulgarian forms.
+    const std::vector<std::vector<bool>> &repeats = SystemWordLists::instance().placingRepeats();
     std::size_t words = 0;
     for (const KeyWordList &list : lists)
         words += list.size();
     const double keyLog10 = m_keyWords.priors().listWord + std::log10(m_systemShare / double(std::max<std::size_t>(words, 1)));
     const std::size_t before = m_tasks.size();
-    for (const KeyWordList &list : lists) {
+    for (std::size_t l = 0; l < lists.size(); ++l) {
+        const KeyWordList &list = lists[l];
         if (m_lists.size() >= m_lists.capacity())
             continue;
         const std::size_t listBegin = m_tasks.size();
-        addList(list, keyLog10);
+        addList(list, keyLog10, l < repeats.size() ? &repeats[l] : nullptr);
         const bool bulgarian = list.name().find("bulgarian") != std::string::npos;
         for (std::size_t t = listBegin; t < m_tasks.size(); ++t)
             m_tasks[t].language = int(bulgarian ? Language::Bulgarian : Language::English);
@@ -447,7 +465,8 @@ void SearchWork::runTask(const Task &task, CandidatePool &pool)
     std::uint64_t tried = 0;
     if (task.kind == Task::Kind::Entries) {
         const List &list = m_lists[task.list];
-        tried = m_keyWords.tryEntries(*list.words, list.keyLog10, task.list, task.begin, task.end, pool, m_shared.halt);
+        tried = m_keyWords.tryEntries(*list.words, list.keyLog10, task.list, task.begin, task.end, pool, m_shared.halt,
+                                      list.skipped);
     } else if (task.kind == Task::Kind::Completions) {
         // The first word is read under the lock: the words queued may grow.
         std::string first;
@@ -566,9 +585,9 @@ void SearchWork::run(std::uint64_t seed)
     CandidatePool restartCandidates(restartPool);
 
     // The lists first. Once the single words and the books' pairs are
-    // tried, the search over keys' letters takes half of each thread's time
-    // from the rarer lists: a key in no list is as likely as a phrase, and
-    // it need not wait for a few million phrases.
+    // tried, the search over keys' letters takes its share of each thread's
+    // time from the rarer lists (see keySearchListShare): a key in no list
+    // is as likely as a phrase, and it need not wait for millions of them.
     Task task;
     double keySeconds = 0;
     int keyRestarts = 0;
@@ -580,7 +599,8 @@ void SearchWork::run(std::uint64_t seed)
             std::lock_guard lock(m_shared.mutex);
             pairsTried = m_shared.pairTasksLeft == 0;
         }
-        if (pairsTried && m_keyShare > 0 && keySeconds < m_keyBudget && keySeconds < listSeconds) {
+        if (pairsTried && m_keyShare > 0 && keySeconds < m_keyBudget
+            && keySeconds * (1 - m_keyListShare) < m_keyListShare * listSeconds) {
             keyRestart(random, restartCandidates, keyRestarts++);
             keySeconds += std::chrono::duration<double>(Clock::now() - began).count();
             continue;

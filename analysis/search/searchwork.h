@@ -133,9 +133,10 @@ private:
     {
         const KeyWordList *words = nullptr;
         double keyLog10 = 0;
+        const std::vector<bool> *skipped = nullptr; // entries whose squares are tried elsewhere
     };
 
-    void addList(const KeyWordList &words, double keyLog10);
+    void addList(const KeyWordList &words, double keyLog10, const std::vector<bool> *skipped = nullptr);
     void queueSystemLists();
     bool takeTask(Task &task);
     // Queues phrases of the first words of the best key words found so
@@ -176,6 +177,7 @@ private:
     KeyWordSearch m_keyWords;
     double m_keyShare = 0;  // of each thread's time, for the search over keys' letters
     double m_keyBudget = 0; // the most seconds of each thread it takes
+    double m_keyListShare = 0.5; // of the time it shares with the rarer lists
     // The plaintext attack's share of the time of the thread that runs it
     // (the first): 0 when it does not run.
     double m_plaintextShare = 0;
