@@ -10,6 +10,7 @@
 //                  [--doubles split|kept] [--auto-language 1]
 //                  [--compare-language 1] [--garble N] [--padding xq|any]
 //                  [--plaintext-attack 0|1] [--attack-alone 1] [--word-starts 1]
+//                  [--key-budget M]
 //
 // --language picks the held-out book and the language the solver is told;
 // --auto-language 1 leaves the language to the solver, and
@@ -50,6 +51,12 @@
 // candidates), how soon, and how many the chooser would rank first among
 // them. --word-starts 1 begins every text on random squares at a word of
 // the book, as a real message begins, rather than anywhere.
+//
+// --key-budget M (random squares) stops each text's search once it has
+// tested M million keys, of every search together, rather than at the
+// time limit (raise that to let the budget end it): the same work on every
+// run whatever the machine's load, so that two versions of the solver, or
+// the language named and found, compare on a shared machine.
 
 #include "analysis/ciphertext.h"
 #include "analysis/search/chooser.h"
@@ -214,8 +221,10 @@ int benchRandomSquares(const Options &options, const HeldOutBook &book)
             }
             double firstRight = -1;
             std::stop_source stop;
-            solverOptions.progressInterval = std::chrono::milliseconds(options.untilFound ? 5 : 50);
+            solverOptions.progressInterval = std::chrono::milliseconds(options.untilFound || options.keyBudget > 0 ? 5 : 50);
             solverOptions.onProgress = [&](const SolverReport &report) {
+                if (options.keyBudget > 0 && double(report.keysTested) >= options.keyBudget * 1e6)
+                    stop.request_stop();
                 if (firstRight < 0 && report.plaintext == c.plain) {
                     firstRight = report.elapsedSeconds;
                     if (options.untilFound)
@@ -223,6 +232,7 @@ int benchRandomSquares(const Options &options, const HeldOutBook &book)
                 }
             };
             const SolverResult result = solve(c.cipher, solverOptions, stop.get_token());
+            // A search the budget stopped ends as one the time did.
             const bool right = result.plaintext == c.plain;
             solved += right;
             times.push_back(right ? result.elapsedSeconds : 1e9);
@@ -362,6 +372,8 @@ int main(int argc, char *argv[])
             options.crib = std::atoi(value.c_str());
         else if (name == "--until-found")
             options.untilFound = value == "1";
+        else if (name == "--key-budget")
+            options.keyBudget = std::atof(value.c_str());
         else if (name == "--auto-language")
             options.autoLanguage = value == "1";
         else if (name == "--compare-language")

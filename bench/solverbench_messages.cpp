@@ -21,17 +21,23 @@ struct Run
     double keysToAnswer = 0;
 };
 
-Run solveTimed(const std::vector<Letter> &cipher, SolverOptions options, const std::string &plain)
+// `keyBudget`: millions of keys after which the search stops (0: none).
+Run solveTimed(const std::vector<Letter> &cipher, SolverOptions options, const std::string &plain, double keyBudget)
 {
     Run run;
     run.toAnswer = -1;
+    std::stop_source stop;
+    if (keyBudget > 0)
+        options.progressInterval = std::chrono::milliseconds(5);
     options.onProgress = [&](const SolverReport &report) {
+        if (keyBudget > 0 && double(report.keysTested) >= keyBudget * 1e6)
+            stop.request_stop();
         if (run.toAnswer < 0 && report.plaintext == plain) {
             run.toAnswer = report.elapsedSeconds;
             run.keysToAnswer = double(report.keysTested);
         }
     };
-    run.result = solve(cipher, options);
+    run.result = solve(cipher, options, stop.get_token());
     run.right = run.result.plaintext == plain;
     if (run.toAnswer < 0) {
         run.toAnswer = run.result.elapsedSeconds;
@@ -59,9 +65,9 @@ std::string ratio(double found, double named)
 int benchLanguages(const Options &options, const std::string &text)
 {
     std::printf("Language named against found by the solver, on the same texts; held-out text %s (%zu letters); "
-                "language %s; random squares; %d texts a length; time limit %.0f s; %d threads\n\n",
+                "language %s; random squares; %d texts a length; time limit %.0f s; %d threads; key budget %.0f M\n\n",
                 options.heldout.c_str(), text.size(), std::string(languageCode(options.language)).c_str(),
-                options.texts, options.timeLimit, options.threads);
+                options.texts, options.timeLimit, options.threads, options.keyBudget);
     std::printf("| Letters | Solved, named | Solved, found | Of those solved named, solved found | Language found "
                 "right | Median time to the answer, named / found (ratio) | Median keys to the answer, named / found "
                 "(ratio) | Median time to the end, named / found (ratio) |\n");
@@ -85,11 +91,11 @@ int benchLanguages(const Options &options, const std::string &text)
             Run byName;
             Run byItself;
             if (t % 2 == 0) {
-                byName = solveTimed(c.cipher, withLanguage, c.plain);
-                byItself = solveTimed(c.cipher, withoutLanguage, c.plain);
+                byName = solveTimed(c.cipher, withLanguage, c.plain, options.keyBudget);
+                byItself = solveTimed(c.cipher, withoutLanguage, c.plain, options.keyBudget);
             } else {
-                byItself = solveTimed(c.cipher, withoutLanguage, c.plain);
-                byName = solveTimed(c.cipher, withLanguage, c.plain);
+                byItself = solveTimed(c.cipher, withoutLanguage, c.plain, options.keyBudget);
+                byName = solveTimed(c.cipher, withLanguage, c.plain, options.keyBudget);
             }
             solvedNamed += byName.right;
             solvedFound += byItself.right;

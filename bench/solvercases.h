@@ -34,6 +34,9 @@ struct Options
     std::uint64_t seed = 2026;
     int crib = 0;
     bool untilFound = false;
+    // Each text's search stops once it has tested this many keys (0: none),
+    // so that versions compare on the same work whatever the machine's load.
+    double keyBudget = 0;
     std::string heldout;
     Keys keys = Keys::Random;
     bool autoLanguage = false;    // the solver is not told the language
