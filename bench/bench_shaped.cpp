@@ -33,6 +33,7 @@
 #include "analysis/shaped/shapedchoice.h"
 #include "analysis/shaped/shapedmodel.h"
 #include "analysis/shaped/shapedsolver.h"
+#include "analysis/shaped/shapedtempering.h"
 #include "analysis/search/random.h"
 #include "analysis/statistics/utf8.h"
 #include "bench/heldoutbook.h"
@@ -83,6 +84,7 @@ struct SearchCount
     int aboveTheKey = 0; // that end elsewhere, on a score at least the key's
     int fineAbove = 0;   // the same by the choice
     int first = -1;      // the first search on the key
+    int searches = 0;    // the searches run
     bool bestIsKey = false;     // the best search's plaintext is the key's, by the four-letter groups
     bool fineBestIsKey = false; // the same by the choice
     bool keyReads = false;      // the key's plaintext reads like the language (by the order-5 model)
@@ -98,11 +100,14 @@ struct SearchCount
 template<int Rows, int Columns>
 SearchCount countSearches(AlphabetKind kind, const std::vector<std::uint8_t> &cipher,
                           const std::vector<std::uint8_t> &plain, const std::vector<std::uint8_t> &key,
-                          const ShapedPlan &plan, int searches, int fromBest, std::uint64_t seed)
+                          const ShapedPlan &plan, int searches, std::uint64_t budget, int fromBest, std::uint64_t seed)
 {
     using Annealer = ShapedAnnealer<Rows, Columns>;
     const ShapedStatistics &statistics = ShapedStatistics::of(kind);
     Annealer annealer(statistics.table(), ShapedPairTable<Rows, Columns>::get(), cipher, seed);
+    std::optional<ShapedTempering<Rows, Columns>> tempering;
+    if (plan.replicas > 1)
+        tempering.emplace(annealer, plan.replicas, Random(seed).next());
     const std::atomic<bool> stop{false};
     std::atomic<std::uint64_t> keys{0};
     typename Annealer::Square square;
@@ -119,10 +124,13 @@ SearchCount countSearches(AlphabetKind kind, const std::vector<std::uint8_t> &ci
     // model where the alphabet has one).
     std::optional<typename Annealer::Square> fineBestSquare;
     double fineBest = -1e300;
-    for (int s = 0; s < searches; ++s) {
+    // With a budget, searches until their moves (and the climbs' keys) reach it.
+    for (int s = 0; budget > 0 ? keys.load() < budget : s < searches; ++s) {
         const bool fromTheBest = best && (s + 1) * fromBest / 100 > s * fromBest / 100;
         const typename Annealer::Square *from = !fromTheBest ? nullptr : model ? &*fineBestSquare : &best->square;
-        typename Annealer::Outcome outcome = annealer.restart(plan, from, stop, keys);
+        typename Annealer::Outcome outcome =
+            tempering ? tempering->search(plan, from, stop, keys) : annealer.restart(plan, from, stop, keys);
+        ++count.searches;
         double fine = choice.of(annealer.plaintext().data(), outcome.score);
         // As the solver: a plaintext that reads climbs by the choice where
         // it weighs words.
@@ -170,6 +178,10 @@ int main(int argc, char *argv[])
     int lineSwaps = -1;
     int shake = -1;
     int fromBest = 50;
+    double budget = 0;
+    int replicas = -1;
+    double hottest = -1;
+    int exchange = -1;
     bool classicTexts = false;
     for (int i = 1; i + 1 < argc; i += 2) {
         const std::string name = argv[i];
@@ -192,6 +204,14 @@ int main(int argc, char *argv[])
             longer = std::atof(value.c_str());
         else if (name == "--swaps")
             swaps = std::atoi(value.c_str());
+        else if (name == "--budget")
+            budget = std::atof(value.c_str());
+        else if (name == "--replicas")
+            replicas = std::atoi(value.c_str());
+        else if (name == "--hottest")
+            hottest = std::atof(value.c_str());
+        else if (name == "--exchange")
+            exchange = std::atoi(value.c_str());
         else if (name == "--from-best")
             fromBest = std::atoi(value.c_str());
         else if (name == "--shake")
@@ -251,7 +271,7 @@ int main(int argc, char *argv[])
         const std::size_t at = 2 * random.below(std::uint32_t((prepared.size() - length) / 2));
         return std::vector<std::uint8_t>(prepared.begin() + std::ptrdiff_t(at), prepared.begin() + std::ptrdiff_t(at + length));
     };
-    if (searches > 0) {
+    if (searches > 0 || budget > 0) {
         std::printf("alphabet %s (%d x %d), random squares, %d texts a length, %d searches a text, "
                     "temperature x %.2f, moves x %.2f\n",
                     std::string(alphabetCode(kind)).c_str(), letters.rows, letters.columns, texts, searches, hotter,
@@ -259,6 +279,9 @@ int main(int argc, char *argv[])
         std::printf("%7s %9s %9s %15s %14s %14s %12s %14s %12s %12s %12s %10s\n", "letters", "on key", "searches",
                     "texts reached", "median first", "above the key", "(on texts)", "choice above", "(on texts)",
                     "best is key", "choice best", "key reads");
+        const auto movesBudget = std::uint64_t(std::llround(budget * 1e6));
+        if (movesBudget > 0)
+            std::printf("a budget of %.1f million moves a text in place of the searches' count\n", budget);
         Random random(seed);
         for (const std::size_t length : lengths) {
             ShapedPlan plan = shapedPlan(kind, length);
@@ -270,6 +293,12 @@ int main(int argc, char *argv[])
                 plan.lineSwapPercent = lineSwaps;
             if (shake >= 0)
                 plan.shakeSwaps = shake;
+            if (replicas > 0)
+                plan.replicas = replicas;
+            if (hottest > 0)
+                plan.hottest = hottest;
+            if (exchange > 0)
+                plan.exchangeMoves = std::uint32_t(exchange);
             int onTheKey = 0;
             int reached = 0;
             int above = 0;
@@ -280,6 +309,7 @@ int main(int argc, char *argv[])
             int fineBestIsKey = 0;
             int keyReads = 0;
             std::vector<int> firsts;
+            int searchesRun = 0;
             for (int t = 0; t < texts; ++t) {
                 const std::vector<std::uint8_t> plain = passage(length, random);
                 std::vector<std::uint8_t> square = shapedKeySquare(letters, {});
@@ -288,10 +318,11 @@ int main(int argc, char *argv[])
                 const std::vector<std::uint8_t> cipher = shapedTransform(letters, square, plain, +1);
                 const std::uint64_t textSeed = random.next();
                 const SearchCount count = kind == AlphabetKind::Cyrillic
-                    ? countSearches<5, 6>(kind, cipher, plain, square, plan, searches, fromBest, textSeed)
-                    : kind == AlphabetKind::LatinDigits ? countSearches<6, 6>(kind, cipher, plain, square, plan, searches, fromBest, textSeed)
-                                                        : countSearches<5, 5>(kind, cipher, plain, square, plan, searches, fromBest, textSeed);
+                    ? countSearches<5, 6>(kind, cipher, plain, square, plan, searches, movesBudget, fromBest, textSeed)
+                    : kind == AlphabetKind::LatinDigits ? countSearches<6, 6>(kind, cipher, plain, square, plan, searches, movesBudget, fromBest, textSeed)
+                                                        : countSearches<5, 5>(kind, cipher, plain, square, plan, searches, movesBudget, fromBest, textSeed);
                 onTheKey += count.onTheKey;
+                searchesRun += count.searches;
                 reached += count.onTheKey > 0;
                 above += count.aboveTheKey;
                 textsAbove += count.aboveTheKey > 0;
@@ -312,7 +343,10 @@ int main(int argc, char *argv[])
                              count.fineBestIsKey ? "" : letters.text(plain.data(), plain.size()).c_str());
             }
             std::sort(firsts.begin(), firsts.end());
-            std::printf("%7zu %9d %9d %15d %14d %14d %12d %14d %12d %12d %12d %10d\n", length, onTheKey, texts * searches,
+            if (plan.replicas > 1)
+                std::printf("(parallel tempering: %d squares up to %.2f times hotter, exchanging every %u moves)\n",
+                            plan.replicas, plan.hottest, plan.exchangeMoves);
+            std::printf("%7zu %9d %9d %15d %14d %14d %12d %14d %12d %12d %12d %10d\n", length, onTheKey, searchesRun,
                         reached, firsts.empty() ? -1 : firsts[firsts.size() / 2], above, textsAbove, fineAbove,
                         fineTextsAbove, bestIsKey, fineBestIsKey, keyReads);
             std::fflush(stdout);
