@@ -4,6 +4,7 @@
 #include "analysis/shaped/shapedannealer.h"
 #include "analysis/shaped/shapedchoice.h"
 #include "analysis/shaped/shapedmodel.h"
+#include "analysis/shaped/shapedtempering.h"
 #include "analysis/statistics/utf8.h"
 #include "engine/keyedsquare.h"
 #include "engine/rules.h"
@@ -208,6 +209,11 @@ ShapedResult solveOn(const std::vector<std::uint8_t> &ciphertext, const ShapedOp
         Annealer annealer(statistics.table(), tables, searched,
                           Random(options.seed ^ (0x9E3779B97F4A7C15ull * std::uint64_t(t + 1))).next());
         typename Annealer::Square square{};
+        // Where the plan anneals several squares at once, the searches are
+        // tempering's, their outcome left in `annealer` as a restart's.
+        std::optional<ShapedTempering<Rows, Columns>> tempering;
+        if (plan.replicas > 1 && options.squares != SquareKind::KeyWord)
+            tempering.emplace(annealer, plan.replicas, Random(options.seed + std::uint64_t(t) + 1).next());
         std::call_once(listsRead, readTheLists);
         const std::vector<std::vector<std::uint8_t>> &keyWords = readLists->keys;
         {
@@ -278,8 +284,9 @@ ShapedResult solveOn(const std::vector<std::uint8_t> &ciphertext, const ShapedOp
                     std::copy(best->square.begin(), best->square.end(), from->begin());
                 }
             }
-            const typename Annealer::Outcome outcome =
-                annealer.restart(plan, from ? &*from : nullptr, halt, keys);
+            const typename Annealer::Outcome outcome = tempering
+                ? tempering->search(plan, from ? &*from : nullptr, halt, keys)
+                : annealer.restart(plan, from ? &*from : nullptr, halt, keys);
             if (halt.load())
                 break;
             Found found{outcome.score, {outcome.square.begin(), outcome.square.end()}, annealer.plaintext(), -1};

@@ -44,6 +44,9 @@ public:
     }
 
     int replicas() const { return int(m_copies.size()) + 1; }
+    // A replica's annealer, the given one first (not by temperature). For
+    // the tests.
+    const Annealer &replica(int k) const { return k == 0 ? m_first : m_copies[std::size_t(k - 1)]; }
 
     // One search from random squares, or from `best` shaken (each replica
     // its own way) when not null.
