@@ -176,6 +176,7 @@ int main(int argc, char *argv[])
     double longer = 1;
     int swaps = -1;
     int lineSwaps = -1;
+    int blocks = -1;
     int shake = -1;
     int fromBest = 50;
     double budget = 0;
@@ -216,6 +217,8 @@ int main(int argc, char *argv[])
             fromBest = std::atoi(value.c_str());
         else if (name == "--shake")
             shake = std::atoi(value.c_str());
+        else if (name == "--blocks")
+            blocks = std::atoi(value.c_str());
         else if (name == "--line-swaps")
             lineSwaps = std::atoi(value.c_str());
         else if (name == "--classic-texts")
@@ -291,6 +294,8 @@ int main(int argc, char *argv[])
                 plan.swapPercent = swaps;
             if (lineSwaps >= 0)
                 plan.lineSwapPercent = lineSwaps;
+            if (blocks >= 0)
+                plan.blockPercent = blocks;
             if (shake >= 0)
                 plan.shakeSwaps = shake;
             if (replicas > 0)

@@ -58,6 +58,9 @@ struct ShapedPlan
     int swapPercent = 80;
     int lineSwapPercent = 16;
     int shakeSwaps = 4; // the letters swapped in the best square a restart starts from
+    // Of the rest, in per cent of all moves: a row's or a column's letters
+    // shifted round by one, or a row or a column moved to another place.
+    int blockPercent = 0;
     // A search by parallel tempering (shapedtempering.h) when more than one:
     // this many squares on a ladder of temperatures up to `hottest` times
     // the plan's, trading squares every `exchangeMoves` moves of each.
@@ -322,6 +325,8 @@ private:
                 for (int row = 0; row < Rows; ++row)
                     std::swap(s[Columns * row + a], s[Columns * row + b]);
             }
+        } else if (kind < plan.swapPercent + plan.lineSwapPercent + plan.blockPercent) {
+            moveBlock(s);
         } else {
             const auto flip = m_random.below(Rows == Columns ? 4 : 3);
             if (flip == 0) { // top to bottom
@@ -347,6 +352,44 @@ private:
             m_cellOf[s[cell]] = std::uint8_t(cell);
         decryptAll();
         return sum();
+    }
+
+    // Shifts a row's or a column's letters round by one place either way,
+    // or moves a row or a column to another place, the others closing up.
+    void moveBlock(std::uint8_t *s)
+    {
+        const auto kind = m_random.below(4);
+        if (kind < 2) { // one line's letters shifted round
+            const bool row = kind == 0;
+            const int length = row ? Columns : Rows;
+            const int line = int(m_random.below(row ? Rows : Columns));
+            const int stride = row ? 1 : Columns;
+            std::uint8_t *const from = s + (row ? Columns * line : line);
+            std::array<std::uint8_t, Rows < Columns ? Columns : Rows> letters{};
+            for (int i = 0; i < length; ++i)
+                letters[std::size_t(i)] = from[stride * i];
+            const int by = m_random.below(2) ? 1 : length - 1;
+            for (int i = 0; i < length; ++i)
+                from[stride * i] = letters[std::size_t((i + by) % length)];
+            return;
+        }
+        const bool rows = kind == 2; // a row, or a column, moved
+        const int count = rows ? Rows : Columns;
+        const int a = int(m_random.below(count));
+        int b = int(m_random.below(count - 1));
+        b += b >= a;
+        // Carries line a to place b, one neighbour swap at a time.
+        const int step = b > a ? 1 : -1;
+        for (int line = a; line != b; line += step) {
+            const int next = line + step;
+            if (rows) {
+                for (int column = 0; column < Columns; ++column)
+                    std::swap(s[Columns * line + column], s[Columns * next + column]);
+            } else {
+                for (int row = 0; row < Rows; ++row)
+                    std::swap(s[Columns * row + line], s[Columns * row + next]);
+            }
+        }
     }
 
     // Undoes the move proposed last.
