@@ -17,7 +17,15 @@
 // the searches climb and by the solver's choice (the order-5 model, and on
 // latin-q the words too; see shapedchoice.h), and on how many
 // texts the best of the searches is the key by either score, so that
-// settings compare alike on a busy machine.
+// settings compare alike on a busy machine. With --budget M in place of
+// --searches it runs searches on each text until they have spent M million
+// moves (the climbs' keys counted), so that searches of different kinds
+// and lengths compare at equal work: restarts, or parallel tempering
+// (--replicas K squares up to --hottest F times the temperature, trading
+// every --exchange N moves; Cyrillic's plan has it, and --replicas 1
+// --longer 4 --swaps 80 --line-swaps 16 --blocks 0 gives its restarts as
+// they were). --blocks P sets the share of the moves that carry a row's or
+// a column's letters.
 //
 // With --classic-texts 1 (latin-q only) the passages are those bench_solver
 // and bench_anneal take for the same seed (their default is 2026), letter for
@@ -28,7 +36,7 @@
 //     bench_shaped --alphabet latin-q|latin-digits|cyrillic [--texts N] [--time-limit S]
 //                  [--threads T] [--lengths 100,150] [--seed S] [--keywords 1] [--classic-texts 1]
 //                  [--searches N [--hotter F] [--longer F] [--swaps P] [--line-swaps P] [--shake N]
-//                   [--from-best P]]
+//                   [--from-best P] [--blocks P] [--budget M [--replicas K] [--hottest F] [--exchange N]]]
 
 #include "analysis/shaped/shapedchoice.h"
 #include "analysis/shaped/shapedmodel.h"
