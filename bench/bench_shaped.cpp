@@ -141,8 +141,9 @@ SearchCount countSearches(AlphabetKind kind, const std::vector<std::uint8_t> &ci
         ++count.searches;
         double fine = choice.of(annealer.plaintext().data(), outcome.score);
         // As the solver: a plaintext that reads climbs by the choice where
-        // it weighs words.
-        if (choice.weighsWords() && choice.readsLike(annealer.plaintext().data(), outcome.score))
+        // it weighs words, and on Cyrillic.
+        if ((choice.weighsWords() || kind == AlphabetKind::Cyrillic)
+            && choice.readsLike(annealer.plaintext().data(), outcome.score))
             choice.climb(annealer, outcome.square, fine);
         const bool right = annealer.plaintext() == plain;
         if (!best || outcome.score > best->score) {

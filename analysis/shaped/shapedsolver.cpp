@@ -291,9 +291,12 @@ ShapedResult solveOn(const std::vector<std::uint8_t> &ciphertext, const ShapedOp
                 break;
             Found found{outcome.score, {outcome.square.begin(), outcome.square.end()}, annealer.plaintext(), -1};
             found.fine = fine.of(found.plain.data(), found.score);
-            // Where the choice weighs words, a plaintext that reads like the
-            // language climbs by it to where the choice looks.
-            if (fine.weighsWords() && fine.readsLike(found.plain.data(), found.score)) {
+            // Where the choice weighs words, or on Cyrillic (whose searches
+            // by tempering agree soon, at times on a square a swap from the
+            // key's that the order-5 model reads worse), a plaintext that
+            // reads like the language climbs by the choice to where it looks.
+            if ((fine.weighsWords() || options.alphabet == AlphabetKind::Cyrillic)
+                && fine.readsLike(found.plain.data(), found.score)) {
                 typename Annealer::Square climbed = outcome.square;
                 if (fine.climb(annealer, climbed, found.fine)) {
                     found.square.assign(climbed.begin(), climbed.end());
