@@ -17,7 +17,15 @@
 // the searches climb and by the solver's choice (the order-5 model, and on
 // latin-q the words too; see shapedchoice.h), and on how many
 // texts the best of the searches is the key by either score, so that
-// settings compare alike on a busy machine.
+// settings compare alike on a busy machine. With --budget M in place of
+// --searches it runs searches on each text until they have spent M million
+// moves (the climbs' keys counted), so that searches of different kinds
+// and lengths compare at equal work: restarts, or parallel tempering
+// (--replicas K squares up to --hottest F times the temperature, trading
+// every --exchange N moves; Cyrillic's plan has it, and --replicas 1
+// --longer 4 --swaps 80 --line-swaps 16 --blocks 0 gives its restarts as
+// they were). --blocks P sets the share of the moves that carry a row's or
+// a column's letters.
 //
 // With --classic-texts 1 (latin-q only) the passages are those bench_solver
 // and bench_anneal take for the same seed (their default is 2026), letter for
@@ -28,11 +36,12 @@
 //     bench_shaped --alphabet latin-q|latin-digits|cyrillic [--texts N] [--time-limit S]
 //                  [--threads T] [--lengths 100,150] [--seed S] [--keywords 1] [--classic-texts 1]
 //                  [--searches N [--hotter F] [--longer F] [--swaps P] [--line-swaps P] [--shake N]
-//                   [--from-best P]]
+//                   [--from-best P] [--blocks P] [--budget M [--replicas K] [--hottest F] [--exchange N]]]
 
 #include "analysis/shaped/shapedchoice.h"
 #include "analysis/shaped/shapedmodel.h"
 #include "analysis/shaped/shapedsolver.h"
+#include "analysis/shaped/shapedtempering.h"
 #include "analysis/search/random.h"
 #include "analysis/statistics/utf8.h"
 #include "bench/heldoutbook.h"
@@ -83,6 +92,7 @@ struct SearchCount
     int aboveTheKey = 0; // that end elsewhere, on a score at least the key's
     int fineAbove = 0;   // the same by the choice
     int first = -1;      // the first search on the key
+    int searches = 0;    // the searches run
     bool bestIsKey = false;     // the best search's plaintext is the key's, by the four-letter groups
     bool fineBestIsKey = false; // the same by the choice
     bool keyReads = false;      // the key's plaintext reads like the language (by the order-5 model)
@@ -98,11 +108,14 @@ struct SearchCount
 template<int Rows, int Columns>
 SearchCount countSearches(AlphabetKind kind, const std::vector<std::uint8_t> &cipher,
                           const std::vector<std::uint8_t> &plain, const std::vector<std::uint8_t> &key,
-                          const ShapedPlan &plan, int searches, int fromBest, std::uint64_t seed)
+                          const ShapedPlan &plan, int searches, std::uint64_t budget, int fromBest, std::uint64_t seed)
 {
     using Annealer = ShapedAnnealer<Rows, Columns>;
     const ShapedStatistics &statistics = ShapedStatistics::of(kind);
     Annealer annealer(statistics.table(), ShapedPairTable<Rows, Columns>::get(), cipher, seed);
+    std::optional<ShapedTempering<Rows, Columns>> tempering;
+    if (plan.replicas > 1)
+        tempering.emplace(annealer, plan.replicas, Random(seed).next());
     const std::atomic<bool> stop{false};
     std::atomic<std::uint64_t> keys{0};
     typename Annealer::Square square;
@@ -119,14 +132,18 @@ SearchCount countSearches(AlphabetKind kind, const std::vector<std::uint8_t> &ci
     // model where the alphabet has one).
     std::optional<typename Annealer::Square> fineBestSquare;
     double fineBest = -1e300;
-    for (int s = 0; s < searches; ++s) {
+    // With a budget, searches until their moves (and the climbs' keys) reach it.
+    for (int s = 0; budget > 0 ? keys.load() < budget : s < searches; ++s) {
         const bool fromTheBest = best && (s + 1) * fromBest / 100 > s * fromBest / 100;
         const typename Annealer::Square *from = !fromTheBest ? nullptr : model ? &*fineBestSquare : &best->square;
-        typename Annealer::Outcome outcome = annealer.restart(plan, from, stop, keys);
+        typename Annealer::Outcome outcome =
+            tempering ? tempering->search(plan, from, stop, keys) : annealer.restart(plan, from, stop, keys);
+        ++count.searches;
         double fine = choice.of(annealer.plaintext().data(), outcome.score);
         // As the solver: a plaintext that reads climbs by the choice where
-        // it weighs words.
-        if (choice.weighsWords() && choice.readsLike(annealer.plaintext().data(), outcome.score))
+        // it weighs words, and on Cyrillic.
+        if ((choice.weighsWords() || kind == AlphabetKind::Cyrillic)
+            && choice.readsLike(annealer.plaintext().data(), outcome.score))
             choice.climb(annealer, outcome.square, fine);
         const bool right = annealer.plaintext() == plain;
         if (!best || outcome.score > best->score) {
@@ -168,8 +185,13 @@ int main(int argc, char *argv[])
     double longer = 1;
     int swaps = -1;
     int lineSwaps = -1;
+    int blocks = -1;
     int shake = -1;
     int fromBest = 50;
+    double budget = 0;
+    int replicas = -1;
+    double hottest = -1;
+    int exchange = -1;
     bool classicTexts = false;
     for (int i = 1; i + 1 < argc; i += 2) {
         const std::string name = argv[i];
@@ -192,10 +214,20 @@ int main(int argc, char *argv[])
             longer = std::atof(value.c_str());
         else if (name == "--swaps")
             swaps = std::atoi(value.c_str());
+        else if (name == "--budget")
+            budget = std::atof(value.c_str());
+        else if (name == "--replicas")
+            replicas = std::atoi(value.c_str());
+        else if (name == "--hottest")
+            hottest = std::atof(value.c_str());
+        else if (name == "--exchange")
+            exchange = std::atoi(value.c_str());
         else if (name == "--from-best")
             fromBest = std::atoi(value.c_str());
         else if (name == "--shake")
             shake = std::atoi(value.c_str());
+        else if (name == "--blocks")
+            blocks = std::atoi(value.c_str());
         else if (name == "--line-swaps")
             lineSwaps = std::atoi(value.c_str());
         else if (name == "--classic-texts")
@@ -251,7 +283,7 @@ int main(int argc, char *argv[])
         const std::size_t at = 2 * random.below(std::uint32_t((prepared.size() - length) / 2));
         return std::vector<std::uint8_t>(prepared.begin() + std::ptrdiff_t(at), prepared.begin() + std::ptrdiff_t(at + length));
     };
-    if (searches > 0) {
+    if (searches > 0 || budget > 0) {
         std::printf("alphabet %s (%d x %d), random squares, %d texts a length, %d searches a text, "
                     "temperature x %.2f, moves x %.2f\n",
                     std::string(alphabetCode(kind)).c_str(), letters.rows, letters.columns, texts, searches, hotter,
@@ -259,6 +291,9 @@ int main(int argc, char *argv[])
         std::printf("%7s %9s %9s %15s %14s %14s %12s %14s %12s %12s %12s %10s\n", "letters", "on key", "searches",
                     "texts reached", "median first", "above the key", "(on texts)", "choice above", "(on texts)",
                     "best is key", "choice best", "key reads");
+        const auto movesBudget = std::uint64_t(std::llround(budget * 1e6));
+        if (movesBudget > 0)
+            std::printf("a budget of %.1f million moves a text in place of the searches' count\n", budget);
         Random random(seed);
         for (const std::size_t length : lengths) {
             ShapedPlan plan = shapedPlan(kind, length);
@@ -268,8 +303,16 @@ int main(int argc, char *argv[])
                 plan.swapPercent = swaps;
             if (lineSwaps >= 0)
                 plan.lineSwapPercent = lineSwaps;
+            if (blocks >= 0)
+                plan.blockPercent = blocks;
             if (shake >= 0)
                 plan.shakeSwaps = shake;
+            if (replicas > 0)
+                plan.replicas = replicas;
+            if (hottest > 0)
+                plan.hottest = hottest;
+            if (exchange > 0)
+                plan.exchangeMoves = std::uint32_t(exchange);
             int onTheKey = 0;
             int reached = 0;
             int above = 0;
@@ -280,6 +323,7 @@ int main(int argc, char *argv[])
             int fineBestIsKey = 0;
             int keyReads = 0;
             std::vector<int> firsts;
+            int searchesRun = 0;
             for (int t = 0; t < texts; ++t) {
                 const std::vector<std::uint8_t> plain = passage(length, random);
                 std::vector<std::uint8_t> square = shapedKeySquare(letters, {});
@@ -288,10 +332,11 @@ int main(int argc, char *argv[])
                 const std::vector<std::uint8_t> cipher = shapedTransform(letters, square, plain, +1);
                 const std::uint64_t textSeed = random.next();
                 const SearchCount count = kind == AlphabetKind::Cyrillic
-                    ? countSearches<5, 6>(kind, cipher, plain, square, plan, searches, fromBest, textSeed)
-                    : kind == AlphabetKind::LatinDigits ? countSearches<6, 6>(kind, cipher, plain, square, plan, searches, fromBest, textSeed)
-                                                        : countSearches<5, 5>(kind, cipher, plain, square, plan, searches, fromBest, textSeed);
+                    ? countSearches<5, 6>(kind, cipher, plain, square, plan, searches, movesBudget, fromBest, textSeed)
+                    : kind == AlphabetKind::LatinDigits ? countSearches<6, 6>(kind, cipher, plain, square, plan, searches, movesBudget, fromBest, textSeed)
+                                                        : countSearches<5, 5>(kind, cipher, plain, square, plan, searches, movesBudget, fromBest, textSeed);
                 onTheKey += count.onTheKey;
+                searchesRun += count.searches;
                 reached += count.onTheKey > 0;
                 above += count.aboveTheKey;
                 textsAbove += count.aboveTheKey > 0;
@@ -312,7 +357,10 @@ int main(int argc, char *argv[])
                              count.fineBestIsKey ? "" : letters.text(plain.data(), plain.size()).c_str());
             }
             std::sort(firsts.begin(), firsts.end());
-            std::printf("%7zu %9d %9d %15d %14d %14d %12d %14d %12d %12d %12d %10d\n", length, onTheKey, texts * searches,
+            if (plan.replicas > 1)
+                std::printf("(parallel tempering: %d squares up to %.2f times hotter, exchanging every %u moves)\n",
+                            plan.replicas, plan.hottest, plan.exchangeMoves);
+            std::printf("%7zu %9d %9d %15d %14d %14d %12d %14d %12d %12d %12d %10d\n", length, onTheKey, searchesRun,
                         reached, firsts.empty() ? -1 : firsts[firsts.size() / 2], above, textsAbove, fineAbove,
                         fineTextsAbove, bestIsKey, fineBestIsKey, keyReads);
             std::fflush(stdout);

@@ -8,6 +8,7 @@
 #include "analysis/shaped/shapedchoice.h"
 #include "analysis/shaped/shapedmodel.h"
 #include "analysis/shaped/shapedsolver.h"
+#include "analysis/shaped/shapedtempering.h"
 #include "engine/keyedsquare.h"
 
 #include <QElapsedTimer>
@@ -16,9 +17,12 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <algorithm>
+#include <atomic>
 #include <cmath>
 #include <functional>
 #include <numeric>
+#include <optional>
 #include <set>
 
 #include <fstream>
@@ -45,9 +49,9 @@ std::string testData(const char *name)
 
 // Drives an annealer through `moves` random moves of the plan's kinds on a
 // ciphertext of the held-out book, kept, undone or kept when no worse by
-// turns, and checks after each that the plaintext and score it keeps are
-// those of decrypting the text afresh on its square: the number of the
-// first move where they differ, or -1.
+// turns, and checks after each that its square holds every letter once and
+// the plaintext and score it keeps are those of decrypting the text afresh
+// on it: the number of the first move where they differ, or -1.
 template<int Rows, int Columns>
 int firstMoveOffTheFullScore(AlphabetKind alphabet, const std::string &book, std::size_t length,
                              const ShapedPlan &plan, int moves)
@@ -68,10 +72,73 @@ int firstMoveOffTheFullScore(AlphabetKind alphabet, const std::string &book, std
         annealer.step(plan, slack);
         const std::vector<std::uint8_t> square(annealer.square().begin(), annealer.square().end());
         const std::vector<std::uint8_t> expected = shapedTransform(letters, square, cipher, -1);
-        if (annealer.plaintext() != expected || annealer.score() != statistics.sum(expected.data(), expected.size()))
+        if (annealer.plaintext() != expected || annealer.score() != statistics.sum(expected.data(), expected.size())
+            || std::set<std::uint8_t>(square.begin(), square.end()).size() != square.size())
             return move;
     }
     return -1;
+}
+
+
+// Runs two searches by parallel tempering (the second from the first's
+// square) with squares traded every few moves on a ciphertext of the
+// held-out book, then one asked to stop before it starts, and checks that
+// every replica holds a square of all the alphabet's letters whose
+// plaintext and score are those of decrypting afresh, that the outcome's
+// score is its square's and is left in the first annealer, and that the
+// stopped search ends within the moves between two looks at the stop.
+// An empty string, or what went wrong.
+template<int Rows, int Columns>
+QString temperingFault(AlphabetKind alphabet, const std::string &book, int replicas)
+{
+    constexpr int cells = Rows * Columns;
+    const SolverLetters &letters = SolverLetters::of(alphabet);
+    const ShapedStatistics &statistics = ShapedStatistics::of(alphabet);
+    const std::vector<std::uint8_t> text = preparedLetters(letters, book);
+    const std::vector<std::uint8_t> plain(text.begin() + 5000, text.begin() + 5100);
+    const std::vector<std::uint8_t> cipher = shapedTransform(letters, shapedKeySquare(letters, letters.numbersOf("KEY")), plain, +1);
+    using Annealer = ShapedAnnealer<Rows, Columns>;
+    Annealer annealer(statistics.table(), ShapedPairTable<Rows, Columns>::get(), cipher, 5);
+    ShapedTempering<Rows, Columns> tempering(annealer, replicas, 9);
+    ShapedPlan plan = shapedPlan(alphabet, plain.size());
+    plan.moves = 3000;
+    plan.exchangeMoves = 30;
+    plan.replicas = replicas;
+    const auto faultOf = [&](const typename Annealer::Square &square, int score, const std::vector<std::uint8_t> *held) {
+        if (std::set<std::uint8_t>(square.begin(), square.end()).size() != std::size_t(cells)
+            || *std::max_element(square.begin(), square.end()) >= cells)
+            return QStringLiteral("not a square of the alphabet");
+        const std::vector<std::uint8_t> expected = shapedTransform(letters, {square.begin(), square.end()}, cipher, -1);
+        if (score != statistics.sum(expected.data(), expected.size()))
+            return QStringLiteral("a score not the square's");
+        if (held && *held != expected)
+            return QStringLiteral("a plaintext not the square's");
+        return QString();
+    };
+    std::atomic<bool> stop{false};
+    std::atomic<std::uint64_t> keys{0};
+    std::optional<typename Annealer::Outcome> last;
+    for (int search = 0; search < 2; ++search) {
+        const typename Annealer::Outcome outcome = tempering.search(plan, last ? &last->square : nullptr, stop, keys);
+        for (int k = 0; k < replicas; ++k) {
+            const Annealer &replica = tempering.replica(k);
+            const std::vector<std::uint8_t> held = replica.plaintext();
+            if (const QString fault = faultOf(replica.square(), replica.score(), &held); !fault.isEmpty())
+                return QStringLiteral("replica %1 after search %2: %3").arg(k).arg(search + 1).arg(fault);
+        }
+        if (const QString fault = faultOf(outcome.square, outcome.score, nullptr); !fault.isEmpty())
+            return QStringLiteral("the outcome of search %1: %2").arg(search + 1).arg(fault);
+        if (annealer.square() != outcome.square)
+            return QStringLiteral("the outcome of search %1 is not left in the first annealer").arg(search + 1);
+        last = outcome;
+    }
+    stop = true;
+    plan.moves = 1000000;
+    const std::uint64_t before = keys.load();
+    const typename Annealer::Outcome stopped = tempering.search(plan, nullptr, stop, keys);
+    if (keys.load() - before > 1024)
+        return QStringLiteral("%1 moves after the stop").arg(keys.load() - before);
+    return faultOf(stopped.square, stopped.score, nullptr);
 }
 
 } // namespace
@@ -91,6 +158,8 @@ private Q_SLOTS:
     void decryptsWhatItEncrypts();
     void keepsTheScoreOfAFullDecryption_data();
     void keepsTheScoreOfAFullDecryption();
+    void temperingKeepsEveryReplicaASquare_data();
+    void temperingKeepsEveryReplicaASquare();
     void readsTheLanguageApartFromRandomLetters_data();
     void readsTheLanguageApartFromRandomLetters();
     void makesACompactModelTrueToItsCounts();
@@ -211,18 +280,22 @@ void TestShapedSolver::keepsTheScoreOfAFullDecryption_data()
     QTest::addColumn<int>("letters");
     QTest::addColumn<int>("swapPercent");
     QTest::addColumn<int>("lineSwapPercent");
+    QTest::addColumn<int>("blockPercent");
     const QString english = QStringLiteral("en_wells_time_machine.txt");
     const QString bulgarian = QStringLiteral("bg_karavelov_maminoto_detentse.txt");
-    const std::array<std::tuple<const char *, int, int>, 3> mixes{
-        {{"letter swaps", 100, 0}, {"row and column swaps", 0, 100}, {"flips and transpositions", 0, 0}}};
-    for (const auto &[mix, swaps, lines] : mixes) {
-        QTest::addRow("latin-q 5 x 5, 100 letters, %s", mix) << AlphabetKind::LatinQ << english << 100 << swaps << lines;
-        QTest::addRow("cyrillic 5 x 6, 150 letters, %s", mix) << AlphabetKind::Cyrillic << bulgarian << 150 << swaps << lines;
-        QTest::addRow("latin-digits 6 x 6, 200 letters, %s", mix) << AlphabetKind::LatinDigits << english << 200 << swaps << lines;
+    const std::array<std::tuple<const char *, int, int, int>, 4> mixes{
+        {{"letter swaps", 100, 0, 0},
+         {"row and column swaps", 0, 100, 0},
+         {"rows and columns shifted round or moved", 0, 0, 100},
+         {"flips and transpositions", 0, 0, 0}}};
+    for (const auto &[mix, swaps, lines, blocks] : mixes) {
+        QTest::addRow("latin-q 5 x 5, 100 letters, %s", mix) << AlphabetKind::LatinQ << english << 100 << swaps << lines << blocks;
+        QTest::addRow("cyrillic 5 x 6, 150 letters, %s", mix) << AlphabetKind::Cyrillic << bulgarian << 150 << swaps << lines << blocks;
+        QTest::addRow("latin-digits 6 x 6, 200 letters, %s", mix) << AlphabetKind::LatinDigits << english << 200 << swaps << lines << blocks;
     }
     // Fewer groups than the eight summed at a time, and none at all.
-    QTest::newRow("cyrillic 5 x 6, 10 letters, all moves") << AlphabetKind::Cyrillic << bulgarian << 10 << 80 << 16;
-    QTest::newRow("latin-q 5 x 5, 2 letters, all moves") << AlphabetKind::LatinQ << english << 2 << 80 << 16;
+    QTest::newRow("cyrillic 5 x 6, 10 letters, all moves") << AlphabetKind::Cyrillic << bulgarian << 10 << 70 << 16 << 10;
+    QTest::newRow("latin-q 5 x 5, 2 letters, all moves") << AlphabetKind::LatinQ << english << 2 << 70 << 16 << 10;
 }
 
 void TestShapedSolver::keepsTheScoreOfAFullDecryption()
@@ -232,9 +305,11 @@ void TestShapedSolver::keepsTheScoreOfAFullDecryption()
     QFETCH(int, letters);
     QFETCH(int, swapPercent);
     QFETCH(int, lineSwapPercent);
+    QFETCH(int, blockPercent);
     ShapedPlan plan;
     plan.swapPercent = swapPercent;
     plan.lineSwapPercent = lineSwapPercent;
+    plan.blockPercent = blockPercent;
     const std::string text = heldOut(book.toUtf8().constData());
     const auto length = std::size_t(letters);
     constexpr int moves = 3000;
@@ -251,6 +326,38 @@ void TestShapedSolver::keepsTheScoreOfAFullDecryption()
         break;
     }
     QCOMPARE(off, -1);
+}
+
+void TestShapedSolver::temperingKeepsEveryReplicaASquare_data()
+{
+    QTest::addColumn<AlphabetKind>("alphabet");
+    QTest::addColumn<int>("replicas");
+    for (const int replicas : {2, 5}) {
+        QTest::addRow("latin-q 5 x 5, %d replicas", replicas) << AlphabetKind::LatinQ << replicas;
+        QTest::addRow("cyrillic 5 x 6, %d replicas", replicas) << AlphabetKind::Cyrillic << replicas;
+        QTest::addRow("latin-digits 6 x 6, %d replicas", replicas) << AlphabetKind::LatinDigits << replicas;
+    }
+}
+
+void TestShapedSolver::temperingKeepsEveryReplicaASquare()
+{
+    QFETCH(AlphabetKind, alphabet);
+    QFETCH(int, replicas);
+    const std::string book =
+        heldOut(alphabet == AlphabetKind::Cyrillic ? "bg_karavelov_maminoto_detentse.txt" : "en_wells_time_machine.txt");
+    QString fault;
+    switch (alphabet) {
+    case AlphabetKind::LatinDigits:
+        fault = temperingFault<6, 6>(alphabet, book, replicas);
+        break;
+    case AlphabetKind::Cyrillic:
+        fault = temperingFault<5, 6>(alphabet, book, replicas);
+        break;
+    default:
+        fault = temperingFault<5, 5>(alphabet, book, replicas);
+        break;
+    }
+    QVERIFY2(fault.isEmpty(), qPrintable(fault));
 }
 
 void TestShapedSolver::readsTheLanguageApartFromRandomLetters_data()

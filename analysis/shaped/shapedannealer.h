@@ -59,6 +59,15 @@ struct ShapedPlan
     int swapPercent = 80;
     int lineSwapPercent = 16;
     int shakeSwaps = 4; // the letters swapped in the best square a restart starts from
+    // Of the rest, in per cent of all moves: a row's or a column's letters
+    // shifted round by one, or a row or a column moved to another place.
+    int blockPercent = 0;
+    // A search by parallel tempering (shapedtempering.h) when more than one:
+    // this many squares on a ladder of temperatures up to `hottest` times
+    // the plan's, trading squares every `exchangeMoves` moves of each.
+    int replicas = 1;
+    double hottest = 3;
+    std::uint32_t exchangeMoves = 2000;
 };
 
 // One search for the key of a rows x columns square, on one thread: simulated
@@ -154,35 +163,72 @@ public:
                     std::atomic<std::uint64_t> &keys)
     {
         Square start;
-        if (best) {
-            start = *best;
-            for (int shake = 0; shake < plan.shakeSwaps; ++shake)
-                std::swap(start[m_random.below(cells)], start[m_random.below(cells)]);
-        } else {
-            for (int cell = 0; cell < cells; ++cell)
-                start[cell] = std::uint8_t(cell);
-            for (int cell = cells - 1; cell > 0; --cell)
-                std::swap(start[cell], start[m_random.below(std::uint32_t(cell + 1))]);
-        }
+        if (best)
+            start = shaken(*best, plan.shakeSwaps);
+        else
+            start = randomSquare();
         scoreOf(start);
         Outcome outcome{m_score, m_square};
-        // -T ln u on a grid of u, worked out once a restart: a move is kept
-        // when it loses no more than that.
-        std::array<int, 256> slack{};
-        for (int k = 0; k < 256; ++k)
-            slack[std::size_t(k)] = -int(std::lround(plan.temperature * std::log((k + 0.5) / 256.0)));
+        const SlackTable slack = slackOf(plan.temperature);
         std::uint64_t tried = 0;
-        for (std::uint32_t move = 0; move < plan.moves; ++move) {
-            if (step(plan, slack[m_random.below(256)]) && m_score > outcome.score)
-                outcome = {m_score, m_square};
+        if (!anneal(plan, slack, plan.moves, outcome, tried, stop, keys))
+            return outcome;
+        return climb(outcome.square, stop, keys);
+    }
+
+    // -T ln u on a grid of u, worked out once a temperature: a move is kept
+    // when it loses no more than that.
+    using SlackTable = std::array<int, 256>;
+    static SlackTable slackOf(double temperature)
+    {
+        SlackTable slack{};
+        for (int k = 0; k < 256; ++k)
+            slack[std::size_t(k)] = -int(std::lround(temperature * std::log((k + 0.5) / 256.0)));
+        return slack;
+    }
+
+    // A square of all the letters in a random order.
+    Square randomSquare()
+    {
+        Square square;
+        for (int cell = 0; cell < cells; ++cell)
+            square[cell] = std::uint8_t(cell);
+        for (int cell = cells - 1; cell > 0; --cell)
+            std::swap(square[cell], square[m_random.below(std::uint32_t(cell + 1))]);
+        return square;
+    }
+
+    // `square` with `swaps` random pairs of letters swapped.
+    Square shaken(Square square, int swaps)
+    {
+        for (int shake = 0; shake < swaps; ++shake)
+            std::swap(square[m_random.below(cells)], square[m_random.below(cells)]);
+        return square;
+    }
+
+    // Anneals the current square `moves` moves at the temperature of
+    // `slack`, keeping in `best` the best square met. `tried` counts the
+    // moves across calls, reported to `keys` a thousand at a time, when the
+    // stop is looked at too: false when it was asked.
+    bool anneal(const ShapedPlan &plan, const SlackTable &slack, std::uint32_t moves, Outcome &best,
+                std::uint64_t &tried, const std::atomic<bool> &stop, std::atomic<std::uint64_t> &keys)
+    {
+        for (std::uint32_t move = 0; move < moves; ++move) {
+            if (step(plan, slack[m_random.below(256)]) && m_score > best.score)
+                best = {m_score, m_square};
             if ((++tried & 1023) == 0) {
                 keys.fetch_add(1024, std::memory_order_relaxed);
                 if (stop.load(std::memory_order_relaxed))
-                    return outcome;
+                    return false;
             }
         }
-        // A climb over all letter swaps from the best square met.
-        scoreOf(outcome.square);
+        return true;
+    }
+
+    // A climb over all letter swaps from `from` to where no swap gains.
+    Outcome climb(const Square &from, const std::atomic<bool> &stop, std::atomic<std::uint64_t> &keys)
+    {
+        scoreOf(from);
         for (bool better = true; better && !stop.load(std::memory_order_relaxed);) {
             better = false;
             for (int a = 0; a < cells; ++a) {
@@ -200,6 +246,9 @@ public:
         }
         return {m_score, m_square};
     }
+
+    // Draws this annealer's moves from another sequence (a copy's own).
+    void reseed(std::uint64_t seed) { m_random = Random(seed); }
 
 private:
     int sum() const
@@ -288,6 +337,8 @@ private:
                 for (int row = 0; row < Rows; ++row)
                     std::swap(s[Columns * row + a], s[Columns * row + b]);
             }
+        } else if (kind < plan.swapPercent + plan.lineSwapPercent + plan.blockPercent) {
+            moveBlock(s);
         } else {
             const auto flip = m_random.below(Rows == Columns ? 4 : 3);
             if (flip == 0) { // top to bottom
@@ -313,6 +364,44 @@ private:
             m_cellOf[s[cell]] = std::uint8_t(cell);
         decryptAll();
         return sum();
+    }
+
+    // Shifts a row's or a column's letters round by one place either way,
+    // or moves a row or a column to another place, the others closing up.
+    void moveBlock(std::uint8_t *s)
+    {
+        const auto kind = m_random.below(4);
+        if (kind < 2) { // one line's letters shifted round
+            const bool row = kind == 0;
+            const int length = row ? Columns : Rows;
+            const int line = int(m_random.below(row ? Rows : Columns));
+            const int stride = row ? 1 : Columns;
+            std::uint8_t *const from = s + (row ? Columns * line : line);
+            std::array<std::uint8_t, Rows < Columns ? Columns : Rows> letters{};
+            for (int i = 0; i < length; ++i)
+                letters[std::size_t(i)] = from[stride * i];
+            const int by = m_random.below(2) ? 1 : length - 1;
+            for (int i = 0; i < length; ++i)
+                from[stride * i] = letters[std::size_t((i + by) % length)];
+            return;
+        }
+        const bool rows = kind == 2; // a row, or a column, moved
+        const int count = rows ? Rows : Columns;
+        const int a = int(m_random.below(count));
+        int b = int(m_random.below(count - 1));
+        b += b >= a;
+        // Carries line a to place b, one neighbour swap at a time.
+        const int step = b > a ? 1 : -1;
+        for (int line = a; line != b; line += step) {
+            const int next = line + step;
+            if (rows) {
+                for (int column = 0; column < Columns; ++column)
+                    std::swap(s[Columns * line + column], s[Columns * next + column]);
+            } else {
+                for (int row = 0; row < Rows; ++row)
+                    std::swap(s[Columns * row + line], s[Columns * row + next]);
+            }
+        }
     }
 
     // Undoes the move proposed last.
