@@ -4,6 +4,8 @@
 #include "analysis/knownpair.h"
 #include "analysis/language.h"
 
+#include <algorithm>
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -77,5 +79,45 @@ private:
     std::vector<std::size_t> m_places;
     std::vector<std::pair<std::size_t, Letter>> m_bound; // a known pair's plain letter at a letter position
 };
+
+// What a search reads of a ciphertext and what binds it there: the first
+// `most` letters (an even count), stretched so that the crib's last place
+// and the first place of each known pair's cipher pair lie inside them;
+// and the crib and the known pairs bound on those letters, none when
+// neither is given. A crib that cannot stand throws its CribError. `Word`
+// is the crib as Crib::make takes it (text, or letter numbers).
+struct SearchedText
+{
+    std::vector<Letter> letters;
+    std::optional<Crib> crib;
+};
+
+template<typename Word>
+SearchedText searchedText(const std::vector<Letter> &ciphertext, std::size_t most, const Word &crib,
+                          std::optional<std::size_t> cribPosition, const std::vector<KnownPair> &knownPairs)
+{
+    const auto cribOn = [&](const std::vector<Letter> &text) {
+        auto made = Crib::make(crib, cribPosition, text);
+        if (auto *error = std::get_if<CribError>(&made))
+            throw *error;
+        return std::get<Crib>(std::move(made));
+    };
+    std::size_t count = std::min(ciphertext.size(), most) & ~std::size_t(1);
+    if (!crib.empty()) {
+        const Crib whole = cribOn(ciphertext);
+        count = std::max(count, (whole.places().back() + whole.letters().size() + 1) & ~std::size_t(1));
+    }
+    for (const KnownPair &pair : knownPairs)
+        count = std::max(count, Crib::firstPlaceEnd(pair, ciphertext));
+    SearchedText searched{{ciphertext.begin(), ciphertext.begin() + std::ptrdiff_t(count)}, std::nullopt};
+    if (!crib.empty())
+        searched.crib = cribOn(searched.letters);
+    if (!knownPairs.empty()) {
+        if (!searched.crib)
+            searched.crib.emplace();
+        searched.crib->bindPairs(knownPairs, searched.letters);
+    }
+    return searched;
+}
 
 } // namespace playfair::analysis

@@ -73,29 +73,12 @@ double plaintextScore(const std::vector<Letter> &plaintext, Language language)
 SolverResult solve(const std::vector<Letter> &ciphertext, const SolverOptions &options, std::stop_token stop)
 {
     const Clock::time_point start = Clock::now();
-    std::size_t searchedCount = std::min(ciphertext.size(), searchedLetters) & ~std::size_t(1);
     // The crib and the first place of each known pair must lie inside the
     // searched letters (a square reads every place of a cipher pair alike).
-    if (!options.crib.empty()) {
-        auto made = Crib::make(options.crib, options.cribPosition, ciphertext);
-        if (auto *error = std::get_if<CribError>(&made))
-            throw *error;
-        const Crib &crib = std::get<Crib>(made);
-        const std::size_t end = crib.places().back() + crib.letters().size();
-        searchedCount = std::max(searchedCount, (end + 1) & ~std::size_t(1));
-    }
-    for (const KnownPair &pair : options.knownPairs)
-        searchedCount = std::max(searchedCount, Crib::firstPlaceEnd(pair, ciphertext));
-    const std::vector<Letter> searched(ciphertext.begin(), ciphertext.begin() + std::ptrdiff_t(searchedCount));
-    std::optional<Crib> searchedCrib;
-    if (!options.crib.empty())
-        searchedCrib = std::get<Crib>(Crib::make(options.crib, options.cribPosition, searched));
-    if (!options.knownPairs.empty()) {
-        if (!searchedCrib)
-            searchedCrib.emplace();
-        searchedCrib->bindPairs(options.knownPairs, searched);
-    }
-    const Crib *theCrib = searchedCrib ? &*searchedCrib : nullptr;
+    const SearchedText bound
+        = analysis::searchedText(ciphertext, searchedLetters, options.crib, options.cribPosition, options.knownPairs);
+    const std::vector<Letter> &searched = bound.letters;
+    const Crib *theCrib = bound.crib ? &*bound.crib : nullptr;
 
     // The system's word lists are read in the background, once: the search
     // tries them on short texts when they are ready, and names key words by them.

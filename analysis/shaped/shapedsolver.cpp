@@ -157,23 +157,11 @@ ShapedResult solveOn(const std::vector<std::uint8_t> &ciphertext, const ShapedOp
     const ShapedPairTable<Rows, Columns> &tables = ShapedPairTable<Rows, Columns>::get();
     // The crib's last place and the first place of each known pair's
     // cipher pair lie inside the searched letters, as on the classic square.
-    std::size_t searchedCount = std::min(ciphertext.size(), searchedLetters) & ~std::size_t(1);
-    if (!options.crib.empty()) {
-        const Crib whole = std::get<Crib>(Crib::make(options.crib, options.cribPosition, ciphertext));
-        searchedCount = std::max(searchedCount, (whole.places().back() + whole.letters().size() + 1) & ~std::size_t(1));
-    }
-    for (const KnownPair &pair : options.knownPairs)
-        searchedCount = std::max(searchedCount, Crib::firstPlaceEnd(pair, ciphertext));
-    const std::vector<std::uint8_t> searched(ciphertext.begin(), ciphertext.begin() + std::ptrdiff_t(searchedCount));
+    const SearchedText bound
+        = analysis::searchedText(ciphertext, searchedLetters, options.crib, options.cribPosition, options.knownPairs);
+    const std::vector<std::uint8_t> &searched = bound.letters;
     const std::size_t count = searched.size();
-    std::optional<Crib> crib;
-    if (!options.crib.empty())
-        crib = std::get<Crib>(Crib::make(options.crib, options.cribPosition, searched));
-    if (!options.knownPairs.empty()) {
-        if (!crib)
-            crib.emplace();
-        crib->bindPairs(options.knownPairs, searched);
-    }
+    const std::optional<Crib> &crib = bound.crib;
     const int penalty = int(std::lround(cribPenaltyLog10 / statistics.unitLog10()));
     const double readsLike = statistics.readsLikeTheLanguage(count);
     const double groups = double(std::max<std::size_t>(count, 4) - 3);
