@@ -9,7 +9,7 @@
 // ranks above the answer by the solver's choice) or outscored.
 //
 // With --searches N it times nothing: on one thread, with fixed seeds, it
-// runs N searches a text as the solver does (every second one from the best
+// runs N searches a text as the solver does (the plan's share of them from the best
 // square so far, or --from-best P per cent of them; the annealer alone, with the solver's plan or one changed
 // by the options after it) and prints how many end on the key, on how many
 // texts, the median search that first does (of the texts reached), and
@@ -43,6 +43,7 @@
 #include "analysis/shaped/shapedsolver.h"
 #include "analysis/shaped/shapedtempering.h"
 #include "analysis/search/random.h"
+#include "analysis/solver.h"
 #include "analysis/statistics/utf8.h"
 #include "bench/heldoutbook.h"
 
@@ -98,6 +99,15 @@ struct SearchCount
     bool keyReads = false;      // the key's plaintext reads like the language (by the order-5 model)
     std::uint64_t keys = 0;
     std::vector<std::uint8_t> finePlain; // the plaintext the choice ranks best
+    // The solver's trust as it would come on one thread: the search at
+    // which two independent searches agree on the choice's best plaintext
+    // that reads like the language, and whether it is the key's; -1 never.
+    int trustedAt = -1;
+    bool trustedRight = false;
+    // The same for a plaintext that reads well and that shakesInVain
+    // searches from its square, shaken, could not better.
+    int settledAt = -1;
+    bool settledRight = false;
     double fineBest = 0;                 // and its score by the choice
     double keyFine = 0;                  // the key's
 };
@@ -108,7 +118,7 @@ struct SearchCount
 template<int Rows, int Columns>
 SearchCount countSearches(AlphabetKind kind, const std::vector<std::uint8_t> &cipher,
                           const std::vector<std::uint8_t> &plain, const std::vector<std::uint8_t> &key,
-                          const ShapedPlan &plan, int searches, std::uint64_t budget, int fromBest, std::uint64_t seed)
+                          const ShapedPlan &plan, int searches, std::uint64_t budget, std::uint64_t seed)
 {
     using Annealer = ShapedAnnealer<Rows, Columns>;
     const ShapedStatistics &statistics = ShapedStatistics::of(kind);
@@ -132,9 +142,11 @@ SearchCount countSearches(AlphabetKind kind, const std::vector<std::uint8_t> &ci
     // model where the alphabet has one).
     std::optional<typename Annealer::Square> fineBestSquare;
     double fineBest = -1e300;
+    int agreeing = 0;
+    int shakenInVain = 0;
     // With a budget, searches until their moves (and the climbs' keys) reach it.
     for (int s = 0; budget > 0 ? keys.load() < budget : s < searches; ++s) {
-        const bool fromTheBest = best && (s + 1) * fromBest / 100 > s * fromBest / 100;
+        const bool fromTheBest = best && (s + 1) * plan.fromBestPercent / 100 > s * plan.fromBestPercent / 100;
         const typename Annealer::Square *from = !fromTheBest ? nullptr : model ? &*fineBestSquare : &best->square;
         typename Annealer::Outcome outcome =
             tempering ? tempering->search(plan, from, stop, keys) : annealer.restart(plan, from, stop, keys);
@@ -150,11 +162,30 @@ SearchCount countSearches(AlphabetKind kind, const std::vector<std::uint8_t> &ci
             best = outcome;
             bestRight = right;
         }
-        if (fine > fineBest) {
+        if (fineBestSquare && annealer.plaintext() == count.finePlain) {
+            if (!from)
+                ++agreeing;
+            else
+                ++shakenInVain;
+        } else if (fine > fineBest) {
             fineBest = fine;
             fineBestSquare = outcome.square;
             count.fineBestIsKey = right;
             count.finePlain = annealer.plaintext();
+            agreeing = from ? 0 : 1;
+            shakenInVain = 0;
+        } else if (from) {
+            ++shakenInVain;
+        }
+        const int bestGroups = statistics.sum(count.finePlain.data(), count.finePlain.size());
+        if (count.trustedAt < 0 && agreeing >= (plain.size() >= 80 ? 2 : 3)
+            && choice.readsLike(count.finePlain.data(), bestGroups)) {
+            count.trustedAt = s;
+            count.trustedRight = count.fineBestIsKey;
+        }
+        if (count.settledAt < 0 && shakenInVain >= shakesInVain && choice.readsWell(count.finePlain.data(), bestGroups)) {
+            count.settledAt = s;
+            count.settledRight = count.fineBestIsKey;
         }
         count.onTheKey += right;
         count.aboveTheKey += !right && outcome.score >= keyScore;
@@ -187,7 +218,7 @@ int main(int argc, char *argv[])
     int lineSwaps = -1;
     int blocks = -1;
     int shake = -1;
-    int fromBest = 50;
+    int fromBest = -1;
     double budget = 0;
     int replicas = -1;
     double hottest = -1;
@@ -307,6 +338,8 @@ int main(int argc, char *argv[])
                 plan.blockPercent = blocks;
             if (shake >= 0)
                 plan.shakeSwaps = shake;
+            if (fromBest >= 0)
+                plan.fromBestPercent = fromBest;
             if (replicas > 0)
                 plan.replicas = replicas;
             if (hottest > 0)
@@ -322,6 +355,10 @@ int main(int argc, char *argv[])
             int bestIsKey = 0;
             int fineBestIsKey = 0;
             int keyReads = 0;
+            int trustedRight = 0;
+            int trustedWrong = 0;
+            int settledRight = 0;
+            int settledWrong = 0;
             std::vector<int> firsts;
             int searchesRun = 0;
             for (int t = 0; t < texts; ++t) {
@@ -332,9 +369,9 @@ int main(int argc, char *argv[])
                 const std::vector<std::uint8_t> cipher = shapedTransform(letters, square, plain, +1);
                 const std::uint64_t textSeed = random.next();
                 const SearchCount count = kind == AlphabetKind::Cyrillic
-                    ? countSearches<5, 6>(kind, cipher, plain, square, plan, searches, movesBudget, fromBest, textSeed)
-                    : kind == AlphabetKind::LatinDigits ? countSearches<6, 6>(kind, cipher, plain, square, plan, searches, movesBudget, fromBest, textSeed)
-                                                        : countSearches<5, 5>(kind, cipher, plain, square, plan, searches, movesBudget, fromBest, textSeed);
+                    ? countSearches<5, 6>(kind, cipher, plain, square, plan, searches, movesBudget, textSeed)
+                    : kind == AlphabetKind::LatinDigits ? countSearches<6, 6>(kind, cipher, plain, square, plan, searches, movesBudget, textSeed)
+                                                        : countSearches<5, 5>(kind, cipher, plain, square, plan, searches, movesBudget, textSeed);
                 onTheKey += count.onTheKey;
                 searchesRun += count.searches;
                 reached += count.onTheKey > 0;
@@ -345,12 +382,18 @@ int main(int argc, char *argv[])
                 bestIsKey += count.bestIsKey;
                 fineBestIsKey += count.fineBestIsKey;
                 keyReads += count.keyReads;
+                trustedRight += count.trustedAt >= 0 && count.trustedRight;
+                trustedWrong += count.trustedAt >= 0 && !count.trustedRight;
+                settledRight += count.settledAt >= 0 && count.settledRight;
+                settledWrong += count.settledAt >= 0 && !count.settledRight;
                 if (count.first >= 0)
                     firsts.push_back(count.first);
                 // Each text on its own line, with the plaintext chosen where
                 // it is not the key's.
-                std::fprintf(stderr, "  %zu letters, text %d: %d on the key, first %d; choice's best %.1f, key %.1f%s%s%s%s\n",
-                             length, t + 1, count.onTheKey, count.first, count.fineBest, count.keyFine,
+                std::fprintf(stderr, "  %zu letters, text %d: %d on the key of %d, first %d, trusted %d%s, settled %d%s; choice's best %.1f, key %.1f%s%s%s%s\n",
+                             length, t + 1, count.onTheKey, count.searches, count.first, count.trustedAt,
+                             count.trustedAt < 0 ? "" : count.trustedRight ? " right" : " WRONG", count.settledAt,
+                             count.settledAt < 0 ? "" : count.settledRight ? " right" : " WRONG", count.fineBest, count.keyFine,
                              count.fineBestIsKey ? "" : ": ",
                              count.fineBestIsKey ? "" : letters.text(count.finePlain.data(), count.finePlain.size()).c_str(),
                              count.fineBestIsKey ? "" : " for ",
@@ -363,6 +406,11 @@ int main(int argc, char *argv[])
             std::printf("%7zu %9d %9d %15d %14d %14d %12d %14d %12d %12d %12d %10d\n", length, onTheKey, searchesRun,
                         reached, firsts.empty() ? -1 : firsts[firsts.size() / 2], above, textsAbove, fineAbove,
                         fineTextsAbove, bestIsKey, fineBestIsKey, keyReads);
+            // Where the texts go: trusted by two searches agreeing (right or
+            // wrong), and by the shaken searches' rule, within the searches run.
+            std::printf("        trusted by agreement %d right, %d wrong; settled by shaken searches %d right, %d wrong; "
+                        "reached %d, never reached %d\n",
+                        trustedRight, trustedWrong, settledRight, settledWrong, reached, texts - reached);
             std::fflush(stdout);
         }
         return 0;

@@ -536,7 +536,8 @@ void TestShapedSolver::breaksARandomCyrillicSquare()
     options.seed = 5;
     const ShapedResult result = solveShaped(shapedTransform(letters, square, plain, +1), options);
     QCOMPARE(result.stopped, StopReason::Confident);
-    QCOMPARE(result.confidence, Confidence::Agreed);
+    // Two searches agreeing, or the searches from its square, shaken, in vain.
+    QVERIFY(result.confidence == Confidence::Agreed || result.confidence == Confidence::Settled);
     QCOMPARE(QString::fromStdString(result.plaintext), QString::fromStdString(letters.text(plain.data(), plain.size())));
     QVERIFY(!result.keyWord);
 }

@@ -59,6 +59,9 @@ struct ShapedPlan
     int swapPercent = 80;
     int lineSwapPercent = 16;
     int shakeSwaps = 4; // the letters swapped in the best square a restart starts from
+    // The share of the searches, in per cent, that start from the best
+    // square found so far, shaken; the rest start from random squares.
+    int fromBestPercent = 50;
     // Of the rest, in per cent of all moves: a row's or a column's letters
     // shifted round by one, or a row or a column moved to another place.
     int blockPercent = 0;

@@ -299,7 +299,8 @@ ShapedResult solveOn(const std::vector<std::uint8_t> &ciphertext, const ShapedOp
             std::uint64_t fromVersion = 0;
             {
                 std::lock_guard lock(mutex);
-                if (best && best->keyWord < 0 && restarts % 2 == 1) {
+                const auto share = [&](int n) { return n * plan.fromBestPercent / 100; };
+                if (best && best->keyWord < 0 && share(restarts + 1) > share(restarts)) {
                     from.emplace();
                     std::copy(best->square.begin(), best->square.end(), from->begin());
                     fromVersion = bestVersion;
@@ -367,10 +368,14 @@ ShapedResult solveOn(const std::vector<std::uint8_t> &ciphertext, const ShapedOp
             return Confidence::KeyWord;
         if (best->keyWord < 0 && fine.readsLike(best->plain.data(), best->score) && agreeing >= (count >= 80 ? 2 : 3))
             return Confidence::Agreed;
-        // Without Q, as on the classic square: on a longer text a plaintext
-        // that reads well and that many searches from its square, shaken,
-        // could not better.
-        if (options.alphabet == AlphabetKind::LatinQ && best->keyWord < 0 && count >= settledFromLetters
+        // Without Q, as on the classic square, and on Cyrillic: on a longer
+        // text a plaintext that reads well and that many searches from its
+        // square, shaken, could not better. On Cyrillic at 100 letters the
+        // searches from random squares reach the key's plaintext seldom (one
+        // in fifty on some texts), so two of them agreeing came many seconds
+        // after the first (docs/benchmarks.md).
+        if ((options.alphabet == AlphabetKind::LatinQ || options.alphabet == AlphabetKind::Cyrillic)
+            && best->keyWord < 0 && count >= settledFromLetters
             && shakenInVain >= shakesInVain && fine.readsWell(best->plain.data(), best->score))
             return Confidence::Settled;
         return Confidence::None;
