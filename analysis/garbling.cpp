@@ -1,5 +1,7 @@
 #include "analysis/garbling.h"
 
+#include "analysis/shaped/shapedmodel.h"
+#include "analysis/shaped/shapedsolver.h"
 #include "analysis/statistics/languagemodel.h"
 
 #include <algorithm>
@@ -22,48 +24,155 @@ constexpr double roughGainLog10 = 2.0;
 constexpr double unreadableLog10 = 10;
 constexpr std::size_t unreadablePairs = 6;
 
+// A letter model as the pairs are read by it: `Units` are what its values
+// add up in (table units, or log10 itself), and a letter's value is read
+// from the text at its place, by the up to order() - 1 letters before it.
+//
+// The classic models, by their tables of 25^n bytes.
+class ClassicLetters
+{
+public:
+    using Units = int;
+
+    explicit ClassicLetters(const LanguageModel &model)
+        : m_model(model)
+    {
+    }
+
+    int letters() const { return letterCount; }
+    int order() const { return m_model.order(); }
+    int units(const Letter *text, std::size_t j) const
+    {
+        const std::size_t context = std::min<std::size_t>(j, std::size_t(m_model.order() - 1));
+        std::size_t index = 0;
+        for (std::size_t k = j - context; k <= j; ++k)
+            index = index * 25 + text[k];
+        return m_model.table(int(context + 1))[index];
+    }
+    double letterLog10(const Letter *text, std::size_t j) const
+    {
+        return m_model.floorLog10() + m_model.unitLog10() * units(text, j);
+    }
+    // A level in log10 as units, rounded down as it always was.
+    int unitsOf(double log10) const { return int(log10 / m_model.unitLog10()); }
+    double typicalLog10() const { return m_model.typicalLog10(); }
+    double randomLog10() const { return m_model.randomLog10(); }
+
+private:
+    const LanguageModel &m_model;
+};
+
+// The other alphabets' order-5 models (Cyrillic, Q left out), read at an
+// order up to 5: order 4 is their dense table, order 5 a look-up among the
+// groups the books hold.
+class ShapedLetters
+{
+public:
+    using Units = double;
+
+    ShapedLetters(const ShapedLanguageModel &model, int order)
+        : m_model(model)
+        , m_order(order)
+    {
+    }
+
+    int letters() const { return m_model.letters(); }
+    int order() const { return m_order; }
+    double units(const std::uint8_t *text, std::size_t j) const
+    {
+        const std::size_t context = std::min<std::size_t>(j, std::size_t(m_order - 1));
+        return m_model.letterLog10(text + j - context, int(context + 1));
+    }
+    double letterLog10(const std::uint8_t *text, std::size_t j) const { return units(text, j); }
+    double unitsOf(double log10) const { return log10; }
+    double typicalLog10() const { return m_model.typicalLog10(); }
+    double randomLog10() const { return m_model.randomLog10(); }
+
+private:
+    const ShapedLanguageModel &m_model;
+    int m_order;
+};
+
+// An alphabet with no order-5 model (6 x 6): each letter is read as the
+// group of four letters it ends, by the groups' table the search climbs;
+// the first three letters end none and count alike whatever they are.
+class GroupLetters
+{
+public:
+    using Units = int;
+
+    explicit GroupLetters(const ShapedStatistics &statistics)
+        : m_statistics(statistics)
+    {
+    }
+
+    int letters() const { return m_statistics.letters(); }
+    int order() const { return 4; }
+    int units(const std::uint8_t *text, std::size_t j) const
+    {
+        if (j < 3)
+            return 0;
+        const auto n = std::size_t(m_statistics.letters());
+        return m_statistics.table()[((text[j - 3] * n + text[j - 2]) * n + text[j - 1]) * n + text[j]];
+    }
+    double letterLog10(const std::uint8_t *text, std::size_t j) const
+    {
+        return j < 3 ? typicalLog10() : m_statistics.floorLog10() + m_statistics.unitLog10() * units(text, j);
+    }
+    int unitsOf(double log10) const { return int(log10 / m_statistics.unitLog10()); }
+    double typicalLog10() const { return m_statistics.typicalLog10(); }
+    double randomLog10() const { return m_statistics.randomLog10(); }
+
+private:
+    const ShapedStatistics &m_statistics;
+};
+
 // Reads the pairs of a text by one letter model.
+template<typename Model>
 class PairReader
 {
 public:
-    PairReader(const LanguageModel &model, std::vector<Letter> &text)
+    using Units = typename Model::Units;
+
+    PairReader(const Model &model, std::vector<Letter> &text)
         : m_model(model)
         , m_text(text)
     {
     }
 
     // log10 P(letter j | the letters before it).
-    double letterLog10(std::size_t j) const { return m_model.floorLog10() + m_model.unitLog10() * letterUnits(j); }
+    double letterLog10(std::size_t j) const { return m_model.letterLog10(m_text.data(), j); }
 
-    // The table units of the letters of pair `pair` and those after it
-    // that it is context for.
-    int windowUnits(std::size_t pair) const
+    // The units of the letters of pair `pair` and those after it that it is
+    // context for.
+    Units windowUnits(std::size_t pair) const
     {
         const std::size_t from = 2 * pair;
         const std::size_t to = std::min(m_text.size(), from + 1 + std::size_t(m_model.order()));
-        int units = 0;
+        Units units = 0;
         for (std::size_t j = from; j < to; ++j)
-            units += letterUnits(j);
+            units += m_model.units(m_text.data(), j);
         return units;
     }
 
     // How many units the likeliest other two letters of the pair gain over
     // its own, and those letters.
-    int bestGain(std::size_t pair, std::array<Letter, 2> &best)
+    Units bestGain(std::size_t pair, std::array<Letter, 2> &best)
     {
         Letter &first = m_text[2 * pair];
         Letter &second = m_text[2 * pair + 1];
         const std::array<Letter, 2> own{first, second};
-        const int ownUnits = windowUnits(pair);
-        int bestUnits = ownUnits;
+        const Units ownUnits = windowUnits(pair);
+        Units bestUnits = ownUnits;
         best = own;
-        for (Letter x = 0; x < letterCount; ++x) {
-            for (Letter y = 0; y < letterCount; ++y) {
+        const int letters = m_model.letters();
+        for (Letter x = 0; x < letters; ++x) {
+            for (Letter y = 0; y < letters; ++y) {
                 if (x == y)
                     continue;
                 first = x;
                 second = y;
-                const int units = windowUnits(pair);
+                const Units units = windowUnits(pair);
                 if (units > bestUnits) {
                     bestUnits = units;
                     best = {x, y};
@@ -76,32 +185,14 @@ public:
     }
 
 private:
-    int letterUnits(std::size_t j) const
-    {
-        const std::size_t context = std::min<std::size_t>(j, std::size_t(m_model.order() - 1));
-        std::size_t index = 0;
-        for (std::size_t k = j - context; k <= j; ++k)
-            index = index * 25 + m_text[k];
-        return m_model.table(int(context + 1))[index];
-    }
-
-    const LanguageModel &m_model;
+    const Model &m_model;
     std::vector<Letter> &m_text;
 };
 
-} // namespace
-
-double garbledGainLog10(Language language)
-{
-    return language == Language::Bulgarian ? 5.0 : 4.0;
-}
-
-Garbling findGarbledPairs(const std::vector<Letter> &plaintext, Language language)
-{
-    return findGarbledPairs(plaintext, language, garbledGainLog10(language));
-}
-
-Garbling findGarbledPairs(const std::vector<Letter> &plaintext, Language language, double gainLog10)
+// Marks the pairs of a plaintext, reading each first by the rough model and
+// only those that gain by it by the fine one, which decides.
+template<typename Rough, typename Fine>
+Garbling findGarbled(const std::vector<Letter> &plaintext, const Rough &rough, const Fine &fine, double gainLog10)
 {
     Garbling garbling;
     const std::size_t looked = std::min(plaintext.size(), markedLetters) & ~std::size_t(1);
@@ -112,10 +203,8 @@ Garbling findGarbledPairs(const std::vector<Letter> &plaintext, Language languag
         return garbling;
 
     std::vector<Letter> text = found;
-    const LanguageModel &rough = LanguageModel::of(language, 4);
-    const LanguageModel &fine = LanguageModel::of(language, 5);
-    PairReader roughReader(rough, text);
-    PairReader fineReader(fine, text);
+    PairReader<Rough> roughReader(rough, text);
+    PairReader<Fine> fineReader(fine, text);
 
     // Where the text as found stops reading: the pair from which on the sum
     // of how far each letter falls below the level halfway between ordinary
@@ -138,13 +227,14 @@ Garbling findGarbledPairs(const std::vector<Letter> &plaintext, Language languag
 
     // The pairs are marked worst first, on the copy of the text, in which
     // each marked pair reads as its likelier letters.
-    const int roughThreshold = int(roughGainLog10 / rough.unitLog10());
-    const int threshold = int(gainLog10 / fine.unitLog10());
-    std::vector<int> gain(reading);
+    using Units = typename Fine::Units;
+    const typename Rough::Units roughThreshold = rough.unitsOf(roughGainLog10);
+    const Units threshold = fine.unitsOf(gainLog10);
+    std::vector<Units> gain(reading);
     std::vector<std::array<Letter, 2>> better(reading);
     std::vector<bool> marked(reading, false);
     const auto read = [&](std::size_t p) {
-        gain[p] = roughReader.bestGain(p, better[p]) >= roughThreshold ? fineReader.bestGain(p, better[p]) : 0;
+        gain[p] = roughReader.bestGain(p, better[p]) >= roughThreshold ? fineReader.bestGain(p, better[p]) : Units(0);
     };
     for (std::size_t p = 0; p < reading; ++p)
         read(p);
@@ -171,6 +261,54 @@ Garbling findGarbledPairs(const std::vector<Letter> &plaintext, Language languag
             garbling.pairs.push_back(p);
     }
     return garbling;
+}
+
+} // namespace
+
+double garbledGainLog10(Language language)
+{
+    return language == Language::Bulgarian ? 5.0 : 4.0;
+}
+
+Garbling findGarbledPairs(const std::vector<Letter> &plaintext, Language language)
+{
+    return findGarbledPairs(plaintext, language, garbledGainLog10(language));
+}
+
+Garbling findGarbledPairs(const std::vector<Letter> &plaintext, Language language, double gainLog10)
+{
+    return findGarbled(plaintext, ClassicLetters(LanguageModel::of(language, 4)),
+                       ClassicLetters(LanguageModel::of(language, 5)), gainLog10);
+}
+
+double garbledGainLog10(AlphabetKind kind)
+{
+    switch (kind) {
+    case AlphabetKind::LatinIJ:
+        break;
+    case AlphabetKind::LatinQ:
+        return 4.0;
+    case AlphabetKind::LatinDigits:
+        return 4.0;
+    case AlphabetKind::Cyrillic:
+        return 5.0;
+    }
+    return garbledGainLog10(Language::English);
+}
+
+Garbling findGarbledPairs(const std::vector<std::uint8_t> &plaintext, AlphabetKind kind)
+{
+    return findGarbledPairs(plaintext, kind, garbledGainLog10(kind));
+}
+
+Garbling findGarbledPairs(const std::vector<std::uint8_t> &plaintext, AlphabetKind kind, double gainLog10)
+{
+    if (kind == AlphabetKind::LatinIJ)
+        return findGarbledPairs(plaintext, Language::English, gainLog10);
+    if (const ShapedLanguageModel *model = ShapedLanguageModel::of(kind))
+        return findGarbled(plaintext, ShapedLetters(*model, 4), ShapedLetters(*model, 5), gainLog10);
+    const GroupLetters groups(ShapedStatistics::of(kind));
+    return findGarbled(plaintext, groups, groups, gainLog10);
 }
 
 } // namespace playfair::analysis
