@@ -51,10 +51,10 @@ Garbling findGarbledPairs(const std::vector<Letter> &plaintext, Language languag
 
 // The same on the squares of the other alphabets, a plaintext in the
 // alphabet's letter numbers (analysis/shaped/solveralphabet.h), read by the
-// alphabet's own model: the order-5 one for Cyrillic and without Q (its
-// order 4 reading first, as the classic one's), the groups of four letters
-// the search climbs on 6 x 6, each letter as the group it ends. The
-// classic alphabet is read as English.
+// alphabet's own models: first by its table of groups of four letters, each
+// letter by the three before it, then by the order-5 model for Cyrillic
+// and without Q (6 x 6, which has none, by the groups alone). The classic
+// alphabet is read as English.
 double garbledGainLog10(AlphabetKind kind);
 Garbling findGarbledPairs(const std::vector<std::uint8_t> &plaintext, AlphabetKind kind);
 Garbling findGarbledPairs(const std::vector<std::uint8_t> &plaintext, AlphabetKind kind, double gainLog10);
