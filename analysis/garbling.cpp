@@ -29,6 +29,7 @@ constexpr std::size_t unreadablePairs = 6;
 // A letter model as the pairs are read by it: `Units` are what its values
 // add up in (table units, or log10 itself), and a letter's value is read
 // from the text at its place, by the up to order() - 1 letters before it.
+// Its letters from digitsFrom() on are digits (6 x 6 alone has them).
 //
 // The classic models, by their tables of 25^n bytes.
 class ClassicLetters
@@ -42,6 +43,7 @@ public:
     }
 
     int letters() const { return letterCount; }
+    int digitsFrom() const { return letterCount; }
     int order() const { return m_model.order(); }
     int units(const Letter *text, std::size_t j) const
     {
@@ -79,6 +81,7 @@ public:
     }
 
     int letters() const { return m_model.letters(); }
+    int digitsFrom() const { return m_model.letters(); }
     int order() const { return m_order; }
     double units(const std::uint8_t *text, std::size_t j) const
     {
@@ -152,10 +155,12 @@ public:
     explicit GroupLetters(AlphabetKind kind)
         : m_statistics(ShapedStatistics::of(kind))
         , m_groups(conditionalGroups(kind))
+        , m_digitsFrom(kind == AlphabetKind::LatinDigits ? 26 : m_statistics.letters())
     {
     }
 
     int letters() const { return m_statistics.letters(); }
+    int digitsFrom() const { return m_digitsFrom; }
     int order() const { return 4; }
     double units(const std::uint8_t *text, std::size_t j) const
     {
@@ -176,6 +181,7 @@ public:
 private:
     const ShapedStatistics &m_statistics;
     const ConditionalGroups &m_groups;
+    int m_digitsFrom;
 };
 
 // Reads the pairs of a text by one letter model.
@@ -217,8 +223,17 @@ public:
         Units bestUnits = ownUnits;
         best = own;
         const int letters = m_model.letters();
-        for (Letter x = 0; x < letters; ++x) {
-            for (Letter y = 0; y < letters; ++y) {
+        // A digit of a number (a digit beside it) is weighed against the
+        // other digits alone: the books hold few numbers, and any other
+        // number would read as poorly as the one sent, but letters far
+        // better.
+        const int digitsFrom = m_model.digitsFrom();
+        const auto digit = [&](std::size_t j) { return j < m_text.size() && m_text[j] >= digitsFrom; };
+        const auto inNumber = [&](std::size_t j) { return digit(j) && ((j > 0 && digit(j - 1)) || digit(j + 1)); };
+        const Letter firstFrom = inNumber(2 * pair) ? Letter(digitsFrom) : Letter(0);
+        const Letter secondFrom = inNumber(2 * pair + 1) ? Letter(digitsFrom) : Letter(0);
+        for (Letter x = firstFrom; x < letters; ++x) {
+            for (Letter y = secondFrom; y < letters; ++y) {
                 if (x == y)
                     continue;
                 first = x;
