@@ -6,9 +6,11 @@
 #include "analysis/garbling.h"
 #include "analysis/shaped/alphabetchoice.h"
 #include "analysis/shaped/shapedsolver.h"
+#include "workspace/breaksession.h"
 
 #include <QTest>
 
+using namespace playfair;
 using namespace playfair::analysis;
 
 Q_DECLARE_METATYPE(playfair::analysis::AlphabetKind)
@@ -35,6 +37,8 @@ private Q_SLOTS:
     void marksTheGarbledPairs();
     void choosesByTheKnownLetters_data();
     void choosesByTheKnownLetters();
+    void breakWindowFollowsTheCribAndMarksThePairs_data();
+    void breakWindowFollowsTheCribAndMarksThePairs();
 };
 
 void TestShapedGarbling::marksTheGarbledPairs_data()
@@ -167,6 +171,66 @@ void TestShapedGarbling::choosesByTheKnownLetters()
     QCOMPARE(choice.undecided, undecided);
     QCOMPARE(choice.byKnownLetters, byKnownLetters);
     QVERIFY2(QString::fromStdString(choice.reason).contains(reasonHas), choice.reason.c_str());
+}
+
+// The break window's session: the crib's letters choose the square of a
+// text of neither J nor Q, the status says why, and the pairs a search on
+// any alphabet's square marks as garbled are underlined and said.
+void TestShapedGarbling::breakWindowFollowsTheCribAndMarksThePairs_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("crib");
+    QTest::addColumn<AlphabetKind>("alphabet");
+    QTest::addColumn<QString>("note");
+    const QString neither = QStringLiteral("LFLYL FEPAL NRRMN FNFTF");
+    QTest::newRow("no crib: the classic square")
+        << neither << QString() << AlphabetKind::LatinIJ << QString();
+    QTest::newRow("a crib with a J: the square without Q")
+        << neither << "jungle" << AlphabetKind::LatinQ << QStringLiteral("в известната дума има J");
+    QTest::newRow("a crib with neither: the classic square")
+        << neither << "the" << AlphabetKind::LatinIJ << QString();
+    QTest::newRow("a J in the text decides alone")
+        << QStringLiteral("LFLYL FEPAL NRRMN FNFTJ") << "queen" << AlphabetKind::LatinQ
+        << QStringLiteral("има J и няма Q");
+    QTest::newRow("Cyrillic") << QStringLiteral("УВЗДУ РИДЛР ОВЕК") << QStringLiteral("дума") << AlphabetKind::Cyrillic
+                              << QStringLiteral("кирилски букви");
+}
+
+void TestShapedGarbling::breakWindowFollowsTheCribAndMarksThePairs()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, crib);
+    QFETCH(AlphabetKind, alphabet);
+    QFETCH(QString, note);
+    BreakSession session;
+    session.setCiphertext(text);
+    session.setCrib(crib);
+    QCOMPARE(session.squareAlphabet(), alphabet);
+    if (note.isEmpty())
+        QCOMPARE(session.alphabetNote(), QString());
+    else
+        QVERIFY2(session.alphabetNote().contains(note), qPrintable(session.alphabetNote()));
+    // The crib taken back: the text's letters alone again.
+    if (!crib.isEmpty()) {
+        session.setCrib(QString());
+        QCOMPARE(session.squareAlphabet(), analysis::chooseAlphabet(text.toStdString()).alphabet);
+        session.setCrib(crib);
+    }
+
+    // A search's result with a pair marked, on whichever square.
+    const std::optional<BreakSession::Search> search = session.start();
+    QVERIFY2(search, qPrintable(session.status()));
+    QCOMPARE(search->alphabet, alphabet);
+    SolverResult result;
+    result.found = true;
+    result.plaintext = session.cipherLetters().toStdString();
+    result.squareText = std::string(alphabet == AlphabetKind::Cyrillic ? 60 : 25, 'A');
+    result.stopped = StopReason::Confident;
+    result.confidence = Confidence::Agreed;
+    result.garbling.pairs = {1};
+    QVERIFY(session.searchFinished(search->run, result));
+    QCOMPARE(session.garbledPairs(), QList<int>{1});
+    QVERIFY2(session.garbledNote().contains(QStringLiteral("Двойка 2")), qPrintable(session.garbledNote()));
 }
 
 QTEST_GUILESS_MAIN(TestShapedGarbling)
