@@ -13,9 +13,10 @@ namespace playfair::analysis {
 
 namespace {
 
-// Each pair is first read by the order-4 model, whose table stays in the
-// cache; only pairs that gain this much by it are read again by the order-5
-// model, which decides. On the tuning books this is some ten times faster
+// Each pair is first read by the order-4 model (on the other alphabets'
+// squares, by the groups of four letters), whose table stays in the cache;
+// only pairs that gain this much by it are read again by the order-5 model,
+// which decides. On the classic tuning books this is some ten times faster
 // and loses about one garbled pair in seventy that the order-5 model alone
 // would mark.
 constexpr double roughGainLog10 = 2.0;
