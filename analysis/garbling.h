@@ -2,6 +2,7 @@
 
 #include "analysis/alphabet.h"
 #include "analysis/language.h"
+#include "analysis/shaped/solveralphabet.h"
 
 #include <cstddef>
 #include <optional>
@@ -47,5 +48,15 @@ inline constexpr std::size_t markedLetters = 4000;
 Garbling findGarbledPairs(const std::vector<Letter> &plaintext, Language language);
 // The same with another level than garbledGainLog10's.
 Garbling findGarbledPairs(const std::vector<Letter> &plaintext, Language language, double gainLog10);
+
+// The same on the squares of the other alphabets, a plaintext in the
+// alphabet's letter numbers (analysis/shaped/solveralphabet.h), read by the
+// alphabet's own models: first by its table of groups of four letters, each
+// letter by the three before it, then by the order-5 model for Cyrillic
+// and without Q (6 x 6, which has none, by the groups alone). The classic
+// alphabet is read as English.
+double garbledGainLog10(AlphabetKind kind);
+Garbling findGarbledPairs(const std::vector<std::uint8_t> &plaintext, AlphabetKind kind);
+Garbling findGarbledPairs(const std::vector<std::uint8_t> &plaintext, AlphabetKind kind, double gainLog10);
 
 } // namespace playfair::analysis

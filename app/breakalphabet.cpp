@@ -1,5 +1,6 @@
 #include "app/breakalphabet.h"
 
+#include "app/breakoutput.h"
 #include "app/jsontext.h"
 #include "app/knownpairs.h"
 
@@ -83,7 +84,7 @@ int reportShaped(const ShapedResult &result, const std::vector<std::uint8_t> &ci
             << ", \"score\": " << result.score << ", \"elapsed\": " << result.elapsedSeconds
             << ", \"keys_tested\": " << result.keysTested << ", \"stopped\": " << jsonString(stopped)
             << ", \"language\": " << jsonString(language) << alphabetJson(result.alphabet, reason)
-            << ", \"set_aside\": " << jsonString(setAside) << "}\n";
+            << ", \"set_aside\": " << jsonString(setAside) << breakcommand::garblingJson(result.garbling) << "}\n";
         return status;
     }
     const SolverLetters &letters = SolverLetters::of(result.alphabet);
@@ -100,12 +101,7 @@ int reportShaped(const ShapedResult &result, const std::vector<std::uint8_t> &ci
     }
     text << "\nKey word: " << (result.keyWord ? *result.keyWord : std::string("none (the square comes from no key word of the lists)"))
          << "\n\nPlaintext:\n";
-    // The pairs, twenty to a line.
-    const std::vector<std::uint8_t> plain = letters.numbersOf(result.plaintext);
-    for (std::size_t i = 0; i + 1 < plain.size(); i += 2) {
-        text << letters.name(plain[i]) << letters.name(plain[i + 1]);
-        text << (i + 2 >= plain.size() ? "\n" : (i / 2) % 20 == 19 ? "\n" : " ");
-    }
+    text << pairsWithMarks(result.plaintext, result.garbling) << '\n';
     char score[200];
     std::snprintf(score, sizeof score,
                   "%.2f (the mean log10 probability of a group of four letters: %.2f for ordinary %s, %.2f for random "
@@ -138,6 +134,8 @@ int reportShaped(const ShapedResult &result, const std::vector<std::uint8_t> &ci
     text << "\nSeed:    " << seed << " (--seed " << seed << " repeats the run on one thread)\n";
     if (!setAside.empty())
         text << "\nNote: " << setAsideNote(setAside, padding > 0) << '\n';
+    if (const std::string notes = garblingNotes(result.garbling); !notes.empty())
+        text << (setAside.empty() ? "\n" : "") << notes;
     out << text.str();
     return status;
 }

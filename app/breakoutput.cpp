@@ -65,29 +65,34 @@ std::string languageLine(const SolverResult &result)
 
 std::string pairsWithMarks(const std::string &plaintext, const Garbling &garbling)
 {
+    // Where each letter starts: a letter of UTF-8 may take more than a byte.
+    std::vector<std::size_t> starts;
+    for (std::size_t i = 0; i < plaintext.size(); ++i) {
+        if ((static_cast<unsigned char>(plaintext[i]) & 0xC0) != 0x80)
+            starts.push_back(i);
+    }
+    starts.push_back(plaintext.size());
+    const std::size_t letters = starts.size() - 1;
     std::string pairs;
     std::size_t next = 0; // the next garbled pair in the list
-    for (std::size_t i = 0; i < plaintext.size(); i += 2) {
+    for (std::size_t i = 0; i < letters; i += 2) {
         if (i > 0)
             pairs += (i % 40 == 0) ? '\n' : ' ';
+        const std::string pair = plaintext.substr(starts[i], starts[std::min(i + 2, letters)] - starts[i]);
         const bool marked = next < garbling.pairs.size() && garbling.pairs[next] == i / 2;
         next += marked;
-        pairs += marked ? "[" + plaintext.substr(i, 2) + "]" : plaintext.substr(i, 2);
+        pairs += marked ? "[" + pair + "]" : pair;
     }
     return pairs;
 }
 
-std::string messageNotes(const Ciphertext &message, const SolverResult &result)
+std::string garblingNotes(const Garbling &garbling)
 {
-    std::string notes;
-    if (const std::string setAside = message.setAsideWith(result.padding); !setAside.empty())
-        notes += "Note: " + setAsideNote(setAside, result.padding > 0) + '\n';
-    const Garbling &garbling = result.garbling;
     if (garbling.readsNowhere()) {
-        notes += "Note: the plaintext does not read at all: the square found is likely not the key (a longer "
-                 "--time-limit may find it).\n";
-        return notes;
+        return "Note: the plaintext does not read at all: the square found is likely not the key (a longer "
+               "--time-limit may find it).\n";
     }
+    std::string notes;
     std::vector<std::size_t> before; // the garbled pairs before the text stops reading
     for (std::size_t pair : garbling.pairs) {
         if (!garbling.unreadableFrom || pair < *garbling.unreadableFrom)
@@ -108,6 +113,24 @@ std::string messageNotes(const Ciphertext &message, const SolverResult &result)
     return notes;
 }
 
+std::string messageNotes(const Ciphertext &message, const SolverResult &result)
+{
+    std::string notes;
+    if (const std::string setAside = message.setAsideWith(result.padding); !setAside.empty())
+        notes += "Note: " + setAsideNote(setAside, result.padding > 0) + '\n';
+    return notes + garblingNotes(result.garbling);
+}
+
+std::string garblingJson(const Garbling &garbling)
+{
+    std::string json = ", \"garbled\": [";
+    for (std::size_t i = 0; i < garbling.pairs.size(); ++i)
+        json += (i > 0 ? ", " : "") + std::to_string(garbling.pairs[i] + 1);
+    json += "], \"unreadable_from\": ";
+    json += garbling.unreadableFrom ? std::to_string(*garbling.unreadableFrom + 1) : std::string("null");
+    return json;
+}
+
 std::string messageJson(const Ciphertext &message, Doubles doubles, const SolverResult &result)
 {
     std::string json = ", \"route\": ";
@@ -115,12 +138,7 @@ std::string messageJson(const Ciphertext &message, Doubles doubles, const Solver
     json += std::string(", \"language_found\": ") + (result.languageFound ? "true" : "false");
     json += std::string(", \"doubles\": ") + (doubles == Doubles::Kept ? "\"kept\"" : "\"split\"");
     json += ", \"set_aside\": \"" + message.setAsideWith(result.padding) + "\"";
-    json += ", \"garbled\": [";
-    for (std::size_t i = 0; i < result.garbling.pairs.size(); ++i)
-        json += (i > 0 ? ", " : "") + std::to_string(result.garbling.pairs[i] + 1);
-    json += "], \"unreadable_from\": ";
-    json += result.garbling.unreadableFrom ? std::to_string(*result.garbling.unreadableFrom + 1) : std::string("null");
-    return json;
+    return json + garblingJson(result.garbling);
 }
 
 } // namespace playfair::breakcommand

@@ -285,13 +285,19 @@ int main(int argc, char *argv[])
     keyOptions.letterSearch = std::min<std::chrono::milliseconds>(options.timeLimit, std::chrono::seconds(2));
     keyOptions.seed = options.seed;
 
-    // The square's alphabet: as asked, or by the text's letters (known pairs
-    // alone are read on the classic square).
+    // The square's alphabet: as asked, or by the text's letters, and where
+    // they cannot tell, by the crib's and the known pairs' (known pairs
+    // alone are read on the classic square unless their letters say other).
     AlphabetChoice choice;
+    std::vector<std::string> knownAsTyped;
+    for (const QString &value : knownTexts)
+        knownAsTyped.push_back(value.toStdString());
     if (alphabetAsked) {
         choice.alphabet = *alphabetAsked;
     } else if (!noCiphertext) {
-        choice = chooseAlphabet(text);
+        choice = chooseAlphabet(text, options.crib, knownAsTyped);
+    } else if (const std::optional<AlphabetChoice> known = alphabetOfKnownLetters(options.crib, knownAsTyped)) {
+        choice = *known;
     }
 
     // Known pairs and a known plaintext are read on a square of 25 letters,

@@ -37,6 +37,12 @@
 //                  [--threads T] [--lengths 100,150] [--seed S] [--keywords 1] [--classic-texts 1]
 //                  [--searches N [--hotter F] [--longer F] [--swaps P] [--line-swaps P] [--shake N]
 //                   [--from-best P] [--blocks P] [--budget M [--replicas K] [--hottest F] [--exchange N]]]
+//                  [--garble N [--garble-levels 1]]
+//
+// --garble N changes 1 to N letters of each ciphertext and counts the
+// garbled pairs the result marks (bench/shapedbench_garbled.h); with
+// --garble-levels 1 it runs no search and reads the plaintexts of the
+// tuning book (Elin Pelin, Carroll) at several levels.
 
 #include "analysis/shaped/shapedchoice.h"
 #include "analysis/shaped/shapedmodel.h"
@@ -46,6 +52,7 @@
 #include "analysis/solver.h"
 #include "analysis/statistics/utf8.h"
 #include "bench/heldoutbook.h"
+#include "bench/shapedbench_garbled.h"
 
 #include <algorithm>
 #include <cmath>
@@ -224,6 +231,8 @@ int main(int argc, char *argv[])
     double hottest = -1;
     int exchange = -1;
     bool classicTexts = false;
+    int garble = 0;
+    bool garbleLevels = false;
     for (int i = 1; i + 1 < argc; i += 2) {
         const std::string name = argv[i];
         const std::string value = argv[i + 1];
@@ -265,6 +274,10 @@ int main(int argc, char *argv[])
             classicTexts = value == "1";
         else if (name == "--keywords")
             keyWords = value == "1";
+        else if (name == "--garble")
+            garble = std::atoi(value.c_str());
+        else if (name == "--garble-levels")
+            garbleLevels = value == "1";
         else if (name == "--lengths") {
             std::stringstream list(value);
             for (std::string item; std::getline(list, item, ',');)
@@ -281,6 +294,22 @@ int main(int argc, char *argv[])
     if (lengths.empty())
         lengths = keyWords ? std::vector<std::size_t>{40, 60} : std::vector<std::size_t>{100, 150, 200};
     const SolverLetters &letters = SolverLetters::of(kind);
+    if (garble > 0) {
+        playfair::bench::GarbledRun run{kind, texts, garble, lengths, timeLimit, threads, seed};
+        const std::string path = std::string(PLAYFAIR_HELDOUT_DIR)
+            + (!garbleLevels                    ? heldOutPath(kind).substr(std::string(PLAYFAIR_HELDOUT_DIR).size())
+                   : kind == AlphabetKind::Cyrillic ? "/bg_elin_pelin_razkazi.txt"
+                                                    : "/en_carroll_alice_in_wonderland.txt");
+        std::ifstream in(path, std::ios::binary);
+        const std::vector<std::uint8_t> book = preparedLetters(
+            letters, std::string{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()});
+        if (book.size() < 1000) {
+            std::fprintf(stderr, "bench_shaped: cannot read %s\n", path.c_str());
+            return 1;
+        }
+        std::printf("book: %s\n", path.c_str());
+        return garbleLevels ? playfair::bench::benchGarbleLevels(run, book) : playfair::bench::benchGarbledShaped(run, book);
+    }
     std::ifstream file(heldOutPath(kind), std::ios::binary);
     const std::string book{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
     const std::vector<std::uint8_t> prepared = preparedLetters(letters, book);

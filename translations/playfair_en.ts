@@ -430,6 +430,10 @@ Right text: %3% of the letters.</translation>
         <source>Не е ключът: на мястото си са %1 от %2 букви на квадрата.</source>
         <translation>Not the key: the square has %1 of its %2 letters in place.</translation>
     </message>
+    <message>
+        <source>Азбука: %1, избрана автоматично, защото в текста няма нито J, нито Q, а в известната дума има J.</source>
+        <translation>Alphabet: %1, chosen automatically because the text has neither a J nor a Q and the known word has a J.</translation>
+    </message>
 </context>
 <context>
     <name>ByHandSession</name>

@@ -217,7 +217,7 @@ analysis::AlphabetKind BreakSession::squareAlphabet() const
 void BreakSession::readInputLetters()
 {
     const std::string text = m_ciphertext.toStdString();
-    m_inputAlphabet = m_alphabet ? *m_alphabet : analysis::chooseAlphabet(text).alphabet;
+    m_inputAlphabet = m_alphabet ? *m_alphabet : analysis::chooseAlphabet(text, m_crib.toStdString(), {}).alphabet;
     if (m_inputAlphabet != analysis::AlphabetKind::LatinIJ) {
         // Another alphabet's letters: pairs of two different letters, the
         // padding after the last pair set aside.
@@ -250,8 +250,17 @@ bool BreakSession::keyKnown() const
 
 void BreakSession::setCrib(const QString &text)
 {
-    if (!isSearching())
-        m_crib = text;
+    if (isSearching())
+        return;
+    m_crib = text;
+    // A text of neither J nor Q is read on the square the crib's letters
+    // point to.
+    const analysis::AlphabetKind alphabet = m_inputAlphabet;
+    readInputLetters();
+    if (m_state == State::Finished && m_inputAlphabet != alphabet) {
+        clearResult();
+        m_state = State::Idle;
+    }
 }
 
 void BreakSession::setLanguage(std::optional<Language> language)
@@ -540,7 +549,7 @@ std::optional<BreakSession::Search> BreakSession::start()
     if (m_inputAlphabet != analysis::AlphabetKind::LatinIJ)
         return startShaped(m_inputAlphabet);
     if (!m_alphabet)
-        m_choice = analysis::chooseAlphabet(m_ciphertext.toStdString());
+        m_choice = analysis::chooseAlphabet(m_ciphertext.toStdString(), m_crib.toStdString(), {});
     auto read = analysis::readCiphertext(m_ciphertext.toStdString(), m_doubles);
     if (const auto *error = std::get_if<analysis::CiphertextError>(&read)) {
         Sentence message = sentenceOf(*error);

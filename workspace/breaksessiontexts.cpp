@@ -208,7 +208,7 @@ QString BreakSession::setAsideNote() const
 QList<int> BreakSession::garbledPairs() const
 {
     QList<int> pairs;
-    if (m_state != State::Finished || !m_report.found || shapedRun())
+    if (m_state != State::Finished || !m_report.found)
         return pairs;
     for (std::size_t pair : m_report.garbling.pairs)
         pairs << int(pair);
@@ -217,7 +217,7 @@ QList<int> BreakSession::garbledPairs() const
 
 QString BreakSession::garbledNote() const
 {
-    if (m_state != State::Finished || !m_report.found || shapedRun())
+    if (m_state != State::Finished || !m_report.found)
         return {};
     const analysis::Garbling &garbling = m_report.garbling;
     if (garbling.readsNowhere())
@@ -306,6 +306,10 @@ QString BreakSession::alphabetNote() const
     case analysis::AlphabetKind::LatinDigits:
         return tr("Азбука: %1, избрана автоматично, защото в текста има цифри между буквите.").arg(name);
     default:
+        if (analysis::chooseAlphabet(m_ciphertext.toStdString(), m_crib.toStdString(), {}).byKnownLetters)
+            return tr("Азбука: %1, избрана автоматично, защото в текста няма нито J, нито Q, а в известната дума има "
+                      "J.")
+                .arg(name);
         return tr("Азбука: %1, избрана автоматично, защото в текста има J и няма Q.").arg(name);
     }
 }

@@ -3,8 +3,10 @@
 #include "analysis/shaped/solveralphabet.h"
 #include "analysis/solver.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace playfair::analysis {
 
@@ -21,6 +23,10 @@ struct AlphabetChoice
     // reads decides.
     bool undecided = false;
 
+    // The text's letters left it undecided and the crib's or the known
+    // pairs' own letters decided it (chooseAlphabet with them).
+    bool byKnownLetters = false;
+
     // How an undecided choice was settled by the searches (see settle).
     enum class Settled { No, ClassicReads, OnlyWithoutQReads, NeitherReads };
     Settled settled = Settled::No;
@@ -32,6 +38,23 @@ struct AlphabetChoice
 // latin-q, whose square has a J but no Q. Otherwise the classic square,
 // undecided unless the text has a Q and no J.
 AlphabetChoice chooseAlphabet(std::string_view text);
+
+// What a crib's and known pairs' own letters say of the square (the pairs
+// as typed, plain = cipher, "th=PI"), for a text whose letters leave it
+// undecided or for known pairs alone. A J among the cipher letters: the
+// square without Q, since the classic square writes J as I; a Q among them:
+// the classic square, since the other has none. Else among the plain
+// letters and the crib: a J and no Q points to the square without Q (a
+// writer who keeps J apart from I), a Q and no J to the classic square
+// (the square without Q drops it from the plaintext). Nothing when they
+// say nothing or contradict each other. The reason says which, in English.
+std::optional<AlphabetChoice> alphabetOfKnownLetters(std::string_view crib, const std::vector<std::string> &knownPairs);
+
+// chooseAlphabet(text), then, where the text has neither a J nor a Q, what
+// the crib and the known pairs say; with a crib or known pairs that say
+// nothing the choice stays the classic square's as before, undecided, and
+// the reason says they have neither letter.
+AlphabetChoice chooseAlphabet(std::string_view text, std::string_view crib, const std::vector<std::string> &knownPairs);
 
 // After the classic square's search on a text its letters left undecided:
 // whether the square without Q is to be tried as well. It is when that

@@ -589,14 +589,13 @@ std::vector<std::uint8_t> shapedTransform(const SolverLetters &letters, const st
 
 ShapedResult solveShaped(const std::vector<std::uint8_t> &ciphertext, const ShapedOptions &options, std::stop_token stop)
 {
-    switch (options.alphabet) {
-    case AlphabetKind::LatinDigits:
-        return solveOn<6, 6>(ciphertext, options, stop);
-    case AlphabetKind::Cyrillic:
-        return solveOn<5, 6>(ciphertext, options, stop);
-    default:
-        return solveOn<5, 5>(ciphertext, options, stop);
-    }
+    ShapedResult result = options.alphabet == AlphabetKind::LatinDigits ? solveOn<6, 6>(ciphertext, options, stop)
+        : options.alphabet == AlphabetKind::Cyrillic                    ? solveOn<5, 6>(ciphertext, options, stop)
+                                                                        : solveOn<5, 5>(ciphertext, options, stop);
+    // Where the plaintext found stops reading, as on the classic square.
+    if (result.found)
+        result.garbling = findGarbledPairs(SolverLetters::of(options.alphabet).numbersOf(result.plaintext), options.alphabet);
+    return result;
 }
 
 } // namespace playfair::analysis

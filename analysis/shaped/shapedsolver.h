@@ -1,6 +1,7 @@
 #pragma once
 
 #include "analysis/ciphertext.h"
+#include "analysis/garbling.h"
 #include "analysis/shaped/shapedannealer.h"
 #include "analysis/shaped/solveralphabet.h"
 #include "analysis/solver.h"
@@ -107,6 +108,9 @@ struct ShapedResult : ShapedReport
 {
     StopReason stopped = StopReason::TimeLimit;
     Confidence confidence = Confidence::None;
+    // The plaintext's pairs likely garbled in transmission, and where it
+    // stops reading, if it does (analysis/garbling.h).
+    Garbling garbling;
 };
 
 // Breaks a ciphertext of the alphabet (its letter numbers, an even count,

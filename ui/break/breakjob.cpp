@@ -71,6 +71,7 @@ void BreakJob::work(std::stop_token stop)
             static_cast<analysis::SolverReport &>(result) = asSolverReport(shaped);
             result.stopped = shaped.stopped;
             result.confidence = shaped.confidence;
+            result.garbling = shaped.garbling;
             Q_EMIT finished(result);
             return;
         }
