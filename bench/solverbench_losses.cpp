@@ -4,6 +4,9 @@
 // quiet machine) and on past it, sorting every text not solved within the
 // budget by what went wrong.
 
+#include "analysis/keywords/keysquares.h"
+#include "analysis/keywords/keywordsearch.h"
+#include "analysis/search/chooser.h"
 #include "analysis/search/pairtables.h"
 #include "bench/solvercases.h"
 
@@ -32,6 +35,8 @@ struct LossRun
     double reachedAt = -1;     // millions of keys when a search first offered the plaintext
     bool chosenAtEnd = false;  // the answer at the end of the longer run
     std::optional<Language> settled; // the language settled by the budget
+    double chosenTotal = 0;  // the chooser's total of the answer at the end
+    double truthTotal = 0;   // and of the plaintext
 };
 
 LossRun solveCounted(const Case &c, SolverOptions options, double budget, double late)
@@ -66,6 +71,9 @@ LossRun solveCounted(const Case &c, SolverOptions options, double budget, double
     };
     const SolverResult result = solve(c.cipher, options, stop.get_token());
     run.chosenAtEnd = result.plaintext == c.plain;
+    run.chosenTotal = result.chosenTotal;
+    const double randomKey = KeyPriors::forKind(SquareKind::Any, KeyWordSearch::phraseCount()).randomSquare;
+    run.truthTotal = Chooser(options.language, c.cipher).judge(c.square, randomKey).total;
     if (!pastBudget) {
         // The search ended, confident, before the budget ran out.
         rightAtBudget = run.chosenAtEnd;
@@ -140,11 +148,13 @@ int benchLosses(const Options &options, const std::string &text)
                 ++counts[i][std::size_t(runs[i]->fate)];
                 lateChosen[i] += runs[i]->fate == Fate::TooLate && runs[i]->chosenAtEnd;
             }
-            std::fprintf(stderr, "  %d letters, text %d: named %s (reached at %.1f M%s), found %s (reached at %.1f M%s, "
-                                 "settled %s)\n",
+            std::fprintf(stderr, "  %d letters, text %d: named %s (reached at %.1f M%s; chosen %.1f, the truth %.1f), "
+                                 "found %s (reached at %.1f M%s, settled %s; chosen %.1f, the truth %.1f)\n",
                          length, t + 1, fateName(byName.fate), byName.reachedAt, byName.chosenAtEnd ? ", chosen at the end" : "",
-                         fateName(byItself.fate), byItself.reachedAt, byItself.chosenAtEnd ? ", chosen at the end" : "",
-                         byItself.settled ? std::string(languageCode(*byItself.settled)).c_str() : "-");
+                         byName.chosenTotal, byName.truthTotal, fateName(byItself.fate), byItself.reachedAt,
+                         byItself.chosenAtEnd ? ", chosen at the end" : "",
+                         byItself.settled ? std::string(languageCode(*byItself.settled)).c_str() : "-",
+                         byItself.chosenTotal, byItself.truthTotal);
         }
         for (std::size_t i = 0; i < 2; ++i) {
             const auto &n = counts[i];
