@@ -9,15 +9,11 @@
 //                  [--fragments K] [--fragment-length L]
 //                  [--model-percent P] [--model-temperature F]
 //                  [--replicas K] [--ladder F] [--exchange N] [--shake N]
-//                  [--stale F]
 //
 // The texts are bench_solver's for the same seed (English, random squares).
 // --temperature and --moves scale the plan's temperature and the moves of a
 // search; --from-best sets the share (per cent) of searches that start from
 // the best square, shaken, and --shake the letter swaps that shake it.
-// --stale F ends a search once its best has not grown for F moves a letter;
-// the searches then go on until they have tried the keys the plan's
-// searches would (--searches times the moves of one).
 // --fragments K takes, after every search, the
 // stretch of L letters (16 unless told) of its plaintext that reads best as
 // a crib (see fragmentcrib.h) and runs up to K searches that hold it, from
@@ -60,7 +56,6 @@ struct AnnealOptions
     double temperature = 1;
     double moves = 1;
     int fromBest = -1;
-    double stale = 0; // moves a letter without a better square that end a search; 0: the plan's
     int shake = -1;
     int fragments = 0;
     std::size_t fragmentLength = 16;
@@ -106,8 +101,6 @@ int main(int argc, char *argv[])
             options.temperature = std::atof(value.c_str());
         else if (name == "--moves")
             options.moves = std::atof(value.c_str());
-        else if (name == "--stale")
-            options.stale = std::atof(value.c_str());
         else if (name == "--from-best")
             options.fromBest = std::atoi(value.c_str());
         else if (name == "--fragments")
@@ -176,11 +169,6 @@ int main(int argc, char *argv[])
                 plan.modelTemperature = options.modelTemperature;
             if (options.shake >= 0)
                 plan.shakeSwaps = options.shake;
-            // Searches that may end early run until they have tried as many
-            // keys as the plan's searches would.
-            const std::uint64_t keyBudget = std::uint64_t(options.searches) * plan.movesPerRestart;
-            if (options.stale > 0)
-                plan.staleMoves = std::uint32_t(options.stale * double(length));
             if (options.replicas >= 0)
                 plan.replicas = options.replicas;
             if (options.ladder > 0)
@@ -209,7 +197,7 @@ int main(int argc, char *argv[])
                 }
                 return right;
             };
-            while (options.stale > 0 ? keys.load() < keyBudget : searches < options.searches) {
+            while (searches < options.searches) {
                 const Annealer::Outcome outcome = plan.replicas > 0
                     ? annealer.temper(plan, stop, keys)
                     : annealer.restart(plan, haveBest ? &best : nullptr, stop, keys);

@@ -412,7 +412,6 @@ Annealer::Outcome Annealer::restart(const SearchPlan &plan, const Square *best, 
     int bestScore = current;
     std::copy_n(m_square.begin(), cells, outcome.square.begin());
     std::uint64_t tried = 1;
-    std::uint32_t bestAt = 0; // the move that last raised the best
 
     for (std::uint32_t moves = 0; moves < plan.movesPerRestart; ++moves) {
         if (moves == modelFrom) {
@@ -456,15 +455,12 @@ Annealer::Outcome Annealer::restart(const SearchPlan &plan, const Square *best, 
             }
             if (score > bestScore) {
                 bestScore = score;
-                bestAt = moves;
                 std::copy_n(m_square.begin(), cells, outcome.square.begin());
             }
         } else {
             undo(move, a, b);
             std::copy_n(m_saved.begin(), m_letters, m_plain.begin());
         }
-        if (plan.staleMoves > 0 && moves - bestAt > plan.staleMoves && !inModel)
-            break;
     }
 
     setSquare(outcome.square);

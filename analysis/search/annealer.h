@@ -52,10 +52,6 @@ struct SearchPlan
     // the key on no more texts than the restarts (see docs/solver.md).
     int replicas = 0;
     double ladder = 3.5;
-    // A search ends early once its best has not grown for this many moves
-    // (0: never), so that one stuck far from the key gives its time to the
-    // next.
-    std::uint32_t staleMoves = 0;
     std::uint32_t exchangeMoves = 2000;
 
     static SearchPlan forLength(std::size_t letters);
