@@ -182,6 +182,8 @@ SolverResult solve(const std::vector<Letter> &ciphertext, const SolverOptions &o
         out.keyWordsTested = shared.keyWords.load(std::memory_order_relaxed);
         out.plaintextsTested = shared.plaintexts.load(std::memory_order_relaxed);
         out.elapsedSeconds = std::chrono::duration<double>(Clock::now() - start).count();
+        if (const int settled = shared.settledLanguage.load(std::memory_order_relaxed); settled >= 0)
+            out.settledLanguage = Language(settled);
         const Judged *best = shared.best();
         if (!best)
             return;

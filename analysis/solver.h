@@ -90,6 +90,9 @@ struct SolverOptions
     // `progressInterval`, while the search runs.
     std::function<void(const struct SolverReport &)> onProgress;
     std::chrono::milliseconds progressInterval{50};
+    // For measuring the search: called with every square whose plaintext a
+    // search offers the chooser, from the searching threads, one at a time.
+    std::function<void(const Square &)> onCandidate;
 };
 
 // The best square found so far, or at the end.
@@ -124,6 +127,9 @@ struct SolverReport
     double elapsedSeconds = 0;
     int restarts = 0;         // searches finished
     int agreeing = 0;         // independent searches that reached this plaintext
+    // While the language is to be found: the one every search climbs once a
+    // plaintext settled it, nothing before.
+    std::optional<Language> settledLanguage;
 };
 
 struct SolverResult : SolverReport

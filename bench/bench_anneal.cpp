@@ -9,11 +9,15 @@
 //                  [--fragments K] [--fragment-length L]
 //                  [--model-percent P] [--model-temperature F]
 //                  [--replicas K] [--ladder F] [--exchange N] [--shake N]
+//                  [--line-order P] [--in-line P]
 //
 // The texts are bench_solver's for the same seed (English, random squares).
 // --temperature and --moves scale the plan's temperature and the moves of a
 // search; --from-best sets the share (per cent) of searches that start from
 // the best square, shaken, and --shake the letter swaps that shake it.
+// --line-order and --in-line set the moves (per cent) that put all rows or
+// all columns, or the cells of one row or column, in a new order; they take
+// their share from the moves other than the swaps of two letters.
 // --fragments K takes, after every search, the
 // stretch of L letters (16 unless told) of its plaintext that reads best as
 // a crib (see fragmentcrib.h) and runs up to K searches that hold it, from
@@ -56,6 +60,8 @@ struct AnnealOptions
     double temperature = 1;
     double moves = 1;
     int fromBest = -1;
+    int lineOrder = -1; // moves putting all rows or columns in a new order, per cent; -1: the plan's
+    int inLine = -1;    // moves putting one row's or column's cells in a new order
     int shake = -1;
     int fragments = 0;
     std::size_t fragmentLength = 16;
@@ -101,6 +107,10 @@ int main(int argc, char *argv[])
             options.temperature = std::atof(value.c_str());
         else if (name == "--moves")
             options.moves = std::atof(value.c_str());
+        else if (name == "--line-order")
+            options.lineOrder = std::atoi(value.c_str());
+        else if (name == "--in-line")
+            options.inLine = std::atoi(value.c_str());
         else if (name == "--from-best")
             options.fromBest = std::atoi(value.c_str());
         else if (name == "--fragments")
@@ -169,6 +179,10 @@ int main(int argc, char *argv[])
                 plan.modelTemperature = options.modelTemperature;
             if (options.shake >= 0)
                 plan.shakeSwaps = options.shake;
+            if (options.lineOrder >= 0)
+                plan.lineOrderPercent = options.lineOrder;
+            if (options.inLine >= 0)
+                plan.inLinePercent = options.inLine;
             if (options.replicas >= 0)
                 plan.replicas = options.replicas;
             if (options.ladder > 0)

@@ -10,7 +10,7 @@
 //                  [--doubles split|kept] [--auto-language 1]
 //                  [--compare-language 1] [--garble N] [--padding xq|any]
 //                  [--plaintext-attack 0|1] [--attack-alone 1] [--word-starts 1]
-//                  [--key-budget M]
+//                  [--key-budget M] [--losses F]
 //
 // --language picks the held-out book and the language the solver is told;
 // --auto-language 1 leaves the language to the solver, and
@@ -56,7 +56,12 @@
 // tested M million keys, of every search together, rather than at the
 // time limit (raise that to let the budget end it): the same work on every
 // run whatever the machine's load, so that two versions of the solver, or
-// the language named and found, compare on a shared machine.
+// the language named and found, compare on a shared machine. With
+// --losses F each text is broken named and found, and searched on to F
+// times the budget: the texts not solved within it are sorted into those
+// no search reached, those reached and not chosen, those reached only after
+// the budget, and, found, those whose language settled on Bulgarian or
+// that only the named run reached.
 
 #include "analysis/ciphertext.h"
 #include "analysis/search/chooser.h"
@@ -374,6 +379,8 @@ int main(int argc, char *argv[])
             options.untilFound = value == "1";
         else if (name == "--key-budget")
             options.keyBudget = std::atof(value.c_str());
+        else if (name == "--losses")
+            options.losses = std::atof(value.c_str());
         else if (name == "--auto-language")
             options.autoLanguage = value == "1";
         else if (name == "--compare-language")
@@ -418,6 +425,8 @@ int main(int argc, char *argv[])
         std::fprintf(stderr, "bench_solver: cannot read the held-out text %s\n", options.heldout.c_str());
         return 1;
     }
+    if (options.losses > 0 && options.keyBudget > 0 && !keyWords)
+        return benchLosses(options, text);
     if (options.compareLanguage)
         return benchLanguages(options, text);
     if (options.garble > 0)

@@ -48,6 +48,9 @@ struct Options
     bool plaintextAttack = true;     // the solver's plaintext-dictionary attack on short texts
     bool attackAlone = false;        // that attack alone, without the solver
     bool wordStarts = false;         // texts begin at a word of the book, as a message does
+    // Where the texts not solved go (see benchLosses): each search runs on
+    // to this many times the key budget (0: not measured).
+    double losses = 0;
 };
 
 inline std::vector<int> parseLengths(const std::string &text)
@@ -160,5 +163,8 @@ inline std::string keyOf(Keys keys, const HeldOutBook &book, Random &rng)
 // The runs of bench/solverbench_messages.cpp: real messages' ways.
 int benchLanguages(const Options &options, const std::string &text);
 int benchGarbled(const Options &options, const std::string &text);
+// Each text named and found, on the key budget and on to `losses` times it:
+// the texts not solved within the budget sorted by what went wrong.
+int benchLosses(const Options &options, const std::string &text);
 
 } // namespace playfair::bench

@@ -4,6 +4,7 @@
 
 #include "analysis/solver.h"
 #include "analysis/squarealignment.h"
+#include "engine/textbook.h"
 #include "heldouttext.h"
 
 #include <QTest>
@@ -92,10 +93,18 @@ private Q_SLOTS:
         SolverOptions options = oneThread(11, named);
         if (languageLeft)
             options.language.reset();
+        // The measuring hook sees the answer offered to the chooser.
+        int answerOffered = 0;
+        options.onCandidate = [&](const Square &square) {
+            answerOffered += playfair::transformedPairs(squareToText(square), c.cipherText, -1) == c.plain;
+        };
         const SolverResult result = solve(c.cipher, options);
         QVERIFY(result.found);
         QCOMPARE(result.language, named);
         QCOMPARE(result.languageFound, languageLeft);
+        QVERIFY(answerOffered > 0);
+        // A language found is one the searches settled on; a named one is never settled.
+        QCOMPARE(result.settledLanguage, languageLeft ? std::optional(named) : std::nullopt);
         QCOMPARE(result.plaintext, c.plain);
         QCOMPARE(result.stopped, StopReason::Confident);
         QVERIFY(result.settled || result.agreeing >= agreementNeeded(std::size_t(length)));

@@ -422,8 +422,11 @@ std::pair<std::uint64_t, bool> SearchWork::admit(const CandidatePool &pool)
     }
     bool changed = false;
     std::lock_guard lock(m_shared.mutex);
-    for (const Judged &j : judged)
+    for (const Judged &j : judged) {
+        if (m_options.onCandidate)
+            m_options.onCandidate(j.candidate.square);
         changed = m_shared.admit(j) || changed;
+    }
     settleLanguage();
     return {topHash, changed};
 }
