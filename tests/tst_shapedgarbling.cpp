@@ -216,6 +216,18 @@ void TestShapedGarbling::breakWindowFollowsTheCribAndMarksThePairs()
         QCOMPARE(session.squareAlphabet(), analysis::chooseAlphabet(text.toStdString()).alphabet);
         session.setCrib(crib);
     }
+    // The main window's pairs come with its classic square: a crib left in
+    // the box moves them to no other square, and the key stays known.
+    if (alphabet == AlphabetKind::LatinQ && !text.contains(u'J')) {
+        BreakSession handed;
+        handed.setCrib(crib);
+        BreakInput input;
+        input.ciphertext = text;
+        input.trueSquare = QStringLiteral("ABCDEFGHIKLMNOPQRSTUVWXYZ");
+        handed.setInput(input);
+        QCOMPARE(handed.squareAlphabet(), AlphabetKind::LatinIJ);
+        QCOMPARE(handed.knownSquare(), QStringLiteral("ABCDEFGHIKLMNOPQRSTUVWXYZ"));
+    }
 
     // A search's result with a pair marked, on whichever square.
     const std::optional<BreakSession::Search> search = session.start();

@@ -181,6 +181,9 @@ void BreakSession::setCiphertext(const QString &text)
     if (isSearching())
         return;
     const QString letters = m_inputLetters;
+    // Another text typed in: the classic key it came with no longer binds it.
+    if (text != m_ciphertext)
+        m_givenClassicKey = false;
     m_ciphertext = text;
     readInputLetters();
     if (m_state == State::Finished && m_inputLetters != letters) {
@@ -217,7 +220,7 @@ analysis::AlphabetKind BreakSession::squareAlphabet() const
 void BreakSession::readInputLetters()
 {
     const std::string text = m_ciphertext.toStdString();
-    m_inputAlphabet = m_alphabet ? *m_alphabet : analysis::chooseAlphabet(text, m_crib.toStdString(), {}).alphabet;
+    m_inputAlphabet = m_alphabet ? *m_alphabet : automaticAlphabet().alphabet;
     if (m_inputAlphabet != analysis::AlphabetKind::LatinIJ) {
         // Another alphabet's letters: pairs of two different letters, the
         // padding after the last pair set aside.
@@ -246,6 +249,14 @@ void BreakSession::readInputLetters()
 bool BreakSession::keyKnown() const
 {
     return !m_knownSquare.isEmpty() && m_knownFor == m_inputLetters && m_knownAlphabet == m_inputAlphabet;
+}
+
+analysis::AlphabetChoice BreakSession::automaticAlphabet() const
+{
+    // A key known on the classic square ties its pairs to that square, as
+    // the main window made them, whatever letters a crib left in the box has.
+    const std::string crib = m_givenClassicKey ? std::string() : m_crib.toStdString();
+    return analysis::chooseAlphabet(m_ciphertext.toStdString(), crib, {});
 }
 
 void BreakSession::setCrib(const QString &text)
@@ -307,6 +318,7 @@ void BreakSession::setInput(const BreakInput &input)
     m_ciphertext = input.ciphertext;
     if (input.doubles)
         m_doubles = *input.doubles;
+    m_givenClassicKey = !input.trueSquare.isEmpty() && isSquare(input.trueSquare.toStdString());
     readInputLetters();
     m_knownSquare.clear();
     m_knownKeyWord.clear();
@@ -549,7 +561,7 @@ std::optional<BreakSession::Search> BreakSession::start()
     if (m_inputAlphabet != analysis::AlphabetKind::LatinIJ)
         return startShaped(m_inputAlphabet);
     if (!m_alphabet)
-        m_choice = analysis::chooseAlphabet(m_ciphertext.toStdString(), m_crib.toStdString(), {});
+        m_choice = automaticAlphabet();
     auto read = analysis::readCiphertext(m_ciphertext.toStdString(), m_doubles);
     if (const auto *error = std::get_if<analysis::CiphertextError>(&read)) {
         Sentence message = sentenceOf(*error);

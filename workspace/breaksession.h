@@ -274,6 +274,9 @@ private:
     qsizetype paddingRead() const;
     void clearResult();
     void readInputLetters();
+    // The square --alphabet auto would take: the text's letters, then a
+    // crib's, unless the input came with a key on the classic square.
+    analysis::AlphabetChoice automaticAlphabet() const;
     bool foundIsKnownKey() const;
     QString lettersRightNote() const;
     void refuse(const Sentence &message);
@@ -320,6 +323,7 @@ private:
     bool m_withoutQDue = false;
     QString m_inputLetters;     // its letters, A..Z without J
     bool m_inputReadable = false; // they are a ciphertext
+    bool m_givenClassicKey = false; // the input came with a classic square (the main window's)
     QString m_inputCipher;      // the letters read as one, without the padding set aside
     QString m_setAside;         // the letters set aside as padding, if any
     QString m_crib;

@@ -306,7 +306,7 @@ QString BreakSession::alphabetNote() const
     case analysis::AlphabetKind::LatinDigits:
         return tr("Азбука: %1, избрана автоматично, защото в текста има цифри между буквите.").arg(name);
     default:
-        if (analysis::chooseAlphabet(m_ciphertext.toStdString(), m_crib.toStdString(), {}).byKnownLetters)
+        if (automaticAlphabet().byKnownLetters)
             return tr("Азбука: %1, избрана автоматично, защото в текста няма нито J, нито Q, а в известната дума има "
                       "J.")
                 .arg(name);
